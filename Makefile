@@ -1,0 +1,24 @@
+# `make run` and `make test` set up a fresh Debian machine, build and go.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+export BUILD_DIR
+
+.PHONY: all build run test bench fuzz clean
+
+all: build
+
+build:
+	./scripts/setup.sh
+
+run: build
+	$(BUILD_DIR)/vantorelle
+
+test: build
+	cd $(BUILD_DIR) && xvfb-run -a ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	cmake --build $(BUILD_DIR) --target vantorelle_bench
+	$(BUILD_DIR)/bench/vantorelle_bench
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,9 @@
+#include <gtest/gtest.h>
+
+#include "mainwin/main_window.h"
+
+TEST(MainWindow, CarriesTheApplicationTitle)
+{
+    Main window;
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vantorelle Rize"));
+}

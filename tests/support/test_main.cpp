@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Every test binary runs with a QApplication. Discovery runs the binary without
+// the test environment, so the platform defaults to offscreen here rather than
+// in ctest's properties; tests that need a real display set QT_QPA_PLATFORM=xcb.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
