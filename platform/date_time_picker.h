@@ -14,7 +14,8 @@ class QDateTimeEdit;
 // reads as an unticked box beside a blank, disabled edit, and ticking the box
 // gives the present date or time. Without the check box the edit stays blank
 // and enabled, and the first key, click or wheel turn in it gives the present
-// date or time before it acts as usual.
+// date or time; a typed key or a click in the text then acts as usual, a step
+// (arrow key, the edit's buttons, the wheel) goes no further.
 class DateTimePicker : public QWidget {
     Q_OBJECT
 

@@ -109,7 +109,7 @@ TEST(RichTextReader, HexEscapesAreWindows1252Bytes)
         {"\\'93q\\'94 \\'91s\\'92", "\u201cq\u201d \u2018s\u2019"},
         {"\\'8a\\'9a\\'8C\\'9c\\'9F", "\u0160\u0161\u0152\u0153\u0178"},
         {"\\'a0\\'ff\\'41", "\u00a0\u00ffA"},
-        {"\\'81\\'8d\\'8f\\'90\\'9d", "\ufffd\ufffd\ufffd\ufffd\ufffd"},
+        {"\\'81\\'8d\\'8f\\'90\\'9d", "\u0081\u008d\u008f\u0090\u009d"},
         {"\\'e9t\\'e9", "\u00e9t\u00e9"}, // the two digits end the escape
         {"a\\'zzb", "azzb"}, // not hex: the escape is dropped
         {"a\\'e", "ae"}, // cut short
