@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The file and folder pickers. Each returns the chosen path, or nothing when
+// the user cancelled. Filters are written as the forms keep them: pairs of
+// description and patterns joined by "|", patterns separated by ";"
+// ("Rich Text (*.RTF)|*.rtf|All files (*.*)|*.*").
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+
+    virtual std::optional<QString> openFile(
+        const QString &title, const QString &filter, const QString &initialPath)
+        = 0;
+    virtual std::optional<QString> saveFile(
+        const QString &title, const QString &filter, const QString &initialPath)
+        = 0;
+    // The chosen folder, ending in "/".
+    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
+};
+
+// The dialogs in use: the real ones unless a test installed others.
+FileDialogs &fileDialogs();
+// Installs `dialogs` (nullptr restores the real ones). The caller keeps ownership.
+void installFileDialogs(FileDialogs *dialogs);
+
+// A filter in the forms' notation as Qt writes it: "Text|*.txt; *.csv|All|*.*"
+// gives "Text (*.txt *.csv);;All (*.*)".
+QString qtNameFilters(const QString &filter);

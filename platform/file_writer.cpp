@@ -1,0 +1,37 @@
+#include "platform/file_writer.h"
+
+#include "platform/app_error.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace FileWriter {
+
+void replace(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError::fromErrno(errno);
+    if (file.write(bytes) != bytes.size()) {
+        const int code = errno;
+        file.cancelWriting();
+        throw AppError::fromErrno(code);
+    }
+    if (!file.commit())
+        throw AppError::fromErrno(errno);
+}
+
+void append(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        throw AppError::fromErrno(errno);
+    if (file.write(bytes) != bytes.size())
+        throw AppError::fromErrno(errno);
+}
+
+} // namespace FileWriter

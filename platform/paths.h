@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The folders the program starts from. Folder paths use "/" and end in "/".
+class Paths {
+public:
+    virtual ~Paths() = default;
+
+    // The folder of the executable; the shipped data/ folder lies beside it.
+    virtual QString programFolder() const = 0;
+    // The user's documents folder.
+    virtual QString documentsFolder() const = 0;
+};
+
+// The paths in use: the real folders unless a test installed others.
+Paths &paths();
+// Installs `paths` (nullptr restores the real ones). The caller keeps ownership.
+void installPaths(Paths *paths);
+
+// `folder` with a final "/" added when it has none ("" stays "").
+QString withFinalSlash(const QString &folder);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Starts an outside program and waits until it ends.
+class ProcessRunner {
+public:
+    virtual ~ProcessRunner() = default;
+
+    // Runs `program` with `arguments` in `workingFolder` and waits without limit;
+    // returns its exit code (-1 when it crashed). Throws AppError 53 "File not
+    // found" when the program cannot be started.
+    virtual int run(
+        const QString &program, const QStringList &arguments, const QString &workingFolder)
+        = 0;
+};
+
+// The runner in use: real processes unless a test installed another.
+ProcessRunner &processRunner();
+// Installs `runner` (nullptr restores the real one). The caller keeps ownership.
+void installProcessRunner(ProcessRunner *runner);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// Every message box of the program goes through the current Prompter, so tests
+// can see each box and answer it. The codes are those the forms keep in their
+// answer global.
+class Prompter {
+public:
+    enum Buttons { OkOnly = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
+    enum Icon { NoIcon = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+    virtual ~Prompter() = default;
+
+    // Shows a modal box and returns the answer code. Lines of `text` are joined
+    // with CR LF. A box that has no title of its own is given the application's
+    // title by its caller.
+    virtual int ask(
+        const QString &title, const QString &text, Buttons buttons = OkOnly, Icon icon = NoIcon)
+        = 0;
+};
+
+// The prompter in use: real message boxes unless a test installed another.
+Prompter &prompter();
+// Installs `prompter` (nullptr restores the real one). The caller keeps ownership.
+void installPrompter(Prompter *prompter);

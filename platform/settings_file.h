@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The settings file ("vantorelleplus.ini"): sections of "Key=Value" lines, read
+// and written one value at a time.
+//
+// Section and key names match without regard to case and the first match wins.
+// A value is the text after the first "=", trimmed of blanks and tabs, with one
+// enclosing pair of quotes removed; backslashes are plain characters, and
+// "Key=" holds the empty value. Writing changes one line and keeps every other
+// line byte for byte. Values are cp1252 as the Windows tools wrote them; a
+// value cp1252 cannot hold is written, and read back, as UTF-8.
+namespace SettingsFile {
+
+// The value, or nothing when the file, the section or the key is missing.
+std::optional<QString> read(const QString &path, const QString &section, const QString &key);
+
+// Replaces the key's value in place, or adds the key after the last line of
+// its section, or adds the section at the end; creates a missing file. New
+// lines end in CR LF. The file is replaced atomically; throws AppError when it
+// cannot be read or written.
+void write(const QString &path, const QString &section, const QString &key, const QString &value);
+
+} // namespace SettingsFile

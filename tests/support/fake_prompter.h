@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/prompter.h"
+
+#include <QList>
+
+// Records every message box and answers from a script. Installed while it lives.
+class FakePrompter : public Prompter {
+public:
+    struct Box {
+        QString title, text;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    FakePrompter();
+    ~FakePrompter() override;
+
+    int ask(const QString &title, const QString &text, Buttons buttons, Icon icon) override;
+
+    // The answers of the next boxes, in order. Without one a box is answered
+    // with its first button (OK or Yes).
+    void setNextAnswers(QList<int> answers) { answers_ = std::move(answers); }
+
+    QList<Box> boxes;
+
+private:
+    QList<int> answers_;
+};
