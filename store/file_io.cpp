@@ -1,0 +1,127 @@
+#include "store/file_io.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string folderOf(const std::string &path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+std::string nameOf(const std::string &path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int writeAll(int fd, std::string_view content)
+{
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// Opens a new, unused temporary file beside `path`, honouring the umask.
+int createTemporary(const std::string &path, std::string &temporary)
+{
+    static std::atomic<unsigned> counter {0};
+    const std::string stem
+        = folderOf(path) + "." + nameOf(path) + ".tmp" + std::to_string(::getpid()) + "-";
+    for (;;) {
+        temporary = stem + std::to_string(counter++);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+}
+
+void syncFolder(const std::string &path)
+{
+    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+int readWholeFile(const std::string &path, std::string &content)
+{
+    content.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat st { };
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return EISDIR;
+    }
+    content.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            return error;
+        }
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return 0;
+}
+
+int writeFileAtomically(const std::string &path, std::string_view content)
+{
+    struct stat old { };
+    const bool hadOld = ::stat(path.c_str(), &old) == 0;
+    if (hadOld && S_ISDIR(old.st_mode))
+        return EISDIR;
+
+    std::string temporary;
+    const int fd = createTemporary(path, temporary);
+    if (fd < 0)
+        return errno;
+
+    int error = writeAll(fd, content);
+    if (error == 0 && hadOld && ::fchmod(fd, old.st_mode & 07777) != 0)
+        error = errno;
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return error;
+    }
+    syncFolder(path);
+    return 0;
+}
+
+long long fileSize(const std::string &path)
+{
+    struct stat st { };
+    if (::stat(path.c_str(), &st) != 0)
+        return -1;
+    return static_cast<long long>(st.st_size);
+}

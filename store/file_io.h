@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Whole-file reading and writing for the store (standard library and POSIX).
+// Both return 0 or the errno of the step that failed.
+
+// Reads the file at `path` into `content`.
+int readWholeFile(const std::string &path, std::string &content);
+
+// Replaces the file at `path` with `content` so that a crash, a power cut or a
+// full disk never leaves a cut file: the bytes go to a temporary file in the
+// same folder, are flushed to disk, and the temporary file is renamed over the
+// old one, which keeps its permissions. On failure the old file is untouched
+// and no temporary file is left behind.
+int writeFileAtomically(const std::string &path, std::string_view content);
+
+// The size of the file at `path`, or -1 when there is none.
+long long fileSize(const std::string &path);

@@ -1,0 +1,393 @@
+#include "store/memory_table.h"
+
+#include "store/record_status.h"
+#include "store/table_error.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return asciiLower(x) == asciiLower(y);
+    });
+}
+
+// What a number column accepts: a decimal number, blanks around it allowed.
+bool isNumber(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    const auto last = text.find_last_not_of(" \t");
+    const std::string number(text.substr(first, last - first + 1));
+    char *end = nullptr;
+    std::strtod(number.c_str(), &end);
+    return end == number.c_str() + number.size();
+}
+
+} // namespace
+
+MemoryTable::MemoryTable(std::vector<Column> columns)
+    : columns_(std::move(columns))
+{
+}
+
+std::optional<std::size_t> MemoryTable::columnIndex(std::string_view name) const
+{
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (sameName(columns_[i].name, name))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::size_t MemoryTable::requireColumn(std::string_view name) const
+{
+    if (auto index = columnIndex(name))
+        return *index;
+    throw TableError(TableError::UnknownColumn,
+        "Item cannot be found in the collection corresponding to the requested name or "
+        "ordinal: "
+            + std::string(name));
+}
+
+std::string_view MemoryTable::cell(std::uint32_t row, std::size_t column) const
+{
+    const std::uint32_t *ends = &ends_[row * width()];
+    const std::uint32_t start = column == 0 ? 0 : ends[column - 1];
+    return std::string_view(bytes_[row]).substr(start, ends[column] - start);
+}
+
+void MemoryTable::putCell(std::uint32_t row, std::size_t column, std::string_view value)
+{
+    std::uint32_t *ends = &ends_[row * width()];
+    const std::uint32_t start = column == 0 ? 0 : ends[column - 1];
+    const std::uint32_t oldLength = ends[column] - start;
+    bytes_[row].replace(start, oldLength, value);
+    const auto grow = static_cast<std::uint32_t>(value.size()) - oldLength; // wraps as intended
+    for (std::size_t c = column; c < width(); ++c)
+        ends[c] += grow;
+
+    // A changed sort value may break the order the binary search relies on.
+    if (std::find(sortColumns_.begin(), sortColumns_.end(), column) != sortColumns_.end()) {
+        if (row < orderedRows_)
+            orderValid_ = false;
+        if (state_[row].inView && state_[row].viewPos < sortedEnd_)
+            sortedEnd_ = state_[row].viewPos;
+    }
+}
+
+void MemoryTable::checkValue(std::size_t column, std::string_view value) const
+{
+    const Column &c = columns_[column];
+    const bool refused = c.kind == ColumnKind::Single
+        ? !isNumber(value)
+        : value.size() > static_cast<std::size_t>(c.size);
+    if (refused)
+        throw TableError(TableError::ValueRefused,
+            "Multiple-step operation generated errors. Check each status value. (" + c.name + ")");
+}
+
+bool MemoryTable::passesFilter(std::uint32_t row) const
+{
+    return !filterColumn_ || filter_->matches(cell(row, *filterColumn_));
+}
+
+bool MemoryTable::sortsBefore(std::uint32_t a, std::uint32_t b) const
+{
+    for (std::size_t column : sortColumns_) {
+        const int order = cell(a, column).compare(cell(b, column));
+        if (order != 0)
+            return order < 0;
+    }
+    return false;
+}
+
+void MemoryTable::setFilter(std::optional<Criterion> filter)
+{
+    filterColumn_ = filter ? std::optional(requireColumn(filter->column)) : std::nullopt;
+    filter_ = std::move(filter);
+    rebuild();
+}
+
+void MemoryTable::setSort(std::vector<std::string> columns)
+{
+    std::vector<std::size_t> indexes;
+    for (const std::string &name : columns)
+        indexes.push_back(requireColumn(name));
+    if (indexes != sortColumns_)
+        orderValid_ = false;
+    sort_ = std::move(columns);
+    sortColumns_ = std::move(indexes);
+    rebuild();
+}
+
+// Brings order_ up to date: a full stable sort when it is stale, else only the
+// rows added since are sorted and merged in (stable: older rows first on ties).
+void MemoryTable::refreshOrder()
+{
+    const auto less = [this](std::uint32_t a, std::uint32_t b) { return sortsBefore(a, b); };
+    const auto rowCount = static_cast<std::uint32_t>(state_.size());
+    if (!orderValid_) {
+        order_.clear();
+        for (std::uint32_t row = 0; row < rowCount; ++row) {
+            if (state_[row].alive)
+                order_.push_back(row);
+        }
+        std::stable_sort(order_.begin(), order_.end(), less);
+    } else {
+        std::erase_if(order_, [this](std::uint32_t row) { return !state_[row].alive; });
+        const auto sortedRows = static_cast<std::ptrdiff_t>(order_.size());
+        for (auto row = static_cast<std::uint32_t>(orderedRows_); row < rowCount; ++row) {
+            if (state_[row].alive)
+                order_.push_back(row);
+        }
+        std::stable_sort(order_.begin() + sortedRows, order_.end(), less);
+        std::inplace_merge(order_.begin(), order_.begin() + sortedRows, order_.end(), less);
+    }
+    orderedRows_ = rowCount;
+    orderValid_ = true;
+}
+
+void MemoryTable::rebuild()
+{
+    for (RowState &state : state_)
+        state.inView = false;
+    view_.clear();
+    const auto consider = [this](std::uint32_t row) {
+        if (!state_[row].alive || !passesFilter(row))
+            return;
+        state_[row].inView = true;
+        state_[row].viewPos = static_cast<std::uint32_t>(view_.size());
+        view_.push_back(row);
+    };
+    if (sortColumns_.empty()) {
+        orderValid_ = false;
+        for (std::uint32_t row = 0; row < state_.size(); ++row)
+            consider(row);
+        sortedEnd_ = 0;
+    } else {
+        refreshOrder();
+        for (std::uint32_t row : order_)
+            consider(row);
+        sortedEnd_ = view_.size();
+    }
+    visibleCount_ = view_.size();
+    pos_ = 0;
+
+    // Deleted rows are now referenced by neither the view nor the order.
+    for (std::uint32_t row : released_)
+        std::string().swap(bytes_[row]);
+    released_.clear();
+}
+
+void MemoryTable::skipHidden()
+{
+    while (pos_ < view_.size() && !state_[view_[pos_]].inView)
+        ++pos_;
+}
+
+void MemoryTable::moveFirst()
+{
+    pos_ = 0;
+    skipHidden();
+}
+
+void MemoryTable::moveNext()
+{
+    if (pos_ < view_.size())
+        ++pos_;
+    skipHidden();
+}
+
+bool MemoryTable::find(const Criterion &criterion)
+{
+    const std::size_t column = requireColumn(criterion.column);
+    std::size_t from = pos_;
+    if (from >= view_.size())
+        return false;
+
+    const bool binary = criterion.test != Criterion::Test::NotEqual && !sortColumns_.empty()
+        && sortColumns_.front() == column && from < sortedEnd_;
+    if (binary) {
+        const auto begin = view_.begin() + static_cast<std::ptrdiff_t>(from);
+        const auto end = view_.begin() + static_cast<std::ptrdiff_t>(sortedEnd_);
+        auto it = std::lower_bound(begin, end, std::string_view(criterion.literal),
+            [&](std::uint32_t row, std::string_view literal) {
+                return cell(row, column) < literal;
+            });
+        for (; it != end && criterion.matches(cell(*it, column)); ++it) {
+            if (state_[*it].inView) {
+                pos_ = static_cast<std::size_t>(it - view_.begin());
+                return true;
+            }
+        }
+        from = sortedEnd_;
+    }
+    for (std::size_t i = from; i < view_.size(); ++i) {
+        const std::uint32_t row = view_[i];
+        if (state_[row].inView && criterion.matches(cell(row, column))) {
+            pos_ = i;
+            return true;
+        }
+    }
+    pos_ = view_.size();
+    return false;
+}
+
+std::uint32_t MemoryTable::currentRow() const
+{
+    if (pos_ >= view_.size() || !state_[view_[pos_]].inView)
+        throw TableError(TableError::NoCurrentRow,
+            "Either BOF or EOF is True, or the current record has been deleted. "
+            "Requested operation requires a current record.");
+    return view_[pos_];
+}
+
+RowHandle MemoryTable::handle() const
+{
+    return currentRow();
+}
+
+bool MemoryTable::moveTo(RowHandle row)
+{
+    if (!isVisible(row))
+        return false;
+    pos_ = state_[row].viewPos;
+    return true;
+}
+
+std::string_view MemoryTable::value(std::string_view column) const
+{
+    return cell(currentRow(), requireColumn(column));
+}
+
+std::string_view MemoryTable::value(std::size_t column) const
+{
+    const std::uint32_t row = currentRow();
+    if (column >= width())
+        throw TableError(TableError::UnknownColumn,
+            "Item cannot be found in the collection corresponding to the requested "
+            "name or ordinal.");
+    return cell(row, column);
+}
+
+void MemoryTable::setValue(std::string_view column, std::string_view value)
+{
+    setValue(requireColumn(column), value);
+}
+
+void MemoryTable::setValue(std::size_t column, std::string_view value)
+{
+    const std::uint32_t row = currentRow();
+    checkValue(column, value);
+    putCell(row, column, value);
+}
+
+void MemoryTable::setValueAsRead(std::size_t column, std::string_view value)
+{
+    const std::uint32_t row = currentRow();
+    const bool noNumber = columns_[column].kind == ColumnKind::Single && !isNumber(value);
+    putCell(row, column, noNumber ? std::string_view() : value);
+}
+
+void MemoryTable::addNew()
+{
+    const auto row = static_cast<std::uint32_t>(state_.size());
+    bytes_.emplace_back();
+    ends_.resize(ends_.size() + width(), 0);
+    state_.push_back({static_cast<std::uint32_t>(view_.size()), true, true});
+    view_.push_back(row);
+    ++visibleCount_;
+    pos_ = state_[row].viewPos;
+}
+
+void MemoryTable::update()
+{
+    const std::uint32_t row = currentRow();
+    if (!passesFilter(row)) {
+        state_[row].inView = false;
+        --visibleCount_;
+    }
+}
+
+void MemoryTable::deleteRow()
+{
+    const std::uint32_t row = currentRow();
+    state_[row].alive = false;
+    state_[row].inView = false;
+    --visibleCount_;
+    released_.push_back(row);
+}
+
+void MemoryTable::applyDeleteRule()
+{
+    const std::size_t status = requireColumn("STATUS");
+    if (value(status) == RecordStatus::New) {
+        deleteRow();
+    } else {
+        setValue(status, RecordStatus::Deleted);
+        update();
+    }
+}
+
+bool MemoryTable::isVisible(RowHandle row) const
+{
+    return row < state_.size() && state_[row].alive && state_[row].inView;
+}
+
+std::string_view MemoryTable::valueAt(RowHandle row, std::size_t column) const
+{
+    if (row >= state_.size() || !state_[row].alive || column >= width())
+        throw TableError(TableError::NoCurrentRow, "The record has been deleted.");
+    return cell(row, column);
+}
+
+bool MemoryTable::containsValue(std::size_t column, std::string_view value) const
+{
+    std::uint32_t linearFrom = 0;
+    if (orderValid_ && !sortColumns_.empty() && sortColumns_.front() == column) {
+        auto it = std::lower_bound(order_.begin(), order_.end(), value,
+            [&](std::uint32_t row, std::string_view v) { return cell(row, column) < v; });
+        for (; it != order_.end() && cell(*it, column) == value; ++it) {
+            if (state_[*it].alive)
+                return true;
+        }
+        linearFrom = static_cast<std::uint32_t>(orderedRows_);
+    }
+    for (std::uint32_t row = linearFrom; row < state_.size(); ++row) {
+        if (state_[row].alive && cell(row, column) == value)
+            return true;
+    }
+    return false;
+}
+
+void MemoryTable::appendRow(const RowValues &values)
+{
+    const auto row = static_cast<std::uint32_t>(state_.size());
+    const std::size_t count = std::min(values.size(), width());
+    const std::uint32_t used = count == 0 ? 0 : values.ends()[count - 1];
+    bytes_.emplace_back(values.bytes().data(), used);
+    ends_.insert(ends_.end(), values.ends().begin(),
+        values.ends().begin() + static_cast<std::ptrdiff_t>(count));
+    ends_.resize(ends_.size() + (width() - count), used);
+    state_.push_back({});
+    for (std::size_t c = 0; c < count; ++c) {
+        if (columns_[c].kind == ColumnKind::Single && !isNumber(cell(row, c)))
+            putCell(row, c, {});
+    }
+    if (passesFilter(row)) {
+        state_[row].inView = true;
+        state_[row].viewPos = static_cast<std::uint32_t>(view_.size());
+        view_.push_back(row);
+        ++visibleCount_;
+    }
+}

@@ -1,0 +1,7 @@
+#include "store/preference_globals.h"
+
+PreferenceGlobals &preferenceGlobals()
+{
+    static PreferenceGlobals globals;
+    return globals;
+}

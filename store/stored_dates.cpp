@@ -1,0 +1,124 @@
+#include "store/stored_dates.h"
+
+#include "store/clock.h"
+#include "store/preference_globals.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+std::string_view left(std::string_view text, std::size_t count)
+{
+    return text.substr(0, count);
+}
+
+std::string_view right(std::string_view text, std::size_t count)
+{
+    return text.size() <= count ? text : text.substr(text.size() - count);
+}
+
+// Characters from the fifth on, two of them (the month of a stored date).
+std::string_view middle(std::string_view text)
+{
+    return text.size() <= 4 ? std::string_view() : text.substr(4, 2);
+}
+
+long long wholeNumber(double number)
+{
+    return std::llround(number);
+}
+
+} // namespace
+
+double LeadingNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    std::string number;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        number.push_back(text[i++]);
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point)
+            point = true;
+        else if (c < '0' || c > '9')
+            break;
+        number.push_back(c);
+    }
+    return std::strtod(number.c_str(), nullptr); // "", "-" and "." give 0
+}
+
+std::string PaddedWholeNumber(double number, int digits)
+{
+    const long long whole = wholeNumber(number);
+    std::string text = std::to_string(whole < 0 ? -whole : whole);
+    if (static_cast<int>(text.size()) < digits)
+        text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
+    return whole < 0 ? "-" + text : text;
+}
+
+std::string FormatStoredDate(std::string_view date)
+{
+    const PreferenceGlobals &prefs = preferenceGlobals();
+    return FormatStoredDate(date, prefs.DateFormat, prefs.DateSep);
+}
+
+std::string FormatStoredDate(
+    std::string_view date, std::string_view format, std::string_view separator)
+{
+    if (date.empty())
+        return {};
+    const std::string year(left(date, 4));
+    const std::string month(middle(date));
+    const std::string day(right(date, 2));
+    const std::string sep(separator);
+    if (format == "ddmmyyyy")
+        return day + sep + month + sep + year;
+    if (format == "yyyymmdd")
+        return year + sep + month + sep + day;
+    return month + sep + day + sep + year;
+}
+
+std::string FormatTime12(std::string_view time)
+{
+    if (time.empty())
+        return {};
+    const long long hour = wholeNumber(LeadingNumber(left(time, 2)));
+    const std::string rest(right(time, 3));
+    if (hour == 12)
+        return "12" + rest + " PM";
+    if (hour > 12)
+        return std::to_string(hour - 12) + rest + " PM";
+    if (hour < 1)
+        return "12" + rest + " AM";
+    return std::to_string(hour) + rest + " AM";
+}
+
+std::string CalcAge(std::string_view birthDate)
+{
+    if (birthDate.empty())
+        return {};
+    const long long day = wholeNumber(LeadingNumber(right(birthDate, 2)));
+    const long long year = wholeNumber(LeadingNumber(left(birthDate, 4)));
+    const long long month = wholeNumber(LeadingNumber(middle(birthDate)));
+    const LocalDateTime today = Clock::current().now();
+    long long age = today.year - year - 1;
+    if (today.month > month || (today.month == month && today.day >= day))
+        ++age;
+    return age == 0 ? std::string() : std::to_string(age);
+}
+
+std::string YesNoCode(std::string_view active)
+{
+    return active == "No" ? "01" : "00";
+}
+
+std::string DefaultTime(std::string &time)
+{
+    if (time.empty())
+        time = "00:00";
+    return time;
+}

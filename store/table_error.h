@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// A table operation that cannot be carried out: a column that does not exist,
+// no current row, a value its column refuses. The forms catch it in their
+// handler and show it through the error box, with its number and description.
+class TableError : public std::runtime_error {
+public:
+    enum Number {
+        NoCurrentRow = 3021,
+        UnknownColumn = 3265,
+        ValueRefused = 3367,
+    };
+
+    TableError(int number, const std::string &description)
+        : std::runtime_error(description)
+        , number_(number)
+    {
+    }
+
+    int number() const { return number_; }
+
+private:
+    int number_;
+};

@@ -1,0 +1,297 @@
+#include "store/table_file.h"
+
+#include "store/file_io.h"
+#include "store/line_reader.h"
+#include "store/row_values.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::string_view crlf = "\r\n";
+constexpr std::string_view quotedSeparator = "\",\"";
+
+// Appends a value as read: every "" becomes ", and with `lineBreaks` every \n
+// or \N becomes CR LF.
+void appendUnquoted(std::string &out, std::string_view value, bool lineBreaks)
+{
+    if (value.find_first_of(lineBreaks ? "\"\\" : "\"") == std::string_view::npos) {
+        out.append(value);
+        return;
+    }
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        const char next = i + 1 < value.size() ? value[i + 1] : '\0';
+        if (c == '"' && next == '"') {
+            out.push_back('"');
+            ++i;
+        } else if (lineBreaks && c == '\\' && (next == 'n' || next == 'N')) {
+            out.append(crlf);
+            ++i;
+        } else {
+            out.push_back(c);
+        }
+    }
+}
+
+// Appends a value to be written: with `quotes` every " doubled, with
+// `lineBreaks` every CR LF written as \n.
+void appendEscaped(std::string &out, std::string_view value, bool quotes, bool lineBreaks)
+{
+    const char *special = quotes ? (lineBreaks ? "\"\r" : "\"") : (lineBreaks ? "\r" : "");
+    if (*special == '\0' || value.find_first_of(special) == std::string_view::npos) {
+        out.append(value);
+        return;
+    }
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (quotes && c == '"') {
+            out.append("\"\"");
+        } else if (lineBreaks && c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') {
+            out.append("\\n");
+            ++i;
+        } else {
+            out.push_back(c);
+        }
+    }
+}
+
+// The last value of a line runs to its end, closing quote removed.
+std::string_view withoutClosingQuote(std::string_view rest)
+{
+    return rest.ends_with('"') ? rest.substr(0, rest.size() - 1) : rest;
+}
+
+// Cuts the next value from `rest` at `separator`. A missing separator makes the
+// rest the value (a short line: the columns after it stay empty).
+bool cut(std::string_view &rest, std::string_view separator, std::string_view &value)
+{
+    const auto at = rest.find(separator);
+    if (at == std::string_view::npos) {
+        value = rest;
+        rest = {};
+        return false;
+    }
+    value = rest.substr(0, at);
+    rest.remove_prefix(at + separator.size());
+    return true;
+}
+
+// A preferences number is written as a whole number; a column without a
+// value as 0, so the line keeps its nine values.
+std::string wholeNumber(std::string_view text)
+{
+    if (text.empty())
+        return "0";
+    const float number = std::strtof(std::string(text).c_str(), nullptr);
+    return std::to_string(std::lround(static_cast<double>(number)));
+}
+
+std::string headerLine(std::string_view prefix, std::int64_t number)
+{
+    return std::string(prefix) + std::to_string(number);
+}
+
+std::string declarationLine(int value, std::string_view fieldType)
+{
+    return "#FLDNUM:" + std::to_string(value) + " TYPE:" + std::string(fieldType) + " SIZE:0";
+}
+
+// The number of the value the header's last line declares: the digits after
+// "#FLDNUM:", 0 when the last line is no declaration.
+int lastDeclared(std::string_view line)
+{
+    constexpr std::string_view prefix = "#FLDNUM:";
+    if (!line.starts_with(prefix))
+        return 0;
+    line.remove_prefix(prefix.size());
+    const auto digits = line.find_first_not_of(' ');
+    int number = 0;
+    for (std::size_t i = digits; i != std::string_view::npos && i < line.size(); ++i) {
+        if (line[i] < '0' || line[i] > '9' || number > 100000)
+            break;
+        number = number * 10 + (line[i] - '0');
+    }
+    return number;
+}
+
+} // namespace
+
+TableFile::TableFile(std::string path, FileLayout layout)
+    : path_(std::move(path))
+    , layout_(std::move(layout))
+{
+}
+
+int TableFile::fieldCount(const MemoryTable &table) const
+{
+    return static_cast<int>(table.columns().size()) - 2; // every value after REC_ID and STATUS
+}
+
+std::string TableFile::UpdateCdbHeader(std::string_view previousContent, std::int64_t recordCount,
+    int fieldCount, std::string_view fieldType)
+{
+    std::string header;
+    std::string previous;
+    LineReader lines(previousContent);
+    std::string_view line;
+    while (lines.next(line) && line.starts_with('#')) {
+        std::string rewritten;
+        if (line.starts_with("#RECCNT:"))
+            rewritten = headerLine("#RECCNT: ", recordCount);
+        else if (line.starts_with("#SYNCMODE:"))
+            rewritten = "#SYNCMODE: MERGE";
+        else if (line.starts_with("#FLDCNT:"))
+            rewritten = headerLine("#FLDCNT: ", fieldCount);
+        else
+            rewritten = line;
+        if (rewritten != previous) {
+            header += rewritten;
+            header += crlf;
+        }
+        previous = std::move(rewritten);
+    }
+    for (int value = lastDeclared(previous) + 1; value <= fieldCount; ++value) {
+        header += declarationLine(value, fieldType);
+        header += crlf;
+    }
+    if (!header.empty())
+        header.resize(header.size() - crlf.size());
+    return header;
+}
+
+std::string TableFile::newHeader(
+    std::int64_t recordCount, int fieldCount, std::string_view fieldType)
+{
+    std::string header = headerLine("#RECCNT: ", recordCount) + "\r\n#SYNCMODE: MERGE\r\n"
+        + headerLine("#FLDCNT: ", fieldCount);
+    for (int value = 1; value <= fieldCount; ++value) {
+        header += crlf;
+        header += declarationLine(value, fieldType);
+    }
+    return header;
+}
+
+void TableFile::cutLine(std::string_view line, std::size_t columnCount, RowValues &values) const
+{
+    values.clear();
+    std::string_view rest = line;
+    std::string_view value;
+    if (!cut(rest, ",", value)) {
+        values.add(value);
+        return;
+    }
+    values.add(value); // REC_ID
+    if (!cut(rest, ",\"", value)) {
+        values.add(value);
+        return;
+    }
+    values.add(value); // STATUS
+
+    if (layout_.line == FileLayout::Line::Prefs) {
+        // PrefsKey, PrefsStr1..3 quoted; the three numbers bare.
+        static constexpr std::string_view separators[]
+            = {quotedSeparator, quotedSeparator, quotedSeparator, "\","};
+        for (std::string_view separator : separators) {
+            const bool found = cut(rest, separator, value);
+            appendUnquoted(values.buffer(), found ? value : withoutClosingQuote(value), false);
+            values.endValue();
+            if (!found)
+                return;
+        }
+        for (int number = 0; number < 2; ++number) {
+            const bool found = cut(rest, ",", value);
+            values.add(value);
+            if (!found)
+                return;
+        }
+        values.add(rest);
+        return;
+    }
+
+    // Key, then fields 1..N: the last one runs to the end of the line.
+    const std::size_t quotedValues = columnCount - 2;
+    for (std::size_t i = 0; i + 1 < quotedValues; ++i) {
+        const bool found = cut(rest, quotedSeparator, value);
+        const bool lineBreaks = layout_.lineBreakStep && i > 0;
+        appendUnquoted(values.buffer(), found ? value : withoutClosingQuote(value), lineBreaks);
+        values.endValue();
+        if (!found)
+            return;
+    }
+    appendUnquoted(values.buffer(), withoutClosingQuote(rest), false);
+    values.endValue();
+}
+
+void TableFile::appendLine(const MemoryTable &table, RowHandle row, std::string &out) const
+{
+    const bool lineBreaks = layout_.lineBreakStep;
+    const std::size_t width = table.columns().size();
+    appendEscaped(out, table.valueAt(row, 0), false, lineBreaks);
+    out.push_back(',');
+    appendEscaped(out, table.valueAt(row, 1), false, lineBreaks);
+    out.append(",\"");
+    if (layout_.line == FileLayout::Line::Prefs) {
+        for (std::size_t c = 2; c < 6; ++c) {
+            appendEscaped(out, table.valueAt(row, c), true, false);
+            out.append(c < 5 ? quotedSeparator : "\",");
+        }
+        for (std::size_t c = 6; c < width; ++c) {
+            out.append(wholeNumber(table.valueAt(row, c)));
+            if (c + 1 < width)
+                out.push_back(',');
+        }
+    } else {
+        for (std::size_t c = 2; c < width; ++c) {
+            appendEscaped(out, table.valueAt(row, c), true, lineBreaks);
+            out.append(c + 1 < width ? quotedSeparator : "\"");
+        }
+    }
+    out.append(crlf);
+}
+
+std::optional<StoreFailure> TableFile::read(MemoryTable &table) const
+{
+    std::string content;
+    if (const int error = readWholeFile(path_, content))
+        return StoreFailure::fromErrno(error, path_);
+
+    const std::size_t columnCount = table.columns().size();
+    RowValues values;
+    LineReader lines(content);
+    std::string_view line;
+    while (lines.next(line)) {
+        if (line.starts_with('#') || line.size() < layout_.shortestRecordLine)
+            continue;
+        cutLine(line, columnCount, values);
+        table.appendRow(values);
+    }
+    table.moveFirst();
+    return std::nullopt;
+}
+
+std::optional<StoreFailure> TableFile::write(MemoryTable &table) const
+{
+    std::string previous;
+    const int readError = readWholeFile(path_, previous);
+    if (readError != 0 && readError != ENOENT)
+        return StoreFailure::fromErrno(readError, path_);
+
+    const std::optional<Criterion> kept = table.filter();
+    table.setFilter(std::nullopt);
+    const auto count = static_cast<std::int64_t>(table.recordCount());
+    std::string content = readError == 0
+        ? UpdateCdbHeader(previous, count, fieldCount(table), layout_.fieldType)
+        : newHeader(count, fieldCount(table), layout_.fieldType);
+    content.append(crlf);
+    content.reserve(previous.size() + previous.size() / 8 + 4096);
+    for (table.moveFirst(); !table.eof(); table.moveNext())
+        appendLine(table, table.handle(), content);
+    table.setFilter(kept);
+
+    if (const int error = writeFileAtomically(path_, content))
+        return StoreFailure::fromErrno(error, path_);
+    return std::nullopt;
+}

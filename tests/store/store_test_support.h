@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+// The fixture folder tests/data (ctest sets VANTORELLE_TEST_DATA; a direct run
+// finds it beside this source file).
+inline std::filesystem::path testDataPath()
+{
+    if (const char *path = std::getenv("VANTORELLE_TEST_DATA"))
+        return path;
+    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
+}
+
+inline std::string readBytes(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+inline void writeBytes(const std::filesystem::path &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "vantorelle-store-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() { std::filesystem::remove_all(path_); }
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+
+    const std::filesystem::path &path() const { return path_; }
+    // The folder as the store names folders: ending with "/".
+    std::string folder() const { return path_.string() + "/"; }
+    std::string file(const std::string &name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
