@@ -6,6 +6,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     Main window;
+    if (!window.Form_Load())
+        return 0;
     window.show();
     return app.exec();
 }

@@ -1,12 +1,147 @@
 #pragma once
 
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <array>
+
+#include "platform/rich_text_view.h"
+
+class QGridLayout;
+class RecordEditorHooks;
 
 // The application's main window: profile selector, topic list, record grid,
-// record viewer and the entry panels.
+// record viewer, the area of the entry panels, and the menus. Everything the
+// program does at start-up happens in Form_Load, before the window is shown.
+//
+// The procedures live in files named after what they hold: start-up in
+// startup.cpp, close and Save All in shutdown.cpp, the profile selector in
+// profile_selector.cpp, the topic list in topic_list.cpp, the record viewer in
+// record_viewer.cpp, the master-list combos in master_lists.cpp, the menu
+// handlers in menus.cpp.
 class Main : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit Main(QWidget *parent = nullptr);
+    ~Main() override;
+
+    // ---- Start-up and shutdown (startup.cpp, shutdown.cpp)
+
+    // The load step. False when the program must end at once without showing
+    // the window (another copy runs, the password was wrong twice, a table the
+    // program cannot do without failed to load).
+    bool Form_Load();
+    // The close step; Cancel = true keeps the window open.
+    void Form_Unload(bool &Cancel);
+    // Writes every table back and shows the current profile again.
+    void mnuSaveAll_Click();
+    // True once the close step has gone past its question: code that resumes
+    // after a modal window must stop, the program is ending.
+    bool closing() const { return closing_; }
+
+    // ---- The record editor, reached through the installed hooks (no-ops without)
+
+    // Installs the editor (nullptr: none). The caller keeps ownership.
+    void installEditorHooks(RecordEditorHooks *hooks) { editorHooks_ = hooks; }
+    RecordEditorHooks *editorHooks() const { return editorHooks_; }
+    void ChangeMode(const QString &mode);
+    void clearFields(const QString &topic);
+    void ShowFields(const QString &topic);
+    void cmdNew_Click();
+    void cmdEdit_Click();
+    void cmdNewCancel_Click();
+
+    // ---- Profile selector (profile_selector.cpp)
+    void ShowRecords();
+    void cboProfiles_Change();
+    void cboProfiles_Click();
+
+    // ---- Topic list and record grid (topic_list.cpp)
+    void lstTopics_Click();
+
+    // ---- Record viewer (record_viewer.cpp)
+    // Index of cell (row, col) in the grid's cell-text array.
+    static int gridIndex(int row, int col, const QTableWidget *grid);
+    void gridViewer_Click();
+
+    // ---- Master-list combo boxes (master_lists.cpp)
+    void FillMasterLists();
+
+    // ---- Long operations: hourglass, window disabled and repainted, pending
+    // events processed; then back.
+    void beginLongOperation();
+    void endLongOperation();
+
+    // ---- Shared main-window state
+    bool TrackEdits = false;     // false while program code fills, clears or stores entry controls
+    QString ModeText;            // "Add" while a new profile is being entered
+    bool HotsyncDetected = false; // the close was forced by a running synchronisation
+    QString ProfileFilter;       // "STATUS <> '0x0002'", the filter every table carries
+    qint32 BaseWidth = 0;        // inner size as laid out, in twips
+    qint32 BaseHeight = 0;
+
+    // ---- Controls
+    QComboBox *cboProfiles;
+    QListWidget *lstKeys; // hidden: the Key of each profile at the selector's index
+    QListWidget *lstTopics;
+    QPushButton *cmdNew;
+    QPushButton *cmdDelete;
+
+    // The record viewer frame: grid over viewer, command buttons below. Hiding
+    // the grid gives the viewer the whole frame, so nothing is placed by hand.
+    QFrame *frmViewer;
+    QTableWidget *gridViewer; // read-only, whole rows selected
+    RichTextView *rtViewer;
+    QPushButton *cmdAdd;
+    QPushButton *cmdDel;
+    QPushButton *cmdEdit;
+    QPushButton *cmdViewProvider;
+
+    // The record-save frame of the editor.
+    QPushButton *cmdNewSave;
+    QPushButton *cmdNewCancel;
+
+    QStatusBar *StatusBar1;
+    QLabel *StatusPanel1; // "Records Listed: n"
+    QLabel *StatusPanel2; // "EDIT MODE"
+    QTimer *Timer1;       // the synchronisation watch, one tick a second
+
+    // ---- Menus (captions and shortcuts set here; handlers connected in menus.cpp)
+    QMenu *mnuFile;
+    QAction *mnuSaveAll, *mnuSep6, *mnuImport, *mnuExport, *mnuSep10, *mnuBackup, *mnuRestore,
+        *mnuHH, *mnuTransfer, *mnuRetrieve, *mnuReinstallHH, *mnuSep4, *mnuGraph, *mnuSep5,
+        *mnuPrint, *mnuPrintMaster, *mnuSep3, *mnuExit;
+    QMenu *mnuEdit;
+    QAction *mnuAddNew, *mnuSepEdit1;
+    std::array<QAction *, 6> mnuEditMaster; // 0 contacts .. 5 provider types
+    QAction *mnuSepEdit2, *mnuPrefs, *mnuPassword;
+    QMenu *mnuHelp;
+    QAction *mnuManual, *mnuAbout, *mnuH1, *mnuWebsite, *mnuDnldUpdate;
+
+    // Puts an entry panel (or a panel's button frame) into the panel area, where
+    // it overlaps frmViewer: raise() brings one to the front, lower() sends it back.
+    void addEditorPanel(QWidget *panel);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectMenus();
+
+    RecordEditorHooks *editorHooks_ = nullptr;
+    QGridLayout *panelArea_ = nullptr;
+    int longOperations_ = 0;
+    bool closing_ = false;
 };

@@ -1,0 +1,5 @@
+#include "mainwin/main_window.h"
+
+void Main::connectMenus()
+{
+}
