@@ -1,0 +1,80 @@
+#include "settings/error_box_and_logs.h"
+
+#include "platform/cp1252.h"
+#include "platform/file_writer.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+#include "settings/app_info.h"
+#include "settings/settings_globals.h"
+#include "settings/support_info.h"
+#include "store/clock.h"
+
+namespace {
+
+const QString crLf = QStringLiteral("\r\n");
+
+// "Dec-08-2026  07:05", in English whatever the user's language.
+QString errorDate(const LocalDateTime &at)
+{
+    static const char *const months[]
+        = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const auto twoDigits
+        = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return QString::fromLatin1(months[at.month - 1]) + QLatin1Char('-') + twoDigits(at.day)
+        + QLatin1Char('-') + QString::number(at.year) + QLatin1String("  ") + twoDigits(at.hour)
+        + QLatin1Char(':') + twoDigits(at.minute);
+}
+
+void appendToLog(const QString &fileName, const QString &text)
+{
+    if (DataPath.isEmpty())
+        return;
+    FileWriter::append(DataPath + fileName, Cp1252::fromUnicode(text));
+}
+
+} // namespace
+
+void ShowError(const AppError &error, const QString &operation, const QString &details)
+{
+    QString advice = details.isEmpty() ? QString() : crLf + crLf + details;
+    advice += crLf + crLf + QLatin1String("If you continue to get this error,") + crLf
+        + QLatin1String("check ") + QLatin1String(SupportInfo::webSite)
+        + QLatin1String(" for support on this product.") + crLf + crLf
+        + QLatin1String("If a solution cannot be found online,") + crLf
+        + QLatin1String("then e-mail tech support at ") + QLatin1String(SupportInfo::email)
+        + QLatin1Char('.');
+
+    // A non-negative number keeps a blank where the sign would be: "ErrorCode =  53".
+    const QString number = error.number() < 0 ? QString::number(error.number())
+                                              : QLatin1Char(' ') + QString::number(error.number());
+    const QString text = QLatin1String("An error occurred while ") + operation + QLatin1Char('.')
+        + crLf + crLf + QLatin1String("ErrorCode = ") + number + QLatin1String(" (")
+        + error.description() + QLatin1Char(')');
+
+    try {
+        ErrorLog(text);
+    } catch (const AppError &) {
+        // The user still learns of the original failure from the box.
+    }
+    MsgResult = qint16(prompter().ask(QStringLiteral("Error"), text + advice));
+}
+
+void ErrorLog(const QString &text)
+{
+    QString programPath = paths().programFolder();
+    if (programPath.endsWith(QLatin1Char('/')))
+        programPath.chop(1);
+    const QString entry = QLatin1String("Application: ") + QLatin1String(AppInfo::title) + crLf
+        + QLatin1String("Version: ") + QLatin1String(AppInfo::version) + crLf
+        + QLatin1String("Platform: ") + InstallType + crLf + QLatin1String("Data Path: ") + DataPath
+        + crLf + QLatin1String("Program Path: ") + programPath + crLf + crLf
+        + QLatin1String("Error Date: ") + errorDate(Clock::current().now()) + crLf
+        + QLatin1String("Error Information:") + crLf + text + crLf + QString(35, QLatin1Char('-'))
+        + crLf;
+    appendToLog(QStringLiteral("errorlog.txt"), entry);
+}
+
+void WriteSetupLog(const QString &text)
+{
+    appendToLog(QStringLiteral("setuplog.txt"), text + crLf);
+}

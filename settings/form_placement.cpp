@@ -1,0 +1,58 @@
+#include "settings/form_placement.h"
+
+#include "settings/ini_access.h"
+#include "settings/settings_globals.h"
+
+#include <QWidget>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// Twips are 1/1440 inch; the settings file keeps the 96-dpi scale of the forms.
+constexpr int twipsPerPixel = 15;
+
+const char *const placementKeys[] = {"Left", "Top", "Width", "Height"};
+
+// The stored text as a 32-bit number, halves rounded to even as the forms did.
+std::optional<int> twipsValue(const QString &text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(rounded);
+}
+
+} // namespace
+
+void SaveFormPlacement(QWidget *form)
+{
+    if (form->isMinimized())
+        return;
+    // The frame's position and the inner size: what move() and resize() take back.
+    const int pixels[] = {form->x(), form->y(), form->width(), form->height()};
+    for (int i = 0; i < 4; ++i) {
+        MsgResult = WriteIni(QStringLiteral("Form"), QLatin1String(placementKeys[i]),
+            QString::number(pixels[i] * twipsPerPixel), IniFile);
+    }
+}
+
+void RestoreFormPlacement(QWidget *form)
+{
+    int twips[4];
+    for (int i = 0; i < 4; ++i) {
+        const auto value = twipsValue(
+            ReadIni(QStringLiteral("Form"), QLatin1String(placementKeys[i]), QString(), IniFile));
+        if (!value)
+            return;
+        twips[i] = *value;
+    }
+    form->move(twips[0] / twipsPerPixel, twips[1] / twipsPerPixel);
+    form->resize(twips[2] / twipsPerPixel, twips[3] / twipsPerPixel);
+}

@@ -1,0 +1,25 @@
+#include "settings/ini_access.h"
+
+#include "platform/app_error.h"
+#include "platform/prompter.h"
+#include "platform/settings_file.h"
+#include "settings/app_info.h"
+
+QString ReadIni(
+    const QString &section, const QString &key, const QString &defaultValue, const QString &file)
+{
+    return SettingsFile::read(file, section, key).value_or(defaultValue);
+}
+
+qint16 WriteIni(
+    const QString &section, const QString &key, const QString &value, const QString &file)
+{
+    try {
+        SettingsFile::write(file, section, key, value);
+        return 1;
+    } catch (const AppError &) {
+        prompter().ask(QString::fromUtf8(AppInfo::title),
+            QStringLiteral("An error occurred while writing to the ini file."));
+        return 0;
+    }
+}

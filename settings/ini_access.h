@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// One value of the settings file at a time (see platform/settings_file.h for
+// how names and values are matched).
+
+// The value of `key` in `section` of `file`, whole; `defaultValue` when the
+// file, the section or the key is missing or the file cannot be read.
+QString ReadIni(
+    const QString &section, const QString &key, const QString &defaultValue, const QString &file);
+
+// Stores `value` as `key` in `section` of `file`, creating what is missing.
+// Returns 1 on success; otherwise tells the user and returns 0.
+qint16 WriteIni(
+    const QString &section, const QString &key, const QString &value, const QString &file);

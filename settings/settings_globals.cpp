@@ -1,0 +1,13 @@
+#include "settings/settings_globals.h"
+
+QString DataPath;
+QString AppPath;
+QString IniFile;
+QString BackupPath;
+QString InstallType;
+QString StoredPassword;
+QString TypedPassword;
+
+qint16 NoSaveOnExit = 0;
+qint16 DataRetrieved = 0;
+qint16 MsgResult = 0;

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "settings/error_box_and_logs.h"
+#include "settings/settings_globals.h"
+#include "store/clock.h"
+#include "support/fake_paths.h"
+#include "support/fake_prompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString support
+    = QStringLiteral("If you continue to get this error,\r\n"
+                     "check www.brasselwicket.com for support on this product.\r\n"
+                     "\r\n"
+                     "If a solution cannot be found online,\r\n"
+                     "then e-mail tech support at support@brasselwicket.com.");
+
+// A data folder, a program folder and a frozen clock: 8 December 2026, 07:05.
+class ErrorBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Clock::install(&clock);
+        DataPath = dir.path() + QStringLiteral("/");
+        InstallType = QStringLiteral("Palm");
+        MsgResult = 0;
+    }
+    void TearDown() override
+    {
+        Clock::install(nullptr);
+        DataPath.clear();
+        InstallType.clear();
+    }
+
+    QByteArray log(const char *name) const
+    {
+        QFile file(DataPath + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QByteArray entry(const QByteArray &errorText) const
+    {
+        return "Application: Vantorelle Rize\r\n"
+               "Version: 5.5.2\r\n"
+               "Platform: Palm\r\n"
+               "Data Path: "
+            + DataPath.toUtf8()
+            + "\r\n"
+              "Program Path: /opt/vantorelle\r\n"
+              "\r\n"
+              "Error Date: Dec-08-2026  07:05\r\n"
+              "Error Information:\r\n"
+            + errorText + "\r\n-----------------------------------\r\n";
+    }
+
+    QTemporaryDir dir;
+    FixedClock clock {{2026, 12, 8, 7, 5, 42}};
+    FakePaths paths {QStringLiteral("/opt/vantorelle/"), QStringLiteral("/home/u/Documents/")};
+    FakePrompter prompter;
+};
+
+} // namespace
+
+TEST_F(ErrorBoxTest, BoxAndLogEntryWithDetails)
+{
+    prompter.setNextAnswers({Prompter::Ok});
+    ShowError(AppError(53), QStringLiteral("saving a record"),
+        QStringLiteral("Filename = /data/VantorelleBP.cdb"));
+
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    const FakePrompter::Box &box = prompter.boxes.first();
+    EXPECT_EQ(box.title, QStringLiteral("Error"));
+    EXPECT_EQ(box.buttons, Prompter::OkOnly);
+    EXPECT_EQ(box.icon, Prompter::NoIcon);
+    EXPECT_EQ(box.text,
+        QStringLiteral("An error occurred while saving a record.\r\n"
+                       "\r\n"
+                       "ErrorCode =  53 (File not found)\r\n"
+                       "\r\n"
+                       "Filename = /data/VantorelleBP.cdb\r\n"
+                       "\r\n")
+            + support);
+    EXPECT_EQ(MsgResult, Prompter::Ok);
+
+    EXPECT_EQ(log("errorlog.txt"),
+        entry("An error occurred while saving a record.\r\n"
+              "\r\n"
+              "ErrorCode =  53 (File not found)"));
+}
+
+TEST_F(ErrorBoxTest, WithoutDetailsTheSupportAdviceFollowsTheCode)
+{
+    ShowError(AppError(-2147, QStringLiteral("Automation error")),
+        QStringLiteral("backing up the databases"));
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes.first().text,
+        QStringLiteral("An error occurred while backing up the databases.\r\n"
+                       "\r\n"
+                       "ErrorCode = -2147 (Automation error)\r\n"
+                       "\r\n")
+            + support);
+}
+
+TEST_F(ErrorBoxTest, EachFailureAppendsAFullEntry)
+{
+    ShowError(AppError(70), QStringLiteral("opening web page"));
+    clock.set({2027, 1, 31, 23, 59, 0});
+    ShowError(AppError(61), QStringLiteral("saving a record"));
+
+    QByteArray second = entry("An error occurred while saving a record.\r\n"
+                              "\r\n"
+                              "ErrorCode =  61 (Disk full)");
+    second.replace("Dec-08-2026  07:05", "Jan-31-2027  23:59");
+    EXPECT_EQ(log("errorlog.txt"),
+        entry("An error occurred while opening web page.\r\n"
+              "\r\n"
+              "ErrorCode =  70 (Permission denied)")
+            + second);
+}
+
+TEST_F(ErrorBoxTest, UnwritableLogNeverHidesTheBox)
+{
+    DataPath = dir.filePath(QStringLiteral("gone/"));
+    ShowError(AppError(76), QStringLiteral("in config_registry"));
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_TRUE(prompter.boxes.first().text.startsWith(
+        QStringLiteral("An error occurred while in config_registry.")));
+}
+
+TEST_F(ErrorBoxTest, NothingIsLoggedWhileTheDataFolderIsUnknown)
+{
+    DataPath.clear();
+    ShowError(AppError(53), QStringLiteral("in config_registry"));
+    WriteSetupLog(QStringLiteral("Data path was blank, must be first run of Vantorelle"));
+    EXPECT_EQ(prompter.boxes.size(), 1);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_FALSE(QFile::exists(QStringLiteral("errorlog.txt")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("setuplog.txt")));
+}
+
+TEST_F(ErrorBoxTest, SetupLogAppendsLines)
+{
+    WriteSetupLog(QStringLiteral("InstallType = Palm"));
+    WriteSetupLog(QStringLiteral("About to copy CDBs...\r\n   FROM: /opt/vantorelle/"));
+    EXPECT_EQ(log("setuplog.txt"),
+        QByteArray("InstallType = Palm\r\nAbout to copy CDBs...\r\n   FROM: /opt/vantorelle/\r\n"));
+
+    DataPath = dir.filePath(QStringLiteral("gone/"));
+    EXPECT_THROW(WriteSetupLog(QStringLiteral("x")), AppError);
+}
