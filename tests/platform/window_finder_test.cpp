@@ -19,6 +19,8 @@ public:
     ForeignWindow(const QByteArray &netWmName, const QByteArray &wmName)
     {
         connection_ = xcb_connect(nullptr, nullptr);
+        if (!opened())
+            return;
         xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
         // A child of another window, as window managers reparent them.
         const xcb_window_t frame = create(screen->root, screen);
@@ -33,6 +35,8 @@ public:
     }
     ~ForeignWindow() { xcb_disconnect(connection_); }
 
+    bool opened() const { return !xcb_connection_has_error(connection_); }
+
 private:
     xcb_window_t create(xcb_window_t parent, xcb_screen_t *screen)
     {
@@ -46,7 +50,7 @@ private:
     {
         auto *reply = xcb_intern_atom_reply(connection_,
             xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t result = reply->atom;
+        const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         std::free(reply);
         return result;
     }
@@ -85,6 +89,7 @@ TEST_F(WindowFinderTest, FindsAWindowByItsExactTitle)
 {
     const QByteArray title = unique("Hotsync Progress");
     ForeignWindow window(title, QByteArray());
+    ASSERT_TRUE(window.opened());
     EXPECT_TRUE(found(title));
     const QByteArray nearMisses[]
         = {title.chopped(1), title.toLower(), title + ' ', ' ' + title, title + " - Palm"};
@@ -99,6 +104,7 @@ TEST_F(WindowFinderTest, ReadsUtf8AndClassicTitles)
     const QByteArray classic = unique("Caf\xE9 Sync");
     ForeignWindow both(modern, modernClassic);
     ForeignWindow classicOnly(QByteArray(), classic);
+    ASSERT_TRUE(both.opened() && classicOnly.opened());
     // The UTF-8 title wins over the classic one when a window has both.
     EXPECT_TRUE(found(modern));
     EXPECT_FALSE(found(modernClassic));
@@ -111,6 +117,7 @@ TEST_F(WindowFinderTest, ClosedWindowIsGone)
     const QByteArray title = unique("Hotsync Progress closing");
     {
         ForeignWindow window(title, QByteArray());
+        ASSERT_TRUE(window.opened());
         ASSERT_TRUE(found(title));
     }
     EXPECT_FALSE(found(title));
