@@ -13,8 +13,10 @@ build:
 run: build
 	$(BUILD_DIR)/vantorelle
 
+# -noreset: Xvfb otherwise resets whenever its last client leaves, dropping the
+# connections that tests running in parallel are opening at that moment.
 test: build
-	cd $(BUILD_DIR) && xvfb-run -a ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j$(JOBS)
 
 bench: build
 	cmake --build $(BUILD_DIR) --target vantorelle_bench
