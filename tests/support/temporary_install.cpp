@@ -1,0 +1,48 @@
+#include "temporary_install.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+TemporaryInstall::TemporaryInstall()
+    : paths(dir.path() + QStringLiteral("/program/"), dir.path() + QStringLiteral("/documents/"))
+{
+    QDir().mkpath(paths.program);
+    QDir().mkpath(paths.documents);
+}
+
+void TemporaryInstall::copyTemplates()
+{
+    copyTree(sourceDataFolder(), paths.program + QStringLiteral("data/"));
+}
+
+QString TemporaryInstall::sourceDataFolder()
+{
+    // This file lies in tests/support/ of the source tree.
+    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../data"))
+        + QLatin1Char('/');
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        writeFile(to + QLatin1Char('/') + QDir(from).relativeFilePath(source), readFile(source));
+    }
+}
