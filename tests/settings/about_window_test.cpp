@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "settings/about_window.h"
+#include "settings/os_version.h"
+#include "settings/settings_globals.h"
+#include "support/fake_registry.h"
+
+namespace {
+
+class AboutWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved = {InstallType, DataPath, AppPath};
+        InstallType = QStringLiteral("Palm");
+        DataPath = QStringLiteral("/home/ann/Documents/Vantorelle/");
+        AppPath = QStringLiteral("/opt/vantorelle/");
+    }
+    void TearDown() override
+    {
+        InstallType = saved[0];
+        DataPath = saved[1];
+        AppPath = saved[2];
+    }
+
+    // The text's lines without their CR LF ends (the text ends with one).
+    static QStringList lines(const QString &text)
+    {
+        EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+        QStringList all = text.split(QStringLiteral("\r\n"));
+        all.removeLast();
+        return all;
+    }
+
+    FakeRegistry registry;
+    QStringList saved;
+};
+
+} // namespace
+
+TEST_F(AboutWindow, InformationTextListsEveryLineInOrder)
+{
+    registry.machine = {{"app_path", "C:\\Program Files\\Vantorelle\\"},
+        {"install_date", "20240115"}, {"install_type", "Palm"}};
+    registry.user = {{"install_date", "20240116"}, {"install_type", "WM"}};
+
+    const QStringList expected = {
+        "Application: Vantorelle Rize",
+        "Version: 5.5.2",
+        "Platform: Windows PC and Palm OS",
+        "OS: " + GetOSVersionName(),
+        "",
+        "Data Path: /home/ann/Documents/Vantorelle/",
+        "Program Path: /opt/vantorelle/",
+        "",
+        "HKLM\\app_path: C:\\Program Files\\Vantorelle\\",
+        "HKLM\\install_date: 20240115",
+        "HKLM\\install_type: Palm",
+        "",
+        "HKCU\\install_date: 20240116",
+        "HKCU\\install_type: WM",
+    };
+    EXPECT_EQ(lines(frmAbout::InfoText()), expected);
+}
+
+TEST_F(AboutWindow, MissingRegistryValuesShowNa)
+{
+    registry.machine = {{"install_type", "Win"}};
+    registry.user = {{"install_date", "20240116"}};
+
+    const QStringList shown = lines(frmAbout::InfoText()).mid(8);
+    const QStringList expected = {
+        "HKLM\\app_path: na",
+        "HKLM\\install_date: na",
+        "HKLM\\install_type: Win",
+        "",
+        "HKCU\\install_date: 20240116",
+        "HKCU\\install_type: na",
+    };
+    EXPECT_EQ(shown, expected);
+}
+
+TEST_F(AboutWindow, MachineValueDoesNotStandInForAMissingUserValue)
+{
+    registry.machine = {{"install_date", "20240115"}, {"install_type", "BB"}};
+
+    const QStringList shown = lines(frmAbout::InfoText());
+    EXPECT_EQ(shown.at(12), QStringLiteral("HKCU\\install_date: na"));
+    EXPECT_EQ(shown.at(13), QStringLiteral("HKCU\\install_type: na"));
+}
+
+TEST_F(AboutWindow, PlatformLineFollowsTheInstallType)
+{
+    const struct {
+        const char *installType;
+        const char *line;
+    } cases[] = {
+        {"Palm", "Platform: Windows PC and Palm OS"},
+        {"WM", "Platform: Windows PC and Windows Mobile"},
+        {"BB", "Platform: Windows PC and Blackberry"},
+        {"Win", "Platform: Windows PC Only"},
+        {"", "Platform: Unknown"},
+        {"palm", "Platform: Unknown"},
+        {"Symbian", "Platform: Unknown"},
+    };
+    for (const auto &c : cases) {
+        InstallType = QString::fromUtf8(c.installType);
+        EXPECT_EQ(lines(frmAbout::InfoText()).at(2), QString::fromUtf8(c.line))
+            << "install type \"" << c.installType << "\"";
+    }
+}
+
+TEST_F(AboutWindow, WindowShowsTheTextAsLinesUnderItsCaption)
+{
+    frmAbout about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Vantorelle Rize"));
+    EXPECT_EQ(about.lblTitle->text(), QStringLiteral("Vantorelle Rize"));
+    EXPECT_EQ(about.Label1->text(), QStringLiteral("For technical support, please go to:"));
+    EXPECT_EQ(about.txtInfo->toPlainText(),
+        frmAbout::InfoText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+TEST_F(AboutWindow, OkClosesTheWindow)
+{
+    frmAbout about;
+    about.show();
+    about.cmdOK->click();
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
