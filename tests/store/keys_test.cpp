@@ -125,6 +125,7 @@ TEST(Keys, RekeyLists)
     using Fields = std::vector<std::string_view>;
     EXPECT_EQ(keyRecipe(BP).rekeyFields, (Fields {"SBP", "DBP", "Date", "Time"}));
     EXPECT_EQ(keyRecipe(Chol).rekeyFields, (Fields {"Total", "LDL", "Date", "Time"}));
+    EXPECT_EQ(keyRecipe(Glucose).rekeyFields, (Fields {"Glucose", "Date", "Time"}));
     EXPECT_EQ(keyRecipe(Test).rekeyFields, (Fields {"Test", "Date"}));
     EXPECT_EQ(keyRecipe(Med).rekeyFields, (Fields {"Medication", "Date", "Active"}));
     EXPECT_TRUE(keyRecipe(MainID).rekeyFields.empty());
