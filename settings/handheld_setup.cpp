@@ -1,0 +1,412 @@
+#include "settings/handheld_setup.h"
+
+#include "platform/app_error.h"
+#include "platform/cp1252.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+#include "settings/app_info.h"
+#include "settings/error_box_and_logs.h"
+#include "settings/file_copy.h"
+#include "settings/main_window_actions.h"
+#include "settings/registry_access.h"
+#include "settings/settings_globals.h"
+#include "settings/shell_helpers.h"
+#include "store/clock.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdlib>
+#include <initializer_list>
+
+namespace {
+
+const QString crLf = QStringLiteral("\r\n");
+
+QString joinLines(std::initializer_list<QString> lines)
+{
+    return QStringList(lines).join(crLf);
+}
+
+// "Dec 8, 2026 07:05", in English whatever the user's language.
+QString setupLogDate()
+{
+    static const char *const months[]
+        = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const LocalDateTime at = Clock::current().now();
+    return QStringLiteral("%1 %2, %3 %4:%5")
+        .arg(QLatin1String(months[at.month - 1]))
+        .arg(at.day)
+        .arg(at.year)
+        .arg(at.hour, 2, 10, QLatin1Char('0'))
+        .arg(at.minute, 2, 10, QLatin1Char('0'));
+}
+
+QString withoutFinalSlash(QString folder)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+// An outside tool as the setup starts it: the argument list, and the command
+// line the setup log shows, with paths and names in double quotes.
+class ToolCommand {
+public:
+    explicit ToolCommand(QString program)
+        : program_(std::move(program))
+        , commandLine_(QLatin1Char('"') + QDir::toNativeSeparators(program_) + QLatin1Char('"'))
+    {
+    }
+
+    ToolCommand &option(const QString &text) { return add(text, text); }
+    ToolCommand &quoted(const QString &text)
+    {
+        return add(text, QLatin1Char('"') + text + QLatin1Char('"'));
+    }
+
+    const QString &commandLine() const { return commandLine_; }
+    void run(const QString &workingFolder) const
+    {
+        ShellAndWait(program_, arguments_, workingFolder);
+    }
+
+private:
+    ToolCommand &add(const QString &argument, const QString &shown)
+    {
+        arguments_ << argument;
+        commandLine_ += QLatin1Char(' ') + shown;
+        return *this;
+    }
+
+    QString program_;
+    QStringList arguments_;
+    QString commandLine_;
+};
+
+void showMissingFile(const QString &firstLine)
+{
+    prompter().ask(QStringLiteral("Vantorelle - Missing File"),
+                   joinLines({firstLine, QString(), QStringLiteral("Please install again or contact support.")}));
+}
+
+// Copies the named files from the program folder into the data folder.
+void copyFromProgramFolder(std::initializer_list<const char *> names)
+{
+    for (const char *name : names)
+        CopyFileAtomically(AppPath + QLatin1String(name), DataPath + QLatin1String(name));
+}
+
+QStringList filesIn(const QString &folder, const QString &pattern)
+{
+    return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+// The HotSync user's folder named by the install tool's log, ending in "/"; ""
+// when the log names none.
+QString userPathFromLog(const QString &logPath)
+{
+    QFile log(logPath);
+    if (!log.open(QIODevice::ReadOnly))
+        throw AppError(AppError::PathFileAccessError);
+    const QByteArray prefix = QByteArrayLiteral("UserPath: ");
+    for (QByteArray line : log.readAll().split('\n')) {
+        if (!line.startsWith(prefix))
+            continue;
+        // A log with CR LF line ends must not leave a CR at the end of the folder.
+        while (line.endsWith('\r'))
+            line.chop(1);
+        const QString folder = Cp1252::toUnicode(line.mid(prefix.size()));
+        return folder.isEmpty() ? QString() : withFinalSlash(QDir::fromNativeSeparators(folder));
+    }
+    return QString();
+}
+
+// The root of the drive `folder` lies on ("D:/"), or the file system's root.
+QString driveRoot(const QString &folder)
+{
+    if (folder.size() >= 2 && folder.at(1) == QLatin1Char(':'))
+        return folder.left(2) + QLatin1Char('/');
+    return QDir::rootPath();
+}
+
+// The Palm install tool may have left its log at the root of the system drive
+// or of the program's drive; it is brought into the data folder.
+void fetchLogFromDriveRoot(const QString &logPath)
+{
+    QStringList roots = {QDir::rootPath()};
+    if (driveRoot(AppPath) != roots.first())
+        roots << driveRoot(AppPath);
+    for (const QString &root : roots) {
+        const QString found = root + QStringLiteral("CASLcopy.log");
+        if (!FileExists(found))
+            continue;
+        WriteSetupLog(QStringLiteral("Try to copy caslcopy.log from ") + QDir::toNativeSeparators(root)
+                      + QStringLiteral(" to data path"));
+        CopyFileAtomically(found, logPath);
+        WriteSetupLog(QStringLiteral("Found: ") + QDir::toNativeSeparators(found));
+        return;
+    }
+}
+
+// The data folder moved to the HotSync user's folder: the tables, pictures,
+// settings and logs of `oldFolder` follow, without overwriting tables that the
+// new folder already holds. The logs come first, so that the lines written
+// from here on are kept.
+void moveDataFolder(const QString &oldFolder)
+{
+    if (!QDir().mkpath(DataPath))
+        throw AppError(AppError::PathNotFound);
+    for (const char *name : {"errorlog.txt", "setuplog.txt", "CASLcopy.log"}) {
+        if (FileExists(oldFolder + QLatin1String(name)))
+            CopyFileAtomically(oldFolder + QLatin1String(name), DataPath + QLatin1String(name));
+    }
+    WriteSetupLog(joinLines({QStringLiteral("Data path changed..."),
+                             QStringLiteral("   FROM: ") + oldFolder,
+                             QStringLiteral("     TO: ") + DataPath}));
+    for (const QString &name : filesIn(oldFolder, QStringLiteral("*.cdb"))) {
+        if (!FileExists(DataPath + name))
+            CopyFileAtomically(oldFolder + name, DataPath + name);
+    }
+
+    const QString graphics = QStringLiteral("graphics/");
+    if (!QDir().mkpath(DataPath + graphics))
+        throw AppError(AppError::PathNotFound);
+    for (const QString &name : filesIn(oldFolder + graphics, QStringLiteral("*")))
+        CopyFileAtomically(oldFolder + graphics + name, DataPath + graphics + name);
+
+    const QString settings = QStringLiteral("vantorelleplus.ini");
+    if (!FileExists(DataPath + settings) && FileExists(oldFolder + settings))
+        CopyFileAtomically(oldFolder + settings, DataPath + settings);
+    WriteSetupLog(QStringLiteral("Finished copying CDBs to new (Palm) data location"));
+}
+
+void setUpPalm(MainWindowActions *main)
+{
+    if (main)
+        main->setWatchEnabled(false);
+    copyFromProgramFolder({"CondReg.exe", "CASLcn20.dll"});
+    WriteSetupLog(QStringLiteral("Copied conduit reg and dll"));
+    prompter().ask(
+        QStringLiteral("Vantorelle - Select Hotsync User"),
+        joinLines({QStringLiteral("The Palm OS hotsync conduit is about to be setup."), QString(),
+                   QStringLiteral("Please select the hotsync user you would like Vantorelle Rize to sync with."),
+                   QString(), QStringLiteral("If prompted, click Continue to the warning message.")}));
+
+    if (FileExists(DataPath + QStringLiteral("CondReg.exe"))) {
+        ToolCommand condReg(DataPath + QStringLiteral("CondReg.exe"));
+        condReg.quoted(QDir::toNativeSeparators(withoutFinalSlash(DataPath)))
+            .option(QStringLiteral("-AppName"))
+            .quoted(QStringLiteral("Vantorelle"))
+            .option(QStringLiteral("-CreatorID"))
+            .option(QStringLiteral("QZMR"))
+            .option(QStringLiteral("-Directory"))
+            .quoted(QStringLiteral("Vantorelle"));
+        WriteSetupLog(QStringLiteral("CondReg ready to run: ExeStr = ") + condReg.commandLine());
+        condReg.run(AppPath);
+        WriteSetupLog(QStringLiteral("CondReg finished running"));
+    } else {
+        WriteSetupLog(QStringLiteral("CondReg not found"));
+        showMissingFile(QStringLiteral("The conduit setup utility was not found."));
+    }
+
+    WriteSetupLog(QStringLiteral("Ready to copy caslcopy, dlls, prc"));
+    copyFromProgramFolder({"RUDUCopy.exe", "HSAPI.dll", "Instaide.dll", "Vantorelle_Installer.prc"});
+    // The install tool runs in the data folder, where it also leaves its log.
+    WriteSetupLog(QStringLiteral("Changed Curr Dir to: ") + DataPath);
+    if (FileExists(DataPath + QStringLiteral("RUDUCopy.exe"))) {
+        ToolCommand ruduCopy(DataPath + QStringLiteral("RUDUCopy.exe"));
+        ruduCopy.option(QStringLiteral("-Progress"))
+            .option(QStringLiteral("-ApplicationPath"))
+            .quoted(QDir::toNativeSeparators(DataPath + QStringLiteral("*.prc")))
+            .option(QStringLiteral("-RestartHotSync"))
+            .option(QStringLiteral("-HotSyncDir"))
+            .quoted(QStringLiteral("Vantorelle"));
+        WriteSetupLog(QStringLiteral("RUDUCopy ready to run: ExeStr = ") + ruduCopy.commandLine());
+        ruduCopy.run(DataPath);
+        WriteSetupLog(QStringLiteral("RUDUCopy finished running"));
+    } else {
+        WriteSetupLog(QStringLiteral("RUDUCopy not found"));
+        showMissingFile(QStringLiteral("The Palm installer utility was not found."));
+    }
+    WriteSetupLog(QStringLiteral("Changed Curr Dir to: ") + AppPath);
+
+    WriteSetupLog(QStringLiteral("Ready to read caslcopy.log"));
+    const QString oldFolder = DataPath;
+    if (!LocateHandheldDataPath(main))
+        return;
+    if (DataPath != oldFolder && !oldFolder.isEmpty())
+        moveDataFolder(oldFolder);
+
+    WriteSetupLog(QStringLiteral("Prompt user to hotsync"));
+    prompter().ask(
+        QStringLiteral("Vantorelle - Hotsync Now"),
+        joinLines({QStringLiteral("Please connect and hotsync your Palm OS handheld now."), QString(),
+                   QStringLiteral("AFTER the hotsync completes, follow the prompts on the handheld, then "
+                                  "hotsync a SECOND time."),
+                   QString(), QStringLiteral("After BOTH hotsyncs are done, click OK.")}));
+    if (main)
+        main->setWatchEnabled(true);
+}
+
+// False when the user cancelled: the setup ends without its closing log line.
+bool setUpWindowsMobile()
+{
+    const int answer = prompter().ask(
+        QStringLiteral("Vantorelle - Handheld Software Installer"),
+        joinLines({QStringLiteral("PLEASE READ ALL OF THIS CAREFULLY"), QString(),
+                   QStringLiteral("The Windows Mobile handheld software is about to be installed."), QString(),
+                   QStringLiteral("WARNING: If you have Vantorelle data on the device and not on the computer, "
+                                  "CANCEL this message box and use File / Retrieve Data from the Vantorelle "
+                                  "menu to copy your data to the computer first. Then use the File / Reinstall "
+                                  "Handheld Software to run the handheld installer again."),
+                   QString(),
+                   QStringLiteral("IMPORTANT: Please make sure that Vantorelle is closed (not running) on the "
+                                  "device."),
+                   QString(), QStringLiteral("Please connect your handheld, let it synchronize, then click OK.")}),
+        Prompter::OkCancel);
+    if (answer == Prompter::Cancel)
+        return false;
+
+    if (!FileExists(AppPath + QStringLiteral("Setup.exe"))) {
+        WriteSetupLog(QStringLiteral("WinMob installer not found at: ") + AppPath
+                      + QStringLiteral("winmobile_desktop.exe"));
+        showMissingFile(QStringLiteral("The Windows Mobile installer was not found."));
+        return true;
+    }
+
+    WriteSetupLog(QStringLiteral("Ready to copy setup, cabs, prc"));
+    copyFromProgramFolder({"Setup.exe", "InstallScript.ini", "Vantorelle.ini", "Vantorelle_icon.exe",
+                           "Vantorelle.PPC3_ARM.CAB", "Vantorelle.PPC3_ARM.DAT", "Vantorelle.PPC3_MIPS.CAB",
+                           "Vantorelle.PPC3_MIPS.DAT", "Vantorelle.PPC3_SH3.CAB", "Vantorelle.PPC3_SH3.DAT",
+                           "RUDUSync.dll", "CASLregARM.exe", "CASLregMIPS.exe", "CASLregSH3.exe"});
+    if (!FileExists(DataPath + QStringLiteral("Setup.exe"))) {
+        WriteSetupLog(QStringLiteral("Setup not found"));
+        showMissingFile(QStringLiteral("The Windows Mobile installer utility was not found."));
+    } else {
+        ToolCommand setup(DataPath + QStringLiteral("Setup.exe"));
+        setup.option(QStringLiteral("-SyncDataPath"))
+            .quoted(QDir::toNativeSeparators(withoutFinalSlash(DataPath)));
+        WriteSetupLog(QStringLiteral("Setup ready to run: ExeStr = ") + setup.commandLine());
+        setup.run(DataPath);
+        WriteSetupLog(QStringLiteral("Setup finished running"));
+    }
+    WriteSetupLog(QStringLiteral("WinMob installer finished"));
+    return true;
+}
+
+void showBlackBerryInstructions()
+{
+    WriteSetupLog(QStringLiteral("Prompt user to do install for Blackberry"));
+    prompter().ask(
+        QStringLiteral("Vantorelle - Blackberry Installation Instructions"),
+        joinLines({QStringLiteral("To install the device software, connect your BlackBerry to your desktop, then:"),
+                   QString(), QStringLiteral("1. Launch the BlackBerry Desktop Manager"),
+                   QStringLiteral("2. BACKUP your device using the Backup / Restore feature"),
+                   QStringLiteral("3. Double-click the Application Loader icon"),
+                   QStringLiteral("4. Click Next in the Application Loader Wizard"),
+                   QStringLiteral("5. Click the Add button and browse to select / open this file:"),
+                   QStringLiteral("    ") + AppPath + QStringLiteral("vantorelle.alx"),
+                   QStringLiteral("6. Click Next and Vantorelle will be installed on the device"), QString(),
+                   QStringLiteral("To setup synchronization for the Blackberry:"), QString(),
+                   QStringLiteral("1. Start the Blackberry Desktop Manager"),
+                   QStringLiteral("2. Double-click the Synchronization icon"),
+                   QStringLiteral("3. Make sure the 'Execute Add-in actions' box is checked"),
+                   QStringLiteral("4. Click the Configuration tab"),
+                   QStringLiteral("5. Click the Configure Add-ins button"),
+                   QStringLiteral("6. Make sure the Brasselwicket Vantorelle item is checked")}));
+}
+
+} // namespace
+
+void setup_install_type(const QString &installType, MainWindowActions *main)
+{
+    try {
+        WriteSetupLog(joinLines({QString(), QStringLiteral("Start setup_install_type for Vantorelle"),
+                                 QStringLiteral("Version = ") + QLatin1String(AppInfo::version),
+                                 QStringLiteral("Date = ") + setupLogDate()}));
+        WriteSetupLog(QStringLiteral("InstallType = ") + installType);
+
+        if (installType == QLatin1String("Palm")) {
+            setUpPalm(main);
+            if (DataPath.isEmpty())
+                return; // the program is ending
+        } else if (installType == QLatin1String("WM")) {
+            if (!setUpWindowsMobile())
+                return;
+        } else if (installType == QLatin1String("BB")) {
+            showBlackBerryInstructions();
+        }
+        WriteSetupLog(QStringLiteral("Done with setup_install_type for Vantorelle") + crLf);
+    } catch (const AppError &error) {
+        ShowError(error, QStringLiteral("setting up the install type"));
+    }
+}
+
+bool LocateHandheldDataPath(MainWindowActions *main)
+{
+    if (InstallType == QLatin1String("Palm")) {
+        const QString logPath = DataPath + QStringLiteral("CASLcopy.log");
+        WriteSetupLog(QStringLiteral("Looking for: ") + logPath);
+        if (FileExists(logPath))
+            WriteSetupLog(QStringLiteral("Found: ") + logPath);
+        else
+            fetchLogFromDriveRoot(logPath);
+
+        QString userFolder;
+        if (FileExists(logPath)) {
+            WriteSetupLog(QStringLiteral("Found: ") + logPath);
+            userFolder = userPathFromLog(logPath);
+        } else {
+            WriteSetupLog(QStringLiteral("Unable to locate caslcopy.log"));
+        }
+        if (!userFolder.isEmpty() && userFolder != DataPath) {
+            DataPath = userFolder;
+            SetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey), QStringLiteral("data_path"),
+                             DataPath);
+        }
+    }
+
+    if (!DataPath.isEmpty())
+        return true;
+    MsgResult = qint16(prompter().ask(
+        QStringLiteral("Initialization Error"),
+        joinLines({QStringLiteral("Unable to locate handheld database directory."), QString(),
+                   QStringLiteral("Run the full installer again."), QString(),
+                   QStringLiteral("Contact technical support if the problem persists.")})));
+    if (main)
+        main->endApplication();
+    else
+        std::exit(EXIT_FAILURE);
+    return false;
+}
+
+void ReinstallHandheldSoftware(MainWindowActions &main)
+{
+    main.setWatchEnabled(false);
+    if (InstallType == QLatin1String("Palm") && !main.saveAll().isEmpty()) {
+        prompter().ask(QStringLiteral("Reinstall Not Complete"),
+                       QStringLiteral("The databases could not all be saved, reinstall aborted."));
+        main.setWatchEnabled(true);
+        return;
+    }
+
+    const QString before = DataPath;
+    setup_install_type(InstallType, &main);
+    if (DataPath.isEmpty())
+        return; // the program is ending
+
+    if (DataPath != before) {
+        // The tables in memory came from the old folder: writing them at the
+        // close would overwrite what the new folder holds.
+        main.setWatchEnabled(false);
+        NoSaveOnExit = 1;
+        prompter().ask(QStringLiteral("Restart Required"),
+                       joinLines({QStringLiteral("The data folder has moved to:"), DataPath, QString(),
+                                  QLatin1String(AppInfo::title)
+                                      + QStringLiteral(" will now be closed. Please start it again.")}));
+        main.closeMainWindow();
+        return;
+    }
+    main.setWatchEnabled(true);
+}
