@@ -1,0 +1,43 @@
+#pragma once
+
+#include "mainwin/field_value.h"
+#include "store/table_specs.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+// One line of a record view.
+struct ViewLine {
+    enum class Label {
+        Fixed, // text
+        WithCurrency, // text, " (", the currency symbol, ")"
+        FromField, // the record's value of the field named by text
+    };
+    Label labelKind;
+    std::string_view label;
+    FieldValue value;
+};
+
+// The button beside a record view that opens the master the record names.
+enum class ViewButton {
+    None,
+    Provider, // "View Provider", the record's ProvID
+    Pharmacy, // "View Pharmacy", the record's PharmID
+};
+
+// How one topic's record is shown as rich text.
+struct RecordView {
+    TableId table; // where the shown record is found (insurance and contacts: the master)
+    int tabStop; // twips: where the values line up after the labels
+    ViewButton button;
+    std::span<const ViewLine> lines;
+};
+
+// The view of every topic (0 .. 15); Personal and Legal show the profile record.
+const RecordView &recordView(int topic);
+
+// The whole RTF text of the record in `sources` shown by `view`: the header,
+// one field line per non-empty value, the closing brace.
+std::string RecordViewText(
+    const RecordView &view, const ValueSources &sources, std::string_view currencySymbol);

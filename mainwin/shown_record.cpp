@@ -1,0 +1,62 @@
+#include "mainwin/shown_record.h"
+
+#include "mainwin/grid_layouts.h"
+#include "mainwin/master_index.h"
+#include "mainwin/rtf_field.h"
+#include "store/preference_globals.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+bool usesRule(const RecordView &view, FieldValue::Rule rule)
+{
+    return std::any_of(view.lines.begin(), view.lines.end(),
+        [rule](const ViewLine &line) { return line.value.rule == rule; });
+}
+
+std::string_view buttonField(ViewButton button)
+{
+    return button == ViewButton::Pharmacy ? "PharmID" : "ProvID";
+}
+
+} // namespace
+
+ShownRecord ShowRecordOf(
+    int topic, std::string_view key, const TableAccess &tables, const PreferenceGlobals &prefs)
+{
+    ShownRecord shown;
+    shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
+    if (!gridLayout(topic))
+        return shown;
+    const RecordView &view = recordView(topic);
+    shown.tabStop = view.tabStop;
+
+    MemoryTable &table = tables(view.table);
+    table.moveFirst();
+    if (!table.find(Criterion::equal("Key", std::string(key))))
+        return shown;
+
+    std::optional<MasterIndex> providers, pharmacies;
+    if (usesRule(view, FieldValue::Rule::Provider))
+        providers.emplace(tables(TableId::ProvID), "Name");
+    if (usesRule(view, FieldValue::Rule::Pharmacy))
+        pharmacies.emplace(tables(TableId::PharmID), "Pharmacy");
+
+    ValueSources sources;
+    sources.record = RecordRef::current(table);
+    sources.providers = providers ? &*providers : nullptr;
+    sources.pharmacies = pharmacies ? &*pharmacies : nullptr;
+    sources.glucoseUnits = prefs.GlucoseUnits;
+    shown.rtf = RecordViewText(view, sources, prefs.CurrencySymbol);
+
+    if (view.button != ViewButton::None) {
+        const std::string_view master = sources.record.value(buttonField(view.button));
+        if (!master.empty()) {
+            shown.button = view.button;
+            shown.masterKey = master;
+        }
+    }
+    return shown;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "mainwin/record_view_lines.h"
+#include "mainwin/table_access.h"
+
+#include <string>
+#include <string_view>
+
+struct PreferenceGlobals;
+
+// What the record viewer shows for one row of the record grid.
+struct ShownRecord {
+    std::string rtf; // the record view; header and closing brace only when nothing is found
+    int tabStop = 0; // twips
+    ViewButton button = ViewButton::None; // None unless the record names its provider or pharmacy
+    std::string masterKey; // the Key the button opens
+};
+
+// Finds the record of grid topic `topic` whose Key is `key` and builds its
+// view. The found record stays the current record of its table: the Edit and
+// Delete commands read it there. Personal, Legal and anything else give an
+// empty view.
+ShownRecord ShowRecordOf(
+    int topic, std::string_view key, const TableAccess &tables, const PreferenceGlobals &prefs);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "store/memory_table.h"
+#include "store/table_specs.h"
+
+#include <functional>
+
+// How the main window's views reach the in-memory tables: the table of an id.
+using TableAccess = std::function<MemoryTable &(TableId)>;
