@@ -1,0 +1,96 @@
+#include "mainwin/record_grid.h"
+
+#include "mainwin/master_index.h"
+#include "platform/cp1252.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include <optional>
+
+namespace {
+
+constexpr int twipsPerInch = 1440;
+
+int twipsToPixels(int twips, const QWidget *widget)
+{
+    return twips * widget->logicalDpiX() / twipsPerInch;
+}
+
+QString text(const std::string &bytes)
+{
+    return Cp1252::toUnicode(bytes);
+}
+
+} // namespace
+
+std::vector<GridRow> GridRows(const GridLayout &layout, std::string_view profileKey,
+    const TableAccess &tables, std::string_view glucoseUnits)
+{
+    std::optional<MasterIndex> masters, providers, pharmacies;
+    if (layout.master)
+        masters.emplace(tables(*layout.master), "Key");
+    if (UsesRule(layout, FieldValue::Rule::Provider))
+        providers.emplace(tables(TableId::ProvID), "Name");
+    if (UsesRule(layout, FieldValue::Rule::Pharmacy))
+        pharmacies.emplace(tables(TableId::PharmID), "Pharmacy");
+
+    ValueSources sources;
+    sources.providers = providers ? &*providers : nullptr;
+    sources.pharmacies = pharmacies ? &*pharmacies : nullptr;
+    sources.glucoseUnits = glucoseUnits;
+
+    std::vector<GridRow> rows;
+    MemoryTable &table = tables(layout.table);
+    const Criterion ofProfile = Criterion::startsWith("Key", std::string(profileKey));
+    table.moveFirst();
+    for (bool found = table.find(ofProfile); found;
+         table.moveNext(), found = table.find(ofProfile)) {
+        const RecordRef current = RecordRef::current(table);
+        if (masters) {
+            const auto master = masters->find(current.value(layout.masterKey));
+            if (!master)
+                continue; // a link to a master that is gone shows nothing
+            sources.record = *master;
+            sources.link = current;
+        } else {
+            sources.record = current;
+        }
+        GridRow &row = rows.emplace_back();
+        row.reserve(layout.columns.size());
+        for (const GridColumn &column : layout.columns)
+            row.push_back(FieldValueText(column.cell, sources));
+    }
+    return rows;
+}
+
+void FillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<GridRow> &rows,
+    std::string_view glucoseUnits)
+{
+    const QSignalBlocker blocker(grid);
+    grid->setUpdatesEnabled(false);
+    grid->setRowCount(0);
+    grid->setColumnCount(int(layout.columns.size()));
+
+    QStringList headers;
+    for (const std::string &header : GridHeaders(layout, glucoseUnits))
+        headers << text(header);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        grid->setColumnHidden(column, layout.hidden(column));
+        grid->setColumnWidth(
+            column, twipsToPixels(layout.columns[std::size_t(column)].width, grid));
+    }
+
+    grid->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const GridRow &row = rows[std::size_t(r)];
+        for (int column = 0; column < int(row.size()); ++column)
+            grid->setItem(r, column, new QTableWidgetItem(text(row[std::size_t(column)])));
+    }
+    if (!rows.empty())
+        grid->setCurrentCell(0, 0);
+    grid->setUpdatesEnabled(true);
+}

@@ -1,0 +1,153 @@
+#include "mainwin/record_grid.h"
+
+#include "fixture_tables.h"
+#include "mainwin/topics.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string jane = "doejane20080101101010p";
+
+class RecordGridTest : public ::testing::Test {
+protected:
+    std::vector<GridRow> rows(
+        int topic, const std::string &profile = jane, const std::string &units = "mg/dL")
+    {
+        return GridRows(*gridLayout(topic), profile, tables.access(), units);
+    }
+
+    FixtureTables tables;
+};
+
+} // namespace
+
+TEST_F(RecordGridTest, ListsTheProfilesRecordsCellByCell)
+{
+    const struct {
+        int topic;
+        std::vector<GridRow> rows;
+    } cases[] = {
+        {Topic::Allergies,
+            {{"Dust", "02/02/2008", jane + "dust79919797"},
+                {"Peanuts", "", jane + "peanuts79919898"}}},
+        {Topic::Illnesses,
+            {{"Cold", "", "", jane + "cold79918888"},
+                {"Flu", "10/10/2008", "10/20/2008", jane + "flu79918989"}}},
+        {Topic::Surgeries, {{"Appendix", "11/11/2008", jane + "79917777appendix"}}},
+        {Topic::Appointments,
+            {{"", "12/13/2008 ", jane + "7991757500:00"},
+                {"Dr. Who", "12/12/2008 8:30 AM", jane + "7991767608:30"}}},
+        {Topic::Medications,
+            {{"Aspirin", "Dr. Who", "Corner Drugs", jane + "aspirin0079917474"},
+                {"Zinc", "Dr. Who", "", jane + "zinc0079917373"}}},
+        {Topic::Vaccinations, {{"Flu shot", "10/01/2008", "Dr. Who", jane + "flushot79917272"}}},
+        {Topic::Tests, {{"Blood", "10/02/2008", "Dr. Who", jane + "blood79917171"}}},
+        {Topic::BloodPressure,
+            {{"130 / ", "", "09/30/2008 ", jane + "79917069999920080101101041p"},
+                {"120 / 80", "72", "09/29/2008 11:10 PM", jane + "79917070762920080101101040p"}}},
+        {Topic::Weight, {{"140", "10/30/2008 ", jane + "79916969999920080101101042p"}}},
+        {Topic::Glucose,
+            {{"99", "", "", "11/29/2008 8:40 AM", jane + "79916867915920080101101044p"},
+                {"99", "30", "2", "11/30/2008 8:40 AM", jane + "79916868915920080101101043p"}}},
+        {Topic::Cholesterol,
+            {{"180", "100", "50", "150", "12/30/2008 12:00 PM",
+                jane + "79916766999920080101101045p"}}},
+        {Topic::FamilyHistory, {{", ", "Mother", "Maternal", jane + "mom"}}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(rows(c.topic), c.rows) << TopicNames[std::size_t(c.topic)];
+}
+
+TEST_F(RecordGridTest, ADeletedProviderShowsAsNotFound)
+{
+    MemoryTable &appointments = tables(TableId::Appt);
+    appointments.moveFirst();
+    ASSERT_TRUE(appointments.find(Criterion::equal("Key", jane + "7991767608:30")));
+    appointments.setValue("ProvID", "drgone20080101101010p");
+    appointments.update();
+    EXPECT_EQ(rows(Topic::Appointments)[1][0], "<not found>");
+}
+
+TEST_F(RecordGridTest, InsuranceAndContactsComeThroughTheLinks)
+{
+    // Links to a deleted company and to a missing one give no row.
+    EXPECT_EQ(rows(Topic::Insurance),
+        (std::vector<GridRow> {{"Acme Health", "PPO", "G-1", "P-9", "acmehealth20080101101010p",
+            jane + "20080101101020p"}}));
+    EXPECT_EQ(rows(Topic::Contacts),
+        (std::vector<GridRow> {{"Major, Mary", "555-2000", "555-3000", "majormary20080101101010p",
+                                   jane + "20080101101030p"},
+            {"Solo, ", "", "", "solo20080101101010p", jane + "20080101101031p"}}));
+    EXPECT_EQ(rows(Topic::Insurance, "doeadam20080101101011p")[0][0], "Zeta Mutual");
+}
+
+TEST_F(RecordGridTest, GlucoseFollowsThePreferredUnits)
+{
+    const auto inMmol = rows(Topic::Glucose, jane, "mmol/L");
+    EXPECT_EQ(inMmol[0][0], "5.5"); // 99 mg/dL converted
+    EXPECT_EQ(inMmol[1][0], "5.5"); // stored in mmol/L: as stored
+    const auto inMg = rows(Topic::Glucose, jane, "mg/dL");
+    EXPECT_EQ(inMg[0][0], "99");
+    EXPECT_EQ(inMg[1][0], "99"); // 5.5 mmol/L converted
+}
+
+TEST_F(RecordGridTest, AProfileWithoutRecordsListsNothing)
+{
+    EXPECT_TRUE(rows(Topic::Cholesterol, "doeadam20080101101011p").empty());
+    EXPECT_TRUE(tables(TableId::Chol).eof());
+}
+
+TEST_F(RecordGridTest, KeyColumnsFollowTheShownColumns)
+{
+    const int keyColumns[] = {4, 3, 2, 3, 2, 2, 3, 3, 3, 3, 2, 4, 5, 3};
+    for (int topic = Topic::Insurance; topic <= Topic::FamilyHistory; ++topic) {
+        const GridLayout &layout = *gridLayout(topic);
+        EXPECT_EQ(layout.keyColumn(), keyColumns[topic - Topic::Insurance]) << topic;
+        EXPECT_TRUE(layout.hidden(int(layout.columns.size()) - 1)) << topic;
+    }
+    EXPECT_EQ(gridLayout(Topic::Personal), nullptr);
+    EXPECT_EQ(gridLayout(-1), nullptr);
+    EXPECT_EQ(gridLayout(TopicCount), nullptr);
+}
+
+TEST_F(RecordGridTest, FillLaysTheGridOutWithoutSignals)
+{
+    QTableWidget grid;
+    QSignalSpy moved(&grid, &QTableWidget::currentCellChanged);
+    const GridLayout &layout = *gridLayout(Topic::Glucose);
+    FillGrid(&grid, layout, rows(Topic::Glucose), "mmol/L");
+
+    EXPECT_EQ(moved.count(), 0);
+    ASSERT_EQ(grid.columnCount(), 5);
+    ASSERT_EQ(grid.rowCount(), 2);
+    const char *headers[] = {"Glucose (mmol/L) ", "Carbs (g) ", "Insulin ", "Date/Time ", ""};
+    for (int column = 0; column < 5; ++column) {
+        EXPECT_EQ(grid.horizontalHeaderItem(column)->text(), headers[column]);
+        EXPECT_EQ(grid.isColumnHidden(column), column == 4);
+    }
+    EXPECT_EQ(grid.item(1, 4)->text().toStdString(), jane + "79916868915920080101101043p");
+    EXPECT_EQ(grid.currentRow(), 0);
+    EXPECT_EQ(grid.columnWidth(0), 1400 * grid.logicalDpiX() / 1440);
+
+    // A refill for a topic with fewer columns and no rows leaves only the header.
+    FillGrid(&grid, *gridLayout(Topic::Weight), {}, "mmol/L");
+    EXPECT_EQ(grid.rowCount(), 0);
+    EXPECT_EQ(grid.columnCount(), 3);
+}
+
+TEST_F(RecordGridTest, ATabInAValueStaysInItsCell)
+{
+    MemoryTable &allergies = tables(TableId::Allergy);
+    allergies.moveFirst();
+    ASSERT_TRUE(allergies.find(Criterion::equal("Key", jane + "dust79919797")));
+    allergies.setValue("Allergy", "Dust\tmites");
+    allergies.update();
+    QTableWidget grid;
+    FillGrid(&grid, *gridLayout(Topic::Allergies), rows(Topic::Allergies), "mg/dL");
+    EXPECT_EQ(grid.item(0, 0)->text(), "Dust\tmites");
+    EXPECT_EQ(grid.item(0, 2)->text().toStdString(), jane + "dust79919797");
+}
