@@ -1,0 +1,147 @@
+#include "settings/handheld_exchange.h"
+
+#include "platform/app_error.h"
+#include "platform/file_writer.h"
+#include "platform/prompter.h"
+#include "settings/app_info.h"
+#include "settings/error_box_and_logs.h"
+#include "settings/main_window_actions.h"
+#include "settings/settings_globals.h"
+#include "settings/shell_helpers.h"
+#include "store/line_reader.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <initializer_list>
+
+namespace {
+
+// Identifies the program's databases to the transfer tools.
+const QString creatorId = QStringLiteral("QZMR");
+
+QString joinLines(std::initializer_list<QString> lines)
+{
+    return QStringList(lines).join(QStringLiteral("\r\n"));
+}
+
+// The hourglass while it lives.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+} // namespace
+
+void RetrieveFromHandheld(MainWindowActions &main)
+{
+    const QString title = QStringLiteral("Retrieve Data from Handheld");
+    const QString appTitle = QLatin1String(AppInfo::title);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int answer = prompter().ask(
+        title,
+        joinLines({QStringLiteral("This transfer will OVERWRITE the PC data."), QString(),
+                   QStringLiteral("Please make sure your handheld is connected to the PC.")}),
+        Prompter::OkCancel);
+    if (answer == Prompter::Cancel) {
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+
+    QString destination = DataPath;
+    if (destination.endsWith(QLatin1Char('/')))
+        destination.chop(1);
+    try {
+        ShellAndWait(AppPath + QStringLiteral("CASLppc2cdb.exe"),
+                     {QStringLiteral("-DestinationFolder"), QDir::toNativeSeparators(destination),
+                      QStringLiteral("-CreatorId"), creatorId, QStringLiteral("-TransferAll")},
+                     AppPath);
+    } catch (const AppError &error) {
+        // Nothing was retrieved: the tables in memory are still the data.
+        QApplication::restoreOverrideCursor();
+        ShowError(error, QStringLiteral("retrieving data from the handheld"));
+        return;
+    }
+    QCoreApplication::processEvents();
+    QApplication::restoreOverrideCursor();
+
+    DataRetrieved = 1;
+    prompter().ask(title, joinLines({QStringLiteral("The data has been retrieved,"),
+                                     appTitle + QStringLiteral(" must be restarted."), QString(),
+                                     QStringLiteral("Click OK to close ") + appTitle}));
+    main.endApplication();
+}
+
+void TransferToHandheld(MainWindowActions &main)
+{
+    const QString title = QStringLiteral("Transfer Data to Handheld");
+    const int answer = prompter().ask(
+        title,
+        joinLines({QStringLiteral("This transfer will OVERWRITE the HANDHELD data."), QString(),
+                   QStringLiteral("Please make sure your handheld is connected to the PC."), QString(),
+                   QStringLiteral("Also, make sure ") + QLatin1String(AppInfo::title)
+                       + QStringLiteral(" is closed on the handheld.")}),
+        Prompter::OkCancel);
+    if (answer == Prompter::Cancel)
+        return;
+
+    if (!main.saveAll().isEmpty()) {
+        prompter().ask(title, QStringLiteral("The databases could not all be saved, transfer aborted."));
+        return;
+    }
+
+    try {
+        BusyCursor busy;
+        for (const QString &name : QDir(DataPath).entryList({QStringLiteral("*.cdi")}, QDir::Files)) {
+            if (!QFile::remove(DataPath + name))
+                throw AppError(AppError::PermissionDenied);
+        }
+        // The pattern goes to the tool as it is: the tool, not a shell, expands it.
+        ShellAndWait(AppPath + QStringLiteral("CASLcdi2ppc.exe"),
+                     {QStringLiteral("-DbFile"), QDir::toNativeSeparators(DataPath + QStringLiteral("*.cdb")),
+                      QStringLiteral("-CreatorID"), creatorId},
+                     AppPath);
+        QCoreApplication::processEvents();
+    } catch (const AppError &error) {
+        ShowError(error, QStringLiteral("transferring data to the handheld"));
+    }
+}
+
+void MakeCdiFromCdb(const QString &tablePath)
+{
+    if (!FileExists(tablePath))
+        return;
+    const QString extension = QStringLiteral(".cdb");
+    const QString base = tablePath.endsWith(extension) ? tablePath.chopped(extension.size()) : tablePath;
+
+    QFile table(tablePath);
+    if (!table.open(QIODevice::ReadOnly))
+        throw AppError(AppError::PathFileAccessError);
+    const QByteArray bytes = table.readAll();
+    table.close();
+
+    QByteArray copy;
+    copy.reserve(bytes.size());
+    LineReader lines(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    std::string_view line;
+    while (lines.next(line)) {
+        if (line.starts_with('#') || line.size() < 11) {
+            if (line.starts_with("#SYNCMODE"))
+                copy += "#SYNCMODE: MERGE";
+            else
+                copy.append(line.data(), qsizetype(line.size()));
+        } else {
+            // Every record goes to the handheld as new, or as deleted; the text
+            // from the comma before the Key on stays as it is.
+            copy += line.substr(11, 6) == "0x0002" ? "0x00000000,0x0002" : "0x00000000,0x0000";
+            if (line.size() > 17)
+                copy.append(line.data() + 17, qsizetype(line.size() - 17));
+        }
+        copy += "\r\n";
+    }
+    FileWriter::replace(base + QStringLiteral(".cdi"), copy);
+}
