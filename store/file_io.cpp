@@ -59,34 +59,66 @@ void syncFolder(const std::string &path)
 
 } // namespace
 
-int readWholeFile(const std::string &path, std::string &content)
+namespace {
+
+// Reads from `fd` into `content` until `enough(content)` or the end; closes `fd`.
+int readChunks(int fd, std::string &content, const std::function<bool(std::string_view)> &enough)
 {
-    content.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    struct stat st { };
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return EISDIR;
-    }
-    content.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[1 << 16];
+    constexpr std::size_t chunk = 1 << 16;
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0)
-            break;
+        const std::size_t size = content.size();
+        content.resize(size + chunk);
+        const ssize_t got = ::read(fd, content.data() + size, chunk);
+        content.resize(size + static_cast<std::size_t>(got > 0 ? got : 0));
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got < 0) {
-            if (errno == EINTR)
-                continue;
             const int error = errno;
             ::close(fd);
+            content.clear();
             return error;
         }
-        content.append(buffer, static_cast<std::size_t>(got));
+        if (got == 0 || enough(content))
+            break;
     }
     ::close(fd);
     return 0;
+}
+
+// Opens `path` for reading; -1 with errno set when it cannot, or is a folder.
+int openForReading(const std::string &path, struct stat &st)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        errno = EISDIR;
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+int readWholeFile(const std::string &path, std::string &content)
+{
+    content.clear();
+    struct stat st { };
+    const int fd = openForReading(path, st);
+    if (fd < 0)
+        return errno;
+    content.reserve(static_cast<std::size_t>(st.st_size) + (1 << 16));
+    return readChunks(fd, content, [](std::string_view) { return false; });
+}
+
+int readFileStart(const std::string &path, std::string &content,
+    const std::function<bool(std::string_view)> &enough)
+{
+    content.clear();
+    struct stat st { };
+    const int fd = openForReading(path, st);
+    if (fd < 0)
+        return errno;
+    return readChunks(fd, content, enough);
 }
 
 int writeFileAtomically(const std::string &path, std::string_view content)

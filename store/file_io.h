@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,11 @@
 
 // Reads the file at `path` into `content`.
 int readWholeFile(const std::string &path, std::string &content);
+
+// Reads the start of the file at `path` into `content`, chunk by chunk, until
+// `enough(content)` holds or the file ends.
+int readFileStart(const std::string &path, std::string &content,
+    const std::function<bool(std::string_view)> &enough);
 
 // Replaces the file at `path` with `content` so that a crash, a power cut or a
 // full disk never leaves a cut file: the bytes go to a temporary file in the

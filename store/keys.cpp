@@ -71,7 +71,8 @@ const std::vector<KeyRecipe> &recipes()
         recipe({profile, date("Date"), clock}, {"Test", "Date"}), // Test
         recipe({profile, date("Date"), time("Time"), clock}, {"SBP", "DBP", "Date", "Time"}), // BP
         recipe({profile, date("Date"), time("Time"), clock}, {"Weight", "Date", "Time"}), // Weight
-        recipe({profile, date("Date"), time("Time"), clock}, {"Glucose", "Date", "Time"}), // Glucose
+        recipe(
+            {profile, date("Date"), time("Time"), clock}, {"Glucose", "Date", "Time"}), // Glucose
         recipe({profile, value("FamLast"), value("FamFirst"), clock},
             {"FamFirst", "FamLast"}), // Family
         recipe({clock}, {}), // PharmID

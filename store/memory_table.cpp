@@ -85,15 +85,11 @@ void MemoryTable::putCell(std::uint32_t row, std::size_t column, std::string_vie
     }
 }
 
-void MemoryTable::checkValue(std::size_t column, std::string_view value) const
+bool MemoryTable::accepts(std::size_t column, std::string_view value) const
 {
     const Column &c = columns_[column];
-    const bool refused = c.kind == ColumnKind::Single
-        ? !isNumber(value)
-        : value.size() > static_cast<std::size_t>(c.size);
-    if (refused)
-        throw TableError(TableError::ValueRefused,
-            "Multiple-step operation generated errors. Check each status value. (" + c.name + ")");
+    return c.kind == ColumnKind::Single ? isNumber(value)
+                                        : value.size() <= static_cast<std::size_t>(c.size);
 }
 
 bool MemoryTable::passesFilter(std::uint32_t row) const
@@ -134,25 +130,39 @@ void MemoryTable::setSort(std::vector<std::string> columns)
 // rows added since are sorted and merged in (stable: older rows first on ties).
 void MemoryTable::refreshOrder()
 {
-    const auto less = [this](std::uint32_t a, std::uint32_t b) { return sortsBefore(a, b); };
     const auto rowCount = static_cast<std::uint32_t>(state_.size());
-    if (!orderValid_) {
-        order_.clear();
-        for (std::uint32_t row = 0; row < rowCount; ++row) {
-            if (state_[row].alive)
-                order_.push_back(row);
-        }
-        std::stable_sort(order_.begin(), order_.end(), less);
-    } else {
+    std::size_t sortedRows = 0;
+    if (orderValid_) {
         std::erase_if(order_, [this](std::uint32_t row) { return !state_[row].alive; });
-        const auto sortedRows = static_cast<std::ptrdiff_t>(order_.size());
-        for (auto row = static_cast<std::uint32_t>(orderedRows_); row < rowCount; ++row) {
-            if (state_[row].alive)
-                order_.push_back(row);
-        }
-        std::stable_sort(order_.begin() + sortedRows, order_.end(), less);
-        std::inplace_merge(order_.begin(), order_.begin() + sortedRows, order_.end(), less);
+        sortedRows = order_.size();
+    } else {
+        order_.clear();
+        orderedRows_ = 0;
     }
+    for (auto row = static_cast<std::uint32_t>(orderedRows_); row < rowCount; ++row) {
+        if (state_[row].alive)
+            order_.push_back(row);
+    }
+
+    // Sort the new rows by their first sort value held beside them, which
+    // keeps the comparisons in cache; later sort columns only break ties.
+    struct Entry {
+        std::string_view first;
+        std::uint32_t row;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(order_.size() - sortedRows);
+    for (std::size_t i = sortedRows; i < order_.size(); ++i)
+        entries.push_back({cell(order_[i], sortColumns_.front()), order_[i]});
+    std::stable_sort(entries.begin(), entries.end(), [this](const Entry &a, const Entry &b) {
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : sortsBefore(a.row, b.row);
+    });
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        order_[sortedRows + i] = entries[i].row;
+    const auto less = [this](std::uint32_t a, std::uint32_t b) { return sortsBefore(a, b); };
+    std::inplace_merge(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(sortedRows),
+        order_.end(), less);
     orderedRows_ = rowCount;
     orderValid_ = true;
 }
@@ -214,6 +224,9 @@ bool MemoryTable::find(const Criterion &criterion)
     std::size_t from = pos_;
     if (from >= view_.size())
         return false;
+    // Walking a run of matches: the current row is the next one.
+    if (state_[view_[from]].inView && criterion.matches(cell(view_[from], column)))
+        return true;
 
     const bool binary = criterion.test != Criterion::Test::NotEqual && !sortColumns_.empty()
         && sortColumns_.front() == column && from < sortedEnd_;
@@ -288,7 +301,10 @@ void MemoryTable::setValue(std::string_view column, std::string_view value)
 void MemoryTable::setValue(std::size_t column, std::string_view value)
 {
     const std::uint32_t row = currentRow();
-    checkValue(column, value);
+    if (column >= width() || !accepts(column, value))
+        throw TableError(TableError::ValueRefused,
+            "Multiple-step operation generated errors. Check each status value. ("
+                + (column < width() ? columns_[column].name : std::string()) + ")");
     putCell(row, column, value);
 }
 
@@ -349,6 +365,16 @@ std::string_view MemoryTable::valueAt(RowHandle row, std::size_t column) const
     if (row >= state_.size() || !state_[row].alive || column >= width())
         throw TableError(TableError::NoCurrentRow, "The record has been deleted.");
     return cell(row, column);
+}
+
+std::size_t MemoryTable::byteCount() const
+{
+    std::size_t bytes = 0;
+    for (std::size_t row = 0; row < state_.size(); ++row) {
+        if (state_[row].alive)
+            bytes += bytes_[row].size();
+    }
+    return bytes;
 }
 
 bool MemoryTable::containsValue(std::size_t column, std::string_view value) const

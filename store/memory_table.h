@@ -79,6 +79,8 @@ public:
     // than its column, as it was read (a number column's text that is not a
     // number leaves the column without a value, as on reading).
     void setValueAsRead(std::size_t column, std::string_view value);
+    // Whether setValue would take `value` for `column`.
+    bool accepts(std::size_t column, std::string_view value) const;
     void addNew();
     // Ends a change of the current row (values take effect at once; update
     // settles the row's place in the view).
@@ -92,6 +94,8 @@ public:
     // ---- Any row, without moving the current one
     bool isVisible(RowHandle row) const;
     std::string_view valueAt(RowHandle row, std::size_t column) const;
+    // The bytes of the values of every row.
+    std::size_t byteCount() const;
     // Whether any row, hidden ones and tombstones included, holds `value`.
     bool containsValue(std::size_t column, std::string_view value) const;
 
@@ -112,7 +116,6 @@ private:
     std::uint32_t currentRow() const;
     std::string_view cell(std::uint32_t row, std::size_t column) const;
     void putCell(std::uint32_t row, std::size_t column, std::string_view value);
-    void checkValue(std::size_t column, std::string_view value) const;
     bool passesFilter(std::uint32_t row) const;
     bool sortsBefore(std::uint32_t a, std::uint32_t b) const;
     void refreshOrder();

@@ -7,8 +7,18 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
+
+// Whether `value` holds `a` or `b` ('\0': none): memchr is much faster than a
+// find_first_of over every byte of a large table.
+bool holds(std::string_view value, char a, char b)
+{
+    return !value.empty()
+        && (std::memchr(value.data(), a, value.size())
+            || (b && std::memchr(value.data(), b, value.size())));
+}
 
 constexpr std::string_view crlf = "\r\n";
 constexpr std::string_view quotedSeparator = "\",\"";
@@ -17,45 +27,46 @@ constexpr std::string_view quotedSeparator = "\",\"";
 // or \N becomes CR LF.
 void appendUnquoted(std::string &out, std::string_view value, bool lineBreaks)
 {
-    if (value.find_first_of(lineBreaks ? "\"\\" : "\"") == std::string_view::npos) {
+    if (!holds(value, '"', lineBreaks ? '\\' : '\0')) {
         out.append(value);
         return;
     }
-    for (std::size_t i = 0; i < value.size(); ++i) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i + 1 < value.size(); ++i) {
         const char c = value[i];
-        const char next = i + 1 < value.size() ? value[i + 1] : '\0';
-        if (c == '"' && next == '"') {
-            out.push_back('"');
-            ++i;
-        } else if (lineBreaks && c == '\\' && (next == 'n' || next == 'N')) {
-            out.append(crlf);
-            ++i;
-        } else {
-            out.push_back(c);
+        const char next = value[i + 1];
+        const bool quote = c == '"' && next == '"';
+        const bool lineBreak = lineBreaks && c == '\\' && (next == 'n' || next == 'N');
+        if (quote || lineBreak) {
+            out.append(value.substr(run, i - run));
+            out.append(quote ? std::string_view("\"") : crlf);
+            run = ++i + 1;
         }
     }
+    out.append(value.substr(run));
 }
 
 // Appends a value to be written: with `quotes` every " doubled, with
 // `lineBreaks` every CR LF written as \n.
 void appendEscaped(std::string &out, std::string_view value, bool quotes, bool lineBreaks)
 {
-    const char *special = quotes ? (lineBreaks ? "\"\r" : "\"") : (lineBreaks ? "\r" : "");
-    if (*special == '\0' || value.find_first_of(special) == std::string_view::npos) {
+    if (!holds(value, quotes ? '"' : '\r', lineBreaks ? '\r' : '\0')) {
         out.append(value);
         return;
     }
+    std::size_t run = 0;
     for (std::size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        if (quotes && c == '"') {
-            out.append("\"\"");
-        } else if (lineBreaks && c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') {
+        if (quotes && value[i] == '"') {
+            out.append(value.substr(run, i + 1 - run)); // the quote, then its double
+            out.push_back('"');
+            run = i + 1;
+        } else if (lineBreaks && value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') {
+            out.append(value.substr(run, i - run));
             out.append("\\n");
-            ++i;
-        } else {
-            out.push_back(c);
+            run = ++i + 1;
         }
     }
+    out.append(value.substr(run));
 }
 
 // The last value of a line runs to its end, closing quote removed.
@@ -89,9 +100,36 @@ std::string wholeNumber(std::string_view text)
     return std::to_string(std::lround(static_cast<double>(number)));
 }
 
+// About the size of the record lines of `table`: its values and their separators.
+std::size_t lineBytesEstimate(const MemoryTable &table)
+{
+    return table.byteCount() + table.recordCount() * (table.columns().size() * 3 + 2) + 4096;
+}
+
 std::string headerLine(std::string_view prefix, std::int64_t number)
 {
     return std::string(prefix) + std::to_string(number);
+}
+
+// Whether `text`, the start of a table file, holds its whole header block:
+// a line that begins with something other than "#" has begun. (A text without
+// CR is read whole, since only the whole file tells how its lines end.)
+bool holdsHeaderBlock(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    if (text.front() != '#')
+        return true;
+    for (auto cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
+        std::size_t start = cr + 1;
+        if (start < text.size() && text[start] == '\n')
+            ++start;
+        if (start >= text.size())
+            return false;
+        if (text[start] != '#')
+            return true;
+    }
+    return false;
 }
 
 std::string declarationLine(int value, std::string_view fieldType)
@@ -274,8 +312,8 @@ std::optional<StoreFailure> TableFile::read(MemoryTable &table) const
 
 std::optional<StoreFailure> TableFile::write(MemoryTable &table) const
 {
-    std::string previous;
-    const int readError = readWholeFile(path_, previous);
+    std::string previous; // the header block is rebuilt from the file as it is
+    const int readError = readFileStart(path_, previous, holdsHeaderBlock);
     if (readError != 0 && readError != ENOENT)
         return StoreFailure::fromErrno(readError, path_);
 
@@ -286,7 +324,7 @@ std::optional<StoreFailure> TableFile::write(MemoryTable &table) const
         ? UpdateCdbHeader(previous, count, fieldCount(table), layout_.fieldType)
         : newHeader(count, fieldCount(table), layout_.fieldType);
     content.append(crlf);
-    content.reserve(previous.size() + previous.size() / 8 + 4096);
+    content.reserve(content.size() + lineBytesEstimate(table));
     for (table.moveFirst(); !table.eof(); table.moveNext())
         appendLine(table, table.handle(), content);
     table.setFilter(kept);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "store/store_failure.h"
+
+#include <optional>
+#include <string>
+
+// Deletes the file at `path` when it exists and holds fewer than 50 bytes.
+// Reports a file that could not be deleted.
+std::optional<StoreFailure> KillIfEmpty(const std::string &path);
+
+// Cleans a table file before it is loaded: a record line whose key (its first
+// quoted value) repeats the key of the record line compared before it gets the
+// status "0x0002", whatever its status was. Header lines stay; lines already
+// deleted are kept and not compared; lines of 5 characters or fewer are
+// dropped. Only the status field of a line is ever changed. A line whose key
+// cannot be cut stops the cleaning and leaves the file as it was. The file is
+// rewritten atomically, and only when something changed.
+std::optional<StoreFailure> KillFileDupes(const std::string &path);

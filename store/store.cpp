@@ -1,0 +1,291 @@
+#include "store/store.h"
+
+#include "store/criterion.h"
+#include "store/file_cleanup.h"
+#include "store/preference_globals.h"
+#include "store/record_status.h"
+#include "store/table_error.h"
+#include "store/table_file.h"
+
+namespace {
+
+std::string loadDetails(const std::string &path)
+{
+    return "If this is a new install, try synchronizing your handheld again. Also, you may need "
+           "the "
+           "MDAC update from our support page.\r\n\r\nFilename = "
+        + path;
+}
+
+std::string operationOf(TableId id)
+{
+    const int number = tableSpec(id).readerNumber;
+    return "loading data source " + (number == 0 ? std::string("prefs") : std::to_string(number));
+}
+
+// The tables the system keeps in "Key ASC" order from start-up on.
+constexpr TableId keySorted[] = {
+    TableId::MainNm,
+    TableId::InsXref,
+    TableId::ConXref,
+    TableId::Allergy,
+    TableId::Illness,
+    TableId::Surgery,
+    TableId::Appt,
+    TableId::Med,
+    TableId::Vacc,
+    TableId::Test,
+    TableId::BP,
+    TableId::Weight,
+    TableId::Glucose,
+    TableId::Family,
+    TableId::Chol,
+};
+
+// Files in the order the exit goes over them; the next start-up cannot do
+// without the four required ones, so they are never removed.
+constexpr TableId exitOrder[] = {
+    TableId::MainID,
+    TableId::MainNm,
+    TableId::InsXref,
+    TableId::InsID,
+    TableId::ConID,
+    TableId::ConXref,
+    TableId::Allergy,
+    TableId::Illness,
+    TableId::Surgery,
+    TableId::Appt,
+    TableId::Med,
+    TableId::Vacc,
+    TableId::Test,
+    TableId::BP,
+    TableId::Weight,
+    TableId::Glucose,
+    TableId::Family,
+    TableId::PharmID,
+    TableId::ProvID,
+    TableId::Location,
+    TableId::ProvType,
+    TableId::Chol,
+    TableId::Prefs,
+};
+
+constexpr std::size_t preferenceSize = 200;
+
+} // namespace
+
+Store::Store(std::string dataPath)
+    : dataPath_(std::move(dataPath))
+{
+    if (!dataPath_.empty() && !dataPath_.ends_with('/'))
+        dataPath_ += '/';
+    for (std::size_t i = 0; i < TableCount; ++i)
+        tables_.push_back(std::make_unique<MemoryTable>(tableColumns(static_cast<TableId>(i))));
+}
+
+std::string Store::path(TableId table) const
+{
+    return dataPath_ + tableFileName(table);
+}
+
+MemoryTable &Store::table(TableId table)
+{
+    return *tables_[static_cast<std::size_t>(table)];
+}
+
+std::optional<StoreFailure> Store::loadTable(TableId id)
+{
+    auto failure = TableFile(path(id), tableLayout(id)).read(table(id));
+    if (!failure)
+        return std::nullopt;
+    failure->operation = operationOf(id);
+    failure->details = loadDetails(failure->path);
+    failure->fatal = tableSpec(id).requiredAtStart;
+    if (failure->number != 53) // the file is there but could not be read whole
+        unreadable_[static_cast<std::size_t>(id)] = failure;
+    return failure;
+}
+
+std::vector<StoreFailure> Store::load()
+{
+    std::vector<StoreFailure> failures;
+    KillFileDupes(path(TableId::Prefs)); // a file it cannot clean is loaded as it is
+
+    if (auto failure = loadTable(TableId::Prefs)) {
+        failures.push_back(*failure);
+        return failures;
+    }
+    MemoryTable &prefs = dsPrefs();
+    prefs.setFilter(Criterion::standardFilter());
+    prefs.setSort({"PrefsKey"});
+
+    PreferenceGlobals &globals = preferenceGlobals();
+    globals = PreferenceGlobals();
+    const std::pair<const char *, std::string *> preferences[] = {
+        {"password", &globals.StoredPassword},
+        {"currency_symbol", &globals.CurrencySymbol},
+        {"date_format", &globals.DateFormat},
+        {"date_sep", &globals.DateSep},
+        {"glucose_units", &globals.GlucoseUnits},
+    };
+    if (prefs.recordCount() > 0) {
+        for (const auto &[key, global] : preferences) {
+            prefs.moveFirst();
+            if (prefs.find(Criterion::equal("PrefsKey", key)))
+                *global = prefs.value("PrefsStr1");
+        }
+    }
+
+    for (TableId id : ReaderOrder) {
+        if (auto failure = loadTable(id)) {
+            failures.push_back(*failure);
+            if (failure->fatal)
+                return failures;
+        }
+    }
+    for (TableId id : keySorted)
+        table(id).setSort({"Key"});
+    for (TableId id : ReaderOrder)
+        table(id).setFilter(Criterion::standardFilter());
+    KillDupes();
+    return failures;
+}
+
+std::vector<StoreFailure> Store::SaveDBs()
+{
+    std::vector<StoreFailure> failures;
+    for (TableId id : SaveOrder) {
+        if (const auto &unread = unreadable_[static_cast<std::size_t>(id)]) {
+            StoreFailure kept = *unread;
+            kept.operation = "saving the databases";
+            kept.details = "The file could not be read completely at start-up and was left as it "
+                           "was.\r\n\r\nFilename = "
+                + kept.path;
+            failures.push_back(kept);
+            continue;
+        }
+        if (auto failure = TableFile(path(id), tableLayout(id)).write(table(id))) {
+            failure->operation = "saving the databases";
+            failure->details = "Filename = " + failure->path;
+            failures.push_back(*failure);
+        }
+    }
+    if (auto failure = SavePrefsFile())
+        failures.push_back(*failure);
+    return failures;
+}
+
+std::optional<StoreFailure> Store::SavePrefsFile()
+{
+    auto failure = TableFile(path(TableId::Prefs), tableLayout(TableId::Prefs)).write(dsPrefs());
+    if (failure) {
+        failure->operation = "saving the databases";
+        failure->details = "Filename = " + failure->path;
+    }
+    return failure;
+}
+
+std::vector<StoreFailure> Store::removeNearEmptyFiles()
+{
+    std::vector<StoreFailure> failures;
+    for (TableId id : exitOrder) {
+        if (tableSpec(id).requiredAtStart)
+            continue;
+        if (auto failure = KillIfEmpty(path(id))) {
+            failure->operation = "removing empty table files";
+            failure->details = "Filename = " + failure->path;
+            failures.push_back(*failure);
+        }
+    }
+    return failures;
+}
+
+void Store::KillDupes()
+{
+    for (TableId id : {TableId::MainID, TableId::MainNm}) {
+        MemoryTable &rows = table(id);
+        rows.setFilter(Criterion::standardFilter());
+        rows.setSort({"Key"});
+        std::string previous;
+        for (rows.moveFirst(); !rows.eof();) {
+            std::string key(rows.value(std::size_t {2}));
+            if (key == previous)
+                rows.applyDeleteRule();
+            rows.moveNext();
+            previous = std::move(key);
+        }
+    }
+}
+
+void Store::SetPref(std::string_view key, std::string_view previousValue, std::string_view newValue)
+{
+    if (newValue == previousValue)
+        return;
+    if (key.size() > preferenceSize || newValue.size() > preferenceSize)
+        throw TableError(TableError::ValueRefused,
+            "Multiple-step operation generated errors. Check each status value. "
+            "(PrefsStr1)");
+    MemoryTable &prefs = dsPrefs();
+    bool found = false;
+    if (prefs.recordCount() > 0) {
+        prefs.moveFirst();
+        found = prefs.find(Criterion::equal("PrefsKey", std::string(key)));
+    }
+    if (!found) {
+        prefs.addNew();
+        prefs.setValue("REC_ID", NewRecordId);
+        prefs.setValue("STATUS", RecordStatus::New);
+        prefs.setValue("PrefsKey", key);
+    } else if (prefs.value("STATUS") == RecordStatus::Unchanged) {
+        prefs.setValue("STATUS", RecordStatus::Modified);
+    }
+    prefs.setValue("PrefsStr1", newValue);
+    prefs.update();
+}
+
+std::string Store::masterName(TableId master, std::string_view field, std::string_view key)
+{
+    if (key.empty())
+        return {};
+    MemoryTable &rows = table(master);
+    if (rows.recordCount() == 0)
+        return {};
+    rows.moveFirst();
+    if (!rows.find(Criterion::equal("Key", std::string(key))))
+        return "<not found>";
+    return std::string(rows.value(field));
+}
+
+int Store::masterPosition(TableId master, std::string_view key)
+{
+    MemoryTable &rows = table(master);
+    if (rows.recordCount() == 0)
+        return -1;
+    const std::size_t keyColumn = 2;
+    int position = 0;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext(), ++position) {
+        if (rows.value(keyColumn) == key)
+            return position;
+    }
+    return -1;
+}
+
+std::string Store::GetProviderName(std::string_view key)
+{
+    return masterName(TableId::ProvID, "Name", key);
+}
+
+std::string Store::GetPharmacyName(std::string_view key)
+{
+    return masterName(TableId::PharmID, "Pharmacy", key);
+}
+
+int Store::ProviderExists(std::string_view key)
+{
+    return masterPosition(TableId::ProvID, key);
+}
+
+int Store::PharmacyExists(std::string_view key)
+{
+    return masterPosition(TableId::PharmID, key);
+}

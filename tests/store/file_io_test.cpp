@@ -1,0 +1,73 @@
+#include "store/file_io.h"
+
+#include "store_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> entries(const fs::path &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(AtomicWrite, ReplacesTheFileAndKeepsItsPermissions)
+{
+    TempFolder folder;
+    const std::string path = folder.file("VantorelleBP.cdb");
+    writeBytes(path, "old");
+    ::chmod(path.c_str(), 0640);
+    ASSERT_EQ(writeFileAtomically(path, "new\r\n"), 0);
+    EXPECT_EQ(readBytes(path), "new\r\n");
+    struct stat st { };
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string> {"VantorelleBP.cdb"});
+
+    ASSERT_EQ(writeFileAtomically(folder.file("new.cdb"), ""), 0);
+    EXPECT_TRUE(fs::exists(folder.file("new.cdb")));
+}
+
+// A write that fails part-way (here: the file size limit, as a full disk would)
+// leaves the old file whole and no temporary file behind.
+TEST(AtomicWrite, InterruptedWriteLeavesTheOldFileIntact)
+{
+    TempFolder folder;
+    const std::string path = folder.file("VantorelleBP.cdb");
+    const std::string old(5000, 'o');
+    writeBytes(path, old);
+
+    rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int error = writeFileAtomically(path, std::string(100000, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(entries(folder.path()), std::vector<std::string> {"VantorelleBP.cdb"});
+}
+
+TEST(AtomicWrite, ReportsWhatCannotBeWritten)
+{
+    TempFolder folder;
+    EXPECT_EQ(writeFileAtomically(folder.file("no/such/folder.cdb"), "x"), ENOENT);
+    fs::create_directory(folder.path() / "taken.cdb");
+    EXPECT_EQ(writeFileAtomically(folder.file("taken.cdb"), "x"), EISDIR);
+}
+
+} // namespace

@@ -1,0 +1,324 @@
+#include "store/preference_globals.h"
+#include "store/record_status.h"
+#include "store/store.h"
+#include "store/table_error.h"
+
+#include "store_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A copy of the fixture folder tests/data/basic to load and save.
+class BasicFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const auto &entry : fs::directory_iterator(testDataPath() / "basic"))
+            fs::copy_file(entry.path(), folder.path() / entry.path().filename());
+    }
+    void TearDown() override { preferenceGlobals() = PreferenceGlobals(); }
+
+    std::string file(TableId id) const { return folder.file(tableFileName(id)); }
+    std::string original(TableId id) const
+    {
+        return readBytes(testDataPath() / "basic" / tableFileName(id));
+    }
+
+    std::vector<std::string> keys(MemoryTable &table)
+    {
+        std::vector<std::string> result;
+        for (table.moveFirst(); !table.eof(); table.moveNext())
+            result.emplace_back(table.value("Key"));
+        return result;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(BasicFolder, LoadsAndSavesEveryFileByteForByte)
+{
+    Store store(folder.path().string()); // the final "/" is added
+    ASSERT_TRUE(store.load().empty());
+    EXPECT_EQ(store.dsMainID().recordCount(), 2u);
+    EXPECT_EQ(store.dsAllergy().recordCount(), 2u); // the tombstone is hidden
+    EXPECT_EQ(store.dsBP().recordCount(), 3u);
+    ASSERT_TRUE(store.SaveDBs().empty());
+    for (std::size_t i = 0; i < TableCount; ++i) {
+        const auto id = static_cast<TableId>(i);
+        EXPECT_EQ(readBytes(file(id)), original(id)) << tableFileName(id);
+    }
+    EXPECT_EQ(store.dsAllergy().filter(), Criterion::standardFilter());
+    EXPECT_EQ(store.dsAllergy().recordCount(), 2u);
+}
+
+TEST_F(BasicFolder, StartUpSetsThePreferenceGlobalsAndTheViews)
+{
+    preferenceGlobals().DateSep = "?";
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    const PreferenceGlobals &globals = preferenceGlobals();
+    EXPECT_EQ(globals.DateFormat, "ddmmyyyy");
+    EXPECT_EQ(globals.DateSep, "."); // the tombstone "-" is not seen
+    EXPECT_EQ(globals.CurrencySymbol, "\x80");
+    EXPECT_EQ(globals.StoredPassword, ""); // no record: the default
+    EXPECT_EQ(globals.GlucoseUnits, "mg/dL");
+
+    EXPECT_EQ(store.dsBP().sort(), std::vector<std::string> {"Key"});
+    EXPECT_EQ(store.dsPrefs().sort(), std::vector<std::string> {"PrefsKey"});
+    EXPECT_TRUE(store.dsInsID().sort().empty());
+    EXPECT_EQ(store.dsLocation().filter(), Criterion::standardFilter());
+    // Newest reading first within a profile: 18:00 before 08:00 of the same day.
+    const std::vector<std::string> bp = keys(store.dsBP());
+    ASSERT_EQ(bp.size(), 3u);
+    EXPECT_LT(bp[0], bp[1]);
+    store.dsBP().moveFirst();
+    EXPECT_EQ(store.dsBP().value("Time"), "18:00");
+    EXPECT_EQ(store.path(TableId::Chol), folder.folder() + "VantorelleChol.cdb");
+}
+
+TEST_F(BasicFolder, ReaderFailures)
+{
+    struct Case {
+        TableId missing;
+        const char *operation;
+        bool fatal;
+    };
+    const Case cases[] = {
+        {TableId::Allergy, "loading data source 7", false},
+        {TableId::MainID, "loading data source 1", false},
+        {TableId::Chol, "loading data source 22", false},
+        {TableId::MainNm, "loading data source 2", true},
+        {TableId::Location, "loading data source 20", true},
+        {TableId::ProvType, "loading data source 21", true},
+        {TableId::Prefs, "loading data source prefs", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.operation);
+        const std::string path = file(c.missing);
+        fs::rename(path, path + ".away");
+        Store store(folder.folder());
+        const std::vector<StoreFailure> failures = store.load();
+        ASSERT_EQ(failures.size(), 1u);
+        const StoreFailure &failure = failures.front();
+        EXPECT_EQ(failure.operation, c.operation);
+        EXPECT_EQ(failure.fatal, c.fatal);
+        EXPECT_EQ(failure.number, 53);
+        EXPECT_EQ(failure.description, "File not found");
+        EXPECT_EQ(failure.details,
+            "If this is a new install, try synchronizing your handheld again. Also, you may need "
+            "the MDAC update from our support page.\r\n\r\nFilename = "
+                + path);
+        EXPECT_EQ(store.table(c.missing).recordCount(), 0u);
+        if (c.fatal) {
+            EXPECT_EQ(store.dsChol().recordCount(), 0u) << "the start-up stops at a required table";
+        } else {
+            EXPECT_EQ(store.dsProvType().recordCount(), 2u) << "the start-up goes on";
+            // A missing table is written at save, with a header of its own.
+            ASSERT_TRUE(store.SaveDBs().empty());
+            EXPECT_TRUE(readBytes(path).starts_with("#RECCNT: 0\r\n#SYNCMODE: MERGE\r\n#FLDCNT: "));
+            fs::remove(path);
+        }
+        fs::rename(path + ".away", path);
+    }
+}
+
+TEST_F(BasicFolder, FileThatCouldNotBeReadIsNotWrittenBack)
+{
+    // A folder where the allergy table should be: there, but not readable as a file.
+    const std::string path = file(TableId::Allergy);
+    fs::remove(path);
+    fs::create_directory(path);
+    Store store(folder.folder());
+    const std::vector<StoreFailure> failures = store.load();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].operation, "loading data source 7");
+    EXPECT_FALSE(failures[0].fatal);
+
+    const std::vector<StoreFailure> unsaved = store.SaveDBs();
+    ASSERT_EQ(unsaved.size(), 1u);
+    EXPECT_EQ(unsaved[0].path, path);
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_EQ(readBytes(file(TableId::BP)), original(TableId::BP)) << "the other tables are saved";
+}
+
+TEST_F(BasicFolder, SaveReportsFilesItCouldNotWrite)
+{
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    fs::remove(file(TableId::Vacc));
+    fs::create_directory(file(TableId::Vacc)); // cannot be replaced by a file
+    const std::vector<StoreFailure> unsaved = store.SaveDBs();
+    ASSERT_EQ(unsaved.size(), 1u);
+    EXPECT_EQ(unsaved[0].path, file(TableId::Vacc));
+    EXPECT_EQ(unsaved[0].operation, "saving the databases");
+    EXPECT_EQ(readBytes(file(TableId::Weight)), original(TableId::Weight));
+}
+
+TEST_F(BasicFolder, DeleteRuleAndStatusesAcrossASave)
+{
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    MemoryTable &allergies = store.dsAllergy();
+    allergies.moveFirst();
+    ASSERT_TRUE(allergies.find(Criterion::startsWith("Key", "20100101101010p"))); // "0x0008"
+    allergies.applyDeleteRule();
+    allergies.moveFirst();
+    ASSERT_TRUE(allergies.find(Criterion::equal("Key", "20090305070809ppeanuts"))); // "0x0000"
+    allergies.applyDeleteRule();
+    EXPECT_EQ(allergies.recordCount(), 0u);
+    ASSERT_TRUE(store.SaveDBs().empty());
+
+    Store again(folder.folder());
+    ASSERT_TRUE(again.load().empty());
+    MemoryTable &reloaded = again.dsAllergy();
+    EXPECT_EQ(reloaded.recordCount(), 0u);
+    reloaded.setFilter(std::nullopt);
+    EXPECT_EQ(keys(reloaded),
+        (std::vector<std::string> {"20090305070809pdust", "20090305070809ppeanuts"}));
+    reloaded.moveFirst();
+    reloaded.moveNext();
+    EXPECT_EQ(reloaded.value("STATUS"), RecordStatus::Deleted);
+    EXPECT_TRUE(readBytes(file(TableId::Allergy)).find("#RECCNT: 2\r\n") != std::string::npos);
+}
+
+TEST_F(BasicFolder, KillDupesKeepsTheFirstOfEachKey)
+{
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    MemoryTable &profiles = store.dsMainID();
+    profiles.setSort({"Last", "First"});
+    for (const char *status : {"0x0008", "0x0000"}) {
+        profiles.addNew();
+        profiles.setValue("REC_ID", "0x00000099");
+        profiles.setValue("STATUS", status);
+        profiles.setValue("Key", "20090305070809p");
+        profiles.setValue("First", status);
+        profiles.update();
+    }
+    store.KillDupes();
+    EXPECT_EQ(profiles.sort(), std::vector<std::string> {"Key"});
+    EXPECT_EQ(profiles.recordCount(), 2u);
+    profiles.setFilter(std::nullopt);
+    std::multiset<std::string> rows;
+    for (profiles.moveFirst(); !profiles.eof(); profiles.moveNext())
+        rows.insert(
+            std::string(profiles.value("First")) + "/" + std::string(profiles.value("STATUS")));
+    // The file's row stays; the new copy is gone; the synchronised copy is a tombstone.
+    EXPECT_EQ(rows, (std::multiset<std::string> {"Ann/0x0000", "Bob/0x0008", "0x0000/0x0002"}));
+}
+
+TEST_F(BasicFolder, SetPrefStatuses)
+{
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    MemoryTable &prefs = store.dsPrefs();
+    const auto record = [&](const char *key) {
+        prefs.moveFirst();
+        EXPECT_TRUE(prefs.find(Criterion::equal("PrefsKey", key))) << key;
+        return std::string(prefs.value("STATUS")) + " " + std::string(prefs.value("PrefsStr1"));
+    };
+    const std::size_t count = prefs.recordCount();
+
+    store.SetPref("currency_symbol", "$", "$");
+    EXPECT_EQ(record("currency_symbol"), "0x0000 \x80") << "an unchanged value is not stored";
+    store.SetPref("confirm_del", "0", "0");
+    EXPECT_EQ(prefs.recordCount(), count);
+
+    store.SetPref("currency_symbol", "\x80", "\xA3");
+    EXPECT_EQ(record("currency_symbol"), "0x0004 \xA3");
+    store.SetPref("date_format", "ddmmyyyy", "yyyymmdd");
+    EXPECT_EQ(record("date_format"), "0x0004 yyyymmdd");
+    store.SetPref("date_sep", ".", "/");
+    EXPECT_EQ(record("date_sep"), "0x0008 /");
+    store.SetPref("password", "", "secret");
+    EXPECT_EQ(record("password"), "0x0008 secret");
+    prefs.moveFirst();
+    prefs.find(Criterion::equal("PrefsKey", "password"));
+    EXPECT_EQ(prefs.value("REC_ID"), NewRecordId);
+    EXPECT_EQ(prefs.recordCount(), count + 1);
+
+    EXPECT_THROW(store.SetPref("currency_symbol", "", std::string(201, 'x')), TableError);
+    EXPECT_EQ(record("currency_symbol"), "0x0004 \xA3");
+
+    ASSERT_TRUE(store.SaveDBs().empty());
+    const std::string saved = readBytes(file(TableId::Prefs));
+    EXPECT_NE(saved.find("#RECCNT: 6\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("0x0000002E,0x0002,\"date_sep\",\"-\",\"\",\"\",0,0,0\r\n"
+                         "0x00000000,0x0008,\"date_sep\",\"/\",\"\",\"\",0,0,0\r\n"
+                         "0x0000002F,0x0000,\"glucose_units\",\"mg/dL\",\"\",\"\",1,2,3\r\n"
+                         "0x00000000,0x0008,\"password\",\"secret\",\"\",\"\",0,0,0\r\n"),
+        std::string::npos);
+    EXPECT_EQ(prefs.filter(), Criterion::standardFilter());
+}
+
+TEST_F(BasicFolder, MissingPreferencesFileIsCreatedAgainAtSave)
+{
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    fs::remove(file(TableId::Prefs));
+    ASSERT_FALSE(store.SavePrefsFile());
+    const std::string saved = readBytes(file(TableId::Prefs));
+    EXPECT_TRUE(saved.starts_with(
+        "#RECCNT: 5\r\n#SYNCMODE: MERGE\r\n#FLDCNT: 7\r\n#FLDNUM:1 TYPE:N SIZE:0\r\n"));
+    EXPECT_TRUE(saved.ends_with("\"glucose_units\",\"mg/dL\",\"\",\"\",1,2,3\r\n"));
+}
+
+TEST_F(BasicFolder, RemovesNearEmptyFilesButNeverTheRequiredOnes)
+{
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    for (TableId id :
+        {TableId::Vacc, TableId::MainNm, TableId::Location, TableId::ProvType, TableId::Prefs})
+        writeBytes(file(id), "#RECCNT: 0\r\n");
+    writeBytes(file(TableId::Test), std::string(50, '#'));
+    writeBytes(file(TableId::Weight), std::string(49, '#'));
+    writeBytes(file(TableId::Glucose), "");
+    EXPECT_TRUE(store.removeNearEmptyFiles().empty());
+    for (TableId id : {TableId::Vacc, TableId::Weight, TableId::Glucose})
+        EXPECT_FALSE(fs::exists(file(id))) << tableFileName(id);
+    for (TableId id : {TableId::Test, TableId::MainNm, TableId::Location, TableId::ProvType,
+             TableId::Prefs, TableId::BP})
+        EXPECT_TRUE(fs::exists(file(id))) << tableFileName(id);
+}
+
+TEST_F(BasicFolder, ProviderAndPharmacyLookups)
+{
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    EXPECT_EQ(store.GetProviderName("20090306080200p"), "Dr. Who");
+    EXPECT_EQ(store.GetProviderName(""), "");
+    EXPECT_EQ(store.GetProviderName("20090306080400p"), "<not found>"); // deleted
+    EXPECT_EQ(store.GetProviderName("nobody"), "<not found>");
+    EXPECT_EQ(store.GetPharmacyName("20090306080300p"), "Corner Drug");
+    EXPECT_EQ(store.ProviderExists("20090306080200p"), 0);
+    EXPECT_EQ(store.ProviderExists("20090306080400p"), -1);
+    EXPECT_EQ(store.ProviderExists(""), -1);
+    EXPECT_EQ(store.PharmacyExists("20090306080300P"), -1) << "exact comparison";
+    EXPECT_TRUE(store.dsPharmID().eof());
+
+    // Positions follow the table's current order.
+    MemoryTable &providers = store.dsProvID();
+    providers.addNew();
+    providers.setValue("STATUS", "0x0008");
+    providers.setValue("Key", "20240101000000p");
+    providers.setValue("Name", "Dr. Able");
+    providers.update();
+    EXPECT_EQ(store.ProviderExists("20240101000000p"), 1);
+    providers.setSort({"Name"});
+    EXPECT_EQ(store.ProviderExists("20240101000000p"), 0);
+    EXPECT_EQ(store.ProviderExists("20090306080200p"), 1);
+
+    // An empty table: "" and -1, the position untouched.
+    MemoryTable &pharmacies = store.dsPharmID();
+    pharmacies.moveFirst();
+    pharmacies.applyDeleteRule();
+    EXPECT_EQ(store.GetPharmacyName("20090306080300p"), "");
+    EXPECT_EQ(store.PharmacyExists("20090306080300p"), -1);
+}
+
+} // namespace
