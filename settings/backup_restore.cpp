@@ -1,0 +1,171 @@
+#include "settings/backup_restore.h"
+
+#include "platform/app_error.h"
+#include "platform/file_dialogs.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+#include "settings/error_box_and_logs.h"
+#include "settings/file_copy.h"
+#include "settings/handheld_exchange.h"
+#include "settings/ini_access.h"
+#include "settings/main_window_actions.h"
+#include "settings/settings_globals.h"
+#include "settings/shell_helpers.h"
+#include "store/table_specs.h"
+
+#include <QDir>
+
+#include <initializer_list>
+
+namespace {
+
+QString joinLines(std::initializer_list<QString> lines)
+{
+    return QStringList(lines).join(QStringLiteral("\r\n"));
+}
+
+// Every answer goes to the shared answer global.
+int ask(const QString &title, const QString &text, Prompter::Buttons buttons = Prompter::OkOnly)
+{
+    const int answer = prompter().ask(title, text, buttons);
+    MsgResult = qint16(answer);
+    return answer;
+}
+
+// "Vantorelle<X>.cdb" of the 22 data tables and the preferences, in their fixed order.
+QStringList tableFileNames()
+{
+    QStringList names;
+    for (std::size_t i = 0; i < TableCount; ++i)
+        names << QString::fromStdString(tableFileName(TableId(i)));
+    return names;
+}
+
+QString defaultBackupPath()
+{
+    return DataPath + QStringLiteral("Backup/");
+}
+
+// An empty folder would make every path relative, or the root once a "/" is added.
+QString backupFolderOrDefault()
+{
+    return BackupPath.isEmpty() ? defaultBackupPath() : BackupPath;
+}
+
+} // namespace
+
+void BackupDatabases(MainWindowActions &main)
+{
+    try {
+        if (!main.saveAll().isEmpty()) {
+            ask(QStringLiteral("Backup Not Complete"),
+                QStringLiteral("The databases could not all be saved, backup aborted."));
+            return;
+        }
+
+        BackupPath = backupFolderOrDefault();
+        QString programFolder = paths().programFolder();
+        if (programFolder.endsWith(QLatin1Char('/')))
+            programFolder.chop(1);
+        const int answer = ask(
+            QStringLiteral("Backup Location"),
+            joinLines({QStringLiteral("Do you want to backup to this location:"), QString(), BackupPath, QString(),
+                       QStringLiteral("Select No to be able to specify a different backup folder."), QString(),
+                       QStringLiteral("We recommend using a backup folder other than the default."), QString(),
+                       QStringLiteral("If you ever have to uninstall, the ") + programFolder
+                           + QStringLiteral(" folder will be deleted.")}),
+            Prompter::YesNoCancel);
+        if (answer == Prompter::Cancel)
+            return;
+        if (answer == Prompter::No) {
+            const auto folder = fileDialogs().chooseFolder(QStringLiteral("Select destination for the backup files..."));
+            if (!folder || folder->isEmpty()) {
+                ask(QStringLiteral("Backup Not Complete"), QStringLiteral("No directory was selected, backup aborted."));
+                return;
+            }
+            BackupPath = *folder;
+        }
+        BackupPath = withFinalSlash(BackupPath);
+        WriteIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), BackupPath, IniFile);
+        if (BackupPath == defaultBackupPath() && !QDir().mkpath(BackupPath))
+            throw AppError(AppError::PathNotFound);
+
+        const QStringList tables = tableFileNames();
+        for (const QString &name : tables) {
+            if (FileExists(BackupPath + name))
+                CopyFileAtomically(BackupPath + name, BackupPath + name.chopped(4) + QStringLiteral(".bak"));
+        }
+        for (const QString &name : tables) {
+            if (FileExists(DataPath + name))
+                CopyFileAtomically(DataPath + name, BackupPath + name);
+        }
+
+        ask(QStringLiteral("Backup Complete"),
+            joinLines({QStringLiteral("Database backup complete."), QString(),
+                       QStringLiteral("The backup files (Vantorelle*.cdb) have been saved to:"), BackupPath}));
+    } catch (const AppError &error) {
+        ShowError(error, QStringLiteral("backing up the databases"));
+    }
+}
+
+void RestoreBackup(MainWindowActions &main)
+{
+    try {
+        QString folder = backupFolderOrDefault();
+        if (ask(QStringLiteral("Restore Previous Backup"),
+                joinLines({QStringLiteral("Do you wish to OVERWRITE your existing data with data from a previous "
+                                          "backup?"),
+                           QString(),
+                           QStringLiteral("All data on the PC and the handheld device will be replaced with data "
+                                          "from the selected backup. ")}),
+                Prompter::YesNo)
+            == Prompter::No)
+            return;
+        if (ask(QStringLiteral("Restore Data Files"),
+                joinLines({QStringLiteral("Do you want to restore from this location:"), QString(), folder}),
+                Prompter::YesNo)
+            == Prompter::No) {
+            const auto picked = fileDialogs().chooseFolder(QStringLiteral("Select Backup Location"));
+            if (!picked || picked->isEmpty()) {
+                ask(QStringLiteral("Restore Aborted"), QStringLiteral("No directory was selected, restore aborted."));
+                return;
+            }
+            folder = *picked;
+        }
+        folder = withFinalSlash(folder);
+        if (!FileExists(folder + QStringLiteral("VantorelleMainID.cdb"))) {
+            ask(QStringLiteral("Restore Aborted"), QStringLiteral("No backup files found, restore aborted."));
+            return;
+        }
+
+        const QStringList tables = tableFileNames();
+        for (const QString &name : tables) {
+            if (FileExists(folder + name))
+                CopyFileAtomically(folder + name, DataPath + name);
+        }
+        if (InstallType == QLatin1String("Palm")) {
+            for (const QString &name : tables)
+                MakeCdiFromCdb(DataPath + name);
+        }
+        NoSaveOnExit = 1;
+
+        const QString closing = QStringLiteral("Database restore complete. The PC software will now be closed.");
+        if (InstallType == QLatin1String("Palm")) {
+            ask(QStringLiteral("Restore Complete"),
+                joinLines({closing, QString(),
+                           QStringLiteral("You must perform a hotsync operation in order to update the handheld "
+                                          "data files."),
+                           QString(), QStringLiteral("PLEASE HOTSYNC NOW.")}));
+        } else if (InstallType == QLatin1String("Win")) {
+            ask(QStringLiteral("Restore Complete"), closing);
+        } else {
+            ask(QStringLiteral("Restore Complete"),
+                joinLines({closing, QString(),
+                           QStringLiteral("You must sync the handheld in order to update the handheld data files."),
+                           QString(), QStringLiteral("PLEASE SYNC NOW.")}));
+        }
+        main.closeMainWindow();
+    } catch (const AppError &error) {
+        ShowError(error, QStringLiteral("restoring data"));
+    }
+}

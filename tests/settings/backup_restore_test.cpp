@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include "handheld_test_support.h"
+#include "settings/backup_restore.h"
+#include "settings/ini_access.h"
+#include "support/fake_file_dialogs.h"
+#include "support/fake_prompter.h"
+
+namespace {
+
+QString basicData()
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
+}
+
+QStringList filesIn(const QString &folder, const QString &pattern = "*")
+{
+    return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+class BackupRestore : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AppPath = install.programFolder();
+        DataPath = install.documentsFolder() + "Vantorelle/";
+        IniFile = DataPath + "vantorelleplus.ini";
+        copyTree(basicData(), DataPath);
+        tables = filesIn(DataPath, "*.cdb");
+        ASSERT_EQ(tables.size(), 23);
+        BackupPath = install.documentsFolder() + "Backups/";
+        QDir().mkpath(BackupPath);
+    }
+
+    SettingsGlobalsGuard globals;
+    TemporaryInstall install;
+    FakePrompter prompter;
+    FakeFileDialogs dialogs;
+    FakeMainWindow main;
+    QStringList tables;
+};
+
+} // namespace
+
+TEST_F(BackupRestore, BackingUpTwiceKeepsThePreviousCopiesAsBak)
+{
+    const QString backup = BackupPath;
+    BackupDatabases(main);
+
+    EXPECT_EQ(filesIn(backup), tables);
+    for (const QString &name : tables)
+        EXPECT_EQ(readFile(backup + name), readFile(DataPath + name)) << name.toStdString();
+    EXPECT_EQ(ReadIni("Main", "BackupPath", "", IniFile), backup);
+    ASSERT_EQ(prompter.boxes.size(), 2);
+    EXPECT_EQ(prompter.boxes[0].title, "Backup Location");
+    EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNoCancel);
+    EXPECT_EQ(prompter.boxes[0].text.split("\r\n").value(2), backup);
+    EXPECT_EQ(prompter.boxes[1].title, "Backup Complete");
+    EXPECT_EQ(prompter.boxes[1].text, "Database backup complete.\r\n\r\nThe backup files (Vantorelle*.cdb) have "
+                                      "been saved to:\r\n"
+                                          + backup);
+
+    const QByteArray first = readFile(DataPath + "VantorelleBP.cdb");
+    writeFile(DataPath + "VantorelleBP.cdb", first + "0x00000000,0x0008,\"k\"\r\n");
+    BackupDatabases(main);
+
+    EXPECT_EQ(filesIn(backup, "*.bak").size(), 23);
+    EXPECT_EQ(readFile(backup + "VantorelleBP.bak"), first);
+    EXPECT_EQ(readFile(backup + "VantorelleBP.cdb"), readFile(DataPath + "VantorelleBP.cdb"));
+    EXPECT_EQ(readFile(backup + "VantorellePrefs.bak"), readFile(DataPath + "VantorellePrefs.cdb"));
+    EXPECT_EQ(main.events, QStringList({"save all", "save all"}));
+}
+
+TEST_F(BackupRestore, AnEmptyBackupFolderIsTheDefaultOneMadeWhenMissing)
+{
+    BackupPath.clear();
+
+    BackupDatabases(main);
+
+    const QString folder = DataPath + "Backup/";
+    EXPECT_EQ(BackupPath, folder);
+    EXPECT_EQ(prompter.boxes[0].text.split("\r\n").value(2), folder);
+    EXPECT_EQ(filesIn(folder), tables);
+    EXPECT_EQ(ReadIni("Main", "BackupPath", "", IniFile), folder);
+}
+
+TEST_F(BackupRestore, NoLetsTheUserPickAnotherFolder)
+{
+    const QString picked = install.documentsFolder() + "USB stick";
+    QDir().mkpath(picked);
+    prompter.setNextAnswers({Prompter::No});
+    dialogs.setNextAnswers({picked});
+
+    BackupDatabases(main);
+
+    ASSERT_EQ(dialogs.requests.size(), 1);
+    EXPECT_EQ(dialogs.requests[0].title, "Select destination for the backup files...");
+    EXPECT_EQ(BackupPath, picked + "/");
+    EXPECT_EQ(filesIn(picked), tables);
+    EXPECT_EQ(ReadIni("Main", "BackupPath", "", IniFile), picked + "/");
+}
+
+TEST_F(BackupRestore, BackupThatStopsEarlyCopiesNothing)
+{
+    const struct {
+        const char *name;
+        QList<int> answers;
+        QStringList unwritten;
+        QString lastTitle, lastText;
+    } cases[] = {
+        {"cancelled", {Prompter::Cancel}, {}, "Backup Location", QString()},
+        {"no folder picked", {Prompter::No}, {}, "Backup Not Complete", "No directory was selected, backup aborted."},
+        {"tables not saved", {}, {"VantorelleBP.cdb"}, "Backup Not Complete",
+         "The databases could not all be saved, backup aborted."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.boxes.clear();
+        prompter.setNextAnswers(c.answers);
+        main.unwritten = c.unwritten;
+
+        BackupDatabases(main);
+
+        EXPECT_TRUE(filesIn(BackupPath).isEmpty());
+        EXPECT_FALSE(QFile::exists(IniFile));
+        ASSERT_FALSE(prompter.boxes.isEmpty());
+        EXPECT_EQ(prompter.boxes.last().title, c.lastTitle);
+        if (!c.lastText.isEmpty()) {
+            EXPECT_EQ(prompter.boxes.last().text, c.lastText);
+        }
+    }
+}
+
+TEST_F(BackupRestore, BackupIntoTheDataFolderLeavesTheTablesAsTheyAre)
+{
+    BackupPath = DataPath;
+
+    BackupDatabases(main);
+
+    for (const QString &name : tables) {
+        EXPECT_EQ(readFile(DataPath + name), readFile(basicData() + name)) << name.toStdString();
+        EXPECT_EQ(readFile(DataPath + name.chopped(4) + ".bak"), readFile(basicData() + name));
+    }
+    EXPECT_EQ(prompter.boxes.last().title, "Backup Complete");
+}
+
+TEST_F(BackupRestore, BackupToAMissingFolderShowsTheErrorBox)
+{
+    BackupPath = install.documentsFolder() + "unplugged/";
+
+    BackupDatabases(main);
+
+    EXPECT_EQ(prompter.boxes.last().title, "Error");
+    EXPECT_TRUE(prompter.boxes.last().text.startsWith("An error occurred while backing up the databases."));
+    EXPECT_FALSE(QFile::exists(BackupPath));
+}
+
+TEST_F(BackupRestore, PalmRestoreReplacesTheTablesAndWritesTheHandheldCopies)
+{
+    InstallType = "Palm";
+    BackupPath = handheldData() + "backup/";
+
+    RestoreBackup(main);
+
+    // Only the two tables of the backup are replaced.
+    for (const QString &name : tables) {
+        const bool restored = name == "VantorelleMainID.cdb" || name == "VantorelleMainNm.cdb";
+        EXPECT_EQ(readFile(DataPath + name), readFile((restored ? BackupPath : basicData()) + name))
+            << name.toStdString();
+    }
+    EXPECT_EQ(filesIn(DataPath, "*.cdi").size(), 23);
+    for (const char *copy : {"VantorelleMainID.cdi", "VantorelleMainNm.cdi"})
+        EXPECT_EQ(readFile(DataPath + copy), readFile(handheldData() + "expected/" + copy)) << copy;
+    EXPECT_EQ(NoSaveOnExit, 1);
+    EXPECT_EQ(main.events, QStringList({"close"}));
+
+    ASSERT_EQ(prompter.boxes.size(), 3);
+    EXPECT_EQ(prompter.boxes[0].title, "Restore Previous Backup");
+    EXPECT_EQ(prompter.boxes[0].text, "Do you wish to OVERWRITE your existing data with data from a previous "
+                                      "backup?\r\n\r\nAll data on the PC and the handheld device will be replaced "
+                                      "with data from the selected backup. ");
+    EXPECT_EQ(prompter.boxes[1].title, "Restore Data Files");
+    EXPECT_EQ(prompter.boxes[1].text, "Do you want to restore from this location:\r\n\r\n" + BackupPath);
+    EXPECT_EQ(prompter.boxes[2].title, "Restore Complete");
+    EXPECT_EQ(prompter.boxes[2].text, "Database restore complete. The PC software will now be closed.\r\n\r\nYou "
+                                      "must perform a hotsync operation in order to update the handheld data "
+                                      "files.\r\n\r\nPLEASE HOTSYNC NOW.");
+}
+
+TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
+{
+    const struct {
+        const char *installType;
+        QString message;
+    } cases[] = {
+        {"WM", "Database restore complete. The PC software will now be closed.\r\n\r\nYou must sync the handheld "
+               "in order to update the handheld data files.\r\n\r\nPLEASE SYNC NOW."},
+        {"Win", "Database restore complete. The PC software will now be closed."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.installType);
+        InstallType = c.installType;
+        prompter.boxes.clear();
+        // Given without its final separator, the folder still holds the backup.
+        BackupPath = handheldData() + "backup";
+
+        RestoreBackup(main);
+
+        EXPECT_EQ(readFile(DataPath + "VantorelleMainNm.cdb"), readFile(handheldData() + "backup/VantorelleMainNm.cdb"));
+        EXPECT_TRUE(filesIn(DataPath, "*.cdi").isEmpty());
+        EXPECT_EQ(prompter.boxes.last().title, "Restore Complete");
+        EXPECT_EQ(prompter.boxes.last().text, c.message);
+    }
+    EXPECT_EQ(main.events, QStringList({"close", "close"}));
+}
+
+TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
+{
+    const QString emptyFolder = install.documentsFolder() + "empty/";
+    QDir().mkpath(emptyFolder);
+    const struct {
+        const char *name;
+        QList<int> answers;
+        std::optional<QString> picked;
+        QString lastTitle, lastText;
+    } cases[] = {
+        {"not wanted", {Prompter::No}, std::nullopt, "Restore Previous Backup", QString()},
+        {"no folder picked", {Prompter::Yes, Prompter::No}, std::nullopt, "Restore Aborted",
+         "No directory was selected, restore aborted."},
+        {"no backup in the folder", {Prompter::Yes, Prompter::No}, emptyFolder, "Restore Aborted",
+         "No backup files found, restore aborted."},
+    };
+    BackupPath = handheldData() + "backup/";
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.boxes.clear();
+        prompter.setNextAnswers(c.answers);
+        dialogs.setNextAnswers({c.picked});
+
+        RestoreBackup(main);
+
+        EXPECT_EQ(readFile(DataPath + "VantorelleMainID.cdb"), readFile(basicData() + "VantorelleMainID.cdb"));
+        EXPECT_EQ(NoSaveOnExit, 0);
+        EXPECT_TRUE(main.events.isEmpty());
+        EXPECT_EQ(prompter.boxes.last().title, c.lastTitle);
+        if (!c.lastText.isEmpty()) {
+            EXPECT_EQ(prompter.boxes.last().text, c.lastText);
+        }
+    }
+    ASSERT_FALSE(dialogs.requests.isEmpty());
+    EXPECT_EQ(dialogs.requests[0].title, "Select Backup Location");
+}
