@@ -39,8 +39,9 @@ using RowHandle = std::uint32_t;
 // - find searches forward from the current row. On the sorted part of the view
 //   an equality or prefix search on the first sort column is a binary search.
 //
-// Values are bytes as read from the files (cp1252). Errors (no current row, an
-// unknown column, a value the column refuses) throw TableError.
+// Values are bytes as read from the files (cp1252); a value read stays valid
+// until its row is changed. Errors (no current row, an unknown column, a value
+// the column refuses) throw TableError.
 class MemoryTable {
 public:
     explicit MemoryTable(std::vector<Column> columns);
