@@ -1,7 +1,9 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/record_editor_hooks.h"
+#include "platform/instance_guard.h"
 #include "settings/app_info.h"
+#include "store/store.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,12 +43,15 @@ QAction *addEntry(QMenu *menu, const char *caption, char shortcut)
 
 } // namespace
 
-Main::Main(QWidget *parent) : QMainWindow(parent)
+Main::Main(QWidget *parent)
+    : QMainWindow(parent)
+    , instanceLockPath(InstanceGuard::defaultLockPath())
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
     createControls();
     createMenus();
     connectMenus();
+    connectViews();
 }
 
 Main::~Main() = default;

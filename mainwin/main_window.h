@@ -13,11 +13,23 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "mainwin/master_list_filler.h"
+#include "mainwin/secondary_windows.h"
+#include "mainwin/table_access.h"
 #include "platform/rich_text_view.h"
+#include "settings/first_run_configuration.h"
 
+class frmSplash;
+class InstanceGuard;
 class QGridLayout;
 class RecordEditorHooks;
+class Store;
+struct StoreFailure;
 
 // The application's main window: profile selector, topic list, record grid,
 // record viewer, the area of the entry panels, and the menus. Everything the
@@ -39,15 +51,29 @@ public:
 
     // The load step. False when the program must end at once without showing
     // the window (another copy runs, the password was wrong twice, a table the
-    // program cannot do without failed to load).
+    // program cannot do without failed to load). Whatever fails once the
+    // preferences are in, the password is still asked for.
     bool Form_Load();
-    // The close step; Cancel = true keeps the window open.
+    // The close step; Cancel = true keeps the window open. Past its question it
+    // ends the program, every other window with it.
     void Form_Unload(bool &Cancel);
-    // Writes every table back and shows the current profile again.
-    void mnuSaveAll_Click();
+    // Drops pending editor work, writes every table back and shows the current
+    // profile again. False when some table file could not be written (the user
+    // has been told).
+    bool mnuSaveAll_Click();
     // True once the close step has gone past its question: code that resumes
     // after a modal window must stop, the program is ending.
     bool closing() const { return closing_; }
+
+    // The record store, there from the load step on.
+    Store &store() { return *store_; }
+    bool hasStore() const { return store_ != nullptr; }
+
+    // What the load step uses that tests and the program may change first.
+    QString instanceLockPath;          // the lock a second copy finds taken
+    int splashMilliseconds = 1500;     // the least time the splash window shows
+    SetupInstallTypeFunction setupInstallType; // the handheld setup (none: nothing to set up)
+    QString HelpFile;                  // the help file, set by the load step
 
     // ---- The record editor, reached through the installed hooks (no-ops without)
 
@@ -73,9 +99,37 @@ public:
     // Index of cell (row, col) in the grid's cell-text array.
     static int gridIndex(int row, int col, const QTableWidget *grid);
     void gridViewer_Click();
+    void gridViewer_SelChange();
+    // The text of the cell at `index` of the grid's cell-text array (see
+    // gridIndex); "" outside the grid.
+    static QString gridText(const QTableWidget *grid, int index);
 
     // ---- Master-list combo boxes (master_lists.cpp)
     void FillMasterLists();
+    // The editor registers each of its controls that offers a master list;
+    // FillMasterLists refills them all, every item carrying its master's Key.
+    void registerMasterList(MasterList list, QComboBox *combo);
+    void registerMasterList(MasterList list, QListWidget *listBox);
+
+    // ---- Menu commands (menus.cpp)
+    void mnuAddNew_Click();
+    void mnuEditMaster_Click(qint16 Index);
+    void mnuExit_Click();
+    void mnuExport_Click();
+    void mnuImport_Click();
+    void mnuGraph_Click();
+    void mnuPrint_Click();
+    void mnuPrintMaster_Click();
+    void mnuPrefs_Click();
+    void mnuPassword_Click();
+    void mnuManual_Click();
+    void mnuAbout_Click();
+    void mnuWebsite_Click();
+    void mnuDnldUpdate_Click();
+    // Enables or disables the Edit menu and each of its items, shortcuts included.
+    void setEditMenuEnabled(bool enabled);
+    // The windows of other subsystems the menus open; set by the program.
+    SecondaryWindows secondaryWindows;
 
     // ---- Long operations: hourglass, window disabled and repainted, pending
     // events processed; then back.
@@ -139,7 +193,23 @@ private:
     void createControls();
     void createMenus();
     void connectMenus();
+    void connectViews();
+    // The in-memory tables of the store, for the views.
+    TableAccess tableAccess();
+    std::function<void(const std::string &, const std::string &, const std::string &)>
+    setPrefFunction();
 
+    bool loadTables();
+    void prepareWindow(frmSplash &splash);
+    bool passwordGate();
+    void showFirstTopic();
+    // One error box naming the table files that could not be written.
+    void reportSaveFailures(const std::vector<StoreFailure> &failures);
+    void endProgram();
+
+    std::unique_ptr<InstanceGuard> instanceGuard_;
+    std::unique_ptr<Store> store_;
+    MasterListFiller masterLists_;
     RecordEditorHooks *editorHooks_ = nullptr;
     QGridLayout *panelArea_ = nullptr;
     int longOperations_ = 0;

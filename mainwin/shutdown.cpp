@@ -1,6 +1,22 @@
 #include "mainwin/main_window.h"
 
+#include "mainwin/error_trap.h"
+#include "platform/app_error.h"
+#include "platform/prompter.h"
+#include "settings/error_box_and_logs.h"
+#include "settings/form_placement.h"
+#include "settings/settings_globals.h"
+#include "store/store.h"
+
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+
+namespace {
+
+const QString crLf = QStringLiteral("\r\n");
+
+} // namespace
 
 void Main::closeEvent(QCloseEvent *event)
 {
@@ -14,9 +30,97 @@ void Main::closeEvent(QCloseEvent *event)
 
 void Main::Form_Unload(bool &Cancel)
 {
-    Cancel = false;
+    if (closing_)
+        return;
+    if (cmdNewSave->isVisibleTo(this) && !HotsyncDetected) {
+        MsgResult = qint16(prompter().ask(
+            QStringLiteral("Changes Not Saved"),
+            QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
+                + QStringLiteral("Do you want to go back and save changes?"),
+            Prompter::YesNo));
+        if (MsgResult == Prompter::Yes) {
+            Cancel = true;
+            return;
+        }
+    }
+    closing_ = true;
+
+    SaveFormPlacement(this);
+    Timer1->stop();
+    beginLongOperation();
+    // After a restore or a retrieval the files on disk are the ones to keep.
+    const bool filesReplaced = NoSaveOnExit != 0 || DataRetrieved == 1;
+    std::vector<StoreFailure> failures;
+    if (hasStore() && !filesReplaced)
+        failures = store().SaveDBs();
+    endLongOperation();
+    if (!failures.empty()) {
+        reportSaveFailures(failures);
+        const int answer = prompter().ask(
+            QStringLiteral("Changes Not Saved"),
+            QStringLiteral("Some of the records could not be saved and will be lost.") + crLf
+                + crLf + QStringLiteral("Do you want to close anyway?"),
+            Prompter::YesNo, Prompter::Exclamation);
+        if (answer != Prompter::Yes) {
+            closing_ = false;
+            Timer1->start();
+            Cancel = true;
+            return;
+        }
+    }
+    if (hasStore()) {
+        for (const StoreFailure &failure : store().removeNearEmptyFiles())
+            showStoreFailure(failure);
+    }
+
+    if (HotsyncDetected) {
+        MsgResult = qint16(prompter().ask(
+            QStringLiteral("Hotsync Detected"),
+            QStringLiteral("Vantorelle Rize on the PC must be closed during the hotsync operation.")
+                + crLf + crLf
+                + QStringLiteral("A hotsync operation has been detected and your data has been "
+                                 "saved.")
+                + crLf + crLf
+                + QStringLiteral("You may restart the software when the hotsync operation is "
+                                 "complete.")));
+    }
+    endProgram();
 }
 
-void Main::mnuSaveAll_Click()
+void Main::endProgram()
 {
+    // Every other window goes with the main one. Hiding a modal window ends
+    // its event loop; the code after it sees closing() and stops.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->hide();
+    }
+    if (isVisible())
+        QCoreApplication::quit();
+}
+
+bool Main::mnuSaveAll_Click()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (cmdNewCancel->isVisibleTo(this))
+        cmdNewCancel_Click();
+    beginLongOperation();
+    const std::vector<StoreFailure> failures = store().SaveDBs();
+    endLongOperation();
+    QApplication::restoreOverrideCursor();
+    reportSaveFailures(failures);
+    cboProfiles_Click();
+    return failures.empty();
+}
+
+void Main::reportSaveFailures(const std::vector<StoreFailure> &failures)
+{
+    if (failures.empty())
+        return;
+    QString details = QStringLiteral("These files could not be written:");
+    for (const StoreFailure &failure : failures)
+        details += crLf + QFile::decodeName(QByteArray::fromStdString(failure.path));
+    const StoreFailure &first = failures.front();
+    ShowError(AppError(first.number, QString::fromStdString(first.description)),
+              QStringLiteral("saving the databases"), details);
 }

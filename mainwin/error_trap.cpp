@@ -1,0 +1,25 @@
+#include "mainwin/error_trap.h"
+
+#include "platform/app_error.h"
+#include "settings/error_box_and_logs.h"
+#include "store/store_failure.h"
+#include "store/table_error.h"
+
+bool runTrapped(const QString &operation, const std::function<void()> &step)
+{
+    try {
+        step();
+        return true;
+    } catch (const AppError &error) {
+        ShowError(error, operation);
+    } catch (const TableError &error) {
+        ShowError(AppError(error.number(), QString::fromUtf8(error.what())), operation);
+    }
+    return false;
+}
+
+void showStoreFailure(const StoreFailure &failure)
+{
+    ShowError(AppError(failure.number, QString::fromStdString(failure.description)),
+              QString::fromStdString(failure.operation), QString::fromStdString(failure.details));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+struct StoreFailure;
+
+// Runs `step` as an event handler with an error trap does: an AppError or a
+// TableError it throws is shown in the error box as having happened while
+// `operation` ("loading", "saving a record"). False when the step failed.
+bool runTrapped(const QString &operation, const std::function<void()> &step);
+
+// Shows a failure the record store reported, with its own operation and details.
+void showStoreFailure(const StoreFailure &failure);

@@ -1,0 +1,206 @@
+#include "startup_fixture.h"
+
+#include "settings/ini_access.h"
+#include "settings/settings_globals.h"
+#include "store/store.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+namespace {
+
+class Shutdown : public StartupFixture {
+protected:
+    void SetUp() override
+    {
+        StartupFixture::SetUp();
+        folder = dataFolderWithProfile();
+        ASSERT_TRUE(start());
+        before = tableFiles(folder);
+    }
+
+    // Changes the profile in memory only.
+    void renameProfile()
+    {
+        MemoryTable &profiles = main->store().dsMainID();
+        profiles.moveFirst();
+        profiles.setValue("Last", "Changed");
+        profiles.update();
+    }
+
+    bool profileFileChanged() const
+    {
+        return readFile(folder + "VantorelleMainID.cdb").contains("\"Changed\"");
+    }
+
+    // The profile table turns into a folder, so it can no longer be written.
+    void makeProfileTableUnwritable()
+    {
+        QFile::remove(folder + "VantorelleMainID.cdb");
+        QDir().mkpath(folder + "VantorelleMainID.cdb");
+    }
+
+    QString folder;
+    QMap<QString, QByteArray> before;
+};
+
+} // namespace
+
+TEST_F(Shutdown, ClosingWritesTheTablesAndThePlacement)
+{
+    renameProfile();
+    EXPECT_TRUE(main->close());
+
+    EXPECT_TRUE(main->closing());
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    EXPECT_TRUE(profileFileChanged());
+    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_EQ(ReadIni("Form", "Width", "", IniFile), QString::number(main->width() * 15));
+    EXPECT_EQ(ReadIni("Form", "Height", "", IniFile), QString::number(main->height() * 15));
+}
+
+TEST_F(Shutdown, TablesReadAndWrittenBackAreUnchanged)
+{
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(tableFiles(folder), before);
+}
+
+TEST_F(Shutdown, UnsavedEditorWorkCanBeKept)
+{
+    main->ChangeMode("Edit");
+    renameProfile();
+    prompter.setNextAnswers({Prompter::Yes});
+
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].title, "Changes Not Saved");
+    EXPECT_EQ(prompter.boxes[0].text, "You have made changes that have not been saved.\r\n\r\n"
+                                      "Do you want to go back and save changes?");
+    EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
+    EXPECT_EQ(prompter.boxes[0].icon, Prompter::NoIcon);
+    EXPECT_EQ(MsgResult, Prompter::Yes);
+    EXPECT_FALSE(main->closing());
+    EXPECT_TRUE(main->cmdNewSave->isVisibleTo(main.get()));
+    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_EQ(tableFiles(folder), before);
+    EXPECT_FALSE(QFile::exists(IniFile));
+}
+
+TEST_F(Shutdown, UnsavedEditorWorkCanBeDropped)
+{
+    main->ChangeMode("Edit");
+    renameProfile();
+    prompter.setNextAnswers({Prompter::No});
+
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(prompter.boxes.size(), 1);
+    EXPECT_TRUE(main->closing());
+    EXPECT_TRUE(profileFileChanged());
+}
+
+TEST_F(Shutdown, AfterARestoreOrARetrievalNothingIsWritten)
+{
+    for (qint16 *replacedBy : {&NoSaveOnExit, &DataRetrieved}) {
+        if (!main) {
+            ASSERT_TRUE(start());
+        }
+        *replacedBy = 1;
+        renameProfile();
+        // A table file too short to hold anything goes at the close.
+        writeFile(folder + "VantorelleBP.cdb", "#RECCNT: 0\r\n");
+
+        EXPECT_TRUE(main->close());
+        EXPECT_FALSE(profileFileChanged());
+        EXPECT_FALSE(QFile::exists(folder + "VantorelleBP.cdb"));
+        QFile::copy(install.programFolder() + "data/VantorelleBP.cdb", folder + "VantorelleBP.cdb");
+        *replacedBy = 0;
+        main.reset();
+    }
+}
+
+TEST_F(Shutdown, AForcedCloseAsksNothingAndTellsWhy)
+{
+    main->ChangeMode("Edit");
+    renameProfile();
+    main->HotsyncDetected = true;
+
+    EXPECT_TRUE(main->close());
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].title, "Hotsync Detected");
+    EXPECT_EQ(prompter.boxes[0].text,
+              "Vantorelle Rize on the PC must be closed during the hotsync operation.\r\n\r\n"
+              "A hotsync operation has been detected and your data has been saved.\r\n\r\n"
+              "You may restart the software when the hotsync operation is complete.");
+    EXPECT_TRUE(profileFileChanged());
+}
+
+TEST_F(Shutdown, ClosingFromInsideAModalWindowEndsIt)
+{
+    QDialog dialog;
+    QTimer::singleShot(0, main.get(), [this] {
+        main->HotsyncDetected = true;
+        main->close();
+    });
+    dialog.exec();
+
+    EXPECT_TRUE(main->closing());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(Shutdown, TheCloseStepRunsOnce)
+{
+    EXPECT_TRUE(main->close());
+    renameProfile();
+    bool cancel = false;
+    main->Form_Unload(cancel);
+    EXPECT_FALSE(profileFileChanged());
+}
+
+TEST_F(Shutdown, SaveAllDropsEditorWorkAndWritesEverything)
+{
+    main->ChangeMode("Edit");
+    renameProfile();
+    editor.calls.clear();
+
+    EXPECT_TRUE(main->mnuSaveAll_Click());
+    EXPECT_EQ(editor.calls.first(), "cmdNewCancel_Click");
+    EXPECT_FALSE(main->cmdNewSave->isVisibleTo(main.get()));
+    EXPECT_TRUE(profileFileChanged());
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    EXPECT_TRUE(main->isEnabled());
+    EXPECT_FALSE(main->closing());
+}
+
+TEST_F(Shutdown, SaveAllNamesTheFilesItCouldNotWrite)
+{
+    makeProfileTableUnwritable();
+
+    EXPECT_FALSE(main->mnuSaveAll_Click());
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].title, "Error");
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while saving the databases."));
+    EXPECT_TRUE(prompter.boxes[0].text.contains("These files could not be written:\r\n" + folder
+                                                + "VantorelleMainID.cdb"));
+    EXPECT_EQ(readFile(folder + "VantorelleBP.cdb"), before.value("VantorelleBP.cdb"));
+    EXPECT_TRUE(main->isEnabled());
+}
+
+TEST_F(Shutdown, AFailedWriteAtTheCloseAsksWhetherToCloseAnyway)
+{
+    makeProfileTableUnwritable();
+    prompter.setNextAnswers({Prompter::Ok, Prompter::No});
+
+    EXPECT_FALSE(main->close());
+    ASSERT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
+    EXPECT_EQ(prompter.boxes[1].buttons, Prompter::YesNo);
+    EXPECT_FALSE(main->closing());
+    EXPECT_TRUE(main->Timer1->isActive());
+
+    prompter.boxes.clear();
+    prompter.setNextAnswers({Prompter::Ok, Prompter::Yes});
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
+    EXPECT_TRUE(main->closing());
+}

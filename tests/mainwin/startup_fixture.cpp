@@ -1,0 +1,148 @@
+#include "startup_fixture.h"
+
+#include "platform/cp1252.h"
+#include "settings/password_window.h"
+#include "settings/settings_globals.h"
+#include "store/preference_globals.h"
+#include "store/store.h"
+#include "store/table_error.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+void FakeEditor::ChangeMode(const QString &mode)
+{
+    calls << "ChangeMode(" + mode + ")";
+    const bool editing = mode == QLatin1String("Add") || mode == QLatin1String("Edit");
+    main->cmdNewSave->setVisible(editing);
+    main->cmdNewCancel->setVisible(editing);
+}
+
+void FakeEditor::cmdNewCancel_Click()
+{
+    calls << "cmdNewCancel_Click";
+    ChangeMode(QStringLiteral("Clear"));
+}
+
+void FakeEditor::fillFixedLists()
+{
+    calls << "fillFixedLists";
+    if (failFillingLists)
+        throw TableError(TableError::UnknownColumn, "Item cannot be found");
+}
+
+void StartupFixture::SetUp()
+{
+    saved = {DataPath, AppPath, IniFile, BackupPath, InstallType, StoredPassword, TypedPassword};
+    NoSaveOnExit = 0;
+    DataRetrieved = 0;
+    install.copyTemplates();
+    Clock::install(&clock);
+}
+
+void StartupFixture::TearDown()
+{
+    passwordTimer.reset();
+    main.reset();
+    Clock::install(nullptr);
+    DataPath = saved[0];
+    AppPath = saved[1];
+    IniFile = saved[2];
+    BackupPath = saved[3];
+    InstallType = saved[4];
+    StoredPassword = saved[5];
+    TypedPassword = saved[6];
+    NoSaveOnExit = 0;
+    DataRetrieved = 0;
+    preferenceGlobals() = PreferenceGlobals();
+}
+
+void StartupFixture::registerDataFolder(const QString &folder, const QString &type)
+{
+    registry.user = {{"data_path", folder}, {"install_type", type}, {"install_date", "20240101"}};
+    registry.machine = {{"install_type", type}, {"install_date", "20240101"}};
+}
+
+QString StartupFixture::dataFolderWithProfile()
+{
+    const QString folder = install.documentsFolder() + QStringLiteral("records/");
+    copyTree(install.programFolder() + QStringLiteral("data/"), folder);
+    registerDataFolder(folder);
+
+    Store store(QFile::encodeName(folder).toStdString());
+    store.load();
+    MemoryTable &profiles = store.dsMainID();
+    profiles.addNew();
+    profiles.setValue("REC_ID", "0x00000011");
+    profiles.setValue("STATUS", "0x0000");
+    profiles.setValue("Key", "20090305070809p");
+    profiles.setValue("First", "Ann");
+    profiles.setValue("Last", "Lee");
+    profiles.update();
+    MemoryTable &names = store.dsMainNm();
+    names.addNew();
+    names.setValue("REC_ID", "0x00000012");
+    names.setValue("STATUS", "0x0000");
+    names.setValue("Key", "leeann20090305070809p");
+    names.setValue("First", "Ann");
+    names.setValue("Last", "Lee");
+    names.setValue("MainID", "20090305070809p");
+    names.update();
+    EXPECT_TRUE(store.SaveDBs().empty());
+    return folder;
+}
+
+void StartupFixture::storePassword(const QString &folder, const QString &password)
+{
+    Store store(QFile::encodeName(folder).toStdString());
+    store.load();
+    store.SetPref("password", "", Cp1252::toStdString(password));
+    EXPECT_TRUE(store.SaveDBs().empty());
+}
+
+bool StartupFixture::start()
+{
+    main = std::make_unique<Main>();
+    main->instanceLockPath = install.documentsFolder() + QStringLiteral("vantorelle.lock");
+    main->splashMilliseconds = 0;
+    editor.main = main.get();
+    main->installEditorHooks(&editor);
+    return main->Form_Load();
+}
+
+void StartupFixture::typePasswords(const QStringList &texts)
+{
+    passwords = texts;
+    // The prompt is modal: answer it from inside its own event loop.
+    passwordTimer = std::make_unique<QTimer>();
+    QObject::connect(passwordTimer.get(), &QTimer::timeout, [this] {
+        auto *prompt = qobject_cast<frmPassword *>(QApplication::activeModalWidget());
+        if (!prompt)
+            return;
+        if (passwords.isEmpty()) {
+            prompt->reject(); // more prompts than the test expected
+            return;
+        }
+        prompt->txtPassword->setText(passwords.takeFirst());
+        prompt->cmdSave->click();
+    });
+    passwordTimer->start(5);
+}
+
+QMap<QString, QByteArray> StartupFixture::tableFiles(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("*.cdb")}, QDir::Files))
+        files.insert(name, readFile(folder + name));
+    return files;
+}
+
+QStringList StartupFixture::boxTitles() const
+{
+    QStringList titles;
+    for (const FakePrompter::Box &box : prompter.boxes)
+        titles << box.title;
+    return titles;
+}

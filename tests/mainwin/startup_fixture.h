@@ -1,0 +1,70 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "mainwin/main_window.h"
+#include "mainwin/record_editor_hooks.h"
+#include "store/clock.h"
+#include "support/fake_prompter.h"
+#include "support/fake_registry.h"
+#include "support/temporary_install.h"
+
+#include <QTimer>
+
+#include <memory>
+
+// Stands in for the record editor: notes each call, and enters or leaves
+// editing mode the way the editor does, by showing or hiding Save and Cancel.
+class FakeEditor : public RecordEditorHooks {
+public:
+    void ChangeMode(const QString &mode) override;
+    void clearFields(const QString &topic) override { calls << "clearFields(" + topic + ")"; }
+    void ShowFields(const QString &topic) override { calls << "ShowFields(" + topic + ")"; }
+    void cmdNew_Click() override { calls << "cmdNew_Click"; }
+    void cmdEdit_Click() override { calls << "cmdEdit_Click"; }
+    void cmdNewCancel_Click() override;
+    void fillFixedLists() override;
+    void setTextLimits() override { calls << "setTextLimits"; }
+    void addEmptyBloodType() override { calls << "addEmptyBloodType"; }
+
+    Main *main = nullptr;
+    QStringList calls;
+    bool failFillingLists = false; // throws a table error from fillFixedLists
+};
+
+// A temporary home with the program's templates, the registry, message boxes
+// and clock faked, and one Main started on it.
+class StartupFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Registers `folder` as the data folder of an unchanged installation of `type`.
+    void registerDataFolder(const QString &folder, const QString &type = QStringLiteral("Win"));
+    // A data folder made from the templates, registered, with one profile.
+    QString dataFolderWithProfile();
+    // Stores `password` in the preferences of `folder`.
+    static void storePassword(const QString &folder, const QString &password);
+
+    // Makes a Main and runs its load step.
+    bool start();
+    // Answers the password prompts to come with these texts, in order.
+    void typePasswords(const QStringList &passwords);
+
+    // The bytes of every table file of `folder`, by name.
+    static QMap<QString, QByteArray> tableFiles(const QString &folder);
+    // The titles of the message boxes shown so far.
+    QStringList boxTitles() const;
+
+    TemporaryInstall install;
+    FakeRegistry registry;
+    FakePrompter prompter;
+    FixedClock clock{{2026, 3, 7, 9, 5, 0}};
+    FakeEditor editor;
+    std::unique_ptr<Main> main;
+
+private:
+    QStringList saved;
+    QStringList passwords;
+    std::unique_ptr<QTimer> passwordTimer;
+};

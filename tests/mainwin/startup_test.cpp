@@ -1,0 +1,202 @@
+#include "startup_fixture.h"
+
+#include "platform/instance_guard.h"
+#include "settings/ini_access.h"
+#include "settings/settings_globals.h"
+#include "settings/splash_window.h"
+#include "store/store.h"
+
+#include <QApplication>
+#include <QDir>
+
+TEST_F(StartupFixture, ASecondCopyIsRefused)
+{
+    InstanceGuard first(install.documentsFolder() + "vantorelle.lock");
+    ASSERT_TRUE(first.acquire());
+
+    EXPECT_FALSE(start());
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].title, "Already Running");
+    EXPECT_EQ(prompter.boxes[0].text, "Vantorelle is already running");
+    EXPECT_EQ(prompter.boxes[0].icon, Prompter::Exclamation);
+    // Nothing was configured or loaded.
+    EXPECT_FALSE(QDir(install.dataFolder()).exists());
+    EXPECT_FALSE(main->hasStore());
+}
+
+TEST_F(StartupFixture, AFirstRunOnAnEmptyHomeWaitsInAddModeForTheFirstProfile)
+{
+    ASSERT_TRUE(start());
+
+    EXPECT_EQ(DataPath, install.dataFolder());
+    EXPECT_EQ(tableFiles(DataPath).size(), 23);
+    EXPECT_EQ(boxTitles(), QStringList{"Vantorelle Rize - Configuration"});
+    EXPECT_EQ(IniFile, DataPath + "vantorelleplus.ini");
+    EXPECT_EQ(BackupPath, DataPath + "Backup/");
+
+    ASSERT_EQ(main->lstTopics->count(), 16);
+    EXPECT_EQ(main->lstTopics->item(0)->text(), "Personal");
+    EXPECT_EQ(main->lstTopics->item(15)->text(), "Family History");
+    EXPECT_EQ(main->lstTopics->currentRow(), 0);
+
+    // No profile: a new one is started, and the editor is left in Add mode.
+    const QStringList lastCalls = {"setTextLimits", "cmdNew_Click", "cmdEdit_Click",
+                                   "ChangeMode(Add)", "addEmptyBloodType"};
+    EXPECT_EQ(editor.calls.mid(editor.calls.size() - lastCalls.size()), lastCalls)
+        << editor.calls.join(", ").toStdString();
+    EXPECT_TRUE(main->cmdNewSave->isVisibleTo(main.get()));
+    EXPECT_TRUE(main->TrackEdits);
+    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_EQ(main->ProfileFilter, "STATUS <> '0x0002'");
+
+    for (QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
+}
+
+TEST_F(StartupFixture, WithAProfileTheWindowOpensInNormalMode)
+{
+    const QString folder = dataFolderWithProfile();
+    writeFile(folder + "vantorelleplus.ini",
+              "[Form]\r\nLeft=1500\r\nTop=1500\r\nWidth=12000\r\nHeight=9000\r\n");
+    ASSERT_TRUE(start());
+
+    EXPECT_EQ(DataPath, folder);
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    EXPECT_EQ(main->store().dsMainID().recordCount(), 1u);
+    EXPECT_FALSE(editor.calls.contains("cmdNew_Click"));
+    EXPECT_TRUE(editor.calls.contains("ChangeMode()"));
+    EXPECT_FALSE(main->cmdNewSave->isVisibleTo(main.get()));
+    EXPECT_FALSE(main->cmdNewCancel->isVisibleTo(main.get()));
+    EXPECT_EQ(main->size(), QSize(800, 600));
+    EXPECT_GT(main->BaseWidth, 0);
+    EXPECT_GT(main->BaseHeight, 0);
+}
+
+TEST_F(StartupFixture, MenuItemsFollowThePlatformType)
+{
+    struct Case {
+        const char *type;
+        bool transfer, reinstall;
+    };
+    const QString folder = dataFolderWithProfile();
+    for (const Case &c : {Case{"Win", false, false}, Case{"WM", true, true},
+                          Case{"Palm", false, true}, Case{"BB", false, true}}) {
+        registerDataFolder(folder, c.type);
+        ASSERT_TRUE(start()) << c.type;
+        EXPECT_EQ(main->mnuTransfer->isVisible(), c.transfer) << c.type;
+        EXPECT_EQ(main->mnuRetrieve->isVisible(), c.transfer) << c.type;
+        EXPECT_EQ(main->mnuReinstallHH->isVisible(), c.reinstall) << c.type;
+        EXPECT_EQ(main->mnuSep4->isVisible(), c.reinstall) << c.type;
+        main.reset();
+    }
+}
+
+TEST_F(StartupFixture, BackupFolderComesFromTheSettingsFile)
+{
+    const QString folder = dataFolderWithProfile();
+    writeFile(folder + "vantorelleplus.ini", "[Main]\r\nBackupPath=/media/stick/\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(BackupPath, "/media/stick/");
+}
+
+namespace {
+
+struct PasswordCase {
+    const char *name;
+    QStringList typed;
+    bool opens;
+    QStringList boxes;
+};
+
+class PasswordGate : public StartupFixture, public ::testing::WithParamInterface<PasswordCase> {};
+
+} // namespace
+
+TEST_P(PasswordGate, TwoTriesAreAllowed)
+{
+    const PasswordCase &c = GetParam();
+    const QString folder = dataFolderWithProfile();
+    storePassword(folder, "Secret");
+    const auto before = tableFiles(folder);
+    typePasswords(c.typed);
+
+    EXPECT_EQ(start(), c.opens);
+    EXPECT_EQ(StoredPassword, "Secret");
+    QStringList texts;
+    for (const FakePrompter::Box &box : prompter.boxes) {
+        EXPECT_EQ(box.title, "Password Incorrect");
+        texts << box.text;
+    }
+    EXPECT_EQ(texts, c.boxes);
+    if (c.opens) {
+        EXPECT_EQ(main->lstTopics->currentRow(), 0);
+    } else {
+        // The program ends without writing anything.
+        EXPECT_TRUE(main->isHidden());
+        EXPECT_EQ(tableFiles(folder), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartupFixture, PasswordGate,
+    ::testing::Values(
+        PasswordCase{"RightAtOnce", {"Secret"}, true, {}},
+        PasswordCase{"RightAtTheSecondTry", {"secret", "Secret"}, true,
+                     {"Password incorrect. Try again."}},
+        PasswordCase{"WrongTwice", {"secret", "SECRET"}, false,
+                     {"Password incorrect. Try again.", "Password incorrect."}},
+        PasswordCase{"PromptClosedTwice", {}, false,
+                     {"Password incorrect. Try again.", "Password incorrect."}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(StartupFixture, ALoadErrorStillAsksForThePassword)
+{
+    const QString folder = dataFolderWithProfile();
+    storePassword(folder, "Secret");
+    editor.failFillingLists = true;
+    typePasswords({"wrong", "wrong"});
+
+    EXPECT_FALSE(start());
+    ASSERT_EQ(prompter.boxes.size(), 3);
+    EXPECT_EQ(prompter.boxes[0].title, "Error");
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith(
+        "An error occurred while loading.\r\n\r\nErrorCode =  3265 (Item cannot be found)"));
+    EXPECT_EQ(prompter.boxes[2].text, "Password incorrect.");
+}
+
+TEST_F(StartupFixture, ALoadErrorLeavesTheWindowAsFarAsItGot)
+{
+    dataFolderWithProfile();
+    editor.failFillingLists = true;
+
+    EXPECT_TRUE(start());
+    EXPECT_EQ(boxTitles(), QStringList{"Error"});
+    // The steps after the failure did not run.
+    EXPECT_FALSE(editor.calls.contains("setTextLimits"));
+    EXPECT_FALSE(main->Timer1->isActive());
+}
+
+TEST_F(StartupFixture, AMissingRequiredTableEndsTheProgram)
+{
+    const QString folder = dataFolderWithProfile();
+    QFile::remove(folder + "VantorelleLocation.cdb");
+    const auto before = tableFiles(folder);
+
+    EXPECT_FALSE(start());
+    ASSERT_EQ(boxTitles(), QStringList{"Error"});
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while loading data source 20."))
+        << prompter.boxes[0].text.toStdString();
+    EXPECT_FALSE(main->hasStore());
+    EXPECT_EQ(tableFiles(folder), before);
+}
+
+TEST_F(StartupFixture, AMissingTopicTableIsReportedAndTheProgramGoesOn)
+{
+    const QString folder = dataFolderWithProfile();
+    QFile::remove(folder + "VantorelleBP.cdb");
+
+    EXPECT_TRUE(start());
+    ASSERT_EQ(boxTitles(), QStringList{"Error"});
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while loading data source 14."));
+    EXPECT_EQ(main->store().dsBP().recordCount(), 0u);
+}
