@@ -3,6 +3,7 @@
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
 #include "settings/app_info.h"
+#include "settings/sync_watch.h"
 #include "store/store.h"
 
 #include <QApplication>
@@ -133,7 +134,7 @@ void Main::createControls()
     setStatusBar(StatusBar1);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
+    ConnectSyncWatch(*Timer1, *this);
 }
 
 void Main::createMenus()
@@ -182,6 +183,14 @@ void Main::createMenus()
     mnuH1 = addEntry(mnuHelp, "-", 0);
     mnuWebsite = addEntry(mnuHelp, "&Website...", 0);
     mnuDnldUpdate = addEntry(mnuHelp, "Download &Update...", 0);
+}
+
+void Main::setWatchEnabled(bool enabled)
+{
+    if (enabled)
+        Timer1->start();
+    else
+        Timer1->stop();
 }
 
 void Main::addEditorPanel(QWidget *panel)

@@ -22,7 +22,7 @@
 #include "mainwin/secondary_windows.h"
 #include "mainwin/table_access.h"
 #include "platform/rich_text_view.h"
-#include "settings/first_run_configuration.h"
+#include "settings/main_window_actions.h"
 
 class frmSplash;
 class InstanceGuard;
@@ -40,7 +40,7 @@ struct StoreFailure;
 // profile_selector.cpp, the topic list in topic_list.cpp, the record viewer in
 // record_viewer.cpp, the master-list combos in master_lists.cpp, the menu
 // handlers in menus.cpp.
-class Main : public QMainWindow
+class Main : public QMainWindow, public MainWindowActions
 {
     Q_OBJECT
 public:
@@ -57,10 +57,10 @@ public:
     // The close step; Cancel = true keeps the window open. Past its question it
     // ends the program, every other window with it.
     void Form_Unload(bool &Cancel);
-    // Drops pending editor work, writes every table back and shows the current
-    // profile again. False when some table file could not be written (the user
-    // has been told).
-    bool mnuSaveAll_Click();
+    // Save All: drops pending editor work, writes every table back and shows
+    // the current profile again. Table files that could not be written are
+    // named to the user in one error box.
+    void mnuSaveAll_Click() { saveAll(); }
     // True once the close step has gone past its question: code that resumes
     // after a modal window must stop, the program is ending.
     bool closing() const { return closing_; }
@@ -69,11 +69,20 @@ public:
     Store &store() { return *store_; }
     bool hasStore() const { return store_ != nullptr; }
 
-    // What the load step uses that tests and the program may change first.
-    QString instanceLockPath;          // the lock a second copy finds taken
-    int splashMilliseconds = 1500;     // the least time the splash window shows
-    SetupInstallTypeFunction setupInstallType; // the handheld setup (none: nothing to set up)
-    QString HelpFile;                  // the help file, set by the load step
+    // What the load step uses that tests may change first.
+    QString instanceLockPath;      // the lock a second copy finds taken
+    int splashMilliseconds = 1500; // the least time the splash window shows
+
+    QString HelpFile; // the help file, set by the load step
+
+    // ---- What the handheld, backup and watch commands use (shutdown.cpp)
+    // Save All; returns the table files that could not be written.
+    QStringList saveAll() override;
+    void closeMainWindow() override { close(); }
+    // Ends the program without the close step: nothing is written.
+    void endApplication() override;
+    void setHotsyncDetected() override { HotsyncDetected = true; }
+    void setWatchEnabled(bool enabled) override;
 
     // ---- The record editor, reached through the installed hooks (no-ops without)
 

@@ -99,7 +99,7 @@ void Main::endProgram()
         QCoreApplication::quit();
 }
 
-bool Main::mnuSaveAll_Click()
+QStringList Main::saveAll()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (cmdNewCancel->isVisibleTo(this))
@@ -110,7 +110,18 @@ bool Main::mnuSaveAll_Click()
     QApplication::restoreOverrideCursor();
     reportSaveFailures(failures);
     cboProfiles_Click();
-    return failures.empty();
+
+    QStringList unwritten;
+    for (const StoreFailure &failure : failures)
+        unwritten << QFile::decodeName(QByteArray::fromStdString(failure.path));
+    return unwritten;
+}
+
+void Main::endApplication()
+{
+    closing_ = true;
+    Timer1->stop();
+    endProgram();
 }
 
 void Main::reportSaveFailures(const std::vector<StoreFailure> &failures)

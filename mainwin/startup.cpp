@@ -8,7 +8,9 @@
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "settings/error_box_and_logs.h"
+#include "settings/first_run_configuration.h"
 #include "settings/form_placement.h"
+#include "settings/handheld_setup.h"
 #include "settings/ini_access.h"
 #include "settings/password_window.h"
 #include "settings/settings_globals.h"
@@ -39,7 +41,7 @@ bool Main::Form_Load()
     }
 
     AppPath = withFinalSlash(paths().programFolder());
-    config_registry(setupInstallType);
+    config_registry([](const QString &type) { setup_install_type(type); });
 
     auto splash = std::make_unique<frmSplash>();
     splash->Timer1->setInterval(splashMilliseconds);

@@ -3,6 +3,7 @@
 #include "settings/ini_access.h"
 #include "settings/settings_globals.h"
 #include "store/store.h"
+#include "support/fake_window_finder.h"
 
 #include <QDialog>
 #include <QDir>
@@ -164,7 +165,7 @@ TEST_F(Shutdown, SaveAllDropsEditorWorkAndWritesEverything)
     renameProfile();
     editor.calls.clear();
 
-    EXPECT_TRUE(main->mnuSaveAll_Click());
+    EXPECT_TRUE(main->saveAll().isEmpty());
     EXPECT_EQ(editor.calls.first(), "cmdNewCancel_Click");
     EXPECT_FALSE(main->cmdNewSave->isVisibleTo(main.get()));
     EXPECT_TRUE(profileFileChanged());
@@ -177,7 +178,7 @@ TEST_F(Shutdown, SaveAllNamesTheFilesItCouldNotWrite)
 {
     makeProfileTableUnwritable();
 
-    EXPECT_FALSE(main->mnuSaveAll_Click());
+    EXPECT_EQ(main->saveAll(), QStringList{folder + "VantorelleMainID.cdb"});
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Error");
     EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while saving the databases."));
@@ -203,4 +204,30 @@ TEST_F(Shutdown, AFailedWriteAtTheCloseAsksWhetherToCloseAnyway)
     EXPECT_TRUE(main->close());
     EXPECT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
     EXPECT_TRUE(main->closing());
+}
+
+TEST_F(Shutdown, ASynchronisationSeenByTheWatchSavesAndCloses)
+{
+    FakeWindowFinder desktop;
+    desktop.openTitles = {"Hotsync Progress"};
+    main->ChangeMode("Edit");
+    renameProfile();
+
+    QMetaObject::invokeMethod(main->Timer1, "timeout"); // the next tick
+    EXPECT_TRUE(main->closing());
+    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_EQ(boxTitles(), QStringList{"Hotsync Detected"});
+    EXPECT_TRUE(profileFileChanged());
+}
+
+TEST_F(Shutdown, EndingWithoutTheCloseStepWritesNothing)
+{
+    renameProfile();
+    main->endApplication();
+
+    EXPECT_TRUE(main->closing());
+    EXPECT_TRUE(main->close());
+    EXPECT_FALSE(profileFileChanged());
+    EXPECT_FALSE(QFile::exists(IniFile));
+    EXPECT_TRUE(prompter.boxes.isEmpty());
 }
