@@ -49,6 +49,9 @@ Main::Main(QWidget *parent)
     , instanceLockPath(InstanceGuard::defaultLockPath())
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
+    // Below 9000 by 6000 twips the controls no longer fit.
+    setMinimumSize(600, 400);
+    resize(760, 560);
     createControls();
     createMenus();
     connectMenus();
