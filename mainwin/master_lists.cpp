@@ -2,4 +2,15 @@
 
 void Main::FillMasterLists()
 {
+    masterLists_.fill(tableAccess());
+}
+
+void Main::registerMasterList(MasterList list, QComboBox *combo)
+{
+    masterLists_.add(list, combo);
+}
+
+void Main::registerMasterList(MasterList list, QListWidget *listBox)
+{
+    masterLists_.add(list, listBox);
 }

@@ -1,5 +1,93 @@
 #include "mainwin/main_window.h"
 
+#include "mainwin/error_trap.h"
+#include "mainwin/record_grid.h"
+#include "mainwin/record_view_lines.h"
+#include "mainwin/topics.h"
+#include "platform/cp1252.h"
+#include "store/preference_globals.h"
+#include "store/store.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+// The profile the selector shows, made the current row of the profile table;
+// false when there is none (no entry chosen, or its record is gone).
+bool findSelectedProfile(MemoryTable &profiles, const QComboBox *selector, const QListWidget *keys)
+{
+    profiles.moveFirst();
+    const QListWidgetItem *key = keys->item(selector->currentIndex());
+    return key && profiles.find(Criterion::equal("Key", Cp1252::toStdString(key->text())));
+}
+
+} // namespace
+
+TableAccess Main::tableAccess()
+{
+    return [this](TableId id) -> MemoryTable & { return store().table(id); };
+}
+
+void Main::connectViews()
+{
+    connect(cboProfiles, &QComboBox::currentIndexChanged, this, [this] { cboProfiles_Click(); });
+    connect(lstTopics, &QListWidget::currentRowChanged, this, [this] { lstTopics_Click(); });
+    connect(
+        gridViewer, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
+            if (row != previousRow)
+                gridViewer_SelChange();
+        });
+}
+
 void Main::lstTopics_Click()
 {
+    runTrapped(QStringLiteral("selecting a topic"), [this] {
+        MemoryTable &profiles = store().dsMainID();
+        if (!findSelectedProfile(profiles, cboProfiles, lstKeys)) {
+            if (cboProfiles->count() == 0)
+                return;
+            // The record behind the entry is gone: drop the entry and show
+            // another profile.
+            const int gone = cboProfiles->currentIndex();
+            {
+                const QSignalBlocker blocker(cboProfiles);
+                if (gone >= 0) {
+                    cboProfiles->removeItem(gone);
+                    delete lstKeys->takeItem(gone);
+                }
+                cboProfiles->setCurrentIndex(-1);
+            }
+            cboProfiles_Change();
+            return;
+        }
+
+        cmdAdd->show();
+        cmdDel->show();
+        cmdViewProvider->hide();
+        const std::string profileKey(profiles.value("Key"));
+        frmViewer->raise();
+        frmViewer->show();
+
+        const int topic = lstTopics->currentRow();
+        const PreferenceGlobals &prefs = preferenceGlobals();
+        if (topic == Topic::Personal || topic == Topic::Legal) {
+            const RecordView &view = recordView(topic);
+            ValueSources sources;
+            sources.record = RecordRef::current(profiles);
+            cmdAdd->hide();
+            cmdDel->hide();
+            cmdEdit->show();
+            gridViewer->hide();
+            rtViewer->show();
+            rtViewer->raise();
+            rtViewer->setRtf(
+                Cp1252::toUnicode(RecordViewText(view, sources, prefs.CurrencySymbol)));
+            rtViewer->setTabStop(view.tabStop);
+        } else if (const GridLayout *layout = gridLayout(topic)) {
+            const auto rows = GridRows(*layout, profileKey, tableAccess(), prefs.GlucoseUnits);
+            FillGrid(gridViewer, *layout, rows, prefs.GlucoseUnits);
+            gridViewer_Click();
+            gridViewer->show();
+        }
+    });
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The windows of the master lists, reports and exchange that the main
+// window's menus open. Those subsystems sit beside the main window, not below
+// it, so the program installs them here; a window not installed leaves its
+// menu item without effect. Each one returns when its window is closed, but
+// the graph window, which stays open beside the main window.
+struct SecondaryWindows {
+    // The master-list editor on list `index` (0 contacts .. 5 provider types),
+    // modal, without owner.
+    std::function<void(int index)> editMaster;
+    // The export and import dialogs, modal, owned by `owner`, for the profile
+    // the selector shows as `profile`.
+    std::function<void(QWidget *owner, const QString &profile)> exportData;
+    std::function<void(QWidget *owner, const QString &profile)> importData;
+    // The graph window, not modal, without owner.
+    std::function<void()> graph;
+    // The print options of the profile report and of the master-lists report,
+    // modal, without owner.
+    std::function<void()> printProfile;
+    std::function<void()> printMasterLists;
+};

@@ -1,0 +1,37 @@
+#include "views_fixture.h"
+
+#include "fixture_tables.h"
+#include "store/store.h"
+
+#include <QTextDocument>
+
+bool ViewsFixture::startOn(const QString &fixture, const QString &installType)
+{
+    const QString folder = install.documentsFolder() + QStringLiteral("records/");
+    copyTree(install.programFolder() + QStringLiteral("data/"), folder);
+    copyTree(QString::fromStdString((FixtureTables::dataPath() / fixture.toStdString()).string()),
+        folder);
+    registerDataFolder(folder, installType);
+    return start();
+}
+
+MemoryTable &ViewsFixture::table(TableId id)
+{
+    return main->store().table(id);
+}
+
+void ViewsFixture::show(int profile, int topic)
+{
+    main->cboProfiles->setCurrentIndex(profile);
+    main->lstTopics->setCurrentRow(topic);
+}
+
+void ViewsFixture::clickRow(int row)
+{
+    main->gridViewer->setCurrentCell(row, 0);
+}
+
+QString ViewsFixture::viewerText() const
+{
+    return main->rtViewer->document()->toPlainText();
+}
