@@ -55,6 +55,7 @@ Main::Main(QWidget *parent)
     createControls();
     createMenus();
     connectMenus();
+    connectHandheldMenus();
     connectViews();
 }
 

@@ -79,6 +79,11 @@ public:
     // Save All; returns the table files that could not be written.
     QStringList saveAll() override;
     void closeMainWindow() override { close(); }
+    void discardEditorWork() override
+    {
+        if (cmdNewCancel->isVisibleTo(this))
+            cmdNewCancel_Click();
+    }
     // Ends the program without the close step: nothing is written.
     void endApplication() override;
     void setHotsyncDetected() override { HotsyncDetected = true; }
@@ -135,6 +140,12 @@ public:
     void mnuAbout_Click();
     void mnuWebsite_Click();
     void mnuDnldUpdate_Click();
+    // Handheld, backup and restore commands (handheld_menus.cpp)
+    void mnuBackup_Click();
+    void mnuRestore_Click();
+    void mnuTransfer_Click();
+    void mnuRetrieve_Click();
+    void mnuReinstallHH_Click();
     // Enables or disables the Edit menu and each of its items, shortcuts included.
     void setEditMenuEnabled(bool enabled);
     // The windows of other subsystems the menus open; set by the program.
@@ -202,6 +213,7 @@ private:
     void createControls();
     void createMenus();
     void connectMenus();
+    void connectHandheldMenus();
     void connectViews();
     // The in-memory tables of the store, for the views.
     TableAccess tableAccess();

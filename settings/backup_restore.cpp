@@ -164,6 +164,10 @@ void RestoreBackup(MainWindowActions &main)
                            QStringLiteral("You must sync the handheld in order to update the handheld data files."),
                            QString(), QStringLiteral("PLEASE SYNC NOW.")}));
         }
+        // Work left in the editor belongs to the data just replaced; were the
+        // close to keep the window open for it, a later save would overwrite
+        // the restored files.
+        main.discardEditorWork();
         main.closeMainWindow();
     } catch (const AppError &error) {
         ShowError(error, QStringLiteral("restoring data"));

@@ -405,6 +405,7 @@ void ReinstallHandheldSoftware(MainWindowActions &main)
                        joinLines({QStringLiteral("The data folder has moved to:"), DataPath, QString(),
                                   QLatin1String(AppInfo::title)
                                       + QStringLiteral(" will now be closed. Please start it again.")}));
+        main.discardEditorWork();
         main.closeMainWindow();
         return;
     }

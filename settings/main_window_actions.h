@@ -14,6 +14,10 @@ public:
     // to the user); empty when every table was written.
     virtual QStringList saveAll() = 0;
 
+    // Drops the editor's pending work (a record being added or edited), as its
+    // Cancel button does; nothing when there is none.
+    virtual void discardEditorWork() = 0;
+
     // Unloads the main window: its close step runs, which skips writing the
     // tables while NoSaveOnExit or DataRetrieved is set, and the program ends.
     virtual void closeMainWindow() = 0;

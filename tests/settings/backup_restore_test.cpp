@@ -172,7 +172,7 @@ TEST_F(BackupRestore, PalmRestoreReplacesTheTablesAndWritesTheHandheldCopies)
     for (const char *copy : {"VantorelleMainID.cdi", "VantorelleMainNm.cdi"})
         EXPECT_EQ(readFile(DataPath + copy), readFile(handheldData() + "expected/" + copy)) << copy;
     EXPECT_EQ(NoSaveOnExit, 1);
-    EXPECT_EQ(main.events, QStringList({"close"}));
+    EXPECT_EQ(main.events, QStringList({"discard editor work", "close"}));
 
     ASSERT_EQ(prompter.boxes.size(), 3);
     EXPECT_EQ(prompter.boxes[0].title, "Restore Previous Backup");
@@ -211,7 +211,7 @@ TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
         EXPECT_EQ(prompter.boxes.last().title, "Restore Complete");
         EXPECT_EQ(prompter.boxes.last().text, c.message);
     }
-    EXPECT_EQ(main.events, QStringList({"close", "close"}));
+    EXPECT_EQ(main.events, QStringList({"discard editor work", "close", "discard editor work", "close"}));
 }
 
 TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)

@@ -297,7 +297,7 @@ TEST_F(ReinstallHandheld, PalmMovingTheDataSavesFirstThenClosesWithoutSaving)
     ReinstallHandheldSoftware(main);
 
     EXPECT_EQ(main.events, QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
-                                        "watch on", "watch off", "close"}));
+                                        "watch on", "watch off", "discard editor work", "close"}));
     EXPECT_EQ(NoSaveOnExit, 1);
     ASSERT_FALSE(prompter.boxes.isEmpty());
     EXPECT_EQ(prompter.boxes.last().title, "Restart Required");

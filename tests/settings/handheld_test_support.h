@@ -24,6 +24,7 @@ public:
         events << QStringLiteral("save all");
         return unwritten;
     }
+    void discardEditorWork() override { events << QStringLiteral("discard editor work"); }
     void closeMainWindow() override { events << QStringLiteral("close"); }
     void endApplication() override { events << QStringLiteral("end"); }
     void setHotsyncDetected() override { events << QStringLiteral("hotsync detected"); }
