@@ -89,4 +89,5 @@ TEST_F(RecordViewerTest, LaterLinesOfAValueStartAtTheValueColumn)
     EXPECT_EQ(viewerText(),
         QString("Allergy:\tDust\nReaction:\tSneezing\n\tItching\n"
                 "Date:\t02/02/2008\nNotes:\ta {b} c\n"));
+    EXPECT_EQ(viewerTabStop(), 1100);
 }

@@ -66,6 +66,9 @@ TEST_F(TopicListTest, PersonalAndLegalShowASummaryInsteadOfTheGrid)
                 "Organ Donor:\tYes\nWill:\t{in the safe}\n"
                 "Pwr of Attorney:\tJohn Doe\nNext of Kin:\tJohn Doe\n"
                 "Resusc Status:\tFull\nNotes:\ttyped \\b here\n"));
+    EXPECT_EQ(viewerTabStop(), 1650);
+    main->lstTopics->setCurrentRow(Topic::Personal);
+    EXPECT_EQ(viewerTabStop(), 1400);
 }
 
 TEST_F(TopicListTest, GlucoseHeaderAndCellsFollowThePreference)

@@ -1,9 +1,13 @@
 #include "views_fixture.h"
 
 #include "fixture_tables.h"
+#include "platform/rich_text_reader.h"
 #include "store/store.h"
 
+#include <QTextBlock>
 #include <QTextDocument>
+
+#include <cmath>
 
 bool ViewsFixture::startOn(const QString &fixture, const QString &installType)
 {
@@ -34,4 +38,14 @@ void ViewsFixture::clickRow(int row)
 QString ViewsFixture::viewerText() const
 {
     return main->rtViewer->document()->toPlainText();
+}
+
+int ViewsFixture::viewerTabStop() const
+{
+    const QTextDocument *document = main->rtViewer->document();
+    const auto tabs = document->firstBlock().blockFormat().tabPositions();
+    if (tabs.size() != 1)
+        return -1;
+    const qreal unitsPerTwip = RichTextReader::twipsToDocumentUnits(1440, document) / 1440;
+    return int(std::lround(tabs[0].position / unitsPerTwip));
 }

@@ -21,4 +21,6 @@ protected:
     void clickRow(int row);
     // The viewer's text as shown.
     QString viewerText() const;
+    // The viewer's tab stop, in twips; -1 when it has not exactly one.
+    int viewerTabStop() const;
 };
