@@ -1,0 +1,10 @@
+#pragma once
+
+#include "editor/panel_descriptor.h"
+
+// The panels of the four reading topics: one or more measured values, stored
+// as typed, with the date and time of the reading.
+extern const PanelDescriptor BloodPressurePanel;
+extern const PanelDescriptor CholesterolPanel;
+extern const PanelDescriptor WeightPanel;
+extern const PanelDescriptor GlucosePanel;

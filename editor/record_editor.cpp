@@ -1,0 +1,286 @@
+#include "editor/record_editor.h"
+
+#include "editor/reading_panels.h"
+#include "editor/saved_row.h"
+#include "editor/topic_panel.h"
+#include "mainwin/grid_layouts.h"
+#include "mainwin/main_window.h"
+#include "platform/app_error.h"
+#include "platform/cp1252.h"
+#include "platform/prompter.h"
+#include "settings/app_info.h"
+#include "settings/error_box_and_logs.h"
+#include "settings/settings_globals.h"
+#include "store/record_operations.h"
+#include "store/store.h"
+#include "store/table_error.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+RecordEditor::RecordEditor(Main &main) : main_(main)
+{
+    TopicPanel &bp = addPanel(BloodPressurePanel);
+    txtBP = bp.textBoxes();
+    dtBPDate = bp.picker(4);
+    dtBPTime = bp.picker(5);
+    cboBPActivity = bp.combo(6);
+    txtBPKey = bp.keyBox;
+    txtBPIDNum = bp.idBox;
+    txtBPSTATUS = bp.statusBox;
+
+    TopicPanel &wt = addPanel(WeightPanel);
+    txtWt = wt.textBoxes();
+    dtWtDate = wt.picker(2);
+    dtWtTime = wt.picker(3);
+    txtWtKey = wt.keyBox;
+    txtWtIDNum = wt.idBox;
+    txtWtSTATUS = wt.statusBox;
+
+    TopicPanel &glucose = addPanel(GlucosePanel);
+    txtGlucose = glucose.textBoxes();
+    cboGlucoseUnits = glucose.combo(2);
+    cboGlucoseEvent = glucose.combo(4);
+    dtGlucoseDate = glucose.picker(5);
+    dtGlucoseTime = glucose.picker(6);
+    txtGlucoseKey = glucose.keyBox;
+    txtGlucoseIDNum = glucose.idBox;
+    txtGlucoseSTATUS = glucose.statusBox;
+
+    TopicPanel &chol = addPanel(CholesterolPanel);
+    txtChol = chol.textBoxes();
+    dtCholDate = chol.picker(5);
+    dtCholTime = chol.picker(6);
+    txtCholKey = chol.keyBox;
+    txtCholIDNum = chol.idBox;
+    txtCholSTATUS = chol.statusBox;
+
+    connect(main_.cmdNewSave, &QPushButton::clicked, this, &RecordEditor::cmdNewSave_Click);
+    connect(main_.cmdNewCancel, &QPushButton::clicked, this, &RecordEditor::cmdNewCancel_Click);
+    connect(main_.cmdAdd, &QPushButton::clicked, this, &RecordEditor::cmdAdd_Click);
+    connect(main_.cmdEdit, &QPushButton::clicked, this, &RecordEditor::cmdEdit_Click);
+}
+
+RecordEditor::~RecordEditor()
+{
+    if (main_.editorHooks() == this)
+        main_.installEditorHooks(nullptr);
+}
+
+TopicPanel &RecordEditor::addPanel(const PanelDescriptor &descriptor)
+{
+    auto *panel = new TopicPanel(descriptor);
+    main_.addEditorPanel(panel);
+    panel->hide();
+    frmButtons[std::size_t(descriptor.topic)] = panel;
+    return *panel;
+}
+
+TopicPanel *RecordEditor::panel(const QString &topicWord) const
+{
+    for (TopicPanel *panel : frmButtons) {
+        if (panel && text(panel->descriptor().word) == topicWord)
+            return panel;
+    }
+    return nullptr;
+}
+
+TopicPanel *RecordEditor::panelAt(int topic) const
+{
+    return topic >= 0 && topic < TopicCount ? frmButtons[std::size_t(topic)] : nullptr;
+}
+
+void RecordEditor::bringToFront(TopicPanel &panel)
+{
+    for (TopicPanel *other : frmButtons) {
+        if (other && other != &panel)
+            other->hide();
+    }
+    panel.show();
+    panel.raise();
+}
+
+bool RecordEditor::trapped(const QString &operation, const std::function<void()> &step,
+                           const std::function<void()> &recover)
+{
+    try {
+        step();
+        return true;
+    } catch (const TableError &error) {
+        recover();
+        ShowError(AppError(error.number(), QString::fromUtf8(error.what())), operation);
+    } catch (const AppError &error) {
+        recover();
+        ShowError(error, operation);
+    }
+    return false;
+}
+
+void RecordEditor::ChangeMode(const QString &mode)
+{
+    if (mode != QLatin1String("Edit") && mode != QLatin1String("Add")) {
+        main_.cmdNewCancel->hide();
+        main_.cmdNewSave->hide();
+        main_.setEditMenuEnabled(true);
+        main_.lstTopics->setEnabled(true);
+        main_.cmdNew->setEnabled(true);
+        main_.cmdDelete->setEnabled(true);
+        main_.cboProfiles->setEnabled(true);
+        main_.StatusPanel2->setText(QString());
+        main_.ModeText.clear();
+        // The panels wait behind the viewer; hidden, they take no focus from it.
+        for (TopicPanel *panel : frmButtons) {
+            if (panel)
+                panel->hide();
+        }
+        return;
+    }
+    main_.lstTopics->setEnabled(false);
+    main_.cmdNew->setEnabled(false);
+    main_.cmdDelete->setEnabled(false);
+    main_.cboProfiles->setEnabled(false);
+    main_.setEditMenuEnabled(false);
+    main_.cmdNewCancel->show();
+    main_.cmdNewSave->show();
+    main_.StatusPanel2->setText(QStringLiteral("EDIT MODE"));
+    if (main_.store().dsMainID().recordCount() == 0)
+        main_.ModeText = QStringLiteral("Add");
+}
+
+void RecordEditor::clearFields(const QString &topic)
+{
+    if (TopicPanel *p = panel(topic))
+        p->clear();
+}
+
+void RecordEditor::ShowFields(const QString &topic)
+{
+    if (TopicPanel *p = panel(topic))
+        showPanel(*p);
+}
+
+bool RecordEditor::showPanel(TopicPanel &panel)
+{
+    return trapped(
+        QStringLiteral("showing fields to edit"),
+        [&] {
+            if (main_.cboProfiles->count() == 0)
+                panel.clear();
+            else
+                panel.showRecord(main_.store().table(panel.descriptor().table));
+        },
+        [&] {
+            main_.TrackEdits = true;
+            ChangeMode(QStringLiteral("Clear"));
+        });
+}
+
+void RecordEditor::cmdNewSave_Click()
+{
+    main_.TrackEdits = false;
+    bool stored = true;
+    const bool ran = trapped(
+        QStringLiteral("saving a record"),
+        [&] {
+            if (TopicPanel *p = panelAt(main_.lstTopics->currentRow()))
+                stored = save(*p);
+        },
+        [&] { main_.TrackEdits = true; });
+    if (ran && stored) {
+        ChangeMode(QStringLiteral("Clear"));
+        main_.ModeText.clear();
+    }
+    main_.TrackEdits = true;
+}
+
+bool RecordEditor::save(TopicPanel &panel)
+{
+    const PanelDescriptor &descriptor = panel.descriptor();
+    const std::vector<std::string> values = panel.values();
+    for (int row : descriptor.required) {
+        if (values[std::size_t(row)].empty()) {
+            MsgResult = qint16(prompter().ask(
+                QString::fromUtf8(AppInfo::title),
+                text(descriptor.message.line1) + QStringLiteral("\r\n\r\n")
+                    + text(descriptor.message.line2)));
+            return false;
+        }
+    }
+
+    EditedRecord record;
+    record.key = Cp1252::toStdString(panel.keyBox->text());
+    if (!record.key.empty())
+        record.row = panel.shownRow();
+    record.recId = Cp1252::toStdString(panel.idBox->text());
+    record.status = Cp1252::toStdString(panel.statusBox->text());
+    const FieldTable &fields = *descriptor.fields;
+    for (int row = 1; row <= fields.lastRow(); ++row)
+        record.values.emplace_back(fields.row(row).name, values[std::size_t(row)]);
+
+    // Every value, length and key is checked before a row is touched: the
+    // record is stored whole, or not at all.
+    const SavedRecord saved
+        = RecordOperations(main_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
+
+    main_.lstTopics_Click();
+    reselect(panel, values, saved.key);
+    return true;
+}
+
+std::string RecordEditor::profileKey()
+{
+    // The profile the selector shows; the profile table's current row only
+    // when the selector shows none (and none at all is an error).
+    if (const QListWidgetItem *key = main_.lstKeys->item(main_.cboProfiles->currentIndex()))
+        return Cp1252::toStdString(key->text());
+    return std::string(main_.store().dsMainID().value("Key"));
+}
+
+void RecordEditor::reselect(const TopicPanel &panel, const std::vector<std::string> &values,
+                            const std::string &key)
+{
+    const PanelDescriptor &descriptor = panel.descriptor();
+    const GridLayout *layout = gridLayout(descriptor.topic);
+    if (!layout)
+        return;
+    QTableWidget *grid = main_.gridViewer;
+    const std::string shown = descriptor.reselectText ? descriptor.reselectText(values) : values[1];
+    const int row = savedRow(grid, Cp1252::toUnicode(shown), Cp1252::toUnicode(key),
+                             layout->keyColumn());
+    if (row < 0)
+        return; // the grid keeps the row the refresh made current
+    grid->setFocus();
+    {
+        const QSignalBlocker blocker(grid);
+        grid->setCurrentCell(row, 0);
+        grid->setRangeSelected(QTableWidgetSelectionRange(row, 0, row, descriptor.endColumn), true);
+    }
+    main_.gridViewer_Click();
+}
+
+void RecordEditor::fillFixedLists()
+{
+    // The reading panels' lists are part of their descriptors.
+}
+
+void RecordEditor::setTextLimits()
+{
+    for (TopicPanel *panel : frmButtons) {
+        if (panel)
+            panel->setTextLimits();
+    }
+}
+
+void RecordEditor::addEmptyBloodType()
+{
+    // The blood-type list belongs to the Personal panel.
+}

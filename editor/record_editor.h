@@ -1,0 +1,98 @@
+#pragma once
+
+#include "mainwin/record_editor_hooks.h"
+#include "mainwin/topics.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class DateTimePicker;
+class Main;
+class QComboBox;
+class QLineEdit;
+class TextBox;
+class TopicPanel;
+struct PanelDescriptor;
+
+// The record editor of the main window: one entry panel per topic, built by
+// the panel engine from the topic's descriptor, and the frame every panel
+// shares: the editing modes, clearing and showing a panel, and the Save
+// command that validates the panel and stores the record.
+class RecordEditor : public QObject, public RecordEditorHooks
+{
+    Q_OBJECT
+public:
+    // Builds the panels into `main`'s panel area and connects the Save, Cancel,
+    // Add and Edit buttons. `main` must outlive the editor; install the editor
+    // in it before its load step.
+    explicit RecordEditor(Main &main);
+    ~RecordEditor() override;
+
+    // ---- The frame
+    // "Add" and "Edit" enter editing mode; any other text returns to normal mode.
+    void ChangeMode(const QString &mode) override;
+    // Empties the panel of a topic word for a new record; traps nothing.
+    void clearFields(const QString &topic) override;
+    // Fills the panel of a topic word from the current row of its table.
+    void ShowFields(const QString &topic) override;
+    // Validates the panel of the selected topic and stores it: all of it, or
+    // nothing when any value, length or key is refused.
+    void cmdNewSave_Click();
+
+    // ---- Record commands
+    void cmdAdd_Click();
+    void cmdEdit_Click() override;
+    void cmdNewCancel_Click() override;
+    void cmdNew_Click() override;
+
+    // ---- Start-up
+    void fillFixedLists() override;
+    void setTextLimits() override;
+    void addEmptyBloodType() override;
+
+    // The panel of each topic (frmButtons(i)); nullptr where a topic has none.
+    std::array<TopicPanel *, TopicCount> frmButtons{};
+
+    // Blood Pressure
+    std::vector<TextBox *> txtBP;
+    DateTimePicker *dtBPDate, *dtBPTime;
+    QComboBox *cboBPActivity;
+    QLineEdit *txtBPKey, *txtBPIDNum, *txtBPSTATUS;
+    // Weight
+    std::vector<TextBox *> txtWt;
+    DateTimePicker *dtWtDate, *dtWtTime;
+    QLineEdit *txtWtKey, *txtWtIDNum, *txtWtSTATUS;
+    // Glucose
+    std::vector<TextBox *> txtGlucose;
+    QComboBox *cboGlucoseUnits, *cboGlucoseEvent;
+    DateTimePicker *dtGlucoseDate, *dtGlucoseTime;
+    QLineEdit *txtGlucoseKey, *txtGlucoseIDNum, *txtGlucoseSTATUS;
+    // Cholesterol
+    std::vector<TextBox *> txtChol;
+    DateTimePicker *dtCholDate, *dtCholTime;
+    QLineEdit *txtCholKey, *txtCholIDNum, *txtCholSTATUS;
+
+private:
+    TopicPanel &addPanel(const PanelDescriptor &descriptor);
+    TopicPanel *panel(const QString &topicWord) const;
+    TopicPanel *panelAt(int topic) const;
+    // Shows `panel` in front of the viewer, the other panels hidden.
+    void bringToFront(TopicPanel &panel);
+    // ShowFields of one panel; false when it failed (the user has been told).
+    bool showPanel(TopicPanel &panel);
+    // Runs `step` as a handler with an error trap does: a table or program
+    // error runs `recover`, then shows the error box for `operation`.
+    static bool trapped(const QString &operation, const std::function<void()> &step,
+                        const std::function<void()> &recover);
+    // Validates and stores one panel; false when the validation refused it.
+    bool save(TopicPanel &panel);
+    std::string profileKey();
+    void reselect(const TopicPanel &panel, const std::vector<std::string> &values,
+                  const std::string &key);
+
+    Main &main_;
+};

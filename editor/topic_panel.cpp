@@ -1,0 +1,295 @@
+#include "editor/topic_panel.h"
+
+#include "editor/text_box.h"
+#include "editor/typing_limit.h"
+#include "platform/cp1252.h"
+#include "platform/date_time_picker.h"
+#include "store/record_status.h"
+#include "store/stored_dates.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+namespace {
+
+// Stored text is cp1252 with CR LF line breaks; the widgets hold Unicode with LF.
+QString shownText(std::string_view stored)
+{
+    return Cp1252::toUnicode(QByteArray(stored.data(), qsizetype(stored.size())))
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+std::string storedText(const QString &shown)
+{
+    return Cp1252::toStdString(QString(shown).replace(u'\n', QLatin1String("\r\n")));
+}
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+QWidget *TopicPanel::Slot::widget() const
+{
+    if (text)
+        return text;
+    if (combo)
+        return combo;
+    return picker;
+}
+
+TopicPanel::TopicPanel(const PanelDescriptor &descriptor, QWidget *parent)
+    : QGroupBox(text(descriptor.caption), parent),
+      keyBox(new QLineEdit(this)),
+      idBox(new QLineEdit(this)),
+      statusBox(new QLineEdit(this)),
+      descriptor_(descriptor),
+      slots_(std::size_t(descriptor.fields->lastRow() + 1)),
+      touched_(slots_.size(), false)
+{
+    setObjectName(QStringLiteral("frmButtons(%1)").arg(descriptor.topic));
+    const QString boxes = text(descriptor.boxes);
+    keyBox->setObjectName(boxes + QStringLiteral("Key"));
+    idBox->setObjectName(boxes + QStringLiteral("IDNum"));
+    statusBox->setObjectName(boxes + QStringLiteral("STATUS"));
+    for (QLineEdit *hidden : {keyBox, idBox, statusBox})
+        hidden->hide();
+    build();
+}
+
+void TopicPanel::build()
+{
+    auto *layout = new QGridLayout(this);
+    int line = -1;
+    int besideColumn = 2;
+    for (const PanelControl &control : descriptor_.controls) {
+        Slot &slot = slots_[std::size_t(control.row)];
+        slot.control = &control;
+        QWidget *widget = makeControl(slot);
+        widget->setObjectName(text(control.name));
+        if (control.label.empty() && line >= 0) {
+            layout->addWidget(widget, line, besideColumn++);
+        } else {
+            ++line;
+            besideColumn = 2;
+            layout->addWidget(new QLabel(text(control.label), this), line, 0,
+                              Qt::AlignLeft | Qt::AlignTop);
+            layout->addWidget(widget, line, 1);
+        }
+    }
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(line + 1, 1);
+}
+
+QWidget *TopicPanel::makeControl(Slot &slot)
+{
+    const PanelControl &control = *slot.control;
+    const int row = control.row;
+    const auto touch = [this, row] {
+        if (!filling_)
+            touched_[std::size_t(row)] = true;
+    };
+    switch (control.kind) {
+    case ControlKind::Text:
+    case ControlKind::Notes:
+        slot.text = new TextBox(control.kind == ControlKind::Notes ? TextBox::Lines::Many
+                                                                   : TextBox::Lines::One,
+                                this);
+        connect(slot.text, &TextBox::textChanged, this, touch);
+        watch(row, slot.text->editor());
+        return slot.text;
+    case ControlKind::EditCombo:
+    case ControlKind::ListCombo:
+        slot.combo = new QComboBox(this);
+        for (std::string_view item : control.items)
+            slot.combo->addItem(text(item));
+        if (control.kind == ControlKind::EditCombo) {
+            slot.combo->setEditable(true);
+            slot.combo->setInsertPolicy(QComboBox::NoInsert);
+            slot.combo->setCompleter(nullptr);
+            connect(slot.combo, &QComboBox::editTextChanged, this, touch);
+            watch(row, slot.combo->lineEdit());
+        } else {
+            connect(slot.combo, &QComboBox::currentIndexChanged, this, touch);
+        }
+        slot.combo->setCurrentIndex(-1);
+        watch(row, slot.combo);
+        return slot.combo;
+    case ControlKind::Date:
+    case ControlKind::Time:
+        slot.picker = new DateTimePicker(control.kind == ControlKind::Date
+                                             ? DateTimePicker::Mode::Date
+                                             : DateTimePicker::Mode::Time,
+                                         this);
+        slot.picker->setCheckBoxVisible(control.checkBox);
+        connect(slot.picker, &DateTimePicker::changed, this, touch);
+        if (control.enterNext != EnterPasses)
+            connect(slot.picker, &DateTimePicker::returnPressed, this, [this, row] { moveOn(row); });
+        return slot.picker;
+    }
+    return nullptr;
+}
+
+void TopicPanel::watch(int row, QObject *keys)
+{
+    if (slots_[std::size_t(row)].control->enterNext == EnterPasses)
+        return;
+    keys->setProperty("panelRow", row);
+    keys->installEventFilter(this);
+}
+
+bool TopicPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            moveOn(watched->property("panelRow").toInt());
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+// Enter gives the focus to the next control of the panel's order; one that
+// cannot take it now (hidden, disabled) leaves the focus where it is.
+void TopicPanel::moveOn(int row)
+{
+    const int next = slots_[std::size_t(row)].control->enterNext;
+    if (QWidget *target = slots_[std::size_t(next)].widget(); target && target->isEnabled())
+        target->setFocus(Qt::TabFocusReason);
+}
+
+TextBox *TopicPanel::textBox(int row) const
+{
+    return slots_.at(std::size_t(row)).text;
+}
+
+QComboBox *TopicPanel::combo(int row) const
+{
+    return slots_.at(std::size_t(row)).combo;
+}
+
+DateTimePicker *TopicPanel::picker(int row) const
+{
+    return slots_.at(std::size_t(row)).picker;
+}
+
+std::vector<TextBox *> TopicPanel::textBoxes() const
+{
+    std::vector<TextBox *> boxes;
+    for (const Slot &slot : slots_)
+        boxes.push_back(slot.text);
+    return boxes;
+}
+
+void TopicPanel::setTextLimits()
+{
+    for (const Slot &slot : slots_) {
+        if (!slot.control)
+            continue;
+        const int size = descriptor_.fields->row(slot.control->row).size;
+        if (slot.text)
+            slot.text->setMaxLength(size);
+        else if (slot.combo && slot.combo->isEditable())
+            TypingLimit::of(slot.combo->lineEdit())->setLimit(size);
+    }
+}
+
+void TopicPanel::clear()
+{
+    const QScopedValueRollback filling(filling_, true);
+    for (const Slot &slot : slots_) {
+        if (!slot.control || slot.control->clear == ClearTo::Keep)
+            continue;
+        const bool now = slot.control->clear == ClearTo::Now;
+        if (slot.text)
+            slot.text->setText(QString());
+        else if (slot.combo && slot.combo->isEditable())
+            slot.combo->setEditText(QString());
+        else if (slot.combo)
+            slot.combo->setCurrentIndex(-1);
+        else if (now)
+            slot.picker->setNow();
+        else
+            slot.picker->setNull();
+    }
+    if (descriptor_.afterClear)
+        descriptor_.afterClear(*this);
+    idBox->setText(text(NewRecordId));
+    statusBox->setText(text(RecordStatus::New));
+    keyBox->setText(QString());
+    stored_.clear();
+    shownRow_.reset();
+    std::fill(touched_.begin(), touched_.end(), false);
+}
+
+void TopicPanel::showRecord(const MemoryTable &table)
+{
+    const QScopedValueRollback filling(filling_, true);
+    idBox->setText(shownText(table.value("REC_ID")));
+    statusBox->setText(shownText(table.value("STATUS")));
+    keyBox->setText(shownText(table.value("Key")));
+    const FieldTable &fields = *descriptor_.fields;
+    std::vector<std::string> stored(slots_.size());
+    for (int row = 1; row <= fields.lastRow(); ++row)
+        stored[std::size_t(row)] = table.value(fields.row(row).name);
+
+    for (const Slot &slot : slots_) {
+        if (!slot.control)
+            continue;
+        const std::string &value = stored[std::size_t(slot.control->row)];
+        if (slot.text) {
+            slot.text->setText(shownText(value));
+        } else if (slot.combo && slot.combo->isEditable()) {
+            slot.combo->setEditText(shownText(value));
+        } else if (slot.combo) {
+            // A value the list does not hold leaves the list as it was.
+            const int item = slot.combo->findText(shownText(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (item >= 0)
+                slot.combo->setCurrentIndex(item);
+        } else if (slot.control->kind == ControlKind::Date) {
+            slot.picker->setStoredText(shownText(value));
+        } else if (value.empty() || (slot.control->midnightShowsNone && value == "00:00")) {
+            if (slot.control->checkBoxOnNone)
+                slot.picker->setCheckBoxVisible(true);
+            slot.picker->setNull();
+        } else {
+            slot.picker->setStoredText(shownText(FormatTime12(value)));
+        }
+    }
+    stored_ = std::move(stored);
+    shownRow_ = table.handle();
+    std::fill(touched_.begin(), touched_.end(), false);
+}
+
+std::string TopicPanel::controlValue(const Slot &slot) const
+{
+    if (slot.text)
+        return storedText(slot.text->text());
+    if (slot.combo && slot.combo->isEditable())
+        return storedText(slot.combo->currentText());
+    if (slot.combo)
+        return slot.combo->currentIndex() < 0 ? std::string()
+                                              : storedText(slot.combo->currentText());
+    return slot.picker->storedText().toStdString();
+}
+
+std::vector<std::string> TopicPanel::values() const
+{
+    std::vector<std::string> values(slots_.size());
+    for (std::size_t row = 1; row < slots_.size(); ++row) {
+        const Slot &slot = slots_[row];
+        const bool shown = !stored_.empty();
+        if (slot.control && (!shown || touched_[row]))
+            values[row] = controlValue(slot);
+        else if (shown)
+            values[row] = stored_[row];
+    }
+    return values;
+}

@@ -1,0 +1,138 @@
+#include "editor_fixture.h"
+
+#include "editor/text_box.h"
+#include "editor/topic_panel.h"
+#include "mainwin/grid_layouts.h"
+#include "platform/date_time_picker.h"
+#include "platform/cp1252.h"
+#include "settings/settings_globals.h"
+#include "store/preference_globals.h"
+#include "store/store.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+
+namespace {
+
+QString fixtureFolder()
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/editor"))
+        + QLatin1Char('/');
+}
+
+QStringList recordLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    for (const QByteArray &line : bytes.split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            lines << Cp1252::toUnicode(line.endsWith('\r') ? line.chopped(1) : line);
+    }
+    return lines;
+}
+
+} // namespace
+
+void EditorFixture::SetUp()
+{
+    saved_ = {DataPath, AppPath, IniFile, BackupPath, InstallType, StoredPassword, TypedPassword};
+    Clock::install(&clock);
+    install.copyTemplates();
+    folder = install.documentsFolder() + QStringLiteral("records/");
+    copyTree(install.programFolder() + QStringLiteral("data/"), folder);
+    copyTree(fixtureFolder(), folder);
+    registry.user = {{"data_path", folder}, {"install_type", "Win"}, {"install_date", "20240101"}};
+    registry.machine = {{"install_type", "Win"}, {"install_date", "20240101"}};
+
+    main = std::make_unique<Main>();
+    main->instanceLockPath = install.documentsFolder() + QStringLiteral("vantorelle.lock");
+    main->splashMilliseconds = 0;
+    editor = std::make_unique<RecordEditor>(*main);
+    main->installEditorHooks(editor.get());
+    ASSERT_TRUE(main->Form_Load());
+    main->show();
+}
+
+void EditorFixture::TearDown()
+{
+    editor.reset();
+    main.reset();
+    Clock::install(nullptr);
+    DataPath = saved_[0];
+    AppPath = saved_[1];
+    IniFile = saved_[2];
+    BackupPath = saved_[3];
+    InstallType = saved_[4];
+    StoredPassword = saved_[5];
+    TypedPassword = saved_[6];
+    preferenceGlobals() = PreferenceGlobals();
+}
+
+MemoryTable &EditorFixture::table(TableId id)
+{
+    return main->store().table(id);
+}
+
+void EditorFixture::showTopic(int topic)
+{
+    main->lstTopics->setCurrentRow(topic);
+}
+
+bool EditorFixture::selectRecord(const QString &key)
+{
+    const int keyColumn = gridLayout(main->lstTopics->currentRow())->keyColumn();
+    for (int row = 0; row < main->gridViewer->rowCount(); ++row) {
+        if (main->gridViewer->item(row, keyColumn)->text() == key) {
+            main->gridViewer->setCurrentCell(row, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+QString EditorFixture::currentGridKey() const
+{
+    const int keyColumn = gridLayout(main->lstTopics->currentRow())->keyColumn();
+    const QTableWidgetItem *item = main->gridViewer->item(main->gridViewer->currentRow(), keyColumn);
+    return item ? item->text() : QString();
+}
+
+QStringList EditorFixture::fileLines(TableId id) const
+{
+    return recordLines(readFile(folder + QString::fromStdString(tableFileName(id))));
+}
+
+QStringList EditorFixture::fixtureLines(TableId id)
+{
+    return recordLines(readFile(fixtureFolder() + QString::fromStdString(tableFileName(id))));
+}
+
+void EditorFixture::saveTables()
+{
+    EXPECT_TRUE(main->store().SaveDBs().empty());
+}
+
+void EditorFixture::enter(int topic, int row, const QString &value)
+{
+    TopicPanel *panel = editor->frmButtons[std::size_t(topic)];
+    if (TextBox *box = panel->textBox(row))
+        box->setText(value);
+    else if (QComboBox *combo = panel->combo(row); combo && combo->isEditable())
+        combo->setEditText(value);
+    else if (combo)
+        combo->setCurrentIndex(combo->findText(value));
+    else
+        panel->picker(row)->setStoredText(value);
+}
+
+bool EditorFixture::editing() const
+{
+    return main->StatusPanel2->text() == QLatin1String("EDIT MODE");
+}
+
+QStringList EditorFixture::boxTexts() const
+{
+    QStringList texts;
+    for (const FakePrompter::Box &box : prompter.boxes)
+        texts << box.text;
+    return texts;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "editor/record_editor.h"
+#include "mainwin/main_window.h"
+#include "store/clock.h"
+#include "store/memory_table.h"
+#include "store/table_specs.h"
+#include "support/fake_prompter.h"
+#include "support/fake_registry.h"
+#include "support/temporary_install.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// A Main with the record editor installed, started on a data folder made of
+// the program's templates and the tables of tests/data/editor: one profile
+// (Ann Lee, "20090305070809p") with readings of the four reading topics. The
+// clock stands at 7 March 2026, 09:05:00.
+class EditorFixture : public ::testing::Test
+{
+protected:
+    static constexpr const char *profileKey = "20090305070809p";
+    // The Key a reading saved now gets: profile, inverted date and time, clock.
+    static constexpr const char *newKey = "20090305070809p79739692909420260307090500p";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    MemoryTable &table(TableId id);
+    // Selects a topic in the topic list, as the user's click does.
+    void showTopic(int topic);
+    // Makes the grid row of the record with `key` current; false when no row shows it.
+    bool selectRecord(const QString &key);
+    // The Key of the record the grid's current row shows.
+    QString currentGridKey() const;
+
+    // The record lines of a table's file in the data folder, as they stand.
+    QStringList fileLines(TableId id) const;
+    // The record lines the fixture's file holds.
+    static QStringList fixtureLines(TableId id);
+    // Writes every table back (Save All's writing step) and expects no failure.
+    void saveTables();
+
+    // Puts `value` into the control of `row` on the panel of `topic`, as the user would.
+    void enter(int topic, int row, const QString &value);
+
+    bool editing() const;
+    QStringList boxTexts() const;
+
+    TemporaryInstall install;
+    FakeRegistry registry;
+    FakePrompter prompter;
+    FixedClock clock{{2026, 3, 7, 9, 5, 0}};
+    QString folder; // the data folder
+    std::unique_ptr<Main> main;
+    std::unique_ptr<RecordEditor> editor;
+
+private:
+    QStringList saved_;
+};
