@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include "support/temporary_install.h"
+#include "x_desktop.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+const QString mainTitle = QStringLiteral("Vantorelle Rize");
+
+// The real program, started on a temporary home: the documents folder, the
+// registry (the user's and the machine's settings folders) and the temporary
+// folder all lie inside it. Windows are found and closed from outside, as a
+// window manager would.
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY") || !desktop.connected())
+            GTEST_SKIP() << "needs an X display; make test runs the tests under xvfb-run";
+        QString build = qEnvironmentVariable("VANTORELLE_BUILD_DIR");
+        if (build.isEmpty())
+            build = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        binary = build + QStringLiteral("/vantorelle");
+        ASSERT_TRUE(QFileInfo(binary).isExecutable()) << binary.toStdString();
+        ASSERT_TRUE(QDir().mkpath(root() + "tmp"));
+    }
+
+    void TearDown() override
+    {
+        if (program.state() != QProcess::NotRunning) {
+            program.kill();
+            program.waitForFinished();
+        }
+    }
+
+    QString root() const { return dir.path() + QStringLiteral("/"); }
+    QString dataFolder() const { return root() + QStringLiteral("home/Documents/Vantorelle/"); }
+    QString userRegistry() const
+    {
+        return root() + QStringLiteral("config/Brasselwicket/Vantorelle.conf");
+    }
+
+    // An installation that has not changed since the last start.
+    void registerDataFolder(const QString &folder)
+    {
+        const QByteArray install = "install_date=20240101\ninstall_type=Win\n";
+        writeFile(userRegistry(), "[General]\ndata_path=" + folder.toUtf8() + "\n" + install);
+        writeFile(root() + "xdg/Brasselwicket/Vantorelle.conf", "[General]\n" + install);
+    }
+
+    void start()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", root() + "home");
+        env.insert("XDG_CONFIG_HOME", root() + "config");
+        env.insert("XDG_CONFIG_DIRS", root() + "xdg");
+        env.insert("XDG_DATA_HOME", root() + "share");
+        env.insert("TMPDIR", root() + "tmp");
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.remove("XDG_DOCUMENTS_DIR");
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(binary, {});
+        ASSERT_TRUE(program.waitForStarted());
+    }
+
+    // Waits until the program shows a window titled `title`.
+    bool waitForWindow(const QString &title)
+    {
+        const QDeadlineTimer deadline(60000);
+        while (!deadline.hasExpired()) {
+            if (desktop.find(title))
+                return true;
+            if (program.state() == QProcess::NotRunning)
+                return false;
+            QThread::msleep(50);
+        }
+        ADD_FAILURE() << "no window " << title.toStdString() << "; open: "
+                      << desktop.titles().join(", ").toStdString();
+        return false;
+    }
+
+    // Closes the main window and lets the program end. Should it ask about
+    // unsaved editor work, that question is closed too (answering No).
+    void closeAndWait()
+    {
+        ASSERT_TRUE(desktop.close(mainTitle));
+        const QDeadlineTimer deadline(60000);
+        while (!program.waitForFinished(50) && !deadline.hasExpired())
+            desktop.close(QStringLiteral("Changes Not Saved"));
+        ASSERT_EQ(program.state(), QProcess::NotRunning) << desktop.titles().join(", ").toStdString();
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+    }
+
+    static QMap<QString, QByteArray> tableFiles(const QString &folder)
+    {
+        QMap<QString, QByteArray> files;
+        for (const QString &name : QDir(folder).entryList({"*.cdb"}, QDir::Files))
+            files.insert(name, readFile(folder + name));
+        return files;
+    }
+
+    static QList<QByteArray> sortedLines(const QByteArray &file)
+    {
+        QList<QByteArray> lines = file.split('\n');
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
+
+    XDesktop desktop;
+    QTemporaryDir dir;
+    QString binary;
+    QProcess program;
+};
+
+} // namespace
+
+TEST_F(EndToEnd, TablesAreUnchangedByAStartAndAClose)
+{
+    const QString fixture
+        = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
+    copyTree(fixture, dataFolder());
+    registerDataFolder(dataFolder());
+    const auto handheld = tableFiles(dataFolder());
+    ASSERT_EQ(handheld.size(), 23);
+
+    // The first close may only reorder records: the master lists are written
+    // in the order the program lists them.
+    start();
+    ASSERT_TRUE(waitForWindow(mainTitle));
+    closeAndWait();
+    const auto written = tableFiles(dataFolder());
+    EXPECT_EQ(written.keys(), handheld.keys());
+    for (auto it = handheld.begin(); it != handheld.end(); ++it)
+        EXPECT_EQ(sortedLines(written.value(it.key())), sortedLines(it.value()))
+            << it.key().toStdString();
+    // The close step ran: the window placement is kept.
+    EXPECT_TRUE(readFile(dataFolder() + "vantorelleplus.ini").contains("[Form]"));
+    EXPECT_FALSE(QFile::exists(dataFolder() + "errorlog.txt"));
+
+    // From then on a start and a close leave every byte as it was.
+    start();
+    ASSERT_TRUE(waitForWindow(mainTitle));
+    closeAndWait();
+    const auto rewritten = tableFiles(dataFolder());
+    for (auto it = written.begin(); it != written.end(); ++it)
+        EXPECT_EQ(rewritten.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_EQ(rewritten.keys(), written.keys());
+}
+
+TEST_F(EndToEnd, AFirstRunOnAnEmptyHomeMakesTheDataFolder)
+{
+    start();
+    ASSERT_TRUE(waitForWindow("Vantorelle Rize - Configuration"));
+    ASSERT_TRUE(desktop.close("Vantorelle Rize - Configuration"));
+    ASSERT_TRUE(waitForWindow(mainTitle));
+    closeAndWait();
+
+    const auto templates = tableFiles(QFileInfo(binary).absolutePath() + "/data/");
+    ASSERT_EQ(templates.size(), 23);
+    EXPECT_EQ(tableFiles(dataFolder()), templates);
+    EXPECT_TRUE(QFile::exists(dataFolder() + "graphics/vantorelle_logo.png"));
+    EXPECT_TRUE(readFile(userRegistry()).contains("data_path=" + dataFolder().toUtf8()));
+    EXPECT_TRUE(readFile(dataFolder() + "setuplog.txt")
+                    .startsWith("Data path was blank, must be first run of Vantorelle\r\n"));
+}
