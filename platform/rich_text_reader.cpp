@@ -1,5 +1,7 @@
 #include "platform/rich_text_reader.h"
 
+#include "platform/cp1252.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QList>
@@ -12,27 +14,9 @@
 #include <QTextOption>
 
 #include <algorithm>
-#include <array>
 #include <climits>
 
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F; the other bytes are the Latin-1 code points.
-// The five bytes the code page leaves undefined keep their number, as everywhere
-// else in the program, so that no byte is lost.
-constexpr std::array<char16_t, 32> cp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80..87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88..8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90..97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
-};
-
-QChar fromCp1252(int byte)
-{
-    if (byte >= 0x80 && byte <= 0x9F)
-        return QChar(cp1252High[byte - 0x80]);
-    return QChar(byte);
-}
 
 // RichEdit's limit; a wild \fs must not ask the font engine for giant glyphs.
 constexpr int maxHalfPoints = 2 * 1638;
@@ -162,7 +146,7 @@ private:
         if (high < 0 || low < 0)
             return;
         pos_ += 2;
-        addText(fromCp1252(high * 16 + low));
+        addText(Cp1252::toUnicode(QByteArray(1, char(high * 16 + low))).at(0));
     }
 
     void addText(QChar c)
