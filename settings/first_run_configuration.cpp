@@ -1,11 +1,11 @@
 #include "settings/first_run_configuration.h"
 
 #include "platform/app_error.h"
-#include "platform/file_writer.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
 #include "settings/error_box_and_logs.h"
+#include "settings/file_copy.h"
 #include "settings/ini_access.h"
 #include "settings/registry_access.h"
 #include "settings/settings_globals.h"
@@ -14,7 +14,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 
 namespace {
@@ -58,18 +57,6 @@ void makeFolder(const QString &folder)
         throw AppError(AppError::PathNotFound);
 }
 
-// Copies through a temporary file renamed into place, so no cut copy is ever left.
-void copyFile(const QString &from, const QString &to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        throw AppError(source.exists() ? AppError::PermissionDenied : AppError::FileNotFound);
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        throw AppError(AppError::DeviceIoError);
-    FileWriter::replace(to, bytes);
-}
-
 // Copies every table file of `from` that `to` lacks; existing files are kept.
 void copyMissingTables(const QString &from, const QString &to)
 {
@@ -79,7 +66,7 @@ void copyMissingTables(const QString &from, const QString &to)
         throw AppError(9, QStringLiteral("Subscript out of range"));
     for (const QString &name : names) {
         if (!FileExists(to + name))
-            copyFile(from + name, to + name);
+            CopyFileAtomically(from + name, to + name);
     }
 }
 
@@ -87,7 +74,7 @@ void copyFolderFiles(const QString &from, const QString &to)
 {
     makeFolder(to);
     for (const QString &name : QDir(from).entryList(QDir::Files, QDir::Name))
-        copyFile(from + name, to + name);
+        CopyFileAtomically(from + name, to + name);
 }
 
 QString documentsDataFolder()
@@ -113,7 +100,7 @@ void fillDataFolder()
     copyMissingTables(templates, DataPath);
 
     if (!FileExists(DataPath + settingsFileName) && FileExists(templates + settingsFileName)) {
-        copyFile(templates + settingsFileName, DataPath + settingsFileName);
+        CopyFileAtomically(templates + settingsFileName, DataPath + settingsFileName);
         WriteIni(QStringLiteral("Main"), QStringLiteral("DataPath"), QString(), IniFile);
     }
 
@@ -160,10 +147,10 @@ void moveDataFromPalmFolder()
         copyMissingTables(oldFolder, DataPath);
         // A Palm folder may have no settings file yet; there is then nothing to carry over.
         if (!FileExists(DataPath + settingsFileName) && FileExists(oldFolder + settingsFileName))
-            copyFile(oldFolder + settingsFileName, DataPath + settingsFileName);
+            CopyFileAtomically(oldFolder + settingsFileName, DataPath + settingsFileName);
         for (const char *log : {"errorlog.txt", "setuplog.txt"}) {
             if (FileExists(oldFolder + QLatin1String(log)))
-                copyFile(oldFolder + QLatin1String(log), DataPath + QLatin1String(log));
+                CopyFileAtomically(oldFolder + QLatin1String(log), DataPath + QLatin1String(log));
         }
     }
     WriteSetupLog(QStringLiteral("Finished copying CDBs to new (non-Palm) data location"));
