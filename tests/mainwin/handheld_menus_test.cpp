@@ -1,0 +1,83 @@
+#include "startup_fixture.h"
+
+#include "settings/settings_globals.h"
+#include "store/store.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// The backup, restore and handheld commands as the File menu runs them on a
+// started main window.
+class HandheldMenus : public StartupFixture {
+protected:
+    void SetUp() override
+    {
+        StartupFixture::SetUp();
+        folder = dataFolderWithProfile();
+        ASSERT_TRUE(start());
+    }
+
+    // Changes the profile in memory only, as an edit in progress would.
+    void editProfile()
+    {
+        main->ChangeMode("Edit");
+        MemoryTable &profiles = main->store().dsMainID();
+        profiles.moveFirst();
+        profiles.setValue("Last", "Changed");
+        profiles.update();
+    }
+
+    QString folder;
+};
+
+} // namespace
+
+TEST_F(HandheldMenus, BackupSavesTheTablesBeforeCopyingThem)
+{
+    editProfile();
+
+    main->mnuBackup->trigger();
+
+    EXPECT_EQ(boxTitles(), QStringList({"Backup Location", "Backup Complete"}));
+    EXPECT_EQ(BackupPath, folder + "Backup/");
+    // Save All dropped the edit and wrote the table the backup then copied.
+    EXPECT_TRUE(editor.calls.contains("cmdNewCancel_Click"));
+    EXPECT_TRUE(readFile(BackupPath + "VantorelleMainID.cdb").contains("\"Changed\""));
+    EXPECT_EQ(tableFiles(BackupPath), tableFiles(folder));
+    EXPECT_FALSE(main->closing());
+}
+
+TEST_F(HandheldMenus, RestoreClosesWithoutWritingOverTheRestoredFiles)
+{
+    const QString backup = install.documentsFolder() + "backup/";
+    copyTree(folder, backup);
+    const QByteArray restored = readFile(backup + "VantorelleMainID.cdb") + "0x00000000,0x0008,\"restored\"\r\n";
+    writeFile(backup + "VantorelleMainID.cdb", restored);
+    BackupPath = backup;
+    editProfile();
+
+    main->mnuRestore->trigger();
+
+    // No question about the edit in progress can keep the window open.
+    EXPECT_EQ(boxTitles(), QStringList({"Restore Previous Backup", "Restore Data Files", "Restore Complete"}));
+    EXPECT_TRUE(main->closing());
+    EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), restored);
+}
+
+TEST_F(HandheldMenus, RetrievalEndsTheProgramWithTheHandheldsTables)
+{
+    const QString tool = install.programFolder() + "CASLppc2cdb.exe";
+    writeFile(tool, "#!/bin/sh\nprintf 'from the handheld\\r\\n' > \"$2/VantorelleMainID.cdb\"\n");
+    QFile::setPermissions(tool, QFile::permissions(tool) | QFile::ExeOwner);
+    editProfile();
+
+    main->mnuRetrieve->trigger();
+
+    EXPECT_EQ(boxTitles(), QStringList({"Retrieve Data from Handheld", "Retrieve Data from Handheld"}));
+    EXPECT_EQ(DataRetrieved, 1);
+    EXPECT_TRUE(main->closing());
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), "from the handheld\r\n");
+}
