@@ -67,20 +67,24 @@ void BackupDatabases(MainWindowActions &main)
         QString programFolder = paths().programFolder();
         if (programFolder.endsWith(QLatin1Char('/')))
             programFolder.chop(1);
-        const int answer = ask(
-            QStringLiteral("Backup Location"),
-            joinLines({QStringLiteral("Do you want to backup to this location:"), QString(), BackupPath, QString(),
-                       QStringLiteral("Select No to be able to specify a different backup folder."), QString(),
-                       QStringLiteral("We recommend using a backup folder other than the default."), QString(),
-                       QStringLiteral("If you ever have to uninstall, the ") + programFolder
-                           + QStringLiteral(" folder will be deleted.")}),
+        const int answer = ask(QStringLiteral("Backup Location"),
+            joinLines({QStringLiteral("Do you want to backup to this location:"), QString(),
+                BackupPath, QString(),
+                QStringLiteral("Select No to be able to specify a different backup folder."),
+                QString(),
+                QStringLiteral("We recommend using a backup folder other than the default."),
+                QString(),
+                QStringLiteral("If you ever have to uninstall, the ") + programFolder
+                    + QStringLiteral(" folder will be deleted.")}),
             Prompter::YesNoCancel);
         if (answer == Prompter::Cancel)
             return;
         if (answer == Prompter::No) {
-            const auto folder = fileDialogs().chooseFolder(QStringLiteral("Select destination for the backup files..."));
+            const auto folder = fileDialogs().chooseFolder(
+                QStringLiteral("Select destination for the backup files..."));
             if (!folder || folder->isEmpty()) {
-                ask(QStringLiteral("Backup Not Complete"), QStringLiteral("No directory was selected, backup aborted."));
+                ask(QStringLiteral("Backup Not Complete"),
+                    QStringLiteral("No directory was selected, backup aborted."));
                 return;
             }
             BackupPath = *folder;
@@ -93,7 +97,8 @@ void BackupDatabases(MainWindowActions &main)
         const QStringList tables = tableFileNames();
         for (const QString &name : tables) {
             if (FileExists(BackupPath + name))
-                CopyFileAtomically(BackupPath + name, BackupPath + name.chopped(4) + QStringLiteral(".bak"));
+                CopyFileAtomically(
+                    BackupPath + name, BackupPath + name.chopped(4) + QStringLiteral(".bak"));
         }
         for (const QString &name : tables) {
             if (FileExists(DataPath + name))
@@ -102,7 +107,8 @@ void BackupDatabases(MainWindowActions &main)
 
         ask(QStringLiteral("Backup Complete"),
             joinLines({QStringLiteral("Database backup complete."), QString(),
-                       QStringLiteral("The backup files (Vantorelle*.cdb) have been saved to:"), BackupPath}));
+                QStringLiteral("The backup files (Vantorelle*.cdb) have been saved to:"),
+                BackupPath}));
     } catch (const AppError &error) {
         ShowError(error, QStringLiteral("backing up the databases"));
     }
@@ -113,28 +119,35 @@ void RestoreBackup(MainWindowActions &main)
     try {
         QString folder = backupFolderOrDefault();
         if (ask(QStringLiteral("Restore Previous Backup"),
-                joinLines({QStringLiteral("Do you wish to OVERWRITE your existing data with data from a previous "
-                                          "backup?"),
-                           QString(),
-                           QStringLiteral("All data on the PC and the handheld device will be replaced with data "
-                                          "from the selected backup. ")}),
+                joinLines(
+                    {QStringLiteral(
+                         "Do you wish to OVERWRITE your existing data with data from a previous "
+                         "backup?"),
+                        QString(),
+                        QStringLiteral(
+                            "All data on the PC and the handheld device will be replaced with data "
+                            "from the selected backup. ")}),
                 Prompter::YesNo)
             == Prompter::No)
             return;
         if (ask(QStringLiteral("Restore Data Files"),
-                joinLines({QStringLiteral("Do you want to restore from this location:"), QString(), folder}),
+                joinLines({QStringLiteral("Do you want to restore from this location:"), QString(),
+                    folder}),
                 Prompter::YesNo)
             == Prompter::No) {
-            const auto picked = fileDialogs().chooseFolder(QStringLiteral("Select Backup Location"));
+            const auto picked
+                = fileDialogs().chooseFolder(QStringLiteral("Select Backup Location"));
             if (!picked || picked->isEmpty()) {
-                ask(QStringLiteral("Restore Aborted"), QStringLiteral("No directory was selected, restore aborted."));
+                ask(QStringLiteral("Restore Aborted"),
+                    QStringLiteral("No directory was selected, restore aborted."));
                 return;
             }
             folder = *picked;
         }
         folder = withFinalSlash(folder);
         if (!FileExists(folder + QStringLiteral("VantorelleMainID.cdb"))) {
-            ask(QStringLiteral("Restore Aborted"), QStringLiteral("No backup files found, restore aborted."));
+            ask(QStringLiteral("Restore Aborted"),
+                QStringLiteral("No backup files found, restore aborted."));
             return;
         }
 
@@ -149,20 +162,23 @@ void RestoreBackup(MainWindowActions &main)
         }
         NoSaveOnExit = 1;
 
-        const QString closing = QStringLiteral("Database restore complete. The PC software will now be closed.");
+        const QString closing
+            = QStringLiteral("Database restore complete. The PC software will now be closed.");
         if (InstallType == QLatin1String("Palm")) {
             ask(QStringLiteral("Restore Complete"),
                 joinLines({closing, QString(),
-                           QStringLiteral("You must perform a hotsync operation in order to update the handheld "
-                                          "data files."),
-                           QString(), QStringLiteral("PLEASE HOTSYNC NOW.")}));
+                    QStringLiteral(
+                        "You must perform a hotsync operation in order to update the handheld "
+                        "data files."),
+                    QString(), QStringLiteral("PLEASE HOTSYNC NOW.")}));
         } else if (InstallType == QLatin1String("Win")) {
             ask(QStringLiteral("Restore Complete"), closing);
         } else {
             ask(QStringLiteral("Restore Complete"),
                 joinLines({closing, QString(),
-                           QStringLiteral("You must sync the handheld in order to update the handheld data files."),
-                           QString(), QStringLiteral("PLEASE SYNC NOW.")}));
+                    QStringLiteral(
+                        "You must sync the handheld in order to update the handheld data files."),
+                    QString(), QStringLiteral("PLEASE SYNC NOW.")}));
         }
         // Work left in the editor belongs to the data just replaced; were the
         // close to keep the window open for it, a later save would overwrite

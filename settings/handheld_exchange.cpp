@@ -42,10 +42,9 @@ void RetrieveFromHandheld(MainWindowActions &main)
     const QString title = QStringLiteral("Retrieve Data from Handheld");
     const QString appTitle = QLatin1String(AppInfo::title);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int answer = prompter().ask(
-        title,
+    const int answer = prompter().ask(title,
         joinLines({QStringLiteral("This transfer will OVERWRITE the PC data."), QString(),
-                   QStringLiteral("Please make sure your handheld is connected to the PC.")}),
+            QStringLiteral("Please make sure your handheld is connected to the PC.")}),
         Prompter::OkCancel);
     if (answer == Prompter::Cancel) {
         QApplication::restoreOverrideCursor();
@@ -57,9 +56,9 @@ void RetrieveFromHandheld(MainWindowActions &main)
         destination.chop(1);
     try {
         ShellAndWait(AppPath + QStringLiteral("CASLppc2cdb.exe"),
-                     {QStringLiteral("-DestinationFolder"), QDir::toNativeSeparators(destination),
-                      QStringLiteral("-CreatorId"), creatorId, QStringLiteral("-TransferAll")},
-                     AppPath);
+            {QStringLiteral("-DestinationFolder"), QDir::toNativeSeparators(destination),
+                QStringLiteral("-CreatorId"), creatorId, QStringLiteral("-TransferAll")},
+            AppPath);
     } catch (const AppError &error) {
         // Nothing was retrieved: the tables in memory are still the data.
         QApplication::restoreOverrideCursor();
@@ -70,41 +69,44 @@ void RetrieveFromHandheld(MainWindowActions &main)
     QApplication::restoreOverrideCursor();
 
     DataRetrieved = 1;
-    prompter().ask(title, joinLines({QStringLiteral("The data has been retrieved,"),
-                                     appTitle + QStringLiteral(" must be restarted."), QString(),
-                                     QStringLiteral("Click OK to close ") + appTitle}));
+    prompter().ask(title,
+        joinLines({QStringLiteral("The data has been retrieved,"),
+            appTitle + QStringLiteral(" must be restarted."), QString(),
+            QStringLiteral("Click OK to close ") + appTitle}));
     main.endApplication();
 }
 
 void TransferToHandheld(MainWindowActions &main)
 {
     const QString title = QStringLiteral("Transfer Data to Handheld");
-    const int answer = prompter().ask(
-        title,
+    const int answer = prompter().ask(title,
         joinLines({QStringLiteral("This transfer will OVERWRITE the HANDHELD data."), QString(),
-                   QStringLiteral("Please make sure your handheld is connected to the PC."), QString(),
-                   QStringLiteral("Also, make sure ") + QLatin1String(AppInfo::title)
-                       + QStringLiteral(" is closed on the handheld.")}),
+            QStringLiteral("Please make sure your handheld is connected to the PC."), QString(),
+            QStringLiteral("Also, make sure ") + QLatin1String(AppInfo::title)
+                + QStringLiteral(" is closed on the handheld.")}),
         Prompter::OkCancel);
     if (answer == Prompter::Cancel)
         return;
 
     if (!main.saveAll().isEmpty()) {
-        prompter().ask(title, QStringLiteral("The databases could not all be saved, transfer aborted."));
+        prompter().ask(
+            title, QStringLiteral("The databases could not all be saved, transfer aborted."));
         return;
     }
 
     try {
         BusyCursor busy;
-        for (const QString &name : QDir(DataPath).entryList({QStringLiteral("*.cdi")}, QDir::Files)) {
+        for (const QString &name :
+            QDir(DataPath).entryList({QStringLiteral("*.cdi")}, QDir::Files)) {
             if (!QFile::remove(DataPath + name))
                 throw AppError(AppError::PermissionDenied);
         }
         // The pattern goes to the tool as it is: the tool, not a shell, expands it.
         ShellAndWait(AppPath + QStringLiteral("CASLcdi2ppc.exe"),
-                     {QStringLiteral("-DbFile"), QDir::toNativeSeparators(DataPath + QStringLiteral("*.cdb")),
-                      QStringLiteral("-CreatorID"), creatorId},
-                     AppPath);
+            {QStringLiteral("-DbFile"),
+                QDir::toNativeSeparators(DataPath + QStringLiteral("*.cdb")),
+                QStringLiteral("-CreatorID"), creatorId},
+            AppPath);
         QCoreApplication::processEvents();
     } catch (const AppError &error) {
         ShowError(error, QStringLiteral("transferring data to the handheld"));
@@ -116,7 +118,8 @@ void MakeCdiFromCdb(const QString &tablePath)
     if (!FileExists(tablePath))
         return;
     const QString extension = QStringLiteral(".cdb");
-    const QString base = tablePath.endsWith(extension) ? tablePath.chopped(extension.size()) : tablePath;
+    const QString base
+        = tablePath.endsWith(extension) ? tablePath.chopped(extension.size()) : tablePath;
 
     QFile table(tablePath);
     if (!table.open(QIODevice::ReadOnly))

@@ -87,7 +87,8 @@ private:
 void showMissingFile(const QString &firstLine)
 {
     prompter().ask(QStringLiteral("Vantorelle - Missing File"),
-                   joinLines({firstLine, QString(), QStringLiteral("Please install again or contact support.")}));
+        joinLines(
+            {firstLine, QString(), QStringLiteral("Please install again or contact support.")}));
 }
 
 // Copies the named files from the program folder into the data folder.
@@ -141,8 +142,8 @@ void fetchLogFromDriveRoot(const QString &logPath)
         const QString found = root + QStringLiteral("CASLcopy.log");
         if (!FileExists(found))
             continue;
-        WriteSetupLog(QStringLiteral("Try to copy caslcopy.log from ") + QDir::toNativeSeparators(root)
-                      + QStringLiteral(" to data path"));
+        WriteSetupLog(QStringLiteral("Try to copy caslcopy.log from ")
+            + QDir::toNativeSeparators(root) + QStringLiteral(" to data path"));
         CopyFileAtomically(found, logPath);
         WriteSetupLog(QStringLiteral("Found: ") + QDir::toNativeSeparators(found));
         return;
@@ -162,8 +163,7 @@ void moveDataFolder(const QString &oldFolder)
             CopyFileAtomically(oldFolder + QLatin1String(name), DataPath + QLatin1String(name));
     }
     WriteSetupLog(joinLines({QStringLiteral("Data path changed..."),
-                             QStringLiteral("   FROM: ") + oldFolder,
-                             QStringLiteral("     TO: ") + DataPath}));
+        QStringLiteral("   FROM: ") + oldFolder, QStringLiteral("     TO: ") + DataPath}));
     for (const QString &name : filesIn(oldFolder, QStringLiteral("*.cdb"))) {
         if (!FileExists(DataPath + name))
             CopyFileAtomically(oldFolder + name, DataPath + name);
@@ -187,11 +187,11 @@ void setUpPalm(MainWindowActions *main)
         main->setWatchEnabled(false);
     copyFromProgramFolder({"CondReg.exe", "CASLcn20.dll"});
     WriteSetupLog(QStringLiteral("Copied conduit reg and dll"));
-    prompter().ask(
-        QStringLiteral("Vantorelle - Select Hotsync User"),
+    prompter().ask(QStringLiteral("Vantorelle - Select Hotsync User"),
         joinLines({QStringLiteral("The Palm OS hotsync conduit is about to be setup."), QString(),
-                   QStringLiteral("Please select the hotsync user you would like Vantorelle Rize to sync with."),
-                   QString(), QStringLiteral("If prompted, click Continue to the warning message.")}));
+            QStringLiteral(
+                "Please select the hotsync user you would like Vantorelle Rize to sync with."),
+            QString(), QStringLiteral("If prompted, click Continue to the warning message.")}));
 
     if (FileExists(DataPath + QStringLiteral("CondReg.exe"))) {
         ToolCommand condReg(DataPath + QStringLiteral("CondReg.exe"));
@@ -211,7 +211,8 @@ void setUpPalm(MainWindowActions *main)
     }
 
     WriteSetupLog(QStringLiteral("Ready to copy caslcopy, dlls, prc"));
-    copyFromProgramFolder({"RUDUCopy.exe", "HSAPI.dll", "Instaide.dll", "Vantorelle_Installer.prc"});
+    copyFromProgramFolder(
+        {"RUDUCopy.exe", "HSAPI.dll", "Instaide.dll", "Vantorelle_Installer.prc"});
     // The install tool runs in the data folder, where it also leaves its log.
     WriteSetupLog(QStringLiteral("Changed Curr Dir to: ") + DataPath);
     if (FileExists(DataPath + QStringLiteral("RUDUCopy.exe"))) {
@@ -239,12 +240,12 @@ void setUpPalm(MainWindowActions *main)
         moveDataFolder(oldFolder);
 
     WriteSetupLog(QStringLiteral("Prompt user to hotsync"));
-    prompter().ask(
-        QStringLiteral("Vantorelle - Hotsync Now"),
-        joinLines({QStringLiteral("Please connect and hotsync your Palm OS handheld now."), QString(),
-                   QStringLiteral("AFTER the hotsync completes, follow the prompts on the handheld, then "
-                                  "hotsync a SECOND time."),
-                   QString(), QStringLiteral("After BOTH hotsyncs are done, click OK.")}));
+    prompter().ask(QStringLiteral("Vantorelle - Hotsync Now"),
+        joinLines({QStringLiteral("Please connect and hotsync your Palm OS handheld now."),
+            QString(),
+            QStringLiteral("AFTER the hotsync completes, follow the prompts on the handheld, then "
+                           "hotsync a SECOND time."),
+            QString(), QStringLiteral("After BOTH hotsyncs are done, click OK.")}));
     if (main)
         main->setWatchEnabled(true);
 }
@@ -252,34 +253,38 @@ void setUpPalm(MainWindowActions *main)
 // False when the user cancelled: the setup ends without its closing log line.
 bool setUpWindowsMobile()
 {
-    const int answer = prompter().ask(
-        QStringLiteral("Vantorelle - Handheld Software Installer"),
+    const int answer = prompter().ask(QStringLiteral("Vantorelle - Handheld Software Installer"),
         joinLines({QStringLiteral("PLEASE READ ALL OF THIS CAREFULLY"), QString(),
-                   QStringLiteral("The Windows Mobile handheld software is about to be installed."), QString(),
-                   QStringLiteral("WARNING: If you have Vantorelle data on the device and not on the computer, "
-                                  "CANCEL this message box and use File / Retrieve Data from the Vantorelle "
-                                  "menu to copy your data to the computer first. Then use the File / Reinstall "
-                                  "Handheld Software to run the handheld installer again."),
-                   QString(),
-                   QStringLiteral("IMPORTANT: Please make sure that Vantorelle is closed (not running) on the "
-                                  "device."),
-                   QString(), QStringLiteral("Please connect your handheld, let it synchronize, then click OK.")}),
+            QStringLiteral("The Windows Mobile handheld software is about to be installed."),
+            QString(),
+            QStringLiteral(
+                "WARNING: If you have Vantorelle data on the device and not on the computer, "
+                "CANCEL this message box and use File / Retrieve Data from the Vantorelle "
+                "menu to copy your data to the computer first. Then use the File / Reinstall "
+                "Handheld Software to run the handheld installer again."),
+            QString(),
+            QStringLiteral(
+                "IMPORTANT: Please make sure that Vantorelle is closed (not running) on the "
+                "device."),
+            QString(),
+            QStringLiteral("Please connect your handheld, let it synchronize, then click OK.")}),
         Prompter::OkCancel);
     if (answer == Prompter::Cancel)
         return false;
 
     if (!FileExists(AppPath + QStringLiteral("Setup.exe"))) {
         WriteSetupLog(QStringLiteral("WinMob installer not found at: ") + AppPath
-                      + QStringLiteral("winmobile_desktop.exe"));
+            + QStringLiteral("winmobile_desktop.exe"));
         showMissingFile(QStringLiteral("The Windows Mobile installer was not found."));
         return true;
     }
 
     WriteSetupLog(QStringLiteral("Ready to copy setup, cabs, prc"));
-    copyFromProgramFolder({"Setup.exe", "InstallScript.ini", "Vantorelle.ini", "Vantorelle_icon.exe",
-                           "Vantorelle.PPC3_ARM.CAB", "Vantorelle.PPC3_ARM.DAT", "Vantorelle.PPC3_MIPS.CAB",
-                           "Vantorelle.PPC3_MIPS.DAT", "Vantorelle.PPC3_SH3.CAB", "Vantorelle.PPC3_SH3.DAT",
-                           "RUDUSync.dll", "CASLregARM.exe", "CASLregMIPS.exe", "CASLregSH3.exe"});
+    copyFromProgramFolder(
+        {"Setup.exe", "InstallScript.ini", "Vantorelle.ini", "Vantorelle_icon.exe",
+            "Vantorelle.PPC3_ARM.CAB", "Vantorelle.PPC3_ARM.DAT", "Vantorelle.PPC3_MIPS.CAB",
+            "Vantorelle.PPC3_MIPS.DAT", "Vantorelle.PPC3_SH3.CAB", "Vantorelle.PPC3_SH3.DAT",
+            "RUDUSync.dll", "CASLregARM.exe", "CASLregMIPS.exe", "CASLregSH3.exe"});
     if (!FileExists(DataPath + QStringLiteral("Setup.exe"))) {
         WriteSetupLog(QStringLiteral("Setup not found"));
         showMissingFile(QStringLiteral("The Windows Mobile installer utility was not found."));
@@ -298,23 +303,24 @@ bool setUpWindowsMobile()
 void showBlackBerryInstructions()
 {
     WriteSetupLog(QStringLiteral("Prompt user to do install for Blackberry"));
-    prompter().ask(
-        QStringLiteral("Vantorelle - Blackberry Installation Instructions"),
-        joinLines({QStringLiteral("To install the device software, connect your BlackBerry to your desktop, then:"),
-                   QString(), QStringLiteral("1. Launch the BlackBerry Desktop Manager"),
-                   QStringLiteral("2. BACKUP your device using the Backup / Restore feature"),
-                   QStringLiteral("3. Double-click the Application Loader icon"),
-                   QStringLiteral("4. Click Next in the Application Loader Wizard"),
-                   QStringLiteral("5. Click the Add button and browse to select / open this file:"),
-                   QStringLiteral("    ") + AppPath + QStringLiteral("vantorelle.alx"),
-                   QStringLiteral("6. Click Next and Vantorelle will be installed on the device"), QString(),
-                   QStringLiteral("To setup synchronization for the Blackberry:"), QString(),
-                   QStringLiteral("1. Start the Blackberry Desktop Manager"),
-                   QStringLiteral("2. Double-click the Synchronization icon"),
-                   QStringLiteral("3. Make sure the 'Execute Add-in actions' box is checked"),
-                   QStringLiteral("4. Click the Configuration tab"),
-                   QStringLiteral("5. Click the Configure Add-ins button"),
-                   QStringLiteral("6. Make sure the Brasselwicket Vantorelle item is checked")}));
+    prompter().ask(QStringLiteral("Vantorelle - Blackberry Installation Instructions"),
+        joinLines(
+            {QStringLiteral(
+                 "To install the device software, connect your BlackBerry to your desktop, then:"),
+                QString(), QStringLiteral("1. Launch the BlackBerry Desktop Manager"),
+                QStringLiteral("2. BACKUP your device using the Backup / Restore feature"),
+                QStringLiteral("3. Double-click the Application Loader icon"),
+                QStringLiteral("4. Click Next in the Application Loader Wizard"),
+                QStringLiteral("5. Click the Add button and browse to select / open this file:"),
+                QStringLiteral("    ") + AppPath + QStringLiteral("vantorelle.alx"),
+                QStringLiteral("6. Click Next and Vantorelle will be installed on the device"),
+                QString(), QStringLiteral("To setup synchronization for the Blackberry:"),
+                QString(), QStringLiteral("1. Start the Blackberry Desktop Manager"),
+                QStringLiteral("2. Double-click the Synchronization icon"),
+                QStringLiteral("3. Make sure the 'Execute Add-in actions' box is checked"),
+                QStringLiteral("4. Click the Configuration tab"),
+                QStringLiteral("5. Click the Configure Add-ins button"),
+                QStringLiteral("6. Make sure the Brasselwicket Vantorelle item is checked")}));
 }
 
 } // namespace
@@ -322,9 +328,10 @@ void showBlackBerryInstructions()
 void setup_install_type(const QString &installType, MainWindowActions *main)
 {
     try {
-        WriteSetupLog(joinLines({QString(), QStringLiteral("Start setup_install_type for Vantorelle"),
-                                 QStringLiteral("Version = ") + QLatin1String(AppInfo::version),
-                                 QStringLiteral("Date = ") + setupLogDate()}));
+        WriteSetupLog(
+            joinLines({QString(), QStringLiteral("Start setup_install_type for Vantorelle"),
+                QStringLiteral("Version = ") + QLatin1String(AppInfo::version),
+                QStringLiteral("Date = ") + setupLogDate()}));
         WriteSetupLog(QStringLiteral("InstallType = ") + installType);
 
         if (installType == QLatin1String("Palm")) {
@@ -362,18 +369,17 @@ bool LocateHandheldDataPath(MainWindowActions *main)
         }
         if (!userFolder.isEmpty() && userFolder != DataPath) {
             DataPath = userFolder;
-            SetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey), QStringLiteral("data_path"),
-                             DataPath);
+            SetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey),
+                QStringLiteral("data_path"), DataPath);
         }
     }
 
     if (!DataPath.isEmpty())
         return true;
-    MsgResult = qint16(prompter().ask(
-        QStringLiteral("Initialization Error"),
+    MsgResult = qint16(prompter().ask(QStringLiteral("Initialization Error"),
         joinLines({QStringLiteral("Unable to locate handheld database directory."), QString(),
-                   QStringLiteral("Run the full installer again."), QString(),
-                   QStringLiteral("Contact technical support if the problem persists.")})));
+            QStringLiteral("Run the full installer again."), QString(),
+            QStringLiteral("Contact technical support if the problem persists.")})));
     if (main)
         main->endApplication();
     else
@@ -386,7 +392,7 @@ void ReinstallHandheldSoftware(MainWindowActions &main)
     main.setWatchEnabled(false);
     if (InstallType == QLatin1String("Palm") && !main.saveAll().isEmpty()) {
         prompter().ask(QStringLiteral("Reinstall Not Complete"),
-                       QStringLiteral("The databases could not all be saved, reinstall aborted."));
+            QStringLiteral("The databases could not all be saved, reinstall aborted."));
         main.setWatchEnabled(true);
         return;
     }
@@ -402,9 +408,9 @@ void ReinstallHandheldSoftware(MainWindowActions &main)
         main.setWatchEnabled(false);
         NoSaveOnExit = 1;
         prompter().ask(QStringLiteral("Restart Required"),
-                       joinLines({QStringLiteral("The data folder has moved to:"), DataPath, QString(),
-                                  QLatin1String(AppInfo::title)
-                                      + QStringLiteral(" will now be closed. Please start it again.")}));
+            joinLines({QStringLiteral("The data folder has moved to:"), DataPath, QString(),
+                QLatin1String(AppInfo::title)
+                    + QStringLiteral(" will now be closed. Please start it again.")}));
         main.discardEditorWork();
         main.closeMainWindow();
         return;

@@ -4,8 +4,8 @@
 #include "platform/cp1252.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/typed_length_limit.h"
-#include "store/store.h"
 #include "store/preference_globals.h"
+#include "store/store.h"
 #include "store/stored_dates.h"
 #include "store/table_error.h"
 
@@ -36,14 +36,16 @@ QComboBox *listBox(const QStringList &items, const QString &tip, QWidget *parent
 frmPreferences::frmPreferences(Store &prefsStore, QWidget *parent)
     : QDialog(parent)
     , chkDelete(new QCheckBox(QStringLiteral("Confirm delete operations (handhelds only)"), this))
-    , chkBackup(new QCheckBox(QStringLiteral("Backup databases on hotsync (Palm OS handhelds only)"), this))
+    , chkBackup(new QCheckBox(
+          QStringLiteral("Backup databases on hotsync (Palm OS handhelds only)"), this))
     , txtCurrency(new QLineEdit(this))
-    , cboDateFmt(listBox({QStringLiteral("mmddyyyy"), QStringLiteral("ddmmyyyy"), QStringLiteral("yyyymmdd")},
-                         QStringLiteral("Select date format"), this))
+    , cboDateFmt(listBox(
+          {QStringLiteral("mmddyyyy"), QStringLiteral("ddmmyyyy"), QStringLiteral("yyyymmdd")},
+          QStringLiteral("Select date format"), this))
     , cboDateSep(listBox({QStringLiteral("/"), QStringLiteral("-"), QStringLiteral(".")},
-                         QStringLiteral("Select date separator"), this))
+          QStringLiteral("Select date separator"), this))
     , cboGlucose(listBox({QStringLiteral("mg/dL"), QStringLiteral("mmol/L")},
-                         QStringLiteral("Select default glucose units"), this))
+          QStringLiteral("Select default glucose units"), this))
     , cmdSave(new QPushButton(QStringLiteral("&OK"), this))
     , cmdCancel(new QPushButton(QStringLiteral("Canc&el"), this))
     , store(prefsStore)
@@ -59,9 +61,7 @@ frmPreferences::frmPreferences(Store &prefsStore, QWidget *parent)
     layout->addWidget(chkDelete, 0, 0, 1, 2);
     layout->addWidget(chkBackup, 1, 0, 1, 2);
     const std::pair<const char *, QWidget *> rows[] = {{"Currency Symbol:", txtCurrency},
-                                                        {"Date Format:", cboDateFmt},
-                                                        {"Separator:", cboDateSep},
-                                                        {"Glucose Units:", cboGlucose}};
+        {"Date Format:", cboDateFmt}, {"Separator:", cboDateSep}, {"Glucose Units:", cboGlucose}};
     int row = 2;
     for (const auto &[label, control] : rows) {
         layout->addWidget(new QLabel(QLatin1String(label), this), row, 0);
@@ -97,7 +97,8 @@ void frmPreferences::Form_Load()
                 switch (i) {
                 case ConfirmDel:
                 case BackupDBs:
-                    (i == ConfirmDel ? chkDelete : chkBackup)->setChecked(LeadingNumber(stored) == 1);
+                    (i == ConfirmDel ? chkDelete : chkBackup)
+                        ->setChecked(LeadingNumber(stored) == 1);
                     break;
                 case CurrencySymbol:
                     currencyLimit->allow(int(text.size()));
@@ -105,7 +106,9 @@ void frmPreferences::Form_Load()
                     break;
                 default: {
                     // A value outside the list leaves the list's first item.
-                    QComboBox *box = i == DateFormat ? cboDateFmt : i == DateSep ? cboDateSep : cboGlucose;
+                    QComboBox *box = i == DateFormat ? cboDateFmt
+                        : i == DateSep               ? cboDateSep
+                                                     : cboGlucose;
                     if (const int index = box->findText(text); index >= 0)
                         box->setCurrentIndex(index);
                 }
@@ -119,9 +122,11 @@ void frmPreferences::Form_Load()
 
 std::array<QString, 6> frmPreferences::shownValues() const
 {
-    const auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
+    const auto flag = [](const QCheckBox *box) {
+        return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    };
     return {flag(chkDelete), flag(chkBackup), txtCurrency->text(), cboDateFmt->currentText(),
-            cboDateSep->currentText(), cboGlucose->currentText()};
+        cboDateSep->currentText(), cboGlucose->currentText()};
 }
 
 void frmPreferences::cmdSave_Click()
@@ -129,10 +134,11 @@ void frmPreferences::cmdSave_Click()
     const std::array<QString, 6> values = shownValues();
     try {
         for (std::size_t i = 0; i < Keys.size(); ++i)
-            store.SetPref(Keys[i], Cp1252::toStdString(previous[i]), Cp1252::toStdString(values[i]));
+            store.SetPref(
+                Keys[i], Cp1252::toStdString(previous[i]), Cp1252::toStdString(values[i]));
     } catch (const TableError &error) {
         ShowError(AppError(error.number(), QString::fromStdString(error.what())),
-                  QStringLiteral("saving the preferences"));
+            QStringLiteral("saving the preferences"));
         return;
     }
 

@@ -11,7 +11,7 @@ TypedLengthLimit::TypedLengthLimit(QLineEdit *edit, int limit)
     edit->setValidator(this);
     // Whatever the user removes from a long text cannot be typed back.
     connect(edit, &QLineEdit::textChanged, this,
-            [this](const QString &text) { allowed_ = std::min(allowed_, int(text.size())); });
+        [this](const QString &text) { allowed_ = std::min(allowed_, int(text.size())); });
 }
 
 void TypedLengthLimit::allow(int length)

@@ -53,7 +53,8 @@ TEST_F(HandheldMenus, RestoreClosesWithoutWritingOverTheRestoredFiles)
 {
     const QString backup = install.documentsFolder() + "backup/";
     copyTree(folder, backup);
-    const QByteArray restored = readFile(backup + "VantorelleMainID.cdb") + "0x00000000,0x0008,\"restored\"\r\n";
+    const QByteArray restored
+        = readFile(backup + "VantorelleMainID.cdb") + "0x00000000,0x0008,\"restored\"\r\n";
     writeFile(backup + "VantorelleMainID.cdb", restored);
     BackupPath = backup;
     editProfile();
@@ -61,7 +62,8 @@ TEST_F(HandheldMenus, RestoreClosesWithoutWritingOverTheRestoredFiles)
     main->mnuRestore->trigger();
 
     // No question about the edit in progress can keep the window open.
-    EXPECT_EQ(boxTitles(), QStringList({"Restore Previous Backup", "Restore Data Files", "Restore Complete"}));
+    EXPECT_EQ(boxTitles(),
+        QStringList({"Restore Previous Backup", "Restore Data Files", "Restore Complete"}));
     EXPECT_TRUE(main->closing());
     EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), restored);
 }
@@ -75,7 +77,8 @@ TEST_F(HandheldMenus, RetrievalEndsTheProgramWithTheHandheldsTables)
 
     main->mnuRetrieve->trigger();
 
-    EXPECT_EQ(boxTitles(), QStringList({"Retrieve Data from Handheld", "Retrieve Data from Handheld"}));
+    EXPECT_EQ(
+        boxTitles(), QStringList({"Retrieve Data from Handheld", "Retrieve Data from Handheld"}));
     EXPECT_EQ(DataRetrieved, 1);
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(main->close());

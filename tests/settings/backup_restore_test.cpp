@@ -56,9 +56,10 @@ TEST_F(BackupRestore, BackingUpTwiceKeepsThePreviousCopiesAsBak)
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNoCancel);
     EXPECT_EQ(prompter.boxes[0].text.split("\r\n").value(2), backup);
     EXPECT_EQ(prompter.boxes[1].title, "Backup Complete");
-    EXPECT_EQ(prompter.boxes[1].text, "Database backup complete.\r\n\r\nThe backup files (Vantorelle*.cdb) have "
-                                      "been saved to:\r\n"
-                                          + backup);
+    EXPECT_EQ(prompter.boxes[1].text,
+        "Database backup complete.\r\n\r\nThe backup files (Vantorelle*.cdb) have "
+        "been saved to:\r\n"
+            + backup);
 
     const QByteArray first = readFile(DataPath + "VantorelleBP.cdb");
     writeFile(DataPath + "VantorelleBP.cdb", first + "0x00000000,0x0008,\"k\"\r\n");
@@ -109,9 +110,10 @@ TEST_F(BackupRestore, BackupThatStopsEarlyCopiesNothing)
         QString lastTitle, lastText;
     } cases[] = {
         {"cancelled", {Prompter::Cancel}, {}, "Backup Location", QString()},
-        {"no folder picked", {Prompter::No}, {}, "Backup Not Complete", "No directory was selected, backup aborted."},
+        {"no folder picked", {Prompter::No}, {}, "Backup Not Complete",
+            "No directory was selected, backup aborted."},
         {"tables not saved", {}, {"VantorelleBP.cdb"}, "Backup Not Complete",
-         "The databases could not all be saved, backup aborted."},
+            "The databases could not all be saved, backup aborted."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -151,7 +153,8 @@ TEST_F(BackupRestore, BackupToAMissingFolderShowsTheErrorBox)
     BackupDatabases(main);
 
     EXPECT_EQ(prompter.boxes.last().title, "Error");
-    EXPECT_TRUE(prompter.boxes.last().text.startsWith("An error occurred while backing up the databases."));
+    EXPECT_TRUE(
+        prompter.boxes.last().text.startsWith("An error occurred while backing up the databases."));
     EXPECT_FALSE(QFile::exists(BackupPath));
 }
 
@@ -176,15 +179,18 @@ TEST_F(BackupRestore, PalmRestoreReplacesTheTablesAndWritesTheHandheldCopies)
 
     ASSERT_EQ(prompter.boxes.size(), 3);
     EXPECT_EQ(prompter.boxes[0].title, "Restore Previous Backup");
-    EXPECT_EQ(prompter.boxes[0].text, "Do you wish to OVERWRITE your existing data with data from a previous "
-                                      "backup?\r\n\r\nAll data on the PC and the handheld device will be replaced "
-                                      "with data from the selected backup. ");
+    EXPECT_EQ(prompter.boxes[0].text,
+        "Do you wish to OVERWRITE your existing data with data from a previous "
+        "backup?\r\n\r\nAll data on the PC and the handheld device will be replaced "
+        "with data from the selected backup. ");
     EXPECT_EQ(prompter.boxes[1].title, "Restore Data Files");
-    EXPECT_EQ(prompter.boxes[1].text, "Do you want to restore from this location:\r\n\r\n" + BackupPath);
+    EXPECT_EQ(
+        prompter.boxes[1].text, "Do you want to restore from this location:\r\n\r\n" + BackupPath);
     EXPECT_EQ(prompter.boxes[2].title, "Restore Complete");
-    EXPECT_EQ(prompter.boxes[2].text, "Database restore complete. The PC software will now be closed.\r\n\r\nYou "
-                                      "must perform a hotsync operation in order to update the handheld data "
-                                      "files.\r\n\r\nPLEASE HOTSYNC NOW.");
+    EXPECT_EQ(prompter.boxes[2].text,
+        "Database restore complete. The PC software will now be closed.\r\n\r\nYou "
+        "must perform a hotsync operation in order to update the handheld data "
+        "files.\r\n\r\nPLEASE HOTSYNC NOW.");
 }
 
 TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
@@ -193,8 +199,10 @@ TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
         const char *installType;
         QString message;
     } cases[] = {
-        {"WM", "Database restore complete. The PC software will now be closed.\r\n\r\nYou must sync the handheld "
-               "in order to update the handheld data files.\r\n\r\nPLEASE SYNC NOW."},
+        {"WM",
+            "Database restore complete. The PC software will now be closed.\r\n\r\nYou must sync "
+            "the handheld "
+            "in order to update the handheld data files.\r\n\r\nPLEASE SYNC NOW."},
         {"Win", "Database restore complete. The PC software will now be closed."},
     };
     for (const auto &c : cases) {
@@ -206,12 +214,14 @@ TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
 
         RestoreBackup(main);
 
-        EXPECT_EQ(readFile(DataPath + "VantorelleMainNm.cdb"), readFile(handheldData() + "backup/VantorelleMainNm.cdb"));
+        EXPECT_EQ(readFile(DataPath + "VantorelleMainNm.cdb"),
+            readFile(handheldData() + "backup/VantorelleMainNm.cdb"));
         EXPECT_TRUE(filesIn(DataPath, "*.cdi").isEmpty());
         EXPECT_EQ(prompter.boxes.last().title, "Restore Complete");
         EXPECT_EQ(prompter.boxes.last().text, c.message);
     }
-    EXPECT_EQ(main.events, QStringList({"discard editor work", "close", "discard editor work", "close"}));
+    EXPECT_EQ(
+        main.events, QStringList({"discard editor work", "close", "discard editor work", "close"}));
 }
 
 TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
@@ -226,9 +236,9 @@ TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
     } cases[] = {
         {"not wanted", {Prompter::No}, std::nullopt, "Restore Previous Backup", QString()},
         {"no folder picked", {Prompter::Yes, Prompter::No}, std::nullopt, "Restore Aborted",
-         "No directory was selected, restore aborted."},
+            "No directory was selected, restore aborted."},
         {"no backup in the folder", {Prompter::Yes, Prompter::No}, emptyFolder, "Restore Aborted",
-         "No backup files found, restore aborted."},
+            "No backup files found, restore aborted."},
     };
     BackupPath = handheldData() + "backup/";
     for (const auto &c : cases) {
@@ -239,7 +249,8 @@ TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
 
         RestoreBackup(main);
 
-        EXPECT_EQ(readFile(DataPath + "VantorelleMainID.cdb"), readFile(basicData() + "VantorelleMainID.cdb"));
+        EXPECT_EQ(readFile(DataPath + "VantorelleMainID.cdb"),
+            readFile(basicData() + "VantorelleMainID.cdb"));
         EXPECT_EQ(NoSaveOnExit, 0);
         EXPECT_TRUE(main.events.isEmpty());
         EXPECT_EQ(prompter.boxes.last().title, c.lastTitle);

@@ -29,7 +29,8 @@ protected:
 TEST_F(HandheldExchange, RetrievalReplacesTheTablesAndEndsWithoutSaving)
 {
     // The tool writes the handheld's profiles into the folder it is given.
-    tools.write(AppPath, "CASLppc2cdb.exe", "printf 'handheld profiles\\r\\n' > \"$2/VantorelleMainID.cdb\"");
+    tools.write(AppPath, "CASLppc2cdb.exe",
+        "printf 'handheld profiles\\r\\n' > \"$2/VantorelleMainID.cdb\"");
 
     RetrieveFromHandheld(main);
 
@@ -37,7 +38,8 @@ TEST_F(HandheldExchange, RetrievalReplacesTheTablesAndEndsWithoutSaving)
     ASSERT_TRUE(run);
     EXPECT_EQ(run->folder, canonical(AppPath));
     EXPECT_EQ(run->arguments,
-              QStringList({"-DestinationFolder", DataPath.chopped(1), "-CreatorId", "QZMR", "-TransferAll"}));
+        QStringList(
+            {"-DestinationFolder", DataPath.chopped(1), "-CreatorId", "QZMR", "-TransferAll"}));
     EXPECT_EQ(readFile(DataPath + "VantorelleMainID.cdb"), "handheld profiles\r\n");
     EXPECT_EQ(DataRetrieved, 1);
     EXPECT_EQ(main.events, QStringList({"end"}));
@@ -45,8 +47,9 @@ TEST_F(HandheldExchange, RetrievalReplacesTheTablesAndEndsWithoutSaving)
     EXPECT_EQ(prompter.boxes[0].title, "Retrieve Data from Handheld");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::OkCancel);
     EXPECT_EQ(prompter.boxes[1].title, "Retrieve Data from Handheld");
-    EXPECT_EQ(prompter.boxes[1].text, "The data has been retrieved,\r\nVantorelle Rize must be restarted.\r\n\r\n"
-                                      "Click OK to close Vantorelle Rize");
+    EXPECT_EQ(prompter.boxes[1].text,
+        "The data has been retrieved,\r\nVantorelle Rize must be restarted.\r\n\r\n"
+        "Click OK to close Vantorelle Rize");
 }
 
 TEST_F(HandheldExchange, RetrievalPassesAFolderWithoutFinalSeparatorUnchanged)
@@ -81,8 +84,9 @@ TEST_F(HandheldExchange, RetrievalWhoseToolCannotStartKeepsTheProgramGoing)
     EXPECT_TRUE(main.events.isEmpty());
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[1].title, "Error");
-    EXPECT_TRUE(prompter.boxes[1].text.startsWith("An error occurred while retrieving data from the handheld.\r\n\r\n"
-                                                  "ErrorCode =  53 (File not found)"));
+    EXPECT_TRUE(prompter.boxes[1].text.startsWith(
+        "An error occurred while retrieving data from the handheld.\r\n\r\n"
+        "ErrorCode =  53 (File not found)"));
 }
 
 TEST_F(HandheldExchange, TransferSavesRemovesOldCopiesAndSendsEveryTable)
@@ -100,19 +104,21 @@ TEST_F(HandheldExchange, TransferSavesRemovesOldCopiesAndSendsEveryTable)
     EXPECT_EQ(run->folder, canonical(AppPath));
     // The pattern reaches the tool as written, not expanded.
     EXPECT_EQ(run->arguments, QStringList({"-DbFile", DataPath + "*.cdb", "-CreatorID", "QZMR"}));
-    EXPECT_EQ(readFile(tools.records() + "CASLcdi2ppc.exe.run.files"), "VantorelleBP.cdb\nVantorelleMainID.cdb\n");
+    EXPECT_EQ(readFile(tools.records() + "CASLcdi2ppc.exe.run.files"),
+        "VantorelleBP.cdb\nVantorelleMainID.cdb\n");
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Transfer Data to Handheld");
     EXPECT_EQ(prompter.boxes[0].text,
-              "This transfer will OVERWRITE the HANDHELD data.\r\n\r\nPlease make sure your handheld is connected "
-              "to the PC.\r\n\r\nAlso, make sure Vantorelle Rize is closed on the handheld.");
+        "This transfer will OVERWRITE the HANDHELD data.\r\n\r\nPlease make sure your handheld is "
+        "connected "
+        "to the PC.\r\n\r\nAlso, make sure Vantorelle Rize is closed on the handheld.");
 }
 
 TEST_F(HandheldExchange, TransferSendsNothingWhenTheTablesCannotBeSaved)
 {
     tools.write(AppPath, "CASLcdi2ppc.exe");
     writeFile(DataPath + "VantorelleBP.cdi", "copy");
-    main.unwritten = QStringList{DataPath + "VantorelleBP.cdb"};
+    main.unwritten = QStringList {DataPath + "VantorelleBP.cdb"};
 
     TransferToHandheld(main);
 
@@ -138,7 +144,8 @@ TEST_F(HandheldExchange, TransferWhoseToolCannotStartShowsTheErrorBox)
     TransferToHandheld(main);
 
     ASSERT_EQ(prompter.boxes.size(), 2);
-    EXPECT_TRUE(prompter.boxes[1].text.startsWith("An error occurred while transferring data to the handheld."));
+    EXPECT_TRUE(prompter.boxes[1].text.startsWith(
+        "An error occurred while transferring data to the handheld."));
 }
 
 TEST(HandheldCopy, RecordsGoAsNewOrDeletedAndTheSyncModeAsMerge)
@@ -148,10 +155,12 @@ TEST(HandheldCopy, RecordsGoAsNewOrDeletedAndTheSyncModeAsMerge)
         QByteArray table, copy;
     } cases[] = {
         {"header lines", "#CASL CDB 2.0\r\n#RECCNT: 3\r\n#SYNCMODE: REPLACE\r\n#SYNCMODEX\r\n",
-         "#CASL CDB 2.0\r\n#RECCNT: 3\r\n#SYNCMODE: MERGE\r\n#SYNCMODE: MERGE\r\n"},
-        {"changed record", "0x0000001A,0x0004,\"k\",\"v\"\r\n", "0x00000000,0x0000,\"k\",\"v\"\r\n"},
+            "#CASL CDB 2.0\r\n#RECCNT: 3\r\n#SYNCMODE: MERGE\r\n#SYNCMODE: MERGE\r\n"},
+        {"changed record", "0x0000001A,0x0004,\"k\",\"v\"\r\n",
+            "0x00000000,0x0000,\"k\",\"v\"\r\n"},
         {"deleted record", "0x0002001A,0x0002,\"k\"\r\n", "0x00000000,0x0002,\"k\"\r\n"},
-        {"text holding the deleted status", "0x0000001B,0x0000,\"0x0002\"\r\n", "0x00000000,0x0000,\"0x0002\"\r\n"},
+        {"text holding the deleted status", "0x0000001B,0x0000,\"0x0002\"\r\n",
+            "0x00000000,0x0000,\"0x0002\"\r\n"},
         {"empty and short lines", "\r\nabc\r\n0123456789\r\n", "\r\nabc\r\n0123456789\r\n"},
         {"record line cut short", "0x0000001A,0x00", "0x00000000,0x0000\r\n"},
         {"empty file", "", ""},
@@ -176,5 +185,6 @@ TEST(HandheldCopy, OnlyTheFinalExtensionChanges)
     MakeCdiFromCdb(folder + "VantorelleChol.cdb"); // missing: writes nothing
 
     EXPECT_EQ(readFile(folder + "VantorelleBP.cdi"), "#SYNCMODE: MERGE\r\n");
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"VantorelleBP.cdb", "VantorelleBP.cdi"}));
+    EXPECT_EQ(
+        QDir(folder).entryList(QDir::Files), QStringList({"VantorelleBP.cdb", "VantorelleBP.cdi"}));
 }

@@ -8,18 +8,19 @@
 
 namespace {
 
-const QStringList palmFiles = {"CondReg.exe", "CASLcn20.dll", "RUDUCopy.exe", "HSAPI.dll", "Instaide.dll",
-                               "Vantorelle_Installer.prc"};
+const QStringList palmFiles = {"CondReg.exe", "CASLcn20.dll", "RUDUCopy.exe", "HSAPI.dll",
+    "Instaide.dll", "Vantorelle_Installer.prc"};
 const QStringList windowsMobileFiles
-    = {"Setup.exe", "InstallScript.ini", "Vantorelle.ini", "Vantorelle_icon.exe", "Vantorelle.PPC3_ARM.CAB",
-       "Vantorelle.PPC3_ARM.DAT", "Vantorelle.PPC3_MIPS.CAB", "Vantorelle.PPC3_MIPS.DAT", "Vantorelle.PPC3_SH3.CAB",
-       "Vantorelle.PPC3_SH3.DAT", "RUDUSync.dll", "CASLregARM.exe", "CASLregMIPS.exe", "CASLregSH3.exe"};
+    = {"Setup.exe", "InstallScript.ini", "Vantorelle.ini", "Vantorelle_icon.exe",
+        "Vantorelle.PPC3_ARM.CAB", "Vantorelle.PPC3_ARM.DAT", "Vantorelle.PPC3_MIPS.CAB",
+        "Vantorelle.PPC3_MIPS.DAT", "Vantorelle.PPC3_SH3.CAB", "Vantorelle.PPC3_SH3.DAT",
+        "RUDUSync.dll", "CASLregARM.exe", "CASLregMIPS.exe", "CASLregSH3.exe"};
 
 // The lines every setup log entry of a setup starts with, on 8 December 2026 at 07:05.
 QStringList opening(const QString &installType)
 {
-    return {QString(), "Start setup_install_type for Vantorelle", "Version = 5.5.2", "Date = Dec 8, 2026 07:05",
-            "InstallType = " + installType};
+    return {QString(), "Start setup_install_type for Vantorelle", "Version = 5.5.2",
+        "Date = Dec 8, 2026 07:05", "InstallType = " + installType};
 }
 const QStringList closing = {"Done with setup_install_type for Vantorelle", QString()};
 
@@ -46,10 +47,10 @@ protected:
     {
         tools.write(AppPath, "CondReg.exe");
         tools.write(AppPath, "RUDUCopy.exe",
-                    userPath ? "printf 'RUDUCopy 2.1\\r\\nUserPath: %s\\r\\nDone\\r\\n' '" + userPath->toUtf8()
-                                   + "' > CASLcopy.log"
-                             : QByteArray());
-        for (const QString &name : palmFiles.mid(3) + QStringList{"CASLcn20.dll"})
+            userPath ? "printf 'RUDUCopy 2.1\\r\\nUserPath: %s\\r\\nDone\\r\\n' '"
+                    + userPath->toUtf8() + "' > CASLcopy.log"
+                     : QByteArray());
+        for (const QString &name : palmFiles.mid(3) + QStringList {"CASLcn20.dll"})
             writeFile(AppPath + name, name.toUtf8());
     }
 
@@ -79,43 +80,42 @@ TEST_F(HandheldSetup, PalmRegistersTheConduitAndQueuesTheInstall)
     const auto condReg = tools.run("CondReg.exe");
     ASSERT_TRUE(condReg);
     EXPECT_EQ(condReg->folder, canonical(AppPath));
-    EXPECT_EQ(condReg->arguments, QStringList({withoutFinalSlash(DataPath), "-AppName", "Vantorelle", "-CreatorID",
-                                               "QZMR", "-Directory", "Vantorelle"}));
+    EXPECT_EQ(condReg->arguments,
+        QStringList({withoutFinalSlash(DataPath), "-AppName", "Vantorelle", "-CreatorID", "QZMR",
+            "-Directory", "Vantorelle"}));
     const auto ruduCopy = tools.run("RUDUCopy.exe");
     ASSERT_TRUE(ruduCopy);
     EXPECT_EQ(ruduCopy->folder, canonical(DataPath));
-    EXPECT_EQ(ruduCopy->arguments, QStringList({"-Progress", "-ApplicationPath", DataPath + "*.prc",
-                                                "-RestartHotSync", "-HotSyncDir", "Vantorelle"}));
+    EXPECT_EQ(ruduCopy->arguments,
+        QStringList({"-Progress", "-ApplicationPath", DataPath + "*.prc", "-RestartHotSync",
+            "-HotSyncDir", "Vantorelle"}));
     for (const QString &name : palmFiles)
         EXPECT_EQ(readFile(DataPath + name), readFile(AppPath + name)) << name.toStdString();
 
     const QString d = DataPath;
-    const QStringList expectedLog
-        = opening("Palm")
-                  + QStringList{
-                      "Copied conduit reg and dll",
-                      "CondReg ready to run: ExeStr = \"" + d + "CondReg.exe\" \"" + withoutFinalSlash(d)
-                          + "\" -AppName \"Vantorelle\" -CreatorID QZMR -Directory \"Vantorelle\"",
-                      "CondReg finished running",
-                      "Ready to copy caslcopy, dlls, prc",
-                      "Changed Curr Dir to: " + d,
-                      "RUDUCopy ready to run: ExeStr = \"" + d + "RUDUCopy.exe\" -Progress -ApplicationPath \"" + d
-                          + "*.prc\" -RestartHotSync -HotSyncDir \"Vantorelle\"",
-                      "RUDUCopy finished running",
-                      "Changed Curr Dir to: " + AppPath,
-                      "Ready to read caslcopy.log",
-                      "Looking for: " + d + "CASLcopy.log",
-                      "Found: " + d + "CASLcopy.log",
-                      "Found: " + d + "CASLcopy.log",
-                      "Prompt user to hotsync"}
-                  + closing;
+    const QStringList expectedLog = opening("Palm")
+        + QStringList {"Copied conduit reg and dll",
+            "CondReg ready to run: ExeStr = \"" + d + "CondReg.exe\" \"" + withoutFinalSlash(d)
+                + "\" -AppName \"Vantorelle\" -CreatorID QZMR -Directory \"Vantorelle\"",
+            "CondReg finished running", "Ready to copy caslcopy, dlls, prc",
+            "Changed Curr Dir to: " + d,
+            "RUDUCopy ready to run: ExeStr = \"" + d
+                + "RUDUCopy.exe\" -Progress -ApplicationPath \"" + d
+                + "*.prc\" -RestartHotSync -HotSyncDir \"Vantorelle\"",
+            "RUDUCopy finished running", "Changed Curr Dir to: " + AppPath,
+            "Ready to read caslcopy.log", "Looking for: " + d + "CASLcopy.log",
+            "Found: " + d + "CASLcopy.log", "Found: " + d + "CASLcopy.log",
+            "Prompt user to hotsync"}
+        + closing;
     EXPECT_EQ(setupLog(DataPath), expectedLog);
 
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle - Select Hotsync User");
     EXPECT_EQ(prompter.boxes[0].text,
-              "The Palm OS hotsync conduit is about to be setup.\r\n\r\nPlease select the hotsync user you would "
-              "like Vantorelle Rize to sync with.\r\n\r\nIf prompted, click Continue to the warning message.");
+        "The Palm OS hotsync conduit is about to be setup.\r\n\r\nPlease select the hotsync user "
+        "you would "
+        "like Vantorelle Rize to sync with.\r\n\r\nIf prompted, click Continue to the warning "
+        "message.");
     EXPECT_EQ(prompter.boxes[1].title, "Vantorelle - Hotsync Now");
     EXPECT_EQ(main.events, QStringList({"watch off", "watch on"}));
     // The log named the data folder itself: nothing moves.
@@ -156,9 +156,9 @@ TEST_F(HandheldSetup, PalmMovesTheDataToTheHotsyncUsersFolder)
     EXPECT_EQ(log.mid(0, 5), opening("Palm"));
     const qsizetype moved = log.indexOf("Data path changed...");
     ASSERT_GE(moved, 0);
-    EXPECT_EQ(log.mid(moved, 4), QStringList({"Data path changed...", "   FROM: " + oldFolder,
-                                              "     TO: " + newFolder,
-                                              "Finished copying CDBs to new (Palm) data location"}));
+    EXPECT_EQ(log.mid(moved, 4),
+        QStringList({"Data path changed...", "   FROM: " + oldFolder, "     TO: " + newFolder,
+            "Finished copying CDBs to new (Palm) data location"}));
     EXPECT_EQ(log.mid(log.size() - 3), QStringList({"Prompt user to hotsync"}) + closing);
 }
 
@@ -184,8 +184,9 @@ TEST_F(HandheldSetup, PalmWithoutTheConduitToolStopsAtTheErrorBox)
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Error");
-    EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while setting up the install type.\r\n\r\n"
-                                                  "ErrorCode =  53 (File not found)"));
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith(
+        "An error occurred while setting up the install type.\r\n\r\n"
+        "ErrorCode =  53 (File not found)"));
     // The watch stays off until the caller turns it on again.
     EXPECT_EQ(main.events, QStringList({"watch off"}));
     EXPECT_EQ(setupLog(DataPath), opening("Palm"));
@@ -205,13 +206,12 @@ TEST_F(HandheldSetup, WindowsMobileRunsTheInstallerInTheDataFolder)
     EXPECT_EQ(setup->arguments, QStringList({"-SyncDataPath", withoutFinalSlash(DataPath)}));
     for (const QString &name : windowsMobileFiles)
         EXPECT_EQ(readFile(DataPath + name), readFile(AppPath + name)) << name.toStdString();
-    const QStringList expectedLog
-        = opening("WM")
-                  + QStringList{"Ready to copy setup, cabs, prc",
-                                "Setup ready to run: ExeStr = \"" + DataPath + "Setup.exe\" -SyncDataPath \""
-                                    + withoutFinalSlash(DataPath) + "\"",
-                                "Setup finished running", "WinMob installer finished"}
-                  + closing;
+    const QStringList expectedLog = opening("WM")
+        + QStringList {"Ready to copy setup, cabs, prc",
+            "Setup ready to run: ExeStr = \"" + DataPath + "Setup.exe\" -SyncDataPath \""
+                + withoutFinalSlash(DataPath) + "\"",
+            "Setup finished running", "WinMob installer finished"}
+        + closing;
     EXPECT_EQ(setupLog(DataPath), expectedLog);
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle - Handheld Software Installer");
@@ -236,12 +236,14 @@ TEST_F(HandheldSetup, WindowsMobileWithoutItsInstallerTellsTheUser)
     setup_install_type("WM", &main);
 
     EXPECT_EQ(setupLog(DataPath),
-              opening("WM") + QStringList{"WinMob installer not found at: " + AppPath + "winmobile_desktop.exe"}
-                  + closing);
+        opening("WM")
+            + QStringList {"WinMob installer not found at: " + AppPath + "winmobile_desktop.exe"}
+            + closing);
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[1].title, "Vantorelle - Missing File");
     EXPECT_EQ(prompter.boxes[1].text,
-              "The Windows Mobile installer was not found.\r\n\r\nPlease install again or contact support.");
+        "The Windows Mobile installer was not found.\r\n\r\nPlease install again or contact "
+        "support.");
 }
 
 TEST_F(HandheldSetup, BlackBerryShowsTheInstructions)
@@ -249,7 +251,7 @@ TEST_F(HandheldSetup, BlackBerryShowsTheInstructions)
     setup_install_type("BB", &main);
 
     EXPECT_EQ(setupLog(DataPath),
-              opening("BB") + QStringList{"Prompt user to do install for Blackberry"} + closing);
+        opening("BB") + QStringList {"Prompt user to do install for Blackberry"} + closing);
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle - Blackberry Installation Instructions");
     const QStringList lines = prompter.boxes[0].text.split("\r\n");
@@ -280,7 +282,8 @@ protected:
         runner.onRun = [this](const FakeProcessRunner::Call &call) {
             main.events << "run " + QFileInfo(call.program).fileName();
             if (call.program.endsWith("RUDUCopy.exe"))
-                writeFile(call.workingFolder + "CASLcopy.log", "UserPath: " + userFolder.toUtf8() + "\r\n");
+                writeFile(call.workingFolder + "CASLcopy.log",
+                    "UserPath: " + userFolder.toUtf8() + "\r\n");
             return 0;
         };
     }
@@ -296,14 +299,15 @@ TEST_F(ReinstallHandheld, PalmMovingTheDataSavesFirstThenClosesWithoutSaving)
 
     ReinstallHandheldSoftware(main);
 
-    EXPECT_EQ(main.events, QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
-                                        "watch on", "watch off", "discard editor work", "close"}));
+    EXPECT_EQ(main.events,
+        QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
+            "watch on", "watch off", "discard editor work", "close"}));
     EXPECT_EQ(NoSaveOnExit, 1);
     ASSERT_FALSE(prompter.boxes.isEmpty());
     EXPECT_EQ(prompter.boxes.last().title, "Restart Required");
     EXPECT_EQ(prompter.boxes.last().text,
-              "The data folder has moved to:\r\n" + userFolder
-                  + "\r\n\r\nVantorelle Rize will now be closed. Please start it again.");
+        "The data folder has moved to:\r\n" + userFolder
+            + "\r\n\r\nVantorelle Rize will now be closed. Please start it again.");
 }
 
 TEST_F(ReinstallHandheld, PalmKeepingTheDataFolderCarriesOn)
@@ -312,15 +316,16 @@ TEST_F(ReinstallHandheld, PalmKeepingTheDataFolderCarriesOn)
 
     ReinstallHandheldSoftware(main);
 
-    EXPECT_EQ(main.events, QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
-                                        "watch on", "watch on"}));
+    EXPECT_EQ(main.events,
+        QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
+            "watch on", "watch on"}));
     EXPECT_EQ(NoSaveOnExit, 0);
 }
 
 TEST_F(ReinstallHandheld, PalmSetsNothingUpWhenTheTablesCannotBeSaved)
 {
     InstallType = "Palm";
-    main.unwritten = QStringList{DataPath + "VantorelleBP.cdb"};
+    main.unwritten = QStringList {DataPath + "VantorelleBP.cdb"};
 
     ReinstallHandheldSoftware(main);
 

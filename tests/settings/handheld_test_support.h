@@ -41,8 +41,8 @@ public:
 class SettingsGlobalsGuard {
 public:
     SettingsGlobalsGuard()
-        : saved{DataPath, AppPath, IniFile, BackupPath, InstallType}
-        , flags{NoSaveOnExit, DataRetrieved, MsgResult}
+        : saved {DataPath, AppPath, IniFile, BackupPath, InstallType}
+        , flags {NoSaveOnExit, DataRetrieved, MsgResult}
     {
     }
     ~SettingsGlobalsGuard()
@@ -69,7 +69,7 @@ public:
     ~FrozenClock() { Clock::install(nullptr); }
 
 private:
-    FixedClock clock{LocalDateTime{2026, 12, 8, 7, 5, 9}};
+    FixedClock clock {LocalDateTime {2026, 12, 8, 7, 5, 9}};
 };
 
 // One run of a fake tool: the folder it ran in and its arguments.
@@ -88,12 +88,13 @@ public:
 
     QString records() const { return dir.path() + QStringLiteral("/records/"); }
 
-    void write(const QString &folder, const QString &name, const QByteArray &body = QByteArray()) const
+    void write(
+        const QString &folder, const QString &name, const QByteArray &body = QByteArray()) const
     {
         const QString path = folder + name;
-        writeFile(path, "#!/bin/sh\nrecord='" + (records() + name + QStringLiteral(".run")).toUtf8()
-                            + "'\npwd -P > \"$record\"\nprintf '%s\\n' \"$@\" >> \"$record\"\n" + body
-                            + "\n");
+        writeFile(path,
+            "#!/bin/sh\nrecord='" + (records() + name + QStringLiteral(".run")).toUtf8()
+                + "'\npwd -P > \"$record\"\nprintf '%s\\n' \"$@\" >> \"$record\"\n" + body + "\n");
         QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
     }
 
@@ -104,7 +105,7 @@ public:
             return std::nullopt;
         QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
         lines.removeLast(); // after the last line end
-        return ToolRun{lines.takeFirst(), lines};
+        return ToolRun {lines.takeFirst(), lines};
     }
 
 private:
@@ -119,6 +120,8 @@ inline QString canonical(const QString &folder)
 // The shared fixture folders of these tests, ending in "/".
 inline QString handheldData()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/handheld"))
+    return QFileInfo(QStringLiteral(__FILE__))
+               .absoluteDir()
+               .filePath(QStringLiteral("../data/handheld"))
         + QLatin1Char('/');
 }

@@ -32,9 +32,8 @@ Prefs prefsOf(MemoryTable &table)
 {
     Prefs prefs;
     for (table.moveFirst(); !table.eof(); table.moveNext()) {
-        prefs[std::string(table.value("PrefsKey"))]
-            = {std::string(table.value("REC_ID")), std::string(table.value("STATUS")),
-               std::string(table.value("PrefsStr1"))};
+        prefs[std::string(table.value("PrefsKey"))] = {std::string(table.value("REC_ID")),
+            std::string(table.value("STATUS")), std::string(table.value("PrefsStr1"))};
     }
     return prefs;
 }
@@ -105,7 +104,7 @@ TEST_F(PreferencesDialog, OkStoresOnlyTheChangedValues)
     QTest::mouseClick(window.cmdSave, Qt::LeftButton);
 
     expected["confirm_del"] = {"0x00000000", "0x0008", "1"}; // new
-    expected["date_sep"].value = "-";                        // still new ("0x0008")
+    expected["date_sep"].value = "-"; // still new ("0x0008")
     expected["glucose_units"] = {"0x0000002F", "0x0004", "mmol/L"}; // was unchanged
     EXPECT_EQ(prefsOf(basic.dsPrefs()), expected);
     EXPECT_EQ(preferenceGlobals().DateSep, "-");
@@ -154,8 +153,7 @@ TEST_F(PreferencesDialog, StoredValuesAreShownAsTheirControlsCan)
         bool deleteTicked;
         QString currency, dateFormat;
     } cases[] = {
-        {"confirm_del", "1", true, "$", "mmddyyyy"},
-        {"confirm_del", "0", false, "$", "mmddyyyy"},
+        {"confirm_del", "1", true, "$", "mmddyyyy"}, {"confirm_del", "0", false, "$", "mmddyyyy"},
         {"confirm_del", "yes", false, "$", "mmddyyyy"},
         {"currency_symbol", "CHF", false, "CHF", "mmddyyyy"},
         {"date_format", "yyyymmdd", false, "$", "yyyymmdd"},
@@ -215,7 +213,9 @@ TEST_F(PreferencesDialog, ALongerStoredCurrencyIsShownWholeAndCanOnlyShrink)
     // Still longer than the table takes: the error box, and the window stays.
     QTest::mouseClick(window.cmdSave, Qt::LeftButton);
     ASSERT_EQ(prompter.boxes.size(), 1);
-    EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while saving the preferences."));
+    EXPECT_TRUE(
+        prompter.boxes[0].text.startsWith("An error occurred while saving the preferences."));
     EXPECT_EQ(window.result(), 0);
-    EXPECT_EQ(prefsOf(table)["currency_symbol"], (Pref{"0x00000031", "0x0000", std::string(250, 'c')}));
+    EXPECT_EQ(
+        prefsOf(table)["currency_symbol"], (Pref {"0x00000031", "0x0000", std::string(250, 'c')}));
 }

@@ -32,11 +32,11 @@ public:
         xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
         const xcb_window_t window = xcb_generate_id(connection_);
         xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 200, 80, 0,
-                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
-        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8,
-                            uint32_t(title.size()), title.constData());
-        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
-                            uint32_t(title.size()), title.constData());
+            XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_NAME"),
+            atom("UTF8_STRING"), 8, uint32_t(title.size()), title.constData());
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME,
+            XCB_ATOM_STRING, 8, uint32_t(title.size()), title.constData());
         xcb_map_window(connection_, window);
         sync();
         return window;
@@ -50,12 +50,16 @@ public:
 
 private:
     // A round trip: the server has done everything asked before it.
-    void sync() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }
+    void sync()
+    {
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    }
 
     xcb_atom_t atom(const char *name)
     {
-        auto *reply = xcb_intern_atom_reply(
-            connection_, xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
+        auto *reply = xcb_intern_atom_reply(connection_,
+            xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
         const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         std::free(reply);
         return result;
@@ -90,8 +94,8 @@ TEST(SyncWatch, OnlyTheExactTitleClosesTheProgram)
 
     // Every test client shares the X server: the exact title is shown only as
     // long as the check needs it.
-    for (const QByteArray nearMiss : {"Hotsync Progress ", "hotsync progress", "HotSync Progress - Lee",
-                                      " Hotsync Progress", "Hotsync Progres"}) {
+    for (const QByteArray nearMiss : {"Hotsync Progress ", "hotsync progress",
+             "HotSync Progress - Lee", " Hotsync Progress", "Hotsync Progres"}) {
         const xcb_window_t window = hotsync.open(nearMiss);
         EXPECT_FALSE(CheckForHotsync(main)) << nearMiss.constData();
         hotsync.close(window);
