@@ -18,9 +18,11 @@ run: build
 test: build
 	cd $(BUILD_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j$(JOBS)
 
+# `make bench` times the store on a generated folder (fixed seed);
+# `make bench BENCH_FOLDER=/path/to/data` on a copy of an existing one.
 bench: build
 	cmake --build $(BUILD_DIR) --target vantorelle_bench
-	$(BUILD_DIR)/bench/vantorelle_bench
+	$(BUILD_DIR)/bench/vantorelle_bench $(BENCH_FOLDER)
 
 clean:
 	rm -rf $(BUILD_DIR)

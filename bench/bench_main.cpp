@@ -1,0 +1,237 @@
+// vantorelle_bench [data-folder]
+//
+// Times the record store on a data folder: the start-up load, one profile's
+// readings of one topic, SaveDBs, deleting a profile, and the peak memory of
+// the load. Without a folder it generates one (fixed seed). It always works on
+// a copy in a temporary folder, so a user's folder is never written.
+#include "bench/data_generator.h"
+
+#include "store/record_operations.h"
+#include "store/store.h"
+
+#include <algorithm>
+#include <memory>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char **environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uint32_t generatorSeed = 20240611;
+constexpr TableId readingTopics[] = {TableId::BP, TableId::Glucose, TableId::Weight, TableId::Chol};
+
+// Milliseconds of each run; the median is reported.
+std::vector<double> timeRuns(int runs, const std::function<void()> &prepare,
+    const std::function<void()> &measured)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        const auto start = std::chrono::steady_clock::now();
+        measured();
+        const std::chrono::duration<double, std::milli> took
+            = std::chrono::steady_clock::now() - start;
+        times.push_back(took.count());
+    }
+    return times;
+}
+
+// The median, and the fastest and slowest run beside it (the spread shows
+// how much else the machine was doing).
+struct Runs {
+    double median, fastest, slowest;
+};
+
+Runs summary(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    const std::size_t n = times.size();
+    const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+    return {median, times.front(), times.back()};
+}
+
+void report(const std::string &what, const Runs &runs, const std::string &extra,
+    const std::string &target, bool met)
+{
+    char spread[48];
+    std::snprintf(spread, sizeof spread, "%.2f-%.2f", runs.fastest, runs.slowest);
+    std::printf("%-52s %9.2f ms %-17s %-16s %-12s %s\n", what.c_str(), runs.median, spread,
+        extra.c_str(), target.c_str(), met ? "ok" : "MISSED");
+}
+
+std::string megabytesPerSecond(double bytes, double ms)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f MB/s", bytes / 1e6 / (ms / 1000));
+    return text;
+}
+
+long long folderBytes(const fs::path &folder)
+{
+    long long bytes = 0;
+    for (std::size_t i = 0; i < TableCount; ++i) {
+        const fs::path file = folder / tableFileName(static_cast<TableId>(i));
+        if (fs::exists(file))
+            bytes += static_cast<long long>(fs::file_size(file));
+    }
+    return bytes;
+}
+
+void loadOrExit(Store &store)
+{
+    for (const StoreFailure &failure : store.load()) {
+        std::fprintf(stderr, "%s: %s\n", failure.operation.c_str(), failure.path.c_str());
+        if (failure.fatal)
+            std::exit(1);
+    }
+}
+
+// The profile with the most readings, and their number.
+std::pair<std::string, std::size_t> busiestProfile(Store &store)
+{
+    RecordOperations operations(store);
+    std::pair<std::string, std::size_t> busiest;
+    MemoryTable &profiles = store.dsMainID();
+    std::vector<std::string> keys;
+    for (profiles.moveFirst(); !profiles.eof(); profiles.moveNext())
+        keys.emplace_back(profiles.value("Key"));
+    for (const std::string &key : keys) {
+        std::size_t readings = 0;
+        for (TableId topic : readingTopics)
+            readings += operations.profileRows(topic, key).size();
+        if (readings > busiest.second)
+            busiest = {key, readings};
+    }
+    return busiest;
+}
+
+// The peak resident memory of a process that does nothing but the load, in bytes.
+long long loadPeakMemory(const char *self, const fs::path &folder)
+{
+    const std::string folderText = folder.string();
+    char *arguments[] = {const_cast<char *>(self), const_cast<char *>("--load-only"),
+        const_cast<char *>(folderText.c_str()), nullptr};
+    pid_t child = 0;
+    if (posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, arguments, environ) != 0)
+        return -1;
+    int status = 0;
+    rusage usage {};
+    if (::wait4(child, &status, 0, &usage) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return static_cast<long long>(usage.ru_maxrss) * 1024;
+}
+
+// Copies the table files of `from` into `to`.
+void copyTables(const fs::path &from, const fs::path &to)
+{
+    for (std::size_t i = 0; i < TableCount; ++i) {
+        const std::string name = tableFileName(static_cast<TableId>(i));
+        if (fs::exists(from / name))
+            fs::copy_file(from / name, to / name);
+    }
+}
+
+int run(const char *self, const char *userFolder)
+{
+    std::string pattern = (fs::temp_directory_path() / "vantorelle-bench-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const fs::path folder = pattern;
+    if (userFolder) {
+        copyTables(userFolder, folder);
+        std::printf("Data folder: %s (working on a copy)\n", userFolder);
+    } else {
+        const auto start = std::chrono::steady_clock::now();
+        const auto failures = DataGenerator(generatorSeed, {}).write(folder.string());
+        if (!failures.empty()) {
+            std::fprintf(stderr, "could not write %s\n", failures.front().path.c_str());
+            return 1;
+        }
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        std::printf("Data folder: generated (seed %u) in %.1f s\n", generatorSeed, took.count());
+    }
+    const double bytes = static_cast<double>(folderBytes(folder));
+    std::printf("%.1f MB in the table files; medians of several runs, warm file cache\n\n",
+        bytes / 1e6);
+
+    const long long peak = loadPeakMemory(self, folder);
+
+    auto store = std::make_unique<Store>(folder.string());
+    const auto newStore = [&] { store = std::make_unique<Store>(folder.string()); };
+    std::printf("%-52s %12s %-17s %-16s %-12s\n", "", "median", "fastest-slowest", "", "target");
+    const Runs load = summary(timeRuns(7, newStore, [&] { loadOrExit(*store); }));
+    report("load (start-up: readers, sorts, filters, KillDupes)", load,
+        megabytesPerSecond(bytes, load.median), ">= 200 MB/s",
+        bytes / 1e6 / (load.median / 1000) >= 200);
+
+    const auto [profileKey, readings] = busiestProfile(*store);
+    RecordOperations operations(*store);
+    for (TableId topic : readingTopics) {
+        std::size_t rows = 0;
+        const Runs select = summary(timeRuns(
+            51, [] {}, [&] { rows = operations.profileRows(topic, profileKey).size(); }));
+        report("select one profile's " + std::string(tableSpec(topic).name) + " in key order",
+            select, std::to_string(rows) + " rows", "< 5 ms", select.median < 5);
+    }
+
+    const Runs save = summary(timeRuns(7, [] {}, [&] {
+        if (!store->SaveDBs().empty())
+            std::fprintf(stderr, "SaveDBs reported a failure\n");
+    }));
+    report("SaveDBs (each file flushed and renamed over the old)", save,
+        megabytesPerSecond(bytes, save.median), ">= 150 MB/s",
+        bytes / 1e6 / (save.median / 1000) >= 150);
+
+    const Runs remove = summary(timeRuns(
+        5,
+        [&] {
+            newStore();
+            loadOrExit(*store);
+        },
+        [&] { RecordOperations(*store).deleteProfile(profileKey); }));
+    report("delete the profile with the most readings", remove,
+        std::to_string(readings) + " readings", "< 200 ms", remove.median < 200);
+
+    if (peak < 0) {
+        std::printf("peak memory of the load: could not be measured\n");
+    } else {
+        const double ratio = static_cast<double>(peak) / bytes;
+        std::printf("%-52s %9.1f MB %-17s %-16s %-12s %s\n", "peak memory of the load (process)",
+            static_cast<double>(peak) / 1e6, "",
+            (std::to_string(ratio).substr(0, 4) + " x the files").c_str(), "< 4 x",
+            ratio < 4 ? "ok" : "MISSED");
+    }
+
+    store.reset();
+    fs::remove_all(folder);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::string(argv[1]) == "--load-only") {
+        Store store(argv[2]);
+        loadOrExit(store);
+        return 0;
+    }
+    if (argc > 2 || (argc == 2 && std::string(argv[1]).starts_with("-"))) {
+        std::fprintf(stderr, "usage: %s [data-folder]\n", argv[0]);
+        return 2;
+    }
+    return run(argv[0], argc == 2 ? argv[1] : nullptr);
+}
