@@ -17,34 +17,34 @@ class TopicPanel;
 
 // The kinds of entry control. Each edits one row of the topic's field table.
 enum class ControlKind {
-    Text,      // one-line text box, an element of the panel's text-box array
-    Notes,     // multi-line text box, likewise
+    Text, // one-line text box, an element of the panel's text-box array
+    Notes, // multi-line text box, likewise
     EditCombo, // editable combo box: a fixed list, any text stored as typed
     ListCombo, // drop-down list: only its items; stores the chosen item's text
-    Date,      // date picker: "yyyymmdd", or "" without a date
-    Time,      // time picker: "HH:mm", or "" without a time
+    Date, // date picker: "yyyymmdd", or "" without a date
+    Time, // time picker: "HH:mm", or "" without a time
 };
 
 // What clearing the panel for a new record puts into a control.
 enum class ClearTo {
     Empty, // "" (a list: no item chosen)
-    Keep,  // the control keeps what it shows
-    None,  // a picker without a value
-    Now,   // a picker with the present date or time
+    Keep, // the control keeps what it shows
+    None, // a picker without a value
+    Now, // a picker with the present date or time
 };
 
 // Enter in a control: moves to the control of another row, or stays the control's own.
 inline constexpr int EnterPasses = 0;
 
 struct PanelControl {
-    int row;               // the field-table row the control edits
+    int row; // the field-table row the control edits
     ControlKind kind;
     std::string_view name; // "txtBP(1)", "dtBPDate": the control's object name
     std::string_view label; // its caption on the panel; "" stands it beside the previous control
     ClearTo clear = ClearTo::Empty;
     std::span<const std::string_view> items = {}; // the fixed list of a combo box
     int enterNext = EnterPasses; // the row whose control Enter moves to
-    bool checkBox = false;       // a picker with a check box, so it can be left without a value
+    bool checkBox = false; // a picker with a check box, so it can be left without a value
     bool midnightShowsNone = false; // a stored time "00:00" is shown as no time
     bool checkBoxOnNone = false; // showing no time gives the picker its check box for good
 };
@@ -56,16 +56,17 @@ struct RequiredMessage {
 };
 
 struct PanelDescriptor {
-    int topic;                 // the topic index
-    std::string_view word;     // the topic word clearFields and ShowFields are called with
-    std::string_view caption;  // the panel's frame caption
-    std::string_view boxes;    // prefix of the hidden boxes: "txtBP" gives txtBPKey, txtBPIDNum, txtBPSTATUS
-    TableId table;             // its key recipe and re-key list are the store's
+    int topic; // the topic index
+    std::string_view word; // the topic word clearFields and ShowFields are called with
+    std::string_view caption; // the panel's frame caption
+    // The hidden boxes' prefix: "txtBP" names txtBPKey, txtBPIDNum and txtBPSTATUS.
+    std::string_view boxes;
+    TableId table; // its key recipe and re-key list are the store's
     const FieldTable *fields;
     std::span<const PanelControl> controls; // in the order the panel shows them
-    std::span<const int> required;          // rows that must not be empty to save
+    std::span<const int> required; // rows that must not be empty to save
     RequiredMessage message;
-    int endColumn;             // the last grid column selected when the saved row is reselected
+    int endColumn; // the last grid column selected when the saved row is reselected
 
     // The text the grid's first column shows for the saved values (values[i] is
     // row i, as stored); nullptr: the value of row 1.

@@ -26,7 +26,8 @@ void RecordEditor::cmdEdit_Click()
         return;
     // The viewer finds the grid row's record and leaves it the table's current
     // row, which the panel then shows; a record that cannot be shown is not edited.
-    if (!trapped(QStringLiteral("showing a record"), [this] { main_.gridViewer_Click(); }, [] {})
+    if (!trapped(
+            QStringLiteral("showing a record"), [this] { main_.gridViewer_Click(); }, [] {})
         || !showPanel(*panel))
         return;
     bringToFront(*panel);

@@ -27,7 +27,8 @@ QString text(std::string_view s)
 
 } // namespace
 
-RecordEditor::RecordEditor(Main &main) : main_(main)
+RecordEditor::RecordEditor(Main &main)
+    : main_(main)
 {
     TopicPanel &bp = addPanel(BloodPressurePanel);
     txtBP = bp.textBoxes();
@@ -110,7 +111,7 @@ void RecordEditor::bringToFront(TopicPanel &panel)
 }
 
 bool RecordEditor::trapped(const QString &operation, const std::function<void()> &step,
-                           const std::function<void()> &recover)
+    const std::function<void()> &recover)
 {
     try {
         step();
@@ -208,8 +209,7 @@ bool RecordEditor::save(TopicPanel &panel)
     const std::vector<std::string> values = panel.values();
     for (int row : descriptor.required) {
         if (values[std::size_t(row)].empty()) {
-            MsgResult = qint16(prompter().ask(
-                QString::fromUtf8(AppInfo::title),
+            MsgResult = qint16(prompter().ask(QString::fromUtf8(AppInfo::title),
                 text(descriptor.message.line1) + QStringLiteral("\r\n\r\n")
                     + text(descriptor.message.line2)));
             return false;
@@ -245,8 +245,8 @@ std::string RecordEditor::profileKey()
     return std::string(main_.store().dsMainID().value("Key"));
 }
 
-void RecordEditor::reselect(const TopicPanel &panel, const std::vector<std::string> &values,
-                            const std::string &key)
+void RecordEditor::reselect(
+    const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key)
 {
     const PanelDescriptor &descriptor = panel.descriptor();
     const GridLayout *layout = gridLayout(descriptor.topic);
@@ -254,8 +254,8 @@ void RecordEditor::reselect(const TopicPanel &panel, const std::vector<std::stri
         return;
     QTableWidget *grid = main_.gridViewer;
     const std::string shown = descriptor.reselectText ? descriptor.reselectText(values) : values[1];
-    const int row = savedRow(grid, Cp1252::toUnicode(shown), Cp1252::toUnicode(key),
-                             layout->keyColumn());
+    const int row
+        = savedRow(grid, Cp1252::toUnicode(shown), Cp1252::toUnicode(key), layout->keyColumn());
     if (row < 0)
         return; // the grid keeps the row the refresh made current
     grid->setFocus();

@@ -22,8 +22,7 @@ struct PanelDescriptor;
 // the panel engine from the topic's descriptor, and the frame every panel
 // shares: the editing modes, clearing and showing a panel, and the Save
 // command that validates the panel and stores the record.
-class RecordEditor : public QObject, public RecordEditorHooks
-{
+class RecordEditor : public QObject, public RecordEditorHooks {
     Q_OBJECT
 public:
     // Builds the panels into `main`'s panel area and connects the Save, Cancel,
@@ -55,7 +54,7 @@ public:
     void addEmptyBloodType() override;
 
     // The panel of each topic (frmButtons(i)); nullptr where a topic has none.
-    std::array<TopicPanel *, TopicCount> frmButtons{};
+    std::array<TopicPanel *, TopicCount> frmButtons {};
 
     // Blood Pressure
     std::vector<TextBox *> txtBP;
@@ -87,12 +86,12 @@ private:
     // Runs `step` as a handler with an error trap does: a table or program
     // error runs `recover`, then shows the error box for `operation`.
     static bool trapped(const QString &operation, const std::function<void()> &step,
-                        const std::function<void()> &recover);
+        const std::function<void()> &recover);
     // Validates and stores one panel; false when the validation refused it.
     bool save(TopicPanel &panel);
     std::string profileKey();
-    void reselect(const TopicPanel &panel, const std::vector<std::string> &values,
-                  const std::string &key);
+    void reselect(
+        const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key);
 
     Main &main_;
 };

@@ -8,7 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
-TextBox::TextBox(Lines lines, QWidget *parent) : QWidget(parent)
+TextBox::TextBox(Lines lines, QWidget *parent)
+    : QWidget(parent)
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -10,8 +10,7 @@ class QPlainTextEdit;
 // holds what the user types or pastes to the field's size, a line break
 // counting two characters as it is stored; text the program sets is shown
 // whole, so a stored value longer than its field is never cut by showing it.
-class TextBox : public QWidget
-{
+class TextBox : public QWidget {
     Q_OBJECT
 public:
     enum class Lines { One, Many };
@@ -39,7 +38,7 @@ private:
 
     QLineEdit *line_ = nullptr;
     QPlainTextEdit *lines_ = nullptr;
-    int limit_ = 0;   // of the multi-line box; a line edit keeps its own
-    QString before_;  // multi-line: the text before the change being made
+    int limit_ = 0; // of the multi-line box; a line edit keeps its own
+    QString before_; // multi-line: the text before the change being made
     bool settingText_ = false;
 };

@@ -45,13 +45,13 @@ QWidget *TopicPanel::Slot::widget() const
 }
 
 TopicPanel::TopicPanel(const PanelDescriptor &descriptor, QWidget *parent)
-    : QGroupBox(text(descriptor.caption), parent),
-      keyBox(new QLineEdit(this)),
-      idBox(new QLineEdit(this)),
-      statusBox(new QLineEdit(this)),
-      descriptor_(descriptor),
-      slots_(std::size_t(descriptor.fields->lastRow() + 1)),
-      touched_(slots_.size(), false)
+    : QGroupBox(text(descriptor.caption), parent)
+    , keyBox(new QLineEdit(this))
+    , idBox(new QLineEdit(this))
+    , statusBox(new QLineEdit(this))
+    , descriptor_(descriptor)
+    , slots_(std::size_t(descriptor.fields->lastRow() + 1))
+    , touched_(slots_.size(), false)
 {
     setObjectName(QStringLiteral("frmButtons(%1)").arg(descriptor.topic));
     const QString boxes = text(descriptor.boxes);
@@ -78,8 +78,8 @@ void TopicPanel::build()
         } else {
             ++line;
             besideColumn = 2;
-            layout->addWidget(new QLabel(text(control.label), this), line, 0,
-                              Qt::AlignLeft | Qt::AlignTop);
+            layout->addWidget(
+                new QLabel(text(control.label), this), line, 0, Qt::AlignLeft | Qt::AlignTop);
             layout->addWidget(widget, line, 1);
         }
     }
@@ -98,9 +98,8 @@ QWidget *TopicPanel::makeControl(Slot &slot)
     switch (control.kind) {
     case ControlKind::Text:
     case ControlKind::Notes:
-        slot.text = new TextBox(control.kind == ControlKind::Notes ? TextBox::Lines::Many
-                                                                   : TextBox::Lines::One,
-                                this);
+        slot.text = new TextBox(
+            control.kind == ControlKind::Notes ? TextBox::Lines::Many : TextBox::Lines::One, this);
         connect(slot.text, &TextBox::textChanged, this, touch);
         watch(row, slot.text->editor());
         return slot.text;
@@ -123,14 +122,15 @@ QWidget *TopicPanel::makeControl(Slot &slot)
         return slot.combo;
     case ControlKind::Date:
     case ControlKind::Time:
-        slot.picker = new DateTimePicker(control.kind == ControlKind::Date
-                                             ? DateTimePicker::Mode::Date
-                                             : DateTimePicker::Mode::Time,
-                                         this);
+        slot.picker
+            = new DateTimePicker(control.kind == ControlKind::Date ? DateTimePicker::Mode::Date
+                                                                   : DateTimePicker::Mode::Time,
+                this);
         slot.picker->setCheckBoxVisible(control.checkBox);
         connect(slot.picker, &DateTimePicker::changed, this, touch);
         if (control.enterNext != EnterPasses)
-            connect(slot.picker, &DateTimePicker::returnPressed, this, [this, row] { moveOn(row); });
+            connect(
+                slot.picker, &DateTimePicker::returnPressed, this, [this, row] { moveOn(row); });
         return slot.picker;
     }
     return nullptr;
@@ -250,7 +250,8 @@ void TopicPanel::showRecord(const MemoryTable &table)
             slot.combo->setEditText(shownText(value));
         } else if (slot.combo) {
             // A value the list does not hold leaves the list as it was.
-            const int item = slot.combo->findText(shownText(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
+            const int item
+                = slot.combo->findText(shownText(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
             if (item >= 0)
                 slot.combo->setCurrentIndex(item);
         } else if (slot.control->kind == ControlKind::Date) {

@@ -22,8 +22,7 @@ class TextBox;
 // stored value, not what the control shows: a value that is not among a list's
 // items, a time the picker cannot show, a text longer than its field or a field
 // without a control survives an edit unchanged.
-class TopicPanel : public QGroupBox
-{
+class TopicPanel : public QGroupBox {
     Q_OBJECT
 public:
     explicit TopicPanel(const PanelDescriptor &descriptor, QWidget *parent = nullptr);
@@ -79,9 +78,9 @@ private:
     std::string controlValue(const Slot &slot) const;
 
     const PanelDescriptor &descriptor_;
-    std::vector<Slot> slots_;         // by row; rows without a control have an empty slot
-    std::vector<bool> touched_;       // by row: the user changed the control
+    std::vector<Slot> slots_; // by row; rows without a control have an empty slot
+    std::vector<bool> touched_; // by row: the user changed the control
     std::vector<std::string> stored_; // by row: the shown record's values; empty for a new record
     std::optional<RowHandle> shownRow_;
-    bool filling_ = false;            // the panel itself is setting the controls
+    bool filling_ = false; // the panel itself is setting the controls
 };

@@ -22,7 +22,7 @@ std::optional<TextRange> typedBeyondLimit(const QString &before, const QString &
         ++prefix;
     int suffix = 0;
     while (suffix < common - prefix
-           && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
     const int end = int(after.size()) - suffix;
     int start = end;
@@ -30,7 +30,7 @@ std::optional<TextRange> typedBeyondLimit(const QString &before, const QString &
         --start;
         excess -= after[start] == u'\n' ? 2 : 1;
     }
-    return TextRange{start, end - start};
+    return TextRange {start, end - start};
 }
 
 TypingLimit *TypingLimit::of(QLineEdit *edit)
@@ -40,11 +40,16 @@ TypingLimit *TypingLimit::of(QLineEdit *edit)
     return new TypingLimit(edit);
 }
 
-TypingLimit::TypingLimit(QLineEdit *edit) : QObject(edit), edit_(edit), before_(edit->text())
+TypingLimit::TypingLimit(QLineEdit *edit)
+    : QObject(edit)
+    , edit_(edit)
+    , before_(edit->text())
 {
-    // textEdited comes for the user's changes only, before textChanged.
+    // textEdited comes for the user's changes only, before textChanged. A cut
+    // made in textEdited is followed by the textChanged of the uncut text:
+    // the edit's own text is the one that counts.
     connect(edit, &QLineEdit::textEdited, this, &TypingLimit::onTextEdited);
-    connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { before_ = text; });
+    connect(edit, &QLineEdit::textChanged, this, [this] { before_ = edit_->text(); });
 }
 
 void TypingLimit::onTextEdited(const QString &text)

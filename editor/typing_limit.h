@@ -26,8 +26,7 @@ std::optional<TextRange> typedBeyondLimit(const QString &before, const QString &
 // Keeps what the user types or pastes into a one-line edit within a field's
 // size; text the program sets is never cut. Too much typed beeps, and a paste
 // keeps what fits.
-class TypingLimit : public QObject
-{
+class TypingLimit : public QObject {
     Q_OBJECT
 public:
     // The limit of `edit`, created on first use (0: none).

@@ -3,8 +3,8 @@
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "mainwin/grid_layouts.h"
-#include "platform/date_time_picker.h"
 #include "platform/cp1252.h"
+#include "platform/date_time_picker.h"
 #include "settings/settings_globals.h"
 #include "store/preference_globals.h"
 #include "store/store.h"
@@ -16,7 +16,9 @@ namespace {
 
 QString fixtureFolder()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/editor"))
+    return QFileInfo(QStringLiteral(__FILE__))
+               .absoluteDir()
+               .filePath(QStringLiteral("../data/editor"))
         + QLatin1Char('/');
 }
 
@@ -92,7 +94,8 @@ bool EditorFixture::selectRecord(const QString &key)
 QString EditorFixture::currentGridKey() const
 {
     const int keyColumn = gridLayout(main->lstTopics->currentRow())->keyColumn();
-    const QTableWidgetItem *item = main->gridViewer->item(main->gridViewer->currentRow(), keyColumn);
+    const QTableWidgetItem *item
+        = main->gridViewer->item(main->gridViewer->currentRow(), keyColumn);
     return item ? item->text() : QString();
 }
 

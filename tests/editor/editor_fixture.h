@@ -19,8 +19,7 @@
 // the program's templates and the tables of tests/data/editor: one profile
 // (Ann Lee, "20090305070809p") with readings of the four reading topics. The
 // clock stands at 7 March 2026, 09:05:00.
-class EditorFixture : public ::testing::Test
-{
+class EditorFixture : public ::testing::Test {
 protected:
     static constexpr const char *profileKey = "20090305070809p";
     // The Key a reading saved now gets: profile, inverted date and time, clock.
@@ -53,7 +52,7 @@ protected:
     TemporaryInstall install;
     FakeRegistry registry;
     FakePrompter prompter;
-    FixedClock clock{{2026, 3, 7, 9, 5, 0}};
+    FixedClock clock {{2026, 3, 7, 9, 5, 0}};
     QString folder; // the data folder
     std::unique_ptr<Main> main;
     std::unique_ptr<RecordEditor> editor;

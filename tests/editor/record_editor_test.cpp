@@ -1,0 +1,320 @@
+#include "editor_fixture.h"
+
+#include "editor/text_box.h"
+#include "editor/topic_panel.h"
+#include "mainwin/topics.h"
+#include "platform/date_time_picker.h"
+#include "store/criterion.h"
+#include "store/preference_globals.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");
+const QString bpNewOnPc = QStringLiteral("20090305070809p79759689999920240310120000p");
+const QString weightLong = QStringLiteral("20090305070809p79759697938420240302100000p");
+const QString weightWithoutTime = QStringLiteral("20090305070809p79759694999920240305100000p");
+const QString glucoseInMmol = QStringLiteral("20090305070809p79759696925420240303074600p");
+const QString glucoseUnlisted = QStringLiteral("20090305070809p79759695879920240304120100p");
+
+using RecordEditorTest = EditorFixture;
+
+// The controls the two modes lock and unlock.
+struct ModeView {
+    bool saveShown, cancelShown, topicsEnabled, profilesEnabled, newEnabled, deleteEnabled,
+        editMenuEnabled;
+    QString status;
+    bool operator==(const ModeView &) const = default;
+};
+
+ModeView modeOf(const Main &main)
+{
+    return {main.cmdNewSave->isVisibleTo(&main), main.cmdNewCancel->isVisibleTo(&main),
+        main.lstTopics->isEnabled(), main.cboProfiles->isEnabled(), main.cmdNew->isEnabled(),
+        main.cmdDelete->isEnabled(), main.mnuAddNew->isEnabled(), main.StatusPanel2->text()};
+}
+
+const ModeView normalMode {false, false, true, true, true, true, true, ""};
+const ModeView editMode {true, true, false, false, false, false, false, "EDIT MODE"};
+
+TEST_F(RecordEditorTest, AddAndCancelSwitchTheModesAndStoreNothing)
+{
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(modeOf(*main) == normalMode);
+    editor->cmdAdd_Click();
+    EXPECT_TRUE(modeOf(*main) == editMode);
+    EXPECT_TRUE(editor->frmButtons[Topic::BloodPressure]->isVisibleTo(main.get()));
+    EXPECT_FALSE(main->frmViewer->isVisibleTo(main.get()));
+
+    enter(Topic::BloodPressure, 1, QStringLiteral("130"));
+    editor->cmdNewCancel_Click();
+    EXPECT_TRUE(modeOf(*main) == normalMode);
+    EXPECT_TRUE(main->frmViewer->isVisibleTo(main.get()));
+    EXPECT_EQ(table(TableId::BP).recordCount(), 2u);
+}
+
+TEST_F(RecordEditorTest, ChangeModeTakesAnythingButAddAndEditForNormal)
+{
+    editor->ChangeMode(QStringLiteral("Edit"));
+    EXPECT_TRUE(modeOf(*main) == editMode);
+    EXPECT_EQ(main->ModeText, QString()); // a profile exists
+    main->ModeText = QStringLiteral("Add");
+    editor->ChangeMode(QString());
+    EXPECT_TRUE(modeOf(*main) == normalMode);
+    EXPECT_EQ(main->ModeText, QString());
+}
+
+TEST_F(RecordEditorTest, EditingWithoutProfilesMarksAProfileBeingAdded)
+{
+    MemoryTable &profiles = table(TableId::MainID);
+    profiles.moveFirst();
+    profiles.applyDeleteRule();
+    editor->ChangeMode(QStringLiteral("Edit"));
+    EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
+}
+
+TEST_F(RecordEditorTest, ClearingGivesANewRecordDatedNow)
+{
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpStored));
+    editor->cmdEdit_Click();
+    editor->clearFields(QStringLiteral("bp"));
+
+    EXPECT_EQ(editor->txtBPIDNum->text(), QStringLiteral("0x00000000"));
+    EXPECT_EQ(editor->txtBPSTATUS->text(), QStringLiteral("0x0008"));
+    EXPECT_EQ(editor->txtBPKey->text(), QString());
+    EXPECT_EQ(editor->txtBP[1]->text(), QString());
+    EXPECT_EQ(editor->txtBP[7]->text(), QString());
+    EXPECT_EQ(editor->cboBPActivity->currentText(), QString());
+    EXPECT_EQ(editor->dtBPDate->storedText(), QStringLiteral("20260307"));
+    EXPECT_EQ(editor->dtBPTime->storedText(), QStringLiteral("09:05"));
+}
+
+TEST_F(RecordEditorTest, ShowingFillsThePanelFromTheGridsRecord)
+{
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpStored));
+    editor->cmdEdit_Click();
+
+    EXPECT_TRUE(modeOf(*main) == editMode);
+    EXPECT_EQ(editor->txtBPKey->text(), bpStored);
+    EXPECT_EQ(editor->txtBPIDNum->text(), QStringLiteral("0x00000005"));
+    EXPECT_EQ(editor->txtBPSTATUS->text(), QStringLiteral("0x0000"));
+    EXPECT_EQ(editor->txtBP[1]->text(), QStringLiteral("120"));
+    EXPECT_EQ(editor->txtBP[3]->text(), QStringLiteral("70"));
+    EXPECT_EQ(editor->txtBP[7]->text(), QStringLiteral("after a walk"));
+    EXPECT_EQ(editor->cboBPActivity->currentText(), QStringLiteral("Rest"));
+    EXPECT_EQ(editor->dtBPDate->storedText(), QStringLiteral("20240315"));
+    EXPECT_EQ(editor->dtBPTime->storedText(), QStringLiteral("08:30"));
+}
+
+// A stored midnight is "no time" on the blood-pressure, weight and glucose
+// panels, a time on the cholesterol panel; an empty time gives the weight
+// picker its check box.
+TEST_F(RecordEditorTest, StoredTimesShowAsEachPanelReadsThem)
+{
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpNewOnPc));
+    editor->cmdEdit_Click();
+    EXPECT_TRUE(editor->dtBPTime->isNull());
+    editor->cmdNewCancel_Click();
+
+    showTopic(Topic::Cholesterol);
+    editor->cmdEdit_Click();
+    EXPECT_EQ(editor->dtCholTime->storedText(), QStringLiteral("00:00"));
+    editor->cmdNewCancel_Click();
+
+    showTopic(Topic::Weight);
+    EXPECT_FALSE(editor->dtWtTime->isCheckBoxVisible());
+    ASSERT_TRUE(selectRecord(weightWithoutTime));
+    editor->cmdEdit_Click();
+    EXPECT_TRUE(editor->dtWtTime->isNull());
+    EXPECT_TRUE(editor->dtWtTime->isCheckBoxVisible());
+}
+
+// What a control cannot show, or shows but the user left alone, is stored as it was.
+TEST_F(RecordEditorTest, UntouchedControlsKeepTheStoredValues)
+{
+    showTopic(Topic::Glucose);
+    ASSERT_TRUE(selectRecord(glucoseInMmol));
+    editor->cmdEdit_Click();
+    editor->cmdNewCancel_Click();
+    ASSERT_TRUE(selectRecord(glucoseUnlisted)); // its units "mg/dl" are not in the list
+    editor->cmdEdit_Click();
+    EXPECT_EQ(editor->cboGlucoseUnits->currentText(), QStringLiteral("mmol/L"));
+    enter(Topic::Glucose, 8, QStringLiteral("3"));
+    editor->cmdNewSave_Click();
+
+    MemoryTable &readings = table(TableId::Glucose);
+    readings.moveFirst();
+    ASSERT_TRUE(readings.find(Criterion::equal("Key", glucoseUnlisted.toStdString())));
+    EXPECT_EQ(readings.value("Units"), "mg/dl");
+    EXPECT_EQ(readings.value("Insulin"), "3");
+    EXPECT_EQ(readings.value("STATUS"), "0x0004");
+
+    // A reading new on the PC stays new; its midnight, shown as no time, is kept.
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpNewOnPc));
+    editor->cmdEdit_Click();
+    enter(Topic::BloodPressure, 7, QStringLiteral("two lines\nof notes"));
+    editor->cmdNewSave_Click();
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    MemoryTable &bp = table(TableId::BP);
+    bp.moveFirst();
+    ASSERT_TRUE(bp.find(Criterion::equal("Key", bpNewOnPc.toStdString())));
+    EXPECT_EQ(bp.value("Time"), "00:00");
+    EXPECT_EQ(bp.value("Activity"), "Hiking");
+    EXPECT_EQ(bp.value("Notes"), "two lines\r\nof notes");
+    EXPECT_EQ(bp.value("STATUS"), "0x0008");
+}
+
+TEST_F(RecordEditorTest, ReKeyingAReadingNewOnThePcRemovesTheOldRow)
+{
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpNewOnPc));
+    editor->cmdEdit_Click();
+    enter(Topic::BloodPressure, 2, QStringLiteral("90"));
+    editor->cmdNewSave_Click();
+
+    saveTables();
+    const QStringList lines = fileLines(TableId::BP);
+    EXPECT_EQ(lines.size(), 2);
+    EXPECT_FALSE(lines.join(QString()).contains(bpNewOnPc));
+}
+
+// A value its field cannot take stops the save before any row changes: the
+// reading to be replaced is not retired.
+TEST_F(RecordEditorTest, RefusedValueLeavesTheTablesAsTheyWere)
+{
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpStored));
+    editor->cmdEdit_Click();
+    enter(Topic::BloodPressure, 1, QStringLiteral("123456")); // the field holds 5
+    editor->cmdNewSave_Click();
+
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Error"));
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith(
+        QStringLiteral("An error occurred while saving a record.")));
+    EXPECT_TRUE(editing());
+    saveTables();
+    EXPECT_EQ(fileLines(TableId::BP), fixtureLines(TableId::BP));
+}
+
+// The save stores the row the panel showed, wherever other code has moved the
+// table's current row meanwhile.
+TEST_F(RecordEditorTest, SaveStoresTheRowThePanelShowed)
+{
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpStored));
+    editor->cmdEdit_Click();
+    MemoryTable &bp = table(TableId::BP);
+    bp.moveFirst();
+    ASSERT_TRUE(bp.find(Criterion::equal("Key", bpNewOnPc.toStdString())));
+    enter(Topic::BloodPressure, 3, QStringLiteral("66"));
+    editor->cmdNewSave_Click();
+
+    bp.moveFirst();
+    ASSERT_TRUE(bp.find(Criterion::equal("Key", bpStored.toStdString())));
+    EXPECT_EQ(bp.value("Pulse"), "66");
+    bp.moveFirst();
+    ASSERT_TRUE(bp.find(Criterion::equal("Key", bpNewOnPc.toStdString())));
+    EXPECT_EQ(bp.value("Pulse"), "");
+}
+
+struct UnitsCase {
+    const char *preference;
+    const char *preset;
+};
+
+class GlucoseUnitsPreset : public EditorFixture,
+                           public ::testing::WithParamInterface<UnitsCase> { };
+
+TEST_P(GlucoseUnitsPreset, FollowsThePreferenceExactly)
+{
+    preferenceGlobals().GlucoseUnits = GetParam().preference;
+    showTopic(Topic::Glucose);
+    editor->cmdAdd_Click();
+    EXPECT_EQ(editor->cboGlucoseUnits->currentText(), QString::fromLatin1(GetParam().preset));
+}
+
+INSTANTIATE_TEST_SUITE_P(Preferences, GlucoseUnitsPreset,
+    ::testing::Values(UnitsCase {"mg/dL", "mg/dL"}, UnitsCase {"mmol/L", "mmol/L"},
+        UnitsCase {"MG/DL", "mmol/L"}));
+
+// Two rows read 99 in the grid (5.5 mmol/L converted); the one saved is selected.
+TEST_F(RecordEditorTest, SavedReadingIsSelectedAsTheGridShowsIt)
+{
+    showTopic(Topic::Glucose);
+    editor->cmdAdd_Click();
+    enter(Topic::Glucose, 1, QStringLiteral("5.5"));
+    enter(Topic::Glucose, 2, QStringLiteral("mmol/L"));
+    editor->cmdNewSave_Click();
+
+    EXPECT_EQ(
+        main->gridViewer->item(main->gridViewer->currentRow(), 0)->text(), QStringLiteral("99"));
+    EXPECT_EQ(currentGridKey(), QString::fromLatin1(newKey));
+}
+
+TEST_F(RecordEditorTest, TextLimitsComeFromTheFieldSizes)
+{
+    EXPECT_EQ(editor->txtBP[1]->maxLength(), 5);
+    EXPECT_EQ(editor->txtBP[7]->maxLength(), 2000);
+    EXPECT_EQ(editor->txtChol[1]->maxLength(), 10);
+    EXPECT_EQ(editor->txtWt[1]->maxLength(), 25);
+    EXPECT_EQ(editor->txtGlucose[3]->maxLength(), 10);
+    EXPECT_EQ(editor->txtGlucose[8]->maxLength(), 30);
+}
+
+// A value longer than its field is shown whole and stored back unchanged.
+TEST_F(RecordEditorTest, LongStoredValueIsShownWholeAndKept)
+{
+    showTopic(Topic::Weight);
+    ASSERT_TRUE(selectRecord(weightLong));
+    editor->cmdEdit_Click();
+    ASSERT_EQ(editor->txtWt[1]->text().size(), 40);
+    enter(Topic::Weight, 4, QStringLiteral("a note"));
+    editor->cmdNewSave_Click();
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    MemoryTable &weights = table(TableId::Weight);
+    weights.moveFirst();
+    ASSERT_TRUE(weights.find(Criterion::equal("Key", weightLong.toStdString())));
+    EXPECT_EQ(weights.value("Weight"), "172.5 lb measured after breakfast on the");
+    EXPECT_EQ(weights.value("Notes"), "a note");
+}
+
+} // namespace
+
+namespace {
+
+bool hasFocus(const QWidget *control)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == control || control->isAncestorOf(focus));
+}
+
+TEST_F(RecordEditorTest, EnterMovesThroughTheGlucosePanelInItsOrder)
+{
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    showTopic(Topic::Glucose);
+    editor->cmdAdd_Click();
+    editor->txtGlucose[1]->setFocus();
+
+    const QWidget *chain[] = {editor->cboGlucoseUnits, editor->txtGlucose[3], editor->txtGlucose[8],
+        editor->cboGlucoseEvent, editor->dtGlucoseDate, editor->dtGlucoseTime,
+        editor->txtGlucose[7]};
+    for (const QWidget *next : chain) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(hasFocus(next)) << next->objectName().toStdString();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // the notes take it
+    EXPECT_TRUE(hasFocus(editor->txtGlucose[7]));
+    EXPECT_EQ(editor->txtGlucose[7]->text(), QStringLiteral("\n"));
+}
+
+} // namespace
