@@ -1,11 +1,14 @@
 #include <QApplication>
 
+#include "editor/record_editor.h"
 #include "mainwin/main_window.h"
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     Main window;
+    RecordEditor editor(window);
+    window.installEditorHooks(&editor);
     if (!window.Form_Load())
         return 0;
     window.show();
