@@ -79,14 +79,14 @@ protected:
     {
         const QDeadlineTimer deadline(60000);
         while (!deadline.hasExpired()) {
-            if (desktop.find(title))
+            if (desktop.find(program.processId(), title))
                 return true;
             if (program.state() == QProcess::NotRunning)
                 return false;
             QThread::msleep(50);
         }
         ADD_FAILURE() << "no window " << title.toStdString() << "; open: "
-                      << desktop.titles().join(", ").toStdString();
+                      << desktop.titles(program.processId()).join(", ").toStdString();
         return false;
     }
 
@@ -94,11 +94,12 @@ protected:
     // unsaved editor work, that question is closed too (answering No).
     void closeAndWait()
     {
-        ASSERT_TRUE(desktop.close(mainTitle));
+        ASSERT_TRUE(desktop.close(program.processId(), mainTitle));
         const QDeadlineTimer deadline(60000);
         while (!program.waitForFinished(50) && !deadline.hasExpired())
-            desktop.close(QStringLiteral("Changes Not Saved"));
-        ASSERT_EQ(program.state(), QProcess::NotRunning) << desktop.titles().join(", ").toStdString();
+            desktop.close(program.processId(), QStringLiteral("Changes Not Saved"));
+        ASSERT_EQ(program.state(), QProcess::NotRunning)
+            << desktop.titles(program.processId()).join(", ").toStdString();
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0);
     }
@@ -163,7 +164,7 @@ TEST_F(EndToEnd, AFirstRunOnAnEmptyHomeMakesTheDataFolder)
 {
     start();
     ASSERT_TRUE(waitForWindow("Vantorelle Rize - Configuration"));
-    ASSERT_TRUE(desktop.close("Vantorelle Rize - Configuration"));
+    ASSERT_TRUE(desktop.close(program.processId(), "Vantorelle Rize - Configuration"));
     ASSERT_TRUE(waitForWindow(mainTitle));
     closeAndWait();
 

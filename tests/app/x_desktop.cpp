@@ -42,12 +42,13 @@ std::uint32_t XDesktop::atom(const char *name) const
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-QList<XDesktop::Window> XDesktop::mappedWindows() const
+QList<XDesktop::Window> XDesktop::mappedWindows(qint64 pid) const
 {
     QList<Window> windows;
     if (!connected())
         return windows;
     const xcb_atom_t netWmName = atom("_NET_WM_NAME");
+    const xcb_atom_t netWmPid = atom("_NET_WM_PID");
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     auto tree = owned(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root), nullptr));
     if (!tree)
@@ -58,6 +59,12 @@ QList<XDesktop::Window> XDesktop::mappedWindows() const
         auto attributes = owned(xcb_get_window_attributes_reply(
             connection_, xcb_get_window_attributes(connection_, w), nullptr));
         if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+            continue;
+        auto owner = owned(xcb_get_property_reply(
+            connection_,
+            xcb_get_property(connection_, 0, w, netWmPid, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+        if (!owner || xcb_get_property_value_length(owner.get()) != 4
+            || *static_cast<const std::uint32_t *>(xcb_get_property_value(owner.get())) != pid)
             continue;
         auto name = owned(xcb_get_property_reply(
             connection_, xcb_get_property(connection_, 0, w, netWmName, XCB_GET_PROPERTY_TYPE_ANY,
@@ -76,26 +83,26 @@ QList<XDesktop::Window> XDesktop::mappedWindows() const
     return windows;
 }
 
-QStringList XDesktop::titles() const
+QStringList XDesktop::titles(qint64 pid) const
 {
     QStringList all;
-    for (const Window &w : mappedWindows())
+    for (const Window &w : mappedWindows(pid))
         all << w.title;
     return all;
 }
 
-std::uint32_t XDesktop::find(const QString &title) const
+std::uint32_t XDesktop::find(qint64 pid, const QString &title) const
 {
-    for (const Window &w : mappedWindows()) {
+    for (const Window &w : mappedWindows(pid)) {
         if (w.title == title)
             return w.id;
     }
     return 0;
 }
 
-bool XDesktop::close(const QString &title) const
+bool XDesktop::close(qint64 pid, const QString &title) const
 {
-    const std::uint32_t window = find(title);
+    const std::uint32_t window = find(pid, title);
     if (!window)
         return false;
     xcb_client_message_event_t event;

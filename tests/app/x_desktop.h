@@ -7,9 +7,11 @@
 
 struct xcb_connection_t;
 
-// The X display the tests run on, seen from outside the program: its mapped
-// top-level windows by title, and closing one as a window manager does (a
-// WM_DELETE_WINDOW message; the program decides what happens).
+// The X display the tests run on, seen from outside the program: the mapped
+// top-level windows of one process by title, and closing one as a window
+// manager does (a WM_DELETE_WINDOW message; the program decides what happens).
+// Other tests may show windows of the same titles on the same display at the
+// same time, hence the process id.
 class XDesktop {
 public:
     XDesktop();
@@ -18,19 +20,19 @@ public:
     XDesktop &operator=(const XDesktop &) = delete;
 
     bool connected() const;
-    // The titles of the mapped windows.
-    QStringList titles() const;
-    // The first mapped window titled exactly `title`, or 0.
-    std::uint32_t find(const QString &title) const;
+    // The titles of the mapped windows of process `pid`.
+    QStringList titles(qint64 pid) const;
+    // The first mapped window of process `pid` titled exactly `title`, or 0.
+    std::uint32_t find(qint64 pid, const QString &title) const;
     // Asks the window to close; false when there is no such window.
-    bool close(const QString &title) const;
+    bool close(qint64 pid, const QString &title) const;
 
 private:
     struct Window {
         std::uint32_t id;
         QString title;
     };
-    QList<Window> mappedWindows() const;
+    QList<Window> mappedWindows(qint64 pid) const;
     std::uint32_t atom(const char *name) const;
 
     xcb_connection_t *connection_;
