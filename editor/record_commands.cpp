@@ -1,6 +1,7 @@
 #include "editor/record_editor.h"
 
 #include "editor/topic_panel.h"
+#include "mainwin/error_trap.h"
 #include "mainwin/main_window.h"
 
 // The record commands of the reading panels. A topic without a panel offers
@@ -26,8 +27,7 @@ void RecordEditor::cmdEdit_Click()
         return;
     // The viewer finds the grid row's record and leaves it the table's current
     // row, which the panel then shows; a record that cannot be shown is not edited.
-    if (!trapped(
-            QStringLiteral("showing a record"), [this] { main_.gridViewer_Click(); }, [] {})
+    if (!runTrapped(QStringLiteral("showing a record"), [this] { main_.gridViewer_Click(); })
         || !showPanel(*panel))
         return;
     bringToFront(*panel);
@@ -37,14 +37,12 @@ void RecordEditor::cmdEdit_Click()
 
 void RecordEditor::cmdNewCancel_Click()
 {
-    trapped(
-        QStringLiteral("cancelling the changes"),
-        [this] {
+    if (!runTrapped(QStringLiteral("cancelling the changes"), [this] {
             ChangeMode(QStringLiteral("Clear"));
             main_.ModeText.clear();
             main_.lstTopics_Click();
-        },
-        [this] { main_.TrackEdits = true; });
+        }))
+        main_.TrackEdits = true;
 }
 
 void RecordEditor::cmdNew_Click()

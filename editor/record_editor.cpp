@@ -3,17 +3,15 @@
 #include "editor/reading_panels.h"
 #include "editor/saved_row.h"
 #include "editor/topic_panel.h"
+#include "mainwin/error_trap.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/main_window.h"
-#include "platform/app_error.h"
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
-#include "settings/error_box_and_logs.h"
 #include "settings/settings_globals.h"
 #include "store/record_operations.h"
 #include "store/store.h"
-#include "store/table_error.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -110,22 +108,6 @@ void RecordEditor::bringToFront(TopicPanel &panel)
     panel.raise();
 }
 
-bool RecordEditor::trapped(const QString &operation, const std::function<void()> &step,
-    const std::function<void()> &recover)
-{
-    try {
-        step();
-        return true;
-    } catch (const TableError &error) {
-        recover();
-        ShowError(AppError(error.number(), QString::fromUtf8(error.what())), operation);
-    } catch (const AppError &error) {
-        recover();
-        ShowError(error, operation);
-    }
-    return false;
-}
-
 void RecordEditor::ChangeMode(const QString &mode)
 {
     if (mode != QLatin1String("Edit") && mode != QLatin1String("Add")) {
@@ -171,31 +153,26 @@ void RecordEditor::ShowFields(const QString &topic)
 
 bool RecordEditor::showPanel(TopicPanel &panel)
 {
-    return trapped(
-        QStringLiteral("showing fields to edit"),
-        [&] {
+    if (runTrapped(QStringLiteral("showing fields to edit"), [&] {
             if (main_.cboProfiles->count() == 0)
                 panel.clear();
             else
                 panel.showRecord(main_.store().table(panel.descriptor().table));
-        },
-        [&] {
-            main_.TrackEdits = true;
-            ChangeMode(QStringLiteral("Clear"));
-        });
+        }))
+        return true;
+    main_.TrackEdits = true;
+    ChangeMode(QStringLiteral("Clear"));
+    return false;
 }
 
 void RecordEditor::cmdNewSave_Click()
 {
     main_.TrackEdits = false;
-    bool stored = true;
-    const bool ran = trapped(
-        QStringLiteral("saving a record"),
-        [&] {
-            if (TopicPanel *p = panelAt(main_.lstTopics->currentRow()))
-                stored = save(*p);
-        },
-        [&] { main_.TrackEdits = true; });
+    bool stored = false;
+    const bool ran = runTrapped(QStringLiteral("saving a record"), [&] {
+        TopicPanel *panel = panelAt(main_.lstTopics->currentRow());
+        stored = !panel || save(*panel);
+    });
     if (ran && stored) {
         ChangeMode(QStringLiteral("Clear"));
         main_.ModeText.clear();
@@ -231,8 +208,11 @@ bool RecordEditor::save(TopicPanel &panel)
     const SavedRecord saved
         = RecordOperations(main_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
 
-    main_.lstTopics_Click();
-    reselect(panel, values, saved.key);
+    // The record is stored: whatever the refresh meets, the save is done.
+    runTrapped(QStringLiteral("saving a record"), [&] {
+        main_.lstTopics_Click();
+        reselect(panel, values, saved.key);
+    });
     return true;
 }
 

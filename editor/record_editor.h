@@ -6,7 +6,6 @@
 #include <QObject>
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -83,10 +82,6 @@ private:
     void bringToFront(TopicPanel &panel);
     // ShowFields of one panel; false when it failed (the user has been told).
     bool showPanel(TopicPanel &panel);
-    // Runs `step` as a handler with an error trap does: a table or program
-    // error runs `recover`, then shows the error box for `operation`.
-    static bool trapped(const QString &operation, const std::function<void()> &step,
-        const std::function<void()> &recover);
     // Validates and stores one panel; false when the validation refused it.
     bool save(TopicPanel &panel);
     std::string profileKey();

@@ -318,3 +318,39 @@ TEST_F(RecordEditorTest, EnterMovesThroughTheGlucosePanelInItsOrder)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RecordEditorTest, CholesterolWithoutATimeIsRefused)
+{
+    showTopic(Topic::Cholesterol);
+    editor->cmdAdd_Click();
+    enter(Topic::Cholesterol, 1, QStringLiteral("200"));
+    editor->dtCholTime->setNull(); // its check box unticked
+    editor->cmdNewSave_Click();
+
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].text,
+        QStringLiteral("The total and date/time fields cannot be blank.\r\n\r\n"
+                       "Please enter a Total and date/time."));
+    EXPECT_TRUE(editing());
+}
+
+// With no reading listed there is nothing to show: the error box, and the
+// editor stays in normal mode.
+TEST_F(RecordEditorTest, EditOfNothingShownDoesNotEnterEditMode)
+{
+    MemoryTable &bp = table(TableId::BP);
+    for (bp.moveFirst(); bp.find(Criterion::startsWith("Key", profileKey)); bp.moveNext())
+        bp.applyDeleteRule();
+    showTopic(Topic::BloodPressure);
+    editor->cmdEdit_Click();
+
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith(
+        QStringLiteral("An error occurred while showing fields to edit.")));
+    EXPECT_FALSE(editing());
+    EXPECT_TRUE(main->frmViewer->isVisibleTo(main.get()));
+}
+
+} // namespace
