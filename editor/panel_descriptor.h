@@ -3,12 +3,15 @@
 #include "store/field_tables.h"
 #include "store/table_specs.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class Store;
 class TopicPanel;
+enum class MasterList; // mainwin/master_list_filler.h
 
 // What one topic's entry panel is made of, as data: the panel engine
 // (TopicPanel) builds, clears, shows and reads the panel from it, and the
@@ -23,6 +26,8 @@ enum class ControlKind {
     ListCombo, // drop-down list: only its items; stores the chosen item's text
     Date, // date picker: "yyyymmdd", or "" without a date
     Time, // time picker: "HH:mm", or "" without a time
+    KeyList, // drop-down list of a master list: stores the chosen item's Key,
+             // shows the item whose Key is stored (none for a Key it lacks)
 };
 
 // What clearing the panel for a new record puts into a control.
@@ -47,6 +52,9 @@ struct PanelControl {
     bool checkBox = false; // a picker with a check box, so it can be left without a value
     bool midnightShowsNone = false; // a stored time "00:00" is shown as no time
     bool checkBoxOnNone = false; // showing no time gives the picker its check box for good
+    // The master list that fills the combo box (a KeyList, or an editable
+    // combo of locations); its items come with each fill, not from `items`.
+    std::optional<MasterList> master = std::nullopt;
 };
 
 // The two lines of a validation message: "The ... cannot be blank." / "Please enter ...".
@@ -71,6 +79,8 @@ struct PanelDescriptor {
     // The text the grid's first column shows for the saved values (values[i] is
     // row i, as stored); nullptr: the value of row 1.
     std::string (*reselectText)(const std::vector<std::string> &values) = nullptr;
+    // The same where the grid shows a master's name looked up in the store.
+    std::string (*reselectLookup)(Store &store, const std::vector<std::string> &values) = nullptr;
     // Runs at the end of clearing the panel for a new record.
     void (*afterClear)(TopicPanel &panel) = nullptr;
 };

@@ -78,6 +78,10 @@ RecordEditor::~RecordEditor()
 TopicPanel &RecordEditor::addPanel(const PanelDescriptor &descriptor)
 {
     auto *panel = new TopicPanel(descriptor);
+    for (const PanelControl &control : descriptor.controls) {
+        if (control.master)
+            main_.registerMasterList(*control.master, panel->combo(control.row));
+    }
     main_.addEditorPanel(panel);
     panel->hide();
     frmButtons[std::size_t(descriptor.topic)] = panel;
@@ -185,7 +189,7 @@ bool RecordEditor::save(TopicPanel &panel)
     const PanelDescriptor &descriptor = panel.descriptor();
     const std::vector<std::string> values = panel.values();
     for (int row : descriptor.required) {
-        if (values[std::size_t(row)].empty()) {
+        if (panel.blank(row)) {
             MsgResult = qint16(prompter().ask(QString::fromUtf8(AppInfo::title),
                 text(descriptor.message.line1) + QStringLiteral("\r\n\r\n")
                     + text(descriptor.message.line2)));
@@ -233,7 +237,10 @@ void RecordEditor::reselect(
     if (!layout)
         return;
     QTableWidget *grid = main_.gridViewer;
-    const std::string shown = descriptor.reselectText ? descriptor.reselectText(values) : values[1];
+    const std::string shown = descriptor.reselectLookup
+        ? descriptor.reselectLookup(main_.store(), values)
+        : descriptor.reselectText ? descriptor.reselectText(values)
+                                  : values[1];
     const int row
         = savedRow(grid, Cp1252::toUnicode(shown), Cp1252::toUnicode(key), layout->keyColumn());
     if (row < 0)

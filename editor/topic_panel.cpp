@@ -120,6 +120,12 @@ QWidget *TopicPanel::makeControl(Slot &slot)
         slot.combo->setCurrentIndex(-1);
         watch(row, slot.combo);
         return slot.combo;
+    case ControlKind::KeyList:
+        // Filled by the master-list fill, each item carrying its master's Key.
+        slot.combo = new QComboBox(this);
+        connect(slot.combo, &QComboBox::currentIndexChanged, this, touch);
+        watch(row, slot.combo);
+        return slot.combo;
     case ControlKind::Date:
     case ControlKind::Time:
         slot.picker
@@ -246,6 +252,9 @@ void TopicPanel::showRecord(const MemoryTable &table)
         const std::string &value = stored[std::size_t(slot.control->row)];
         if (slot.text) {
             slot.text->setText(shownText(value));
+        } else if (slot.control->kind == ControlKind::KeyList) {
+            // The item of the stored Key; none for an empty Key or one the list lacks.
+            slot.combo->setCurrentIndex(value.empty() ? -1 : slot.combo->findData(shownText(value)));
         } else if (slot.combo && slot.combo->isEditable()) {
             slot.combo->setEditText(shownText(value));
         } else if (slot.combo) {
@@ -273,6 +282,9 @@ std::string TopicPanel::controlValue(const Slot &slot) const
 {
     if (slot.text)
         return storedText(slot.text->text());
+    if (slot.control->kind == ControlKind::KeyList)
+        return slot.combo->currentIndex() < 0 ? std::string()
+                                              : storedText(slot.combo->currentData().toString());
     if (slot.combo && slot.combo->isEditable())
         return storedText(slot.combo->currentText());
     if (slot.combo)
@@ -293,4 +305,14 @@ std::vector<std::string> TopicPanel::values() const
             values[row] = stored_[row];
     }
     return values;
+}
+
+bool TopicPanel::blank(int row) const
+{
+    const Slot &slot = slots_.at(std::size_t(row));
+    const bool chosenNow = slot.control && (stored_.empty() || touched_[std::size_t(row)]);
+    // A master without a name counts as none chosen.
+    if (chosenNow && slot.control->kind == ControlKind::KeyList)
+        return slot.combo->currentIndex() < 0 || slot.combo->currentText().isEmpty();
+    return values()[std::size_t(row)].empty();
 }

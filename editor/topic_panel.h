@@ -58,6 +58,9 @@ public:
     // (cp1252 bytes, CR LF line breaks), for every row, hidden ones included;
     // element 0 is unused.
     std::vector<std::string> values() const;
+    // A required row without a value: its value is "", or the master list
+    // the user chose from (or a new record starts with) has no named item chosen.
+    bool blank(int row) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
