@@ -75,6 +75,16 @@ std::string_view withoutClosingQuote(std::string_view rest)
     return rest.ends_with('"') ? rest.substr(0, rest.size() - 1) : rest;
 }
 
+// A value whose separator is missing (a line cut short) runs to the end of the
+// line, without its closing quote and without the comma of a separator begun
+// there: a value cannot end in `",` and be written back before another one.
+std::string_view withoutCutSeparator(std::string_view rest)
+{
+    if (rest.ends_with("\","))
+        return rest.substr(0, rest.size() - 2);
+    return withoutClosingQuote(rest);
+}
+
 // Cuts the next value from `rest` at `separator`. A missing separator makes the
 // rest the value (a short line: the columns after it stay empty).
 bool cut(std::string_view &rest, std::string_view separator, std::string_view &value)
@@ -234,7 +244,7 @@ void TableFile::cutLine(std::string_view line, std::size_t columnCount, RowValue
             = {quotedSeparator, quotedSeparator, quotedSeparator, "\","};
         for (std::string_view separator : separators) {
             const bool found = cut(rest, separator, value);
-            appendUnquoted(values.buffer(), found ? value : withoutClosingQuote(value), false);
+            appendUnquoted(values.buffer(), found ? value : withoutCutSeparator(value), false);
             values.endValue();
             if (!found)
                 return;
@@ -254,7 +264,7 @@ void TableFile::cutLine(std::string_view line, std::size_t columnCount, RowValue
     for (std::size_t i = 0; i + 1 < quotedValues; ++i) {
         const bool found = cut(rest, quotedSeparator, value);
         const bool lineBreaks = layout_.lineBreakStep && i > 0;
-        appendUnquoted(values.buffer(), found ? value : withoutClosingQuote(value), lineBreaks);
+        appendUnquoted(values.buffer(), found ? value : withoutCutSeparator(value), lineBreaks);
         values.endValue();
         if (!found)
             return;
