@@ -152,13 +152,17 @@ std::optional<QString> read(const QString &path, const QString &section, const Q
 
 void write(const QString &path, const QString &section, const QString &key, const QString &value)
 {
-    std::vector<Line> lines = splitLines(readFile(path));
+    const QByteArray old = readFile(path);
+    std::vector<Line> lines = splitLines(old);
     const QByteArray encodedValue = encodeValue(value);
+    // A file whose lines end in LF alone is split on LF; one CR would make it
+    // a single line for the next reader.
+    const QByteArray lineEnd = !old.contains('\r') && old.contains('\n') ? QByteArray("\n") : crLf;
 
-    auto insertAfter = [&lines](std::size_t index, const QByteArray &text) {
+    auto insertAfter = [&lines, &lineEnd](std::size_t index, const QByteArray &text) {
         if (lines[index].end.isEmpty())
-            lines[index].end = crLf;
-        lines.insert(lines.begin() + qsizetype(index) + 1, Line {text, crLf});
+            lines[index].end = lineEnd;
+        lines.insert(lines.begin() + qsizetype(index) + 1, Line {text, lineEnd});
     };
 
     if (const auto span = findSection(lines, section)) {
@@ -178,9 +182,9 @@ void write(const QString &path, const QString &section, const QString &key, cons
         if (!lines.empty() && !isBlank(lines.back().text))
             insertAfter(lines.size() - 1, QByteArray());
         if (!lines.empty() && lines.back().end.isEmpty())
-            lines.back().end = crLf;
-        lines.push_back({'[' + Cp1252::fromUnicode(section) + ']', crLf});
-        lines.push_back({Cp1252::fromUnicode(key) + '=' + encodedValue, crLf});
+            lines.back().end = lineEnd;
+        lines.push_back({'[' + Cp1252::fromUnicode(section) + ']', lineEnd});
+        lines.push_back({Cp1252::fromUnicode(key) + '=' + encodedValue, lineEnd});
     }
 
     QByteArray bytes;

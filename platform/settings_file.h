@@ -20,8 +20,8 @@ std::optional<QString> read(const QString &path, const QString &section, const Q
 
 // Replaces the key's value in place, or adds the key after the last line of
 // its section, or adds the section at the end; creates a missing file. New
-// lines end in CR LF. The file is replaced atomically; throws AppError when it
-// cannot be read or written.
+// lines end in CR LF, or in LF in a file whose lines end in LF alone. The file
+// is replaced atomically; throws AppError when it cannot be read or written.
 void write(const QString &path, const QString &section, const QString &key, const QString &value);
 
 } // namespace SettingsFile
