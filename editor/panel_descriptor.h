@@ -36,6 +36,7 @@ enum class ClearTo {
     Keep, // the control keeps what it shows
     None, // a picker without a value
     Now, // a picker with the present date or time
+    Text, // the control's `clearText` (a list: the item of that text)
 };
 
 // Enter in a control: moves to the control of another row, or stays the control's own.
@@ -52,6 +53,9 @@ struct PanelControl {
     bool checkBox = false; // a picker with a check box, so it can be left without a value
     bool midnightShowsNone = false; // a stored time "00:00" is shown as no time
     bool checkBoxOnNone = false; // showing no time gives the picker its check box for good
+    std::string_view clearText = {}; // what ClearTo::Text puts into the control
+    bool asLabel = false; // stands in the label column, as the caption of the control after it
+    std::string_view heading = {}; // a caption line of its own above the control
     // The master list that fills the combo box (a KeyList, or an editable
     // combo of locations); its items come with each fill, not from `items`.
     std::optional<MasterList> master = std::nullopt;
@@ -61,6 +65,10 @@ struct PanelControl {
 struct RequiredMessage {
     std::string_view line1;
     std::string_view line2;
+};
+
+struct HiddenBoxNames {
+    std::string_view key, id, status;
 };
 
 struct PanelDescriptor {
@@ -83,4 +91,6 @@ struct PanelDescriptor {
     std::string (*reselectLookup)(Store &store, const std::vector<std::string> &values) = nullptr;
     // Runs at the end of clearing the panel for a new record.
     void (*afterClear)(TopicPanel &panel) = nullptr;
+    // Hidden boxes named apart from the prefix ("txtKey", "txtID", "txtSTATUS").
+    HiddenBoxNames hiddenBoxes = {};
 };

@@ -1,5 +1,9 @@
 #include "editor/record_editor.h"
 
+#include "editor/contacts_panel.h"
+#include "editor/insurance_panel.h"
+#include "editor/panel_hooks.h"
+#include "editor/personal_panel.h"
 #include "editor/reading_panels.h"
 #include "editor/saved_row.h"
 #include "editor/topic_panel.h"
@@ -28,6 +32,8 @@ QString text(std::string_view s)
 RecordEditor::RecordEditor(Main &main)
     : main_(main)
 {
+    addProfilePanels();
+
     TopicPanel &bp = addPanel(BloodPressurePanel);
     txtBP = bp.textBoxes();
     dtBPDate = bp.picker(4);
@@ -162,6 +168,8 @@ bool RecordEditor::showPanel(TopicPanel &panel)
                 panel.clear();
             else
                 panel.showRecord(main_.store().table(panel.descriptor().table));
+            if (PanelHooks *hooks = panel.hooks())
+                hooks->afterShow();
         }))
         return true;
     main_.TrackEdits = true;
@@ -209,11 +217,15 @@ bool RecordEditor::save(TopicPanel &panel)
 
     // Every value, length and key is checked before a row is touched: the
     // record is stored whole, or not at all.
-    const SavedRecord saved
-        = RecordOperations(main_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
+    PanelHooks *hooks = panel.hooks();
+    const SavedRecord saved = hooks
+        ? hooks->store(record)
+        : RecordOperations(main_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
 
     // The record is stored: whatever the refresh meets, the save is done.
     runTrapped(QStringLiteral("saving a record"), [&] {
+        if (hooks && hooks->refresh(saved))
+            return;
         main_.lstTopics_Click();
         reselect(panel, values, saved.key);
     });
@@ -256,7 +268,12 @@ void RecordEditor::reselect(
 
 void RecordEditor::fillFixedLists()
 {
-    // The reading panels' lists are part of their descriptors.
+    // The other panels' lists are part of their descriptors.
+    if (cboGender->count() == 0) {
+        const QSignalBlocker blocker(cboGender);
+        cboGender->addItems({QStringLiteral("M"), QStringLiteral("F")});
+        cboGender->setCurrentIndex(-1);
+    }
 }
 
 void RecordEditor::setTextLimits()
@@ -269,5 +286,8 @@ void RecordEditor::setTextLimits()
 
 void RecordEditor::addEmptyBloodType()
 {
-    // The blood-type list belongs to the Personal panel.
+    if (cboBlood->findText(QString(), Qt::MatchExactly) < 0) {
+        const QSignalBlocker blocker(cboBlood);
+        cboBlood->addItem(QString());
+    }
 }

@@ -6,13 +6,19 @@
 #include <QObject>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 class DateTimePicker;
+class ContactsPanel;
+class InsurancePanel;
 class Main;
+class PersonalPanel;
 class QComboBox;
 class QLineEdit;
+class QListWidget;
+class QPushButton;
 class TextBox;
 class TopicPanel;
 struct PanelDescriptor;
@@ -41,6 +47,9 @@ public:
     // nothing when any value, length or key is refused.
     void cmdNewSave_Click();
 
+    // The Key of the profile the selector shows.
+    std::string profileKey();
+
     // ---- Record commands
     void cmdAdd_Click();
     void cmdEdit_Click() override;
@@ -54,6 +63,30 @@ public:
 
     // The panel of each topic (frmButtons(i)); nullptr where a topic has none.
     std::array<TopicPanel *, TopicCount> frmButtons {};
+
+    // Personal and Legal: one panel, one profile record
+    std::vector<TextBox *> txtMainID;
+    DateTimePicker *dtDate0;
+    QLineEdit *txtAge;
+    QComboBox *cboPhoneType, *cboSSNType, *cboGender, *cboMarital, *cboBlood, *cboDonor,
+        *cboAttorney, *cboKin;
+    QLineEdit *txtKey, *txtID, *txtSTATUS;
+    // Insurance
+    std::vector<TextBox *> txtInsID;
+    QComboBox *cboInsType;
+    DateTimePicker *dtInsDate;
+    QLineEdit *txtInsKey, *txtInsIDNum, *txtInsSTATUS;
+    QPushButton *cmdInsuranceSelect;
+    QListWidget *lstInsuranceSelect;
+    // Contacts
+    std::vector<TextBox *> txtConID;
+    QLineEdit *txtConKey, *txtConIDNum, *txtConSTATUS;
+    QPushButton *cmdContactSelect;
+    QListWidget *lstContactSelect;
+    // What these three panels remember of the record they show, and how they store it.
+    std::unique_ptr<PersonalPanel> personal;
+    std::unique_ptr<InsurancePanel> insurance;
+    std::unique_ptr<ContactsPanel> contacts;
 
     // Blood Pressure
     std::vector<TextBox *> txtBP;
@@ -76,6 +109,8 @@ public:
 
 private:
     TopicPanel &addPanel(const PanelDescriptor &descriptor);
+    // The Personal and Legal, Insurance and Contacts panels (profile_panels.cpp).
+    void addProfilePanels();
     TopicPanel *panel(const QString &topicWord) const;
     TopicPanel *panelAt(int topic) const;
     // Shows `panel` in front of the viewer, the other panels hidden.
@@ -84,7 +119,6 @@ private:
     bool showPanel(TopicPanel &panel);
     // Validates and stores one panel; false when the validation refused it.
     bool save(TopicPanel &panel);
-    std::string profileKey();
     void reselect(
         const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key);
 

@@ -1,5 +1,6 @@
 #include "editor/topic_panel.h"
 
+#include "editor/panel_hooks.h"
 #include "editor/text_box.h"
 #include "editor/typing_limit.h"
 #include "platform/cp1252.h"
@@ -55,9 +56,11 @@ TopicPanel::TopicPanel(const PanelDescriptor &descriptor, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmButtons(%1)").arg(descriptor.topic));
     const QString boxes = text(descriptor.boxes);
-    keyBox->setObjectName(boxes + QStringLiteral("Key"));
-    idBox->setObjectName(boxes + QStringLiteral("IDNum"));
-    statusBox->setObjectName(boxes + QStringLiteral("STATUS"));
+    const HiddenBoxNames &names = descriptor.hiddenBoxes;
+    keyBox->setObjectName(names.key.empty() ? boxes + QStringLiteral("Key") : text(names.key));
+    idBox->setObjectName(names.id.empty() ? boxes + QStringLiteral("IDNum") : text(names.id));
+    statusBox->setObjectName(
+        names.status.empty() ? boxes + QStringLiteral("STATUS") : text(names.status));
     for (QLineEdit *hidden : {keyBox, idBox, statusBox})
         hidden->hide();
     build();
@@ -73,7 +76,12 @@ void TopicPanel::build()
         slot.control = &control;
         QWidget *widget = makeControl(slot);
         widget->setObjectName(text(control.name));
-        if (control.label.empty() && line >= 0) {
+        if (!control.heading.empty())
+            layout->addWidget(new QLabel(text(control.heading), this), ++line, 0, 1, -1);
+        if (control.asLabel) {
+            layout->addWidget(widget, ++line, 0, Qt::AlignTop);
+            besideColumn = 1;
+        } else if (control.label.empty() && line >= 0) {
             layout->addWidget(widget, line, besideColumn++);
         } else {
             ++line;
@@ -214,12 +222,17 @@ void TopicPanel::clear()
         if (!slot.control || slot.control->clear == ClearTo::Keep)
             continue;
         const bool now = slot.control->clear == ClearTo::Now;
+        const QString cleared = slot.control->clear == ClearTo::Text
+            ? text(slot.control->clearText)
+            : QString();
         if (slot.text)
-            slot.text->setText(QString());
+            slot.text->setText(cleared);
         else if (slot.combo && slot.combo->isEditable())
-            slot.combo->setEditText(QString());
+            slot.combo->setEditText(cleared);
         else if (slot.combo)
-            slot.combo->setCurrentIndex(-1);
+            slot.combo->setCurrentIndex(cleared.isEmpty()
+                    ? -1
+                    : slot.combo->findText(cleared, Qt::MatchExactly | Qt::MatchCaseSensitive));
         else if (now)
             slot.picker->setNow();
         else
@@ -227,6 +240,8 @@ void TopicPanel::clear()
     }
     if (descriptor_.afterClear)
         descriptor_.afterClear(*this);
+    if (hooks_)
+        hooks_->afterClear();
     idBox->setText(text(NewRecordId));
     statusBox->setText(text(RecordStatus::New));
     keyBox->setText(QString());

@@ -10,6 +10,7 @@
 #include <vector>
 
 class DateTimePicker;
+class PanelHooks;
 class QComboBox;
 class QLineEdit;
 class TextBox;
@@ -42,6 +43,10 @@ public:
     QLineEdit *const idBox;
     QLineEdit *const statusBox;
 
+    // What the panel's topic adds to the engine (nullptr: nothing). Not owned.
+    PanelHooks *hooks() const { return hooks_; }
+    void setHooks(PanelHooks *hooks) { hooks_ = hooks; }
+
     // Every field's text limit from the field table's sizes.
     void setTextLimits();
 
@@ -53,6 +58,8 @@ public:
 
     // The row shown by the last showRecord(), until the next clear().
     std::optional<RowHandle> shownRow() const { return shownRow_; }
+    // True while the panel itself sets its controls (clear, showRecord).
+    bool filling() const { return filling_; }
 
     // The value array: element i is the value of field-table row i as stored
     // (cp1252 bytes, CR LF line breaks), for every row, hidden ones included;
@@ -86,4 +93,5 @@ private:
     std::vector<std::string> stored_; // by row: the shown record's values; empty for a new record
     std::optional<RowHandle> shownRow_;
     bool filling_ = false; // the panel itself is setting the controls
+    PanelHooks *hooks_ = nullptr;
 };

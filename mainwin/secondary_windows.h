@@ -15,6 +15,10 @@ struct SecondaryWindows {
     // The master-list editor on list `index` (0 contacts .. 5 provider types),
     // modal, without owner.
     std::function<void(int index)> editMaster;
+    // The provider or pharmacy viewer, modal, owned by `owner`: it shows the
+    // master whose Key is ViewProviderKey, a pharmacy when the View button's
+    // caption is "View Pharmacy".
+    std::function<void(QWidget *owner)> viewProvider;
     // The export and import dialogs, modal, owned by `owner`, for the profile
     // the selector shows as `profile`.
     std::function<void(QWidget *owner, const QString &profile)> exportData;

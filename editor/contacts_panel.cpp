@@ -1,0 +1,67 @@
+#include "editor/contacts_panel.h"
+
+#include "editor/record_editor.h"
+#include "mainwin/main_window.h"
+
+namespace {
+
+using enum ControlKind;
+
+// Row 6, the other phone, has no control: its stored value is kept.
+constexpr PanelControl controls[] = {
+    {.row = 1, .kind = Text, .name = "txtConID(1)", .label = "First:", .enterNext = 2},
+    {.row = 2, .kind = Text, .name = "txtConID(2)", .label = "Last:", .enterNext = 3},
+    {.row = 3, .kind = Text, .name = "txtConID(3)", .label = "Home Phone:", .enterNext = 4},
+    {.row = 4, .kind = Text, .name = "txtConID(4)", .label = "Work Phone:", .enterNext = 5},
+    {.row = 5, .kind = Text, .name = "txtConID(5)", .label = "Mobile Phone:", .enterNext = 7},
+    {.row = 7, .kind = Notes, .name = "txtConID(7)", .label = "Address:"},
+    {.row = 8, .kind = Notes, .name = "txtConID(8)", .label = "Notes:"},
+};
+constexpr int required[] = {1, 2};
+
+// The grid shows a contact as "Last, First".
+std::string contactText(const std::vector<std::string> &values)
+{
+    return values[2] + ", " + values[1];
+}
+
+} // namespace
+
+const PanelDescriptor ContactsPanel::descriptor = {
+    .topic = 3,
+    .word = "contacts",
+    .caption = "Contacts",
+    .boxes = "txtCon",
+    .table = TableId::ConID,
+    .fields = &ConIDFields,
+    .controls = controls,
+    .required = required,
+    .message = {"The name fields cannot be blank.", "Please enter a full name."},
+    .endColumn = 3,
+    .reselectText = contactText,
+};
+
+ContactsPanel::ContactsPanel(RecordEditor &editor, Main &main, TopicPanel &panel)
+    : MasterPicker(editor, main, panel, MasterList::Contacts, QStringLiteral("cmdContactSelect"),
+          QStringLiteral("lstContactSelect"))
+{
+}
+
+SavedRecord ContactsPanel::store(const EditedRecord &record)
+{
+    return RecordOperations(main_.store())
+        .saveContact(editor_.profileKey(), main_.ModeText == QLatin1String("Add"), record,
+            ShownConFirst, ShownConLast);
+}
+
+void ContactsPanel::remember(const std::vector<std::string> &values)
+{
+    ShownConFirst = values[1];
+    ShownConLast = values[2];
+}
+
+void ContactsPanel::forget()
+{
+    ShownConFirst.clear();
+    ShownConLast.clear();
+}

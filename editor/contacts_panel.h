@@ -1,0 +1,25 @@
+#pragma once
+
+#include "editor/master_picker.h"
+#include "editor/panel_descriptor.h"
+
+// The Contacts panel: a contact of the master list, linked to the current
+// profile when saved.
+class ContactsPanel : public MasterPicker {
+    Q_OBJECT
+public:
+    static const PanelDescriptor descriptor;
+
+    ContactsPanel(RecordEditor &editor, Main &main, TopicPanel &panel);
+
+    // The names as last shown: a save under other names replaces the
+    // profile's link. A pick forgets them, so that the picked contact is linked.
+    std::string ShownConFirst;
+    std::string ShownConLast;
+
+    SavedRecord store(const EditedRecord &record) override;
+
+protected:
+    void remember(const std::vector<std::string> &values) override;
+    void forget() override;
+};

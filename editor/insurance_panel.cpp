@@ -1,0 +1,74 @@
+#include "editor/insurance_panel.h"
+
+#include "editor/record_editor.h"
+#include "mainwin/main_window.h"
+
+namespace {
+
+using enum ControlKind;
+
+constexpr std::string_view insuranceTypes[] = {
+    "Health", "Dental", "Vision", "Prescription", "Life", "Auto", "Home", "Other"};
+
+constexpr PanelControl controls[] = {
+    {.row = 1, .kind = Text, .name = "txtInsID(1)", .label = "Company:", .enterNext = 2},
+    {.row = 2,
+        .kind = ListCombo,
+        .name = "cboInsType",
+        .label = "Type:",
+        .clear = ClearTo::Keep,
+        .items = insuranceTypes,
+        .enterNext = 3},
+    {.row = 3, .kind = Text, .name = "txtInsID(3)", .label = "Group #:", .enterNext = 4},
+    {.row = 4, .kind = Text, .name = "txtInsID(4)", .label = "Policy #:", .enterNext = 5},
+    {.row = 5,
+        .kind = Date,
+        .name = "dtInsDate",
+        .label = "Date:",
+        .clear = ClearTo::None,
+        .enterNext = 6,
+        .checkBox = true},
+    {.row = 6, .kind = Text, .name = "txtInsID(6)", .label = "Phone:", .enterNext = 7},
+    {.row = 7, .kind = Text, .name = "txtInsID(7)", .label = "FAX:", .enterNext = 8},
+    {.row = 8, .kind = Notes, .name = "txtInsID(8)", .label = "Address:"},
+    {.row = 9, .kind = Notes, .name = "txtInsID(9)", .label = "Notes:"},
+};
+constexpr int required[] = {1};
+
+} // namespace
+
+const PanelDescriptor InsurancePanel::descriptor = {
+    .topic = 2,
+    .word = "insurance",
+    .caption = "Insurance",
+    .boxes = "txtIns",
+    .table = TableId::InsID,
+    .fields = &InsIDFields,
+    .controls = controls,
+    .required = required,
+    .message = {"The company field cannot be blank.", "Please enter a company name."},
+    .endColumn = 3,
+};
+
+InsurancePanel::InsurancePanel(RecordEditor &editor, Main &main, TopicPanel &panel)
+    : MasterPicker(editor, main, panel, MasterList::Insurance,
+          QStringLiteral("cmdInsuranceSelect"), QStringLiteral("lstInsuranceSelect"))
+{
+}
+
+SavedRecord InsurancePanel::store(const EditedRecord &record)
+{
+    return RecordOperations(main_.store())
+        .saveInsurance(editor_.profileKey(), main_.ModeText == QLatin1String("Add"), record,
+            ShownCompany);
+}
+
+void InsurancePanel::remember(const std::vector<std::string> &values)
+{
+    ShownCompany = values[1];
+}
+
+void InsurancePanel::forget()
+{
+    ShownCompany.clear();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "editor/panel_hooks.h"
+#include "mainwin/master_list_filler.h"
+
+#include <QObject>
+
+#include <string>
+#include <vector>
+
+class Main;
+class QListWidget;
+class QPushButton;
+class RecordEditor;
+class TopicPanel;
+
+// What the Insurance and Contacts panels share: they edit a master record
+// (an insurance company, a contact) shared by every profile, and saving links
+// the current profile to it. A picker, a "Select" button with a list of every
+// master record, loads an existing one into the panel, so that saving links
+// it to the profile.
+class MasterPicker : public QObject, public PanelHooks {
+    Q_OBJECT
+public:
+    // Adds the picker to `panel`; the list is filled with the master list `list`.
+    MasterPicker(RecordEditor &editor, Main &main, TopicPanel &panel, MasterList list,
+        const QString &buttonName, const QString &listName);
+
+    QPushButton *const button; // cmdInsuranceSelect, cmdContactSelect
+    QListWidget *const list; // lstInsuranceSelect, lstContactSelect
+
+    // The button: shows the list ("Cancel"), or hides it again ("Select").
+    void cmdSelect_Click();
+    // A pick from the list: loads that master record, in editing mode, and
+    // forgets the remembered values, so that saving links it to the profile.
+    void lstSelect_Click();
+
+    // A new record is offered the picker, its list hidden.
+    void afterClear() override;
+    // A record shown for editing keeps its master: the picker goes, unless
+    // the record was just picked.
+    void afterShow() override;
+
+protected:
+    // The values that enter the link Key, as the panel shows them (values[i] is row i).
+    virtual void remember(const std::vector<std::string> &values) = 0;
+    virtual void forget() = 0;
+
+    RecordEditor &editor_;
+    Main &main_;
+    TopicPanel &panel_;
+
+private:
+    bool picking_ = false;
+};

@@ -1,0 +1,200 @@
+#include "editor/personal_panel.h"
+
+#include "editor/topic_panel.h"
+#include "mainwin/main_window.h"
+#include "mainwin/master_list_filler.h"
+#include "platform/cp1252.h"
+#include "platform/date_time_picker.h"
+#include "store/stored_dates.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+using enum ControlKind;
+
+constexpr std::string_view phoneTypes[] = {
+    "Home Ph", "Work Ph", "Cell Ph", "Mobile Ph", "Other Ph", "FAX"};
+constexpr std::string_view idTypes[] = {"SSN", "Passport", "SIN", "ID #", "SOFI", "Other #"};
+constexpr std::string_view maritalStates[] = {"Divorced", "Married", "Single", "Widowed"};
+// The empty blood type is added at start-up, after these.
+constexpr std::string_view bloodTypes[] = {"A+", "A-", "B+", "B-", "AB+", "AB-", "O+", "O-"};
+constexpr std::string_view yesNo[] = {"Yes", "No"};
+
+// The gender list is filled at start-up; the phone and ID types are the
+// captions of the boxes beside them.
+constexpr PanelControl controls[] = {
+    {.row = 1, .kind = Text, .name = "txtMainID(1)", .label = "First Name:", .enterNext = 2},
+    {.row = 2, .kind = Text, .name = "txtMainID(2)", .label = "Last Name:", .enterNext = 3},
+    {.row = 3,
+        .kind = Date,
+        .name = "dtDate0",
+        .label = "Birthdate:",
+        .clear = ClearTo::None,
+        .enterNext = 12,
+        .checkBox = true},
+    {.row = 5,
+        .kind = ListCombo,
+        .name = "cboPhoneType",
+        .label = "",
+        .clear = ClearTo::Text,
+        .items = phoneTypes,
+        .enterNext = 4,
+        .clearText = "Home Ph",
+        .asLabel = true},
+    {.row = 4, .kind = Text, .name = "txtMainID(4)", .label = "", .enterNext = 14},
+    {.row = 11,
+        .kind = ListCombo,
+        .name = "cboSSNType",
+        .label = "",
+        .clear = ClearTo::Text,
+        .items = idTypes,
+        .enterNext = 10,
+        .clearText = "SSN",
+        .asLabel = true},
+    {.row = 10, .kind = Text, .name = "txtMainID(10)", .label = "", .enterNext = 4},
+    {.row = 12,
+        .kind = ListCombo,
+        .name = "cboGender",
+        .label = "Gender:",
+        .clear = ClearTo::Keep,
+        .enterNext = 15},
+    {.row = 13,
+        .kind = ListCombo,
+        .name = "cboMarital",
+        .label = "Marital Status:",
+        .clear = ClearTo::Keep,
+        .items = maritalStates,
+        .enterNext = 21},
+    {.row = 14, .kind = Notes, .name = "txtMainID(14)", .label = "Address:"},
+    {.row = 15,
+        .kind = ListCombo,
+        .name = "cboBlood",
+        .label = "Blood Type:",
+        .clear = ClearTo::Keep,
+        .items = bloodTypes,
+        .enterNext = 11},
+    {.row = 16,
+        .kind = Text,
+        .name = "txtMainID(16)",
+        .label = "Height:",
+        .enterNext = 17,
+        .heading = "Personal Typical Values:"},
+    {.row = 17, .kind = Text, .name = "txtMainID(17)", .label = "Weight:", .enterNext = 20},
+    {.row = 18, .kind = Text, .name = "txtMainID(18)", .label = "Blood Pressure:", .enterNext = 16},
+    {.row = 19, .kind = Text, .name = "txtMainID(19)", .label = "Pulse:", .enterNext = 18},
+    {.row = 20, .kind = Text, .name = "txtMainID(20)", .label = "Cholesterol:"},
+    {.row = 21,
+        .kind = ListCombo,
+        .name = "cboDonor",
+        .label = "Organ Donor:",
+        .clear = ClearTo::Keep,
+        .items = yesNo,
+        .enterNext = 22},
+    {.row = 22, .kind = Notes, .name = "txtMainID(22)", .label = "Will:"},
+    {.row = 23, .kind = Notes, .name = "txtMainID(23)", .label = "Living Will:"},
+    {.row = 24,
+        .kind = EditCombo,
+        .name = "cboAttorney",
+        .label = "Power of Attorney:",
+        .enterNext = 25,
+        .master = MasterList::Contacts},
+    {.row = 25,
+        .kind = EditCombo,
+        .name = "cboKin",
+        .label = "Next of Kin:",
+        .enterNext = 26,
+        .master = MasterList::Contacts},
+    {.row = 26, .kind = Text, .name = "txtMainID(26)", .label = "Resuscitation Status:"},
+    {.row = 27, .kind = Notes, .name = "txtMainID(27)", .label = "Notes:"},
+};
+constexpr int required[] = {1, 2};
+
+std::string_view valueOf(const EditedRecord &record, std::string_view field)
+{
+    for (const auto &[name, value] : record.values) {
+        if (name == field)
+            return value;
+    }
+    return {};
+}
+
+int selectorIndex(const Main &main, const QString &key)
+{
+    for (int i = 0; i < main.lstKeys->count(); ++i) {
+        if (main.lstKeys->item(i)->text() == key)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+const PanelDescriptor PersonalPanel::descriptor = {
+    .topic = 0,
+    .word = "main",
+    .caption = "Personal",
+    .boxes = "txtMainID",
+    .table = TableId::MainID,
+    .fields = &MainIDFields,
+    .controls = controls,
+    .required = required,
+    .message = {"The name fields cannot be blank.", "Please enter a full name."},
+    .endColumn = 0,
+    .hiddenBoxes = {"txtKey", "txtID", "txtSTATUS"},
+};
+
+PersonalPanel::PersonalPanel(Main &main, TopicPanel &panel)
+    : txtAge(new QLineEdit(&panel))
+    , main_(main)
+    , panel_(panel)
+{
+    txtAge->setObjectName(QStringLiteral("txtAge"));
+    txtAge->setReadOnly(true);
+    DateTimePicker *birth = panel.picker(3);
+    auto *layout = static_cast<QGridLayout *>(panel.layout());
+    int line = 0, column = 0, rows = 0, columns = 0;
+    layout->getItemPosition(layout->indexOf(birth), &line, &column, &rows, &columns);
+    layout->addWidget(new QLabel(QStringLiteral("Age:"), &panel), line, column + 1);
+    layout->addWidget(txtAge, line, column + 2);
+    // The age follows the birth date, whoever sets it.
+    QObject::connect(birth, &DateTimePicker::changed, txtAge, [this, birth] {
+        txtAge->setText(QString::fromStdString(CalcAge(birth->storedText().toStdString())));
+    });
+}
+
+void PersonalPanel::afterClear()
+{
+    ShownFirst.clear();
+    ShownLast.clear();
+}
+
+void PersonalPanel::afterShow()
+{
+    const std::vector<std::string> values = panel_.values();
+    txtAge->setText(QString::fromStdString(CalcAge(values[3])));
+    ShownFirst = values[1];
+    ShownLast = values[2];
+}
+
+SavedRecord PersonalPanel::store(const EditedRecord &record)
+{
+    const bool adding = main_.ModeText == QLatin1String("Add");
+    relist_ = adding || valueOf(record, "First") != ShownFirst
+        || valueOf(record, "Last") != ShownLast;
+    return RecordOperations(main_.store()).saveProfile(record, adding, ShownFirst, ShownLast);
+}
+
+bool PersonalPanel::refresh(const SavedRecord &saved)
+{
+    const QString key = Cp1252::toUnicode(saved.key);
+    if (relist_ || selectorIndex(main_, key) < 0)
+        main_.ShowRecords();
+    const int entry = selectorIndex(main_, key);
+    if (entry >= 0 && entry != main_.cboProfiles->currentIndex())
+        main_.cboProfiles->setCurrentIndex(entry); // shows that profile
+    main_.lstTopics_Click();
+    return true;
+}
