@@ -1,6 +1,7 @@
 #include "editor/record_editor.h"
 
 #include "editor/contacts_panel.h"
+#include "editor/handler_families.h"
 #include "editor/insurance_panel.h"
 #include "editor/panel_hooks.h"
 #include "editor/personal_panel.h"
@@ -73,6 +74,7 @@ RecordEditor::RecordEditor(Main &main)
     connect(main_.cmdNewCancel, &QPushButton::clicked, this, &RecordEditor::cmdNewCancel_Click);
     connect(main_.cmdAdd, &QPushButton::clicked, this, &RecordEditor::cmdAdd_Click);
     connect(main_.cmdEdit, &QPushButton::clicked, this, &RecordEditor::cmdEdit_Click);
+    connectRecordCommands();
 }
 
 RecordEditor::~RecordEditor()
@@ -91,6 +93,8 @@ TopicPanel &RecordEditor::addPanel(const PanelDescriptor &descriptor)
     main_.addEditorPanel(panel);
     panel->hide();
     frmButtons[std::size_t(descriptor.topic)] = panel;
+    HandlerFamilies::attach(main_, *panel);
+    addEditListButtons(*panel);
     return *panel;
 }
 

@@ -14,6 +14,7 @@ class DateTimePicker;
 class ContactsPanel;
 class InsurancePanel;
 class Main;
+enum class MasterList; // mainwin/master_list_filler.h
 class PersonalPanel;
 class QComboBox;
 class QLineEdit;
@@ -55,6 +56,9 @@ public:
     void cmdEdit_Click() override;
     void cmdNewCancel_Click() override;
     void cmdNew_Click() override;
+    void cmdDel_Click();
+    void cmdDelete_Click();
+    void cmdViewProvider_Click();
 
     // ---- Start-up
     void fillFixedLists() override;
@@ -109,6 +113,10 @@ public:
 
 private:
     TopicPanel &addPanel(const PanelDescriptor &descriptor);
+    // The record commands' buttons (record_commands.cpp).
+    void connectRecordCommands();
+    void addEditListButtons(TopicPanel &panel);
+    void cmdEditList_Click(TopicPanel &panel, MasterList list, qint16 index);
     // The Personal and Legal, Insurance and Contacts panels (profile_panels.cpp).
     void addProfilePanels();
     TopicPanel *panel(const QString &topicWord) const;
