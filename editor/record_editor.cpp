@@ -70,6 +70,8 @@ RecordEditor::RecordEditor(Main &main)
     txtCholIDNum = chol.idBox;
     txtCholSTATUS = chol.statusBox;
 
+    addHistoryPanels();
+
     connect(main_.cmdNewSave, &QPushButton::clicked, this, &RecordEditor::cmdNewSave_Click);
     connect(main_.cmdNewCancel, &QPushButton::clicked, this, &RecordEditor::cmdNewCancel_Click);
     connect(main_.cmdAdd, &QPushButton::clicked, this, &RecordEditor::cmdAdd_Click);

@@ -111,8 +111,50 @@ public:
     DateTimePicker *dtCholDate, *dtCholTime;
     QLineEdit *txtCholKey, *txtCholIDNum, *txtCholSTATUS;
 
+    // Allergies
+    std::vector<TextBox *> txtAllergy;
+    DateTimePicker *dtAllergyDate;
+    QLineEdit *txtAllergyKey, *txtAllergyIDNum, *txtAllergySTATUS;
+    // Illnesses/Conditions
+    std::vector<TextBox *> txtIllness;
+    DateTimePicker *dtIllnessDate1, *dtIllnessDate2;
+    QComboBox *cboIllnessProvider, *cboIllnessLocation;
+    QLineEdit *txtIllnessKey, *txtIllnessIDNum, *txtIllnessSTATUS;
+    // Surgeries/Hospitalizations
+    std::vector<TextBox *> txtSurgery;
+    DateTimePicker *dtSurgeryDate;
+    QComboBox *cboSurgeryProvider, *cboSurgeryLocation;
+    QLineEdit *txtSurgeryKey, *txtSurgeryIDNum, *txtSurgerySTATUS;
+    // Appointments
+    std::vector<TextBox *> txtAppt;
+    DateTimePicker *dtApptDate1, *dtApptTime1, *dtApptDate2, *dtApptTime2;
+    QComboBox *cboApptProvider, *cboApptLocation;
+    QLineEdit *txtApptKey, *txtApptIDNum, *txtApptSTATUS;
+    // Medications
+    std::vector<TextBox *> txtMed;
+    DateTimePicker *dtMedDate1, *dtMedDate2;
+    QComboBox *cboMedProvider, *cboMedPharmacy, *cboMedActive;
+    QLineEdit *txtMedKey, *txtMedIDNum, *txtMedSTATUS;
+    // Vaccinations
+    std::vector<TextBox *> txtVacc;
+    DateTimePicker *dtVaccDate;
+    QComboBox *cboVaccination, *cboVaccProvider, *cboVaccLocation;
+    QLineEdit *txtVaccKey, *txtVaccIDNum, *txtVaccSTATUS;
+    // Tests
+    std::vector<TextBox *> txtTest;
+    DateTimePicker *dtTestDate;
+    QComboBox *cboTestProvider, *cboTestLocation;
+    QLineEdit *txtTestKey, *txtTestIDNum, *txtTestSTATUS;
+    // Family History
+    std::vector<TextBox *> txtFamily;
+    DateTimePicker *dtFamilyDate1, *dtFamilyDate2;
+    QComboBox *cboFamilyRelation, *cboFamilySide;
+    QLineEdit *txtFamilyKey, *txtFamilyIDNum, *txtFamilySTATUS;
+
 private:
     TopicPanel &addPanel(const PanelDescriptor &descriptor);
+    // The panels of the health-history topics (history_controls.cpp).
+    void addHistoryPanels();
     // The record commands' buttons (record_commands.cpp).
     void connectRecordCommands();
     void addEditListButtons(TopicPanel &panel);

@@ -14,12 +14,15 @@
 
 namespace {
 
+QString dataFolder(const QString &name)
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/") + name)
+        + QLatin1Char('/');
+}
+
 QString fixtureFolder()
 {
-    return QFileInfo(QStringLiteral(__FILE__))
-               .absoluteDir()
-               .filePath(QStringLiteral("../data/editor"))
-        + QLatin1Char('/');
+    return dataFolder(QStringLiteral("editor"));
 }
 
 QStringList recordLines(const QByteArray &bytes)
@@ -42,6 +45,8 @@ void EditorFixture::SetUp()
     folder = install.documentsFolder() + QStringLiteral("records/");
     copyTree(install.programFolder() + QStringLiteral("data/"), folder);
     copyTree(fixtureFolder(), folder);
+    if (!moreData.isEmpty())
+        copyTree(dataFolder(moreData), folder);
     registry.user = {{"data_path", folder}, {"install_type", "Win"}, {"install_date", "20240101"}};
     registry.machine = {{"install_type", "Win"}, {"install_date", "20240101"}};
 

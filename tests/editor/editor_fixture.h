@@ -49,6 +49,10 @@ protected:
     bool editing() const;
     QStringList boxTexts() const;
 
+    // A further folder of tests/data whose tables are copied over the
+    // editor's; set it before SetUp.
+    QString moreData;
+
     TemporaryInstall install;
     FakeRegistry registry;
     FakePrompter prompter;
