@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 export BUILD_DIR
 
-.PHONY: all build run test bench fuzz clean
+.PHONY: all build run test bench fuzz sanitize clean
 
 all: build
 
@@ -23,6 +23,23 @@ test: build
 bench: build
 	cmake --build $(BUILD_DIR) --target vantorelle_bench
 	$(BUILD_DIR)/bench/vantorelle_bench $(BENCH_FOLDER)
+
+# The store, platform and settings tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, in a build folder of their own.
+SANITIZE_DIR ?= build-sanitize
+SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize: build
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_STORE_ONLY=ON \
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZERS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZERS)" >/dev/null
+	cmake --build $(SANITIZE_DIR)
+	cd $(SANITIZE_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j$(JOBS)
+
+# The libFuzzer targets (built with clang in their own folder), each run for
+# FUZZ_SECONDS; CI runs them for 30 seconds each.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 180
+fuzz: build
+	FUZZ_BUILD_DIR=$(FUZZ_DIR) fuzz/run.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -225,7 +225,9 @@ TEST_F(CrashSafeSave, KilledAtAnySystemCallEveryFileIsWholeOldOrWholeNew)
     for (int stop = 1; stop <= whole.stops; ++stop) {
         folder.fillWithFixture();
         const ChildEnd end = saveInChild(folder.path(), [] {}, true, stop);
-        ASSERT_TRUE(end.killed) << "stop " << stop;
+        // The count can differ by a few calls from run to run (the allocator
+        // maps memory as it needs it): a save that ended first was not killed.
+        ASSERT_TRUE(end.killed || end.exitCode == 0) << "stop " << stop;
         newFileCounts.insert(countNewFiles());
         expectLoadsWithoutError();
         if (HasFailure()) {
