@@ -303,6 +303,8 @@ TEST_F(HistoryFixture, SynchronisedAppointmentWithoutATimeIsUpdatedInPlace)
     editor->dtApptTime1->setNull();
     saveAccepted();
 
+    // Reselected by its physician's name, as the grid shows it, though it is not the first row.
+    EXPECT_EQ(currentGridKey(), key);
     saveTables();
     QStringList expected = historyLines(TableId::Appt);
     const QString stored = storedLine(TableId::Appt, key);
