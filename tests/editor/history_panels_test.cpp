@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <map>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -261,6 +262,41 @@ TEST_P(HistoryPanel, EmptyRequiredValueIsRefusedAndNothingStored)
 
 INSTANTIATE_TEST_SUITE_P(History, HistoryPanel, ::testing::ValuesIn(historyCases),
     [](const auto &info) { return std::string(info.param.name); });
+
+// After a stored record was shown, Add empties the panel but for the lists
+// of providers, pharmacies and Active, which keep their choice, and the
+// vaccination and test dates, which show today.
+TEST_P(HistoryPanel, AddEmptiesThePanelButTheKeptChoices)
+{
+    static const std::map<int, QStringList> keeps = {
+        {Topic::Illnesses, {"cboIllnessProvider"}},
+        {Topic::Surgeries, {"cboSurgeryProvider"}},
+        {Topic::Appointments, {"cboApptProvider"}},
+        {Topic::Medications, {"cboMedProvider", "cboMedPharmacy", "cboMedActive"}},
+        {Topic::Vaccinations, {"dtVaccDate", "cboVaccProvider"}},
+        {Topic::Tests, {"dtTestDate", "cboTestProvider"}},
+    };
+    const HistoryCase &c = GetParam();
+    edit(c.topic, c.storedKey);
+    editor->cmdNewCancel_Click();
+    add(c.topic);
+
+    QStringList showing;
+    for (const PanelControl &control : panel(c.topic).descriptor().controls) {
+        const int row = control.row;
+        const bool shows = panel(c.topic).textBox(row)
+            ? !panel(c.topic).textBox(row)->text().isEmpty()
+            : panel(c.topic).combo(row) ? !panel(c.topic).combo(row)->currentText().isEmpty()
+                                        : !panel(c.topic).picker(row)->isNull();
+        if (shows)
+            showing << QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
+    }
+    const auto kept = keeps.find(c.topic);
+    EXPECT_EQ(showing.join(u','), kept == keeps.end() ? QString() : kept->second.join(u','));
+    EXPECT_EQ(panel(c.topic).keyBox->text(), QString());
+    EXPECT_EQ(panel(c.topic).idBox->text(), QStringLiteral("0x00000000"));
+    EXPECT_EQ(panel(c.topic).statusBox->text(), QStringLiteral("0x0008"));
+}
 
 // ---- Appointments without a time
 
