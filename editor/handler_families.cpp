@@ -27,7 +27,8 @@ HandlerFamilies::HandlerFamilies(Main &main, TopicPanel &panel)
         switch (control.kind) {
         case ControlKind::Text:
         case ControlKind::Notes:
-            connect(panel.textBox(row), &TextBox::textChanged, this, [this, row] { textChanged(row); });
+            connect(
+                panel.textBox(row), &TextBox::textChanged, this, [this, row] { textChanged(row); });
             break;
         case ControlKind::EditCombo:
             TypeAhead::attach(combo);

@@ -52,7 +52,8 @@ constexpr EditListButton editListButtons[] = {
 std::optional<RowHandle> gridRecord(
     MemoryTable &table, const QTableWidget *grid, int row, int keyColumn)
 {
-    const auto keyAt = [&](int r) { return Main::gridText(grid, Main::gridIndex(r, keyColumn, grid)); };
+    const auto keyAt
+        = [&](int r) { return Main::gridText(grid, Main::gridIndex(r, keyColumn, grid)); };
     const QString key = keyAt(row);
     int earlier = 0;
     for (int r = 0; r < row; ++r)
@@ -100,8 +101,7 @@ void RecordEditor::cmdAdd_Click()
     if (!panel)
         return;
     main_.TrackEdits = false;
-    const bool cleared
-        = runTrapped(QStringLiteral("adding a record"), [panel] { panel->clear(); });
+    const bool cleared = runTrapped(QStringLiteral("adding a record"), [panel] { panel->clear(); });
     main_.TrackEdits = true;
     if (!cleared)
         return;

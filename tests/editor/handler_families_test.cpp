@@ -1,0 +1,281 @@
+#include "editor_fixture.h"
+
+#include "editor/text_box.h"
+#include "editor/topic_panel.h"
+#include "mainwin/topics.h"
+#include "platform/date_time_picker.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");
+
+using HandlerFamiliesTest = EditorFixture;
+
+bool hasFocus(const QWidget *control)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == control || control->isAncestorOf(focus));
+}
+
+QString textOf(const QWidget *control)
+{
+    if (const auto *box = qobject_cast<const TextBox *>(control))
+        return box->text();
+    if (const auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    return {};
+}
+
+// Enter moves through a panel in its order. At the end of a chain the control
+// keeps the focus, and a notes box takes Enter as a line break.
+struct EnterChain {
+    int topic;
+    std::vector<const char *> controls;
+};
+
+const EnterChain enterChains[] = {
+    {Topic::Personal,
+        {"txtMainID(1)", "txtMainID(2)", "dtDate0", "cboGender", "cboBlood", "cboSSNType",
+            "txtMainID(10)", "txtMainID(4)", "txtMainID(14)"}},
+    {Topic::Personal, {"cboPhoneType", "txtMainID(4)", "txtMainID(14)"}},
+    {Topic::Personal, {"cboMarital", "cboDonor", "txtMainID(22)"}},
+    {Topic::Personal,
+        {"txtMainID(19)", "txtMainID(18)", "txtMainID(16)", "txtMainID(17)", "txtMainID(20)"}},
+    {Topic::Legal, {"cboAttorney", "cboKin", "txtMainID(26)"}},
+    {Topic::Insurance,
+        {"txtInsID(1)", "cboInsType", "txtInsID(3)", "txtInsID(4)", "dtInsDate", "txtInsID(6)",
+            "txtInsID(7)", "txtInsID(8)"}},
+    {Topic::Contacts,
+        {"txtConID(1)", "txtConID(2)", "txtConID(3)", "txtConID(4)", "txtConID(5)", "txtConID(7)"}},
+    {Topic::Allergies, {"txtAllergy(1)", "txtAllergy(2)"}},
+    {Topic::Allergies, {"dtAllergyDate", "txtAllergy(4)"}},
+    {Topic::Illnesses, {"txtIllness(1)", "txtIllness(2)"}},
+    {Topic::Illnesses, {"dtIllnessDate1", "dtIllnessDate2", "txtIllness(5)"}},
+    {Topic::Illnesses, {"cboIllnessProvider", "cboIllnessLocation", "txtIllness(9)"}},
+    {Topic::Surgeries,
+        {"dtSurgeryDate", "txtSurgery(3)", "cboSurgeryProvider", "cboSurgeryLocation",
+            "txtSurgery(6)"}},
+    {Topic::Appointments,
+        {"cboApptProvider", "dtApptDate1", "dtApptTime1", "cboApptLocation", "txtAppt(5)"}},
+    {Topic::Appointments, {"dtApptDate2", "dtApptTime2"}},
+    {Topic::Medications,
+        {"txtMed(1)", "txtMed(2)", "txtMed(3)", "cboMedProvider", "dtMedDate1", "dtMedDate2",
+            "txtMed(5)"}},
+    {Topic::Medications, {"cboMedPharmacy", "txtMed(9)", "cboMedActive", "txtMed(11)"}},
+    {Topic::Vaccinations,
+        {"cboVaccination", "dtVaccDate", "cboVaccProvider", "cboVaccLocation", "txtVacc(5)"}},
+    {Topic::Tests,
+        {"txtTest(1)", "dtTestDate", "txtTest(3)", "cboTestProvider", "cboTestLocation",
+            "txtTest(6)"}},
+    {Topic::BloodPressure,
+        {"txtBP(1)", "txtBP(2)", "txtBP(3)", "dtBPDate", "dtBPTime", "cboBPActivity", "txtBP(7)"}},
+    {Topic::Weight, {"txtWt(1)", "dtWtDate", "dtWtTime", "txtWt(4)"}},
+    {Topic::Glucose,
+        {"txtGlucose(1)", "cboGlucoseUnits", "txtGlucose(3)", "txtGlucose(8)", "cboGlucoseEvent",
+            "dtGlucoseDate", "dtGlucoseTime", "txtGlucose(7)"}},
+    {Topic::Cholesterol, {"txtChol(1)", "txtChol(2)", "txtChol(3)", "txtChol(4)"}},
+    {Topic::Cholesterol, {"dtCholDate"}},
+    {Topic::FamilyHistory,
+        {"txtFamily(1)", "txtFamily(2)", "cboFamilyRelation", "cboFamilySide", "dtFamilyDate1",
+            "dtFamilyDate2", "txtFamily(7)"}},
+};
+
+TEST_F(HandlerFamiliesTest, EnterMovesThroughEachPanelInItsOrder)
+{
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    for (const EnterChain &chain : enterChains) {
+        SCOPED_TRACE(chain.controls.front());
+        showTopic(chain.topic);
+        if (chain.topic <= Topic::Legal)
+            editor->cmdEdit_Click();
+        else
+            editor->cmdAdd_Click();
+        TopicPanel *panel = editor->frmButtons[std::size_t(chain.topic)];
+        ASSERT_TRUE(panel && panel->isVisible());
+        std::vector<QWidget *> controls;
+        for (const char *name : chain.controls) {
+            controls.push_back(panel->findChild<QWidget *>(QString::fromLatin1(name)));
+            ASSERT_TRUE(controls.back()) << name;
+        }
+        controls.front()->setFocus();
+        for (std::size_t i = 1; i < controls.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            EXPECT_TRUE(hasFocus(controls[i])) << chain.controls[i];
+        }
+        QWidget *last = controls.back();
+        const auto *notes = qobject_cast<const TextBox *>(last);
+        const bool lineBreak = notes && notes->isMultiLine();
+        const QString before = textOf(last);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(hasFocus(last));
+        EXPECT_EQ(textOf(last).count(u'\n'), before.count(u'\n') + (lineBreak ? 1 : 0));
+        editor->cmdNewCancel_Click();
+    }
+}
+
+// The type-ahead of a free-text combo box, key by key: what it shows, and the
+// completed tail selected for the next key to replace.
+struct TypeAheadStep {
+    const char *keys; // typed; "\b" is Backspace, "\x7f" Delete
+    const char *text;
+    const char *selected;
+};
+
+const TypeAheadStep typeAheadSteps[] = {
+    {"h", "HepB", "epB"}, // the first item that begins so, in its letter case
+    {"i", "Hib", "b"}, // the key replaced the tail, and the search ran again
+    {"\b", "Hi", ""}, // Backspace takes the tail and completes nothing
+    {"\b", "H", ""}, // nor when it takes a typed character
+    {"e", "HepB", "pB"}, // the next key completes again
+    {"p", "HepB", "B"}, // one character left to complete
+    {"a", "Hepa", ""}, // as long as the item found: left as typed
+    {"x", "Hepax", ""}, // no item begins so: left as typed
+    {"\x7f", "Hepax", ""}, // Delete at the end changes nothing and completes nothing
+};
+
+void typeInto(QComboBox *combo, const char *keys)
+{
+    for (const char *key = keys; *key; ++key) {
+        if (*key == '\b')
+            QTest::keyClick(combo, Qt::Key_Backspace);
+        else if (*key == '\x7f')
+            QTest::keyClick(combo, Qt::Key_Delete);
+        else
+            QTest::keyClick(combo, *key);
+    }
+}
+
+// The vaccination names: DTaP, Td, Flu, HepB, HepA, Hib, MMR, IPV, ...
+TEST_F(HandlerFamiliesTest, TypeAheadCompletesTypingFromTheList)
+{
+    showTopic(Topic::Vaccinations);
+    editor->cmdAdd_Click();
+    QComboBox *combo = editor->cboVaccination;
+    QLineEdit *edit = combo->lineEdit();
+    for (const TypeAheadStep &step : typeAheadSteps) {
+        SCOPED_TRACE(step.keys);
+        typeInto(combo, step.keys);
+        EXPECT_EQ(edit->text(), QString::fromLatin1(step.text));
+        EXPECT_EQ(edit->selectedText(), QString::fromLatin1(step.selected));
+    }
+
+    // A whole item pasted in another letter case stays as pasted.
+    edit->clear();
+    QApplication::clipboard()->setText(QStringLiteral("mmr"));
+    QTest::keyClick(combo, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QStringLiteral("mmr"));
+
+    // What the program sets is never completed: a stored "Fl" is shown as stored.
+    combo->setEditText(QStringLiteral("Fl"));
+    EXPECT_EQ(edit->text(), QStringLiteral("Fl"));
+    EXPECT_EQ(edit->selectedText(), QString());
+}
+
+TEST_F(HandlerFamiliesTest, FreeTextComboStopsTypingAtItsFieldSize)
+{
+    showTopic(Topic::Vaccinations);
+    editor->cmdAdd_Click();
+    typeInto(editor->cboVaccination, QByteArray(120, 'z').constData()); // no item begins so
+    EXPECT_EQ(editor->cboVaccination->currentText(), QString(100, u'z'));
+}
+
+// Edit mode, by the kind of control changed: a text box only by a real change
+// of a stored record, combo boxes and pickers by any change; nothing while
+// TrackEdits is off.
+struct EditModeCase {
+    const char *name;
+    int topic;
+    bool storedRecord; // a stored record shown, else a new one
+    bool trackEdits;
+    std::function<void(RecordEditor &)> change;
+    bool switches;
+};
+
+void typeLastCharacterAgain(TextBox *box)
+{
+    auto *edit = qobject_cast<QLineEdit *>(box->editor());
+    const QString text = edit->text();
+    edit->setSelection(int(text.size()) - 1, 1);
+    QTest::keyClick(edit, text.back().toLatin1());
+}
+
+void capitaliseNotes(TextBox *box)
+{
+    auto *notes = qobject_cast<QPlainTextEdit *>(box->editor());
+    QTextCursor cursor = notes->textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(1, QTextCursor::KeepAnchor);
+    notes->setTextCursor(cursor);
+    QTest::keyClick(notes, 'A');
+}
+
+const EditModeCase editModeCases[] = {
+    {"text typed into a stored record", Topic::BloodPressure, true, true,
+        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, true},
+    {"text retyped as stored", Topic::BloodPressure, true, true,
+        [](RecordEditor &e) { typeLastCharacterAgain(e.txtBP[1]); }, false},
+    {"one letter's case changed", Topic::BloodPressure, true, true,
+        [](RecordEditor &e) { capitaliseNotes(e.txtBP[7]); }, true},
+    {"text typed into a new record", Topic::BloodPressure, false, true,
+        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, false},
+    {"free-text combo typed into", Topic::BloodPressure, false, true,
+        [](RecordEditor &e) { QTest::keyClick(e.cboBPActivity, 'q'); }, true},
+    {"list chosen", Topic::Glucose, false, true,
+        [](RecordEditor &e) { e.cboGlucoseUnits->setCurrentIndex(1); }, true},
+    {"date changed", Topic::BloodPressure, false, true,
+        [](RecordEditor &e) { e.dtBPDate->setStoredText(QStringLiteral("20240101")); }, true},
+    {"time changed", Topic::Weight, true, true,
+        [](RecordEditor &e) { e.dtWtTime->setStoredText(QStringLiteral("11:11")); }, true},
+    {"text typed while edits are not tracked", Topic::BloodPressure, true, false,
+        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, false},
+    {"date changed while edits are not tracked", Topic::BloodPressure, false, false,
+        [](RecordEditor &e) { e.dtBPDate->setStoredText(QStringLiteral("20240101")); }, false},
+};
+
+TEST_F(HandlerFamiliesTest, ChangesSwitchToEditModeByControlKind)
+{
+    for (const EditModeCase &c : editModeCases) {
+        SCOPED_TRACE(c.name);
+        showTopic(c.topic);
+        if (c.storedRecord)
+            editor->cmdEdit_Click();
+        else
+            editor->cmdAdd_Click();
+        // The panel stays in view in normal mode, so that a switch shows.
+        editor->ChangeMode(QStringLiteral("Clear"));
+        TopicPanel *panel = editor->frmButtons[std::size_t(c.topic)];
+        panel->show();
+        ASSERT_FALSE(editing());
+        main->TrackEdits = c.trackEdits;
+        c.change(*editor);
+        EXPECT_EQ(editing(), c.switches);
+        main->TrackEdits = true;
+        editor->cmdNewCancel_Click();
+    }
+}
+
+// Showing a record sets every control, with edits tracked: none of that is
+// the user's change.
+TEST_F(HandlerFamiliesTest, ShowingARecordSwitchesNothing)
+{
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpStored));
+    main->gridViewer_Click();
+    ASSERT_TRUE(main->TrackEdits);
+    editor->ShowFields(QStringLiteral("bp"));
+    editor->clearFields(QStringLiteral("bp"));
+    EXPECT_FALSE(editing());
+}
+
+} // namespace

@@ -1,0 +1,293 @@
+#include "editor_fixture.h"
+
+#include "editor/topic_panel.h"
+#include "mainwin/topics.h"
+#include "store/criterion.h"
+#include "store/store.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <string>
+
+namespace {
+
+const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");
+const QString bpNewOnPc = QStringLiteral("20090305070809p79759689999920240310120000p");
+
+using RecordCommandsTest = EditorFixture;
+
+// Every row of the table, tombstones included, as "Key STATUS".
+QStringList rowsOf(const QStringList &lines)
+{
+    QStringList rows;
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(QLatin1Char(','));
+        rows << fields[2].mid(1, fields[2].size() - 2) + QLatin1Char(' ') + fields[1];
+    }
+    return rows;
+}
+
+// Adds a profile row (and its name row) as a file would hold it.
+void addProfile(Store &store, const std::string &key, const std::string &first,
+    const std::string &last, const std::string &status = "0x0000")
+{
+    MemoryTable &profiles = store.dsMainID();
+    profiles.addNew();
+    profiles.setValueAsRead(0, "0x00000020");
+    profiles.setValueAsRead(1, status);
+    profiles.setValueAsRead(2, key);
+    profiles.setValue("First", first);
+    profiles.setValue("Last", last);
+    profiles.update();
+    MemoryTable &names = store.dsMainNm();
+    names.addNew();
+    names.setValueAsRead(0, "0x00000021");
+    names.setValueAsRead(1, status);
+    names.setValueAsRead(2, last + first + key);
+    names.setValue("First", first);
+    names.setValue("Last", last);
+    names.setValue("MainID", key);
+    names.update();
+}
+
+// ---- Delete one record
+
+struct DeleteCase {
+    const char *name;
+    QString key;
+    QString fileRow; // the row the file holds after the delete; "" none
+};
+
+class DeleteRecord : public EditorFixture, public ::testing::WithParamInterface<DeleteCase> { };
+
+// The grid's row is deleted even when the table's current row moved meanwhile.
+TEST_P(DeleteRecord, FollowsTheDeleteRule)
+{
+    const DeleteCase &c = GetParam();
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(c.key));
+    MemoryTable &bp = table(TableId::BP);
+    bp.moveFirst();
+    bp.find(Criterion::equal("Key", (c.key == bpStored ? bpNewOnPc : bpStored).toStdString()));
+
+    editor->cmdDel_Click();
+    EXPECT_EQ(bp.recordCount(), 1u);
+    ASSERT_EQ(main->gridViewer->rowCount(), 1);
+    EXPECT_NE(currentGridKey(), c.key);
+    EXPECT_TRUE(main->rtViewer->toPlainText().contains(
+        c.key == bpStored ? QStringLiteral("135") : QStringLiteral("120")));
+
+    saveTables();
+    const QStringList rows = rowsOf(fileLines(TableId::BP));
+    EXPECT_EQ(rows.size(), c.fileRow.isEmpty() ? 1 : 2);
+    if (!c.fileRow.isEmpty()) {
+        EXPECT_TRUE(rows.contains(c.fileRow));
+    }
+    EXPECT_TRUE(prompter.boxes.isEmpty()); // no question, no error
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, DeleteRecord,
+    ::testing::Values(DeleteCase {"synchronised", bpStored, bpStored + QStringLiteral(" 0x0002")},
+        DeleteCase {"newOnThePc", bpNewOnPc, QString()}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(RecordCommandsTest, DeletingTheOnlyRecordLeavesAnEmptyGrid)
+{
+    showTopic(Topic::Cholesterol);
+    ASSERT_EQ(main->gridViewer->rowCount(), 1);
+    editor->cmdDel_Click();
+    EXPECT_EQ(main->gridViewer->rowCount(), 0);
+    EXPECT_FALSE(main->cmdEdit->isVisibleTo(main.get()));
+    EXPECT_EQ(main->rtViewer->toPlainText(), QString());
+    EXPECT_EQ(table(TableId::Chol).recordCount(), 0u);
+
+    editor->cmdDel_Click(); // nothing listed: nothing happens
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+}
+
+// Two rows under one Key: the one the grid's row shows goes.
+TEST_F(RecordCommandsTest, DeleteTakesTheGridsRowAmongRowsSharingAKey)
+{
+    MemoryTable &bp = table(TableId::BP);
+    bp.addNew();
+    bp.setValueAsRead(0, "0x00000009");
+    bp.setValueAsRead(1, "0x0000");
+    bp.setValueAsRead(2, bpStored.toStdString());
+    bp.setValue("SBP", "150");
+    bp.update();
+    showTopic(Topic::BloodPressure);
+    ASSERT_EQ(main->gridViewer->rowCount(), 3);
+    int second = -1;
+    for (int row = 0; row < 3; ++row) {
+        if (main->gridViewer->item(row, 0)->text().startsWith(QStringLiteral("150")))
+            second = row;
+    }
+    ASSERT_GE(second, 0);
+    main->gridViewer->setCurrentCell(second, 0);
+
+    editor->cmdDel_Click();
+    bp.moveFirst();
+    ASSERT_TRUE(bp.find(Criterion::equal("Key", bpStored.toStdString())));
+    EXPECT_EQ(bp.value("SBP"), "120");
+    bp.moveNext();
+    EXPECT_FALSE(bp.find(Criterion::equal("Key", bpStored.toStdString())));
+}
+
+// ---- Delete the profile
+
+TEST_F(RecordCommandsTest, AnsweringNoToConfirmDeleteChangesNothing)
+{
+    prompter.setNextAnswers({Prompter::No});
+    editor->cmdDelete_Click();
+
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Confirm Delete"));
+    EXPECT_EQ(prompter.boxes[0].text,
+        QStringLiteral("Do you really want to delete this personal profile and associated data?"));
+    EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
+    EXPECT_EQ(prompter.boxes[0].icon, Prompter::Question);
+    EXPECT_EQ(main->cboProfiles->count(), 1);
+    EXPECT_EQ(table(TableId::MainID).recordCount(), 1u);
+    EXPECT_EQ(table(TableId::BP).recordCount(), 2u);
+}
+
+TEST_F(RecordCommandsTest, DeletingTheOnlyProfileDeletesItsRecordsAndStartsAnew)
+{
+    prompter.setNextAnswers({Prompter::Yes});
+    editor->cmdDelete_Click();
+
+    for (TableId id : {TableId::MainID, TableId::MainNm, TableId::BP, TableId::Weight,
+             TableId::Glucose, TableId::Chol})
+        EXPECT_EQ(table(id).recordCount(), 0u) << tableFileName(id);
+    EXPECT_EQ(main->cboProfiles->count(), 0);
+    EXPECT_EQ(main->lstKeys->count(), 0);
+    EXPECT_EQ(main->StatusPanel1->text(), QStringLiteral("Records Listed: 0"));
+    // The new profile the selector started is left by the closing Cancel.
+    EXPECT_FALSE(editing());
+    EXPECT_TRUE(main->TrackEdits);
+    EXPECT_TRUE(main->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    saveTables();
+    EXPECT_EQ(rowsOf(fileLines(TableId::BP)), QStringList {bpStored + QStringLiteral(" 0x0002")});
+    EXPECT_EQ(rowsOf(fileLines(TableId::MainID)),
+        QStringList {QString::fromLatin1(profileKey) + QStringLiteral(" 0x0002")});
+}
+
+// The profile the selector shows goes, whatever row of the profile table is
+// current; the next one in the selector is shown.
+TEST_F(RecordCommandsTest, DeleteProfileTakesTheSelectorsProfile)
+{
+    addProfile(main->store(), "20100101010101p", "Bea", "Moss");
+    addProfile(main->store(), "20110101010101p", "Cal", "Zorn");
+    main->ShowRecords(); // Lee, Moss, Zorn
+    ASSERT_EQ(main->cboProfiles->count(), 3);
+    main->cboProfiles->setCurrentIndex(1);
+    MemoryTable &profiles = table(TableId::MainID);
+    profiles.moveFirst();
+    ASSERT_TRUE(profiles.find(Criterion::equal("Key", profileKey)));
+
+    prompter.setNextAnswers({Prompter::Yes});
+    editor->cmdDelete_Click();
+
+    EXPECT_EQ(main->cboProfiles->count(), 2);
+    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Zorn, Cal"));
+    EXPECT_EQ(main->lstKeys->item(1)->text(), QStringLiteral("20110101010101p"));
+    EXPECT_EQ(main->StatusPanel1->text(), QStringLiteral("Records Listed: 2"));
+    profiles.moveFirst();
+    EXPECT_FALSE(profiles.find(Criterion::equal("Key", "20100101010101p")));
+    EXPECT_EQ(table(TableId::BP).recordCount(), 2u); // Ann Lee's readings stay
+    EXPECT_FALSE(editing());
+    EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
+}
+
+TEST_F(RecordCommandsTest, DeletingTheLastProfileInTheSelectorShowsThePreviousOne)
+{
+    addProfile(main->store(), "20110101010101p", "Cal", "Zorn");
+    main->ShowRecords();
+    main->cboProfiles->setCurrentIndex(1);
+    prompter.setNextAnswers({Prompter::Yes});
+    editor->cmdDelete_Click();
+    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Lee, Ann"));
+    EXPECT_EQ(main->StatusPanel1->text(), QStringLiteral("Records Listed: 1"));
+}
+
+// ---- New profile
+
+struct LimitCase {
+    const char *name;
+    int profiles; // not marked deleted
+    int tombstones;
+    bool starts;
+};
+
+class ProfileLimit : public EditorFixture, public ::testing::WithParamInterface<LimitCase> { };
+
+TEST_P(ProfileLimit, NewProfileStartsOnlyBelowTheSynchronisationLimit)
+{
+    const LimitCase &c = GetParam();
+    for (int i = 1; i < c.profiles + c.tombstones; ++i) // the fixture holds one
+        addProfile(main->store(), "2000" + std::to_string(100000000 + i) + "p", "A", "B",
+            i < c.profiles ? "0x0000" : "0x0002");
+    ASSERT_EQ(table(TableId::MainID).recordCount(), std::size_t(c.profiles));
+
+    editor->cmdNew_Click();
+
+    EXPECT_TRUE(main->TrackEdits);
+    EXPECT_EQ(editing(), c.starts);
+    if (c.starts) {
+        EXPECT_TRUE(prompter.boxes.isEmpty());
+        EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
+        EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
+        TopicPanel *personal = editor->frmButtons[Topic::Personal];
+        EXPECT_TRUE(personal->isVisibleTo(main.get()));
+        EXPECT_EQ(personal->keyBox->text(), QString());
+        EXPECT_EQ(personal->idBox->text(), QStringLiteral("0x00000000"));
+        EXPECT_EQ(personal->statusBox->text(), QStringLiteral("0x0008"));
+        EXPECT_FALSE(main->frmViewer->isVisibleTo(main.get()));
+    } else {
+        ASSERT_EQ(prompter.boxes.size(), 1);
+        EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Database Limit"));
+        EXPECT_EQ(prompter.boxes[0].text,
+            QStringLiteral(
+                "You may not have more than  15999 records.  This is a synchronization limit."));
+        EXPECT_EQ(prompter.boxes[0].buttons, Prompter::OkOnly);
+        EXPECT_EQ(main->ModeText, QString());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, ProfileLimit,
+    ::testing::Values(LimitCase {"atTheLimit", 15999, 0, true},
+        LimitCase {"overTheLimit", 16000, 0, false},
+        LimitCase {"deletedOnesDoNotCount", 15999, 1, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// ---- Edit List and View Provider
+
+TEST_F(RecordCommandsTest, EditListOpensTheMasterListAndKeepsWhatWasTyped)
+{
+    QList<int> opened;
+    main->secondaryWindows.editMaster = [&](int index) { opened << index; };
+    showTopic(Topic::Legal);
+    editor->cmdEdit_Click();
+    TopicPanel *legal = editor->frmButtons[Topic::Legal];
+    auto *kin = legal->findChild<QComboBox *>(QStringLiteral("cboKin"));
+    kin->setEditText(QStringLiteral("Dora Lee"));
+
+    legal->findChild<QPushButton *>(QStringLiteral("cmdEditContacts"))->click();
+    EXPECT_EQ(opened, QList<int> {0});
+    EXPECT_EQ(kin->currentText(), QStringLiteral("Dora Lee"));
+}
+
+TEST_F(RecordCommandsTest, ViewProviderOpensTheViewerOwnedByTheMainWindow)
+{
+    QWidget *owner = nullptr;
+    main->secondaryWindows.viewProvider = [&](QWidget *w) { owner = w; };
+    main->cmdViewProvider->click();
+    EXPECT_EQ(owner, main.get());
+}
+
+} // namespace
