@@ -1,0 +1,331 @@
+#include "editor_fixture.h"
+
+#include "editor/contacts_panel.h"
+#include "editor/insurance_panel.h"
+#include "editor/text_box.h"
+#include "editor/topic_panel.h"
+#include "mainwin/topics.h"
+#include "platform/date_time_picker.h"
+#include "store/criterion.h"
+#include "store/keys.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// tests/data/editor_personal: Ann Lee is linked to the insurance company Acme
+// Health and to the contact Carl Dunn; Bob Kerr has no links. Blue Shield and
+// Dora Ames are linked to nobody.
+const QString annKey = QStringLiteral("20090305070809p");
+const QString bobKey = QStringLiteral("20100101080000p");
+const std::string now = "20260307090500p";
+
+// One of the two panels, with what the tests type and pick on it.
+struct LinkCase {
+    const char *label;
+    int topic;
+    TableId masters, links;
+    const char *masterField; // the link's field holding the master's Key
+    QStringList typed; // rows 1 and on of a new record
+    QStringList renamed; // the same rows of the linked master, renamed
+    QString linkedItem, linkedKey; // the master Ann is linked to
+    QString otherItem, otherKey; // a master nobody is linked to
+    QString message;
+};
+
+void PrintTo(const LinkCase &c, std::ostream *out)
+{
+    *out << c.label;
+}
+
+const LinkCase insurance {"Insurance", Topic::Insurance, TableId::InsID, TableId::InsXref, "InsID",
+    {QStringLiteral("Zeta Care")}, {QStringLiteral("Acme Care")},
+    QStringLiteral("Acme Health (Health)"), QStringLiteral("20240102090000p"),
+    QStringLiteral("Blue Shield (Dental)"), QStringLiteral("20240102090100p"),
+    QStringLiteral("The company field cannot be blank.\r\n\r\nPlease enter a company name.")};
+
+const LinkCase contacts {"Contacts", Topic::Contacts, TableId::ConID, TableId::ConXref, "ConID",
+    {QStringLiteral("Zed"), QStringLiteral("Yule")}, {QStringLiteral("Carl"), QStringLiteral("Dunne")},
+    QStringLiteral("Carl Dunn"), QStringLiteral("20240103100000p"), QStringLiteral("Dora Ames"),
+    QStringLiteral("20240103100100p"),
+    QStringLiteral("The name fields cannot be blank.\r\n\r\nPlease enter a full name.")};
+
+// The link Key: profile, then the company (or last and first name), then the master's Key.
+std::string linkKey(const QString &profile, const QStringList &names, const QString &master)
+{
+    const QString name = names.size() == 1 ? names[0] : names[1] + names[0];
+    return KeyText((profile + name + master).toStdString());
+}
+
+struct Link {
+    std::string key, master, status;
+    bool operator==(const Link &) const = default;
+};
+
+void PrintTo(const Link &link, std::ostream *out)
+{
+    *out << link.key << " -> " << link.master << " " << link.status;
+}
+
+class LinkTest : public EditorFixture, public ::testing::WithParamInterface<LinkCase> {
+protected:
+    void SetUp() override
+    {
+        moreData = QStringLiteral("editor_personal");
+        EditorFixture::SetUp();
+    }
+
+    TopicPanel &panel() { return *editor->frmButtons[std::size_t(GetParam().topic)]; }
+    QPushButton *pickerButton()
+    {
+        return GetParam().topic == Topic::Insurance ? editor->cmdInsuranceSelect
+                                                    : editor->cmdContactSelect;
+    }
+    QListWidget *pickerList()
+    {
+        return GetParam().topic == Topic::Insurance ? editor->lstInsuranceSelect
+                                                    : editor->lstContactSelect;
+    }
+
+    void selectProfile(const QString &key)
+    {
+        for (int i = 0; i < main->lstKeys->count(); ++i) {
+            if (main->lstKeys->item(i)->text() == key)
+                main->cboProfiles->setCurrentIndex(i);
+        }
+        showTopic(GetParam().topic);
+    }
+
+    void type(const QStringList &rows)
+    {
+        for (int row = 1; row <= rows.size(); ++row)
+            enter(GetParam().topic, row, rows[row - 1]);
+    }
+
+    // Add, then pick `item` from the picker's list with the mouse.
+    void pick(const QString &item)
+    {
+        editor->cmdAdd_Click();
+        QTest::mouseClick(pickerButton(), Qt::LeftButton);
+        ASSERT_TRUE(pickerList()->isVisibleTo(main.get()));
+        const QList<QListWidgetItem *> found = pickerList()->findItems(item, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        pickerList()->scrollToItem(found[0]);
+        QTest::mouseClick(pickerList()->viewport(), Qt::LeftButton, {},
+            pickerList()->visualItemRect(found[0]).center());
+    }
+
+    std::vector<Link> links(const QString &profile)
+    {
+        MemoryTable &rows = table(GetParam().links);
+        std::vector<Link> found;
+        const Criterion ofProfile = Criterion::startsWith("Key", profile.toStdString());
+        for (rows.moveFirst(); rows.find(ofProfile); rows.moveNext())
+            found.push_back({std::string(rows.value("Key")),
+                std::string(rows.value(GetParam().masterField)), std::string(rows.value("STATUS"))});
+        return found;
+    }
+
+    std::string masterValue(const QString &key, std::string_view field)
+    {
+        MemoryTable &rows = table(GetParam().masters);
+        rows.moveFirst();
+        if (!rows.find(Criterion::equal("Key", key.toStdString())))
+            return "<missing>";
+        return std::string(rows.value(field));
+    }
+
+    Link linkOf(const QString &profile, const QStringList &names, const QString &master,
+        const char *status)
+    {
+        return {linkKey(profile, names, master), master.toStdString(), status};
+    }
+};
+
+TEST_P(LinkTest, EveryNameIsRequired)
+{
+    const LinkCase &c = GetParam();
+    selectProfile(annKey);
+    for (int blank = 0; blank < c.typed.size(); ++blank) {
+        editor->cmdAdd_Click();
+        QStringList rows = c.typed;
+        rows[blank].clear();
+        type(rows);
+        editor->cmdNewSave_Click();
+        ASSERT_EQ(prompter.boxes.size(), blank + 1);
+        EXPECT_EQ(prompter.boxes.last().text, c.message);
+        EXPECT_TRUE(editing());
+        editor->cmdNewCancel_Click();
+    }
+    EXPECT_EQ(table(c.masters).recordCount(), 2u);
+    EXPECT_EQ(table(c.links).recordCount(), 1u);
+}
+
+TEST_P(LinkTest, TypedNewIsStoredAndLinked)
+{
+    const LinkCase &c = GetParam();
+    selectProfile(annKey);
+    editor->cmdAdd_Click();
+    EXPECT_TRUE(pickerButton()->isVisibleTo(main.get()));
+    EXPECT_EQ(pickerButton()->text(), QStringLiteral("Select"));
+    EXPECT_FALSE(pickerList()->isVisibleTo(main.get()));
+    type(c.typed);
+    editor->cmdNewSave_Click();
+
+    const QString key = QString::fromStdString(now);
+    EXPECT_EQ(masterValue(key, "STATUS"), "0x0008");
+    EXPECT_EQ(masterValue(key, "REC_ID"), "0x00000000");
+    EXPECT_EQ(links(annKey).size(), 2u);
+    EXPECT_TRUE(std::ranges::count(links(annKey), linkOf(annKey, c.typed, key, "0x0008")));
+    EXPECT_EQ(currentGridKey(), key); // the saved row is selected
+}
+
+// Showing the linked master leaves its name remembered; a new record typed
+// with that very name is still a new master, and linked.
+TEST_P(LinkTest, NewRecordWithTheNameLastShownIsLinked)
+{
+    const LinkCase &c = GetParam();
+    selectProfile(annKey);
+    ASSERT_TRUE(selectRecord(c.linkedKey));
+    editor->cmdEdit_Click();
+    EXPECT_FALSE(pickerButton()->isVisibleTo(main.get()));
+    const QStringList shown = c.typed.size() == 1
+        ? QStringList {QStringLiteral("Acme Health")}
+        : QStringList {QStringLiteral("Carl"), QStringLiteral("Dunn")};
+    editor->cmdNewCancel_Click();
+
+    editor->cmdAdd_Click();
+    type(shown);
+    editor->cmdNewSave_Click();
+    EXPECT_TRUE(std::ranges::count(
+        links(annKey), linkOf(annKey, shown, QString::fromStdString(now), "0x0008")));
+    EXPECT_EQ(links(annKey).size(), 2u);
+}
+
+TEST_P(LinkTest, PickedExistingIsLinkedOnceHowEverOftenPicked)
+{
+    const LinkCase &c = GetParam();
+    selectProfile(annKey);
+    pick(c.otherItem);
+    EXPECT_FALSE(pickerList()->isVisibleTo(main.get()));
+    EXPECT_EQ(pickerButton()->text(), QStringLiteral("Select"));
+    EXPECT_EQ(panel().keyBox->text(), c.otherKey);
+    EXPECT_TRUE(editing());
+    editor->cmdNewSave_Click();
+
+    const QStringList otherNames = c.typed.size() == 1
+        ? QStringList {QStringLiteral("Blue Shield")}
+        : QStringList {QStringLiteral("Dora"), QStringLiteral("Ames")};
+    const std::vector<Link> expected = {linkOf(annKey, c.typed.size() == 1
+                ? QStringList {QStringLiteral("Acme Health")}
+                : QStringList {QStringLiteral("Carl"), QStringLiteral("Dunn")},
+                                            c.linkedKey, "0x0000"),
+        linkOf(annKey, otherNames, c.otherKey, "0x0008")};
+    auto sorted = [](std::vector<Link> v) {
+        std::ranges::sort(v, {}, &Link::key);
+        return v;
+    };
+    EXPECT_EQ(sorted(links(annKey)), sorted(expected));
+    EXPECT_EQ(table(c.masters).recordCount(), 2u);
+    EXPECT_EQ(masterValue(c.otherKey, "STATUS"), "0x0004");
+
+    // Picked again, and the one linked from the start: no second link.
+    pick(c.otherItem);
+    editor->cmdNewSave_Click();
+    pick(c.linkedItem);
+    editor->cmdNewSave_Click();
+    EXPECT_EQ(sorted(links(annKey)), sorted(expected));
+    EXPECT_TRUE(links(bobKey).empty());
+}
+
+// Bob links Ann's master and renames it: his link is replaced, Ann's stays,
+// and the one master changes for both under its own Key.
+TEST_P(LinkTest, EditedFromASecondProfile)
+{
+    const LinkCase &c = GetParam();
+    selectProfile(bobKey);
+    pick(c.linkedItem);
+    editor->cmdNewSave_Click();
+    const QStringList shown = c.typed.size() == 1
+        ? QStringList {QStringLiteral("Acme Health")}
+        : QStringList {QStringLiteral("Carl"), QStringLiteral("Dunn")};
+    ASSERT_EQ(links(bobKey), (std::vector<Link> {linkOf(bobKey, shown, c.linkedKey, "0x0008")}));
+
+    ASSERT_TRUE(selectRecord(c.linkedKey));
+    editor->cmdEdit_Click();
+    type(c.renamed);
+    editor->cmdNewSave_Click();
+
+    EXPECT_EQ(links(bobKey), (std::vector<Link> {linkOf(bobKey, c.renamed, c.linkedKey, "0x0008")}));
+    EXPECT_EQ(links(annKey), (std::vector<Link> {linkOf(annKey, shown, c.linkedKey, "0x0000")}));
+    EXPECT_EQ(masterValue(c.linkedKey, "STATUS"), "0x0004");
+    EXPECT_EQ(table(c.masters).recordCount(), 2u);
+    EXPECT_EQ(currentGridKey(), c.linkedKey);
+
+    // Only a phone changed: no link is retired or added.
+    ASSERT_TRUE(selectRecord(c.linkedKey));
+    editor->cmdEdit_Click();
+    enter(c.topic, c.typed.size() == 1 ? 6 : 3, QStringLiteral("555-0999"));
+    editor->cmdNewSave_Click();
+    EXPECT_EQ(links(bobKey), (std::vector<Link> {linkOf(bobKey, c.renamed, c.linkedKey, "0x0008")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Panels, LinkTest, ::testing::Values(insurance, contacts),
+    [](const auto &info) { return std::string(info.param.label); });
+
+// On Ann's Insurance and Contacts topics.
+class MasterPanelsTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        moreData = QStringLiteral("editor_personal");
+        EditorFixture::SetUp();
+        main->cboProfiles->setCurrentIndex(main->cboProfiles->findText(QStringLiteral("Lee, Ann")));
+        ASSERT_EQ(main->lstKeys->item(main->cboProfiles->currentIndex())->text(), annKey);
+    }
+};
+
+TEST_F(MasterPanelsTest, InsuranceShowsItsTypeAndDateAndClearingKeepsTheType)
+{
+    showTopic(Topic::Insurance);
+    ASSERT_TRUE(selectRecord(insurance.linkedKey));
+    editor->cmdEdit_Click();
+    EXPECT_EQ(editor->txtInsKey->text(), insurance.linkedKey);
+    EXPECT_EQ(editor->txtInsIDNum->text(), QStringLiteral("0x00000021"));
+    EXPECT_EQ(editor->txtInsID[1]->text(), QStringLiteral("Acme Health"));
+    EXPECT_EQ(editor->txtInsID[8]->text(), QStringLiteral("1 Main St"));
+    EXPECT_EQ(editor->cboInsType->currentText(), QStringLiteral("Health"));
+    EXPECT_EQ(editor->dtInsDate->storedText(), QStringLiteral("20240101"));
+    EXPECT_EQ(editor->insurance->ShownCompany, "Acme Health");
+
+    editor->clearFields(QStringLiteral("insurance"));
+    EXPECT_EQ(editor->txtInsID[1]->text(), QString());
+    EXPECT_EQ(editor->cboInsType->currentText(), QStringLiteral("Health"));
+    EXPECT_TRUE(editor->dtInsDate->isNull());
+    EXPECT_EQ(editor->txtInsSTATUS->text(), QStringLiteral("0x0008"));
+    EXPECT_EQ(editor->insurance->ShownCompany, "Acme Health");
+}
+
+// The other phone has no control: an edit keeps what the handheld stored.
+TEST_F(MasterPanelsTest, ContactKeepsItsOtherPhone)
+{
+    showTopic(Topic::Contacts);
+    ASSERT_TRUE(selectRecord(contacts.linkedKey));
+    editor->cmdEdit_Click();
+    EXPECT_EQ(editor->txtConID[7]->text(), QStringLiteral("2 Elm St"));
+    enter(Topic::Contacts, 4, QStringLiteral("555-0122"));
+    editor->cmdNewSave_Click();
+
+    MemoryTable &rows = table(TableId::ConID);
+    rows.moveFirst();
+    ASSERT_TRUE(rows.find(Criterion::equal("Key", contacts.linkedKey.toStdString())));
+    EXPECT_EQ(rows.value("Phone2"), "555-0122");
+    EXPECT_EQ(rows.value("Phone4"), "555-0124");
+    EXPECT_EQ(main->gridViewer->item(main->gridViewer->currentRow(), 0)->text(),
+        QStringLiteral("Dunn, Carl"));
+}
+
+} // namespace

@@ -1,0 +1,291 @@
+#include "editor_fixture.h"
+
+#include "editor/personal_panel.h"
+#include "editor/text_box.h"
+#include "editor/topic_panel.h"
+#include "mainwin/topics.h"
+#include "platform/date_time_picker.h"
+#include "store/criterion.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+// tests/data/editor_personal: Ann Lee (synchronised, born 10 March 1970), Bob
+// Kerr (new on the PC; his name row says Robert, as the handheld changed it)
+// and a second Ann Lee.
+const QString annKey = QStringLiteral("20090305070809p");
+const QString bobKey = QStringLiteral("20100101080000p");
+const QString secondAnnKey = QStringLiteral("20110202090000p");
+// The clock key of anything made now.
+const std::string now = "20260307090500p";
+
+struct NameRow {
+    std::string key, first, last, status;
+    bool operator==(const NameRow &) const = default;
+};
+
+void PrintTo(const NameRow &row, std::ostream *out)
+{
+    *out << row.key << " " << row.first << " " << row.last << " " << row.status;
+}
+
+class PersonalPanelTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        moreData = QStringLiteral("editor_personal");
+        EditorFixture::SetUp();
+    }
+
+    // Shows the profile of `key` in the selector, as the user's choice does.
+    void selectProfile(const QString &key)
+    {
+        for (int i = 0; i < main->lstKeys->count(); ++i) {
+            if (main->lstKeys->item(i)->text() == key)
+                main->cboProfiles->setCurrentIndex(i);
+        }
+        ASSERT_EQ(selectedProfile(), key);
+    }
+
+    QString selectedProfile() const
+    {
+        const QListWidgetItem *key = main->lstKeys->item(main->cboProfiles->currentIndex());
+        return key ? key->text() : QString();
+    }
+
+    void editProfile(const QString &key)
+    {
+        selectProfile(key);
+        showTopic(Topic::Personal);
+        editor->cmdEdit_Click();
+    }
+
+    void enterName(const QString &first, const QString &last)
+    {
+        enter(Topic::Personal, 1, first);
+        enter(Topic::Personal, 2, last);
+    }
+
+    // The name rows of a profile not marked deleted.
+    std::vector<NameRow> nameRows(const QString &profile)
+    {
+        MemoryTable &names = table(TableId::MainNm);
+        std::vector<NameRow> rows;
+        const Criterion ofProfile = Criterion::equal("MainID", profile.toStdString());
+        for (names.moveFirst(); names.find(ofProfile); names.moveNext())
+            rows.push_back({std::string(names.value("Key")), std::string(names.value("First")),
+                std::string(names.value("Last")), std::string(names.value("STATUS"))});
+        return rows;
+    }
+
+    std::string profileValue(const QString &key, std::string_view field)
+    {
+        MemoryTable &profiles = table(TableId::MainID);
+        profiles.moveFirst();
+        if (!profiles.find(Criterion::equal("Key", key.toStdString())))
+            return "<missing>";
+        return std::string(profiles.value(field));
+    }
+};
+
+struct NameCase {
+    const char *first, *last;
+    bool refused;
+};
+
+class PersonalValidationTest : public PersonalPanelTest,
+                               public ::testing::WithParamInterface<NameCase> { };
+
+TEST_P(PersonalValidationTest, NamesAreRequired)
+{
+    const NameCase &c = GetParam();
+    editor->cmdNew_Click();
+    enterName(QString::fromUtf8(c.first), QString::fromUtf8(c.last));
+    editor->cmdNewSave_Click();
+
+    if (c.refused) {
+        ASSERT_EQ(prompter.boxes.size(), 1);
+        EXPECT_EQ(prompter.boxes[0].text,
+            QStringLiteral("The name fields cannot be blank.\r\n\r\nPlease enter a full name."));
+        EXPECT_TRUE(editing());
+        EXPECT_EQ(table(TableId::MainID).recordCount(), 3u);
+        EXPECT_EQ(table(TableId::MainNm).recordCount(), 3u);
+    } else {
+        EXPECT_TRUE(prompter.boxes.isEmpty());
+        EXPECT_FALSE(editing());
+        EXPECT_EQ(table(TableId::MainID).recordCount(), 4u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, PersonalValidationTest,
+    ::testing::Values(NameCase {"", "Lee", true}, NameCase {"Ann", "", true},
+        NameCase {"", "", true}, NameCase {"Eve", "Moss", false}));
+
+TEST_F(PersonalPanelTest, LegalTopicEditsTheSameProfileOnTheSamePanel)
+{
+    EXPECT_EQ(editor->frmButtons[Topic::Personal], editor->frmButtons[Topic::Legal]);
+    EXPECT_EQ(editor->txtKey->objectName(), QStringLiteral("txtKey"));
+    EXPECT_EQ(editor->txtID->objectName(), QStringLiteral("txtID"));
+    EXPECT_EQ(editor->txtSTATUS->objectName(), QStringLiteral("txtSTATUS"));
+
+    selectProfile(annKey);
+    showTopic(Topic::Legal);
+    editor->cmdEdit_Click();
+    ASSERT_TRUE(editing());
+    EXPECT_TRUE(editor->frmButtons[Topic::Legal]->isVisibleTo(main.get()));
+    // The contacts of the master list, by last name.
+    ASSERT_EQ(editor->cboAttorney->count(), 2);
+    EXPECT_EQ(editor->cboAttorney->itemText(0), QStringLiteral("Dora Ames"));
+    EXPECT_EQ(editor->cboKin->itemText(1), QStringLiteral("Carl Dunn"));
+
+    enter(Topic::Legal, 24, QStringLiteral("Dora Ames"));
+    enter(Topic::Legal, 25, QStringLiteral("someone not listed"));
+    editor->cmdNewSave_Click();
+    EXPECT_EQ(profileValue(annKey, "Attorney"), "Dora Ames");
+    EXPECT_EQ(profileValue(annKey, "Kin"), "someone not listed");
+    EXPECT_EQ(profileValue(annKey, "STATUS"), "0x0004");
+    EXPECT_EQ(main->lstTopics->currentRow(), int(Topic::Legal));
+}
+
+TEST_F(PersonalPanelTest, ShowingAndClearingTheProfile)
+{
+    ASSERT_EQ(editor->cboGender->count(), 2);
+    EXPECT_EQ(editor->cboGender->itemText(1), QStringLiteral("F"));
+    ASSERT_EQ(editor->cboBlood->count(), 9);
+    EXPECT_EQ(editor->cboBlood->itemText(8), QString());
+
+    editProfile(annKey);
+    EXPECT_EQ(editor->txtKey->text(), annKey);
+    EXPECT_EQ(editor->txtID->text(), QStringLiteral("0x00000011"));
+    EXPECT_EQ(editor->txtSTATUS->text(), QStringLiteral("0x0000"));
+    EXPECT_EQ(editor->txtMainID[1]->text(), QStringLiteral("Ann"));
+    EXPECT_EQ(editor->txtMainID[4]->text(), QStringLiteral("555-0100"));
+    EXPECT_EQ(editor->cboPhoneType->currentText(), QStringLiteral("Work Ph"));
+    EXPECT_EQ(editor->dtDate0->storedText(), QStringLiteral("19700310"));
+    EXPECT_EQ(editor->txtAge->text(), QStringLiteral("55")); // the birthday is three days off
+    EXPECT_EQ(editor->personal->ShownFirst, "Ann");
+    EXPECT_EQ(editor->personal->ShownLast, "Lee");
+
+    editor->dtDate0->setStoredText(QStringLiteral("19700301"));
+    EXPECT_EQ(editor->txtAge->text(), QStringLiteral("56"));
+
+    editor->clearFields(QStringLiteral("main"));
+    EXPECT_EQ(editor->txtMainID[1]->text(), QString());
+    EXPECT_EQ(editor->cboPhoneType->currentText(), QStringLiteral("Home Ph"));
+    EXPECT_EQ(editor->cboSSNType->currentText(), QStringLiteral("SSN"));
+    EXPECT_EQ(editor->cboAttorney->currentText(), QString());
+    EXPECT_TRUE(editor->dtDate0->isNull());
+    EXPECT_EQ(editor->txtAge->text(), QString());
+    EXPECT_EQ(editor->txtKey->text(), QString());
+    EXPECT_EQ(editor->txtID->text(), QStringLiteral("0x00000000"));
+    EXPECT_EQ(editor->txtSTATUS->text(), QStringLiteral("0x0008"));
+}
+
+TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
+{
+    editProfile(annKey); // names shown before the new profile must not count
+    editor->cmdNewCancel_Click();
+    editor->cmdNew_Click();
+    EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
+    EXPECT_EQ(editor->personal->ShownFirst, "");
+    enterName(QStringLiteral("Ann"), QStringLiteral("Lee"));
+    editor->cmdNewSave_Click();
+
+    const QString key = QString::fromStdString(now);
+    EXPECT_EQ(profileValue(key, "STATUS"), "0x0008");
+    EXPECT_EQ(profileValue(key, "REC_ID"), "0x00000000");
+    EXPECT_EQ(profileValue(key, "Birth"), "");
+    EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"leeann" + now, "Ann", "Lee", "0x0008"}}));
+    // Three profiles are now called "Lee, Ann": the new one is chosen by its Key.
+    EXPECT_EQ(main->cboProfiles->count(), 4);
+    EXPECT_EQ(selectedProfile(), key);
+    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Lee, Ann"));
+    EXPECT_FALSE(editing());
+    EXPECT_EQ(main->ModeText, QString());
+}
+
+TEST_F(PersonalPanelTest, NameIndexAfterNewProfileRenameAndRenameBack)
+{
+    editor->cmdNew_Click();
+    enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
+    editor->cmdNewSave_Click();
+    const QString key = QString::fromStdString(now);
+    ASSERT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseve" + now, "Eve", "Moss", "0x0008"}}));
+
+    // A row never synchronised is removed when the name changes.
+    editProfile(key);
+    enterName(QStringLiteral("Eva"), QStringLiteral("Moss"));
+    editor->cmdNewSave_Click();
+    EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseva" + now, "Eva", "Moss", "0x0008"}}));
+    EXPECT_EQ(selectedProfile(), key);
+    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eva"));
+
+    editProfile(key);
+    enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
+    editor->cmdNewSave_Click();
+    EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseve" + now, "Eve", "Moss", "0x0008"}}));
+    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eve"));
+
+    // Saved unchanged: the name index stays as it is.
+    editProfile(key);
+    enter(Topic::Personal, 27, QStringLiteral("notes"));
+    editor->cmdNewSave_Click();
+    EXPECT_EQ(nameRows(key).size(), 1u);
+    EXPECT_EQ(profileValue(key, "STATUS"), "0x0008");
+
+    saveTables();
+    EXPECT_EQ(fileLines(TableId::MainNm).filter(QStringLiteral("moss")).size(), 1);
+}
+
+TEST_F(PersonalPanelTest, RenamingASynchronisedProfileKeepsATombstoneAndTheKey)
+{
+    editProfile(annKey);
+    enterName(QStringLiteral("Anna"), QStringLiteral("Lee"));
+    editor->cmdNewSave_Click();
+
+    EXPECT_EQ(nameRows(annKey), (std::vector<NameRow> {{"leeanna" + now, "Anna", "Lee", "0x0008"}}));
+    EXPECT_EQ(profileValue(annKey, "First"), "Anna");
+    EXPECT_EQ(profileValue(annKey, "STATUS"), "0x0004");
+    // Fields without a control keep what the handheld stored.
+    EXPECT_EQ(profileValue(annKey, "Phone2"), "555-0199");
+    EXPECT_EQ(profileValue(annKey, "PhoneType2"), "Cell Ph");
+    // The selector shows the new name at once, on the same profile.
+    EXPECT_EQ(selectedProfile(), annKey);
+    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Lee, Anna"));
+
+    saveTables();
+    EXPECT_TRUE(fileLines(TableId::MainNm)
+                    .contains(QStringLiteral("0x00000012,0x0002,\"leeann20090305070809p\",\"Ann\","
+                                             "\"Lee\",\"20090305070809p\",\"\",\"\"")));
+}
+
+// The handheld renamed Bob's name row; saving him unchanged retires that row,
+// and a row with the profile's own names replaces it.
+TEST_F(PersonalPanelTest, RetiredNameRowIsAlwaysReplaced)
+{
+    editProfile(bobKey);
+    enter(Topic::Personal, 20, QStringLiteral("180"));
+    editor->cmdNewSave_Click();
+
+    EXPECT_EQ(nameRows(bobKey), (std::vector<NameRow> {{"kerrbob" + now, "Bob", "Kerr", "0x0008"}}));
+    EXPECT_EQ(profileValue(bobKey, "STATUS"), "0x0008");
+}
+
+// Two profiles share the name Ann Lee: saving the second keeps it selected.
+TEST_F(PersonalPanelTest, RefreshFindsTheProfileByItsKey)
+{
+    editProfile(secondAnnKey);
+    EXPECT_EQ(editor->dtDate0->storedText(), QStringLiteral("19991231"));
+    enter(Topic::Personal, 16, QStringLiteral("170 cm"));
+    editor->cmdNewSave_Click();
+
+    EXPECT_EQ(selectedProfile(), secondAnnKey);
+    EXPECT_EQ(profileValue(secondAnnKey, "Height"), "170 cm");
+    EXPECT_EQ(profileValue(annKey, "Height"), "");
+    EXPECT_EQ(nameRows(secondAnnKey).size(), 1u);
+    EXPECT_EQ(nameRows(secondAnnKey)[0].status, "0x0000");
+}
+
+} // namespace
