@@ -190,6 +190,22 @@ TEST_F(HandlerFamiliesTest, FreeTextComboStopsTypingAtItsFieldSize)
     EXPECT_EQ(editor->cboVaccination->currentText(), QString(100, u'z'));
 }
 
+// Coming into a free-text combo selects nothing: a key adds to the text.
+TEST_F(HandlerFamiliesTest, FreeTextComboTakesTheFocusWithNothingSelected)
+{
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    showTopic(Topic::BloodPressure);
+    ASSERT_TRUE(selectRecord(bpStored));
+    editor->cmdEdit_Click();
+    editor->dtBPTime->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(hasFocus(editor->cboBPActivity));
+    EXPECT_EQ(editor->cboBPActivity->lineEdit()->selectedText(), QString());
+    QTest::keyClick(editor->cboBPActivity, 'y');
+    EXPECT_EQ(editor->cboBPActivity->currentText(), QStringLiteral("Resty"));
+}
+
 // Edit mode, by the kind of control changed: a text box only by a real change
 // of a stored record, combo boxes and pickers by any change; nothing while
 // TrackEdits is off.

@@ -3,6 +3,7 @@
 #include "editor/topic_panel.h"
 #include "mainwin/topics.h"
 #include "store/criterion.h"
+#include "store/record_operations.h"
 #include "store/store.h"
 
 #include <QApplication>
@@ -134,6 +135,23 @@ TEST_F(RecordCommandsTest, DeleteTakesTheGridsRowAmongRowsSharingAKey)
     EXPECT_EQ(bp.value("SBP"), "120");
     bp.moveNext();
     EXPECT_FALSE(bp.find(Criterion::equal("Key", bpStored.toStdString())));
+}
+
+// An insurance entry of a profile is its link: the company stays in the master list.
+TEST_F(RecordCommandsTest, DeletingAnInsuranceEntryDeletesOnlyTheLink)
+{
+    EditedRecord company;
+    company.values = {{"Company", "Acme Health"}, {"Type", "Dental"}};
+    RecordOperations(main->store()).saveInsurance(profileKey, false, company, "");
+    showTopic(Topic::Insurance);
+    ASSERT_EQ(main->gridViewer->rowCount(), 1);
+    MemoryTable &links = table(TableId::InsXref);
+    ASSERT_EQ(links.recordCount(), 1u);
+
+    editor->cmdDel_Click();
+    EXPECT_EQ(links.recordCount(), 0u);
+    EXPECT_EQ(table(TableId::InsID).recordCount(), 1u);
+    EXPECT_EQ(main->gridViewer->rowCount(), 0);
 }
 
 // ---- Delete the profile
