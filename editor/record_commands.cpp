@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 #include <vector>
 
 // The record commands: add, edit, cancel and delete a record of the selected
@@ -261,25 +260,34 @@ void RecordEditor::addEditListButtons(TopicPanel &panel)
         edit->setObjectName(QString::fromLatin1(button.name));
         layout->addWidget(edit, line, layout->columnCount());
         connect(edit, &QPushButton::clicked, this,
-            [this, &panel, button] { cmdEditList_Click(panel, button.list, button.index); });
+            [this, &panel, index = button.index] { cmdEditList_Click(panel, index); });
     }
 }
 
-void RecordEditor::cmdEditList_Click(TopicPanel &panel, MasterList list, qint16 index)
+void RecordEditor::cmdEditList_Click(TopicPanel &panel, qint16 index)
 {
-    // The refill empties the combos of the list: what the user typed into the
-    // panel's free-text ones (power of attorney, next of kin) is put back.
-    std::vector<std::pair<QComboBox *, QString>> typed;
+    // The refill empties every master-list combo box: what the user typed
+    // there (power of attorney, next of kin, a location) or chose (a
+    // provider, a pharmacy) is put back, a choice only while its master is left.
+    struct Kept {
+        QComboBox *combo;
+        QString text;
+        QVariant key;
+    };
+    std::vector<Kept> kept;
     for (const PanelControl &control : panel.descriptor().controls) {
-        QComboBox *combo = panel.combo(control.row);
-        if (control.master == list && combo && combo->isEditable())
-            typed.emplace_back(combo, combo->currentText());
+        if (QComboBox *combo = control.master ? panel.combo(control.row) : nullptr)
+            kept.push_back({combo, combo->currentText(), combo->currentData()});
     }
     main_.mnuEditMaster_Click(index);
     if (main_.closing())
         return;
-    for (const auto &[combo, text] : typed)
-        combo->setEditText(text);
+    for (const Kept &k : kept) {
+        if (k.combo->isEditable())
+            k.combo->setEditText(k.text);
+        else if (k.key.isValid())
+            k.combo->setCurrentIndex(k.combo->findData(k.key));
+    }
 }
 
 void RecordEditor::cmdViewProvider_Click()

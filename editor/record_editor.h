@@ -14,7 +14,6 @@ class DateTimePicker;
 class ContactsPanel;
 class InsurancePanel;
 class Main;
-enum class MasterList; // mainwin/master_list_filler.h
 class PersonalPanel;
 class QComboBox;
 class QLineEdit;
@@ -158,7 +157,7 @@ private:
     // The record commands' buttons (record_commands.cpp).
     void connectRecordCommands();
     void addEditListButtons(TopicPanel &panel);
-    void cmdEditList_Click(TopicPanel &panel, MasterList list, qint16 index);
+    void cmdEditList_Click(TopicPanel &panel, qint16 index);
     // The Personal and Legal, Insurance and Contacts panels (profile_panels.cpp).
     void addProfilePanels();
     TopicPanel *panel(const QString &topicWord) const;

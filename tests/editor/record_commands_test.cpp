@@ -300,6 +300,31 @@ TEST_F(RecordCommandsTest, EditListOpensTheMasterListAndKeepsWhatWasTyped)
     EXPECT_EQ(kin->currentText(), QStringLiteral("Dora Lee"));
 }
 
+// Every master list is filled again; what the panel showed in its master-list
+// combos stays, a typed location as typed, a chosen provider as chosen.
+TEST_F(RecordCommandsTest, EditListKeepsThePanelsTypedAndChosenMasters)
+{
+    EditedRecord provider;
+    provider.values = {{"Name", "Dr Vance"}};
+    RecordOperations(main->store()).saveMasterItem(TableId::ProvID, provider);
+    main->FillMasterLists();
+    main->secondaryWindows.editMaster = [&](int) {
+        RecordOperations(main->store()).saveMasterItem(TableId::Location, EditedRecord(), "Annex");
+    };
+    showTopic(Topic::Appointments);
+    editor->cmdAdd_Click();
+    TopicPanel *appt = editor->frmButtons[Topic::Appointments];
+    auto *doctor = appt->findChild<QComboBox *>(QStringLiteral("cboApptProvider"));
+    auto *place = appt->findChild<QComboBox *>(QStringLiteral("cboApptLocation"));
+    doctor->setCurrentIndex(doctor->findText(QStringLiteral("Dr Vance")));
+    place->setEditText(QStringLiteral("Clinic"));
+
+    appt->findChild<QPushButton *>(QStringLiteral("cmdEditLocation"))->click();
+    EXPECT_GE(place->findText(QStringLiteral("Annex")), 0);
+    EXPECT_EQ(place->currentText(), QStringLiteral("Clinic"));
+    EXPECT_EQ(doctor->currentText(), QStringLiteral("Dr Vance"));
+}
+
 TEST_F(RecordCommandsTest, ViewProviderOpensTheViewerOwnedByTheMainWindow)
 {
     QWidget *owner = nullptr;
