@@ -43,7 +43,7 @@ const PanelDescriptor ContactsPanel::descriptor = {
 
 ContactsPanel::ContactsPanel(RecordEditor &editor, Main &main, TopicPanel &panel)
     : MasterPicker(editor, main, panel, MasterList::Contacts, QStringLiteral("cmdContactSelect"),
-          QStringLiteral("lstContactSelect"))
+        QStringLiteral("lstContactSelect"))
 {
 }
 

@@ -7,8 +7,8 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::string_view insuranceTypes[] = {
-    "Health", "Dental", "Vision", "Prescription", "Life", "Auto", "Home", "Other"};
+constexpr std::string_view insuranceTypes[]
+    = {"Health", "Dental", "Vision", "Prescription", "Life", "Auto", "Home", "Other"};
 
 constexpr PanelControl controls[] = {
     {.row = 1, .kind = Text, .name = "txtInsID(1)", .label = "Company:", .enterNext = 2},
@@ -51,16 +51,16 @@ const PanelDescriptor InsurancePanel::descriptor = {
 };
 
 InsurancePanel::InsurancePanel(RecordEditor &editor, Main &main, TopicPanel &panel)
-    : MasterPicker(editor, main, panel, MasterList::Insurance,
-          QStringLiteral("cmdInsuranceSelect"), QStringLiteral("lstInsuranceSelect"))
+    : MasterPicker(editor, main, panel, MasterList::Insurance, QStringLiteral("cmdInsuranceSelect"),
+        QStringLiteral("lstInsuranceSelect"))
 {
 }
 
 SavedRecord InsurancePanel::store(const EditedRecord &record)
 {
     return RecordOperations(main_.store())
-        .saveInsurance(editor_.profileKey(), main_.ModeText == QLatin1String("Add"), record,
-            ShownCompany);
+        .saveInsurance(
+            editor_.profileKey(), main_.ModeText == QLatin1String("Add"), record, ShownCompany);
 }
 
 void InsurancePanel::remember(const std::vector<std::string> &values)

@@ -15,8 +15,8 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::string_view phoneTypes[] = {
-    "Home Ph", "Work Ph", "Cell Ph", "Mobile Ph", "Other Ph", "FAX"};
+constexpr std::string_view phoneTypes[]
+    = {"Home Ph", "Work Ph", "Cell Ph", "Mobile Ph", "Other Ph", "FAX"};
 constexpr std::string_view idTypes[] = {"SSN", "Passport", "SIN", "ID #", "SOFI", "Other #"};
 constexpr std::string_view maritalStates[] = {"Divorced", "Married", "Single", "Widowed"};
 // The empty blood type is added at start-up, after these.
@@ -182,8 +182,8 @@ void PersonalPanel::afterShow()
 SavedRecord PersonalPanel::store(const EditedRecord &record)
 {
     const bool adding = main_.ModeText == QLatin1String("Add");
-    relist_ = adding || valueOf(record, "First") != ShownFirst
-        || valueOf(record, "Last") != ShownLast;
+    relist_
+        = adding || valueOf(record, "First") != ShownFirst || valueOf(record, "Last") != ShownLast;
     return RecordOperations(main_.store()).saveProfile(record, adding, ShownFirst, ShownLast);
 }
 

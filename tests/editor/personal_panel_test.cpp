@@ -6,9 +6,11 @@
 #include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"
+#include "store/record_operations.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -206,6 +208,26 @@ TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
     EXPECT_EQ(main->ModeText, QString());
 }
 
+// With every profile gone the selector starts a new one; saving it lists it.
+TEST_F(PersonalPanelTest, FirstProfileOfAnEmptyTable)
+{
+    for (const QString &key : {annKey, bobKey, secondAnnKey})
+        RecordOperations(main->store()).deleteProfile(key.toStdString());
+    main->ShowRecords();
+    main->cboProfiles_Change();
+    ASSERT_EQ(main->cboProfiles->count(), 0);
+    ASSERT_EQ(main->ModeText, QStringLiteral("Add"));
+
+    enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
+    editor->cmdNewSave_Click();
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    ASSERT_EQ(main->cboProfiles->count(), 1);
+    EXPECT_EQ(selectedProfile(), QString::fromStdString(now));
+    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eve"));
+    EXPECT_EQ(nameRows(QString::fromStdString(now)).size(), 1u);
+    EXPECT_FALSE(editing());
+}
+
 TEST_F(PersonalPanelTest, NameIndexAfterNewProfileRenameAndRenameBack)
 {
     editor->cmdNew_Click();
@@ -245,7 +267,8 @@ TEST_F(PersonalPanelTest, RenamingASynchronisedProfileKeepsATombstoneAndTheKey)
     enterName(QStringLiteral("Anna"), QStringLiteral("Lee"));
     editor->cmdNewSave_Click();
 
-    EXPECT_EQ(nameRows(annKey), (std::vector<NameRow> {{"leeanna" + now, "Anna", "Lee", "0x0008"}}));
+    EXPECT_EQ(
+        nameRows(annKey), (std::vector<NameRow> {{"leeanna" + now, "Anna", "Lee", "0x0008"}}));
     EXPECT_EQ(profileValue(annKey, "First"), "Anna");
     EXPECT_EQ(profileValue(annKey, "STATUS"), "0x0004");
     // Fields without a control keep what the handheld stored.
@@ -269,7 +292,8 @@ TEST_F(PersonalPanelTest, RetiredNameRowIsAlwaysReplaced)
     enter(Topic::Personal, 20, QStringLiteral("180"));
     editor->cmdNewSave_Click();
 
-    EXPECT_EQ(nameRows(bobKey), (std::vector<NameRow> {{"kerrbob" + now, "Bob", "Kerr", "0x0008"}}));
+    EXPECT_EQ(
+        nameRows(bobKey), (std::vector<NameRow> {{"kerrbob" + now, "Bob", "Kerr", "0x0008"}}));
     EXPECT_EQ(profileValue(bobKey, "STATUS"), "0x0008");
 }
 
@@ -286,6 +310,21 @@ TEST_F(PersonalPanelTest, RefreshFindsTheProfileByItsKey)
     EXPECT_EQ(profileValue(annKey, "Height"), "");
     EXPECT_EQ(nameRows(secondAnnKey).size(), 1u);
     EXPECT_EQ(nameRows(secondAnnKey)[0].status, "0x0000");
+}
+
+// The second Ann's power of attorney is stored as "Dor", the start of a listed contact.
+TEST_F(PersonalPanelTest, TypeAheadCompletesOnlyWhatIsTyped)
+{
+    editProfile(secondAnnKey);
+    EXPECT_EQ(editor->cboAttorney->currentText(), QStringLiteral("Dor"));
+
+    editor->cboKin->setFocus();
+    QTest::keyClicks(editor->cboKin, QStringLiteral("car"));
+    EXPECT_EQ(editor->cboKin->currentText(), QStringLiteral("Carl Dunn"));
+    EXPECT_EQ(editor->cboKin->lineEdit()->selectedText(), QStringLiteral("l Dunn"));
+    editor->cmdNewSave_Click();
+    EXPECT_EQ(profileValue(secondAnnKey, "Attorney"), "Dor");
+    EXPECT_EQ(profileValue(secondAnnKey, "Kin"), "Carl Dunn");
 }
 
 } // namespace
