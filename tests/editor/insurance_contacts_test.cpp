@@ -238,6 +238,30 @@ TEST_P(LinkTest, PickedExistingIsLinkedOnceHowEverOftenPicked)
     EXPECT_TRUE(links(bobKey).empty());
 }
 
+// A master deleted since the list was filled: the pick loads nothing.
+TEST_P(LinkTest, PickOfAGoneMasterOnlyHidesTheList)
+{
+    const LinkCase &c = GetParam();
+    selectProfile(annKey);
+    MemoryTable &masters = table(c.masters);
+    masters.moveFirst();
+    ASSERT_TRUE(masters.find(Criterion::equal("Key", c.otherKey.toStdString())));
+    masters.applyDeleteRule();
+
+    editor->cmdAdd_Click();
+    QTest::mouseClick(pickerButton(), Qt::LeftButton);
+    EXPECT_EQ(pickerButton()->text(), QStringLiteral("Cancel"));
+    const QList<QListWidgetItem *> found = pickerList()->findItems(c.otherItem, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    QTest::mouseClick(pickerList()->viewport(), Qt::LeftButton, {},
+        pickerList()->visualItemRect(found[0]).center());
+
+    EXPECT_FALSE(pickerList()->isVisibleTo(main.get()));
+    EXPECT_EQ(pickerButton()->text(), QStringLiteral("Select"));
+    EXPECT_EQ(panel().keyBox->text(), QString());
+    EXPECT_EQ(panel().textBox(1)->text(), QString());
+}
+
 // Bob links Ann's master and renames it: his link is replaced, Ann's stays,
 // and the one master changes for both under its own Key.
 TEST_P(LinkTest, EditedFromASecondProfile)
