@@ -4,6 +4,7 @@
 #include "editor/topic_panel.h"
 #include "mainwin/error_trap.h"
 #include "mainwin/grid_layouts.h"
+#include "mainwin/long_operation.h"
 #include "mainwin/main_window.h"
 #include "mainwin/master_list_filler.h"
 #include "mainwin/topics.h"
@@ -65,22 +66,6 @@ std::optional<RowHandle> gridRecord(
     return std::nullopt;
 }
 
-// The hourglass and the disabled window for the length of a scope, also when
-// a failure leaves it early.
-class LongOperation {
-public:
-    explicit LongOperation(Main &main)
-        : main_(main)
-    {
-        main_.beginLongOperation();
-    }
-    ~LongOperation() { main_.endLongOperation(); }
-    LongOperation(const LongOperation &) = delete;
-    LongOperation &operator=(const LongOperation &) = delete;
-
-private:
-    Main &main_;
-};
 
 } // namespace
 

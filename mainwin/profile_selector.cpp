@@ -1,31 +1,11 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/error_trap.h"
+#include "mainwin/long_operation.h"
 #include "platform/cp1252.h"
 #include "store/store.h"
 
 #include <QSignalBlocker>
-
-namespace {
-
-// The hourglass and the disabled window for the length of a scope, also when
-// a failure leaves it early.
-class LongOperation {
-public:
-    explicit LongOperation(Main &main)
-        : main_(main)
-    {
-        main_.beginLongOperation();
-    }
-    ~LongOperation() { main_.endLongOperation(); }
-    LongOperation(const LongOperation &) = delete;
-    LongOperation &operator=(const LongOperation &) = delete;
-
-private:
-    Main &main_;
-};
-
-} // namespace
 
 void Main::ShowRecords()
 {

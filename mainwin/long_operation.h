@@ -1,0 +1,17 @@
+#pragma once
+
+#include "mainwin/main_window.h"
+
+// The hourglass and the disabled window for the length of a scope, also when
+// a failure leaves it early.
+class LongOperation
+{
+public:
+    explicit LongOperation(Main &main) : main_(main) { main_.beginLongOperation(); }
+    ~LongOperation() { main_.endLongOperation(); }
+    LongOperation(const LongOperation &) = delete;
+    LongOperation &operator=(const LongOperation &) = delete;
+
+private:
+    Main &main_;
+};
