@@ -209,10 +209,10 @@ int run(const char *self, const char *userFolder)
         std::printf("peak memory of the load: could not be measured\n");
     } else {
         const double ratio = static_cast<double>(peak) / bytes;
+        char times[32];
+        std::snprintf(times, sizeof times, "%.2f x the files", ratio);
         std::printf("%-52s %9.1f MB %-17s %-16s %-12s %s\n", "peak memory of the load (process)",
-            static_cast<double>(peak) / 1e6, "",
-            (std::to_string(ratio).substr(0, 4) + " x the files").c_str(), "< 4 x",
-            ratio < 4 ? "ok" : "MISSED");
+            static_cast<double>(peak) / 1e6, "", times, "< 4 x", ratio < 4 ? "ok" : "MISSED");
     }
 
     store.reset();
