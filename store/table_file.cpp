@@ -100,6 +100,29 @@ bool cut(std::string_view &rest, std::string_view separator, std::string_view &v
     return true;
 }
 
+// Cuts the next quoted value at the `","` that closes it. A doubled quote is a
+// quote of the value itself, so a value that holds `","` (written `"",""`)
+// reads back whole instead of being cut inside; any other quote is taken as
+// it stands. A missing separator makes the rest the value.
+bool cutQuoted(std::string_view &rest, std::string_view &value)
+{
+    for (auto at = rest.find('"'); at != std::string_view::npos; at = rest.find('"', at)) {
+        if (at + 1 < rest.size() && rest[at + 1] == '"') {
+            at += 2;
+            continue;
+        }
+        if (rest.substr(at, quotedSeparator.size()) == quotedSeparator) {
+            value = rest.substr(0, at);
+            rest.remove_prefix(at + quotedSeparator.size());
+            return true;
+        }
+        ++at;
+    }
+    value = rest;
+    rest = {};
+    return false;
+}
+
 // A preferences number is written as a whole number; a column without a
 // value as 0, so the line keeps its nine values.
 std::string wholeNumber(std::string_view text)
@@ -240,10 +263,9 @@ void TableFile::cutLine(std::string_view line, std::size_t columnCount, RowValue
 
     if (layout_.line == FileLayout::Line::Prefs) {
         // PrefsKey, PrefsStr1..3 quoted; the three numbers bare.
-        static constexpr std::string_view separators[]
-            = {quotedSeparator, quotedSeparator, quotedSeparator, "\","};
-        for (std::string_view separator : separators) {
-            const bool found = cut(rest, separator, value);
+        // The fourth separator is `",` before the first number.
+        for (int quoted = 0; quoted < 4; ++quoted) {
+            const bool found = quoted < 3 ? cutQuoted(rest, value) : cut(rest, "\",", value);
             appendUnquoted(values.buffer(), found ? value : withoutCutSeparator(value), false);
             values.endValue();
             if (!found)
@@ -262,7 +284,7 @@ void TableFile::cutLine(std::string_view line, std::size_t columnCount, RowValue
     // Key, then fields 1..N: the last one runs to the end of the line.
     const std::size_t quotedValues = columnCount - 2;
     for (std::size_t i = 0; i + 1 < quotedValues; ++i) {
-        const bool found = cut(rest, quotedSeparator, value);
+        const bool found = cutQuoted(rest, value);
         const bool lineBreaks = layout_.lineBreakStep && i > 0;
         appendUnquoted(values.buffer(), found ? value : withoutCutSeparator(value), lineBreaks);
         values.endValue();

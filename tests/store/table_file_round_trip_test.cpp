@@ -38,6 +38,11 @@ TEST(TableFileRoundTrip, LineCutShortAfterAValueReadsBackTheSame)
         // Cut short without the comma: only the closing quote goes.
         {TableId::Allergy, R"(0x00000001,0x0000,"key","Dust")", {"0x00000001", "0x0000", "key", "Dust"}},
         {TableId::Allergy, R"(0x00000001,0x0000,"key","a""")", {"0x00000001", "0x0000", "key", "a\""}},
+        // A value the user typed with `","` in it stays one value.
+        {TableId::Allergy, R"(0x00000001,0x0000,"key","say ""a"",""b""","x")",
+            {"0x00000001", "0x0000", "key", "say \"a\",\"b\"", "x"}},
+        {TableId::Prefs, R"(0x00000001,0x0000,"k",""",""","","",1,2,3)",
+            {"0x00000001", "0x0000", "k", "\",\"", "", "", "1", "2", "3"}},
     };
     for (const Case &c : cases) {
         TempFolder folder;
