@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/field_tables.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <optional>
 #include <span>

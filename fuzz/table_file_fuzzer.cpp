@@ -5,7 +5,7 @@
 #include "fuzz_support.h"
 
 #include "store/table_file.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mainwin/field_value.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <span>
 #include <string>

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake g++ ninja-build
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
+  libgtest-dev googletest clang libclang-rt-14-dev
   libgif-dev libxcb1-dev
   xvfb xauth fonts-dejavu-core
   poppler-utils xdotool openbox faketime

@@ -11,7 +11,7 @@
 #include "settings/main_window_actions.h"
 #include "settings/settings_globals.h"
 #include "settings/shell_helpers.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/clock.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <functional>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "store/memory_table.h"
 #include "store/record_status.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "store/memory_table.h"
 #include "store/store_failure.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <array>
 #include <memory>

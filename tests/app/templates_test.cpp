@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 #include "support/temporary_install.h"
 
 #include <QDir>

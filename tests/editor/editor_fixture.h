@@ -6,7 +6,7 @@
 #include "mainwin/main_window.h"
 #include "store/clock.h"
 #include "store/memory_table.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
 #include "support/temporary_install.h"

@@ -7,7 +7,7 @@
 #include "platform/date_time_picker.h"
 #include "settings/app_info.h"
 #include "store/criterion.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "startup_fixture.h"
 #include "store/memory_table.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 #include "store/field_tables.h"
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 #include <gtest/gtest.h>
 

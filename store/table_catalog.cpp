@@ -1,4 +1,4 @@
-#include "store/table_specs.h"
+#include "store/table_catalog.h"
 
 namespace {
 
