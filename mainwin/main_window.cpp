@@ -49,9 +49,9 @@ Main::Main(QWidget *parent)
     , instanceLockPath(InstanceGuard::defaultLockPath())
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
-    // Below 9000 by 6000 twips the controls no longer fit.
-    setMinimumSize(600, 400);
-    resize(760, 560);
+    // No fixed least size: the layouts keep the window large enough for the
+    // panel shown (at least 9000 by 6000 twips), so no control is clipped.
+    resize(900, 720);
     createControls();
     createMenus();
     connectMenus();
@@ -78,6 +78,9 @@ void Main::createControls()
     frmViewer->setFrameShape(QFrame::StyledPanel);
     // The viewer frame and the entry panels share one place; the front one must hide the others.
     frmViewer->setAutoFillBackground(true);
+    // With the topic list beside it, this keeps the window at 9000 by 6000 twips
+    // or more; a taller entry panel makes the layouts ask for more.
+    frmViewer->setMinimumSize(510, 320);
     gridViewer = new QTableWidget(frmViewer);
     gridViewer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridViewer->setSelectionBehavior(QAbstractItemView::SelectRows);
