@@ -74,8 +74,8 @@ void BackupDatabases(MainWindowActions &main)
                 QString(),
                 QStringLiteral("We recommend using a backup folder other than the default."),
                 QString(),
-                QStringLiteral("If you ever have to uninstall, the ") + programFolder
-                    + QStringLiteral(" folder will be deleted.")}),
+                QStringLiteral("If you ever have to uninstall, the "), programFolder,
+                QStringLiteral(" folder will be deleted.")}),
             Prompter::YesNoCancel);
         if (answer == Prompter::Cancel)
             return;

@@ -54,7 +54,15 @@ TEST_F(BackupRestore, BackingUpTwiceKeepsThePreviousCopiesAsBak)
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[0].title, "Backup Location");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNoCancel);
-    EXPECT_EQ(prompter.boxes[0].text.split("\r\n").value(2), backup);
+    QString programFolder = install.programFolder();
+    programFolder.chop(1);
+    EXPECT_EQ(prompter.boxes[0].text.toStdString(),
+        ("Do you want to backup to this location:\r\n\r\n" + backup
+            + "\r\n\r\nSelect No to be able to specify a different backup folder.\r\n\r\n"
+              "We recommend using a backup folder other than the default.\r\n\r\n"
+              "If you ever have to uninstall, the \r\n"
+            + programFolder + "\r\n folder will be deleted.")
+            .toStdString());
     EXPECT_EQ(prompter.boxes[1].title, "Backup Complete");
     EXPECT_EQ(prompter.boxes[1].text,
         "Database backup complete.\r\n\r\nThe backup files (Vantorelle*.cdb) have "
