@@ -1,6 +1,7 @@
 #include "views_fixture.h"
 
 #include "mainwin/topics.h"
+#include "platform/app_error.h"
 
 #include <QTest>
 
@@ -165,4 +166,32 @@ TEST_F(MenusTest, PrintingReturnsTheEditorToNormalMode)
     main->mnuPrint->trigger();
     EXPECT_TRUE(printed);
     EXPECT_EQ(editor.calls, QStringList({"ChangeMode(Clear)"}));
+}
+
+TEST_F(MenusTest, AFailingWindowIsReportedWithItsCommandsOperation)
+{
+    ASSERT_TRUE(startOn());
+    const auto fail = [] { throw AppError(AppError::FileNotFound); };
+    main->secondaryWindows.exportData = [&](QWidget *, const QString &) { fail(); };
+    main->secondaryWindows.importData = [&](QWidget *, const QString &) { fail(); };
+    main->secondaryWindows.printProfile = fail;
+    main->secondaryWindows.printMasterLists = fail;
+    const struct {
+        QAction *action;
+        const char *operation;
+    } cases[] = {
+        {main->mnuExport, "exporting records"},
+        {main->mnuImport, "importing records"},
+        {main->mnuPrint, "printing"},
+        {main->mnuPrintMaster, "printing master lists"},
+    };
+    for (const auto &c : cases) {
+        prompter.boxes.clear();
+        c.action->trigger();
+        ASSERT_EQ(prompter.boxes.size(), 1) << c.operation;
+        EXPECT_EQ(prompter.boxes[0].title, "Error");
+        EXPECT_TRUE(prompter.boxes[0].text.startsWith(
+            QString("An error occurred while ") + c.operation + ".\r\n"))
+            << prompter.boxes[0].text.toStdString();
+    }
 }
