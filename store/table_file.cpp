@@ -100,20 +100,22 @@ bool cut(std::string_view &rest, std::string_view separator, std::string_view &v
     return true;
 }
 
-// Cuts the next quoted value at the `","` that closes it. A doubled quote is a
-// quote of the value itself, so a value that holds `","` (written `"",""`)
-// reads back whole instead of being cut inside; any other quote is taken as
-// it stands. A missing separator makes the rest the value.
-bool cutQuoted(std::string_view &rest, std::string_view &value)
+// Cuts the next quoted value at the `separator` (`","`, or `",` before the
+// preferences' numbers) that closes it. A doubled quote is a quote of the value
+// itself, so a value that holds `","` (written `"",""`) reads back whole instead
+// of being cut inside; any other quote is taken as it stands. A missing
+// separator makes the rest the value.
+bool cutQuoted(
+    std::string_view &rest, std::string_view &value, std::string_view separator = quotedSeparator)
 {
     for (auto at = rest.find('"'); at != std::string_view::npos; at = rest.find('"', at)) {
         if (at + 1 < rest.size() && rest[at + 1] == '"') {
             at += 2;
             continue;
         }
-        if (rest.substr(at, quotedSeparator.size()) == quotedSeparator) {
+        if (rest.substr(at, separator.size()) == separator) {
             value = rest.substr(0, at);
-            rest.remove_prefix(at + quotedSeparator.size());
+            rest.remove_prefix(at + separator.size());
             return true;
         }
         ++at;
@@ -265,7 +267,8 @@ void TableFile::cutLine(std::string_view line, std::size_t columnCount, RowValue
         // PrefsKey, PrefsStr1..3 quoted; the three numbers bare.
         // The fourth separator is `",` before the first number.
         for (int quoted = 0; quoted < 4; ++quoted) {
-            const bool found = quoted < 3 ? cutQuoted(rest, value) : cut(rest, "\",", value);
+            const bool found
+                = quoted < 3 ? cutQuoted(rest, value) : cutQuoted(rest, value, "\",");
             appendUnquoted(values.buffer(), found ? value : withoutCutSeparator(value), false);
             values.endValue();
             if (!found)

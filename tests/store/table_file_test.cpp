@@ -149,6 +149,9 @@ TEST(TableFile, CuttingRecordLines)
             {"0x00000007", "0x0000", "date_sep", "-", "", "", "0", "0", "0"}},
         {"preferences keep \\n", Prefs, R"(0x7,0x0000,"k","a\nb","x""y","",1,2,3)",
             {"0x7", "0x0000", "k", "a\\nb", "x\"y", "", "1", "2", "3"}},
+        {"a preferences text holding \", reads back whole", Prefs,
+            R"(0x7,0x0000,"k","a","b","c"",d",1,2,3)",
+            {"0x7", "0x0000", "k", "a", "b", "c\",d", "1", "2", "3"}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(cut(c.table, c.line), c.values) << c.what;
