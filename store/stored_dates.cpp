@@ -4,6 +4,7 @@
 #include "store/preference_globals.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -53,8 +54,11 @@ double LeadingNumber(std::string_view text)
 
 std::string PaddedWholeNumber(double number, int digits)
 {
-    const long long whole = wholeNumber(number);
-    std::string text = std::to_string(whole < 0 ? -whole : whole);
+    // Kept as a double: a stored "date" of twenty digits must not overflow an integer.
+    const double whole = std::round(number);
+    char magnitude[400]; // every finite double fits
+    std::snprintf(magnitude, sizeof magnitude, "%.0f", std::fabs(whole));
+    std::string text = magnitude;
     if (static_cast<int>(text.size()) < digits)
         text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
     return whole < 0 ? "-" + text : text;

@@ -56,6 +56,7 @@ TEST(Keys, InvertDateAndTime)
         {"abc", "99999999"},
         {"19000101", "80999898"},
         {"100000000", "-00000001"},
+        {"123456789012345678901234567890", "-123456789012345677877719597056"},
     };
     for (const auto &[date, inverted] : dates)
         EXPECT_EQ(InvertDate(date), inverted) << date;
