@@ -31,7 +31,8 @@ HandlerFamilies::HandlerFamilies(Main &main, TopicPanel &panel)
                 panel.textBox(row), &TextBox::textChanged, this, [this, row] { textChanged(row); });
             break;
         case ControlKind::EditCombo:
-            TypeAhead::attach(combo);
+            if (control.typeAhead)
+                TypeAhead::attach(combo);
             connect(combo, &QComboBox::editTextChanged, this, &HandlerFamilies::controlChanged);
             connect(combo, &QComboBox::activated, this, &HandlerFamilies::controlChanged);
             break;

@@ -59,6 +59,9 @@ struct PanelControl {
     // The master list that fills the combo box (a KeyList, or an editable
     // combo of locations); its items come with each fill, not from `items`.
     std::optional<MasterList> master = std::nullopt;
+    // An editable combo box completes what the user types from its list; a
+    // plain one (family relation and side) only takes the text as typed.
+    bool typeAhead = true;
 };
 
 // The two lines of a validation message: "The ... cannot be blank." / "Please enter ...".

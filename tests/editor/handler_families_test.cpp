@@ -182,6 +182,35 @@ TEST_F(HandlerFamiliesTest, TypeAheadCompletesTypingFromTheList)
     EXPECT_EQ(edit->selectedText(), QString());
 }
 
+// Only the capped free-text combos complete; the family relation and side
+// take what is typed as it is.
+struct CompletionCase {
+    int topic;
+    QComboBox *RecordEditor::*combo;
+    const char *keys;
+    const char *shown;
+};
+
+const CompletionCase completionCases[] = {
+    {Topic::BloodPressure, &RecordEditor::cboBPActivity, "m", "Moderate"},
+    {Topic::Glucose, &RecordEditor::cboGlucoseEvent, "pre-l", "Pre-Lunch"},
+    {Topic::FamilyHistory, &RecordEditor::cboFamilyRelation, "gr", "gr"},
+    {Topic::FamilyHistory, &RecordEditor::cboFamilySide, "m", "m"},
+};
+
+TEST_F(HandlerFamiliesTest, OnlyCappedCombosCompleteTyping)
+{
+    for (const CompletionCase &test : completionCases) {
+        QComboBox *combo = editor.get()->*test.combo;
+        SCOPED_TRACE(combo->objectName().toStdString());
+        showTopic(test.topic);
+        editor->cmdAdd_Click();
+        typeInto(combo, test.keys);
+        EXPECT_EQ(combo->currentText(), QString::fromLatin1(test.shown));
+        editor->cmdNewCancel_Click();
+    }
+}
+
 TEST_F(HandlerFamiliesTest, FreeTextComboStopsTypingAtItsFieldSize)
 {
     showTopic(Topic::Vaccinations);
