@@ -1,6 +1,6 @@
 #include "editor/text_box.h"
 
-#include "editor/typing_limit.h"
+#include "platform/typing_limit.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

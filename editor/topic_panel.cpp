@@ -2,7 +2,7 @@
 
 #include "editor/panel_hooks.h"
 #include "editor/text_box.h"
-#include "editor/typing_limit.h"
+#include "platform/typing_limit.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
 #include "store/record_status.h"

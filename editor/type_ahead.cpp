@@ -1,6 +1,6 @@
 #include "editor/type_ahead.h"
 
-#include "editor/typing_limit.h"
+#include "platform/typing_limit.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "platform/app_error.h"
 #include "platform/cp1252.h"
 #include "settings/error_box_and_logs.h"
-#include "settings/typed_length_limit.h"
+#include "platform/typing_limit.h"
 #include "store/preference_globals.h"
 #include "store/store.h"
 #include "store/stored_dates.h"
@@ -49,10 +49,10 @@ frmPreferences::frmPreferences(Store &prefsStore, QWidget *parent)
     , cmdSave(new QPushButton(QStringLiteral("&OK"), this))
     , cmdCancel(new QPushButton(QStringLiteral("Canc&el"), this))
     , store(prefsStore)
-    , currencyLimit(new TypedLengthLimit(txtCurrency, CurrencyLimit))
 {
     setWindowTitle(QStringLiteral("Preferences"));
     txtCurrency->setToolTip(QStringLiteral("Specify currency symbol"));
+    TypingLimit::of(txtCurrency)->setLimit(CurrencyLimit);
     cmdSave->setToolTip(QStringLiteral("Save Changes"));
     cmdCancel->setToolTip(QStringLiteral("Cancel Changes"));
     cmdSave->setDefault(true);
@@ -101,7 +101,6 @@ void frmPreferences::Form_Load()
                         ->setChecked(LeadingNumber(stored) == 1);
                     break;
                 case CurrencySymbol:
-                    currencyLimit->allow(int(text.size()));
                     txtCurrency->setText(text);
                     break;
                 default: {

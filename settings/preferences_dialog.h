@@ -9,7 +9,6 @@
 #include <array>
 
 class Store;
-class TypedLengthLimit;
 
 // The user preferences the PC shares with the handheld: currency symbol, date
 // format and separator, glucose units, and two switches only the handheld uses.
@@ -40,6 +39,5 @@ private:
     std::array<QString, 6> shownValues() const;
 
     Store &store;
-    TypedLengthLimit *currencyLimit;
     std::array<QString, 6> previous; // as shown after loading
 };

@@ -1,4 +1,4 @@
-#include "editor/typing_limit.h"
+#include "platform/typing_limit.h"
 
 #include <QApplication>
 #include <QLineEdit>
