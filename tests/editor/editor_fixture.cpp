@@ -39,7 +39,6 @@ QStringList recordLines(const QByteArray &bytes)
 
 void EditorFixture::SetUp()
 {
-    saved_ = {DataPath, AppPath, IniFile, BackupPath, InstallType, StoredPassword, TypedPassword};
     Clock::install(&clock);
     install.copyTemplates();
     folder = install.documentsFolder() + QStringLiteral("records/");
@@ -64,14 +63,6 @@ void EditorFixture::TearDown()
     editor.reset();
     main.reset();
     Clock::install(nullptr);
-    DataPath = saved_[0];
-    AppPath = saved_[1];
-    IniFile = saved_[2];
-    BackupPath = saved_[3];
-    InstallType = saved_[4];
-    StoredPassword = saved_[5];
-    TypedPassword = saved_[6];
-    preferenceGlobals() = PreferenceGlobals();
 }
 
 MemoryTable &EditorFixture::table(TableId id)

@@ -35,7 +35,6 @@ void FakeEditor::fillFixedLists()
 
 void StartupFixture::SetUp()
 {
-    saved = {DataPath, AppPath, IniFile, BackupPath, InstallType, StoredPassword, TypedPassword};
     NoSaveOnExit = 0;
     DataRetrieved = 0;
     install.copyTemplates();
@@ -47,16 +46,6 @@ void StartupFixture::TearDown()
     passwordTimer.reset();
     main.reset();
     Clock::install(nullptr);
-    DataPath = saved[0];
-    AppPath = saved[1];
-    IniFile = saved[2];
-    BackupPath = saved[3];
-    InstallType = saved[4];
-    StoredPassword = saved[5];
-    TypedPassword = saved[6];
-    NoSaveOnExit = 0;
-    DataRetrieved = 0;
-    preferenceGlobals() = PreferenceGlobals();
 }
 
 void StartupFixture::registerDataFolder(const QString &folder, const QString &type)

@@ -7,6 +7,7 @@
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
+#include "support/settings_globals_guard.h"
 #include "support/temporary_install.h"
 
 #include <QTimer>
@@ -36,6 +37,7 @@ public:
 // and clock faked, and one Main started on it.
 class StartupFixture : public ::testing::Test {
 protected:
+    SettingsGlobalsGuard globals; // first member: put back last
     void SetUp() override;
     void TearDown() override;
 
@@ -64,7 +66,6 @@ protected:
     std::unique_ptr<Main> main;
 
 private:
-    QStringList saved;
     QStringList passwords;
     std::unique_ptr<QTimer> passwordTimer;
 };

@@ -5,6 +5,7 @@
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
+#include "support/settings_globals_guard.h"
 #include "support/temporary_install.h"
 
 #include <QDir>
@@ -22,9 +23,9 @@ QString tableFile(const QString &name)
 
 class FirstRunConfiguration : public ::testing::Test {
 protected:
+    SettingsGlobalsGuard globals; // first member: put back last
     void SetUp() override
     {
-        saved = {DataPath, AppPath, IniFile, BackupPath, InstallType};
         DataPath.clear();
         IniFile.clear();
         BackupPath = QStringLiteral("unchanged");
@@ -35,11 +36,6 @@ protected:
     void TearDown() override
     {
         Clock::install(nullptr);
-        DataPath = saved[0];
-        AppPath = saved[1];
-        IniFile = saved[2];
-        BackupPath = saved[3];
-        InstallType = saved[4];
     }
 
     void run()
@@ -65,7 +61,6 @@ protected:
     FakePrompter prompter;
     FixedClock clock{{2026, 3, 7, 9, 5, 0}};
     QStringList setups;
-    QStringList saved;
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "settings/main_window_actions.h"
 #include "settings/settings_globals.h"
 #include "store/clock.h"
+#include "support/settings_globals_guard.h"
 #include "support/temporary_install.h"
 
 #include <QDir>
@@ -35,31 +36,6 @@ public:
 
     QStringList unwritten; // what Save All reports as not written
     QStringList events;
-};
-
-// Keeps the settings globals of one test from the next.
-class SettingsGlobalsGuard {
-public:
-    SettingsGlobalsGuard()
-        : saved {DataPath, AppPath, IniFile, BackupPath, InstallType}
-        , flags {NoSaveOnExit, DataRetrieved, MsgResult}
-    {
-    }
-    ~SettingsGlobalsGuard()
-    {
-        DataPath = saved[0];
-        AppPath = saved[1];
-        IniFile = saved[2];
-        BackupPath = saved[3];
-        InstallType = saved[4];
-        NoSaveOnExit = flags[0];
-        DataRetrieved = flags[1];
-        MsgResult = flags[2];
-    }
-
-private:
-    QString saved[5];
-    qint16 flags[3];
 };
 
 // A frozen clock while it lives: 8 December 2026, 07:05:09.
