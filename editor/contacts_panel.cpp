@@ -20,7 +20,7 @@ constexpr PanelControl controls[] = {
 constexpr int required[] = {1, 2};
 
 // The grid shows a contact as "Last, First".
-std::string contactText(const std::vector<std::string> &values)
+std::string contactText(const std::vector<std::string> &values, const DisplayPreferences &)
 {
     return values[2] + ", " + values[1];
 }

@@ -305,7 +305,7 @@ constexpr PanelControl familyControls[] = {
 };
 
 // The grid lists a relative as "Last, First".
-std::string relativeName(const std::vector<std::string> &values)
+std::string relativeName(const std::vector<std::string> &values, const DisplayPreferences &)
 {
     return values[2] + ", " + values[1];
 }

@@ -2,7 +2,6 @@
 
 #include "editor/topic_panel.h"
 #include "mainwin/glucose_units.h"
-#include "store/preference_globals.h"
 
 #include <QComboBox>
 
@@ -40,7 +39,7 @@ constexpr PanelControl bpControls[] = {
 constexpr int bpRequired[] = {1, 2, 4, 5};
 
 // The grid shows a blood pressure as "SBP / DBP".
-std::string bpText(const std::vector<std::string> &values)
+std::string bpText(const std::vector<std::string> &values, const DisplayPreferences &)
 {
     return values[1] + " / " + values[2];
 }
@@ -135,17 +134,17 @@ constexpr int glucoseRequired[] = {1, 5, 6};
 
 // The grid shows a reading in the preferred units, converted when it was
 // typed in the other.
-std::string glucoseText(const std::vector<std::string> &values)
+std::string glucoseText(const std::vector<std::string> &values, const DisplayPreferences &display)
 {
-    return GlucoseInUnits(values[1], values[2], preferenceGlobals().GlucoseUnits);
+    return GlucoseInUnits(values[1], values[2], display.glucoseUnits);
 }
 
 // A new reading starts in the preferred units: the first unit when the
 // preference names it exactly, else the second.
-void presetGlucoseUnits(TopicPanel &panel)
+void presetGlucoseUnits(TopicPanel &panel, const DisplayPreferences &display)
 {
     QComboBox *units = panel.combo(2);
-    const bool first = units->itemText(0).toStdString() == preferenceGlobals().GlucoseUnits;
+    const bool first = units->itemText(0).toStdString() == display.glucoseUnits;
     units->setCurrentIndex(first ? 0 : 1);
 }
 

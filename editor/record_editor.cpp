@@ -87,7 +87,7 @@ RecordEditor::~RecordEditor()
 
 TopicPanel &RecordEditor::addPanel(const PanelDescriptor &descriptor)
 {
-    auto *panel = new TopicPanel(descriptor);
+    auto *panel = new TopicPanel(descriptor, main_.preferences());
     for (const PanelControl &control : descriptor.controls) {
         if (control.master)
             main_.registerMasterList(*control.master, panel->combo(control.row));
@@ -257,7 +257,7 @@ void RecordEditor::reselect(
     QTableWidget *grid = main_.gridViewer;
     const std::string shown = descriptor.reselectLookup
         ? descriptor.reselectLookup(main_.store(), values)
-        : descriptor.reselectText ? descriptor.reselectText(values)
+        : descriptor.reselectText ? descriptor.reselectText(values, main_.preferences().display())
                                   : values[1];
     const int row
         = savedRow(grid, Cp1252::toUnicode(shown), Cp1252::toUnicode(key), layout->keyColumn());

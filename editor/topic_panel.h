@@ -11,6 +11,7 @@
 
 class DateTimePicker;
 class PanelHooks;
+class Preferences;
 class QComboBox;
 class QLineEdit;
 class TextBox;
@@ -26,7 +27,9 @@ class TextBox;
 class TopicPanel : public QGroupBox {
     Q_OBJECT
 public:
-    explicit TopicPanel(const PanelDescriptor &descriptor, QWidget *parent = nullptr);
+    // The panel follows `preferences`, which must outlive it.
+    TopicPanel(
+        const PanelDescriptor &descriptor, const Preferences &preferences, QWidget *parent = nullptr);
 
     const PanelDescriptor &descriptor() const { return descriptor_; }
 
@@ -88,6 +91,7 @@ private:
     std::string controlValue(const Slot &slot) const;
 
     const PanelDescriptor &descriptor_;
+    const Preferences &preferences_;
     std::vector<Slot> slots_; // by row; rows without a control have an empty slot
     std::vector<bool> touched_; // by row: the user changed the control
     std::vector<std::string> stored_; // by row: the shown record's values; empty for a new record

@@ -23,6 +23,7 @@
 #include "mainwin/table_access.h"
 #include "platform/rich_text_view.h"
 #include "settings/main_window_actions.h"
+#include "settings/preferences.h"
 
 class frmSplash;
 class InstanceGuard;
@@ -68,6 +69,8 @@ public:
     // The record store, there from the load step on.
     Store &store() { return *store_; }
     bool hasStore() const { return store_ != nullptr; }
+    // The user's preferences, loaded by the load step.
+    Preferences &preferences() { return preferences_; }
 
     // What the load step uses that tests may change first.
     QString instanceLockPath;      // the lock a second copy finds taken
@@ -230,6 +233,7 @@ private:
 
     std::unique_ptr<InstanceGuard> instanceGuard_;
     std::unique_ptr<Store> store_;
+    Preferences preferences_;
     MasterListFiller masterLists_;
     RecordEditorHooks *editorHooks_ = nullptr;
     QGridLayout *panelArea_ = nullptr;

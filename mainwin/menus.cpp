@@ -146,14 +146,14 @@ void Main::mnuPrintMaster_Click()
 void Main::mnuPrefs_Click()
 {
     runTrapped(QStringLiteral("loading the preferences dialog"), [this] {
-        frmPreferences dialog(store());
+        frmPreferences dialog(store(), preferences_);
         dialog.exec();
     });
 }
 
 void Main::mnuPassword_Click()
 {
-    frmSetPassword dialog(setPrefFunction());
+    frmSetPassword dialog(preferences_.password(), setPrefFunction());
     dialog.exec();
 }
 

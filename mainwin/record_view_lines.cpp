@@ -206,12 +206,14 @@ const std::array<RecordView, 16> views = {{
     {TableId::Family, 1200, ViewButton::None, family},
 }};
 
-std::string labelText(
-    const ViewLine &line, const ValueSources &sources, std::string_view currencySymbol)
+std::string labelText(const ViewLine &line, const ValueSources &sources)
 {
     switch (line.labelKind) {
     case L::WithCurrency:
-        return std::string(line.label).append(" (").append(currencySymbol).append(")");
+        return std::string(line.label)
+            .append(" (")
+            .append(sources.display.currencySymbol)
+            .append(")");
     case L::FromField:
         return std::string(sources.record.value(line.label));
     case L::Fixed:
@@ -227,13 +229,11 @@ const RecordView &recordView(int topic)
     return views.at(std::size_t(topic));
 }
 
-std::string RecordViewText(
-    const RecordView &view, const ValueSources &sources, std::string_view currencySymbol)
+std::string RecordViewText(const RecordView &view, const ValueSources &sources)
 {
     std::string rtf(RecordViewHeader);
     for (const ViewLine &line : view.lines)
-        rtf += RtfField(
-            labelText(line, sources, currencySymbol), FieldValueText(line.value, sources));
+        rtf += RtfField(labelText(line, sources), FieldValueText(line.value, sources));
     rtf += RecordViewEnd;
     return rtf;
 }

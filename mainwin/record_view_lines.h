@@ -39,5 +39,4 @@ const RecordView &recordView(int topic);
 
 // The whole RTF text of the record in `sources` shown by `view`: the header,
 // one field line per non-empty value, the closing brace.
-std::string RecordViewText(
-    const RecordView &view, const ValueSources &sources, std::string_view currencySymbol);
+std::string RecordViewText(const RecordView &view, const ValueSources &sources);

@@ -5,7 +5,7 @@
 #include "mainwin/shown_record.h"
 #include "mainwin/view_provider_key.h"
 #include "platform/cp1252.h"
-#include "store/preference_globals.h"
+#include "settings/preferences.h"
 
 #include <algorithm>
 
@@ -42,7 +42,7 @@ void Main::gridViewer_Click()
         key = Cp1252::toStdString(
             gridText(gridViewer, gridIndex(row, layout->keyColumn(), gridViewer)));
     }
-    const ShownRecord shown = ShowRecordOf(topic, key, tableAccess(), preferenceGlobals());
+    const ShownRecord shown = ShowRecordOf(topic, key, tableAccess(), preferences_.display());
     if (shown.button != ViewButton::None) {
         if (shown.button == ViewButton::Pharmacy)
             cmdViewProvider->setText(QStringLiteral("View Pharmacy"));

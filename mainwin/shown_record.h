@@ -2,11 +2,11 @@
 
 #include "mainwin/record_view_lines.h"
 #include "mainwin/table_access.h"
+#include "store/display_preferences.h"
 
 #include <string>
 #include <string_view>
 
-struct PreferenceGlobals;
 
 // What the record viewer shows for one row of the record grid.
 struct ShownRecord {
@@ -21,4 +21,4 @@ struct ShownRecord {
 // Delete commands read it there. Personal, Legal and anything else give an
 // empty view.
 ShownRecord ShowRecordOf(
-    int topic, std::string_view key, const TableAccess &tables, const PreferenceGlobals &prefs);
+    int topic, std::string_view key, const TableAccess &tables, const DisplayPreferences &display);

@@ -15,7 +15,6 @@
 #include "settings/password_window.h"
 #include "settings/settings_globals.h"
 #include "settings/splash_window.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 
 #include <QApplication>
@@ -92,7 +91,7 @@ bool Main::loadTables()
         store_.reset(); // nothing of this run may be written back
         return false;
     }
-    StoredPassword = Cp1252::toUnicode(preferenceGlobals().StoredPassword);
+    preferences_.load(store_->loadedPreferences());
     ProfileFilter = QStringLiteral("STATUS <> '0x0002'");
     return true;
 }
@@ -142,19 +141,25 @@ void Main::prepareWindow(frmSplash &splash)
 
 bool Main::passwordGate()
 {
-    if (StoredPassword.isEmpty())
+    const QString &password = preferences_.password();
+    if (password.isEmpty())
         return true;
-    TypedPassword.clear();
-    frmPassword(this).exec();
-    if (TypedPassword == StoredPassword)
+    // A prompt closed without OK leaves what was typed at the try before.
+    QString typed;
+    const auto ask = [&] {
+        frmPassword prompt(this);
+        if (prompt.exec() == QDialog::Accepted)
+            typed = prompt.typedPassword();
+    };
+    ask();
+    if (typed == password)
         return true;
-    MsgResult = qint16(prompter().ask(QStringLiteral("Password Incorrect"),
-                                      QStringLiteral("Password incorrect. Try again.")));
-    frmPassword(this).exec();
-    if (TypedPassword == StoredPassword)
+    prompter().ask(QStringLiteral("Password Incorrect"),
+        QStringLiteral("Password incorrect. Try again."));
+    ask();
+    if (typed == password)
         return true;
-    MsgResult = qint16(
-        prompter().ask(QStringLiteral("Password Incorrect"), QStringLiteral("Password incorrect.")));
+    prompter().ask(QStringLiteral("Password Incorrect"), QStringLiteral("Password incorrect."));
     return false;
 }
 

@@ -5,7 +5,7 @@
 #include "mainwin/record_view_lines.h"
 #include "mainwin/topics.h"
 #include "platform/cp1252.h"
-#include "store/preference_globals.h"
+#include "settings/preferences.h"
 #include "store/store.h"
 
 #include <QSignalBlocker>
@@ -69,23 +69,23 @@ void Main::lstTopics_Click()
         frmViewer->show();
 
         const int topic = lstTopics->currentRow();
-        const PreferenceGlobals &prefs = preferenceGlobals();
+        const DisplayPreferences &display = preferences_.display();
         if (topic == Topic::Personal || topic == Topic::Legal) {
             const RecordView &view = recordView(topic);
             ValueSources sources;
             sources.record = RecordRef::current(profiles);
+            sources.display = display;
             cmdAdd->hide();
             cmdDel->hide();
             cmdEdit->show();
             gridViewer->hide();
             rtViewer->show();
             rtViewer->raise();
-            rtViewer->setRtf(
-                Cp1252::toUnicode(RecordViewText(view, sources, prefs.CurrencySymbol)));
+            rtViewer->setRtf(Cp1252::toUnicode(RecordViewText(view, sources)));
             rtViewer->setTabStop(view.tabStop);
         } else if (const GridLayout *layout = gridLayout(topic)) {
-            const auto rows = GridRows(*layout, profileKey, tableAccess(), prefs.GlucoseUnits);
-            FillGrid(gridViewer, *layout, rows, prefs.GlucoseUnits);
+            const auto rows = GridRows(*layout, profileKey, tableAccess(), display);
+            FillGrid(gridViewer, *layout, rows, display.glucoseUnits);
             gridViewer_Click();
             gridViewer->show();
         }

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class Preferences;
 class Store;
 
 // The user preferences the PC shares with the handheld: currency symbol, date
@@ -18,8 +19,9 @@ class Store;
 class frmPreferences : public QDialog {
     Q_OBJECT
 public:
-    // Shows the values stored in the store's preferences table over the defaults.
-    explicit frmPreferences(Store &store, QWidget *parent = nullptr);
+    // Shows the values stored in the store's preferences table over the
+    // defaults; OK gives the display preferences to `preferences`.
+    frmPreferences(Store &store, Preferences &preferences, QWidget *parent = nullptr);
 
     QCheckBox *chkDelete;
     QCheckBox *chkBackup;
@@ -39,5 +41,6 @@ private:
     std::array<QString, 6> shownValues() const;
 
     Store &store;
+    Preferences &preferences;
     std::array<QString, 6> previous; // as shown after loading
 };

@@ -5,8 +5,6 @@ QString AppPath;
 QString IniFile;
 QString BackupPath;
 QString InstallType;
-QString StoredPassword;
-QString TypedPassword;
 
 qint16 NoSaveOnExit = 0;
 qint16 DataRetrieved = 0;

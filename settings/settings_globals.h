@@ -10,8 +10,6 @@ extern QString AppPath; // the program folder
 extern QString IniFile; // the settings file, DataPath + "vantorelleplus.ini"
 extern QString BackupPath; // the backup folder
 extern QString InstallType; // the handheld platform: "Palm", "WM", "BB" or "Win"
-extern QString StoredPassword; // the access password from the preferences; "" for none
-extern QString TypedPassword; // the password typed at the start-up prompt
 
 extern qint16 NoSaveOnExit; // set by a restore: the close step must not write the tables
 extern qint16 DataRetrieved; // 1 after a retrieval from the handheld: likewise

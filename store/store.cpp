@@ -2,7 +2,6 @@
 
 #include "store/criterion.h"
 #include "store/file_cleanup.h"
-#include "store/preference_globals.h"
 #include "store/record_status.h"
 #include "store/table_error.h"
 #include "store/table_file.h"
@@ -119,20 +118,19 @@ std::vector<StoreFailure> Store::load()
     prefs.setFilter(Criterion::standardFilter());
     prefs.setSort({"PrefsKey"});
 
-    PreferenceGlobals &globals = preferenceGlobals();
-    globals = PreferenceGlobals();
+    StoredPreferences &loaded = loadedPreferences_;
     const std::pair<const char *, std::string *> preferences[] = {
-        {"password", &globals.StoredPassword},
-        {"currency_symbol", &globals.CurrencySymbol},
-        {"date_format", &globals.DateFormat},
-        {"date_sep", &globals.DateSep},
-        {"glucose_units", &globals.GlucoseUnits},
+        {"password", &loaded.password},
+        {"currency_symbol", &loaded.currencySymbol},
+        {"date_format", &loaded.dateFormat},
+        {"date_sep", &loaded.dateSeparator},
+        {"glucose_units", &loaded.glucoseUnits},
     };
     if (prefs.recordCount() > 0) {
-        for (const auto &[key, global] : preferences) {
+        for (const auto &[key, value] : preferences) {
             prefs.moveFirst();
             if (prefs.find(Criterion::equal("PrefsKey", key)))
-                *global = prefs.value("PrefsStr1");
+                *value = prefs.value("PrefsStr1");
         }
     }
 

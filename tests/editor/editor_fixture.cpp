@@ -6,7 +6,6 @@
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
 #include "settings/settings_globals.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 
 #include <QComboBox>

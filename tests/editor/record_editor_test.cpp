@@ -5,7 +5,6 @@
 #include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"
-#include "store/preference_globals.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -236,7 +235,9 @@ class GlucoseUnitsPreset : public EditorFixture,
 
 TEST_P(GlucoseUnitsPreset, FollowsThePreferenceExactly)
 {
-    preferenceGlobals().GlucoseUnits = GetParam().preference;
+    DisplayPreferences display = main->preferences().display();
+    display.glucoseUnits = GetParam().preference;
+    main->preferences().setDisplay(display);
     showTopic(Topic::Glucose);
     editor->cmdAdd_Click();
     EXPECT_EQ(editor->cboGlucoseUnits->currentText(), QString::fromLatin1(GetParam().preset));

@@ -17,7 +17,9 @@ protected:
     std::vector<GridRow> rows(
         int topic, const std::string &profile = jane, const std::string &units = "mg/dL")
     {
-        return GridRows(*gridLayout(topic), profile, tables.access(), units);
+        DisplayPreferences display;
+        display.glucoseUnits = units;
+        return GridRows(*gridLayout(topic), profile, tables.access(), display);
     }
 
     FixtureTables tables;

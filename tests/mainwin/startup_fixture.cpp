@@ -3,7 +3,6 @@
 #include "platform/cp1252.h"
 #include "settings/password_window.h"
 #include "settings/settings_globals.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 #include "store/table_error.h"
 

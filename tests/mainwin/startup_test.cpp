@@ -121,7 +121,7 @@ TEST_P(PasswordGate, TwoTriesAreAllowed)
     typePasswords(c.typed);
 
     EXPECT_EQ(start(), c.opens);
-    EXPECT_EQ(StoredPassword, "Secret");
+    EXPECT_EQ(main->preferences().password(), "Secret");
     QStringList texts;
     for (const FakePrompter::Box &box : prompter.boxes) {
         EXPECT_EQ(box.title, "Password Incorrect");

@@ -1,7 +1,6 @@
 #include "views_fixture.h"
 
 #include "mainwin/topics.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 
 #include <QHeaderView>
@@ -74,7 +73,9 @@ TEST_F(TopicListTest, PersonalAndLegalShowASummaryInsteadOfTheGrid)
 TEST_F(TopicListTest, GlucoseHeaderAndCellsFollowThePreference)
 {
     ASSERT_TRUE(startOn());
-    preferenceGlobals().GlucoseUnits = "mmol/L";
+    DisplayPreferences display = main->preferences().display();
+    display.glucoseUnits = "mmol/L";
+    main->preferences().setDisplay(display);
     show(jane, Topic::Glucose);
     const QTableWidget *grid = main->gridViewer;
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Glucose (mmol/L) ");

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "settings/settings_globals.h"
-#include "store/preference_globals.h"
 
 #include <QString>
 
@@ -11,10 +10,8 @@
 class SettingsGlobalsGuard {
 public:
     SettingsGlobalsGuard()
-        : texts {DataPath, AppPath, IniFile, BackupPath, InstallType, StoredPassword,
-            TypedPassword}
+        : texts {DataPath, AppPath, IniFile, BackupPath, InstallType}
         , flags {NoSaveOnExit, DataRetrieved, MsgResult}
-        , preferences(preferenceGlobals())
     {
     }
     ~SettingsGlobalsGuard()
@@ -24,18 +21,14 @@ public:
         IniFile = texts[2];
         BackupPath = texts[3];
         InstallType = texts[4];
-        StoredPassword = texts[5];
-        TypedPassword = texts[6];
         NoSaveOnExit = flags[0];
         DataRetrieved = flags[1];
         MsgResult = flags[2];
-        preferenceGlobals() = preferences;
     }
     SettingsGlobalsGuard(const SettingsGlobalsGuard &) = delete;
     SettingsGlobalsGuard &operator=(const SettingsGlobalsGuard &) = delete;
 
 private:
-    QString texts[7];
+    QString texts[5];
     qint16 flags[3];
-    PreferenceGlobals preferences;
 };
