@@ -10,7 +10,6 @@
 #include "mainwin/topics.h"
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
-#include "settings/settings_globals.h"
 #include "store/record_operations.h"
 #include "store/store.h"
 
@@ -85,7 +84,8 @@ void RecordEditor::cmdAdd_Click()
     if (!panel)
         return;
     main_.TrackEdits = false;
-    const bool cleared = runTrapped(QStringLiteral("adding a record"), [panel] { panel->clear(); });
+    const bool cleared = runTrapped(
+        main_.installation(), QStringLiteral("adding a record"), [panel] { panel->clear(); });
     main_.TrackEdits = true;
     if (!cleared)
         return;
@@ -106,8 +106,8 @@ void RecordEditor::cmdEdit_Click()
     // not edited.
     const bool listed = gridLayout(topic) != nullptr;
     if ((listed
-            && !runTrapped(
-                QStringLiteral("showing a record"), [this] { main_.gridViewer_Click(); }))
+            && !runTrapped(main_.installation(), QStringLiteral("showing a record"),
+                [this] { main_.gridViewer_Click(); }))
         || !showPanel(*panel))
         return;
     bringToFront(*panel);
@@ -117,7 +117,7 @@ void RecordEditor::cmdEdit_Click()
 
 void RecordEditor::cmdNewCancel_Click()
 {
-    if (!runTrapped(QStringLiteral("cancelling the changes"), [this] {
+    if (!runTrapped(main_.installation(), QStringLiteral("cancelling the changes"), [this] {
             ChangeMode(QStringLiteral("Clear"));
             main_.ModeText.clear();
             main_.lstTopics_Click();
@@ -131,7 +131,7 @@ void RecordEditor::cmdDel_Click()
     QTableWidget *grid = main_.gridViewer;
     if (!layout || grid->rowCount() < 1)
         return;
-    runTrapped(QStringLiteral("deleting row item"), [&] {
+    runTrapped(main_.installation(), QStringLiteral("deleting row item"), [&] {
         // The row the grid shows, even when the table's current row moved
         // since; insurance and contacts delete the profile's link only, whose
         // Key follows the master's.
@@ -156,16 +156,16 @@ void RecordEditor::cmdDelete_Click()
     const QListWidgetItem *keyItem = main_.lstKeys->item(idx);
     if (main_.cboProfiles->count() == 0 || !keyItem)
         return;
-    MsgResult = qint16(prompter().ask(QStringLiteral("Confirm Delete"),
+    const int answer = prompter().ask(QStringLiteral("Confirm Delete"),
         QStringLiteral("Do you really want to delete this personal profile and associated data?"),
-        Prompter::YesNo, Prompter::Question));
-    if (MsgResult != Prompter::Yes)
+        Prompter::YesNo, Prompter::Question);
+    if (answer != Prompter::Yes)
         return;
 
     // The profile the selector shows, whatever row of the profile table is current.
     const std::string key = Cp1252::toStdString(keyItem->text());
     main_.TrackEdits = false;
-    const bool deleted = runTrapped(QStringLiteral("deleting records"), [&] {
+    const bool deleted = runTrapped(main_.installation(), QStringLiteral("deleting records"), [&] {
         const LongOperation busy(main_);
         RecordOperations(main_.store()).deleteProfile(key);
         {
@@ -200,14 +200,14 @@ void RecordEditor::cmdNew_Click()
 {
     main_.TrackEdits = false;
     if (main_.store().dsMainID().recordCount() > ProfileLimit) {
-        MsgResult = qint16(prompter().ask(QStringLiteral("Database Limit"),
+        prompter().ask(QStringLiteral("Database Limit"),
             QStringLiteral("You may not have more than  %1 records.  This is a synchronization "
                            "limit.")
-                .arg(ProfileLimit)));
+                .arg(ProfileLimit));
         main_.TrackEdits = true;
         return;
     }
-    runTrapped(QStringLiteral("adding a new record"), [this] {
+    runTrapped(main_.installation(), QStringLiteral("adding a new record"), [this] {
         {
             const QSignalBlocker blocker(main_.lstTopics);
             main_.lstTopics->setCurrentRow(Topic::Personal);

@@ -14,7 +14,6 @@
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
-#include "settings/settings_globals.h"
 #include "store/record_operations.h"
 #include "store/store.h"
 
@@ -169,7 +168,7 @@ void RecordEditor::ShowFields(const QString &topic)
 
 bool RecordEditor::showPanel(TopicPanel &panel)
 {
-    if (runTrapped(QStringLiteral("showing fields to edit"), [&] {
+    if (runTrapped(main_.installation(), QStringLiteral("showing fields to edit"), [&] {
             if (main_.cboProfiles->count() == 0)
                 panel.clear();
             else
@@ -187,7 +186,7 @@ void RecordEditor::cmdNewSave_Click()
 {
     main_.TrackEdits = false;
     bool stored = false;
-    const bool ran = runTrapped(QStringLiteral("saving a record"), [&] {
+    const bool ran = runTrapped(main_.installation(), QStringLiteral("saving a record"), [&] {
         TopicPanel *panel = panelAt(main_.lstTopics->currentRow());
         stored = !panel || save(*panel);
     });
@@ -204,9 +203,9 @@ bool RecordEditor::save(TopicPanel &panel)
     const std::vector<std::string> values = panel.values();
     for (int row : descriptor.required) {
         if (panel.blank(row)) {
-            MsgResult = qint16(prompter().ask(QString::fromUtf8(AppInfo::title),
+            prompter().ask(QString::fromUtf8(AppInfo::title),
                 text(descriptor.message.line1) + QStringLiteral("\r\n\r\n")
-                    + text(descriptor.message.line2)));
+                    + text(descriptor.message.line2));
             return false;
         }
     }
@@ -229,7 +228,7 @@ bool RecordEditor::save(TopicPanel &panel)
         : RecordOperations(main_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
 
     // The record is stored: whatever the refresh meets, the save is done.
-    runTrapped(QStringLiteral("saving a record"), [&] {
+    runTrapped(main_.installation(), QStringLiteral("saving a record"), [&] {
         if (hooks && hooks->refresh(saved))
             return;
         main_.lstTopics_Click();

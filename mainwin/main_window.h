@@ -22,6 +22,7 @@
 #include "mainwin/secondary_windows.h"
 #include "mainwin/table_access.h"
 #include "platform/rich_text_view.h"
+#include "settings/installation.h"
 #include "settings/main_window_actions.h"
 #include "settings/preferences.h"
 
@@ -71,16 +72,20 @@ public:
     bool hasStore() const { return store_ != nullptr; }
     // The user's preferences, loaded by the load step.
     Preferences &preferences() { return preferences_; }
+    // The installation the load step settled; read-only for the whole run.
+    const Installation &installation() const { return installation_; }
+    // The folder the next backup is offered, from the settings file at the
+    // load step and changed by each backup.
+    const QString &backupFolder() const { return backupFolder_; }
 
     // What the load step uses that tests may change first.
     QString instanceLockPath;      // the lock a second copy finds taken
     int splashMilliseconds = 1500; // the least time the splash window shows
 
-    QString HelpFile; // the help file, set by the load step
-
     // ---- What the handheld, backup and watch commands use (shutdown.cpp)
     // Save All; returns the table files that could not be written.
     QStringList saveAll() override;
+    void keepFilesOnExit() override { keepFilesOnExit_ = true; }
     void closeMainWindow() override { close(); }
     void discardEditorWork() override
     {
@@ -234,6 +239,9 @@ private:
     std::unique_ptr<InstanceGuard> instanceGuard_;
     std::unique_ptr<Store> store_;
     Preferences preferences_;
+    Installation installation_;
+    QString backupFolder_;
+    bool keepFilesOnExit_ = false; // the files on disk were restored, retrieved or moved
     MasterListFiller masterLists_;
     RecordEditorHooks *editorHooks_ = nullptr;
     QGridLayout *panelArea_ = nullptr;

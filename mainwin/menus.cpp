@@ -5,7 +5,6 @@
 #include "settings/about_window.h"
 #include "settings/preferences_dialog.h"
 #include "settings/set_password_window.h"
-#include "settings/settings_globals.h"
 #include "settings/shell_helpers.h"
 #include "settings/support_info.h"
 #include "store/store.h"
@@ -32,13 +31,13 @@ constexpr ProfileDialog importDialog {"importing records", "Unable to Import",
 void showProfileDialog(Main &main, const ProfileDialog &dialog,
     const std::function<void(QWidget *, const QString &)> &show)
 {
-    runTrapped(QString::fromLatin1(dialog.operation), [&] {
+    runTrapped(main.installation(), QString::fromLatin1(dialog.operation), [&] {
         if (main.cboProfiles->count() == 0)
             return;
         const QString profile = main.cboProfiles->currentText();
         if (profile.isEmpty()) {
-            MsgResult = qint16(prompter().ask(
-                QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile)));
+            prompter().ask(
+                QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile));
             return;
         }
         main.TrackEdits = false;
@@ -125,7 +124,7 @@ void Main::mnuGraph_Click()
 
 void Main::mnuPrint_Click()
 {
-    runTrapped(QStringLiteral("printing"), [this] {
+    runTrapped(installation_, QStringLiteral("printing"), [this] {
         if (secondaryWindows.printProfile)
             secondaryWindows.printProfile();
         if (!closing())
@@ -135,7 +134,7 @@ void Main::mnuPrint_Click()
 
 void Main::mnuPrintMaster_Click()
 {
-    runTrapped(QStringLiteral("printing master lists"), [this] {
+    runTrapped(installation_, QStringLiteral("printing master lists"), [this] {
         if (secondaryWindows.printMasterLists)
             secondaryWindows.printMasterLists();
         if (!closing())
@@ -145,8 +144,8 @@ void Main::mnuPrintMaster_Click()
 
 void Main::mnuPrefs_Click()
 {
-    runTrapped(QStringLiteral("loading the preferences dialog"), [this] {
-        frmPreferences dialog(store(), preferences_);
+    runTrapped(installation_, QStringLiteral("loading the preferences dialog"), [this] {
+        frmPreferences dialog(store(), preferences_, installation_);
         dialog.exec();
     });
 }
@@ -159,12 +158,13 @@ void Main::mnuPassword_Click()
 
 void Main::mnuManual_Click()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFile));
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(installation_.programFolder + QStringLiteral("Vantorelle Help.chm")));
 }
 
 void Main::mnuAbout_Click()
 {
-    frmAbout dialog(this);
+    frmAbout dialog(installation_, this);
     dialog.exec();
 }
 

@@ -63,7 +63,7 @@ void Main::cboProfiles_Change()
         return;
     }
     const bool tracking = TrackEdits;
-    runTrapped(QStringLiteral("listing all records"), [this] {
+    runTrapped(installation_, QStringLiteral("listing all records"), [this] {
         TrackEdits = false;
         if (cboProfiles->currentIndex() < 0) {
             const QSignalBlocker blocker(cboProfiles);

@@ -56,5 +56,5 @@ void Main::gridViewer_Click()
 
 void Main::gridViewer_SelChange()
 {
-    runTrapped(QStringLiteral("showing a record"), [this] { gridViewer_Click(); });
+    runTrapped(installation_, QStringLiteral("showing a record"), [this] { gridViewer_Click(); });
 }

@@ -5,7 +5,6 @@
 #include "platform/prompter.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/form_placement.h"
-#include "settings/settings_globals.h"
 #include "store/store.h"
 
 #include <QApplication>
@@ -33,25 +32,23 @@ void Main::Form_Unload(bool &Cancel)
     if (closing_)
         return;
     if (cmdNewSave->isVisibleTo(this) && !HotsyncDetected) {
-        MsgResult = qint16(prompter().ask(
-            QStringLiteral("Changes Not Saved"),
+        const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
             QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
                 + QStringLiteral("Do you want to go back and save changes?"),
-            Prompter::YesNo));
-        if (MsgResult == Prompter::Yes) {
+            Prompter::YesNo);
+        if (answer == Prompter::Yes) {
             Cancel = true;
             return;
         }
     }
     closing_ = true;
 
-    SaveFormPlacement(this);
+    SaveFormPlacement(this, installation_.settingsFile());
     Timer1->stop();
     beginLongOperation();
-    // After a restore or a retrieval the files on disk are the ones to keep.
-    const bool filesReplaced = NoSaveOnExit != 0 || DataRetrieved == 1;
+    // After a restore, a retrieval or a move the files on disk are the ones to keep.
     std::vector<StoreFailure> failures;
-    if (hasStore() && !filesReplaced)
+    if (hasStore() && !keepFilesOnExit_)
         failures = store().SaveDBs();
     endLongOperation();
     if (!failures.empty()) {
@@ -70,19 +67,18 @@ void Main::Form_Unload(bool &Cancel)
     }
     if (hasStore()) {
         for (const StoreFailure &failure : store().removeNearEmptyFiles())
-            showStoreFailure(failure);
+            showStoreFailure(installation_, failure);
     }
 
     if (HotsyncDetected) {
-        MsgResult = qint16(prompter().ask(
-            QStringLiteral("Hotsync Detected"),
+        prompter().ask(QStringLiteral("Hotsync Detected"),
             QStringLiteral("Vantorelle Rize on the PC must be closed during the hotsync operation.")
                 + crLf + crLf
                 + QStringLiteral("A hotsync operation has been detected and your data has been "
                                  "saved.")
                 + crLf + crLf
                 + QStringLiteral("You may restart the software when the hotsync operation is "
-                                 "complete.")));
+                                 "complete."));
     }
     endProgram();
 }
@@ -132,6 +128,6 @@ void Main::reportSaveFailures(const std::vector<StoreFailure> &failures)
     for (const StoreFailure &failure : failures)
         details += crLf + QFile::decodeName(QByteArray::fromStdString(failure.path));
     const StoreFailure &first = failures.front();
-    ShowError(AppError(first.number, QString::fromStdString(first.description)),
-              QStringLiteral("saving the databases"), details);
+    ShowError(installation_, AppError(first.number, QString::fromStdString(first.description)),
+        QStringLiteral("saving the databases"), details);
 }

@@ -7,13 +7,12 @@
 #include "platform/instance_guard.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "settings/backup_restore.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/first_run_configuration.h"
 #include "settings/form_placement.h"
 #include "settings/handheld_setup.h"
-#include "settings/ini_access.h"
 #include "settings/password_window.h"
-#include "settings/settings_globals.h"
 #include "settings/splash_window.h"
 #include "store/store.h"
 
@@ -39,8 +38,8 @@ bool Main::Form_Load()
         return false;
     }
 
-    AppPath = withFinalSlash(paths().programFolder());
-    config_registry([](const QString &type) { setup_install_type(type); });
+    installation_ = configureInstallation(withFinalSlash(paths().programFolder()),
+        [](Installation &installation) { setupInstallType(installation); });
 
     auto splash = std::make_unique<frmSplash>();
     splash->Timer1->setInterval(splashMilliseconds);
@@ -49,44 +48,40 @@ bool Main::Form_Load()
 
     TrackEdits = false;
     HotsyncDetected = false;
-    DataRetrieved = 0;
-    IniFile = DataPath + QStringLiteral("vantorelleplus.ini");
-    BackupPath = ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"),
-                         DataPath + QStringLiteral("Backup/"), IniFile);
+    backupFolder_ = readBackupFolder(installation_);
 
     // Items for handheld kinds this installation does not serve.
-    if (InstallType != QLatin1String("WM")) {
+    if (installation_.platform != Platform::WindowsMobile) {
         mnuTransfer->setVisible(false);
         mnuRetrieve->setVisible(false);
     }
-    if (InstallType == QLatin1String("Win")) {
+    if (installation_.platform == Platform::WindowsOnly) {
         mnuReinstallHH->setVisible(false);
         mnuSep4->setVisible(false);
     }
-    HelpFile = AppPath + QStringLiteral("Vantorelle Help.chm");
 
     // Without the preferences there is no telling whether a password guards
     // the data: the program cannot go on.
     bool loaded = false;
-    if (!runTrapped(loading, [&] { loaded = loadTables(); }) || !loaded)
+    if (!runTrapped(installation_, loading, [&] { loaded = loadTables(); }) || !loaded)
         return false;
 
-    const bool prepared = runTrapped(loading, [&] { prepareWindow(*splash); });
+    const bool prepared = runTrapped(installation_, loading, [&] { prepareWindow(*splash); });
     splash.reset();
 
     if (!passwordGate())
         return false;
     if (prepared)
-        runTrapped(loading, [&] { showFirstTopic(); });
+        runTrapped(installation_, loading, [&] { showFirstTopic(); });
     return true;
 }
 
 bool Main::loadTables()
 {
-    store_ = std::make_unique<Store>(QFile::encodeName(DataPath).toStdString());
+    store_ = std::make_unique<Store>(QFile::encodeName(installation_.dataFolder).toStdString());
     const std::vector<StoreFailure> failures = store_->load();
     for (const StoreFailure &failure : failures)
-        showStoreFailure(failure);
+        showStoreFailure(installation_, failure);
     if (!failures.empty() && failures.back().fatal) {
         store_.reset(); // nothing of this run may be written back
         return false;
@@ -132,7 +127,7 @@ void Main::prepareWindow(frmSplash &splash)
     if (store().dsMainID().recordCount() == 0)
         cmdNew_Click();
     Timer1->start();
-    RestoreFormPlacement(this);
+    RestoreFormPlacement(this, installation_.settingsFile());
     cmdNewSave->hide();
     cmdNewCancel->hide();
     if (editorHooks_)

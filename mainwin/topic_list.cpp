@@ -41,7 +41,7 @@ void Main::connectViews()
 
 void Main::lstTopics_Click()
 {
-    runTrapped(QStringLiteral("selecting a topic"), [this] {
+    runTrapped(installation_, QStringLiteral("selecting a topic"), [this] {
         MemoryTable &profiles = store().dsMainID();
         if (!findSelectedProfile(profiles, cboProfiles, lstKeys)) {
             if (cboProfiles->count() == 0)

@@ -33,7 +33,8 @@ QComboBox *listBox(const QStringList &items, const QString &tip, QWidget *parent
 
 } // namespace
 
-frmPreferences::frmPreferences(Store &prefsStore, Preferences &shared, QWidget *parent)
+frmPreferences::frmPreferences(
+    Store &prefsStore, Preferences &shared, const Installation &shownIn, QWidget *parent)
     : QDialog(parent)
     , chkDelete(new QCheckBox(QStringLiteral("Confirm delete operations (handhelds only)"), this))
     , chkBackup(new QCheckBox(
@@ -50,6 +51,7 @@ frmPreferences::frmPreferences(Store &prefsStore, Preferences &shared, QWidget *
     , cmdCancel(new QPushButton(QStringLiteral("Canc&el"), this))
     , store(prefsStore)
     , preferences(shared)
+    , installation(shownIn)
 {
     setWindowTitle(QStringLiteral("Preferences"));
     txtCurrency->setToolTip(QStringLiteral("Specify currency symbol"));
@@ -137,7 +139,7 @@ void frmPreferences::cmdSave_Click()
             store.SetPref(
                 Keys[i], Cp1252::toStdString(previous[i]), Cp1252::toStdString(values[i]));
     } catch (const TableError &error) {
-        ShowError(AppError(error.number(), QString::fromStdString(error.what())),
+        ShowError(installation, AppError(error.number(), QString::fromStdString(error.what())),
             QStringLiteral("saving the preferences"));
         return;
     }

@@ -8,6 +8,7 @@
 
 #include <array>
 
+struct Installation;
 class Preferences;
 class Store;
 
@@ -21,7 +22,9 @@ class frmPreferences : public QDialog {
 public:
     // Shows the values stored in the store's preferences table over the
     // defaults; OK gives the display preferences to `preferences`.
-    frmPreferences(Store &store, Preferences &preferences, QWidget *parent = nullptr);
+    // A value the table refuses is named in the error box of `installation`.
+    frmPreferences(Store &store, Preferences &preferences, const Installation &installation,
+        QWidget *parent = nullptr);
 
     QCheckBox *chkDelete;
     QCheckBox *chkBackup;
@@ -42,5 +45,6 @@ private:
 
     Store &store;
     Preferences &preferences;
+    const Installation &installation;
     std::array<QString, 6> previous; // as shown after loading
 };

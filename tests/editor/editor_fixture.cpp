@@ -5,7 +5,6 @@
 #include "mainwin/grid_layouts.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
-#include "settings/settings_globals.h"
 #include "store/store.h"
 
 #include <QComboBox>

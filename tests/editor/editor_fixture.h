@@ -9,7 +9,6 @@
 #include "store/table_catalog.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
-#include "support/settings_globals_guard.h"
 #include "support/temporary_install.h"
 
 #include <QStringList>
@@ -22,7 +21,6 @@
 // clock stands at 7 March 2026, 09:05:00.
 class EditorFixture : public ::testing::Test {
 protected:
-    SettingsGlobalsGuard globals; // first member: put back last
     static constexpr const char *profileKey = "20090305070809p";
     // The Key a reading saved now gets: profile, inverted date and time, clock.
     static constexpr const char *newKey = "20090305070809p79739692909420260307090500p";

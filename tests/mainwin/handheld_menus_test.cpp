@@ -1,6 +1,5 @@
 #include "startup_fixture.h"
 
-#include "settings/settings_globals.h"
 #include "store/store.h"
 
 #include <QDir>
@@ -41,11 +40,11 @@ TEST_F(HandheldMenus, BackupSavesTheTablesBeforeCopyingThem)
     main->mnuBackup->trigger();
 
     EXPECT_EQ(boxTitles(), QStringList({"Backup Location", "Backup Complete"}));
-    EXPECT_EQ(BackupPath, folder + "Backup/");
+    EXPECT_EQ(main->backupFolder(), folder + "Backup/");
     // Save All dropped the edit and wrote the table the backup then copied.
     EXPECT_TRUE(editor.calls.contains("cmdNewCancel_Click"));
-    EXPECT_TRUE(readFile(BackupPath + "VantorelleMainID.cdb").contains("\"Changed\""));
-    EXPECT_EQ(tableFiles(BackupPath), tableFiles(folder));
+    EXPECT_TRUE(readFile(main->backupFolder() + "VantorelleMainID.cdb").contains("\"Changed\""));
+    EXPECT_EQ(tableFiles(main->backupFolder()), tableFiles(folder));
     EXPECT_FALSE(main->closing());
 }
 
@@ -56,7 +55,10 @@ TEST_F(HandheldMenus, RestoreClosesWithoutWritingOverTheRestoredFiles)
     const QByteArray restored
         = readFile(backup + "VantorelleMainID.cdb") + "0x00000000,0x0008,\"restored\"\r\n";
     writeFile(backup + "VantorelleMainID.cdb", restored);
-    BackupPath = backup;
+    // The backup folder the settings file names at start-up is offered.
+    main.reset();
+    writeFile(folder + "vantorelleplus.ini", ("[Main]\r\nBackupPath=" + backup + "\r\n").toUtf8());
+    ASSERT_TRUE(start());
     editProfile();
 
     main->mnuRestore->trigger();
@@ -79,7 +81,6 @@ TEST_F(HandheldMenus, RetrievalEndsTheProgramWithTheHandheldsTables)
 
     EXPECT_EQ(
         boxTitles(), QStringList({"Retrieve Data from Handheld", "Retrieve Data from Handheld"}));
-    EXPECT_EQ(DataRetrieved, 1);
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(main->close());
     EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), "from the handheld\r\n");

@@ -2,7 +2,6 @@
 
 #include "platform/cp1252.h"
 #include "settings/password_window.h"
-#include "settings/settings_globals.h"
 #include "store/store.h"
 #include "store/table_error.h"
 
@@ -34,8 +33,6 @@ void FakeEditor::fillFixedLists()
 
 void StartupFixture::SetUp()
 {
-    NoSaveOnExit = 0;
-    DataRetrieved = 0;
     install.copyTemplates();
     Clock::install(&clock);
 }

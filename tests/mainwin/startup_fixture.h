@@ -7,7 +7,6 @@
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
-#include "support/settings_globals_guard.h"
 #include "support/temporary_install.h"
 
 #include <QTimer>
@@ -37,7 +36,6 @@ public:
 // and clock faked, and one Main started on it.
 class StartupFixture : public ::testing::Test {
 protected:
-    SettingsGlobalsGuard globals; // first member: put back last
     void SetUp() override;
     void TearDown() override;
 

@@ -2,7 +2,6 @@
 
 #include "platform/instance_guard.h"
 #include "settings/ini_access.h"
-#include "settings/settings_globals.h"
 #include "settings/splash_window.h"
 #include "store/store.h"
 
@@ -28,11 +27,10 @@ TEST_F(StartupFixture, AFirstRunOnAnEmptyHomeWaitsInAddModeForTheFirstProfile)
 {
     ASSERT_TRUE(start());
 
-    EXPECT_EQ(DataPath, install.dataFolder());
-    EXPECT_EQ(tableFiles(DataPath).size(), 23);
+    EXPECT_EQ(main->installation().dataFolder, install.dataFolder());
+    EXPECT_EQ(tableFiles(main->installation().dataFolder).size(), 23);
     EXPECT_EQ(boxTitles(), QStringList{"Vantorelle Rize - Configuration"});
-    EXPECT_EQ(IniFile, DataPath + "vantorelleplus.ini");
-    EXPECT_EQ(BackupPath, DataPath + "Backup/");
+    EXPECT_EQ(main->backupFolder(), main->installation().dataFolder + "Backup/");
 
     ASSERT_EQ(main->lstTopics->count(), 16);
     EXPECT_EQ(main->lstTopics->item(0)->text(), "Personal");
@@ -60,7 +58,7 @@ TEST_F(StartupFixture, WithAProfileTheWindowOpensInNormalMode)
               "[Form]\r\nLeft=1500\r\nTop=1500\r\nWidth=12000\r\nHeight=9000\r\n");
     ASSERT_TRUE(start());
 
-    EXPECT_EQ(DataPath, folder);
+    EXPECT_EQ(main->installation().dataFolder, folder);
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_EQ(main->store().dsMainID().recordCount(), 1u);
     EXPECT_FALSE(editor.calls.contains("cmdNew_Click"));
@@ -96,7 +94,7 @@ TEST_F(StartupFixture, BackupFolderComesFromTheSettingsFile)
     const QString folder = dataFolderWithProfile();
     writeFile(folder + "vantorelleplus.ini", "[Main]\r\nBackupPath=/media/stick/\r\n");
     ASSERT_TRUE(start());
-    EXPECT_EQ(BackupPath, "/media/stick/");
+    EXPECT_EQ(main->backupFolder(), "/media/stick/");
 }
 
 namespace {

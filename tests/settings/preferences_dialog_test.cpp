@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "settings/preferences_dialog.h"
+#include "settings/installation.h"
 #include "settings/preferences.h"
+#include "settings/preferences_dialog.h"
 #include "store/store.h"
 #include "support/fake_prompter.h"
 #include "support/temporary_install.h"
@@ -54,6 +55,7 @@ protected:
     }
 
     Preferences preferences;
+    Installation installation; // no data folder: nothing is logged
     QTemporaryDir dir;
     std::unique_ptr<Store> store;
     FakePrompter prompter;
@@ -66,7 +68,7 @@ TEST_F(PreferencesDialog, ShowsTheStoredValuesAndOkWithoutChangesStoresNothing)
     Store &basic = basicStore();
     const Prefs before = prefsOf(basic.dsPrefs());
 
-    frmPreferences window(basic, preferences);
+    frmPreferences window(basic, preferences, installation);
     EXPECT_EQ(window.windowTitle(), "Preferences");
     EXPECT_FALSE(window.chkDelete->isChecked());
     EXPECT_FALSE(window.chkBackup->isChecked());
@@ -91,7 +93,7 @@ TEST_F(PreferencesDialog, OkStoresOnlyTheChangedValues)
     Store &basic = basicStore();
     Prefs expected = prefsOf(basic.dsPrefs());
 
-    frmPreferences window(basic, preferences);
+    frmPreferences window(basic, preferences, installation);
     QSignalSpy changes(&preferences, &Preferences::changed);
     window.chkDelete->setChecked(true);
     window.cboDateSep->setCurrentText("-");
@@ -112,7 +114,7 @@ TEST_F(PreferencesDialog, AnEmptyTableShowsTheDefaultsAndOkAddsNothing)
 {
     Store empty(dir.path().toStdString());
 
-    frmPreferences window(empty, preferences);
+    frmPreferences window(empty, preferences, installation);
     EXPECT_FALSE(window.chkDelete->isChecked());
     EXPECT_FALSE(window.chkBackup->isChecked());
     EXPECT_EQ(window.txtCurrency->text(), "$");
@@ -130,7 +132,7 @@ TEST_F(PreferencesDialog, CancelStoresNothing)
     const Prefs before = prefsOf(basic.dsPrefs());
     const DisplayPreferences shown = preferences.display();
 
-    frmPreferences window(basic, preferences);
+    frmPreferences window(basic, preferences, installation);
     QSignalSpy changes(&preferences, &Preferences::changed);
     window.txtCurrency->setText("EUR");
     window.chkBackup->setChecked(true);
@@ -161,7 +163,7 @@ TEST_F(PreferencesDialog, StoredValuesAreShownAsTheirControlsCan)
         Store prefs(dir.path().toStdString());
         prefs.SetPref(c.key, "", c.value);
 
-        frmPreferences window(prefs, preferences);
+        frmPreferences window(prefs, preferences, installation);
         EXPECT_EQ(window.chkDelete->isChecked(), c.deleteTicked);
         EXPECT_EQ(window.txtCurrency->text(), c.currency);
         EXPECT_EQ(window.cboDateFmt->currentText(), c.dateFormat);
@@ -176,7 +178,7 @@ TEST_F(PreferencesDialog, StoredValuesAreShownAsTheirControlsCan)
 TEST_F(PreferencesDialog, TheCurrencyBoxTakesAtMost200Characters)
 {
     Store prefs(dir.path().toStdString());
-    frmPreferences window(prefs, preferences);
+    frmPreferences window(prefs, preferences, installation);
     window.txtCurrency->clear();
 
     QTest::keyClicks(window.txtCurrency, QString(205, 'x'));
@@ -197,7 +199,7 @@ TEST_F(PreferencesDialog, ALongerStoredCurrencyIsShownWholeAndCanOnlyShrink)
     table.setValueAsRead(*table.columnIndex("PrefsStr1"), std::string(250, 'c'));
     table.update();
 
-    frmPreferences window(prefs, preferences);
+    frmPreferences window(prefs, preferences, installation);
     EXPECT_EQ(window.txtCurrency->text(), QString(250, 'c'));
     window.txtCurrency->end(false);
     QTest::keyClick(window.txtCurrency, Qt::Key_D);
