@@ -28,8 +28,6 @@ std::string contactText(const std::vector<std::string> &values, const DisplayPre
 } // namespace
 
 const PanelDescriptor ContactsPanel::descriptor = {
-    .topic = 3,
-    .word = "contacts",
     .caption = "Contacts",
     .boxes = "txtCon",
     .table = TableId::ConID,

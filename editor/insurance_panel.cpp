@@ -38,8 +38,6 @@ constexpr int required[] = {1};
 } // namespace
 
 const PanelDescriptor InsurancePanel::descriptor = {
-    .topic = 2,
-    .word = "insurance",
     .caption = "Insurance",
     .boxes = "txtIns",
     .table = TableId::InsID,

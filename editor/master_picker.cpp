@@ -53,7 +53,7 @@ void MasterPicker::lstSelect_Click()
         if (masters.find(Criterion::equal("Key", key))) {
             {
                 const QScopedValueRollback picking(picking_, true);
-                editor_.ShowFields(QString::fromUtf8(panel_.descriptor().word));
+                editor_.ShowFields(panel_.topic());
             }
             if (main_.TrackEdits)
                 editor_.ChangeMode(QStringLiteral("Edit"));

@@ -75,9 +75,8 @@ struct HiddenBoxNames {
     std::string_view key, id, status;
 };
 
+// The editor's table of panels by topic says which topic a descriptor is for.
 struct PanelDescriptor {
-    int topic; // the topic index
-    std::string_view word; // the topic word clearFields and ShowFields are called with
     std::string_view caption; // the panel's frame caption
     // The hidden boxes' prefix: "txtBP" names txtBPKey, txtBPIDNum and txtBPSTATUS.
     std::string_view boxes;

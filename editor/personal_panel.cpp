@@ -18,13 +18,13 @@ using enum ControlKind;
 constexpr std::string_view phoneTypes[]
     = {"Home Ph", "Work Ph", "Cell Ph", "Mobile Ph", "Other Ph", "FAX"};
 constexpr std::string_view idTypes[] = {"SSN", "Passport", "SIN", "ID #", "SOFI", "Other #"};
+constexpr std::string_view genders[] = {"M", "F"};
 constexpr std::string_view maritalStates[] = {"Divorced", "Married", "Single", "Widowed"};
-// The empty blood type is added at start-up, after these.
-constexpr std::string_view bloodTypes[] = {"A+", "A-", "B+", "B-", "AB+", "AB-", "O+", "O-"};
+// The empty entry takes a blood type back.
+constexpr std::string_view bloodTypes[] = {"A+", "A-", "B+", "B-", "AB+", "AB-", "O+", "O-", ""};
 constexpr std::string_view yesNo[] = {"Yes", "No"};
 
-// The gender list is filled at start-up; the phone and ID types are the
-// captions of the boxes beside them.
+// The phone and ID types are the captions of the boxes beside them.
 constexpr PanelControl controls[] = {
     {.row = 1, .kind = Text, .name = "txtMainID(1)", .label = "First Name:", .enterNext = 2},
     {.row = 2, .kind = Text, .name = "txtMainID(2)", .label = "Last Name:", .enterNext = 3},
@@ -60,6 +60,7 @@ constexpr PanelControl controls[] = {
         .name = "cboGender",
         .label = "Gender:",
         .clear = ClearTo::Keep,
+        .items = genders,
         .enterNext = 15},
     {.row = 13,
         .kind = ListCombo,
@@ -133,8 +134,6 @@ int selectorIndex(const Main &main, const QString &key)
 } // namespace
 
 const PanelDescriptor PersonalPanel::descriptor = {
-    .topic = 0,
-    .word = "main",
     .caption = "Personal",
     .boxes = "txtMainID",
     .table = TableId::MainID,

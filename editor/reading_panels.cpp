@@ -151,8 +151,6 @@ void presetGlucoseUnits(TopicPanel &panel, const DisplayPreferences &display)
 } // namespace
 
 const PanelDescriptor BloodPressurePanel = {
-    .topic = 11,
-    .word = "bp",
     .caption = "Blood Pressure",
     .boxes = "txtBP",
     .table = TableId::BP,
@@ -165,8 +163,6 @@ const PanelDescriptor BloodPressurePanel = {
 };
 
 const PanelDescriptor CholesterolPanel = {
-    .topic = 14,
-    .word = "chol",
     .caption = "Cholesterol",
     .boxes = "txtChol",
     .table = TableId::Chol,
@@ -179,8 +175,6 @@ const PanelDescriptor CholesterolPanel = {
 };
 
 const PanelDescriptor WeightPanel = {
-    .topic = 12,
-    .word = "wt",
     .caption = "Weight",
     .boxes = "txtWt",
     .table = TableId::Weight,
@@ -193,8 +187,6 @@ const PanelDescriptor WeightPanel = {
 };
 
 const PanelDescriptor GlucosePanel = {
-    .topic = 13,
-    .word = "glucose",
     .caption = "Glucose",
     .boxes = "txtGlucose",
     .table = TableId::Glucose,

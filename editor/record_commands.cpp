@@ -7,7 +7,6 @@
 #include "mainwin/long_operation.h"
 #include "mainwin/main_window.h"
 #include "mainwin/master_list_filler.h"
-#include "mainwin/topics.h"
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
 #include "store/record_operations.h"
@@ -79,7 +78,7 @@ void RecordEditor::connectRecordCommands()
 
 void RecordEditor::cmdAdd_Click()
 {
-    const int topic = main_.lstTopics->currentRow();
+    const std::optional<Topic> topic = main_.currentTopic();
     TopicPanel *panel = topic >= Topic::Insurance ? panelAt(topic) : nullptr;
     if (!panel)
         return;
@@ -96,7 +95,7 @@ void RecordEditor::cmdAdd_Click()
 
 void RecordEditor::cmdEdit_Click()
 {
-    const int topic = main_.lstTopics->currentRow();
+    const std::optional<Topic> topic = main_.currentTopic();
     TopicPanel *panel = panelAt(topic);
     if (!panel)
         return;
@@ -104,7 +103,7 @@ void RecordEditor::cmdEdit_Click()
     // table's current row, which the panel then shows; the profile topics show
     // the profile the selector made current. A record that cannot be shown is
     // not edited.
-    const bool listed = gridLayout(topic) != nullptr;
+    const bool listed = gridLayout(*topic) != nullptr;
     if ((listed
             && !runTrapped(main_.installation(), QStringLiteral("showing a record"),
                 [this] { main_.gridViewer_Click(); }))
@@ -127,7 +126,8 @@ void RecordEditor::cmdNewCancel_Click()
 
 void RecordEditor::cmdDel_Click()
 {
-    const GridLayout *layout = gridLayout(main_.lstTopics->currentRow());
+    const std::optional<Topic> topic = main_.currentTopic();
+    const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
     QTableWidget *grid = main_.gridViewer;
     if (!layout || grid->rowCount() < 1)
         return;
@@ -185,7 +185,7 @@ void RecordEditor::cmdDelete_Click()
                 main_.cboProfiles->setCurrentIndex(idx < left ? idx : idx - 1);
             }
             main_.cboProfiles_Click();
-            ShowFields(QStringLiteral("main"));
+            ShowFields(Topic::Personal);
         } else {
             // No profile left: the selector starts a new one.
             main_.cboProfiles_Change();
@@ -210,20 +210,17 @@ void RecordEditor::cmdNew_Click()
     runTrapped(main_.installation(), QStringLiteral("adding a new record"), [this] {
         {
             const QSignalBlocker blocker(main_.lstTopics);
-            main_.lstTopics->setCurrentRow(Topic::Personal);
+            main_.lstTopics->setCurrentRow(int(topicIndex(Topic::Personal)));
         }
         main_.lstTopics_Click();
-        TopicPanel *panel = panelAt(Topic::Personal);
-        if (panel) {
-            panel->clear();
-            bringToFront(*panel);
-        }
+        TopicPanel &profile = *panel(Topic::Personal);
+        profile.clear();
+        bringToFront(profile);
         main_.frmViewer->hide();
         ChangeMode(QStringLiteral("Add"));
         main_.ModeText = QStringLiteral("Add");
         // Before the window is shown at start-up the focus goes nowhere.
-        if (panel && panel->textBox(1))
-            panel->textBox(1)->setFocus();
+        profile.textBox(1)->setFocus();
     });
     main_.TrackEdits = true;
 }

@@ -2,6 +2,7 @@
 
 #include "editor/contacts_panel.h"
 #include "editor/handler_families.h"
+#include "editor/history_panels.h"
 #include "editor/insurance_panel.h"
 #include "editor/panel_hooks.h"
 #include "editor/personal_panel.h"
@@ -27,49 +28,47 @@ QString text(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+// The panel of each topic, as data.
+struct TopicPanelEntry {
+    Topic topic;
+    const PanelDescriptor *descriptor;
+};
+
+constexpr std::array<TopicPanelEntry, TopicCount> topicPanels = {{
+    {Topic::Personal, &PersonalPanel::descriptor},
+    // The Legal topic edits the same profile record on the same panel.
+    {Topic::Legal, &PersonalPanel::descriptor},
+    {Topic::Insurance, &InsurancePanel::descriptor},
+    {Topic::Contacts, &ContactsPanel::descriptor},
+    {Topic::Allergies, &AllergiesPanel},
+    {Topic::Illnesses, &IllnessesPanel},
+    {Topic::Surgeries, &SurgeriesPanel},
+    {Topic::Appointments, &AppointmentsPanel},
+    {Topic::Medications, &MedicationsPanel},
+    {Topic::Vaccinations, &VaccinationsPanel},
+    {Topic::Tests, &TestsPanel},
+    {Topic::BloodPressure, &BloodPressurePanel},
+    {Topic::Weight, &WeightPanel},
+    {Topic::Glucose, &GlucosePanel},
+    {Topic::Cholesterol, &CholesterolPanel},
+    {Topic::FamilyHistory, &FamilyHistoryPanel},
+}};
+static_assert(coversTopicsInOrder(topicPanels));
+
 } // namespace
 
 RecordEditor::RecordEditor(Main &main)
     : main_(main)
 {
-    addProfilePanels();
-
-    TopicPanel &bp = addPanel(BloodPressurePanel);
-    txtBP = bp.textBoxes();
-    dtBPDate = bp.picker(4);
-    dtBPTime = bp.picker(5);
-    cboBPActivity = bp.combo(6);
-    txtBPKey = bp.keyBox;
-    txtBPIDNum = bp.idBox;
-    txtBPSTATUS = bp.statusBox;
-
-    TopicPanel &wt = addPanel(WeightPanel);
-    txtWt = wt.textBoxes();
-    dtWtDate = wt.picker(2);
-    dtWtTime = wt.picker(3);
-    txtWtKey = wt.keyBox;
-    txtWtIDNum = wt.idBox;
-    txtWtSTATUS = wt.statusBox;
-
-    TopicPanel &glucose = addPanel(GlucosePanel);
-    txtGlucose = glucose.textBoxes();
-    cboGlucoseUnits = glucose.combo(2);
-    cboGlucoseEvent = glucose.combo(4);
-    dtGlucoseDate = glucose.picker(5);
-    dtGlucoseTime = glucose.picker(6);
-    txtGlucoseKey = glucose.keyBox;
-    txtGlucoseIDNum = glucose.idBox;
-    txtGlucoseSTATUS = glucose.statusBox;
-
-    TopicPanel &chol = addPanel(CholesterolPanel);
-    txtChol = chol.textBoxes();
-    dtCholDate = chol.picker(5);
-    dtCholTime = chol.picker(6);
-    txtCholKey = chol.keyBox;
-    txtCholIDNum = chol.idBox;
-    txtCholSTATUS = chol.statusBox;
-
-    addHistoryPanels();
+    for (const TopicPanelEntry &entry : topicPanels) {
+        const Topic topic = entry.topic;
+        // A topic sharing the previous topic's descriptor shares its panel.
+        const bool shared = topic != Topic::Personal
+            && topicPanels[topicIndex(topic) - 1].descriptor == entry.descriptor;
+        panels_[topicIndex(topic)]
+            = shared ? panels_[topicIndex(topic) - 1] : &addPanel(topic, *entry.descriptor);
+    }
+    addProfileHooks();
 
     connect(main_.cmdNewSave, &QPushButton::clicked, this, &RecordEditor::cmdNewSave_Click);
     connect(main_.cmdNewCancel, &QPushButton::clicked, this, &RecordEditor::cmdNewCancel_Click);
@@ -84,39 +83,29 @@ RecordEditor::~RecordEditor()
         main_.installEditorHooks(nullptr);
 }
 
-TopicPanel &RecordEditor::addPanel(const PanelDescriptor &descriptor)
+TopicPanel &RecordEditor::addPanel(Topic topic, const PanelDescriptor &descriptor)
 {
-    auto *panel = new TopicPanel(descriptor, main_.preferences());
+    auto *panel = new TopicPanel(topic, descriptor, main_.preferences());
     for (const PanelControl &control : descriptor.controls) {
         if (control.master)
             main_.registerMasterList(*control.master, panel->combo(control.row));
     }
     main_.addEditorPanel(panel);
     panel->hide();
-    frmButtons[std::size_t(descriptor.topic)] = panel;
     HandlerFamilies::attach(main_, *panel);
     addEditListButtons(*panel);
     return *panel;
 }
 
-TopicPanel *RecordEditor::panel(const QString &topicWord) const
+TopicPanel *RecordEditor::panelAt(std::optional<Topic> topic) const
 {
-    for (TopicPanel *panel : frmButtons) {
-        if (panel && text(panel->descriptor().word) == topicWord)
-            return panel;
-    }
-    return nullptr;
-}
-
-TopicPanel *RecordEditor::panelAt(int topic) const
-{
-    return topic >= 0 && topic < TopicCount ? frmButtons[std::size_t(topic)] : nullptr;
+    return topic ? panel(*topic) : nullptr;
 }
 
 void RecordEditor::bringToFront(TopicPanel &panel)
 {
-    for (TopicPanel *other : frmButtons) {
-        if (other && other != &panel)
+    for (TopicPanel *other : panels_) {
+        if (other != &panel)
             other->hide();
     }
     panel.show();
@@ -136,10 +125,8 @@ void RecordEditor::ChangeMode(const QString &mode)
         main_.StatusPanel2->setText(QString());
         main_.ModeText.clear();
         // The panels wait behind the viewer; hidden, they take no focus from it.
-        for (TopicPanel *panel : frmButtons) {
-            if (panel)
-                panel->hide();
-        }
+        for (TopicPanel *panel : panels_)
+            panel->hide();
         return;
     }
     main_.lstTopics->setEnabled(false);
@@ -154,16 +141,14 @@ void RecordEditor::ChangeMode(const QString &mode)
         main_.ModeText = QStringLiteral("Add");
 }
 
-void RecordEditor::clearFields(const QString &topic)
+void RecordEditor::clearFields(Topic topic)
 {
-    if (TopicPanel *p = panel(topic))
-        p->clear();
+    panel(topic)->clear();
 }
 
-void RecordEditor::ShowFields(const QString &topic)
+void RecordEditor::ShowFields(Topic topic)
 {
-    if (TopicPanel *p = panel(topic))
-        showPanel(*p);
+    showPanel(*panel(topic));
 }
 
 bool RecordEditor::showPanel(TopicPanel &panel)
@@ -187,7 +172,7 @@ void RecordEditor::cmdNewSave_Click()
     main_.TrackEdits = false;
     bool stored = false;
     const bool ran = runTrapped(main_.installation(), QStringLiteral("saving a record"), [&] {
-        TopicPanel *panel = panelAt(main_.lstTopics->currentRow());
+        TopicPanel *panel = panelAt(main_.currentTopic());
         stored = !panel || save(*panel);
     });
     if (ran && stored) {
@@ -250,7 +235,7 @@ void RecordEditor::reselect(
     const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key)
 {
     const PanelDescriptor &descriptor = panel.descriptor();
-    const GridLayout *layout = gridLayout(descriptor.topic);
+    const GridLayout *layout = gridLayout(panel.topic());
     if (!layout)
         return;
     QTableWidget *grid = main_.gridViewer;
@@ -271,28 +256,11 @@ void RecordEditor::reselect(
     main_.gridViewer_Click();
 }
 
-void RecordEditor::fillFixedLists()
-{
-    // The other panels' lists are part of their descriptors.
-    if (cboGender->count() == 0) {
-        const QSignalBlocker blocker(cboGender);
-        cboGender->addItems({QStringLiteral("M"), QStringLiteral("F")});
-        cboGender->setCurrentIndex(-1);
-    }
-}
-
 void RecordEditor::setTextLimits()
 {
-    for (TopicPanel *panel : frmButtons) {
-        if (panel)
-            panel->setTextLimits();
-    }
-}
-
-void RecordEditor::addEmptyBloodType()
-{
-    if (cboBlood->findText(QString(), Qt::MatchExactly) < 0) {
-        const QSignalBlocker blocker(cboBlood);
-        cboBlood->addItem(QString());
+    // Legal's panel is Personal's: each panel once.
+    for (const TopicPanelEntry &entry : topicPanels) {
+        if (entry.topic != Topic::Legal)
+            panel(entry.topic)->setTextLimits();
     }
 }

@@ -47,17 +47,18 @@ QWidget *TopicPanel::Slot::widget() const
 }
 
 TopicPanel::TopicPanel(
-    const PanelDescriptor &descriptor, const Preferences &preferences, QWidget *parent)
+    Topic topic, const PanelDescriptor &descriptor, const Preferences &preferences, QWidget *parent)
     : QGroupBox(text(descriptor.caption), parent)
     , keyBox(new QLineEdit(this))
     , idBox(new QLineEdit(this))
     , statusBox(new QLineEdit(this))
+    , topic_(topic)
     , descriptor_(descriptor)
     , preferences_(preferences)
     , slots_(std::size_t(descriptor.fields->lastRow() + 1))
     , touched_(slots_.size(), false)
 {
-    setObjectName(QStringLiteral("frmButtons(%1)").arg(descriptor.topic));
+    setObjectName(QStringLiteral("frmButtons(%1)").arg(topicIndex(topic)));
     const QString boxes = text(descriptor.boxes);
     const HiddenBoxNames &names = descriptor.hiddenBoxes;
     keyBox->setObjectName(names.key.empty() ? boxes + QStringLiteral("Key") : text(names.key));

@@ -2,6 +2,7 @@
 
 #include "editor/panel_descriptor.h"
 #include "store/memory_table.h"
+#include "store/topics.h"
 
 #include <QGroupBox>
 
@@ -27,10 +28,12 @@ class TextBox;
 class TopicPanel : public QGroupBox {
     Q_OBJECT
 public:
-    // The panel follows `preferences`, which must outlive it.
-    TopicPanel(
-        const PanelDescriptor &descriptor, const Preferences &preferences, QWidget *parent = nullptr);
+    // The panel of `topic` (the first topic of a shared panel) follows
+    // `preferences`, which must outlive it.
+    TopicPanel(Topic topic, const PanelDescriptor &descriptor, const Preferences &preferences,
+        QWidget *parent = nullptr);
 
+    Topic topic() const { return topic_; }
     const PanelDescriptor &descriptor() const { return descriptor_; }
 
     // The control of a field-table row, or nullptr when another kind of control
@@ -90,6 +93,7 @@ private:
     void moveOn(int row);
     std::string controlValue(const Slot &slot) const;
 
+    const Topic topic_;
     const PanelDescriptor &descriptor_;
     const Preferences &preferences_;
     std::vector<Slot> slots_; // by row; rows without a control have an empty slot

@@ -212,13 +212,13 @@ void Main::ChangeMode(const QString &mode)
         editorHooks_->ChangeMode(mode);
 }
 
-void Main::clearFields(const QString &topic)
+void Main::clearFields(Topic topic)
 {
     if (editorHooks_)
         editorHooks_->clearFields(topic);
 }
 
-void Main::ShowFields(const QString &topic)
+void Main::ShowFields(Topic topic)
 {
     if (editorHooks_)
         editorHooks_->ShowFields(topic);

@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@
 #include "settings/installation.h"
 #include "settings/main_window_actions.h"
 #include "settings/preferences.h"
+#include "store/topics.h"
 
 class frmSplash;
 class InstanceGuard;
@@ -103,8 +105,8 @@ public:
     void installEditorHooks(RecordEditorHooks *hooks) { editorHooks_ = hooks; }
     RecordEditorHooks *editorHooks() const { return editorHooks_; }
     void ChangeMode(const QString &mode);
-    void clearFields(const QString &topic);
-    void ShowFields(const QString &topic);
+    void clearFields(Topic topic);
+    void ShowFields(Topic topic);
     void cmdNew_Click();
     void cmdEdit_Click();
     void cmdNewCancel_Click();
@@ -115,6 +117,8 @@ public:
     void cboProfiles_Click();
 
     // ---- Topic list and record grid (topic_list.cpp)
+    // The topic the topic list shows; none while it shows none.
+    std::optional<Topic> currentTopic() const;
     void lstTopics_Click();
 
     // ---- Record viewer (record_viewer.cpp)

@@ -33,7 +33,7 @@ void Main::ShowRecords()
                 cboProfiles->setCurrentIndex(0);
         }
         if (!listed) {
-            clearFields(QStringLiteral("main"));
+            clearFields(Topic::Personal);
         } else {
             cboProfiles_Click();
             MemoryTable &profiles = store().dsMainID();

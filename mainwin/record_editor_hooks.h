@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/topics.h"
+
 #include <QString>
 
 // What the main window asks of the record editor. The editor sits above the
@@ -13,19 +15,15 @@ public:
 
     // Normal mode for any text but "Add" and "Edit", which enter editing mode.
     virtual void ChangeMode(const QString &mode) = 0;
-    // Empties / fills the panel named by a topic word ("main", "bp", ...).
-    virtual void clearFields(const QString &topic) = 0;
-    virtual void ShowFields(const QString &topic) = 0;
+    // Empties / fills the panel of `topic`.
+    virtual void clearFields(Topic topic) = 0;
+    virtual void ShowFields(Topic topic) = 0;
 
     // The record commands the main window calls directly.
     virtual void cmdNew_Click() = 0;
     virtual void cmdEdit_Click() = 0;
     virtual void cmdNewCancel_Click() = 0;
 
-    // Start-up: the fixed entries of the gender list, once the topic list is filled.
-    virtual void fillFixedLists() = 0;
     // Start-up: the text limits of the entry controls, from the field tables.
     virtual void setTextLimits() = 0;
-    // Start-up: the blood-type list gets its empty entry after the others.
-    virtual void addEmptyBloodType() = 0;
 };

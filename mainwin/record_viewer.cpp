@@ -2,6 +2,7 @@
 
 #include "mainwin/error_trap.h"
 #include "mainwin/grid_layouts.h"
+#include "mainwin/rtf_field.h"
 #include "mainwin/shown_record.h"
 #include "mainwin/view_provider_key.h"
 #include "platform/cp1252.h"
@@ -35,14 +36,18 @@ void Main::gridViewer_Click()
     cmdViewProvider->hide();
     cmdViewProvider->setText(QStringLiteral("View Provider"));
 
-    const int topic = lstTopics->currentRow();
-    std::string key;
-    if (const GridLayout *layout = gridLayout(topic)) {
+    // Rows left from a grid topic show nothing under another topic.
+    const std::optional<Topic> topic = currentTopic();
+    const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
+    ShownRecord shown;
+    if (layout) {
         const int row = std::max(gridViewer->currentRow(), 0);
-        key = Cp1252::toStdString(
+        const std::string key = Cp1252::toStdString(
             gridText(gridViewer, gridIndex(row, layout->keyColumn(), gridViewer)));
+        shown = ShowRecordOf(*topic, key, tableAccess(), preferences_.display());
+    } else {
+        shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
     }
-    const ShownRecord shown = ShowRecordOf(topic, key, tableAccess(), preferences_.display());
     if (shown.button != ViewButton::None) {
         if (shown.button == ViewButton::Pharmacy)
             cmdViewProvider->setText(QStringLiteral("View Pharmacy"));

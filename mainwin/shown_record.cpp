@@ -23,7 +23,7 @@ std::string_view buttonField(ViewButton button)
 } // namespace
 
 ShownRecord ShowRecordOf(
-    int topic, std::string_view key, const TableAccess &tables, const DisplayPreferences &display)
+    Topic topic, std::string_view key, const TableAccess &tables, const DisplayPreferences &display)
 {
     ShownRecord shown;
     shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);

@@ -2,7 +2,6 @@
 
 #include "mainwin/error_trap.h"
 #include "mainwin/record_editor_hooks.h"
-#include "mainwin/topics.h"
 #include "platform/cp1252.h"
 #include "platform/instance_guard.h"
 #include "platform/paths.h"
@@ -15,6 +14,7 @@
 #include "settings/password_window.h"
 #include "settings/splash_window.h"
 #include "store/store.h"
+#include "store/topics.h"
 
 #include <QApplication>
 #include <QFile>
@@ -96,12 +96,10 @@ void Main::prepareWindow(frmSplash &splash)
     {
         const QSignalBlocker blocker(lstTopics);
         lstTopics->clear();
-        for (std::string_view name : TopicNames)
-            lstTopics->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        for (const TopicName &topic : TopicNames)
+            lstTopics->addItem(
+                QString::fromLatin1(topic.name.data(), qsizetype(topic.name.size())));
     }
-    if (editorHooks_)
-        editorHooks_->fillFixedLists();
-
     ShowRecords();
     FillMasterLists();
     if (store().dsMainID().recordCount() > 0) {
@@ -166,8 +164,6 @@ void Main::showFirstTopic()
         cmdEdit_Click();
         ChangeMode(QStringLiteral("Add"));
     }
-    if (editorHooks_)
-        editorHooks_->addEmptyBloodType();
     {
         const QSignalBlocker blocker(lstTopics);
         lstTopics->setCurrentRow(0);

@@ -3,7 +3,6 @@
 #include "mainwin/error_trap.h"
 #include "mainwin/record_grid.h"
 #include "mainwin/record_view_lines.h"
-#include "mainwin/topics.h"
 #include "platform/cp1252.h"
 #include "settings/preferences.h"
 #include "store/store.h"
@@ -39,6 +38,14 @@ void Main::connectViews()
         });
 }
 
+std::optional<Topic> Main::currentTopic() const
+{
+    const int row = lstTopics->currentRow();
+    if (row < 0 || row >= int(TopicCount))
+        return std::nullopt;
+    return topicAt(std::size_t(row));
+}
+
 void Main::lstTopics_Click()
 {
     runTrapped(installation_, QStringLiteral("selecting a topic"), [this] {
@@ -68,10 +75,10 @@ void Main::lstTopics_Click()
         frmViewer->raise();
         frmViewer->show();
 
-        const int topic = lstTopics->currentRow();
+        const std::optional<Topic> topic = currentTopic();
         const DisplayPreferences &display = preferences_.display();
         if (topic == Topic::Personal || topic == Topic::Legal) {
-            const RecordView &view = recordView(topic);
+            const RecordView &view = recordView(*topic);
             ValueSources sources;
             sources.record = RecordRef::current(profiles);
             sources.display = display;
@@ -83,7 +90,7 @@ void Main::lstTopics_Click()
             rtViewer->raise();
             rtViewer->setRtf(Cp1252::toUnicode(RecordViewText(view, sources)));
             rtViewer->setTabStop(view.tabStop);
-        } else if (const GridLayout *layout = gridLayout(topic)) {
+        } else if (const GridLayout *layout = topic ? gridLayout(*topic) : nullptr) {
             const auto rows = GridRows(*layout, profileKey, tableAccess(), display);
             FillGrid(gridViewer, *layout, rows, display.glucoseUnits);
             gridViewer_Click();

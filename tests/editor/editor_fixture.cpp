@@ -68,14 +68,14 @@ MemoryTable &EditorFixture::table(TableId id)
     return main->store().table(id);
 }
 
-void EditorFixture::showTopic(int topic)
+void EditorFixture::showTopic(Topic topic)
 {
-    main->lstTopics->setCurrentRow(topic);
+    main->lstTopics->setCurrentRow(int(topicIndex(topic)));
 }
 
 bool EditorFixture::selectRecord(const QString &key)
 {
-    const int keyColumn = gridLayout(main->lstTopics->currentRow())->keyColumn();
+    const int keyColumn = gridLayout(*main->currentTopic())->keyColumn();
     for (int row = 0; row < main->gridViewer->rowCount(); ++row) {
         if (main->gridViewer->item(row, keyColumn)->text() == key) {
             main->gridViewer->setCurrentCell(row, 0);
@@ -87,7 +87,7 @@ bool EditorFixture::selectRecord(const QString &key)
 
 QString EditorFixture::currentGridKey() const
 {
-    const int keyColumn = gridLayout(main->lstTopics->currentRow())->keyColumn();
+    const int keyColumn = gridLayout(*main->currentTopic())->keyColumn();
     const QTableWidgetItem *item
         = main->gridViewer->item(main->gridViewer->currentRow(), keyColumn);
     return item ? item->text() : QString();
@@ -108,9 +108,9 @@ void EditorFixture::saveTables()
     EXPECT_TRUE(main->store().SaveDBs().empty());
 }
 
-void EditorFixture::enter(int topic, int row, const QString &value)
+void EditorFixture::enter(Topic topic, int row, const QString &value)
 {
-    TopicPanel *panel = editor->frmButtons[std::size_t(topic)];
+    TopicPanel *panel = editor->panel(topic);
     if (TextBox *box = panel->textBox(row))
         box->setText(value);
     else if (QComboBox *combo = panel->combo(row); combo && combo->isEditable())

@@ -7,6 +7,7 @@
 #include "store/clock.h"
 #include "store/memory_table.h"
 #include "store/table_catalog.h"
+#include "store/topics.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
 #include "support/temporary_install.h"
@@ -14,6 +15,14 @@
 #include <QStringList>
 
 #include <memory>
+
+// The control named `name` among the children of `window`.
+template<typename Control> Control *findControl(const QWidget &window, const char *name)
+{
+    auto *found = window.findChild<Control *>(QString::fromLatin1(name));
+    EXPECT_TRUE(found) << name;
+    return found;
+}
 
 // A Main with the record editor installed, started on a data folder made of
 // the program's templates and the tables of tests/data/editor: one profile
@@ -30,7 +39,7 @@ protected:
 
     MemoryTable &table(TableId id);
     // Selects a topic in the topic list, as the user's click does.
-    void showTopic(int topic);
+    void showTopic(Topic topic);
     // Makes the grid row of the record with `key` current; false when no row shows it.
     bool selectRecord(const QString &key);
     // The Key of the record the grid's current row shows.
@@ -44,7 +53,13 @@ protected:
     void saveTables();
 
     // Puts `value` into the control of `row` on the panel of `topic`, as the user would.
-    void enter(int topic, int row, const QString &value);
+    void enter(Topic topic, int row, const QString &value);
+
+    // The entry control named `name` on the editor's panels.
+    template<typename Control> Control *control(const char *name) const
+    {
+        return findControl<Control>(*main, name);
+    }
 
     bool editing() const;
     QStringList boxTexts() const;

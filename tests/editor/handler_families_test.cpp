@@ -2,8 +2,8 @@
 
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
+#include "store/topics.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,7 +39,7 @@ QString textOf(const QWidget *control)
 // Enter moves through a panel in its order. At the end of a chain the control
 // keeps the focus, and a notes box takes Enter as a line break.
 struct EnterChain {
-    int topic;
+    Topic topic;
     std::vector<const char *> controls;
 };
 
@@ -101,7 +101,7 @@ TEST_F(HandlerFamiliesTest, EnterMovesThroughEachPanelInItsOrder)
             editor->cmdEdit_Click();
         else
             editor->cmdAdd_Click();
-        TopicPanel *panel = editor->frmButtons[std::size_t(chain.topic)];
+        TopicPanel *panel = editor->panel(chain.topic);
         ASSERT_TRUE(panel && panel->isVisible());
         std::vector<QWidget *> controls;
         for (const char *name : chain.controls) {
@@ -161,7 +161,7 @@ TEST_F(HandlerFamiliesTest, TypeAheadCompletesTypingFromTheList)
 {
     showTopic(Topic::Vaccinations);
     editor->cmdAdd_Click();
-    QComboBox *combo = editor->cboVaccination;
+    QComboBox *combo = control<QComboBox>("cboVaccination");
     QLineEdit *edit = combo->lineEdit();
     for (const TypeAheadStep &step : typeAheadSteps) {
         SCOPED_TRACE(step.keys);
@@ -185,23 +185,23 @@ TEST_F(HandlerFamiliesTest, TypeAheadCompletesTypingFromTheList)
 // Only the capped free-text combos complete; the family relation and side
 // take what is typed as it is.
 struct CompletionCase {
-    int topic;
-    QComboBox *RecordEditor::*combo;
+    Topic topic;
+    const char *combo;
     const char *keys;
     const char *shown;
 };
 
 const CompletionCase completionCases[] = {
-    {Topic::BloodPressure, &RecordEditor::cboBPActivity, "m", "Moderate"},
-    {Topic::Glucose, &RecordEditor::cboGlucoseEvent, "pre-l", "Pre-Lunch"},
-    {Topic::FamilyHistory, &RecordEditor::cboFamilyRelation, "gr", "gr"},
-    {Topic::FamilyHistory, &RecordEditor::cboFamilySide, "m", "m"},
+    {Topic::BloodPressure, "cboBPActivity", "m", "Moderate"},
+    {Topic::Glucose, "cboGlucoseEvent", "pre-l", "Pre-Lunch"},
+    {Topic::FamilyHistory, "cboFamilyRelation", "gr", "gr"},
+    {Topic::FamilyHistory, "cboFamilySide", "m", "m"},
 };
 
 TEST_F(HandlerFamiliesTest, OnlyCappedCombosCompleteTyping)
 {
     for (const CompletionCase &test : completionCases) {
-        QComboBox *combo = editor.get()->*test.combo;
+        QComboBox *combo = control<QComboBox>(test.combo);
         SCOPED_TRACE(combo->objectName().toStdString());
         showTopic(test.topic);
         editor->cmdAdd_Click();
@@ -215,8 +215,9 @@ TEST_F(HandlerFamiliesTest, FreeTextComboStopsTypingAtItsFieldSize)
 {
     showTopic(Topic::Vaccinations);
     editor->cmdAdd_Click();
-    typeInto(editor->cboVaccination, QByteArray(120, 'z').constData()); // no item begins so
-    EXPECT_EQ(editor->cboVaccination->currentText(), QString(100, u'z'));
+    typeInto(control<QComboBox>("cboVaccination"),
+        QByteArray(120, 'z').constData()); // no item begins so
+    EXPECT_EQ(control<QComboBox>("cboVaccination")->currentText(), QString(100, u'z'));
 }
 
 // Coming into a free-text combo selects nothing: a key adds to the text.
@@ -227,12 +228,12 @@ TEST_F(HandlerFamiliesTest, FreeTextComboTakesTheFocusWithNothingSelected)
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
     editor->cmdEdit_Click();
-    editor->dtBPTime->setFocus();
+    control<DateTimePicker>("dtBPTime")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    ASSERT_TRUE(hasFocus(editor->cboBPActivity));
-    EXPECT_EQ(editor->cboBPActivity->lineEdit()->selectedText(), QString());
-    QTest::keyClick(editor->cboBPActivity, 'y');
-    EXPECT_EQ(editor->cboBPActivity->currentText(), QStringLiteral("Resty"));
+    ASSERT_TRUE(hasFocus(control<QComboBox>("cboBPActivity")));
+    EXPECT_EQ(control<QComboBox>("cboBPActivity")->lineEdit()->selectedText(), QString());
+    QTest::keyClick(control<QComboBox>("cboBPActivity"), 'y');
+    EXPECT_EQ(control<QComboBox>("cboBPActivity")->currentText(), QStringLiteral("Resty"));
 }
 
 // Edit mode, by the kind of control changed: a text box only by a real change
@@ -240,10 +241,10 @@ TEST_F(HandlerFamiliesTest, FreeTextComboTakesTheFocusWithNothingSelected)
 // TrackEdits is off.
 struct EditModeCase {
     const char *name;
-    int topic;
+    Topic topic;
     bool storedRecord; // a stored record shown, else a new one
     bool trackEdits;
-    std::function<void(RecordEditor &)> change;
+    std::function<void(const QWidget &main)> change; // finds the control in the main window
     bool switches;
 };
 
@@ -267,25 +268,46 @@ void capitaliseNotes(TextBox *box)
 
 const EditModeCase editModeCases[] = {
     {"text typed into a stored record", Topic::BloodPressure, true, true,
-        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, true},
+        [](const QWidget &w) {
+            QTest::keyClick(findControl<TextBox>(w, "txtBP(1)")->editor(), '5');
+        },
+        true},
     {"text retyped as stored", Topic::BloodPressure, true, true,
-        [](RecordEditor &e) { typeLastCharacterAgain(e.txtBP[1]); }, false},
+        [](const QWidget &w) { typeLastCharacterAgain(findControl<TextBox>(w, "txtBP(1)")); },
+        false},
     {"one letter's case changed", Topic::BloodPressure, true, true,
-        [](RecordEditor &e) { capitaliseNotes(e.txtBP[7]); }, true},
+        [](const QWidget &w) { capitaliseNotes(findControl<TextBox>(w, "txtBP(7)")); }, true},
     {"text typed into a new record", Topic::BloodPressure, false, true,
-        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, false},
+        [](const QWidget &w) {
+            QTest::keyClick(findControl<TextBox>(w, "txtBP(1)")->editor(), '5');
+        },
+        false},
     {"free-text combo typed into", Topic::BloodPressure, false, true,
-        [](RecordEditor &e) { QTest::keyClick(e.cboBPActivity, 'q'); }, true},
+        [](const QWidget &w) { QTest::keyClick(findControl<QComboBox>(w, "cboBPActivity"), 'q'); },
+        true},
     {"list chosen", Topic::Glucose, false, true,
-        [](RecordEditor &e) { e.cboGlucoseUnits->setCurrentIndex(1); }, true},
+        [](const QWidget &w) { findControl<QComboBox>(w, "cboGlucoseUnits")->setCurrentIndex(1); },
+        true},
     {"date changed", Topic::BloodPressure, false, true,
-        [](RecordEditor &e) { e.dtBPDate->setStoredText(QStringLiteral("20240101")); }, true},
+        [](const QWidget &w) {
+            findControl<DateTimePicker>(w, "dtBPDate")->setStoredText(QStringLiteral("20240101"));
+        },
+        true},
     {"time changed", Topic::Weight, true, true,
-        [](RecordEditor &e) { e.dtWtTime->setStoredText(QStringLiteral("11:11")); }, true},
+        [](const QWidget &w) {
+            findControl<DateTimePicker>(w, "dtWtTime")->setStoredText(QStringLiteral("11:11"));
+        },
+        true},
     {"text typed while edits are not tracked", Topic::BloodPressure, true, false,
-        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, false},
+        [](const QWidget &w) {
+            QTest::keyClick(findControl<TextBox>(w, "txtBP(1)")->editor(), '5');
+        },
+        false},
     {"date changed while edits are not tracked", Topic::BloodPressure, false, false,
-        [](RecordEditor &e) { e.dtBPDate->setStoredText(QStringLiteral("20240101")); }, false},
+        [](const QWidget &w) {
+            findControl<DateTimePicker>(w, "dtBPDate")->setStoredText(QStringLiteral("20240101"));
+        },
+        false},
 };
 
 TEST_F(HandlerFamiliesTest, ChangesSwitchToEditModeByControlKind)
@@ -299,11 +321,11 @@ TEST_F(HandlerFamiliesTest, ChangesSwitchToEditModeByControlKind)
             editor->cmdAdd_Click();
         // The panel stays in view in normal mode, so that a switch shows.
         editor->ChangeMode(QStringLiteral("Clear"));
-        TopicPanel *panel = editor->frmButtons[std::size_t(c.topic)];
+        TopicPanel *panel = editor->panel(c.topic);
         panel->show();
         ASSERT_FALSE(editing());
         main->TrackEdits = c.trackEdits;
-        c.change(*editor);
+        c.change(*main);
         EXPECT_EQ(editing(), c.switches);
         main->TrackEdits = true;
         editor->cmdNewCancel_Click();
@@ -318,8 +340,8 @@ TEST_F(HandlerFamiliesTest, ShowingARecordSwitchesNothing)
     ASSERT_TRUE(selectRecord(bpStored));
     main->gridViewer_Click();
     ASSERT_TRUE(main->TrackEdits);
-    editor->ShowFields(QStringLiteral("bp"));
-    editor->clearFields(QStringLiteral("bp"));
+    editor->ShowFields(Topic::BloodPressure);
+    editor->clearFields(Topic::BloodPressure);
     EXPECT_FALSE(editing());
 }
 

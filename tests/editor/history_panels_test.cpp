@@ -2,12 +2,12 @@
 
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
 #include "settings/app_info.h"
 #include "store/criterion.h"
 #include "store/table_catalog.h"
+#include "store/topics.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,7 +36,7 @@ const QString profile = QStringLiteral("20090305070809p");
 // required value do to its table file. In the lines "*" stands for the Key.
 struct HistoryCase {
     const char *name;
-    int topic;
+    Topic topic;
     TableId table;
     std::vector<std::pair<int, QString>> typed; // a new record's values by row
     QString addedKey;
@@ -164,17 +164,17 @@ protected:
         return {};
     }
 
-    TopicPanel &panel(int topic) const { return *editor->frmButtons[std::size_t(topic)]; }
+    TopicPanel &panel(Topic topic) const { return *editor->panel(topic); }
 
     // Shows the stored record with `key` on its panel for editing.
-    void edit(int topic, const QString &key)
+    void edit(Topic topic, const QString &key)
     {
         showTopic(topic);
         ASSERT_TRUE(selectRecord(key));
         editor->cmdEdit_Click();
         ASSERT_TRUE(editing());
     }
-    void add(int topic)
+    void add(Topic topic)
     {
         showTopic(topic);
         editor->cmdAdd_Click();
@@ -268,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(History, HistoryPanel, ::testing::ValuesIn(historyCases
 // vaccination and test dates, which show today.
 TEST_P(HistoryPanel, AddEmptiesThePanelButTheKeptChoices)
 {
-    static const std::map<int, QStringList> keeps = {
+    static const std::map<Topic, QStringList> keeps = {
         {Topic::Illnesses, {"cboIllnessProvider"}},
         {Topic::Surgeries, {"cboSurgeryProvider"}},
         {Topic::Appointments, {"cboApptProvider"}},
@@ -313,9 +313,10 @@ TEST_F(HistoryFixture, AppointmentWithoutATimeSavedTwiceKeepsItsKey)
     EXPECT_EQ(field(TableId::Appt, "Time"), "00:00");
 
     edit(Topic::Appointments, key);
-    EXPECT_TRUE(editor->dtApptTime1->isNull());
-    editor->dtApptTime1->setStoredText(QStringLiteral("10:00")); // set, then taken back
-    editor->dtApptTime1->setNull();
+    EXPECT_TRUE(control<DateTimePicker>("dtApptTime1")->isNull());
+    control<DateTimePicker>("dtApptTime1")
+        ->setStoredText(QStringLiteral("10:00")); // set, then taken back
+    control<DateTimePicker>("dtApptTime1")->setNull();
     enter(Topic::Appointments, 5, QStringLiteral("second visit"));
     saveAccepted();
 
@@ -334,9 +335,9 @@ TEST_F(HistoryFixture, SynchronisedAppointmentWithoutATimeIsUpdatedInPlace)
 {
     const QString key = profile + "7975969800:0020100101000002p";
     edit(Topic::Appointments, key);
-    EXPECT_TRUE(editor->dtApptTime1->isNull());
-    editor->dtApptTime1->setStoredText(QStringLiteral("10:00"));
-    editor->dtApptTime1->setNull();
+    EXPECT_TRUE(control<DateTimePicker>("dtApptTime1")->isNull());
+    control<DateTimePicker>("dtApptTime1")->setStoredText(QStringLiteral("10:00"));
+    control<DateTimePicker>("dtApptTime1")->setNull();
     saveAccepted();
 
     // Reselected by its physician's name, as the grid shows it, though it is not the first row.
@@ -358,8 +359,9 @@ TEST_F(HistoryFixture, ProviderListsOfferTheUndeletedProvidersByName)
     const QStringList keys = {QStringLiteral("20100101000003p"), QStringLiteral("20100101000002p"),
         QStringLiteral("20100101000001p"), QStringLiteral("20100101000005p")};
     for (QComboBox *list :
-        {editor->cboIllnessProvider, editor->cboSurgeryProvider, editor->cboApptProvider,
-            editor->cboMedProvider, editor->cboVaccProvider, editor->cboTestProvider}) {
+        {control<QComboBox>("cboIllnessProvider"), control<QComboBox>("cboSurgeryProvider"),
+            control<QComboBox>("cboApptProvider"), control<QComboBox>("cboMedProvider"),
+            control<QComboBox>("cboVaccProvider"), control<QComboBox>("cboTestProvider")}) {
         ASSERT_EQ(list->count(), names.size()) << list->objectName().toStdString();
         for (int i = 0; i < list->count(); ++i) {
             EXPECT_EQ(list->itemText(i), names[i]);
@@ -367,9 +369,10 @@ TEST_F(HistoryFixture, ProviderListsOfferTheUndeletedProvidersByName)
         }
         EXPECT_FALSE(list->isEditable());
     }
-    ASSERT_EQ(editor->cboMedPharmacy->count(), 2);
-    EXPECT_EQ(editor->cboMedPharmacy->itemText(0), QStringLiteral("Corner Drugs"));
-    EXPECT_EQ(editor->cboMedPharmacy->itemData(0).toString(), QStringLiteral("20100201000002p"));
+    ASSERT_EQ(control<QComboBox>("cboMedPharmacy")->count(), 2);
+    EXPECT_EQ(control<QComboBox>("cboMedPharmacy")->itemText(0), QStringLiteral("Corner Drugs"));
+    EXPECT_EQ(control<QComboBox>("cboMedPharmacy")->itemData(0).toString(),
+        QStringLiteral("20100201000002p"));
 }
 
 // Of two providers with one name, the one chosen is stored, and shown again.
@@ -377,18 +380,19 @@ TEST_F(HistoryFixture, ProviderIsChosenAndShownByItsKey)
 {
     add(Topic::Illnesses);
     enter(Topic::Illnesses, 1, QStringLiteral("Shingles"));
-    const int second = editor->cboIllnessProvider->findData(QStringLiteral("20100101000005p"));
+    const int second
+        = control<QComboBox>("cboIllnessProvider")->findData(QStringLiteral("20100101000005p"));
     ASSERT_EQ(second, 3);
-    editor->cboIllnessProvider->setCurrentIndex(second);
+    control<QComboBox>("cboIllnessProvider")->setCurrentIndex(second);
     saveAccepted();
 
     const QString key = profile + "00000000shingles";
     ASSERT_TRUE(findRecord(TableId::Illness, key));
     EXPECT_EQ(field(TableId::Illness, "ProvID"), "20100101000005p");
 
-    editor->cboIllnessProvider->setCurrentIndex(0);
+    control<QComboBox>("cboIllnessProvider")->setCurrentIndex(0);
     edit(Topic::Illnesses, key);
-    EXPECT_EQ(editor->cboIllnessProvider->currentIndex(), second);
+    EXPECT_EQ(control<QComboBox>("cboIllnessProvider")->currentIndex(), second);
 }
 
 // A provider or pharmacy Key the lists lack shows as nothing chosen, and an
@@ -398,7 +402,7 @@ TEST_F(HistoryFixture, StoredKeysTheListsLackSurviveAnEdit)
 {
     const QString gout = profile + "79819698gout";
     edit(Topic::Illnesses, gout);
-    EXPECT_EQ(editor->cboIllnessProvider->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>("cboIllnessProvider")->currentIndex(), -1);
     enter(Topic::Illnesses, 9, QStringLiteral("less pain"));
     saveAccepted();
     ASSERT_TRUE(findRecord(TableId::Illness, gout));
@@ -411,8 +415,8 @@ TEST_F(HistoryFixture, StoredKeysTheListsLackSurviveAnEdit)
     editor->cmdNewCancel_Click();
     const QString aspirin = profile + "0000000000aspirin0101";
     edit(Topic::Medications, aspirin);
-    EXPECT_EQ(editor->cboMedProvider->currentIndex(), -1);
-    EXPECT_EQ(editor->cboMedPharmacy->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>("cboMedProvider")->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>("cboMedPharmacy")->currentIndex(), -1);
     enter(Topic::Medications, 2, QStringLiteral("as needed"));
     saveAccepted();
     ASSERT_TRUE(findRecord(TableId::Med, aspirin));
@@ -428,9 +432,9 @@ TEST_F(HistoryFixture, NewRecordKeepsTheProviderShownLast)
     edit(Topic::Tests, profile + "7975979820240201101500p");
     editor->cmdNewCancel_Click();
     add(Topic::Tests);
-    EXPECT_EQ(editor->cboTestProvider->currentText(), QStringLiteral("Dr. Brown"));
-    EXPECT_EQ(editor->cboTestLocation->currentText(), QString());
-    EXPECT_EQ(editor->dtTestDate->storedText(), QStringLiteral("20260307"));
+    EXPECT_EQ(control<QComboBox>("cboTestProvider")->currentText(), QStringLiteral("Dr. Brown"));
+    EXPECT_EQ(control<QComboBox>("cboTestLocation")->currentText(), QString());
+    EXPECT_EQ(control<DateTimePicker>("dtTestDate")->storedText(), QStringLiteral("20260307"));
     enter(Topic::Tests, 1, QStringLiteral("A1C"));
     saveAccepted();
 
@@ -442,8 +446,9 @@ TEST_F(HistoryFixture, NewRecordKeepsTheProviderShownLast)
 TEST_F(HistoryFixture, AppointmentWithANamelessProviderIsRefused)
 {
     add(Topic::Appointments);
-    editor->cboApptProvider->setCurrentIndex(0);
-    ASSERT_EQ(editor->cboApptProvider->currentData().toString(), QStringLiteral("20100101000003p"));
+    control<QComboBox>("cboApptProvider")->setCurrentIndex(0);
+    ASSERT_EQ(control<QComboBox>("cboApptProvider")->currentData().toString(),
+        QStringLiteral("20100101000003p"));
     editor->cmdNewSave_Click();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
@@ -460,8 +465,9 @@ TEST_F(HistoryFixture, LocationIsChosenFromTheListOrTypedAsItIs)
 {
     const QStringList locations = {QStringLiteral("City Clinic"),
         QStringLiteral("General Hospital"), QStringLiteral("Hillside Lab")};
-    for (QComboBox *combo : {editor->cboIllnessLocation, editor->cboSurgeryLocation,
-             editor->cboApptLocation, editor->cboVaccLocation, editor->cboTestLocation}) {
+    for (QComboBox *combo : {control<QComboBox>("cboIllnessLocation"),
+             control<QComboBox>("cboSurgeryLocation"), control<QComboBox>("cboApptLocation"),
+             control<QComboBox>("cboVaccLocation"), control<QComboBox>("cboTestLocation")}) {
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)
             items << combo->itemText(i);
@@ -484,7 +490,7 @@ TEST_F(HistoryFixture, ShownValuesAreNotCompleted)
 {
     const QString hep = profile + "hep79779898";
     edit(Topic::Vaccinations, hep);
-    EXPECT_EQ(editor->cboVaccination->currentText(), QStringLiteral("Hep"));
+    EXPECT_EQ(control<QComboBox>("cboVaccination")->currentText(), QStringLiteral("Hep"));
     enter(Topic::Vaccinations, 5, QStringLiteral("booster"));
     saveAccepted();
     ASSERT_TRUE(findRecord(TableId::Vacc, hep));
@@ -499,19 +505,20 @@ TEST_F(HistoryFixture, FixedListsOfThePanels)
             texts << combo->itemText(i);
         return texts.join(u',');
     };
-    EXPECT_EQ(items(editor->cboVaccination), "DTaP,Td,Flu,HepB,HepA,Hib,MMR,IPV,OPV,PCV,PPV,Var");
-    EXPECT_EQ(items(editor->cboMedActive), "Yes,No");
-    EXPECT_FALSE(editor->cboMedActive->isEditable());
-    EXPECT_EQ(items(editor->cboFamilyRelation),
+    EXPECT_EQ(items(control<QComboBox>("cboVaccination")),
+        "DTaP,Td,Flu,HepB,HepA,Hib,MMR,IPV,OPV,PCV,PPV,Var");
+    EXPECT_EQ(items(control<QComboBox>("cboMedActive")), "Yes,No");
+    EXPECT_FALSE(control<QComboBox>("cboMedActive")->isEditable());
+    EXPECT_EQ(items(control<QComboBox>("cboFamilyRelation")),
         "Father,Mother,Brother,Sister,Grandfather,Grandmother,Great-Grandfather,"
         "Great-Grandmother,Son,Daughter,Uncle,Aunt");
-    EXPECT_EQ(items(editor->cboFamilySide), "Paternal,Maternal");
+    EXPECT_EQ(items(control<QComboBox>("cboFamilySide")), "Paternal,Maternal");
 }
 
 // ---- Typing limits
 
 struct LimitCase {
-    int topic;
+    Topic topic;
     const char *control;
     int limit;
 };
@@ -556,7 +563,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct EnterChain {
     const char *name;
-    int topic;
+    Topic topic;
     std::vector<const char *> controls; // the first has the focus; Enter moves along
 };
 

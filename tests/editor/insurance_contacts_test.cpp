@@ -4,10 +4,10 @@
 #include "editor/insurance_panel.h"
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"
 #include "store/keys.h"
+#include "store/topics.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,7 +26,7 @@ const std::string now = "20260307090500p";
 // One of the two panels, with what the tests type and pick on it.
 struct LinkCase {
     const char *label;
-    int topic;
+    Topic topic;
     TableId masters, links;
     const char *masterField; // the link's field holding the master's Key
     QStringList typed; // rows 1 and on of a new record
@@ -83,16 +83,16 @@ protected:
         EditorFixture::SetUp();
     }
 
-    TopicPanel &panel() { return *editor->frmButtons[std::size_t(GetParam().topic)]; }
+    TopicPanel &panel() { return *editor->panel(GetParam().topic); }
     QPushButton *pickerButton()
     {
-        return GetParam().topic == Topic::Insurance ? editor->cmdInsuranceSelect
-                                                    : editor->cmdContactSelect;
+        return GetParam().topic == Topic::Insurance ? control<QPushButton>("cmdInsuranceSelect")
+                                                    : control<QPushButton>("cmdContactSelect");
     }
     QListWidget *pickerList()
     {
-        return GetParam().topic == Topic::Insurance ? editor->lstInsuranceSelect
-                                                    : editor->lstContactSelect;
+        return GetParam().topic == Topic::Insurance ? control<QListWidget>("lstInsuranceSelect")
+                                                    : control<QListWidget>("lstContactSelect");
     }
 
     void selectProfile(const QString &key)
@@ -315,20 +315,20 @@ TEST_F(MasterPanelsTest, InsuranceShowsItsTypeAndDateAndClearingKeepsTheType)
     showTopic(Topic::Insurance);
     ASSERT_TRUE(selectRecord(insurance.linkedKey));
     editor->cmdEdit_Click();
-    EXPECT_EQ(editor->txtInsKey->text(), insurance.linkedKey);
-    EXPECT_EQ(editor->txtInsIDNum->text(), QStringLiteral("0x00000021"));
-    EXPECT_EQ(editor->txtInsID[1]->text(), QStringLiteral("Acme Health"));
-    EXPECT_EQ(editor->txtInsID[8]->text(), QStringLiteral("1 Main St"));
-    EXPECT_EQ(editor->cboInsType->currentText(), QStringLiteral("Health"));
-    EXPECT_EQ(editor->dtInsDate->storedText(), QStringLiteral("20240101"));
-    EXPECT_EQ(editor->insurance->ShownCompany, "Acme Health");
+    EXPECT_EQ(control<QLineEdit>("txtInsKey")->text(), insurance.linkedKey);
+    EXPECT_EQ(control<QLineEdit>("txtInsIDNum")->text(), QStringLiteral("0x00000021"));
+    EXPECT_EQ(control<TextBox>("txtInsID(1)")->text(), QStringLiteral("Acme Health"));
+    EXPECT_EQ(control<TextBox>("txtInsID(8)")->text(), QStringLiteral("1 Main St"));
+    EXPECT_EQ(control<QComboBox>("cboInsType")->currentText(), QStringLiteral("Health"));
+    EXPECT_EQ(control<DateTimePicker>("dtInsDate")->storedText(), QStringLiteral("20240101"));
+    EXPECT_EQ(editor->insurancePanel().ShownCompany, "Acme Health");
 
-    editor->clearFields(QStringLiteral("insurance"));
-    EXPECT_EQ(editor->txtInsID[1]->text(), QString());
-    EXPECT_EQ(editor->cboInsType->currentText(), QStringLiteral("Health"));
-    EXPECT_TRUE(editor->dtInsDate->isNull());
-    EXPECT_EQ(editor->txtInsSTATUS->text(), QStringLiteral("0x0008"));
-    EXPECT_EQ(editor->insurance->ShownCompany, "Acme Health");
+    editor->clearFields(Topic::Insurance);
+    EXPECT_EQ(control<TextBox>("txtInsID(1)")->text(), QString());
+    EXPECT_EQ(control<QComboBox>("cboInsType")->currentText(), QStringLiteral("Health"));
+    EXPECT_TRUE(control<DateTimePicker>("dtInsDate")->isNull());
+    EXPECT_EQ(control<QLineEdit>("txtInsSTATUS")->text(), QStringLiteral("0x0008"));
+    EXPECT_EQ(editor->insurancePanel().ShownCompany, "Acme Health");
 }
 
 // The other phone has no control: an edit keeps what the handheld stored.
@@ -337,7 +337,7 @@ TEST_F(MasterPanelsTest, ContactKeepsItsOtherPhone)
     showTopic(Topic::Contacts);
     ASSERT_TRUE(selectRecord(contacts.linkedKey));
     editor->cmdEdit_Click();
-    EXPECT_EQ(editor->txtConID[7]->text(), QStringLiteral("2 Elm St"));
+    EXPECT_EQ(control<TextBox>("txtConID(7)")->text(), QStringLiteral("2 Elm St"));
     enter(Topic::Contacts, 4, QStringLiteral("555-0122"));
     editor->cmdNewSave_Click();
 

@@ -3,10 +3,10 @@
 #include "editor/personal_panel.h"
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"
 #include "store/record_operations.h"
+#include "store/topics.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -127,20 +127,20 @@ INSTANTIATE_TEST_SUITE_P(Names, PersonalValidationTest,
 
 TEST_F(PersonalPanelTest, LegalTopicEditsTheSameProfileOnTheSamePanel)
 {
-    EXPECT_EQ(editor->frmButtons[Topic::Personal], editor->frmButtons[Topic::Legal]);
-    EXPECT_EQ(editor->txtKey->objectName(), QStringLiteral("txtKey"));
-    EXPECT_EQ(editor->txtID->objectName(), QStringLiteral("txtID"));
-    EXPECT_EQ(editor->txtSTATUS->objectName(), QStringLiteral("txtSTATUS"));
+    EXPECT_EQ(editor->panel(Topic::Personal), editor->panel(Topic::Legal));
+    EXPECT_EQ(control<QLineEdit>("txtKey")->objectName(), QStringLiteral("txtKey"));
+    EXPECT_EQ(control<QLineEdit>("txtID")->objectName(), QStringLiteral("txtID"));
+    EXPECT_EQ(control<QLineEdit>("txtSTATUS")->objectName(), QStringLiteral("txtSTATUS"));
 
     selectProfile(annKey);
     showTopic(Topic::Legal);
     editor->cmdEdit_Click();
     ASSERT_TRUE(editing());
-    EXPECT_TRUE(editor->frmButtons[Topic::Legal]->isVisibleTo(main.get()));
+    EXPECT_TRUE(editor->panel(Topic::Legal)->isVisibleTo(main.get()));
     // The contacts of the master list, by last name.
-    ASSERT_EQ(editor->cboAttorney->count(), 2);
-    EXPECT_EQ(editor->cboAttorney->itemText(0), QStringLiteral("Dora Ames"));
-    EXPECT_EQ(editor->cboKin->itemText(1), QStringLiteral("Carl Dunn"));
+    ASSERT_EQ(control<QComboBox>("cboAttorney")->count(), 2);
+    EXPECT_EQ(control<QComboBox>("cboAttorney")->itemText(0), QStringLiteral("Dora Ames"));
+    EXPECT_EQ(control<QComboBox>("cboKin")->itemText(1), QStringLiteral("Carl Dunn"));
 
     enter(Topic::Legal, 24, QStringLiteral("Dora Ames"));
     enter(Topic::Legal, 25, QStringLiteral("someone not listed"));
@@ -153,36 +153,37 @@ TEST_F(PersonalPanelTest, LegalTopicEditsTheSameProfileOnTheSamePanel)
 
 TEST_F(PersonalPanelTest, ShowingAndClearingTheProfile)
 {
-    ASSERT_EQ(editor->cboGender->count(), 2);
-    EXPECT_EQ(editor->cboGender->itemText(1), QStringLiteral("F"));
-    ASSERT_EQ(editor->cboBlood->count(), 9);
-    EXPECT_EQ(editor->cboBlood->itemText(8), QString());
+    ASSERT_EQ(control<QComboBox>("cboGender")->count(), 2);
+    EXPECT_EQ(control<QComboBox>("cboGender")->itemText(1), QStringLiteral("F"));
+    ASSERT_EQ(control<QComboBox>("cboBlood")->count(), 9);
+    EXPECT_EQ(control<QComboBox>("cboBlood")->itemText(8), QString());
 
     editProfile(annKey);
-    EXPECT_EQ(editor->txtKey->text(), annKey);
-    EXPECT_EQ(editor->txtID->text(), QStringLiteral("0x00000011"));
-    EXPECT_EQ(editor->txtSTATUS->text(), QStringLiteral("0x0000"));
-    EXPECT_EQ(editor->txtMainID[1]->text(), QStringLiteral("Ann"));
-    EXPECT_EQ(editor->txtMainID[4]->text(), QStringLiteral("555-0100"));
-    EXPECT_EQ(editor->cboPhoneType->currentText(), QStringLiteral("Work Ph"));
-    EXPECT_EQ(editor->dtDate0->storedText(), QStringLiteral("19700310"));
-    EXPECT_EQ(editor->txtAge->text(), QStringLiteral("55")); // the birthday is three days off
-    EXPECT_EQ(editor->personal->ShownFirst, "Ann");
-    EXPECT_EQ(editor->personal->ShownLast, "Lee");
+    EXPECT_EQ(control<QLineEdit>("txtKey")->text(), annKey);
+    EXPECT_EQ(control<QLineEdit>("txtID")->text(), QStringLiteral("0x00000011"));
+    EXPECT_EQ(control<QLineEdit>("txtSTATUS")->text(), QStringLiteral("0x0000"));
+    EXPECT_EQ(control<TextBox>("txtMainID(1)")->text(), QStringLiteral("Ann"));
+    EXPECT_EQ(control<TextBox>("txtMainID(4)")->text(), QStringLiteral("555-0100"));
+    EXPECT_EQ(control<QComboBox>("cboPhoneType")->currentText(), QStringLiteral("Work Ph"));
+    EXPECT_EQ(control<DateTimePicker>("dtDate0")->storedText(), QStringLiteral("19700310"));
+    EXPECT_EQ(control<QLineEdit>("txtAge")->text(),
+        QStringLiteral("55")); // the birthday is three days off
+    EXPECT_EQ(editor->personalPanel().ShownFirst, "Ann");
+    EXPECT_EQ(editor->personalPanel().ShownLast, "Lee");
 
-    editor->dtDate0->setStoredText(QStringLiteral("19700301"));
-    EXPECT_EQ(editor->txtAge->text(), QStringLiteral("56"));
+    control<DateTimePicker>("dtDate0")->setStoredText(QStringLiteral("19700301"));
+    EXPECT_EQ(control<QLineEdit>("txtAge")->text(), QStringLiteral("56"));
 
-    editor->clearFields(QStringLiteral("main"));
-    EXPECT_EQ(editor->txtMainID[1]->text(), QString());
-    EXPECT_EQ(editor->cboPhoneType->currentText(), QStringLiteral("Home Ph"));
-    EXPECT_EQ(editor->cboSSNType->currentText(), QStringLiteral("SSN"));
-    EXPECT_EQ(editor->cboAttorney->currentText(), QString());
-    EXPECT_TRUE(editor->dtDate0->isNull());
-    EXPECT_EQ(editor->txtAge->text(), QString());
-    EXPECT_EQ(editor->txtKey->text(), QString());
-    EXPECT_EQ(editor->txtID->text(), QStringLiteral("0x00000000"));
-    EXPECT_EQ(editor->txtSTATUS->text(), QStringLiteral("0x0008"));
+    editor->clearFields(Topic::Personal);
+    EXPECT_EQ(control<TextBox>("txtMainID(1)")->text(), QString());
+    EXPECT_EQ(control<QComboBox>("cboPhoneType")->currentText(), QStringLiteral("Home Ph"));
+    EXPECT_EQ(control<QComboBox>("cboSSNType")->currentText(), QStringLiteral("SSN"));
+    EXPECT_EQ(control<QComboBox>("cboAttorney")->currentText(), QString());
+    EXPECT_TRUE(control<DateTimePicker>("dtDate0")->isNull());
+    EXPECT_EQ(control<QLineEdit>("txtAge")->text(), QString());
+    EXPECT_EQ(control<QLineEdit>("txtKey")->text(), QString());
+    EXPECT_EQ(control<QLineEdit>("txtID")->text(), QStringLiteral("0x00000000"));
+    EXPECT_EQ(control<QLineEdit>("txtSTATUS")->text(), QStringLiteral("0x0008"));
 }
 
 TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
@@ -191,7 +192,7 @@ TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
     editor->cmdNewCancel_Click();
     editor->cmdNew_Click();
     EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
-    EXPECT_EQ(editor->personal->ShownFirst, "");
+    EXPECT_EQ(editor->personalPanel().ShownFirst, "");
     enterName(QStringLiteral("Ann"), QStringLiteral("Lee"));
     editor->cmdNewSave_Click();
 
@@ -301,7 +302,7 @@ TEST_F(PersonalPanelTest, RetiredNameRowIsAlwaysReplaced)
 TEST_F(PersonalPanelTest, RefreshFindsTheProfileByItsKey)
 {
     editProfile(secondAnnKey);
-    EXPECT_EQ(editor->dtDate0->storedText(), QStringLiteral("19991231"));
+    EXPECT_EQ(control<DateTimePicker>("dtDate0")->storedText(), QStringLiteral("19991231"));
     enter(Topic::Personal, 16, QStringLiteral("170 cm"));
     editor->cmdNewSave_Click();
 
@@ -316,12 +317,12 @@ TEST_F(PersonalPanelTest, RefreshFindsTheProfileByItsKey)
 TEST_F(PersonalPanelTest, TypeAheadCompletesOnlyWhatIsTyped)
 {
     editProfile(secondAnnKey);
-    EXPECT_EQ(editor->cboAttorney->currentText(), QStringLiteral("Dor"));
+    EXPECT_EQ(control<QComboBox>("cboAttorney")->currentText(), QStringLiteral("Dor"));
 
-    editor->cboKin->setFocus();
-    QTest::keyClicks(editor->cboKin, QStringLiteral("car"));
-    EXPECT_EQ(editor->cboKin->currentText(), QStringLiteral("Carl Dunn"));
-    EXPECT_EQ(editor->cboKin->lineEdit()->selectedText(), QStringLiteral("l Dunn"));
+    control<QComboBox>("cboKin")->setFocus();
+    QTest::keyClicks(control<QComboBox>("cboKin"), QStringLiteral("car"));
+    EXPECT_EQ(control<QComboBox>("cboKin")->currentText(), QStringLiteral("Carl Dunn"));
+    EXPECT_EQ(control<QComboBox>("cboKin")->lineEdit()->selectedText(), QStringLiteral("l Dunn"));
     editor->cmdNewSave_Click();
     EXPECT_EQ(profileValue(secondAnnKey, "Attorney"), "Dor");
     EXPECT_EQ(profileValue(secondAnnKey, "Kin"), "Carl Dunn");

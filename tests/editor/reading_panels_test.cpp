@@ -1,8 +1,8 @@
 #include "editor_fixture.h"
 
-#include "mainwin/topics.h"
 #include "settings/app_info.h"
 #include "store/criterion.h"
+#include "store/topics.h"
 
 #include <ostream>
 #include <string>
@@ -15,7 +15,7 @@ namespace {
 // required value do to its table file.
 struct ReadingCase {
     const char *name;
-    int topic;
+    Topic topic;
     TableId table;
     std::vector<std::pair<int, QString>> typed; // a new reading's values by row
     QString added; // its file line ("*" stands for its Key)

@@ -1,10 +1,10 @@
 #include "editor_fixture.h"
 
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "store/criterion.h"
 #include "store/record_operations.h"
 #include "store/store.h"
+#include "store/topics.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -219,7 +219,7 @@ TEST_F(RecordCommandsTest, DeleteProfileTakesTheSelectorsProfile)
     EXPECT_FALSE(profiles.find(Criterion::equal("Key", "20100101010101p")));
     EXPECT_EQ(table(TableId::BP).recordCount(), 2u); // Ann Lee's readings stay
     EXPECT_FALSE(editing());
-    EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
+    EXPECT_EQ(main->currentTopic(), Topic::Personal);
 }
 
 TEST_F(RecordCommandsTest, DeletingTheLastProfileInTheSelectorShowsThePreviousOne)
@@ -259,8 +259,8 @@ TEST_P(ProfileLimit, NewProfileStartsOnlyBelowTheSynchronisationLimit)
     if (c.starts) {
         EXPECT_TRUE(prompter.boxes.isEmpty());
         EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
-        EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
-        TopicPanel *personal = editor->frmButtons[Topic::Personal];
+        EXPECT_EQ(main->currentTopic(), Topic::Personal);
+        TopicPanel *personal = editor->panel(Topic::Personal);
         EXPECT_TRUE(personal->isVisibleTo(main.get()));
         EXPECT_EQ(personal->keyBox->text(), QString());
         EXPECT_EQ(personal->idBox->text(), QStringLiteral("0x00000000"));
@@ -291,7 +291,7 @@ TEST_F(RecordCommandsTest, EditListOpensTheMasterListAndKeepsWhatWasTyped)
     main->secondaryWindows.editMaster = [&](int index) { opened << index; };
     showTopic(Topic::Legal);
     editor->cmdEdit_Click();
-    TopicPanel *legal = editor->frmButtons[Topic::Legal];
+    TopicPanel *legal = editor->panel(Topic::Legal);
     auto *kin = legal->findChild<QComboBox *>(QStringLiteral("cboKin"));
     kin->setEditText(QStringLiteral("Dora Lee"));
 
@@ -313,7 +313,7 @@ TEST_F(RecordCommandsTest, EditListKeepsThePanelsTypedAndChosenMasters)
     };
     showTopic(Topic::Appointments);
     editor->cmdAdd_Click();
-    TopicPanel *appt = editor->frmButtons[Topic::Appointments];
+    TopicPanel *appt = editor->panel(Topic::Appointments);
     auto *doctor = appt->findChild<QComboBox *>(QStringLiteral("cboApptProvider"));
     auto *place = appt->findChild<QComboBox *>(QStringLiteral("cboApptLocation"));
     doctor->setCurrentIndex(doctor->findText(QStringLiteral("Dr Vance")));

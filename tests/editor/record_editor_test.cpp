@@ -2,9 +2,9 @@
 
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"
+#include "store/topics.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,7 +46,7 @@ TEST_F(RecordEditorTest, AddAndCancelSwitchTheModesAndStoreNothing)
     ASSERT_TRUE(modeOf(*main) == normalMode);
     editor->cmdAdd_Click();
     EXPECT_TRUE(modeOf(*main) == editMode);
-    EXPECT_TRUE(editor->frmButtons[Topic::BloodPressure]->isVisibleTo(main.get()));
+    EXPECT_TRUE(editor->panel(Topic::BloodPressure)->isVisibleTo(main.get()));
     EXPECT_FALSE(main->frmViewer->isVisibleTo(main.get()));
 
     enter(Topic::BloodPressure, 1, QStringLiteral("130"));
@@ -81,16 +81,16 @@ TEST_F(RecordEditorTest, ClearingGivesANewRecordDatedNow)
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
     editor->cmdEdit_Click();
-    editor->clearFields(QStringLiteral("bp"));
+    editor->clearFields(Topic::BloodPressure);
 
-    EXPECT_EQ(editor->txtBPIDNum->text(), QStringLiteral("0x00000000"));
-    EXPECT_EQ(editor->txtBPSTATUS->text(), QStringLiteral("0x0008"));
-    EXPECT_EQ(editor->txtBPKey->text(), QString());
-    EXPECT_EQ(editor->txtBP[1]->text(), QString());
-    EXPECT_EQ(editor->txtBP[7]->text(), QString());
-    EXPECT_EQ(editor->cboBPActivity->currentText(), QString());
-    EXPECT_EQ(editor->dtBPDate->storedText(), QStringLiteral("20260307"));
-    EXPECT_EQ(editor->dtBPTime->storedText(), QStringLiteral("09:05"));
+    EXPECT_EQ(control<QLineEdit>("txtBPIDNum")->text(), QStringLiteral("0x00000000"));
+    EXPECT_EQ(control<QLineEdit>("txtBPSTATUS")->text(), QStringLiteral("0x0008"));
+    EXPECT_EQ(control<QLineEdit>("txtBPKey")->text(), QString());
+    EXPECT_EQ(control<TextBox>("txtBP(1)")->text(), QString());
+    EXPECT_EQ(control<TextBox>("txtBP(7)")->text(), QString());
+    EXPECT_EQ(control<QComboBox>("cboBPActivity")->currentText(), QString());
+    EXPECT_EQ(control<DateTimePicker>("dtBPDate")->storedText(), QStringLiteral("20260307"));
+    EXPECT_EQ(control<DateTimePicker>("dtBPTime")->storedText(), QStringLiteral("09:05"));
 }
 
 TEST_F(RecordEditorTest, ShowingFillsThePanelFromTheGridsRecord)
@@ -100,15 +100,15 @@ TEST_F(RecordEditorTest, ShowingFillsThePanelFromTheGridsRecord)
     editor->cmdEdit_Click();
 
     EXPECT_TRUE(modeOf(*main) == editMode);
-    EXPECT_EQ(editor->txtBPKey->text(), bpStored);
-    EXPECT_EQ(editor->txtBPIDNum->text(), QStringLiteral("0x00000005"));
-    EXPECT_EQ(editor->txtBPSTATUS->text(), QStringLiteral("0x0000"));
-    EXPECT_EQ(editor->txtBP[1]->text(), QStringLiteral("120"));
-    EXPECT_EQ(editor->txtBP[3]->text(), QStringLiteral("70"));
-    EXPECT_EQ(editor->txtBP[7]->text(), QStringLiteral("after a walk"));
-    EXPECT_EQ(editor->cboBPActivity->currentText(), QStringLiteral("Rest"));
-    EXPECT_EQ(editor->dtBPDate->storedText(), QStringLiteral("20240315"));
-    EXPECT_EQ(editor->dtBPTime->storedText(), QStringLiteral("08:30"));
+    EXPECT_EQ(control<QLineEdit>("txtBPKey")->text(), bpStored);
+    EXPECT_EQ(control<QLineEdit>("txtBPIDNum")->text(), QStringLiteral("0x00000005"));
+    EXPECT_EQ(control<QLineEdit>("txtBPSTATUS")->text(), QStringLiteral("0x0000"));
+    EXPECT_EQ(control<TextBox>("txtBP(1)")->text(), QStringLiteral("120"));
+    EXPECT_EQ(control<TextBox>("txtBP(3)")->text(), QStringLiteral("70"));
+    EXPECT_EQ(control<TextBox>("txtBP(7)")->text(), QStringLiteral("after a walk"));
+    EXPECT_EQ(control<QComboBox>("cboBPActivity")->currentText(), QStringLiteral("Rest"));
+    EXPECT_EQ(control<DateTimePicker>("dtBPDate")->storedText(), QStringLiteral("20240315"));
+    EXPECT_EQ(control<DateTimePicker>("dtBPTime")->storedText(), QStringLiteral("08:30"));
 }
 
 // A stored midnight is "no time" on the blood-pressure, weight and glucose
@@ -119,20 +119,20 @@ TEST_F(RecordEditorTest, StoredTimesShowAsEachPanelReadsThem)
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpNewOnPc));
     editor->cmdEdit_Click();
-    EXPECT_TRUE(editor->dtBPTime->isNull());
+    EXPECT_TRUE(control<DateTimePicker>("dtBPTime")->isNull());
     editor->cmdNewCancel_Click();
 
     showTopic(Topic::Cholesterol);
     editor->cmdEdit_Click();
-    EXPECT_EQ(editor->dtCholTime->storedText(), QStringLiteral("00:00"));
+    EXPECT_EQ(control<DateTimePicker>("dtCholTime")->storedText(), QStringLiteral("00:00"));
     editor->cmdNewCancel_Click();
 
     showTopic(Topic::Weight);
-    EXPECT_FALSE(editor->dtWtTime->isCheckBoxVisible());
+    EXPECT_FALSE(control<DateTimePicker>("dtWtTime")->isCheckBoxVisible());
     ASSERT_TRUE(selectRecord(weightWithoutTime));
     editor->cmdEdit_Click();
-    EXPECT_TRUE(editor->dtWtTime->isNull());
-    EXPECT_TRUE(editor->dtWtTime->isCheckBoxVisible());
+    EXPECT_TRUE(control<DateTimePicker>("dtWtTime")->isNull());
+    EXPECT_TRUE(control<DateTimePicker>("dtWtTime")->isCheckBoxVisible());
 }
 
 // What a control cannot show, or shows but the user left alone, is stored as it was.
@@ -144,7 +144,7 @@ TEST_F(RecordEditorTest, UntouchedControlsKeepTheStoredValues)
     editor->cmdNewCancel_Click();
     ASSERT_TRUE(selectRecord(glucoseUnlisted)); // its units "mg/dl" are not in the list
     editor->cmdEdit_Click();
-    EXPECT_EQ(editor->cboGlucoseUnits->currentText(), QStringLiteral("mmol/L"));
+    EXPECT_EQ(control<QComboBox>("cboGlucoseUnits")->currentText(), QStringLiteral("mmol/L"));
     enter(Topic::Glucose, 8, QStringLiteral("3"));
     editor->cmdNewSave_Click();
 
@@ -240,7 +240,8 @@ TEST_P(GlucoseUnitsPreset, FollowsThePreferenceExactly)
     main->preferences().setDisplay(display);
     showTopic(Topic::Glucose);
     editor->cmdAdd_Click();
-    EXPECT_EQ(editor->cboGlucoseUnits->currentText(), QString::fromLatin1(GetParam().preset));
+    EXPECT_EQ(control<QComboBox>("cboGlucoseUnits")->currentText(),
+        QString::fromLatin1(GetParam().preset));
 }
 
 INSTANTIATE_TEST_SUITE_P(Preferences, GlucoseUnitsPreset,
@@ -263,12 +264,12 @@ TEST_F(RecordEditorTest, SavedReadingIsSelectedAsTheGridShowsIt)
 
 TEST_F(RecordEditorTest, TextLimitsComeFromTheFieldSizes)
 {
-    EXPECT_EQ(editor->txtBP[1]->maxLength(), 5);
-    EXPECT_EQ(editor->txtBP[7]->maxLength(), 2000);
-    EXPECT_EQ(editor->txtChol[1]->maxLength(), 10);
-    EXPECT_EQ(editor->txtWt[1]->maxLength(), 25);
-    EXPECT_EQ(editor->txtGlucose[3]->maxLength(), 10);
-    EXPECT_EQ(editor->txtGlucose[8]->maxLength(), 30);
+    EXPECT_EQ(control<TextBox>("txtBP(1)")->maxLength(), 5);
+    EXPECT_EQ(control<TextBox>("txtBP(7)")->maxLength(), 2000);
+    EXPECT_EQ(control<TextBox>("txtChol(1)")->maxLength(), 10);
+    EXPECT_EQ(control<TextBox>("txtWt(1)")->maxLength(), 25);
+    EXPECT_EQ(control<TextBox>("txtGlucose(3)")->maxLength(), 10);
+    EXPECT_EQ(control<TextBox>("txtGlucose(8)")->maxLength(), 30);
 }
 
 // A value longer than its field is shown whole and stored back unchanged.
@@ -277,7 +278,7 @@ TEST_F(RecordEditorTest, LongStoredValueIsShownWholeAndKept)
     showTopic(Topic::Weight);
     ASSERT_TRUE(selectRecord(weightLong));
     editor->cmdEdit_Click();
-    ASSERT_EQ(editor->txtWt[1]->text().size(), 40);
+    ASSERT_EQ(control<TextBox>("txtWt(1)")->text().size(), 40);
     enter(Topic::Weight, 4, QStringLiteral("a note"));
     editor->cmdNewSave_Click();
     EXPECT_TRUE(prompter.boxes.isEmpty());
@@ -304,18 +305,19 @@ TEST_F(RecordEditorTest, EnterMovesThroughTheGlucosePanelInItsOrder)
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     showTopic(Topic::Glucose);
     editor->cmdAdd_Click();
-    editor->txtGlucose[1]->setFocus();
+    control<TextBox>("txtGlucose(1)")->setFocus();
 
-    const QWidget *chain[] = {editor->cboGlucoseUnits, editor->txtGlucose[3], editor->txtGlucose[8],
-        editor->cboGlucoseEvent, editor->dtGlucoseDate, editor->dtGlucoseTime,
-        editor->txtGlucose[7]};
+    const QWidget *chain[] = {control<QComboBox>("cboGlucoseUnits"),
+        control<TextBox>("txtGlucose(3)"), control<TextBox>("txtGlucose(8)"),
+        control<QComboBox>("cboGlucoseEvent"), control<DateTimePicker>("dtGlucoseDate"),
+        control<DateTimePicker>("dtGlucoseTime"), control<TextBox>("txtGlucose(7)")};
     for (const QWidget *next : chain) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_TRUE(hasFocus(next)) << next->objectName().toStdString();
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // the notes take it
-    EXPECT_TRUE(hasFocus(editor->txtGlucose[7]));
-    EXPECT_EQ(editor->txtGlucose[7]->text(), QStringLiteral("\n"));
+    EXPECT_TRUE(hasFocus(control<TextBox>("txtGlucose(7)")));
+    EXPECT_EQ(control<TextBox>("txtGlucose(7)")->text(), QStringLiteral("\n"));
 }
 
 } // namespace
@@ -327,7 +329,7 @@ TEST_F(RecordEditorTest, CholesterolWithoutATimeIsRefused)
     showTopic(Topic::Cholesterol);
     editor->cmdAdd_Click();
     enter(Topic::Cholesterol, 1, QStringLiteral("200"));
-    editor->dtCholTime->setNull(); // its check box unticked
+    control<DateTimePicker>("dtCholTime")->setNull(); // its check box unticked
     editor->cmdNewSave_Click();
 
     ASSERT_EQ(prompter.boxes.size(), 1);

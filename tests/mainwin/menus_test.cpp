@@ -1,7 +1,7 @@
 #include "views_fixture.h"
 
-#include "mainwin/topics.h"
 #include "platform/app_error.h"
+#include "store/topics.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "views_fixture.h"
 
-#include "mainwin/topics.h"
 #include "store/store.h"
+#include "store/topics.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ TEST_F(ProfileSelectorTest, ChoosingAPersonShowsTheirPersonalTopic)
     show(1, Topic::Allergies);
     ASSERT_EQ(main->gridViewer->rowCount(), 1); // Adam's cats
     main->cboProfiles->setCurrentIndex(2);
-    EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
+    EXPECT_EQ(main->currentTopic(), Topic::Personal);
     EXPECT_TRUE(main->gridViewer->isHidden());
     EXPECT_TRUE(viewerText().startsWith("Name:\tJane Doe"));
     // The profile table stands on the profile shown, for the profile editor.
@@ -64,7 +64,7 @@ TEST_F(ProfileSelectorTest, WithoutProfilesTheSelectorIsEmptyAndTheStatusKept)
     EXPECT_EQ(main->lstKeys->count(), 0);
     EXPECT_FALSE(main->cboProfiles->isHidden());
     EXPECT_EQ(main->StatusPanel1->text(), "Records Listed: 3");
-    EXPECT_EQ(editor.calls, QStringList({"clearFields(main)", "ChangeMode(Clear)"}));
+    EXPECT_EQ(editor.calls, QStringList({"clearFields(Personal)", "ChangeMode(Clear)"}));
 }
 
 TEST_F(ProfileSelectorTest, AddOrEditModeKeepsTheModeAndTheSelection)
@@ -108,11 +108,11 @@ TEST_F(ProfileSelectorTest, AProfileGoneFromTheTableIsDroppedAndTheFirstShown)
         profiles.update();
     }
 
-    main->lstTopics->setCurrentRow(Topic::Weight);
+    main->lstTopics->setCurrentRow(int(topicIndex(Topic::Weight)));
     EXPECT_EQ(entries(main->cboProfiles), QStringList({"Doe, Adam"}));
     EXPECT_EQ(entries(main->lstKeys), QStringList({"doeadam20080101101011p"}));
     EXPECT_EQ(main->cboProfiles->currentIndex(), 0);
-    EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
+    EXPECT_EQ(main->currentTopic(), Topic::Personal);
     EXPECT_TRUE(viewerText().startsWith("Name:\tAdam Doe"));
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }

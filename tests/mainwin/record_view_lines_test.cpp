@@ -1,8 +1,8 @@
 #include "mainwin/record_view_lines.h"
 
 #include "fixture_tables.h"
-#include "mainwin/topics.h"
 #include "store/clock.h"
+#include "store/topics.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ protected:
     void SetUp() override { Clock::install(&clock); }
     void TearDown() override { Clock::install(nullptr); }
 
-    std::string summary(int topic, const std::string &profileKey)
+    std::string summary(Topic topic, const std::string &profileKey)
     {
         MemoryTable &profiles = tables(TableId::MainID);
         profiles.moveFirst();

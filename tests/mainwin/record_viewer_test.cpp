@@ -1,7 +1,7 @@
 #include "views_fixture.h"
 
-#include "mainwin/topics.h"
 #include "mainwin/view_provider_key.h"
+#include "store/topics.h"
 
 namespace {
 
@@ -24,7 +24,8 @@ TEST_F(RecordViewerTest, ViewButtonFollowsTheShownRecord)
     EXPECT_TRUE(viewerText().startsWith("Medication:\tZinc"));
     EXPECT_EQ(ViewProviderKey, "cornerdrugs20080101101010p"); // kept while hidden
 
-    main->lstTopics->setCurrentRow(Topic::Illnesses); // the cold: a deleted provider
+    main->lstTopics->setCurrentRow(
+        int(topicIndex(Topic::Illnesses))); // the cold: a deleted provider
     EXPECT_FALSE(main->cmdViewProvider->isHidden());
     EXPECT_EQ(main->cmdViewProvider->text(), "View Provider");
     EXPECT_EQ(ViewProviderKey, "drgone20080101101010p");
@@ -61,7 +62,7 @@ TEST_F(RecordViewerTest, OnPersonalAGridStillListingRowsGivesAnEmptyView)
     show(jane, Topic::Allergies);
     {
         const QSignalBlocker blocker(main->lstTopics);
-        main->lstTopics->setCurrentRow(Topic::Personal);
+        main->lstTopics->setCurrentRow(int(topicIndex(Topic::Personal)));
     }
     main->cmdEdit->hide();
     main->gridViewer_Click();

@@ -1,7 +1,7 @@
 #include "mainwin/shown_record.h"
 
 #include "fixture_tables.h"
-#include "mainwin/topics.h"
+#include "store/topics.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ std::string view(const std::string &lines)
 }
 
 struct Case {
-    int topic;
+    Topic topic;
     std::string key;
     std::string lines;
     int tabStop;

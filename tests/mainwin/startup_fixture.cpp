@@ -24,11 +24,18 @@ void FakeEditor::cmdNewCancel_Click()
     ChangeMode(QStringLiteral("Clear"));
 }
 
-void FakeEditor::fillFixedLists()
+void FakeEditor::clearFields(Topic topic)
 {
-    calls << "fillFixedLists";
-    if (failFillingLists)
+    const std::string_view name = topicName(topic);
+    calls << QStringLiteral("clearFields(%1)").arg(QString::fromLatin1(name.data(), name.size()));
+    if (failClearing)
         throw TableError(TableError::UnknownColumn, "Item cannot be found");
+}
+
+void FakeEditor::ShowFields(Topic topic)
+{
+    const std::string_view name = topicName(topic);
+    calls << QStringLiteral("ShowFields(%1)").arg(QString::fromLatin1(name.data(), name.size()));
 }
 
 void StartupFixture::SetUp()
@@ -50,11 +57,17 @@ void StartupFixture::registerDataFolder(const QString &folder, const QString &ty
     registry.machine = {{"install_type", type}, {"install_date", "20240101"}};
 }
 
-QString StartupFixture::dataFolderWithProfile()
+QString StartupFixture::dataFolderWithoutProfile()
 {
     const QString folder = install.documentsFolder() + QStringLiteral("records/");
     copyTree(install.programFolder() + QStringLiteral("data/"), folder);
     registerDataFolder(folder);
+    return folder;
+}
+
+QString StartupFixture::dataFolderWithProfile()
+{
+    const QString folder = dataFolderWithoutProfile();
 
     Store store(QFile::encodeName(folder).toStdString());
     store.load();

@@ -18,18 +18,16 @@
 class FakeEditor : public RecordEditorHooks {
 public:
     void ChangeMode(const QString &mode) override;
-    void clearFields(const QString &topic) override { calls << "clearFields(" + topic + ")"; }
-    void ShowFields(const QString &topic) override { calls << "ShowFields(" + topic + ")"; }
+    void clearFields(Topic topic) override;
+    void ShowFields(Topic topic) override;
     void cmdNew_Click() override { calls << "cmdNew_Click"; }
     void cmdEdit_Click() override { calls << "cmdEdit_Click"; }
     void cmdNewCancel_Click() override;
-    void fillFixedLists() override;
     void setTextLimits() override { calls << "setTextLimits"; }
-    void addEmptyBloodType() override { calls << "addEmptyBloodType"; }
 
     Main *main = nullptr;
     QStringList calls;
-    bool failFillingLists = false; // throws a table error from fillFixedLists
+    bool failClearing = false; // throws a table error from clearFields
 };
 
 // A temporary home with the program's templates, the registry, message boxes
@@ -41,7 +39,9 @@ protected:
 
     // Registers `folder` as the data folder of an unchanged installation of `type`.
     void registerDataFolder(const QString &folder, const QString &type = QStringLiteral("Win"));
-    // A data folder made from the templates, registered, with one profile.
+    // A data folder made from the templates, registered, without a profile.
+    QString dataFolderWithoutProfile();
+    // The same with one profile.
     QString dataFolderWithProfile();
     // Stores `password` in the preferences of `folder`.
     static void storePassword(const QString &folder, const QString &password);

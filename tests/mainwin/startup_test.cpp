@@ -38,8 +38,8 @@ TEST_F(StartupFixture, AFirstRunOnAnEmptyHomeWaitsInAddModeForTheFirstProfile)
     EXPECT_EQ(main->lstTopics->currentRow(), 0);
 
     // No profile: a new one is started, and the editor is left in Add mode.
-    const QStringList lastCalls = {"setTextLimits", "cmdNew_Click", "cmdEdit_Click",
-                                   "ChangeMode(Add)", "addEmptyBloodType"};
+    const QStringList lastCalls
+        = {"setTextLimits", "cmdNew_Click", "cmdEdit_Click", "ChangeMode(Add)"};
     EXPECT_EQ(editor.calls.mid(editor.calls.size() - lastCalls.size()), lastCalls)
         << editor.calls.join(", ").toStdString();
     EXPECT_TRUE(main->cmdNewSave->isVisibleTo(main.get()));
@@ -149,9 +149,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StartupFixture, ALoadErrorStillAsksForThePassword)
 {
-    const QString folder = dataFolderWithProfile();
+    const QString folder = dataFolderWithoutProfile();
     storePassword(folder, "Secret");
-    editor.failFillingLists = true;
+    editor.failClearing = true;
     typePasswords({"wrong", "wrong"});
 
     EXPECT_FALSE(start());
@@ -164,8 +164,8 @@ TEST_F(StartupFixture, ALoadErrorStillAsksForThePassword)
 
 TEST_F(StartupFixture, ALoadErrorLeavesTheWindowAsFarAsItGot)
 {
-    dataFolderWithProfile();
-    editor.failFillingLists = true;
+    dataFolderWithoutProfile();
+    editor.failClearing = true;
 
     EXPECT_TRUE(start());
     EXPECT_EQ(boxTitles(), QStringList{"Error"});

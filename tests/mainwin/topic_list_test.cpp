@@ -1,7 +1,7 @@
 #include "views_fixture.h"
 
-#include "mainwin/topics.h"
 #include "store/store.h"
+#include "store/topics.h"
 
 #include <QHeaderView>
 
@@ -54,7 +54,7 @@ TEST_F(TopicListTest, PersonalAndLegalShowASummaryInsteadOfTheGrid)
 {
     ASSERT_TRUE(startOn());
     show(jane, Topic::Allergies);
-    main->lstTopics->setCurrentRow(Topic::Legal);
+    main->lstTopics->setCurrentRow(int(topicIndex(Topic::Legal)));
     EXPECT_TRUE(main->gridViewer->isHidden());
     EXPECT_TRUE(main->cmdAdd->isHidden());
     EXPECT_TRUE(main->cmdDel->isHidden());
@@ -66,7 +66,7 @@ TEST_F(TopicListTest, PersonalAndLegalShowASummaryInsteadOfTheGrid)
                 "Pwr of Attorney:\tJohn Doe\nNext of Kin:\tJohn Doe\n"
                 "Resusc Status:\tFull\nNotes:\ttyped \\b here\n"));
     EXPECT_EQ(viewerTabStop(), 1650);
-    main->lstTopics->setCurrentRow(Topic::Personal);
+    main->lstTopics->setCurrentRow(int(topicIndex(Topic::Personal)));
     EXPECT_EQ(viewerTabStop(), 1400);
 }
 
@@ -89,7 +89,7 @@ TEST_F(TopicListTest, AProfileWithoutRecordsShowsOnlyTheHeader)
     show(jane, Topic::Allergies);
     ASSERT_FALSE(main->cmdEdit->isHidden());
     main->cboProfiles->setCurrentIndex(1);
-    main->lstTopics->setCurrentRow(Topic::Cholesterol);
+    main->lstTopics->setCurrentRow(int(topicIndex(Topic::Cholesterol)));
     EXPECT_EQ(main->gridViewer->rowCount(), 0);
     EXPECT_EQ(main->gridViewer->columnCount(), 6);
     EXPECT_TRUE(main->cmdEdit->isHidden());

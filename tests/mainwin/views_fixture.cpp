@@ -24,10 +24,10 @@ MemoryTable &ViewsFixture::table(TableId id)
     return main->store().table(id);
 }
 
-void ViewsFixture::show(int profile, int topic)
+void ViewsFixture::show(int profile, Topic topic)
 {
     main->cboProfiles->setCurrentIndex(profile);
-    main->lstTopics->setCurrentRow(topic);
+    main->lstTopics->setCurrentRow(int(topicIndex(topic)));
 }
 
 void ViewsFixture::clickRow(int row)
