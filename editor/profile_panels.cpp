@@ -4,20 +4,21 @@
 #include "editor/insurance_panel.h"
 #include "editor/personal_panel.h"
 #include "editor/topic_panel.h"
+#include "mainwin/record_editor_host.h"
 
 // The panels of the profile itself and of its shared master records.
 
 void RecordEditor::addProfileHooks()
 {
     TopicPanel &profile = *panel(Topic::Personal);
-    personal_ = std::make_unique<PersonalPanel>(main_, profile);
+    personal_ = std::make_unique<PersonalPanel>(host_, profile);
     profile.setHooks(personal_.get());
 
     TopicPanel &insurance = *panel(Topic::Insurance);
-    insurance_ = std::make_unique<InsurancePanel>(*this, main_, insurance);
+    insurance_ = std::make_unique<InsurancePanel>(*this, host_, insurance);
     insurance.setHooks(insurance_.get());
 
     TopicPanel &contacts = *panel(Topic::Contacts);
-    contacts_ = std::make_unique<ContactsPanel>(*this, main_, contacts);
+    contacts_ = std::make_unique<ContactsPanel>(*this, host_, contacts);
     contacts.setHooks(contacts_.get());
 }

@@ -1,5 +1,6 @@
 #include "editor/record_editor.h"
 
+#include "editor/begin_editing.h"
 #include "editor/contacts_panel.h"
 #include "editor/handler_families.h"
 #include "editor/history_panels.h"
@@ -7,19 +8,19 @@
 #include "editor/panel_hooks.h"
 #include "editor/personal_panel.h"
 #include "editor/reading_panels.h"
-#include "editor/saved_row.h"
 #include "editor/topic_panel.h"
 #include "mainwin/error_trap.h"
 #include "mainwin/grid_layouts.h"
-#include "mainwin/main_window.h"
+#include "mainwin/record_editor_host.h"
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
+#include "settings/edit_state.h"
+#include "settings/preferences.h"
 #include "store/record_operations.h"
 #include "store/store.h"
 
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -57,8 +58,8 @@ static_assert(coversTopicsInOrder(topicPanels));
 
 } // namespace
 
-RecordEditor::RecordEditor(Main &main)
-    : main_(main)
+RecordEditor::RecordEditor(RecordEditorHost &host)
+    : host_(host)
 {
     for (const TopicPanelEntry &entry : topicPanels) {
         const Topic topic = entry.topic;
@@ -69,30 +70,28 @@ RecordEditor::RecordEditor(Main &main)
             = shared ? panels_[topicIndex(topic) - 1] : &addPanel(topic, *entry.descriptor);
     }
     addProfileHooks();
-
-    connect(main_.cmdNewSave, &QPushButton::clicked, this, &RecordEditor::cmdNewSave_Click);
-    connect(main_.cmdNewCancel, &QPushButton::clicked, this, &RecordEditor::cmdNewCancel_Click);
-    connect(main_.cmdAdd, &QPushButton::clicked, this, &RecordEditor::cmdAdd_Click);
-    connect(main_.cmdEdit, &QPushButton::clicked, this, &RecordEditor::cmdEdit_Click);
-    connectRecordCommands();
+    // The panels wait behind the viewer in normal mode; hidden, they take no
+    // focus from it.
+    connect(&host_.editState(), &EditState::modeChanged, this, [this](EditMode mode) {
+        if (mode != EditMode::Normal)
+            return;
+        for (TopicPanel *panel : panels_)
+            panel->hide();
+    });
 }
 
-RecordEditor::~RecordEditor()
-{
-    if (main_.editorHooks() == this)
-        main_.installEditorHooks(nullptr);
-}
+RecordEditor::~RecordEditor() = default;
 
 TopicPanel &RecordEditor::addPanel(Topic topic, const PanelDescriptor &descriptor)
 {
-    auto *panel = new TopicPanel(topic, descriptor, main_.preferences());
+    auto *panel = new TopicPanel(topic, descriptor, host_.preferences());
     for (const PanelControl &control : descriptor.controls) {
         if (control.master)
-            main_.registerMasterList(*control.master, panel->combo(control.row));
+            host_.registerMasterList(*control.master, panel->combo(control.row));
     }
-    main_.addEditorPanel(panel);
+    host_.addEditorPanel(panel);
     panel->hide();
-    HandlerFamilies::attach(main_, *panel);
+    HandlerFamilies::attach(host_, *panel);
     addEditListButtons(*panel);
     return *panel;
 }
@@ -108,78 +107,44 @@ void RecordEditor::bringToFront(TopicPanel &panel)
         if (other != &panel)
             other->hide();
     }
-    panel.show();
-    panel.raise();
+    host_.showEditorPanel(&panel);
 }
 
-void RecordEditor::ChangeMode(const QString &mode)
-{
-    if (mode != QLatin1String("Edit") && mode != QLatin1String("Add")) {
-        main_.cmdNewCancel->hide();
-        main_.cmdNewSave->hide();
-        main_.setEditMenuEnabled(true);
-        main_.lstTopics->setEnabled(true);
-        main_.cmdNew->setEnabled(true);
-        main_.cmdDelete->setEnabled(true);
-        main_.cboProfiles->setEnabled(true);
-        main_.StatusPanel2->setText(QString());
-        main_.ModeText.clear();
-        // The panels wait behind the viewer; hidden, they take no focus from it.
-        for (TopicPanel *panel : panels_)
-            panel->hide();
-        return;
-    }
-    main_.lstTopics->setEnabled(false);
-    main_.cmdNew->setEnabled(false);
-    main_.cmdDelete->setEnabled(false);
-    main_.cboProfiles->setEnabled(false);
-    main_.setEditMenuEnabled(false);
-    main_.cmdNewCancel->show();
-    main_.cmdNewSave->show();
-    main_.StatusPanel2->setText(QStringLiteral("EDIT MODE"));
-    if (main_.store().dsMainID().recordCount() == 0)
-        main_.ModeText = QStringLiteral("Add");
-}
-
-void RecordEditor::clearFields(Topic topic)
+void RecordEditor::clearPanel(Topic topic)
 {
     panel(topic)->clear();
 }
 
-void RecordEditor::ShowFields(Topic topic)
+void RecordEditor::showPanel(Topic topic)
 {
-    showPanel(*panel(topic));
+    fill(*panel(topic));
 }
 
-bool RecordEditor::showPanel(TopicPanel &panel)
+bool RecordEditor::fill(TopicPanel &panel)
 {
-    if (runTrapped(main_.installation(), QStringLiteral("showing fields to edit"), [&] {
-            if (main_.cboProfiles->count() == 0)
+    if (runTrapped(host_.installation(), QStringLiteral("showing fields to edit"), [&] {
+            if (!host_.currentProfile())
                 panel.clear();
             else
-                panel.showRecord(main_.store().table(panel.descriptor().table));
+                panel.showRecord(host_.store().table(panel.descriptor().table));
             if (PanelHooks *hooks = panel.hooks())
                 hooks->afterShow();
         }))
         return true;
-    main_.TrackEdits = true;
-    ChangeMode(QStringLiteral("Clear"));
+    host_.editState().setMode(EditMode::Normal);
     return false;
 }
 
-void RecordEditor::cmdNewSave_Click()
+void RecordEditor::saveRecord()
 {
-    main_.TrackEdits = false;
+    const EditState::Untracked untracked(host_.editState());
     bool stored = false;
-    const bool ran = runTrapped(main_.installation(), QStringLiteral("saving a record"), [&] {
-        TopicPanel *panel = panelAt(main_.currentTopic());
+    const bool ran = runTrapped(host_.installation(), QStringLiteral("saving a record"), [&] {
+        TopicPanel *panel = panelAt(host_.currentTopic());
         stored = !panel || save(*panel);
     });
-    if (ran && stored) {
-        ChangeMode(QStringLiteral("Clear"));
-        main_.ModeText.clear();
-    }
-    main_.TrackEdits = true;
+    if (ran && stored)
+        host_.editState().setMode(EditMode::Normal);
 }
 
 bool RecordEditor::save(TopicPanel &panel)
@@ -210,13 +175,13 @@ bool RecordEditor::save(TopicPanel &panel)
     PanelHooks *hooks = panel.hooks();
     const SavedRecord saved = hooks
         ? hooks->store(record)
-        : RecordOperations(main_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
+        : RecordOperations(host_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
 
     // The record is stored: whatever the refresh meets, the save is done.
-    runTrapped(main_.installation(), QStringLiteral("saving a record"), [&] {
+    runTrapped(host_.installation(), QStringLiteral("saving a record"), [&] {
         if (hooks && hooks->refresh(saved))
             return;
-        main_.lstTopics_Click();
+        host_.showTopic();
         reselect(panel, values, saved.key);
     });
     return true;
@@ -226,34 +191,22 @@ std::string RecordEditor::profileKey()
 {
     // The profile the selector shows; the profile table's current row only
     // when the selector shows none (and none at all is an error).
-    if (const QListWidgetItem *key = main_.lstKeys->item(main_.cboProfiles->currentIndex()))
-        return Cp1252::toStdString(key->text());
-    return std::string(main_.store().dsMainID().value("Key"));
+    if (const std::optional<ListedProfile> profile = host_.currentProfile())
+        return profile->key;
+    return std::string(host_.store().dsMainID().value("Key"));
 }
 
 void RecordEditor::reselect(
     const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key)
 {
     const PanelDescriptor &descriptor = panel.descriptor();
-    const GridLayout *layout = gridLayout(panel.topic());
-    if (!layout)
+    if (!gridLayout(panel.topic()))
         return;
-    QTableWidget *grid = main_.gridViewer;
     const std::string shown = descriptor.reselectLookup
-        ? descriptor.reselectLookup(main_.store(), values)
-        : descriptor.reselectText ? descriptor.reselectText(values, main_.preferences().display())
+        ? descriptor.reselectLookup(host_.store(), values)
+        : descriptor.reselectText ? descriptor.reselectText(values, host_.preferences().display())
                                   : values[1];
-    const int row
-        = savedRow(grid, Cp1252::toUnicode(shown), Cp1252::toUnicode(key), layout->keyColumn());
-    if (row < 0)
-        return; // the grid keeps the row the refresh made current
-    grid->setFocus();
-    {
-        const QSignalBlocker blocker(grid);
-        grid->setCurrentCell(row, 0);
-        grid->setRangeSelected(QTableWidgetSelectionRange(row, 0, row, descriptor.endColumn), true);
-    }
-    main_.gridViewer_Click();
+    host_.selectSavedRecord(Cp1252::toUnicode(shown), Cp1252::toUnicode(key), descriptor.endColumn);
 }
 
 void RecordEditor::setTextLimits()

@@ -13,46 +13,44 @@
 
 class ContactsPanel;
 class InsurancePanel;
-class Main;
 class PersonalPanel;
+class RecordEditorHost;
 class TopicPanel;
 struct PanelDescriptor;
 
 // The record editor of the main window: one entry panel per topic, built by
 // the panel engine from the topic's descriptor, and the frame every panel
-// shares: the editing modes, clearing and showing a panel, and the Save
-// command that validates the panel and stores the record.
+// shares: entering and leaving the editing modes, clearing and showing a
+// panel, and the Save command that validates the panel and stores the record.
 class RecordEditor : public QObject, public RecordEditorHooks {
     Q_OBJECT
 public:
-    // Builds the panels into `main`'s panel area and connects the Save, Cancel,
-    // Add and Edit buttons. `main` must outlive the editor; install the editor
-    // in it before its load step.
-    explicit RecordEditor(Main &main);
+    // Builds the panels into the host's panel area. The host must outlive the
+    // editor; install the editor in it before its load step.
+    explicit RecordEditor(RecordEditorHost &host);
     ~RecordEditor() override;
 
     // ---- The frame
-    // "Add" and "Edit" enter editing mode; any other text returns to normal mode.
-    void ChangeMode(const QString &mode) override;
     // Empties the panel of `topic` for a new record; traps nothing.
-    void clearFields(Topic topic) override;
+    void clearPanel(Topic topic) override;
     // Fills the panel of `topic` from the current row of its table.
-    void ShowFields(Topic topic) override;
+    void showPanel(Topic topic) override;
     // Validates the panel of the selected topic and stores it: all of it, or
     // nothing when any value, length or key is refused.
-    void cmdNewSave_Click();
+    void saveRecord() override;
 
     // The Key of the profile the selector shows.
     std::string profileKey();
 
-    // ---- Record commands
-    void cmdAdd_Click();
-    void cmdEdit_Click() override;
-    void cmdNewCancel_Click() override;
-    void cmdNew_Click() override;
-    void cmdDel_Click();
-    void cmdDelete_Click();
-    void cmdViewProvider_Click();
+    // ---- Record commands (record_commands.cpp)
+    // Starts a new profile on the Personal panel.
+    void newProfile() override;
+    // Empties the panel of the listed topic for a new record.
+    void addRecord() override;
+    // Shows the record the main window shows on its topic's panel.
+    void editRecord() override;
+    // Drops the panel's work and shows the topic again.
+    void cancelEditing() override;
 
     // ---- Start-up
     void setTextLimits() override;
@@ -67,24 +65,23 @@ public:
 
 private:
     TopicPanel &addPanel(Topic topic, const PanelDescriptor &descriptor);
-    // The record commands' buttons (record_commands.cpp).
-    void connectRecordCommands();
+    // The Edit List buttons of a panel (record_commands.cpp).
     void addEditListButtons(TopicPanel &panel);
-    void cmdEditList_Click(TopicPanel &panel, qint16 index);
+    void editList(TopicPanel &panel, int index);
     // What the Personal and Legal, Insurance and Contacts panels add to the
     // engine (profile_panels.cpp).
     void addProfileHooks();
     TopicPanel *panelAt(std::optional<Topic> topic) const;
     // Shows `panel` in front of the viewer, the other panels hidden.
     void bringToFront(TopicPanel &panel);
-    // ShowFields of one panel; false when it failed (the user has been told).
-    bool showPanel(TopicPanel &panel);
+    // Fills one panel from its table; false when it failed (the user has been told).
+    bool fill(TopicPanel &panel);
     // Validates and stores one panel; false when the validation refused it.
     bool save(TopicPanel &panel);
     void reselect(
         const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key);
 
-    Main &main_;
+    RecordEditorHost &host_;
     std::array<TopicPanel *, TopicCount> panels_ {};
     std::unique_ptr<PersonalPanel> personal_;
     std::unique_ptr<InsurancePanel> insurance_;

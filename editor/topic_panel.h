@@ -56,9 +56,9 @@ public:
     // Every field's text limit from the field table's sizes.
     void setTextLimits();
 
-    // Empties the panel for a new record (clearFields).
+    // Empties the panel for a new record.
     void clear();
-    // Shows the current row of `table` (ShowFields). Throws TableError when the
+    // Shows the current row of `table`. Throws TableError when the
     // table has no current row.
     void showRecord(const MemoryTable &table);
 

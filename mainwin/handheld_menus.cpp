@@ -4,6 +4,8 @@
 #include "settings/handheld_exchange.h"
 #include "settings/handheld_setup.h"
 
+#include <QAction>
+
 void Main::connectHandheldMenus()
 {
     const std::pair<QAction *, void (Main::*)()> handlers[] = {

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -20,24 +22,24 @@ const QString crLf = QStringLiteral("\r\n");
 void Main::closeEvent(QCloseEvent *event)
 {
     bool cancel = false;
-    Form_Unload(cancel);
+    closeStep(cancel);
     if (cancel)
         event->ignore();
     else
         event->accept();
 }
 
-void Main::Form_Unload(bool &Cancel)
+void Main::closeStep(bool &cancel)
 {
     if (closing_)
         return;
-    if (cmdNewSave->isVisibleTo(this) && !HotsyncDetected) {
+    if (cmdNewSave->isVisibleTo(this) && !hotsyncDetected_) {
         const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
             QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
                 + QStringLiteral("Do you want to go back and save changes?"),
             Prompter::YesNo);
         if (answer == Prompter::Yes) {
-            Cancel = true;
+            cancel = true;
             return;
         }
     }
@@ -61,7 +63,7 @@ void Main::Form_Unload(bool &Cancel)
         if (answer != Prompter::Yes) {
             closing_ = false;
             Timer1->start();
-            Cancel = true;
+            cancel = true;
             return;
         }
     }
@@ -70,7 +72,7 @@ void Main::Form_Unload(bool &Cancel)
             showStoreFailure(installation_, failure);
     }
 
-    if (HotsyncDetected) {
+    if (hotsyncDetected_) {
         prompter().ask(QStringLiteral("Hotsync Detected"),
             QStringLiteral("Vantorelle Rize on the PC must be closed during the hotsync operation.")
                 + crLf + crLf
@@ -98,14 +100,13 @@ void Main::endProgram()
 QStringList Main::saveAll()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (cmdNewCancel->isVisibleTo(this))
-        cmdNewCancel_Click();
+    discardEditorWork();
     beginLongOperation();
     const std::vector<StoreFailure> failures = store().SaveDBs();
     endLongOperation();
     QApplication::restoreOverrideCursor();
     reportSaveFailures(failures);
-    cboProfiles_Click();
+    profileChosen();
 
     QStringList unwritten;
     for (const StoreFailure &failure : failures)

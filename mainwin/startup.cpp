@@ -16,21 +16,25 @@
 #include "store/store.h"
 #include "store/topics.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFrame>
 #include <QLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
-
-constexpr int twipsPerPixel = 15;
 
 const QString loading = QStringLiteral("loading");
 
 } // namespace
 
-bool Main::Form_Load()
+bool Main::load()
 {
-    instanceGuard_ = std::make_unique<InstanceGuard>(instanceLockPath);
+    instanceGuard_ = std::make_unique<InstanceGuard>(instanceLockPath_);
     if (!instanceGuard_->acquire()) {
         prompter().ask(QStringLiteral("Already Running"),
                        QStringLiteral("Vantorelle is already running"), Prompter::OkOnly,
@@ -42,12 +46,12 @@ bool Main::Form_Load()
         [](Installation &installation) { setupInstallType(installation); });
 
     auto splash = std::make_unique<frmSplash>();
-    splash->Timer1->setInterval(splashMilliseconds);
+    splash->Timer1->setInterval(splashMilliseconds_);
     splash->show();
     QApplication::processEvents();
 
-    TrackEdits = false;
-    HotsyncDetected = false;
+    editState_.setTracking(false);
+    hotsyncDetected_ = false;
     backupFolder_ = readBackupFolder(installation_);
 
     // Items for handheld kinds this installation does not serve.
@@ -73,6 +77,7 @@ bool Main::Form_Load()
         return false;
     if (prepared)
         runTrapped(installation_, loading, [&] { showFirstTopic(); });
+    followPreferences();
     return true;
 }
 
@@ -87,7 +92,6 @@ bool Main::loadTables()
         return false;
     }
     preferences_.load(store_->loadedPreferences());
-    ProfileFilter = QStringLiteral("STATUS <> '0x0002'");
     return true;
 }
 
@@ -100,30 +104,29 @@ void Main::prepareWindow(frmSplash &splash)
             lstTopics->addItem(
                 QString::fromLatin1(topic.name.data(), qsizetype(topic.name.size())));
     }
-    ShowRecords();
-    FillMasterLists();
+    showRecords();
+    fillMasterLists();
     if (store().dsMainID().recordCount() > 0) {
-        cboProfiles_Click();
+        profileChosen();
     } else {
         frmViewer->lower();
-        cmdNew_Click();
+        if (editorHooks_)
+            editorHooks_->newProfile();
     }
-    TrackEdits = true;
+    editState_.setTracking(true);
 
     splash.waitUntilExpired();
     splash.close();
 
-    // The size the window was laid out at, for the record of its placement.
+    // Laid out once with the record-save frame in place, as the editor shows it.
     cmdNewSave->show();
     cmdNewCancel->show();
     if (layout())
         layout()->activate();
-    BaseWidth = centralWidget()->width() * twipsPerPixel;
-    BaseHeight = centralWidget()->height() * twipsPerPixel;
 
-    ChangeMode(QString());
-    if (store().dsMainID().recordCount() == 0)
-        cmdNew_Click();
+    editState_.setMode(EditMode::Normal);
+    if (store().dsMainID().recordCount() == 0 && editorHooks_)
+        editorHooks_->newProfile();
     Timer1->start();
     RestoreFormPlacement(this, installation_.settingsFile());
     cmdNewSave->hide();
@@ -160,13 +163,15 @@ void Main::showFirstTopic()
 {
     if (store().dsMainID().recordCount() == 0) {
         // The editor waits in Add mode for the first profile.
-        cmdNew_Click();
-        cmdEdit_Click();
-        ChangeMode(QStringLiteral("Add"));
+        if (editorHooks_) {
+            editorHooks_->newProfile();
+            editorHooks_->editRecord();
+        }
+        editState_.setMode(EditMode::Add);
     }
     {
         const QSignalBlocker blocker(lstTopics);
         lstTopics->setCurrentRow(0);
     }
-    lstTopics_Click();
+    topicChosen();
 }

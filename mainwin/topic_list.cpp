@@ -7,7 +7,14 @@
 #include "settings/preferences.h"
 #include "store/store.h"
 
+#include <QComboBox>
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QTableWidget>
+
+#include "platform/rich_text_view.h"
 
 namespace {
 
@@ -29,12 +36,12 @@ TableAccess Main::tableAccess()
 
 void Main::connectViews()
 {
-    connect(cboProfiles, &QComboBox::currentIndexChanged, this, [this] { cboProfiles_Click(); });
-    connect(lstTopics, &QListWidget::currentRowChanged, this, [this] { lstTopics_Click(); });
+    connect(cboProfiles, &QComboBox::currentIndexChanged, this, [this] { profileChosen(); });
+    connect(lstTopics, &QListWidget::currentRowChanged, this, [this] { topicChosen(); });
     connect(
         gridViewer, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
             if (row != previousRow)
-                gridViewer_SelChange();
+                gridRowChanged();
         });
 }
 
@@ -46,7 +53,21 @@ std::optional<Topic> Main::currentTopic() const
     return topicAt(std::size_t(row));
 }
 
-void Main::lstTopics_Click()
+void Main::showTopic()
+{
+    topicChosen();
+}
+
+void Main::selectTopic(Topic topic)
+{
+    {
+        const QSignalBlocker blocker(lstTopics);
+        lstTopics->setCurrentRow(int(topicIndex(topic)));
+    }
+    topicChosen();
+}
+
+void Main::topicChosen()
 {
     runTrapped(installation_, QStringLiteral("selecting a topic"), [this] {
         MemoryTable &profiles = store().dsMainID();
@@ -64,7 +85,7 @@ void Main::lstTopics_Click()
                 }
                 cboProfiles->setCurrentIndex(-1);
             }
-            cboProfiles_Change();
+            profileChosen();
             return;
         }
 
@@ -93,7 +114,7 @@ void Main::lstTopics_Click()
         } else if (const GridLayout *layout = topic ? gridLayout(*topic) : nullptr) {
             const auto rows = GridRows(*layout, profileKey, tableAccess(), display);
             FillGrid(gridViewer, *layout, rows, display.glucoseUnits);
-            gridViewer_Click();
+            showListedRecord();
             gridViewer->show();
         }
     });

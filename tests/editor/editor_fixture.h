@@ -10,19 +10,25 @@
 #include "store/topics.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
+#include "support/find_control.h"
+
+// The main window's controls, which the tests find by name.
+#include "platform/rich_text_view.h"
 #include "support/temporary_install.h"
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
 
 #include <QStringList>
 
 #include <memory>
-
-// The control named `name` among the children of `window`.
-template<typename Control> Control *findControl(const QWidget &window, const char *name)
-{
-    auto *found = window.findChild<Control *>(QString::fromLatin1(name));
-    EXPECT_TRUE(found) << name;
-    return found;
-}
 
 // A Main with the record editor installed, started on a data folder made of
 // the program's templates and the tables of tests/data/editor: one profile
@@ -55,7 +61,7 @@ protected:
     // Puts `value` into the control of `row` on the panel of `topic`, as the user would.
     void enter(Topic topic, int row, const QString &value);
 
-    // The entry control named `name` on the editor's panels.
+    // The control named `name` in the main window or on the editor's panels.
     template<typename Control> Control *control(const char *name) const
     {
         return findControl<Control>(*main, name);

@@ -98,9 +98,9 @@ TEST_F(HandlerFamiliesTest, EnterMovesThroughEachPanelInItsOrder)
         SCOPED_TRACE(chain.controls.front());
         showTopic(chain.topic);
         if (chain.topic <= Topic::Legal)
-            editor->cmdEdit_Click();
+            editor->editRecord();
         else
-            editor->cmdAdd_Click();
+            editor->addRecord();
         TopicPanel *panel = editor->panel(chain.topic);
         ASSERT_TRUE(panel && panel->isVisible());
         std::vector<QWidget *> controls;
@@ -120,7 +120,7 @@ TEST_F(HandlerFamiliesTest, EnterMovesThroughEachPanelInItsOrder)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_TRUE(hasFocus(last));
         EXPECT_EQ(textOf(last).count(u'\n'), before.count(u'\n') + (lineBreak ? 1 : 0));
-        editor->cmdNewCancel_Click();
+        editor->cancelEditing();
     }
 }
 
@@ -160,7 +160,7 @@ void typeInto(QComboBox *combo, const char *keys)
 TEST_F(HandlerFamiliesTest, TypeAheadCompletesTypingFromTheList)
 {
     showTopic(Topic::Vaccinations);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     QComboBox *combo = control<QComboBox>("cboVaccination");
     QLineEdit *edit = combo->lineEdit();
     for (const TypeAheadStep &step : typeAheadSteps) {
@@ -204,17 +204,17 @@ TEST_F(HandlerFamiliesTest, OnlyCappedCombosCompleteTyping)
         QComboBox *combo = control<QComboBox>(test.combo);
         SCOPED_TRACE(combo->objectName().toStdString());
         showTopic(test.topic);
-        editor->cmdAdd_Click();
+        editor->addRecord();
         typeInto(combo, test.keys);
         EXPECT_EQ(combo->currentText(), QString::fromLatin1(test.shown));
-        editor->cmdNewCancel_Click();
+        editor->cancelEditing();
     }
 }
 
 TEST_F(HandlerFamiliesTest, FreeTextComboStopsTypingAtItsFieldSize)
 {
     showTopic(Topic::Vaccinations);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     typeInto(control<QComboBox>("cboVaccination"),
         QByteArray(120, 'z').constData()); // no item begins so
     EXPECT_EQ(control<QComboBox>("cboVaccination")->currentText(), QString(100, u'z'));
@@ -227,7 +227,7 @@ TEST_F(HandlerFamiliesTest, FreeTextComboTakesTheFocusWithNothingSelected)
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     control<DateTimePicker>("dtBPTime")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ASSERT_TRUE(hasFocus(control<QComboBox>("cboBPActivity")));
@@ -238,7 +238,7 @@ TEST_F(HandlerFamiliesTest, FreeTextComboTakesTheFocusWithNothingSelected)
 
 // Edit mode, by the kind of control changed: a text box only by a real change
 // of a stored record, combo boxes and pickers by any change; nothing while
-// TrackEdits is off.
+// edits are not tracked.
 struct EditModeCase {
     const char *name;
     Topic topic;
@@ -316,19 +316,19 @@ TEST_F(HandlerFamiliesTest, ChangesSwitchToEditModeByControlKind)
         SCOPED_TRACE(c.name);
         showTopic(c.topic);
         if (c.storedRecord)
-            editor->cmdEdit_Click();
+            editor->editRecord();
         else
-            editor->cmdAdd_Click();
+            editor->addRecord();
         // The panel stays in view in normal mode, so that a switch shows.
-        editor->ChangeMode(QStringLiteral("Clear"));
+        main->editState().setMode(EditMode::Normal);
         TopicPanel *panel = editor->panel(c.topic);
         panel->show();
         ASSERT_FALSE(editing());
-        main->TrackEdits = c.trackEdits;
+        main->editState().setTracking(c.trackEdits);
         c.change(*main);
         EXPECT_EQ(editing(), c.switches);
-        main->TrackEdits = true;
-        editor->cmdNewCancel_Click();
+        main->editState().setTracking(true);
+        editor->cancelEditing();
     }
 }
 
@@ -338,10 +338,10 @@ TEST_F(HandlerFamiliesTest, ShowingARecordSwitchesNothing)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    main->gridViewer_Click();
-    ASSERT_TRUE(main->TrackEdits);
-    editor->ShowFields(Topic::BloodPressure);
-    editor->clearFields(Topic::BloodPressure);
+    main->showListedRecord();
+    ASSERT_TRUE(main->editState().tracking());
+    editor->showPanel(Topic::BloodPressure);
+    editor->clearPanel(Topic::BloodPressure);
     EXPECT_FALSE(editing());
 }
 

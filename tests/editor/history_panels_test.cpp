@@ -171,18 +171,18 @@ protected:
     {
         showTopic(topic);
         ASSERT_TRUE(selectRecord(key));
-        editor->cmdEdit_Click();
+        editor->editRecord();
         ASSERT_TRUE(editing());
     }
     void add(Topic topic)
     {
         showTopic(topic);
-        editor->cmdAdd_Click();
+        editor->addRecord();
         ASSERT_TRUE(editing());
     }
     void saveAccepted()
     {
-        editor->cmdNewSave_Click();
+        editor->saveRecord();
         EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
         EXPECT_FALSE(editing());
     }
@@ -249,7 +249,7 @@ TEST_P(HistoryPanel, EmptyRequiredValueIsRefusedAndNothingStored)
 {
     const HistoryCase &c = GetParam();
     add(c.topic);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, QString::fromUtf8(AppInfo::title));
@@ -278,7 +278,7 @@ TEST_P(HistoryPanel, AddEmptiesThePanelButTheKeptChoices)
     };
     const HistoryCase &c = GetParam();
     edit(c.topic, c.storedKey);
-    editor->cmdNewCancel_Click();
+    editor->cancelEditing();
     add(c.topic);
 
     QStringList showing;
@@ -412,7 +412,7 @@ TEST_F(HistoryFixture, StoredKeysTheListsLackSurviveAnEdit)
 
     // The Lisinopril record leaves Dr. Brown, Main St Pharmacy and "Yes" chosen.
     edit(Topic::Medications, profile + "0079769898lisinopril1234");
-    editor->cmdNewCancel_Click();
+    editor->cancelEditing();
     const QString aspirin = profile + "0000000000aspirin0101";
     edit(Topic::Medications, aspirin);
     EXPECT_EQ(control<QComboBox>("cboMedProvider")->currentIndex(), -1);
@@ -430,7 +430,7 @@ TEST_F(HistoryFixture, StoredKeysTheListsLackSurviveAnEdit)
 TEST_F(HistoryFixture, NewRecordKeepsTheProviderShownLast)
 {
     edit(Topic::Tests, profile + "7975979820240201101500p");
-    editor->cmdNewCancel_Click();
+    editor->cancelEditing();
     add(Topic::Tests);
     EXPECT_EQ(control<QComboBox>("cboTestProvider")->currentText(), QStringLiteral("Dr. Brown"));
     EXPECT_EQ(control<QComboBox>("cboTestLocation")->currentText(), QString());
@@ -449,7 +449,7 @@ TEST_F(HistoryFixture, AppointmentWithANamelessProviderIsRefused)
     control<QComboBox>("cboApptProvider")->setCurrentIndex(0);
     ASSERT_EQ(control<QComboBox>("cboApptProvider")->currentData().toString(),
         QStringLiteral("20100101000003p"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].text,

@@ -44,16 +44,17 @@ protected:
     // Shows the profile of `key` in the selector, as the user's choice does.
     void selectProfile(const QString &key)
     {
-        for (int i = 0; i < main->lstKeys->count(); ++i) {
-            if (main->lstKeys->item(i)->text() == key)
-                main->cboProfiles->setCurrentIndex(i);
+        for (int i = 0; i < control<QListWidget>("lstKeys")->count(); ++i) {
+            if (control<QListWidget>("lstKeys")->item(i)->text() == key)
+                control<QComboBox>("cboProfiles")->setCurrentIndex(i);
         }
         ASSERT_EQ(selectedProfile(), key);
     }
 
     QString selectedProfile() const
     {
-        const QListWidgetItem *key = main->lstKeys->item(main->cboProfiles->currentIndex());
+        const QListWidgetItem *key = control<QListWidget>("lstKeys")->item(
+            control<QComboBox>("cboProfiles")->currentIndex());
         return key ? key->text() : QString();
     }
 
@@ -61,7 +62,7 @@ protected:
     {
         selectProfile(key);
         showTopic(Topic::Personal);
-        editor->cmdEdit_Click();
+        editor->editRecord();
     }
 
     void enterName(const QString &first, const QString &last)
@@ -103,9 +104,9 @@ class PersonalValidationTest : public PersonalPanelTest,
 TEST_P(PersonalValidationTest, NamesAreRequired)
 {
     const NameCase &c = GetParam();
-    editor->cmdNew_Click();
+    editor->newProfile();
     enterName(QString::fromUtf8(c.first), QString::fromUtf8(c.last));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     if (c.refused) {
         ASSERT_EQ(prompter.boxes.size(), 1);
@@ -134,7 +135,7 @@ TEST_F(PersonalPanelTest, LegalTopicEditsTheSameProfileOnTheSamePanel)
 
     selectProfile(annKey);
     showTopic(Topic::Legal);
-    editor->cmdEdit_Click();
+    editor->editRecord();
     ASSERT_TRUE(editing());
     EXPECT_TRUE(editor->panel(Topic::Legal)->isVisibleTo(main.get()));
     // The contacts of the master list, by last name.
@@ -144,11 +145,11 @@ TEST_F(PersonalPanelTest, LegalTopicEditsTheSameProfileOnTheSamePanel)
 
     enter(Topic::Legal, 24, QStringLiteral("Dora Ames"));
     enter(Topic::Legal, 25, QStringLiteral("someone not listed"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(profileValue(annKey, "Attorney"), "Dora Ames");
     EXPECT_EQ(profileValue(annKey, "Kin"), "someone not listed");
     EXPECT_EQ(profileValue(annKey, "STATUS"), "0x0004");
-    EXPECT_EQ(main->lstTopics->currentRow(), int(Topic::Legal));
+    EXPECT_EQ(control<QListWidget>("lstTopics")->currentRow(), int(Topic::Legal));
 }
 
 TEST_F(PersonalPanelTest, ShowingAndClearingTheProfile)
@@ -174,7 +175,7 @@ TEST_F(PersonalPanelTest, ShowingAndClearingTheProfile)
     control<DateTimePicker>("dtDate0")->setStoredText(QStringLiteral("19700301"));
     EXPECT_EQ(control<QLineEdit>("txtAge")->text(), QStringLiteral("56"));
 
-    editor->clearFields(Topic::Personal);
+    editor->clearPanel(Topic::Personal);
     EXPECT_EQ(control<TextBox>("txtMainID(1)")->text(), QString());
     EXPECT_EQ(control<QComboBox>("cboPhoneType")->currentText(), QStringLiteral("Home Ph"));
     EXPECT_EQ(control<QComboBox>("cboSSNType")->currentText(), QStringLiteral("SSN"));
@@ -189,12 +190,12 @@ TEST_F(PersonalPanelTest, ShowingAndClearingTheProfile)
 TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
 {
     editProfile(annKey); // names shown before the new profile must not count
-    editor->cmdNewCancel_Click();
-    editor->cmdNew_Click();
-    EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
+    editor->cancelEditing();
+    editor->newProfile();
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
     EXPECT_EQ(editor->personalPanel().ShownFirst, "");
     enterName(QStringLiteral("Ann"), QStringLiteral("Lee"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     const QString key = QString::fromStdString(now);
     EXPECT_EQ(profileValue(key, "STATUS"), "0x0008");
@@ -202,59 +203,60 @@ TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
     EXPECT_EQ(profileValue(key, "Birth"), "");
     EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"leeann" + now, "Ann", "Lee", "0x0008"}}));
     // Three profiles are now called "Lee, Ann": the new one is chosen by its Key.
-    EXPECT_EQ(main->cboProfiles->count(), 4);
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->count(), 4);
     EXPECT_EQ(selectedProfile(), key);
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Lee, Ann"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Lee, Ann"));
     EXPECT_FALSE(editing());
-    EXPECT_EQ(main->ModeText, QString());
+    EXPECT_EQ(main->editState().mode(), EditMode::Normal);
 }
 
-// With every profile gone the selector starts a new one; saving it lists it.
+// With every profile deleted a new one is started; saving it lists it.
 TEST_F(PersonalPanelTest, FirstProfileOfAnEmptyTable)
 {
-    for (const QString &key : {annKey, bobKey, secondAnnKey})
-        RecordOperations(main->store()).deleteProfile(key.toStdString());
-    main->ShowRecords();
-    main->cboProfiles_Change();
-    ASSERT_EQ(main->cboProfiles->count(), 0);
-    ASSERT_EQ(main->ModeText, QStringLiteral("Add"));
+    prompter.setNextAnswers({Prompter::Yes, Prompter::Yes, Prompter::Yes});
+    for (int i = 0; i < 3; ++i)
+        control<QPushButton>("cmdDelete")->click();
+    ASSERT_EQ(control<QComboBox>("cboProfiles")->count(), 0);
+    control<QPushButton>("cmdNew")->click();
+    ASSERT_EQ(main->editState().mode(), EditMode::Add);
+    prompter.boxes.clear();
 
     enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_TRUE(prompter.boxes.isEmpty());
-    ASSERT_EQ(main->cboProfiles->count(), 1);
+    ASSERT_EQ(control<QComboBox>("cboProfiles")->count(), 1);
     EXPECT_EQ(selectedProfile(), QString::fromStdString(now));
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eve"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Moss, Eve"));
     EXPECT_EQ(nameRows(QString::fromStdString(now)).size(), 1u);
     EXPECT_FALSE(editing());
 }
 
 TEST_F(PersonalPanelTest, NameIndexAfterNewProfileRenameAndRenameBack)
 {
-    editor->cmdNew_Click();
+    editor->newProfile();
     enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     const QString key = QString::fromStdString(now);
     ASSERT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseve" + now, "Eve", "Moss", "0x0008"}}));
 
     // A row never synchronised is removed when the name changes.
     editProfile(key);
     enterName(QStringLiteral("Eva"), QStringLiteral("Moss"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseva" + now, "Eva", "Moss", "0x0008"}}));
     EXPECT_EQ(selectedProfile(), key);
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eva"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Moss, Eva"));
 
     editProfile(key);
     enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseve" + now, "Eve", "Moss", "0x0008"}}));
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eve"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Moss, Eve"));
 
     // Saved unchanged: the name index stays as it is.
     editProfile(key);
     enter(Topic::Personal, 27, QStringLiteral("notes"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(nameRows(key).size(), 1u);
     EXPECT_EQ(profileValue(key, "STATUS"), "0x0008");
 
@@ -266,7 +268,7 @@ TEST_F(PersonalPanelTest, RenamingASynchronisedProfileKeepsATombstoneAndTheKey)
 {
     editProfile(annKey);
     enterName(QStringLiteral("Anna"), QStringLiteral("Lee"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_EQ(
         nameRows(annKey), (std::vector<NameRow> {{"leeanna" + now, "Anna", "Lee", "0x0008"}}));
@@ -277,7 +279,7 @@ TEST_F(PersonalPanelTest, RenamingASynchronisedProfileKeepsATombstoneAndTheKey)
     EXPECT_EQ(profileValue(annKey, "PhoneType2"), "Cell Ph");
     // The selector shows the new name at once, on the same profile.
     EXPECT_EQ(selectedProfile(), annKey);
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Lee, Anna"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Lee, Anna"));
 
     saveTables();
     EXPECT_TRUE(fileLines(TableId::MainNm)
@@ -291,7 +293,7 @@ TEST_F(PersonalPanelTest, RetiredNameRowIsAlwaysReplaced)
 {
     editProfile(bobKey);
     enter(Topic::Personal, 20, QStringLiteral("180"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_EQ(
         nameRows(bobKey), (std::vector<NameRow> {{"kerrbob" + now, "Bob", "Kerr", "0x0008"}}));
@@ -304,7 +306,7 @@ TEST_F(PersonalPanelTest, RefreshFindsTheProfileByItsKey)
     editProfile(secondAnnKey);
     EXPECT_EQ(control<DateTimePicker>("dtDate0")->storedText(), QStringLiteral("19991231"));
     enter(Topic::Personal, 16, QStringLiteral("170 cm"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_EQ(selectedProfile(), secondAnnKey);
     EXPECT_EQ(profileValue(secondAnnKey, "Height"), "170 cm");
@@ -323,7 +325,7 @@ TEST_F(PersonalPanelTest, TypeAheadCompletesOnlyWhatIsTyped)
     QTest::keyClicks(control<QComboBox>("cboKin"), QStringLiteral("car"));
     EXPECT_EQ(control<QComboBox>("cboKin")->currentText(), QStringLiteral("Carl Dunn"));
     EXPECT_EQ(control<QComboBox>("cboKin")->lineEdit()->selectedText(), QStringLiteral("l Dunn"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(profileValue(secondAnnKey, "Attorney"), "Dor");
     EXPECT_EQ(profileValue(secondAnnKey, "Kin"), "Carl Dunn");
 }

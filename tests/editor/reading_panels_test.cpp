@@ -105,11 +105,11 @@ TEST_P(ReadingPanel, AddsANewReadingUnderANewKey)
 {
     const ReadingCase &c = GetParam();
     showTopic(c.topic);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     ASSERT_TRUE(editing());
     for (const auto &[row, value] : c.typed)
         enter(c.topic, row, value);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_FALSE(editing());
     EXPECT_TRUE(prompter.boxes.isEmpty());
@@ -130,10 +130,10 @@ TEST_P(ReadingPanel, ChangeOutsideTheKeyUpdatesInPlace)
     const ReadingCase &c = GetParam();
     showTopic(c.topic);
     ASSERT_TRUE(selectRecord(c.storedKey));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     ASSERT_TRUE(editing());
     enter(c.topic, c.keeps.first, c.keeps.second);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_FALSE(editing());
     EXPECT_TRUE(prompter.boxes.isEmpty());
@@ -150,9 +150,9 @@ TEST_P(ReadingPanel, ChangeOfAKeyValueReplacesTheReading)
     const ReadingCase &c = GetParam();
     showTopic(c.topic);
     ASSERT_TRUE(selectRecord(c.storedKey));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     enter(c.topic, c.rekeys.first, c.rekeys.second);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_FALSE(editing());
     EXPECT_TRUE(prompter.boxes.isEmpty());
@@ -169,15 +169,15 @@ TEST_P(ReadingPanel, EmptyRequiredValueIsRefusedAndNothingStored)
 {
     const ReadingCase &c = GetParam();
     showTopic(c.topic);
-    editor->cmdAdd_Click();
-    editor->cmdNewSave_Click();
+    editor->addRecord();
+    editor->saveRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, QString::fromUtf8(AppInfo::title));
     EXPECT_EQ(prompter.boxes[0].text, c.message);
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::OkOnly);
     EXPECT_TRUE(editing());
-    EXPECT_TRUE(main->cmdNewSave->isVisibleTo(main.get()));
+    EXPECT_TRUE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
     EXPECT_EQ(table(c.table).recordCount(), std::size_t(fixtureLines(c.table).size()));
     saveTables();
     EXPECT_EQ(sorted(fileLines(c.table)), sorted(fixtureLines(c.table)));

@@ -32,9 +32,13 @@ struct ModeView {
 
 ModeView modeOf(const Main &main)
 {
-    return {main.cmdNewSave->isVisibleTo(&main), main.cmdNewCancel->isVisibleTo(&main),
-        main.lstTopics->isEnabled(), main.cboProfiles->isEnabled(), main.cmdNew->isEnabled(),
-        main.cmdDelete->isEnabled(), main.mnuAddNew->isEnabled(), main.StatusPanel2->text()};
+    const auto enabled
+        = [&](const char *name) { return findControl<QWidget>(main, name)->isEnabled(); };
+    return {findControl<QPushButton>(main, "cmdNewSave")->isVisibleTo(&main),
+        findControl<QPushButton>(main, "cmdNewCancel")->isVisibleTo(&main), enabled("lstTopics"),
+        enabled("cboProfiles"), enabled("cmdNew"), enabled("cmdDelete"),
+        findControl<QAction>(main, "mnuAddNew")->isEnabled(),
+        findControl<QLabel>(main, "StatusPanel2")->text()};
 }
 
 const ModeView normalMode {false, false, true, true, true, true, true, ""};
@@ -44,44 +48,58 @@ TEST_F(RecordEditorTest, AddAndCancelSwitchTheModesAndStoreNothing)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(modeOf(*main) == normalMode);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     EXPECT_TRUE(modeOf(*main) == editMode);
     EXPECT_TRUE(editor->panel(Topic::BloodPressure)->isVisibleTo(main.get()));
-    EXPECT_FALSE(main->frmViewer->isVisibleTo(main.get()));
+    EXPECT_FALSE(control<QFrame>("frmViewer")->isVisibleTo(main.get()));
 
     enter(Topic::BloodPressure, 1, QStringLiteral("130"));
-    editor->cmdNewCancel_Click();
+    editor->cancelEditing();
     EXPECT_TRUE(modeOf(*main) == normalMode);
-    EXPECT_TRUE(main->frmViewer->isVisibleTo(main.get()));
+    EXPECT_TRUE(control<QFrame>("frmViewer")->isVisibleTo(main.get()));
     EXPECT_EQ(table(TableId::BP).recordCount(), 2u);
 }
 
-TEST_F(RecordEditorTest, ChangeModeTakesAnythingButAddAndEditForNormal)
+TEST_F(RecordEditorTest, TheMainWindowsControlsFollowTheEditMode)
 {
-    editor->ChangeMode(QStringLiteral("Edit"));
+    main->editState().setMode(EditMode::Edit);
     EXPECT_TRUE(modeOf(*main) == editMode);
-    EXPECT_EQ(main->ModeText, QString()); // a profile exists
-    main->ModeText = QStringLiteral("Add");
-    editor->ChangeMode(QString());
+    main->editState().setMode(EditMode::Add);
+    EXPECT_TRUE(modeOf(*main) == editMode);
+    main->editState().setMode(EditMode::Normal);
     EXPECT_TRUE(modeOf(*main) == normalMode);
-    EXPECT_EQ(main->ModeText, QString());
+    EXPECT_FALSE(editor->panel(Topic::BloodPressure)->isVisibleTo(main.get()));
 }
 
 TEST_F(RecordEditorTest, EditingWithoutProfilesMarksAProfileBeingAdded)
 {
+    showTopic(Topic::BloodPressure);
     MemoryTable &profiles = table(TableId::MainID);
     profiles.moveFirst();
     profiles.applyDeleteRule();
-    editor->ChangeMode(QStringLiteral("Edit"));
-    EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
+    editor->addRecord();
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
+}
+
+// A new profile stays one while its panel is typed into: the change switches
+// to editing, which it already is, and never to editing a stored profile.
+TEST_F(RecordEditorTest, ANewProfileStaysBeingAddedWhileTyped)
+{
+    editor->newProfile();
+    ASSERT_EQ(main->editState().mode(), EditMode::Add);
+    control<QComboBox>("cboGender")->setCurrentIndex(1);
+    QTest::keyClicks(control<TextBox>("txtMainID(1)")->editor(), QStringLiteral("Eve"));
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
+    editor->addRecord(); // not for the Personal topic: nothing changes
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
 }
 
 TEST_F(RecordEditorTest, ClearingGivesANewRecordDatedNow)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
-    editor->clearFields(Topic::BloodPressure);
+    editor->editRecord();
+    editor->clearPanel(Topic::BloodPressure);
 
     EXPECT_EQ(control<QLineEdit>("txtBPIDNum")->text(), QStringLiteral("0x00000000"));
     EXPECT_EQ(control<QLineEdit>("txtBPSTATUS")->text(), QStringLiteral("0x0008"));
@@ -97,7 +115,7 @@ TEST_F(RecordEditorTest, ShowingFillsThePanelFromTheGridsRecord)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
+    editor->editRecord();
 
     EXPECT_TRUE(modeOf(*main) == editMode);
     EXPECT_EQ(control<QLineEdit>("txtBPKey")->text(), bpStored);
@@ -118,19 +136,19 @@ TEST_F(RecordEditorTest, StoredTimesShowAsEachPanelReadsThem)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpNewOnPc));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     EXPECT_TRUE(control<DateTimePicker>("dtBPTime")->isNull());
-    editor->cmdNewCancel_Click();
+    editor->cancelEditing();
 
     showTopic(Topic::Cholesterol);
-    editor->cmdEdit_Click();
+    editor->editRecord();
     EXPECT_EQ(control<DateTimePicker>("dtCholTime")->storedText(), QStringLiteral("00:00"));
-    editor->cmdNewCancel_Click();
+    editor->cancelEditing();
 
     showTopic(Topic::Weight);
     EXPECT_FALSE(control<DateTimePicker>("dtWtTime")->isCheckBoxVisible());
     ASSERT_TRUE(selectRecord(weightWithoutTime));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     EXPECT_TRUE(control<DateTimePicker>("dtWtTime")->isNull());
     EXPECT_TRUE(control<DateTimePicker>("dtWtTime")->isCheckBoxVisible());
 }
@@ -140,13 +158,13 @@ TEST_F(RecordEditorTest, UntouchedControlsKeepTheStoredValues)
 {
     showTopic(Topic::Glucose);
     ASSERT_TRUE(selectRecord(glucoseInMmol));
-    editor->cmdEdit_Click();
-    editor->cmdNewCancel_Click();
+    editor->editRecord();
+    editor->cancelEditing();
     ASSERT_TRUE(selectRecord(glucoseUnlisted)); // its units "mg/dl" are not in the list
-    editor->cmdEdit_Click();
+    editor->editRecord();
     EXPECT_EQ(control<QComboBox>("cboGlucoseUnits")->currentText(), QStringLiteral("mmol/L"));
     enter(Topic::Glucose, 8, QStringLiteral("3"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     MemoryTable &readings = table(TableId::Glucose);
     readings.moveFirst();
@@ -158,9 +176,9 @@ TEST_F(RecordEditorTest, UntouchedControlsKeepTheStoredValues)
     // A reading new on the PC stays new; its midnight, shown as no time, is kept.
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpNewOnPc));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     enter(Topic::BloodPressure, 7, QStringLiteral("two lines\nof notes"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_TRUE(prompter.boxes.isEmpty());
     MemoryTable &bp = table(TableId::BP);
     bp.moveFirst();
@@ -175,9 +193,9 @@ TEST_F(RecordEditorTest, ReKeyingAReadingNewOnThePcRemovesTheOldRow)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpNewOnPc));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     enter(Topic::BloodPressure, 2, QStringLiteral("90"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     saveTables();
     const QStringList lines = fileLines(TableId::BP);
@@ -191,9 +209,9 @@ TEST_F(RecordEditorTest, RefusedValueLeavesTheTablesAsTheyWere)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     enter(Topic::BloodPressure, 1, QStringLiteral("123456")); // the field holds 5
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Error"));
@@ -210,12 +228,12 @@ TEST_F(RecordEditorTest, SaveStoresTheRowThePanelShowed)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     MemoryTable &bp = table(TableId::BP);
     bp.moveFirst();
     ASSERT_TRUE(bp.find(Criterion::equal("Key", bpNewOnPc.toStdString())));
     enter(Topic::BloodPressure, 3, QStringLiteral("66"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     bp.moveFirst();
     ASSERT_TRUE(bp.find(Criterion::equal("Key", bpStored.toStdString())));
@@ -239,7 +257,7 @@ TEST_P(GlucoseUnitsPreset, FollowsThePreferenceExactly)
     display.glucoseUnits = GetParam().preference;
     main->preferences().setDisplay(display);
     showTopic(Topic::Glucose);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     EXPECT_EQ(control<QComboBox>("cboGlucoseUnits")->currentText(),
         QString::fromLatin1(GetParam().preset));
 }
@@ -252,13 +270,15 @@ INSTANTIATE_TEST_SUITE_P(Preferences, GlucoseUnitsPreset,
 TEST_F(RecordEditorTest, SavedReadingIsSelectedAsTheGridShowsIt)
 {
     showTopic(Topic::Glucose);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     enter(Topic::Glucose, 1, QStringLiteral("5.5"));
     enter(Topic::Glucose, 2, QStringLiteral("mmol/L"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
-    EXPECT_EQ(
-        main->gridViewer->item(main->gridViewer->currentRow(), 0)->text(), QStringLiteral("99"));
+    EXPECT_EQ(control<QTableWidget>("gridViewer")
+                  ->item(control<QTableWidget>("gridViewer")->currentRow(), 0)
+                  ->text(),
+        QStringLiteral("99"));
     EXPECT_EQ(currentGridKey(), QString::fromLatin1(newKey));
 }
 
@@ -277,10 +297,10 @@ TEST_F(RecordEditorTest, LongStoredValueIsShownWholeAndKept)
 {
     showTopic(Topic::Weight);
     ASSERT_TRUE(selectRecord(weightLong));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     ASSERT_EQ(control<TextBox>("txtWt(1)")->text().size(), 40);
     enter(Topic::Weight, 4, QStringLiteral("a note"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_TRUE(prompter.boxes.isEmpty());
     MemoryTable &weights = table(TableId::Weight);
     weights.moveFirst();
@@ -304,7 +324,7 @@ TEST_F(RecordEditorTest, EnterMovesThroughTheGlucosePanelInItsOrder)
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     showTopic(Topic::Glucose);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     control<TextBox>("txtGlucose(1)")->setFocus();
 
     const QWidget *chain[] = {control<QComboBox>("cboGlucoseUnits"),
@@ -327,10 +347,10 @@ namespace {
 TEST_F(RecordEditorTest, CholesterolWithoutATimeIsRefused)
 {
     showTopic(Topic::Cholesterol);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     enter(Topic::Cholesterol, 1, QStringLiteral("200"));
     control<DateTimePicker>("dtCholTime")->setNull(); // its check box unticked
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].text,
@@ -347,13 +367,13 @@ TEST_F(RecordEditorTest, EditOfNothingShownDoesNotEnterEditMode)
     for (bp.moveFirst(); bp.find(Criterion::startsWith("Key", profileKey)); bp.moveNext())
         bp.applyDeleteRule();
     showTopic(Topic::BloodPressure);
-    editor->cmdEdit_Click();
+    editor->editRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_TRUE(prompter.boxes[0].text.startsWith(
         QStringLiteral("An error occurred while showing fields to edit.")));
     EXPECT_FALSE(editing());
-    EXPECT_TRUE(main->frmViewer->isVisibleTo(main.get()));
+    EXPECT_TRUE(control<QFrame>("frmViewer")->isVisibleTo(main.get()));
 }
 
 } // namespace

@@ -21,7 +21,7 @@ protected:
     // Changes the profile in memory only, as an edit in progress would.
     void editProfile()
     {
-        main->ChangeMode("Edit");
+        main->editState().setMode(EditMode::Edit);
         MemoryTable &profiles = main->store().dsMainID();
         profiles.moveFirst();
         profiles.setValue("Last", "Changed");
@@ -37,12 +37,12 @@ TEST_F(HandheldMenus, BackupSavesTheTablesBeforeCopyingThem)
 {
     editProfile();
 
-    main->mnuBackup->trigger();
+    control<QAction>("mnuBackup")->trigger();
 
     EXPECT_EQ(boxTitles(), QStringList({"Backup Location", "Backup Complete"}));
     EXPECT_EQ(main->backupFolder(), folder + "Backup/");
     // Save All dropped the edit and wrote the table the backup then copied.
-    EXPECT_TRUE(editor.calls.contains("cmdNewCancel_Click"));
+    EXPECT_TRUE(editor.calls.contains("cancelEditing"));
     EXPECT_TRUE(readFile(main->backupFolder() + "VantorelleMainID.cdb").contains("\"Changed\""));
     EXPECT_EQ(tableFiles(main->backupFolder()), tableFiles(folder));
     EXPECT_FALSE(main->closing());
@@ -61,7 +61,7 @@ TEST_F(HandheldMenus, RestoreClosesWithoutWritingOverTheRestoredFiles)
     ASSERT_TRUE(start());
     editProfile();
 
-    main->mnuRestore->trigger();
+    control<QAction>("mnuRestore")->trigger();
 
     // No question about the edit in progress can keep the window open.
     EXPECT_EQ(boxTitles(),
@@ -77,7 +77,7 @@ TEST_F(HandheldMenus, RetrievalEndsTheProgramWithTheHandheldsTables)
     QFile::setPermissions(tool, QFile::permissions(tool) | QFile::ExeOwner);
     editProfile();
 
-    main->mnuRetrieve->trigger();
+    control<QAction>("mnuRetrieve")->trigger();
 
     EXPECT_EQ(
         boxTitles(), QStringList({"Retrieve Data from Handheld", "Retrieve Data from Handheld"}));

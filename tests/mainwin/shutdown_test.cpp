@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QTimer>
 
+#include <QApplication>
+#include <QCloseEvent>
+
 namespace {
 
 class Shutdown : public StartupFixture {
@@ -56,7 +59,7 @@ TEST_F(Shutdown, ClosingWritesTheTablesAndThePlacement)
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_TRUE(profileFileChanged());
-    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
     EXPECT_EQ(ReadIni("Form", "Width", "", main->installation().settingsFile()),
         QString::number(main->width() * 15));
     EXPECT_EQ(ReadIni("Form", "Height", "", main->installation().settingsFile()),
@@ -71,7 +74,7 @@ TEST_F(Shutdown, TablesReadAndWrittenBackAreUnchanged)
 
 TEST_F(Shutdown, UnsavedEditorWorkCanBeKept)
 {
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
     prompter.setNextAnswers({Prompter::Yes});
 
@@ -83,15 +86,15 @@ TEST_F(Shutdown, UnsavedEditorWorkCanBeKept)
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
     EXPECT_EQ(prompter.boxes[0].icon, Prompter::NoIcon);
     EXPECT_FALSE(main->closing());
-    EXPECT_TRUE(main->cmdNewSave->isVisibleTo(main.get()));
-    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_TRUE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
     EXPECT_EQ(tableFiles(folder), before);
     EXPECT_FALSE(QFile::exists(main->installation().settingsFile()));
 }
 
 TEST_F(Shutdown, UnsavedEditorWorkCanBeDropped)
 {
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
     prompter.setNextAnswers({Prompter::No});
 
@@ -115,9 +118,9 @@ TEST_F(Shutdown, AfterARestoreOrARetrievalNothingIsWritten)
 
 TEST_F(Shutdown, AForcedCloseAsksNothingAndTellsWhy)
 {
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
-    main->HotsyncDetected = true;
+    main->setHotsyncDetected();
 
     EXPECT_TRUE(main->close());
     ASSERT_EQ(prompter.boxes.size(), 1);
@@ -133,7 +136,7 @@ TEST_F(Shutdown, ClosingFromInsideAModalWindowEndsIt)
 {
     QDialog dialog;
     QTimer::singleShot(0, main.get(), [this] {
-        main->HotsyncDetected = true;
+        main->setHotsyncDetected();
         main->close();
     });
     dialog.exec();
@@ -146,20 +149,20 @@ TEST_F(Shutdown, TheCloseStepRunsOnce)
 {
     EXPECT_TRUE(main->close());
     renameProfile();
-    bool cancel = false;
-    main->Form_Unload(cancel);
+    QCloseEvent again; // the close step itself, as a second close would run it
+    QApplication::sendEvent(main.get(), &again);
     EXPECT_FALSE(profileFileChanged());
 }
 
 TEST_F(Shutdown, SaveAllDropsEditorWorkAndWritesEverything)
 {
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
     editor.calls.clear();
 
     EXPECT_TRUE(main->saveAll().isEmpty());
-    EXPECT_EQ(editor.calls.first(), "cmdNewCancel_Click");
-    EXPECT_FALSE(main->cmdNewSave->isVisibleTo(main.get()));
+    EXPECT_EQ(editor.calls.first(), "cancelEditing");
+    EXPECT_FALSE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
     EXPECT_TRUE(profileFileChanged());
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_TRUE(main->isEnabled());
@@ -189,7 +192,7 @@ TEST_F(Shutdown, AFailedWriteAtTheCloseAsksWhetherToCloseAnyway)
     ASSERT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
     EXPECT_EQ(prompter.boxes[1].buttons, Prompter::YesNo);
     EXPECT_FALSE(main->closing());
-    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
 
     prompter.boxes.clear();
     prompter.setNextAnswers({Prompter::Ok, Prompter::Yes});
@@ -202,12 +205,12 @@ TEST_F(Shutdown, ASynchronisationSeenByTheWatchSavesAndCloses)
 {
     FakeWindowFinder desktop;
     desktop.openTitles = {"Hotsync Progress"};
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
 
-    QMetaObject::invokeMethod(main->Timer1, "timeout"); // the next tick
+    QMetaObject::invokeMethod(control<QTimer>("Timer1"), "timeout"); // the next tick
     EXPECT_TRUE(main->closing());
-    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
     EXPECT_EQ(boxTitles(), QStringList{"Hotsync Detected"});
     EXPECT_TRUE(profileFileChanged());
 }

@@ -10,32 +10,33 @@
 #include <QFile>
 #include <QTimer>
 
-void FakeEditor::ChangeMode(const QString &mode)
+void FakeEditor::cancelEditing()
 {
-    calls << "ChangeMode(" + mode + ")";
-    const bool editing = mode == QLatin1String("Add") || mode == QLatin1String("Edit");
-    main->cmdNewSave->setVisible(editing);
-    main->cmdNewCancel->setVisible(editing);
+    calls << "cancelEditing";
+    main->editState().setMode(EditMode::Normal);
 }
 
-void FakeEditor::cmdNewCancel_Click()
+void FakeEditor::follow(Main &window)
 {
-    calls << "cmdNewCancel_Click";
-    ChangeMode(QStringLiteral("Clear"));
+    main = &window;
+    QObject::connect(&window.editState(), &EditState::modeChanged, [this](EditMode mode) {
+        static const char *const names[] = {"Normal", "Add", "Edit"};
+        calls << QStringLiteral("mode(%1)").arg(QLatin1String(names[int(mode)]));
+    });
 }
 
-void FakeEditor::clearFields(Topic topic)
+void FakeEditor::clearPanel(Topic topic)
 {
     const std::string_view name = topicName(topic);
-    calls << QStringLiteral("clearFields(%1)").arg(QString::fromLatin1(name.data(), name.size()));
+    calls << QStringLiteral("clearPanel(%1)").arg(QString::fromLatin1(name.data(), name.size()));
     if (failClearing)
         throw TableError(TableError::UnknownColumn, "Item cannot be found");
 }
 
-void FakeEditor::ShowFields(Topic topic)
+void FakeEditor::showPanel(Topic topic)
 {
     const std::string_view name = topicName(topic);
-    calls << QStringLiteral("ShowFields(%1)").arg(QString::fromLatin1(name.data(), name.size()));
+    calls << QStringLiteral("showPanel(%1)").arg(QString::fromLatin1(name.data(), name.size()));
 }
 
 void StartupFixture::SetUp()
@@ -103,11 +104,11 @@ void StartupFixture::storePassword(const QString &folder, const QString &passwor
 bool StartupFixture::start()
 {
     main = std::make_unique<Main>();
-    main->instanceLockPath = install.documentsFolder() + QStringLiteral("vantorelle.lock");
-    main->splashMilliseconds = 0;
-    editor.main = main.get();
+    main->setInstanceLockPath(install.documentsFolder() + QStringLiteral("vantorelle.lock"));
+    main->setSplashMilliseconds(0);
+    editor.follow(*main);
     main->installEditorHooks(&editor);
-    return main->Form_Load();
+    return main->load();
 }
 
 void StartupFixture::typePasswords(const QStringList &texts)

@@ -7,27 +7,46 @@
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
+#include "support/find_control.h"
+
+// The main window's controls, which the tests find by name.
+#include "platform/rich_text_view.h"
 #include "support/temporary_install.h"
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
 
 #include <QTimer>
 
 #include <memory>
 
-// Stands in for the record editor: notes each call, and enters or leaves
-// editing mode the way the editor does, by showing or hiding Save and Cancel.
+// Stands in for the record editor: notes each call, and each mode the main
+// window's edit state enters ("mode(Add)"). Cancel returns to normal mode,
+// as the editor's does.
 class FakeEditor : public RecordEditorHooks {
 public:
-    void ChangeMode(const QString &mode) override;
-    void clearFields(Topic topic) override;
-    void ShowFields(Topic topic) override;
-    void cmdNew_Click() override { calls << "cmdNew_Click"; }
-    void cmdEdit_Click() override { calls << "cmdEdit_Click"; }
-    void cmdNewCancel_Click() override;
+    void clearPanel(Topic topic) override;
+    void showPanel(Topic topic) override;
+    void newProfile() override { calls << "newProfile"; }
+    void addRecord() override { calls << "addRecord"; }
+    void editRecord() override { calls << "editRecord"; }
+    void saveRecord() override { calls << "saveRecord"; }
+    void cancelEditing() override;
     void setTextLimits() override { calls << "setTextLimits"; }
+
+    // Follows the edit state of `main`.
+    void follow(Main &main);
 
     Main *main = nullptr;
     QStringList calls;
-    bool failClearing = false; // throws a table error from clearFields
+    bool failClearing = false; // throws a table error from clearPanel
 };
 
 // A temporary home with the program's templates, the registry, message boxes
@@ -55,6 +74,12 @@ protected:
     static QMap<QString, QByteArray> tableFiles(const QString &folder);
     // The titles of the message boxes shown so far.
     QStringList boxTitles() const;
+
+    // The control named `name` in the main window.
+    template<typename Control> Control *control(const char *name) const
+    {
+        return findControl<Control>(*main, name);
+    }
 
     TemporaryInstall install;
     FakeRegistry registry;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/saved_row.h"
+#include "mainwin/saved_row.h"
 
 #include <QTableWidget>
 
