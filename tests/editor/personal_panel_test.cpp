@@ -12,6 +12,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 // tests/data/editor_personal: Ann Lee (synchronised, born 10 March 1970), Bob
@@ -94,9 +97,15 @@ protected:
 };
 
 struct NameCase {
+    const char *name;
     const char *first, *last;
     bool refused;
 };
+
+void PrintTo(const NameCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class PersonalValidationTest : public PersonalPanelTest,
                                public ::testing::WithParamInterface<NameCase> { };
@@ -123,8 +132,10 @@ TEST_P(PersonalValidationTest, NamesAreRequired)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, PersonalValidationTest,
-    ::testing::Values(NameCase {"", "Lee", true}, NameCase {"Ann", "", true},
-        NameCase {"", "", true}, NameCase {"Eve", "Moss", false}));
+    ::testing::Values(NameCase {"NoFirstName", "", "Lee", true},
+        NameCase {"NoLastName", "Ann", "", true}, NameCase {"NoName", "", "", true},
+        NameCase {"FullName", "Eve", "Moss", false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PersonalPanelTest, LegalTopicEditsTheSameProfileOnTheSamePanel)
 {

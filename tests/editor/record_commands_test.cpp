@@ -13,6 +13,9 @@
 
 #include <string>
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");
@@ -61,6 +64,11 @@ struct DeleteCase {
     QString key;
     QString fileRow; // the row the file holds after the delete; "" none
 };
+
+void PrintTo(const DeleteCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class DeleteRecord : public EditorFixture, public ::testing::WithParamInterface<DeleteCase> { };
 
@@ -245,6 +253,11 @@ struct LimitCase {
     int tombstones;
     bool starts;
 };
+
+void PrintTo(const LimitCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class ProfileLimit : public EditorFixture, public ::testing::WithParamInterface<LimitCase> { };
 

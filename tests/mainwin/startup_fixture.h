@@ -7,6 +7,7 @@
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
+#include "support/fake_window_finder.h"
 #include "support/find_control.h"
 
 // The main window's controls, which the tests find by name.
@@ -84,6 +85,8 @@ protected:
     TemporaryInstall install;
     FakeRegistry registry;
     FakePrompter prompter;
+    // The watch of the main window looks here, not on the X server the tests share.
+    FakeWindowFinder windowFinder;
     FixedClock clock{{2026, 3, 7, 9, 5, 0}};
     FakeEditor editor;
     std::unique_ptr<Main> main;

@@ -93,6 +93,9 @@ TEST_F(StartupFixture, BackupFolderComesFromTheSettingsFile)
     EXPECT_EQ(main->backupFolder(), "/media/stick/");
 }
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 struct PasswordCase {
@@ -101,6 +104,11 @@ struct PasswordCase {
     bool opens;
     QStringList boxes;
 };
+
+void PrintTo(const PasswordCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class PasswordGate : public StartupFixture, public ::testing::WithParamInterface<PasswordCase> {};
 
