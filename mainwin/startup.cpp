@@ -77,6 +77,9 @@ bool Main::load()
         return false;
     if (prepared)
         runTrapped(installation_, loading, [&] { showFirstTopic(); });
+    // The window is ready: from here on the user's changes count as edits,
+    // also when a step above failed before it turned that on.
+    editState_.setTracking(true);
     followPreferences();
     return true;
 }
