@@ -245,7 +245,7 @@ void setUpPalm(Installation &installation, MainWindowActions *main)
 
     WriteSetupLog(installation, QStringLiteral("Ready to read caslcopy.log"));
     const QString oldFolder = dataFolder;
-    if (!LocateHandheldDataPath(installation, main))
+    if (!locateHandheldDataFolder(installation, main))
         return;
     if (dataFolder != oldFolder && !oldFolder.isEmpty())
         moveDataFolder(installation, oldFolder);
@@ -375,7 +375,7 @@ void setupInstallType(Installation &installation, MainWindowActions *main)
     }
 }
 
-bool LocateHandheldDataPath(Installation &installation, MainWindowActions *main)
+bool locateHandheldDataFolder(Installation &installation, MainWindowActions *main)
 {
     QString &dataFolder = installation.dataFolder;
     if (installation.platform == Platform::Palm) {

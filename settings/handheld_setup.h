@@ -23,7 +23,7 @@ void setupInstallType(Installation &installation, MainWindowActions *main = null
 // told and the program ends (through `main`, or at once when there is none);
 // the result is false in that case. Throws AppError when a file cannot be
 // read, copied or logged.
-bool LocateHandheldDataPath(Installation &installation, MainWindowActions *main = nullptr);
+bool locateHandheldDataFolder(Installation &installation, MainWindowActions *main = nullptr);
 
 // The menu's Reinstall Handheld Software: runs the setup for the
 // installation's platform with the watch off. A Palm setup may move the data
