@@ -55,12 +55,13 @@ double roundStep(double rough)
     return factor * power;
 }
 
+// In UTC, so that no time-zone rule moves a mark off the date and time it stands for.
 QDateTime fromWallClockSeconds(double seconds)
 {
     const double day = std::floor(seconds / secondsPerDay);
     const auto msecs = static_cast<int>(std::llround((seconds - day * secondsPerDay) * 1000));
-    return QDateTime(
-        QDate::fromJulianDay(static_cast<qint64>(day)), QTime::fromMSecsSinceStartOfDay(msecs));
+    return QDateTime(QDate::fromJulianDay(static_cast<qint64>(day)),
+        QTime::fromMSecsSinceStartOfDay(msecs), Qt::UTC);
 }
 
 QFont scaledBoldFont(const QFont &font, double scale)

@@ -11,6 +11,7 @@ class QPaintDevice;
 namespace vantorelle {
 
 // A mark on the time axis; `label` is empty on a mark drawn without a date.
+// `time` is the wall-clock date and time of the mark, in UTC.
 struct TimeMark {
     QDateTime time;
     double x;

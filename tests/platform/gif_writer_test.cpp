@@ -202,6 +202,11 @@ struct UnwritableCase {
     int number;
 };
 
+void PrintTo(const UnwritableCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class UnwritablePath : public GifWriterTest,
                        public ::testing::WithParamInterface<UnwritableCase> { };
 
