@@ -326,6 +326,9 @@ QFont PrintLayout::font(int index) const
     // Unhinted outlines scale linearly, so the widths measured here hold at
     // every device resolution.
     qfont.setHintingPreference(QFont::PreferNoHinting);
+    // Latin text without ligatures and kerning: a line is as wide as the sum
+    // of its characters, and a PDF's text is found by searching for it.
+    qfont.setStyleStrategy(QFont::PreferNoShaping);
     return qfont;
 }
 

@@ -14,6 +14,7 @@ QFont testFont()
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(200);
     font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
