@@ -5,6 +5,7 @@
 // the load. Without a folder it generates one (fixed seed). It always works on
 // a copy in a temporary folder, so a user's folder is never written.
 #include "bench/data_generator.h"
+#include "bench/print_document_bench.h"
 
 #include "store/record_operations.h"
 #include "store/store.h"
@@ -214,6 +215,8 @@ int run(const char *self, const char *userFolder)
         std::printf("%-52s %9.1f MB %-17s %-16s %-12s %s\n", "peak memory of the load (process)",
             static_cast<double>(peak) / 1e6, "", times, "< 4 x", ratio < 4 ? "ok" : "MISSED");
     }
+
+    benchPrintDocument();
 
     store.reset();
     fs::remove_all(folder);

@@ -103,8 +103,8 @@ private:
         if (found != layout_.fonts_.end())
             return static_cast<int>(found - layout_.fonts_.begin());
         layout_.fonts_.push_back(font);
-        measurers_.push_back(std::make_unique<TextMeasurer>(layout_.font(
-            static_cast<int>(layout_.fonts_.size()) - 1)));
+        measurers_.push_back(std::make_unique<TextMeasurer>(
+            layout_.font(static_cast<int>(layout_.fonts_.size()) - 1)));
         return static_cast<int>(layout_.fonts_.size()) - 1;
     }
 
@@ -181,16 +181,15 @@ private:
 
         const qreal bodyHeight = bottom() - top();
         // Repeating a header only helps when a line of a row still fits below it.
-        state.repeatHeader = state.hasHeader
-            && state.headerHeight + rowHeight(1, bodyMeasurer) <= bodyHeight;
+        state.repeatHeader
+            = state.hasHeader && state.headerHeight + rowHeight(1, bodyMeasurer) <= bodyHeight;
 
         // Keep the header with the first row, or with its first line when the
         // row is split anyway.
         qreal needed = state.headerHeight;
         if (!state.rows.lineCounts.empty()) {
             const qreal first = rowHeight(state.rows.lineCounts[0], bodyMeasurer);
-            needed += state.headerHeight + first <= bodyHeight ? first
-                                                                : rowHeight(1, bodyMeasurer);
+            needed += state.headerHeight + first <= bodyHeight ? first : rowHeight(1, bodyMeasurer);
         }
         if (y_ + needed > bottom() && y_ > top())
             newPage();
@@ -211,8 +210,8 @@ private:
 
     // Places row `r` of `rows`: whole where it fits, else on the next page
     // when it fits there, else split line by line over as many pages as needed.
-    void placeRow(TableState &state, const MeasuredRows &rows, std::size_t r, int font,
-        bool bodyRow)
+    void placeRow(
+        TableState &state, const MeasuredRows &rows, std::size_t r, int font, bool bodyRow)
     {
         const TextMeasurer &measurer = this->measurer(font);
         const int total = rows.lineCounts[r];

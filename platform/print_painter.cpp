@@ -15,14 +15,14 @@ constexpr qreal twipsPerInch = 1440;
 
 } // namespace
 
-void PrintPainter::drawPage(QPainter &painter, const PrintLayout &layout, int number,
-    const QRectF &target)
+void PrintPainter::drawPage(
+    QPainter &painter, const PrintLayout &layout, int number, const QRectF &target)
 {
     const PrintPage &page = layout.page(number);
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / layout.pageSize().width(),
-        target.height() / layout.pageSize().height());
+    painter.scale(
+        target.width() / layout.pageSize().width(), target.height() / layout.pageSize().height());
     painter.setPen(QPen(Qt::black, PrintLayout::ruleWidth));
     painter.drawLines(page.rules.data(), static_cast<int>(page.rules.size()));
 
@@ -40,8 +40,7 @@ void PrintPainter::drawPage(QPainter &painter, const PrintLayout &layout, int nu
     painter.restore();
 }
 
-bool PrintPainter::print(QPagedPaintDevice &device, const PrintLayout &layout, int first,
-    int last)
+bool PrintPainter::print(QPagedPaintDevice &device, const PrintLayout &layout, int first, int last)
 {
     first = std::max(first, 1);
     last = std::min(last, layout.pageCount());

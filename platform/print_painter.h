@@ -15,8 +15,8 @@ class PrintPainter {
 public:
     // Draws page `number` (counted from 1) scaled into `target`, the rectangle
     // of the whole page in the painter's coordinates.
-    static void drawPage(QPainter &painter, const PrintLayout &layout, int number,
-        const QRectF &target);
+    static void drawPage(
+        QPainter &painter, const PrintLayout &layout, int number, const QRectF &target);
 
     // Prints pages `first` to `last` (counted from 1; a range beyond the
     // layout's pages is cut to them) on `device`, one device page each, at true

@@ -168,8 +168,8 @@ QByteArray RtfDocumentWriter::toRtf(const PrintDocument &document, const QPageLa
         + QByteArray::number(twips(margins.top())) + "\\margb"
         + QByteArray::number(twips(margins.bottom())) + "\r\n";
     if (!document.runningText().isEmpty())
-        appendRunningText(out, document.runningText(),
-            twips(page.width() - margins.left() - margins.right()));
+        appendRunningText(
+            out, document.runningText(), twips(page.width() - margins.left() - margins.right()));
     for (const PrintDocument::Block &block : document.blocks()) {
         if (const auto *paragraph = std::get_if<PrintParagraph>(&block))
             appendParagraph(out, *paragraph);
@@ -180,8 +180,8 @@ QByteArray RtfDocumentWriter::toRtf(const PrintDocument &document, const QPageLa
     return out;
 }
 
-void RtfDocumentWriter::save(const PrintDocument &document, const QPageLayout &pageLayout,
-    const QString &path)
+void RtfDocumentWriter::save(
+    const PrintDocument &document, const QPageLayout &pageLayout, const QString &path)
 {
     FileWriter::replace(path, toRtf(document, pageLayout));
 }

@@ -21,8 +21,8 @@ public:
 
     // Writes the RTF to `path`, replacing the file atomically. Throws AppError
     // when it cannot be written; a file already there then stays as it was.
-    static void save(const PrintDocument &document, const QPageLayout &pageLayout,
-        const QString &path);
+    static void save(
+        const PrintDocument &document, const QPageLayout &pageLayout, const QString &path);
 };
 
 } // namespace vantorelle

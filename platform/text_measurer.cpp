@@ -76,8 +76,8 @@ void TextMeasurer::wrap(const QString &text, qreal width, std::vector<QString> &
     }
 }
 
-void TextMeasurer::wrapSegment(const QString &segment, qreal width,
-    std::vector<QString> &lines) const
+void TextMeasurer::wrapSegment(
+    const QString &segment, qreal width, std::vector<QString> &lines) const
 {
     QTextLayout layout(segment, font_);
     QTextOption option;

@@ -14,8 +14,8 @@ namespace {
 // A page of `width` by `height` points with one-inch margins.
 QPageLayout page(qreal width, qreal height)
 {
-    return QPageLayout(QPageSize(QSizeF(width, height), QPageSize::Point, QString(),
-                           QPageSize::ExactMatch),
+    return QPageLayout(
+        QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch),
         QPageLayout::Portrait, QMarginsF(72, 72, 72, 72), QPageLayout::Point);
 }
 
@@ -171,8 +171,8 @@ TEST(PrintLayout, RowThatFitsOnTheNextPageMovesThereWhole)
     PrintDocument document;
     for (int i = 1; i <= 12; ++i)
         document.addParagraph({QStringLiteral("line %1").arg(i)});
-    PrintTable table {{2880, 2880}, {"Test", "Notes"},
-        {{"BP", "x"}, {"A1c", "one\ntwo\nthree\nfour\nfive"}}};
+    PrintTable table {
+        {2880, 2880}, {"Test", "Notes"}, {{"BP", "x"}, {"A1c", "one\ntwo\nthree\nfour\nfive"}}};
     document.addTable(table);
     const PrintLayout layout(document, page(612, 360));
     QStringList last = textsOf(layout.page(layout.pageCount()));
@@ -198,7 +198,8 @@ TEST(PrintLayout, RowTallerThanAPageIsSplitAcrossPages)
         EXPECT_EQ(texts.mid(0, 2), (QStringList {"Test", "Notes"}));
         lines << texts.mid(2);
     }
-    const QStringList expected = QStringList {"before", "x", "Lipids"} + notes + QStringList {"after", "y"};
+    const QStringList expected
+        = QStringList {"before", "x", "Lipids"} + notes + QStringList {"after", "y"};
     EXPECT_EQ(lines, expected);
     // The row begins on the first page, right after the row before it.
     EXPECT_TRUE(textsOf(layout.page(1)).contains("note 1"));

@@ -32,8 +32,8 @@ PrintDocument smallReport()
 {
     PrintDocument document;
     document.setRunningText({"Vantorelle Rize", "1/2/2024", "Page %d"});
-    document.addParagraph({"Vantorelle Personal Profile Report\nAda Lovelace", true,
-        ParagraphAlignment::Centre, 12});
+    document.addParagraph(
+        {"Vantorelle Personal Profile Report\nAda Lovelace", true, ParagraphAlignment::Centre, 12});
     document.addParagraph({});
     PrintTable table {{2880, 2160, 4320}, {"Medication", "Dosage", "Notes"}, {}};
     table.rows.push_back({"Lisinopril", "10 mg", "a|b~c"});
@@ -77,9 +77,10 @@ protected:
     {
         const QString n = QString::number(number);
         const QString html = run("pdftotext", {"-f", n, "-l", n, "-bbox", pdf, "-"});
-        const QRegularExpression pattern(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
-                                                        "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1</word>")
-                                             .arg(QRegularExpression::escape(word)));
+        const QRegularExpression pattern(
+            QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                           "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1</word>")
+                .arg(QRegularExpression::escape(word)));
         const QRegularExpressionMatch match = pattern.match(html);
         if (!match.hasMatch())
             return {};

@@ -23,8 +23,7 @@ PrintDocument smallReport()
 {
     PrintDocument document;
     document.setRunningText({"Vantorelle Rize", "1/2/2024", "Page %d"});
-    document.addParagraph(
-        {"Vantorelle Master Lists\nAda", true, ParagraphAlignment::Centre, 12});
+    document.addParagraph({"Vantorelle Master Lists\nAda", true, ParagraphAlignment::Centre, 12});
     document.addTable({{1440, 2880}, {"Location", "Notes"}, {{"Clinic {North}", "a|b~c"}}});
     document.addParagraph({});
     return document;
@@ -60,13 +59,14 @@ TEST(RtfDocumentWriter, WritesASmallReport)
 {
     const QByteArray borders = "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
                                "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
-    const QByteArray expected = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n"
-                                "{\\fonttbl{\\f0\\fswiss DejaVu Sans;}}\r\n"
-                                "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440\r\n"
-                                "{\\header\\pard\\plain\\f0\\fs20\\tqc\\tx4680\\tqr\\tx9360 Vantorelle Rize"
-                                "\\tab 1/2/2024\\tab Page {\\field{\\*\\fldinst PAGE}{\\fldrslt }}\\par}\r\n"
-                                "\\pard\\plain\\qc\\f0\\fs24\\b Vantorelle Master Lists\\line Ada\\par\r\n"
-                                "\\trowd\\trgaph80\\trhdr"
+    const QByteArray expected
+        = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n"
+          "{\\fonttbl{\\f0\\fswiss DejaVu Sans;}}\r\n"
+          "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440\r\n"
+          "{\\header\\pard\\plain\\f0\\fs20\\tqc\\tx4680\\tqr\\tx9360 Vantorelle Rize"
+          "\\tab 1/2/2024\\tab Page {\\field{\\*\\fldinst PAGE}{\\fldrslt }}\\par}\r\n"
+          "\\pard\\plain\\qc\\f0\\fs24\\b Vantorelle Master Lists\\line Ada\\par\r\n"
+          "\\trowd\\trgaph80\\trhdr"
         + borders + "\\cellx1440" + borders
         + "\\cellx4320\r\n"
           "\\pard\\plain\\intbl\\f0\\fs20\\b Location\\cell Notes\\cell \\row\r\n"
@@ -93,7 +93,8 @@ TEST(RtfDocumentWriter, PageNumberFieldWhereverTheRunningTextSaysSo)
     PrintDocument document;
     document.setRunningText({"%d of it", "", ""});
     const QByteArray rtf = RtfDocumentWriter::toRtf(document, letter());
-    EXPECT_TRUE(rtf.contains("\\tx9360 {\\field{\\*\\fldinst PAGE}{\\fldrslt }} of it\\tab \\tab \\par}"));
+    EXPECT_TRUE(
+        rtf.contains("\\tx9360 {\\field{\\*\\fldinst PAGE}{\\fldrslt }} of it\\tab \\tab \\par}"));
 }
 
 TEST_P(RtfText, IsEscaped)
@@ -109,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Characters, RtfText,
         EscapeCase {"OutsideCp1252AsUnicode", QString::fromUtf8("\u0150z"), "\\u336?z"},
         EscapeCase {"BeyondTheBasicPlaneAsTwoUnits", QString::fromUtf8("\U0001F600"),
             "\\u-10179?\\u-8704?"},
-        EscapeCase {"LineBreaks", "one\r\ntwo\nthree\rfour", "one\\line two\\line three\\line four"},
+        EscapeCase {
+            "LineBreaks", "one\r\ntwo\nthree\rfour", "one\\line two\\line three\\line four"},
         EscapeCase {"Tab", "a\tb", "a\\tab b"},
         EscapeCase {"ControlCharacterAsUnicode", QString(QChar(0x81)), "\\u129?"}),
     [](const ::testing::TestParamInfo<EscapeCase> &info) { return std::string(info.param.name); });

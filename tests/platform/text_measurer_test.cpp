@@ -52,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, Wrap,
         WrapCase {"BlankLineKept", "one\r\n\r\ntwo", 5000, {"one", "", "two"}},
         WrapCase {"BeyondLatin1OnOneLine", QString::fromUtf8("Zo\u00eb \u0150 \u20ac5"), 5000,
             {QString::fromUtf8("Zo\u00eb \u0150 \u20ac5")}},
-        WrapCase {"WrapsAtWordBoundaries", "word word word word", 1300,
-            {"word word", "word word"}}),
+        WrapCase {
+            "WrapsAtWordBoundaries", "word word word word", 1300, {"word word", "word word"}}),
     [](const ::testing::TestParamInfo<WrapCase> &info) { return std::string(info.param.name); });
 
 TEST(TextMeasurer, BreaksAWordWiderThanTheWidthAnywhere)
