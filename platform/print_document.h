@@ -21,9 +21,10 @@ struct PrintParagraph {
 
 // A table laid out by its own column widths (twips, 1/1440 inch) from the left
 // margin. Cells are plain text: no character in them has a meaning of its own,
-// and line breaks in a cell start new lines. A row holds one cell per column;
-// missing cells are blank. An empty header has no header row; a header row is
-// repeated at the top of every page the table continues on.
+// and line breaks in a cell start new lines. A row holds one cell per column:
+// missing cells are blank, cells beyond the last column are not printed. An
+// empty header has no header row; a header row is repeated at the top of every
+// page the table continues on.
 struct PrintTable {
     std::vector<int> columnWidths;
     QStringList header;

@@ -234,6 +234,8 @@ private:
                 if (fit >= 1) {
                     placeSlice(state, rows, r, font, from, fit);
                     from += fit;
+                    if (from == total)
+                        return;
                 }
             }
             continueOnNextPage(state, bodyRow);

@@ -42,7 +42,8 @@ struct PrintPage {
 // fit on the rest of a page starts the next one, and a row taller than a page
 // is split between pages. A table's header row is repeated at the top of every
 // page it continues on. The running text is printed in the top margin of every
-// page; a top margin too small for it moves the body down.
+// page; a top margin too small for it moves the body down. The layout keeps
+// no reference to the document.
 class PrintLayout {
 public:
     static constexpr qreal twipsPerPoint = 20;
