@@ -60,6 +60,23 @@ bool isPassingKey(const QKeyEvent *event)
     }
 }
 
+// A key that only changes what the next key types or does.
+bool isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isStepKey(int key)
 {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp
@@ -254,8 +271,16 @@ bool DateTimePicker::eventFilter(QObject *watched, QEvent *event)
         if (const auto *key = static_cast<QKeyEvent *>(event); isTypedKey(key) && !null_) {
             type(key->text().front(), startsFromNull);
             return true;
+        } else if (!isModifierKey(key->key())) {
+            endTyping();
         }
-        endTyping();
+        break;
+    case QEvent::ShortcutOverride:
+        // A shortcut (Save, Save All) acts on the value the typing ends on.
+        if (const auto *key = static_cast<QKeyEvent *>(event); !isModifierKey(key->key())
+            && key->modifiers().testAnyFlags(
+                Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            endTyping();
         break;
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:

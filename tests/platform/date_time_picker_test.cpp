@@ -3,6 +3,7 @@
 #include "platform/date_time_picker.h"
 #include "store/clock.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -284,12 +285,25 @@ public:
         before->setFocus();
     }
 
-    // Tabs into the picker, types `keys`, and tabs out.
+    // Tabs into the picker and types `keys`.
     void typeIn(const QString &keys)
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_TRUE(picker->isAncestorOf(QApplication::focusWidget()));
-        QTest::keyClicks(QApplication::focusWidget(), keys);
+        type(keys);
+    }
+    // Types `keys` as on a US keyboard: a capital or a ":" with Shift held.
+    static void type(const QString &keys)
+    {
+        for (const QChar c : keys) {
+            const bool shifted = c.isUpper() || QStringLiteral(":?!").contains(c);
+            QWidget *focus = QApplication::focusWidget();
+            if (shifted)
+                QTest::keyPress(focus, Qt::Key_Shift);
+            QTest::keyClick(focus, c.toLatin1(), shifted ? Qt::ShiftModifier : Qt::NoModifier);
+            if (shifted)
+                QTest::keyRelease(focus, Qt::Key_Shift, Qt::ShiftModifier);
+        }
     }
     // Ends the typing as a user moving on would.
     void tabOut() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
@@ -561,10 +575,10 @@ TEST_F(DateTimePickerTest, TypingGivesTheValueKeyByKeyAndEnterMovesOn)
     EXPECT_EQ(typing.picker->storedText(), "08:20");
     EXPECT_EQ(typing.shown(), "8:20 AM");
     EXPECT_EQ(changed.count(), 2);
-    QTest::keyClicks(QApplication::focusWidget(), "3");
+    typing.type("3");
     EXPECT_EQ(typing.picker->storedText(), "08:03");
     EXPECT_EQ(typing.shown(), "8:3 AM") << "the minute as typed so far";
-    QTest::keyClicks(QApplication::focusWidget(), "5p");
+    typing.type("5p");
     EXPECT_EQ(typing.picker->storedText(), "20:35");
     EXPECT_EQ(changed.count(), 5);
 
@@ -582,7 +596,7 @@ TEST_F(DateTimePickerTest, TheEditsOwnKeysActOnTheSectionReachedByTyping)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     EXPECT_EQ(typing.picker->storedText(), "20240406");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to the year
-    QTest::keyClicks(QApplication::focusWidget(), "1999");
+    typing.type("1999");
     EXPECT_EQ(typing.picker->storedText(), "19990406");
 }
 
@@ -595,5 +609,22 @@ TEST_F(DateTimePickerTest, LeavingOnADayTheMonthLacksGivesBackTheDateHeld)
 
     typing.after->setFocus(); // a click elsewhere
     EXPECT_EQ(typing.picker->storedText(), "20231130");
+    EXPECT_EQ(typing.shown(), "11/30/2023");
+}
+
+TEST_F(DateTimePickerTest, AShortcutActsOnTheValueTheTypingEndsOn)
+{
+    TypingWindow typing(DateTimePicker::Mode::Date);
+    typing.picker->setStoredText("20231130");
+    QAction save(&typing.window);
+    save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    typing.window.addAction(&save);
+    std::string saved;
+    QObject::connect(
+        &save, &QAction::triggered, [&] { saved = typing.picker->storedText().toStdString(); });
+
+    typing.typeIn("02/30/2024");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saved, "20231130") << "not the February day typed before the 30";
     EXPECT_EQ(typing.shown(), "11/30/2023");
 }
