@@ -495,7 +495,9 @@ void DateTimePicker::takeTyping()
     QTime time;
     if (partsValue(*typing_, date, time))
         setValue(false, date, time);
-    showParts(*typing_);
+    // A handler of `changed` that set a value has ended the typing.
+    if (typing_)
+        showParts(*typing_);
 }
 
 void DateTimePicker::endTyping()

@@ -628,3 +628,41 @@ TEST_F(DateTimePickerTest, AShortcutActsOnTheValueTheTypingEndsOn)
     EXPECT_EQ(saved, "20231130") << "not the February day typed before the 30";
     EXPECT_EQ(typing.shown(), "11/30/2023");
 }
+
+TEST_F(DateTimePickerTest, AValueSetWhileTheUserTypesEndsTheTyping)
+{
+    TypingWindow typing(DateTimePicker::Mode::Time);
+    typing.picker->setStoredText("10:00");
+    QObject::connect(typing.picker, &DateTimePicker::changed, typing.picker,
+        [&] { typing.picker->setStoredText("06:45"); }, Qt::SingleShotConnection);
+    typing.typeIn("8");
+    EXPECT_EQ(typing.picker->storedText(), "06:45");
+    typing.type("15");
+    EXPECT_EQ(typing.picker->storedText(), "15:45") << "a new typing, from the value set";
+}
+
+TEST_F(DateTimePickerTest, TheUsersLocaleChangesNothing)
+{
+    // The C locale would show a month name, en_US a two-digit year, Japanese
+    // its own words for the halves of the day.
+    const QLocale before;
+    for (const char *name : {"C", "en_US", "de_DE", "ja_JP"}) {
+        SCOPED_TRACE(name);
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        TypingWindow date(DateTimePicker::Mode::Date);
+        date.picker->setStoredText("20240305");
+        EXPECT_EQ(date.shown(), "03/05/2024");
+        date.typeIn("12/31/1999");
+        date.tabOut();
+        EXPECT_EQ(date.picker->storedText(), "19991231");
+
+        TypingWindow time(DateTimePicker::Mode::Time);
+        time.picker->setStoredText("08:05");
+        EXPECT_EQ(time.shown(), "8:05 AM");
+        time.typeIn("8:30p");
+        time.tabOut();
+        EXPECT_EQ(time.picker->storedText(), "20:30");
+        EXPECT_EQ(time.shown(), "8:30 PM");
+    }
+    QLocale::setDefault(before);
+}
