@@ -575,8 +575,12 @@ void DateTimePicker::showParts(const Typing &typing)
     edit_->setCurrentSectionIndex(int(typing.section));
 
     // What was typed is written past the edit's own reading, which would take
-    // it its way; the value has been set already.
+    // it its way (a 30 in February read as the 28th or 29th); the value has
+    // been set already.
     const QSignalBlocker block(text_);
+    const QValidator *reading = text_->validator();
+    text_->setValidator(nullptr);
     text_->setText(partsText(typing, start, length));
+    text_->setValidator(reading);
     text_->setSelection(int(start), int(length));
 }

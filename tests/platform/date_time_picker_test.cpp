@@ -606,6 +606,8 @@ TEST_F(DateTimePickerTest, LeavingOnADayTheMonthLacksGivesBackTheDateHeld)
     typing.picker->setStoredText("20231130");
     typing.typeIn("02/30/20");
     EXPECT_EQ(typing.shown(), "02/30/20") << "what was typed shows while typing";
+    typing.type("24");
+    EXPECT_EQ(typing.shown(), "02/30/2024") << "not the last day of February";
 
     typing.after->setFocus(); // a click elsewhere
     EXPECT_EQ(typing.picker->storedText(), "20231130");
@@ -666,3 +668,4 @@ TEST_F(DateTimePickerTest, TheUsersLocaleChangesNothing)
     }
     QLocale::setDefault(before);
 }
+
