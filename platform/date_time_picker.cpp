@@ -107,7 +107,8 @@ DateTimePicker::DateTimePicker(Mode mode, QWidget *parent)
         edit_->calendarWidget()->setLocale(QLocale());
         setDateFormat(DateOrder::MonthDayYear, QStringLiteral("/"));
     } else {
-        setParts({Part::Hour, Part::Minute, Part::Half}, {QStringLiteral(":"), QStringLiteral(" ")});
+        setParts(
+            {Part::Hour, Part::Minute, Part::Half}, {QStringLiteral(":"), QStringLiteral(" ")});
     }
     edit_->installEventFilter(this);
     text_->installEventFilter(this);
@@ -415,7 +416,8 @@ DateTimePicker::Typing DateTimePicker::heldParts() const
     parts.day = date.day();
     parts.hour = time.hour();
     parts.minute = time.minute();
-    parts.section = std::size_t(std::clamp(edit_->currentSectionIndex(), 0, int(parts_.size()) - 1));
+    parts.section
+        = std::size_t(std::clamp(edit_->currentSectionIndex(), 0, int(parts_.size()) - 1));
     parts.startNull = null_;
     parts.startDate = date;
     parts.startTime = time;
@@ -469,8 +471,7 @@ void DateTimePicker::typeDigit(Typing &typing, int digit)
         : part == Part::Day                ? 31
         : part == Part::Hour               ? 23
                                            : 59;
-    const bool full
-        = typing.digits.size() == (part == Part::Year ? 4 : 2) || value * 10 > largest;
+    const bool full = typing.digits.size() == (part == Part::Year ? 4 : 2) || value * 10 > largest;
     typing.movedOn = full;
     if (full) {
         typing.digits.clear();
@@ -540,8 +541,8 @@ QString DateTimePicker::partsText(
                 break;
             case Part::Hour:
                 section = QString::number(typing.hour > 23 ? typing.hour
-                        : typing.hour % 12 == 0          ? 12
-                                                         : typing.hour % 12);
+                        : typing.hour % 12 == 0            ? 12
+                                                           : typing.hour % 12);
                 break;
             case Part::Half:
                 section = typing.hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM");

@@ -129,7 +129,8 @@ private:
     // Shows the parts in the edit, the section being typed selected.
     void showParts(const Typing &typing);
     // The edit's text for the parts, and where in it the section being typed is.
-    QString partsText(const Typing &typing, qsizetype &sectionStart, qsizetype &sectionLength) const;
+    QString partsText(
+        const Typing &typing, qsizetype &sectionStart, qsizetype &sectionLength) const;
 
     const Mode mode_;
     QCheckBox *checkBox_;
@@ -138,7 +139,7 @@ private:
     bool checkBoxVisible_ = false;
     bool null_ = true;
     QDateTime editValue_; // the edit's value as last seen, to tell real changes
-    std::vector<Part> parts_;         // the sections of the edit, in the order shown
+    std::vector<Part> parts_; // the sections of the edit, in the order shown
     std::vector<QString> separators_; // the text after each section but the last
     std::optional<Typing> typing_;
 };

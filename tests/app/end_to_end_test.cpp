@@ -232,7 +232,8 @@ protected:
 // A clock of the program's own, through libfaketime: it starts at `moment` and runs on.
 QMap<QString, QString> clockAt(const char *moment)
 {
-    const QStringList libraries = QDir(QStringLiteral("/usr/lib")).entryList({"*-linux-gnu"}, QDir::Dirs);
+    const QStringList libraries
+        = QDir(QStringLiteral("/usr/lib")).entryList({"*-linux-gnu"}, QDir::Dirs);
     for (const QString &folder : libraries) {
         const QString library = "/usr/lib/" + folder + "/faketime/libfaketimeMT.so.1";
         if (QFileInfo::exists(library))

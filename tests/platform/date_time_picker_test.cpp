@@ -448,8 +448,8 @@ INSTANTIATE_TEST_SUITE_P(DateTimePicker, TypedDates,
     ::testing::Combine(::testing::ValuesIn(typedDates), ::testing::ValuesIn(moments),
         ::testing::ValuesIn(starts), ::testing::ValuesIn(orders)),
     [](const auto &info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<3>(info.param).name
-            + "_" + std::get<1>(info.param).name + "_" + std::get<2>(info.param).name;
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<3>(info.param).name + "_"
+            + std::get<1>(info.param).name + "_" + std::get<2>(info.param).name;
     });
 
 namespace {
@@ -510,16 +510,18 @@ TEST_P(TypedTimes, GiveTheTimeMeant)
     EXPECT_EQ(typing.picker->storedText().toStdString(), stored);
     if (*stored) {
         EXPECT_EQ(typing.shown(),
-            QTime::fromString(QString::fromLatin1(stored), u"HH:mm").toString(u"h:mm AP").toStdString());
+            QTime::fromString(QString::fromLatin1(stored), u"HH:mm")
+                .toString(u"h:mm AP")
+                .toStdString());
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(DateTimePicker, TypedTimes,
-    ::testing::Combine(::testing::ValuesIn(typedTimes), ::testing::ValuesIn(moments),
-        ::testing::ValuesIn(starts)),
+    ::testing::Combine(
+        ::testing::ValuesIn(typedTimes), ::testing::ValuesIn(moments), ::testing::ValuesIn(starts)),
     [](const auto &info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name
-            + "_" + std::get<2>(info.param).name;
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name + "_"
+            + std::get<2>(info.param).name;
     });
 
 TEST_F(DateTimePickerTest, ShowsDatesInTheOrderAndWithTheSeparatorAsked)
@@ -635,7 +637,8 @@ TEST_F(DateTimePickerTest, AValueSetWhileTheUserTypesEndsTheTyping)
 {
     TypingWindow typing(DateTimePicker::Mode::Time);
     typing.picker->setStoredText("10:00");
-    QObject::connect(typing.picker, &DateTimePicker::changed, typing.picker,
+    QObject::connect(
+        typing.picker, &DateTimePicker::changed, typing.picker,
         [&] { typing.picker->setStoredText("06:45"); }, Qt::SingleShotConnection);
     typing.typeIn("8");
     EXPECT_EQ(typing.picker->storedText(), "06:45");
@@ -668,4 +671,3 @@ TEST_F(DateTimePickerTest, TheUsersLocaleChangesNothing)
     }
     QLocale::setDefault(before);
 }
-
