@@ -1,6 +1,7 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/error_trap.h"
+#include "mainwin/picker_date_format.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
 #include "platform/rich_text_view.h"
@@ -71,6 +72,10 @@ Main::Main(QWidget *parent)
     connectViews();
     connectCommands();
     connect(&editState_, &EditState::modeChanged, this, &Main::showEditMode);
+    // The date pickers, the editor's and any other window's, follow the date
+    // preference from start-up on.
+    connect(&preferences_, &Preferences::changed, this,
+        [this] { applyDatePreferenceToPickers(preferences_.display()); });
 }
 
 Main::~Main()
