@@ -26,17 +26,24 @@ function(vantorelle_module folder)
   endif()
 endfunction()
 
-# vantorelle_tests(<folder> <libraries...>)
+# vantorelle_tests(<folder> [WITHOUT_QT] <libraries...>)
 # One GoogleTest executable per test folder; tests/support holds the shared main
 # (it starts a QApplication, offscreen unless a platform is set) and the fakes.
+# WITHOUT_QT: GoogleTest's own main and no test support, so nothing brings Qt in.
 function(vantorelle_tests folder)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WITHOUT_QT" "" "")
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   if(NOT sources)
     return()
   endif()
   set(target ${folder}_tests)
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE vantorelle_test_support ${ARGN})
+  if(arg_WITHOUT_QT)
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main ${arg_UNPARSED_ARGUMENTS})
+  else()
+    target_link_libraries(${target} PRIVATE vantorelle_test_support ${arg_UNPARSED_ARGUMENTS})
+  endif()
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "VANTORELLE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data;VANTORELLE_BUILD_DIR=${PROJECT_BINARY_DIR}")
