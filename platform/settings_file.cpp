@@ -139,7 +139,13 @@ std::optional<QString> read(const QString &path, const QString &section, const Q
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const std::vector<Line> lines = splitLines(file.readAll());
+    return readBytes(file.readAll(), section, key);
+}
+
+std::optional<QString> readBytes(
+    const QByteArray &content, const QString &section, const QString &key)
+{
+    const std::vector<Line> lines = splitLines(content);
     const auto span = findSection(lines, section);
     if (!span)
         return std::nullopt;
@@ -152,7 +158,12 @@ std::optional<QString> read(const QString &path, const QString &section, const Q
 
 void write(const QString &path, const QString &section, const QString &key, const QString &value)
 {
-    const QByteArray old = readFile(path);
+    FileWriter::replace(path, withValue(readFile(path), section, key, value));
+}
+
+QByteArray withValue(
+    const QByteArray &old, const QString &section, const QString &key, const QString &value)
+{
     std::vector<Line> lines = splitLines(old);
     const QByteArray encodedValue = encodeValue(value);
     // A file whose lines end in LF alone is split on LF; one CR would make it
@@ -190,7 +201,7 @@ void write(const QString &path, const QString &section, const QString &key, cons
     QByteArray bytes;
     for (const Line &line : lines)
         bytes += line.text + line.end;
-    FileWriter::replace(path, bytes);
+    return bytes;
 }
 
 } // namespace SettingsFile
