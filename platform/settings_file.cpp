@@ -21,20 +21,44 @@ struct Line {
     QByteArrayView end; // the line break as found: CR LF, CR, LF, or none on the last line
 };
 
-// A line ends at CR LF or a lone CR; a file without any CR is split on LF.
+// Walks the lines of a file's bytes: a line ends at CR LF or a lone CR; a
+// file without any CR is split on LF.
+class LineCursor {
+public:
+    explicit LineCursor(QByteArrayView bytes)
+        : bytes_(bytes)
+        , hasCr_(bytes.contains('\r'))
+    {
+    }
+
+    bool next(Line &line)
+    {
+        if (start_ >= bytes_.size())
+            return false;
+        const qsizetype at = bytes_.indexOf(hasCr_ ? '\r' : '\n', start_);
+        if (at < 0) {
+            line = {bytes_.sliced(start_), QByteArrayView()};
+            start_ = bytes_.size();
+            return true;
+        }
+        const qsizetype endLength = hasCr_ && at + 1 < bytes_.size() && bytes_[at + 1] == '\n' ? 2 : 1;
+        line = {bytes_.sliced(start_, at - start_), bytes_.sliced(at, endLength)};
+        start_ = at + endLength;
+        return true;
+    }
+
+private:
+    QByteArrayView bytes_;
+    bool hasCr_;
+    qsizetype start_ = 0;
+};
+
 std::vector<Line> splitLines(QByteArrayView bytes)
 {
     std::vector<Line> lines;
-    const bool hasCr = bytes.contains('\r');
-    const char separator = hasCr ? '\r' : '\n';
-    qsizetype start = 0;
-    for (qsizetype at = bytes.indexOf(separator); at >= 0; at = bytes.indexOf(separator, start)) {
-        const qsizetype endLength = hasCr && at + 1 < bytes.size() && bytes[at + 1] == '\n' ? 2 : 1;
-        lines.push_back({bytes.sliced(start, at - start), bytes.sliced(at, endLength)});
-        start = at + endLength;
-    }
-    if (start < bytes.size())
-        lines.push_back({bytes.sliced(start), QByteArrayView()});
+    LineCursor cursor(bytes);
+    for (Line line; cursor.next(line);)
+        lines.push_back(line);
     return lines;
 }
 
@@ -149,13 +173,19 @@ std::optional<QString> read(const QString &path, const QString &section, const Q
 std::optional<QString> readBytes(
     const QByteArray &content, const QString &section, const QString &key)
 {
-    const std::vector<Line> lines = splitLines(content);
-    const auto span = findSection(lines, section);
-    if (!span)
-        return std::nullopt;
-    for (std::size_t i = span->header + 1; i < span->end; ++i) {
-        if (isKeyLine(lines[i].text, key))
-            return valueOf(lines[i].text);
+    // The first section of the name, then its first line of the key.
+    LineCursor lines(content);
+    Line line;
+    for (;;) {
+        if (!lines.next(line))
+            return std::nullopt;
+        const auto name = sectionName(line.text);
+        if (name && sameName(*name, section))
+            break;
+    }
+    while (lines.next(line) && !sectionName(line.text)) {
+        if (isKeyLine(line.text, key))
+            return valueOf(line.text);
     }
     return std::nullopt;
 }

@@ -44,6 +44,7 @@ public:
     // an empty profile key has none.
     vantorelle::TableRows profileRows(TableId table, std::string_view profileKey) const;
     vantorelle::TableRows tableRows(TableId table) const;
+
     MemoryTable &dsMainID() { return table(TableId::MainID); }
     MemoryTable &dsMainNm() { return table(TableId::MainNm); }
     MemoryTable &dsInsXref() { return table(TableId::InsXref); }
