@@ -62,7 +62,7 @@ QString shown(std::string_view text)
             out += u'\t';
             ++i;
         } else if (text[i] != '\r' && text[i] != '\n') {
-            out += Cp1252::toUnicode(QByteArray(1, text[i]));
+            out += Cp1252::toChar(text[i]);
         }
     }
     return out;
