@@ -26,21 +26,27 @@ function(vantorelle_module folder)
   endif()
 endfunction()
 
-# vantorelle_tests(<folder> <libraries...> [DESKTOP_TITLES <gtest filter>])
+# vantorelle_tests(<folder> [WITHOUT_QT] <libraries...> [DESKTOP_TITLES <gtest filter>])
 # One GoogleTest executable per test folder; tests/support holds the shared main
 # (it starts a QApplication, offscreen unless a platform is set) and the fakes.
+# WITHOUT_QT: GoogleTest's own main and no test support, so nothing brings Qt in.
 # The tests DESKTOP_TITLES names open, or look for, windows of the exact title
 # the synchronisation watch looks for on the X server all tests share: they
 # hold the "desktop_titles" lock, so that no two of them run at the same moment.
 function(vantorelle_tests folder)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "DESKTOP_TITLES" "")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WITHOUT_QT" "DESKTOP_TITLES" "")
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   if(NOT sources)
     return()
   endif()
   set(target ${folder}_tests)
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE vantorelle_test_support ${arg_UNPARSED_ARGUMENTS})
+  if(arg_WITHOUT_QT)
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main ${arg_UNPARSED_ARGUMENTS})
+  else()
+    target_link_libraries(${target} PRIVATE vantorelle_test_support ${arg_UNPARSED_ARGUMENTS})
+  endif()
   # One variable only: the discovery passes a property's value on as a list,
   # so a second "NAME=value" would be taken for a property of its own. The
   # tests find the build folder beside their own executable.

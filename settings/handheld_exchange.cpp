@@ -7,7 +7,7 @@
 #include "settings/error_box_and_logs.h"
 #include "settings/main_window_actions.h"
 #include "settings/shell_helpers.h"
-#include "store/line_reader.h"
+#include "store/table_file.h"
 
 #include <QApplication>
 #include <QDir>
@@ -129,24 +129,7 @@ void MakeCdiFromCdb(const QString &tablePath)
     const QByteArray bytes = table.readAll();
     table.close();
 
-    QByteArray copy;
-    copy.reserve(bytes.size());
-    LineReader lines(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    std::string_view line;
-    while (lines.next(line)) {
-        if (line.starts_with('#') || line.size() < 11) {
-            if (line.starts_with("#SYNCMODE"))
-                copy += "#SYNCMODE: MERGE";
-            else
-                copy.append(line.data(), qsizetype(line.size()));
-        } else {
-            // Every record goes to the handheld as new, or as deleted; the text
-            // from the comma before the Key on stays as it is.
-            copy += line.substr(11, 6) == "0x0002" ? "0x00000000,0x0002" : "0x00000000,0x0000";
-            if (line.size() > 17)
-                copy.append(line.data() + 17, qsizetype(line.size() - 17));
-        }
-        copy += "\r\n";
-    }
-    FileWriter::replace(base + QStringLiteral(".cdi"), copy);
+    const std::string copy
+        = TableFile::handheldCopy(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    FileWriter::replace(base + QStringLiteral(".cdi"), QByteArray::fromStdString(copy));
 }

@@ -71,6 +71,9 @@ constexpr TableId exitOrder[] = {
 
 constexpr std::size_t preferenceSize = 200;
 
+// The Key of every table, the preferences' PrefsKey: the value after REC_ID and STATUS.
+constexpr std::size_t keyColumn = 2;
+
 } // namespace
 
 Store::Store(std::string dataPath)
@@ -90,6 +93,20 @@ std::string Store::path(TableId table) const
 MemoryTable &Store::table(TableId table)
 {
     return *tables_[static_cast<std::size_t>(table)];
+}
+
+vantorelle::TableRows Store::profileRows(TableId id, std::string_view profileKey) const
+{
+    const MemoryTable &rows = *tables_[static_cast<std::size_t>(id)];
+    if (profileKey.empty())
+        return vantorelle::TableRows(rows, {}); // an empty prefix would reach every profile
+    return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, profileKey));
+}
+
+vantorelle::TableRows Store::tableRows(TableId id) const
+{
+    const MemoryTable &rows = *tables_[static_cast<std::size_t>(id)];
+    return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, {}));
 }
 
 std::optional<StoreFailure> Store::loadTable(TableId id)
@@ -206,7 +223,7 @@ void Store::KillDupes()
         rows.setSort({"Key"});
         std::string previous;
         for (rows.moveFirst(); !rows.eof();) {
-            std::string key(rows.value(std::size_t {2}));
+            std::string key(rows.value(keyColumn));
             if (key == previous)
                 rows.applyDeleteRule();
             rows.moveNext();
@@ -259,7 +276,6 @@ int Store::masterPosition(TableId master, std::string_view key)
     MemoryTable &rows = table(master);
     if (rows.recordCount() == 0)
         return -1;
-    const std::size_t keyColumn = 2;
     int position = 0;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext(), ++position) {
         if (rows.value(keyColumn) == key)

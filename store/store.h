@@ -4,6 +4,7 @@
 #include "store/memory_table.h"
 #include "store/store_failure.h"
 #include "store/table_catalog.h"
+#include "store/table_rows.h"
 
 #include <array>
 #include <memory>
@@ -38,6 +39,16 @@ public:
     const StoredPreferences &loadedPreferences() const { return loadedPreferences_; }
 
     MemoryTable &table(TableId table);
+
+    // Read-only queries for the windows that only read (reports, graphs,
+    // export): the rows the table's filter lets through, in Key order
+    // ("PrefsKey" in the preferences; ordinal, rows of one Key in the order
+    // they were added), with their values. No table's view or current row
+    // moves. The rows of one profile are those whose Key begins with its key;
+    // an empty profile key has none.
+    vantorelle::TableRows profileRows(TableId table, std::string_view profileKey) const;
+    vantorelle::TableRows tableRows(TableId table) const;
+
     MemoryTable &dsMainID() { return table(TableId::MainID); }
     MemoryTable &dsMainNm() { return table(TableId::MainNm); }
     MemoryTable &dsInsXref() { return table(TableId::InsXref); }
