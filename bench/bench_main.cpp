@@ -1,15 +1,12 @@
 // vantorelle_bench [data-folder]
 //
 // Times the record store on a data folder: the start-up load, one profile's
-// readings of one topic, SaveDBs, deleting a profile, the peak memory of the
-// load, and cutting an import file of readings into stored values. Without a
-// folder it generates one (fixed seed). It always works on a copy in a
-// temporary folder, so a user's folder is never written.
+// readings of one topic, SaveDBs, deleting a profile, and the peak memory of
+// the load. Without a folder it generates one (fixed seed). It always works on
+// a copy in a temporary folder, so a user's folder is never written.
 #include "bench/data_generator.h"
-
-#include "exchange/import_dates.h"
-#include "exchange/import_line_parser.h"
-#include "exchange/import_text.h"
+#include "bench/import_lines_bench.h"
+#include "bench/print_document_bench.h"
 
 #include "store/record_operations.h"
 #include "store/store.h"
@@ -147,40 +144,6 @@ void copyTables(const fs::path &from, const fs::path &to)
     }
 }
 
-// An import file of 100,000 blood-pressure lines (UTF-8, so it is decoded)
-// read into lines, cut into columns and its dates and times converted.
-void importLines()
-{
-    using namespace vantorelle;
-    constexpr std::size_t lines = 100000;
-    std::string file = "Systolic,Diastolic,Pulse,Date,Time,Activity,Notes\r\n";
-    for (std::size_t i = 0; i < lines; ++i) {
-        file += std::to_string(110 + i % 40) + "," + std::to_string(70 + i % 20) + ",6"
-            + std::to_string(i % 10) + "," + std::to_string(1 + i % 12) + "/"
-            + std::to_string(1 + i % 28) + "/" + std::to_string(1990 + i % 30) + ","
-            + std::to_string(1 + i % 12) + ":" + std::to_string(10 + i % 50)
-            + (i % 2 ? " PM" : " AM") + ",Walking,\"After coffee, caf\xC3\xA9 au lait\"\r\n";
-    }
-    std::size_t stored = 0;
-    const Runs cut = summary(timeRuns(
-        7, [&] { stored = 0; },
-        [&] {
-            ImportText text(file);
-            ImportLineParser parser(ImportDelimiter::Comma, {5, 5, 5, 20, 20, 100, 2000});
-            std::string_view line;
-            text.nextLine(line); // the header
-            while (text.nextLine(line)) {
-                if (parser.parse(line) != ImportLineParser::Result::Read)
-                    continue;
-                const std::vector<std::string> &values = parser.values();
-                if (importDate(values[3], ImportDateOrder::MonthDayYear) && importTime(values[4]))
-                    ++stored;
-            }
-        }));
-    report("import: cut 100,000 reading lines, dates and times", cut,
-        std::to_string(stored) + " lines", "< 100 ms", cut.median < 100 && stored == lines);
-}
-
 int run(const char *self, const char *userFolder)
 {
     std::string pattern = (fs::temp_directory_path() / "vantorelle-bench-XXXXXX").string();
@@ -244,8 +207,6 @@ int run(const char *self, const char *userFolder)
     report("delete the profile with the most readings", remove,
         std::to_string(readings) + " readings", "< 200 ms", remove.median < 200);
 
-    importLines();
-
     if (peak < 0) {
         std::printf("peak memory of the load: could not be measured\n");
     } else {
@@ -255,6 +216,9 @@ int run(const char *self, const char *userFolder)
         std::printf("%-52s %9.1f MB %-17s %-16s %-12s %s\n", "peak memory of the load (process)",
             static_cast<double>(peak) / 1e6, "", times, "< 4 x", ratio < 4 ? "ok" : "MISSED");
     }
+
+    benchPrintDocument();
+    benchImportLines();
 
     store.reset();
     fs::remove_all(folder);
