@@ -1,6 +1,7 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/error_trap.h"
+#include "mainwin/picker_date_format.h"
 #include "platform/prompter.h"
 #include "settings/about_window.h"
 #include "settings/preferences_dialog.h"
@@ -8,6 +9,7 @@
 #include "settings/settings_globals.h"
 #include "settings/shell_helpers.h"
 #include "settings/support_info.h"
+#include "store/preference_globals.h"
 #include "store/store.h"
 
 #include <QDesktopServices>
@@ -147,7 +149,8 @@ void Main::mnuPrefs_Click()
 {
     runTrapped(QStringLiteral("loading the preferences dialog"), [this] {
         frmPreferences dialog(store());
-        dialog.exec();
+        if (dialog.exec() == QDialog::Accepted)
+            applyDatePreferenceToPickers(preferenceGlobals());
     });
 }
 

@@ -1,6 +1,7 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/error_trap.h"
+#include "mainwin/picker_date_format.h"
 #include "mainwin/record_editor_hooks.h"
 #include "mainwin/topics.h"
 #include "platform/cp1252.h"
@@ -93,6 +94,7 @@ bool Main::loadTables()
         return false;
     }
     StoredPassword = Cp1252::toUnicode(preferenceGlobals().StoredPassword);
+    applyDatePreferenceToPickers(preferenceGlobals());
     ProfileFilter = QStringLiteral("STATUS <> '0x0002'");
     return true;
 }

@@ -5,8 +5,12 @@
 #include <QTime>
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 class QCheckBox;
 class QDateTimeEdit;
+class QLineEdit;
 
 // A date or time edit that can also hold no value, for the entry panels.
 //
@@ -16,15 +20,32 @@ class QDateTimeEdit;
 // and enabled, and the first key, click or wheel turn in it gives the present
 // date or time; a typed key or a click in the text then acts as usual, a step
 // (arrow key, the edit's buttons, the wheel) goes no further.
+//
+// Typing is the picker's own, so that what people type gives the value they
+// mean. A section takes digits until it is full or no further digit could
+// follow, then moves on by itself; a separator (any character but a digit or
+// a letter) moves to the next section, unless the section has just moved on:
+// "3/5/2024" and "03052024" are the same date. A time's hour is taken as
+// typed on the 24-hour clock ("8" is 8 AM, "20" 8 PM), and "a" or "p" sets the
+// half of the day ("12a" is midnight). While the typed parts make a date or
+// time, the picker holds it; when the typing ends (any other key, Enter,
+// leaving the picker) on parts that make none (02/30/2024, a year cut short),
+// the picker goes back to the value it held before the typing, and beeps.
 class DateTimePicker : public QWidget {
     Q_OBJECT
 
 public:
     enum class Mode { Date, Time };
+    // The order of the parts of a shown date.
+    enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
     explicit DateTimePicker(Mode mode, QWidget *parent = nullptr);
 
     Mode mode() const { return mode_; }
+
+    // Date mode: shows dates in `order` with `separator` between the parts and
+    // the year in four digits. Until set: month, day, year with "/".
+    void setDateFormat(DateOrder order, const QString &separator);
 
     bool isCheckBoxVisible() const { return checkBoxVisible_; }
     void setCheckBoxVisible(bool visible);
@@ -67,16 +88,58 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The parts of a value, one per section of the edit.
+    enum class Part { Year, Month, Day, Hour, Minute, Half };
+    // The value's parts while the user types (the hour on the 24-hour clock),
+    // the section being typed and its digits so far.
+    struct Typing {
+        int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+        std::size_t section = 0;
+        QString digits;
+        bool movedOn = false; // the last key filled or ended its section
+        // The value the typing began from.
+        bool startNull = false;
+        QDate startDate;
+        QTime startTime;
+
+        int part(Part which) const;
+        void setPart(Part which, int value);
+    };
+
     // Every value change goes through here; emits `changed` when it is one.
     void setValue(bool null, QDate date, QTime time);
     void showState();
     void onEditChanged();
     void onCheckBoxToggled(bool checked);
+    void setParts(std::vector<Part> parts, std::vector<QString> separators);
+
+    // A typed character, `fromNull` when the key has just given the picker its
+    // first value.
+    void type(QChar typed, bool fromNull);
+    void typeDigit(Typing &typing, int digit);
+    // The parts of the value held, the edit's current section the one to type.
+    Typing heldParts() const;
+    // Takes the typed parts when they make a value, and shows what was typed.
+    void takeTyping();
+    // Ends the typing: typed parts that make no value give back the value it
+    // began from.
+    void endTyping();
+    // The value the parts make; false when they make none.
+    bool partsValue(const Typing &typing, QDate &date, QTime &time) const;
+    // Shows the parts in the edit, the section being typed selected.
+    void showParts(const Typing &typing);
+    // The edit's text for the parts, and where in it the section being typed is.
+    QString partsText(
+        const Typing &typing, qsizetype &sectionStart, qsizetype &sectionLength) const;
 
     const Mode mode_;
     QCheckBox *checkBox_;
     QDateTimeEdit *edit_;
+    QLineEdit *text_; // the edit's text
     bool checkBoxVisible_ = false;
     bool null_ = true;
     QDateTime editValue_; // the edit's value as last seen, to tell real changes
+    std::vector<Part> parts_; // the sections of the edit, in the order shown
+    std::vector<QString> separators_; // the text after each section but the last
+    std::optional<Typing> typing_;
 };

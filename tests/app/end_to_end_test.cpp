@@ -2,12 +2,15 @@
 
 #include "support/temporary_install.h"
 #include "x_desktop.h"
+#include "x_server.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -58,7 +61,8 @@ protected:
         writeFile(root() + "xdg/Brasselwicket/Vantorelle.conf", "[General]\n" + install);
     }
 
-    void start()
+    // Starts the program, with `extra` added to its environment.
+    void start(const QMap<QString, QString> &extra = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", root() + "home");
@@ -68,6 +72,10 @@ protected:
         env.insert("TMPDIR", root() + "tmp");
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.remove("XDG_DOCUMENTS_DIR");
+        if (!display.isEmpty())
+            env.insert("DISPLAY", QString::fromLatin1(display));
+        for (auto it = extra.begin(); it != extra.end(); ++it)
+            env.insert(it.key(), it.value());
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(binary, {});
@@ -120,6 +128,7 @@ protected:
     }
 
     XDesktop desktop;
+    QByteArray display; // the program's X display; empty: the tests' own
     QTemporaryDir dir;
     QString binary;
     QProcess program;
@@ -175,4 +184,103 @@ TEST_F(EndToEnd, AFirstRunOnAnEmptyHomeMakesTheDataFolder)
     EXPECT_TRUE(readFile(userRegistry()).contains("data_path=" + dataFolder().toUtf8()));
     EXPECT_TRUE(readFile(dataFolder() + "setuplog.txt")
                     .startsWith("Data path was blank, must be first run of Vantorelle\r\n"));
+}
+
+namespace {
+
+// Typing as a user does: real key events from xdotool, on an X server of the
+// test's own so that no other test's window takes the keyboard focus.
+class TypingEndToEnd : public EndToEnd {
+protected:
+    void SetUp() override
+    {
+        EndToEnd::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        for (const char *tool : {"Xvfb", "xdotool"})
+            ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty())
+                << tool << " missing: scripts/setup.sh installs it";
+        ASSERT_TRUE(server.start());
+        display = server.display();
+        desktop.connectTo(display);
+    }
+
+    void xdotool(const QStringList &arguments)
+    {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", QString::fromLatin1(display));
+        tool.setProcessEnvironment(env);
+        tool.setProcessChannelMode(QProcess::ForwardedChannels);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        ASSERT_TRUE(tool.waitForFinished(30000));
+        ASSERT_EQ(tool.exitCode(), 0) << arguments.join(' ').toStdString();
+        // The next xdotool started at once may still find the modifier keys
+        // of this one held, and type "1" as Alt+1.
+        QThread::msleep(100);
+    }
+    // Types `text` into the focused control, then Enter.
+    void typeLine(const QString &text)
+    {
+        xdotool({"type", "--delay", "30", text});
+        xdotool({"key", "Return"});
+    }
+
+    XServer server;
+};
+
+// A clock of the program's own, through libfaketime: it starts at `moment` and runs on.
+QMap<QString, QString> clockAt(const char *moment)
+{
+    const QStringList libraries
+        = QDir(QStringLiteral("/usr/lib")).entryList({"*-linux-gnu"}, QDir::Dirs);
+    for (const QString &folder : libraries) {
+        const QString library = "/usr/lib/" + folder + "/faketime/libfaketimeMT.so.1";
+        if (QFileInfo::exists(library))
+            return {{"LD_PRELOAD", library}, {"FAKETIME", QStringLiteral("@") + moment},
+                {"FAKETIME_DONT_FAKE_MONOTONIC", "1"}};
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(TypingEndToEnd, ABloodPressureReadingTypedWithItsDateAndAMorningTimeIsStored)
+{
+    const QString fixture
+        = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
+    copyTree(fixture, dataFolder());
+    registerDataFolder(dataFolder());
+
+    // Past noon by the program's clock, where a morning time typed without its
+    // leading zero once became the evening's.
+    const auto clock = clockAt("2026-03-07 15:20:00");
+    ASSERT_FALSE(clock.isEmpty()) << "libfaketime missing: scripts/setup.sh installs it";
+    start(clock);
+    ASSERT_TRUE(waitForWindow(mainTitle));
+    // A click low in the topic list, below its last topic, gives it the focus
+    // wherever the focus was; "b" then selects Blood Pressure; Add.
+    const QString window = QString::number(desktop.find(program.processId(), mainTitle));
+    xdotool({"windowfocus", "--sync", window});
+    xdotool({"mousemove", "--window", window, "--sync", "60", "500", "click", "1"});
+    xdotool({"key", "--delay", "30", "b", "alt+a"});
+    typeLine("131"); // systolic
+    typeLine("86"); // diastolic
+    typeLine("71"); // pulse
+    // The data folder's date preference is day, month, year with ".": the month
+    // fills its section at the 3, and the "." after it is taken as that move.
+    typeLine("15.3.2024");
+    typeLine("8:30 AM");
+    xdotool({"key", "alt+s"}); // Save
+    xdotool({"key", "ctrl+s"}); // Save All
+
+    const QRegularExpression stored(QStringLiteral(
+        R"(\r\n0x00000000,0x0008,"20090305070809p\d+p","131","86","71","20240315","08:30","","","","",""\r\n)"));
+    const QString file = dataFolder() + "VantorelleBP.cdb";
+    const QDeadlineTimer deadline(30000);
+    while (!stored.match(QString::fromLatin1(readFile(file))).hasMatch() && !deadline.hasExpired())
+        QThread::msleep(50);
+    EXPECT_TRUE(stored.match(QString::fromLatin1(readFile(file))).hasMatch())
+        << readFile(file).toStdString();
+    closeAndWait();
 }

@@ -25,6 +25,12 @@ QString propertyText(xcb_get_property_reply_t *reply)
 
 XDesktop::XDesktop() : connection_(xcb_connect(nullptr, nullptr)) {}
 
+void XDesktop::connectTo(const QByteArray &display)
+{
+    xcb_disconnect(connection_);
+    connection_ = xcb_connect(display.constData(), nullptr);
+}
+
 XDesktop::~XDesktop()
 {
     xcb_disconnect(connection_);

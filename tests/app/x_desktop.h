@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ struct xcb_connection_t;
 class XDesktop {
 public:
     XDesktop();
+    // Leaves the display of the environment for `display` (such as ":5").
+    void connectTo(const QByteArray &display);
     ~XDesktop();
     XDesktop(const XDesktop &) = delete;
     XDesktop &operator=(const XDesktop &) = delete;

@@ -3,7 +3,9 @@
 #include "platform/date_time_picker.h"
 #include "store/clock.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
@@ -13,6 +15,8 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -192,21 +196,6 @@ TEST_F(DateTimePickerTest, KeyboardEntryChangesTheValue)
     }
 }
 
-TEST_F(DateTimePickerTest, TypedTimeIsStored)
-{
-    DateTimePicker picker(DateTimePicker::Mode::Time);
-    picker.setStoredText("13:05");
-    picker.show();
-    QDateTimeEdit *edit = editOf(picker);
-    edit->setFocus();
-    edit->setSelectedSection(QDateTimeEdit::HourSection);
-    QSignalSpy changed(&picker, &DateTimePicker::changed);
-
-    QTest::keyClicks(edit, "9");
-    EXPECT_EQ(picker.storedText(), "21:05");
-    EXPECT_GE(changed.count(), 1);
-}
-
 TEST_F(DateTimePickerTest, EditingAPickerWithoutValueStartsFromNow)
 {
     // A picker without a check box that holds no value (a stored reading without
@@ -270,4 +259,415 @@ TEST_F(DateTimePickerTest, EnterIsReported)
     EXPECT_EQ(entered.count(), 2);
     EXPECT_TRUE(picker.isNull());
     EXPECT_EQ(changed.count(), 1);
+}
+
+// ---- Typing, key by key as a user types, with the focus tabbed into the picker
+
+namespace {
+
+using Order = DateTimePicker::DateOrder;
+
+// A window with a box before the picker, so that Tab brings the focus in as a
+// user would; the keys go to whatever holds the focus.
+class TypingWindow {
+public:
+    explicit TypingWindow(DateTimePicker::Mode mode)
+        : before(new QLineEdit(&window))
+        , picker(new DateTimePicker(mode, &window))
+        , after(new QLineEdit(&window))
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(before);
+        layout->addWidget(picker);
+        layout->addWidget(after);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        before->setFocus();
+    }
+
+    // Tabs into the picker and types `keys`.
+    void typeIn(const QString &keys)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(picker->isAncestorOf(QApplication::focusWidget()));
+        type(keys);
+    }
+    // Types `keys` as on a US keyboard: a capital or a ":" with Shift held.
+    static void type(const QString &keys)
+    {
+        for (const QChar c : keys) {
+            const bool shifted = c.isUpper() || QStringLiteral(":?!").contains(c);
+            QWidget *focus = QApplication::focusWidget();
+            if (shifted)
+                QTest::keyPress(focus, Qt::Key_Shift);
+            QTest::keyClick(focus, c.toLatin1(), shifted ? Qt::ShiftModifier : Qt::NoModifier);
+            if (shifted)
+                QTest::keyRelease(focus, Qt::Key_Shift, Qt::ShiftModifier);
+        }
+    }
+    // Ends the typing as a user moving on would.
+    void tabOut() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+    std::string shown() const { return picker->findChild<QLineEdit *>()->text().toStdString(); }
+
+    QWidget window;
+    QLineEdit *before;
+    DateTimePicker *picker;
+    QLineEdit *after;
+};
+
+// The present moment: a morning and an afternoon of a February, whose 29 days
+// a day typed before its month must not be held to.
+struct Moment {
+    const char *name;
+    LocalDateTime at;
+};
+void PrintTo(const Moment &moment, std::ostream *out)
+{
+    *out << moment.name;
+}
+const Moment moments[] = {
+    {"Morning", {2024, 2, 10, 9, 15, 0}},
+    {"Afternoon", {2024, 2, 10, 14, 20, 45}},
+};
+
+// What the picker holds when the focus comes in: no value (the first key gives
+// the present one), or a stored value of the other half of the day and of a
+// month with 30 days.
+struct Start {
+    const char *name;
+    const char *date;
+    const char *time;
+};
+void PrintTo(const Start &start, std::ostream *out)
+{
+    *out << start.name;
+}
+const Start starts[] = {
+    {"Empty", "", ""},
+    {"Held", "20231130", "23:45"},
+};
+
+// A date typed as its month, day and year with `joiner` between them, in the
+// order the picker shows; `stored` null where the typed date does not exist
+// and the picker keeps what it held.
+struct TypedDate {
+    const char *name;
+    const char *month, *day, *year, *joiner;
+    const char *stored;
+};
+void PrintTo(const TypedDate &date, std::ostream *out)
+{
+    *out << date.name;
+}
+const TypedDate typedDates[] = {
+    {"TwoDigitsAndSeparators", "03", "15", "2024", "/", "20240315"},
+    {"OneDigitMonth", "3", "15", "2024", "/", "20240315"},
+    {"OneDigitMonthAndDay", "3", "5", "2024", "/", "20240305"},
+    {"LeadingZeros", "03", "05", "2024", "/", "20240305"},
+    {"DigitsAlone", "03", "05", "2024", "", "20240305"},
+    {"OneDigitsAlone", "3", "5", "2024", "", "20240305"},
+    {"DashesWhereSlashesShow", "3", "5", "2024", "-", "20240305"},
+    {"SpacesWhereSlashesShow", "3", "5", "2024", " ", "20240305"},
+    {"SpacedDashes", "3", "5", "2024", " - ", "20240305"},
+    {"OnesThatCouldTakeASecondDigit", "1", "1", "2000", "/", "20000101"},
+    {"Elevens", "11", "11", "2011", "/", "20111111"},
+    {"LastDayOfTheYear", "12", "31", "1999", "/", "19991231"},
+    {"DayOfAMonthLongerThanTheHeldOne", "1", "31", "2024", "/", "20240131"},
+    {"LeapDay", "2", "29", "2024", "/", "20240229"},
+    {"FirstYearShown", "1", "1", "0100", "/", "01000101"},
+    {"NoThirtiethOfFebruary", "02", "30", "2024", "/", nullptr},
+    {"NoLeapDayInACommonYear", "2", "29", "2023", "/", nullptr},
+    {"NoThirtyFirstOfApril", "4", "31", "2024", "/", nullptr},
+    {"NoThirteenthMonth", "13", "1", "2024", "/", nullptr},
+    {"NoDayZero", "3", "0", "2024", "/", nullptr},
+    {"YearCutShort", "3", "5", "24", "/", nullptr},
+};
+
+struct NamedOrder {
+    Order order;
+    const char *name;
+    const char16_t *shownAs; // the date pattern of what the edit shows
+};
+void PrintTo(const NamedOrder &order, std::ostream *out)
+{
+    *out << order.name;
+}
+const NamedOrder orders[] = {
+    {Order::MonthDayYear, "MonthDayYear", u"MM/dd/yyyy"},
+    {Order::DayMonthYear, "DayMonthYear", u"dd/MM/yyyy"},
+    {Order::YearMonthDay, "YearMonthDay", u"yyyy/MM/dd"},
+};
+
+QString keysFor(const TypedDate &date, Order order)
+{
+    const QString j = QString::fromLatin1(date.joiner);
+    const QString m = QString::fromLatin1(date.month), d = QString::fromLatin1(date.day),
+                  y = QString::fromLatin1(date.year);
+    switch (order) {
+    case Order::DayMonthYear:
+        return d + j + m + j + y;
+    case Order::YearMonthDay:
+        return y + j + m + j + d;
+    case Order::MonthDayYear:
+        break;
+    }
+    return m + j + d + j + y;
+}
+
+class TypedDates
+    : public ::testing::TestWithParam<std::tuple<TypedDate, Moment, Start, NamedOrder>> {
+protected:
+    TypedDates() { Clock::install(&clock); }
+    ~TypedDates() override { Clock::install(nullptr); }
+    FixedClock clock {std::get<1>(GetParam()).at};
+};
+
+} // namespace
+
+TEST_P(TypedDates, GiveTheDateMeant)
+{
+    const auto &[date, moment, start, order] = GetParam();
+    TypingWindow typing(DateTimePicker::Mode::Date);
+    typing.picker->setDateFormat(order.order, QStringLiteral("/"));
+    typing.picker->setStoredText(QString::fromLatin1(start.date));
+    const QString keys = keysFor(date, order.order);
+
+    typing.typeIn(keys);
+    typing.tabOut();
+    const char *stored = date.stored ? date.stored : start.date;
+    EXPECT_EQ(typing.picker->storedText().toStdString(), stored) << "typed " << keys.toStdString();
+    if (*stored) { // the edit shows the value held, whatever was typed
+        EXPECT_EQ(typing.shown(),
+            QDate::fromString(QString::fromLatin1(stored), u"yyyyMMdd")
+                .toString(QString::fromUtf16(order.shownAs))
+                .toStdString());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DateTimePicker, TypedDates,
+    ::testing::Combine(::testing::ValuesIn(typedDates), ::testing::ValuesIn(moments),
+        ::testing::ValuesIn(starts), ::testing::ValuesIn(orders)),
+    [](const auto &info) {
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<3>(info.param).name + "_"
+            + std::get<1>(info.param).name + "_" + std::get<2>(info.param).name;
+    });
+
+namespace {
+
+// A time typed as people type it, and the stored text it gives; `stored` null
+// where the typed time does not exist and the picker keeps what it held.
+struct TypedTime {
+    const char *name;
+    const char *keys;
+    const char *stored;
+};
+void PrintTo(const TypedTime &time, std::ostream *out)
+{
+    *out << time.keys;
+}
+const TypedTime typedTimes[] = {
+    {"SpaceAndCapitalAM", "8:30 AM", "08:30"},
+    {"SpaceAndSmallAM", "8:30 am", "08:30"},
+    {"LetterA", "8:30a", "08:30"},
+    {"DigitsAndLetterA", "830a", "08:30"},
+    {"LeadingZeroAndAM", "0830AM", "08:30"},
+    {"NoHalfIsTheMorning", "8:30", "08:30"},
+    {"TwentyFourHour", "20:30", "20:30"},
+    {"TwentyFourHourDigitsAlone", "2030", "20:30"},
+    {"PM", "8:30 PM", "20:30"},
+    {"DigitsAndLetterP", "830p", "20:30"},
+    {"MidnightAM", "12:00 AM", "00:00"},
+    {"HalfPastMidnight", "1230a", "00:30"},
+    {"MidnightTwentyFourHour", "0:00", "00:00"},
+    {"NoonPM", "12:15 PM", "12:15"},
+    {"NoonAlone", "12:15", "12:15"},
+    {"OneDigitHourThatCouldTakeASecond", "1:05", "01:05"},
+    {"OneDigitMinute", "7:5", "07:05"},
+    {"LastMinute", "11:59 PM", "23:59"},
+    {"DotsAndPointedAM", "8.30 a.m.", "08:30"},
+    {"PointedPM", "8:30 p.m.", "20:30"},
+    {"NoHourTwentyFive", "25:00", nullptr},
+};
+
+class TypedTimes : public ::testing::TestWithParam<std::tuple<TypedTime, Moment, Start>> {
+protected:
+    TypedTimes() { Clock::install(&clock); }
+    ~TypedTimes() override { Clock::install(nullptr); }
+    FixedClock clock {std::get<1>(GetParam()).at};
+};
+
+} // namespace
+
+TEST_P(TypedTimes, GiveTheTimeMeant)
+{
+    const auto &[time, moment, start] = GetParam();
+    TypingWindow typing(DateTimePicker::Mode::Time);
+    typing.picker->setStoredText(QString::fromLatin1(start.time));
+
+    typing.typeIn(QString::fromLatin1(time.keys));
+    typing.tabOut();
+    const char *stored = time.stored ? time.stored : start.time;
+    EXPECT_EQ(typing.picker->storedText().toStdString(), stored);
+    if (*stored) {
+        EXPECT_EQ(typing.shown(),
+            QTime::fromString(QString::fromLatin1(stored), u"HH:mm")
+                .toString(u"h:mm AP")
+                .toStdString());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DateTimePicker, TypedTimes,
+    ::testing::Combine(
+        ::testing::ValuesIn(typedTimes), ::testing::ValuesIn(moments), ::testing::ValuesIn(starts)),
+    [](const auto &info) {
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name + "_"
+            + std::get<2>(info.param).name;
+    });
+
+TEST_F(DateTimePickerTest, ShowsDatesInTheOrderAndWithTheSeparatorAsked)
+{
+    const struct {
+        Order order;
+        const char *separator, *stored, *shown;
+    } cases[] = {
+        {Order::MonthDayYear, "/", "20240305", "03/05/2024"},
+        {Order::DayMonthYear, ".", "20240305", "05.03.2024"},
+        {Order::YearMonthDay, "-", "20240305", "2024-03-05"},
+        {Order::MonthDayYear, "/", "01000101", "01/01/0100"}, // always four digits
+        {Order::DayMonthYear, "'d'", "20240305", "05'd'03'd'2024"}, // taken as it stands
+    };
+    DateTimePicker empty(DateTimePicker::Mode::Date);
+    DateTimePicker picker(DateTimePicker::Mode::Date);
+    QSignalSpy changed(&picker, &DateTimePicker::changed);
+    const auto shown = [](DateTimePicker &p) { return editOf(p)->text().toStdString(); };
+    EXPECT_EQ(shown(picker).find(' '), 0u) << "until set: month, day, year with /";
+    picker.setStoredText("20240305");
+    EXPECT_EQ(shown(picker), "03/05/2024");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.shown);
+        picker.setStoredText(c.stored);
+        const int before = changed.count();
+        picker.setDateFormat(c.order, c.separator);
+        empty.setDateFormat(c.order, c.separator);
+        EXPECT_EQ(shown(picker), c.shown);
+        EXPECT_EQ(picker.storedText().toStdString(), c.stored);
+        EXPECT_EQ(changed.count(), before) << "the value did not change";
+        EXPECT_TRUE(empty.isNull());
+        EXPECT_EQ(editOf(empty)->text().trimmed(), "");
+    }
+}
+
+TEST_F(DateTimePickerTest, TypedDateTakesTheSeparatorShown)
+{
+    TypingWindow typing(DateTimePicker::Mode::Date);
+    typing.picker->setDateFormat(Order::DayMonthYear, ".");
+    typing.typeIn("5.3.2024");
+    typing.tabOut();
+    EXPECT_EQ(typing.picker->storedText(), "20240305");
+    EXPECT_EQ(typing.shown(), "05.03.2024");
+}
+
+TEST_F(DateTimePickerTest, TypingGivesTheValueKeyByKeyAndEnterMovesOn)
+{
+    TypingWindow typing(DateTimePicker::Mode::Time);
+    QSignalSpy changed(typing.picker, &DateTimePicker::changed);
+    QSignalSpy entered(typing.picker, &DateTimePicker::returnPressed);
+
+    typing.typeIn("8"); // the first key gives the present time, then the 8
+    EXPECT_EQ(typing.picker->storedText(), "08:20");
+    EXPECT_EQ(typing.shown(), "8:20 AM");
+    EXPECT_EQ(changed.count(), 2);
+    typing.type("3");
+    EXPECT_EQ(typing.picker->storedText(), "08:03");
+    EXPECT_EQ(typing.shown(), "8:3 AM") << "the minute as typed so far";
+    typing.type("5p");
+    EXPECT_EQ(typing.picker->storedText(), "20:35");
+    EXPECT_EQ(changed.count(), 5);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(typing.picker->storedText(), "20:35");
+    EXPECT_EQ(typing.shown(), "8:35 PM");
+}
+
+TEST_F(DateTimePickerTest, TheEditsOwnKeysActOnTheSectionReachedByTyping)
+{
+    TypingWindow typing(DateTimePicker::Mode::Date);
+    typing.picker->setStoredText("20240305");
+    typing.typeIn("4"); // April, then on to the day by itself
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(typing.picker->storedText(), "20240406");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to the year
+    typing.type("1999");
+    EXPECT_EQ(typing.picker->storedText(), "19990406");
+}
+
+TEST_F(DateTimePickerTest, LeavingOnADayTheMonthLacksGivesBackTheDateHeld)
+{
+    TypingWindow typing(DateTimePicker::Mode::Date);
+    typing.picker->setStoredText("20231130");
+    typing.typeIn("02/30/20");
+    EXPECT_EQ(typing.shown(), "02/30/20") << "what was typed shows while typing";
+    typing.type("24");
+    EXPECT_EQ(typing.shown(), "02/30/2024") << "not the last day of February";
+
+    typing.after->setFocus(); // a click elsewhere
+    EXPECT_EQ(typing.picker->storedText(), "20231130");
+    EXPECT_EQ(typing.shown(), "11/30/2023");
+}
+
+TEST_F(DateTimePickerTest, AShortcutActsOnTheValueTheTypingEndsOn)
+{
+    TypingWindow typing(DateTimePicker::Mode::Date);
+    typing.picker->setStoredText("20231130");
+    QAction save(&typing.window);
+    save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    typing.window.addAction(&save);
+    std::string saved;
+    QObject::connect(
+        &save, &QAction::triggered, [&] { saved = typing.picker->storedText().toStdString(); });
+
+    typing.typeIn("02/30/2024");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saved, "20231130") << "not the February day typed before the 30";
+    EXPECT_EQ(typing.shown(), "11/30/2023");
+}
+
+TEST_F(DateTimePickerTest, AValueSetWhileTheUserTypesEndsTheTyping)
+{
+    TypingWindow typing(DateTimePicker::Mode::Time);
+    typing.picker->setStoredText("10:00");
+    QObject::connect(
+        typing.picker, &DateTimePicker::changed, typing.picker,
+        [&] { typing.picker->setStoredText("06:45"); }, Qt::SingleShotConnection);
+    typing.typeIn("8");
+    EXPECT_EQ(typing.picker->storedText(), "06:45");
+    typing.type("15");
+    EXPECT_EQ(typing.picker->storedText(), "15:45") << "a new typing, from the value set";
+}
+
+TEST_F(DateTimePickerTest, TheUsersLocaleChangesNothing)
+{
+    // The C locale would show a month name, en_US a two-digit year, Japanese
+    // its own words for the halves of the day.
+    const QLocale before;
+    for (const char *name : {"C", "en_US", "de_DE", "ja_JP"}) {
+        SCOPED_TRACE(name);
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        TypingWindow date(DateTimePicker::Mode::Date);
+        date.picker->setStoredText("20240305");
+        EXPECT_EQ(date.shown(), "03/05/2024");
+        date.typeIn("12/31/1999");
+        date.tabOut();
+        EXPECT_EQ(date.picker->storedText(), "19991231");
+
+        TypingWindow time(DateTimePicker::Mode::Time);
+        time.picker->setStoredText("08:05");
+        EXPECT_EQ(time.shown(), "8:05 AM");
+        time.typeIn("8:30p");
+        time.tabOut();
+        EXPECT_EQ(time.picker->storedText(), "20:30");
+        EXPECT_EQ(time.shown(), "8:30 PM");
+    }
+    QLocale::setDefault(before);
 }
