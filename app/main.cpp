@@ -9,7 +9,7 @@ int main(int argc, char **argv)
     Main window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);
-    if (!window.Form_Load())
+    if (!window.load())
         return 0;
     window.show();
     return app.exec();

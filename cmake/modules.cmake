@@ -26,18 +26,43 @@ function(vantorelle_module folder)
   endif()
 endfunction()
 
-# vantorelle_tests(<folder> <libraries...>)
+# vantorelle_tests(<folder> [WITHOUT_QT] <libraries...> [DESKTOP_TITLES <gtest filter>])
 # One GoogleTest executable per test folder; tests/support holds the shared main
 # (it starts a QApplication, offscreen unless a platform is set) and the fakes.
+# WITHOUT_QT: GoogleTest's own main and no test support, so nothing brings Qt in.
+# The tests DESKTOP_TITLES names open, or look for, windows of the exact title
+# the synchronisation watch looks for on the X server all tests share: they
+# hold the "desktop_titles" lock, so that no two of them run at the same moment.
 function(vantorelle_tests folder)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WITHOUT_QT" "DESKTOP_TITLES" "")
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   if(NOT sources)
     return()
   endif()
   set(target ${folder}_tests)
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE vantorelle_test_support ${ARGN})
-  gtest_discover_tests(${target}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "VANTORELLE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data;VANTORELLE_BUILD_DIR=${PROJECT_BINARY_DIR}")
+  if(arg_WITHOUT_QT)
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main ${arg_UNPARSED_ARGUMENTS})
+  else()
+    target_link_libraries(${target} PRIVATE vantorelle_test_support ${arg_UNPARSED_ARGUMENTS})
+  endif()
+  # One variable only: the discovery passes a property's value on as a list,
+  # so a second "NAME=value" would be taken for a property of its own. The
+  # tests find the build folder beside their own executable.
+  set(environment "VANTORELLE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")
+  if(arg_DESKTOP_TITLES)
+    gtest_discover_tests(${target}
+      DISCOVERY_MODE PRE_TEST
+      TEST_FILTER "-${arg_DESKTOP_TITLES}"
+      PROPERTIES ENVIRONMENT "${environment}")
+    gtest_discover_tests(${target}
+      DISCOVERY_MODE PRE_TEST
+      TEST_FILTER "${arg_DESKTOP_TITLES}"
+      PROPERTIES ENVIRONMENT "${environment}" RESOURCE_LOCK desktop_titles)
+  else()
+    gtest_discover_tests(${target}
+      DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "${environment}")
+  endif()
 endfunction()

@@ -1,7 +1,8 @@
 #include "editor/contacts_panel.h"
 
 #include "editor/record_editor.h"
-#include "mainwin/main_window.h"
+#include "mainwin/record_editor_host.h"
+#include "settings/edit_state.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr PanelControl controls[] = {
 constexpr int required[] = {1, 2};
 
 // The grid shows a contact as "Last, First".
-std::string contactText(const std::vector<std::string> &values)
+std::string contactText(const std::vector<std::string> &values, const DisplayPreferences &)
 {
     return values[2] + ", " + values[1];
 }
@@ -28,8 +29,6 @@ std::string contactText(const std::vector<std::string> &values)
 } // namespace
 
 const PanelDescriptor ContactsPanel::descriptor = {
-    .topic = 3,
-    .word = "contacts",
     .caption = "Contacts",
     .boxes = "txtCon",
     .table = TableId::ConID,
@@ -41,16 +40,16 @@ const PanelDescriptor ContactsPanel::descriptor = {
     .reselectText = contactText,
 };
 
-ContactsPanel::ContactsPanel(RecordEditor &editor, Main &main, TopicPanel &panel)
-    : MasterPicker(editor, main, panel, MasterList::Contacts, QStringLiteral("cmdContactSelect"),
+ContactsPanel::ContactsPanel(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel)
+    : MasterPicker(editor, host, panel, MasterList::Contacts, QStringLiteral("cmdContactSelect"),
         QStringLiteral("lstContactSelect"))
 {
 }
 
 SavedRecord ContactsPanel::store(const EditedRecord &record)
 {
-    return RecordOperations(main_.store())
-        .saveContact(editor_.profileKey(), main_.ModeText == QLatin1String("Add"), record,
+    return RecordOperations(host_.store())
+        .saveContact(editor_.profileKey(), host_.editState().mode() == EditMode::Add, record,
             ShownConFirst, ShownConLast);
 }
 

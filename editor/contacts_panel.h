@@ -10,7 +10,7 @@ class ContactsPanel : public MasterPicker {
 public:
     static const PanelDescriptor descriptor;
 
-    ContactsPanel(RecordEditor &editor, Main &main, TopicPanel &panel);
+    ContactsPanel(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel);
 
     // The names as last shown: a save under other names replaces the
     // profile's link. A pick forgets them, so that the picked contact is linked.

@@ -1,24 +1,26 @@
 #include "editor/handler_families.h"
 
+#include "editor/begin_editing.h"
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "editor/type_ahead.h"
-#include "mainwin/main_window.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
+#include "settings/edit_state.h"
+#include "settings/main_window_context.h"
 #include "store/store.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-void HandlerFamilies::attach(Main &main, TopicPanel &panel)
+void HandlerFamilies::attach(MainWindowContext &context, TopicPanel &panel)
 {
-    new HandlerFamilies(main, panel);
+    new HandlerFamilies(context, panel);
 }
 
-HandlerFamilies::HandlerFamilies(Main &main, TopicPanel &panel)
+HandlerFamilies::HandlerFamilies(MainWindowContext &context, TopicPanel &panel)
     : QObject(&panel)
-    , main_(main)
+    , context_(context)
     , panel_(panel)
 {
     for (const PanelControl &control : panel.descriptor().controls) {
@@ -52,13 +54,13 @@ HandlerFamilies::HandlerFamilies(Main &main, TopicPanel &panel)
 
 bool HandlerFamilies::tracking() const
 {
-    return main_.TrackEdits && !panel_.filling();
+    return context_.editState().tracking() && !panel_.filling();
 }
 
 void HandlerFamilies::controlChanged()
 {
     if (tracking())
-        main_.ChangeMode(QStringLiteral("Edit"));
+        beginEditing(context_);
 }
 
 void HandlerFamilies::textChanged(int row)
@@ -67,7 +69,7 @@ void HandlerFamilies::textChanged(int row)
     if (!tracking() || panel_.keyBox->text().isEmpty() || !shown)
         return;
     // Compared with the row as stored now; a row gone since switches nothing.
-    const MemoryTable &table = main_.store().table(panel_.descriptor().table);
+    const MemoryTable &table = context_.store().table(panel_.descriptor().table);
     const auto column = table.columnIndex(panel_.descriptor().fields->row(row).name);
     if (!column || !table.isVisible(*shown))
         return;
@@ -75,5 +77,5 @@ void HandlerFamilies::textChanged(int row)
     const std::string stored
         = Cp1252::toStdString(QString(text).replace(u'\n', QLatin1String("\r\n")));
     if (stored != table.valueAt(*shown, *column))
-        main_.ChangeMode(QStringLiteral("Edit"));
+        beginEditing(context_);
 }

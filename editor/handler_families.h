@@ -2,12 +2,12 @@
 
 #include <QObject>
 
-class Main;
+class MainWindowContext;
 class TopicPanel;
 
 // The handlers every entry control of a panel carries, connected by the
 // control's kind, so that a topic gets them from its descriptor alone:
-// - a change switches the editor to Edit mode while TrackEdits is set: a combo
+// - a change switches the editor to editing while edits are tracked: a combo
 //   box or a picker on any change, a text box only when its text differs from
 //   the shown record's stored value (never while a new record is entered);
 // - an editable combo box completes what the user types from its own list
@@ -18,16 +18,16 @@ class HandlerFamilies : public QObject {
     Q_OBJECT
 public:
     // Connects every control of `panel`, for as long as the panel lives.
-    static void attach(Main &main, TopicPanel &panel);
+    static void attach(MainWindowContext &context, TopicPanel &panel);
 
 private:
-    HandlerFamilies(Main &main, TopicPanel &panel);
+    HandlerFamilies(MainWindowContext &context, TopicPanel &panel);
     bool tracking() const;
     // A combo box or a picker changed.
     void controlChanged();
     // The text box of field-table row `row` changed.
     void textChanged(int row);
 
-    Main &main_;
+    MainWindowContext &context_;
     TopicPanel &panel_;
 };

@@ -305,7 +305,7 @@ constexpr PanelControl familyControls[] = {
 };
 
 // The grid lists a relative as "Last, First".
-std::string relativeName(const std::vector<std::string> &values)
+std::string relativeName(const std::vector<std::string> &values, const DisplayPreferences &)
 {
     return values[2] + ", " + values[1];
 }
@@ -316,8 +316,6 @@ constexpr int firstTwoRows[] = {1, 2};
 } // namespace
 
 const PanelDescriptor AllergiesPanel = {
-    .topic = 4,
-    .word = "allergies",
     .caption = "Allergy",
     .boxes = "txtAllergy",
     .table = TableId::Allergy,
@@ -329,8 +327,6 @@ const PanelDescriptor AllergiesPanel = {
 };
 
 const PanelDescriptor IllnessesPanel = {
-    .topic = 5,
-    .word = "illness",
     .caption = "Illness or Condition",
     .boxes = "txtIllness",
     .table = TableId::Illness,
@@ -343,8 +339,6 @@ const PanelDescriptor IllnessesPanel = {
 };
 
 const PanelDescriptor SurgeriesPanel = {
-    .topic = 6,
-    .word = "surgery",
     .caption = "Surgery or Hospitalization",
     .boxes = "txtSurgery",
     .table = TableId::Surgery,
@@ -357,8 +351,6 @@ const PanelDescriptor SurgeriesPanel = {
 };
 
 const PanelDescriptor AppointmentsPanel = {
-    .topic = 7,
-    .word = "appt",
     .caption = "Appointment",
     .boxes = "txtAppt",
     .table = TableId::Appt,
@@ -371,8 +363,6 @@ const PanelDescriptor AppointmentsPanel = {
 };
 
 const PanelDescriptor MedicationsPanel = {
-    .topic = 8,
-    .word = "med",
     .caption = "Medication",
     .boxes = "txtMed",
     .table = TableId::Med,
@@ -384,8 +374,6 @@ const PanelDescriptor MedicationsPanel = {
 };
 
 const PanelDescriptor VaccinationsPanel = {
-    .topic = 9,
-    .word = "vacc",
     .caption = "Vaccination",
     .boxes = "txtVacc",
     .table = TableId::Vacc,
@@ -398,8 +386,6 @@ const PanelDescriptor VaccinationsPanel = {
 };
 
 const PanelDescriptor TestsPanel = {
-    .topic = 10,
-    .word = "test",
     .caption = "Test",
     .boxes = "txtTest",
     .table = TableId::Test,
@@ -411,8 +397,6 @@ const PanelDescriptor TestsPanel = {
 };
 
 const PanelDescriptor FamilyHistoryPanel = {
-    .topic = 15,
-    .word = "family",
     .caption = "Family History",
     .boxes = "txtFamily",
     .table = TableId::Family,

@@ -1,7 +1,8 @@
 #include "editor/insurance_panel.h"
 
 #include "editor/record_editor.h"
-#include "mainwin/main_window.h"
+#include "mainwin/record_editor_host.h"
+#include "settings/edit_state.h"
 
 namespace {
 
@@ -38,8 +39,6 @@ constexpr int required[] = {1};
 } // namespace
 
 const PanelDescriptor InsurancePanel::descriptor = {
-    .topic = 2,
-    .word = "insurance",
     .caption = "Insurance",
     .boxes = "txtIns",
     .table = TableId::InsID,
@@ -50,17 +49,17 @@ const PanelDescriptor InsurancePanel::descriptor = {
     .endColumn = 3,
 };
 
-InsurancePanel::InsurancePanel(RecordEditor &editor, Main &main, TopicPanel &panel)
-    : MasterPicker(editor, main, panel, MasterList::Insurance, QStringLiteral("cmdInsuranceSelect"),
+InsurancePanel::InsurancePanel(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel)
+    : MasterPicker(editor, host, panel, MasterList::Insurance, QStringLiteral("cmdInsuranceSelect"),
         QStringLiteral("lstInsuranceSelect"))
 {
 }
 
 SavedRecord InsurancePanel::store(const EditedRecord &record)
 {
-    return RecordOperations(main_.store())
+    return RecordOperations(host_.store())
         .saveInsurance(
-            editor_.profileKey(), main_.ModeText == QLatin1String("Add"), record, ShownCompany);
+            editor_.profileKey(), host_.editState().mode() == EditMode::Add, record, ShownCompany);
 }
 
 void InsurancePanel::remember(const std::vector<std::string> &values)

@@ -10,7 +10,7 @@ class InsurancePanel : public MasterPicker {
 public:
     static const PanelDescriptor descriptor;
 
-    InsurancePanel(RecordEditor &editor, Main &main, TopicPanel &panel);
+    InsurancePanel(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel);
 
     // The company as last shown: a save under another name replaces the
     // profile's link. A pick forgets it, so that the picked company is linked.

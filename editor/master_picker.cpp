@@ -1,9 +1,11 @@
 #include "editor/master_picker.h"
 
+#include "editor/begin_editing.h"
 #include "editor/record_editor.h"
 #include "editor/topic_panel.h"
-#include "mainwin/main_window.h"
+#include "mainwin/record_editor_host.h"
 #include "platform/cp1252.h"
+#include "settings/edit_state.h"
 #include "store/criterion.h"
 #include "store/store.h"
 
@@ -12,12 +14,12 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-MasterPicker::MasterPicker(RecordEditor &editor, Main &main, TopicPanel &panel, MasterList list,
-    const QString &buttonName, const QString &listName)
+MasterPicker::MasterPicker(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel,
+    MasterList list, const QString &buttonName, const QString &listName)
     : button(new QPushButton(QStringLiteral("Select"), &panel))
     , list(new QListWidget(&panel))
     , editor_(editor)
-    , main_(main)
+    , host_(host)
     , panel_(panel)
 {
     button->setObjectName(buttonName);
@@ -28,7 +30,7 @@ MasterPicker::MasterPicker(RecordEditor &editor, Main &main, TopicPanel &panel, 
     layout->addWidget(this->list, line, 1, 1, -1);
     button->hide();
     this->list->hide();
-    main.registerMasterList(list, this->list);
+    host.registerMasterList(list, this->list);
     connect(button, &QPushButton::clicked, this, &MasterPicker::cmdSelect_Click);
     connect(this->list, &QListWidget::itemClicked, this, &MasterPicker::lstSelect_Click);
 }
@@ -46,17 +48,17 @@ void MasterPicker::lstSelect_Click()
     // Each item carries its master's Key: the pick finds its record even when
     // the table's order has changed since the list was filled.
     const QListWidgetItem *item = list->currentItem();
-    MemoryTable &masters = main_.store().table(panel_.descriptor().table);
+    MemoryTable &masters = host_.store().table(panel_.descriptor().table);
     if (item && masters.recordCount() > 0) {
         masters.moveFirst();
         const std::string key = Cp1252::toStdString(item->data(Qt::UserRole).toString());
         if (masters.find(Criterion::equal("Key", key))) {
             {
                 const QScopedValueRollback picking(picking_, true);
-                editor_.ShowFields(QString::fromUtf8(panel_.descriptor().word));
+                editor_.showPanel(panel_.topic());
             }
-            if (main_.TrackEdits)
-                editor_.ChangeMode(QStringLiteral("Edit"));
+            if (host_.editState().tracking())
+                beginEditing(host_);
             forget();
         }
     }

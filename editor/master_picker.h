@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-class Main;
 class QListWidget;
 class QPushButton;
 class RecordEditor;
+class RecordEditorHost;
 class TopicPanel;
 
 // What the Insurance and Contacts panels share: they edit a master record
@@ -23,7 +23,7 @@ class MasterPicker : public QObject, public PanelHooks {
     Q_OBJECT
 public:
     // Adds the picker to `panel`; the list is filled with the master list `list`.
-    MasterPicker(RecordEditor &editor, Main &main, TopicPanel &panel, MasterList list,
+    MasterPicker(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel, MasterList list,
         const QString &buttonName, const QString &listName);
 
     QPushButton *const button; // cmdInsuranceSelect, cmdContactSelect
@@ -47,7 +47,7 @@ protected:
     virtual void forget() = 0;
 
     RecordEditor &editor_;
-    Main &main_;
+    RecordEditorHost &host_;
     TopicPanel &panel_;
 
 private:

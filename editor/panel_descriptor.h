@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/display_preferences.h"
 #include "store/field_tables.h"
 #include "store/table_catalog.h"
 
@@ -74,9 +75,8 @@ struct HiddenBoxNames {
     std::string_view key, id, status;
 };
 
+// The editor's table of panels by topic says which topic a descriptor is for.
 struct PanelDescriptor {
-    int topic; // the topic index
-    std::string_view word; // the topic word clearFields and ShowFields are called with
     std::string_view caption; // the panel's frame caption
     // The hidden boxes' prefix: "txtBP" names txtBPKey, txtBPIDNum and txtBPSTATUS.
     std::string_view boxes;
@@ -88,12 +88,14 @@ struct PanelDescriptor {
     int endColumn; // the last grid column selected when the saved row is reselected
 
     // The text the grid's first column shows for the saved values (values[i] is
-    // row i, as stored); nullptr: the value of row 1.
-    std::string (*reselectText)(const std::vector<std::string> &values) = nullptr;
+    // row i, as stored) under the display preferences; nullptr: the value of row 1.
+    std::string (*reselectText)(
+        const std::vector<std::string> &values, const DisplayPreferences &display)
+        = nullptr;
     // The same where the grid shows a master's name looked up in the store.
     std::string (*reselectLookup)(Store &store, const std::vector<std::string> &values) = nullptr;
     // Runs at the end of clearing the panel for a new record.
-    void (*afterClear)(TopicPanel &panel) = nullptr;
+    void (*afterClear)(TopicPanel &panel, const DisplayPreferences &display) = nullptr;
     // Hidden boxes named apart from the prefix ("txtKey", "txtID", "txtSTATUS").
     HiddenBoxNames hiddenBoxes = {};
 };

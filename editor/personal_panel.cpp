@@ -1,10 +1,11 @@
 #include "editor/personal_panel.h"
 
 #include "editor/topic_panel.h"
-#include "mainwin/main_window.h"
 #include "mainwin/master_list_filler.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
+#include "settings/edit_state.h"
+#include "settings/main_window_context.h"
 #include "store/stored_dates.h"
 
 #include <QGridLayout>
@@ -18,13 +19,13 @@ using enum ControlKind;
 constexpr std::string_view phoneTypes[]
     = {"Home Ph", "Work Ph", "Cell Ph", "Mobile Ph", "Other Ph", "FAX"};
 constexpr std::string_view idTypes[] = {"SSN", "Passport", "SIN", "ID #", "SOFI", "Other #"};
+constexpr std::string_view genders[] = {"M", "F"};
 constexpr std::string_view maritalStates[] = {"Divorced", "Married", "Single", "Widowed"};
-// The empty blood type is added at start-up, after these.
-constexpr std::string_view bloodTypes[] = {"A+", "A-", "B+", "B-", "AB+", "AB-", "O+", "O-"};
+// The empty entry takes a blood type back.
+constexpr std::string_view bloodTypes[] = {"A+", "A-", "B+", "B-", "AB+", "AB-", "O+", "O-", ""};
 constexpr std::string_view yesNo[] = {"Yes", "No"};
 
-// The gender list is filled at start-up; the phone and ID types are the
-// captions of the boxes beside them.
+// The phone and ID types are the captions of the boxes beside them.
 constexpr PanelControl controls[] = {
     {.row = 1, .kind = Text, .name = "txtMainID(1)", .label = "First Name:", .enterNext = 2},
     {.row = 2, .kind = Text, .name = "txtMainID(2)", .label = "Last Name:", .enterNext = 3},
@@ -60,6 +61,7 @@ constexpr PanelControl controls[] = {
         .name = "cboGender",
         .label = "Gender:",
         .clear = ClearTo::Keep,
+        .items = genders,
         .enterNext = 15},
     {.row = 13,
         .kind = ListCombo,
@@ -121,20 +123,9 @@ std::string_view valueOf(const EditedRecord &record, std::string_view field)
     return {};
 }
 
-int selectorIndex(const Main &main, const QString &key)
-{
-    for (int i = 0; i < main.lstKeys->count(); ++i) {
-        if (main.lstKeys->item(i)->text() == key)
-            return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 const PanelDescriptor PersonalPanel::descriptor = {
-    .topic = 0,
-    .word = "main",
     .caption = "Personal",
     .boxes = "txtMainID",
     .table = TableId::MainID,
@@ -146,22 +137,22 @@ const PanelDescriptor PersonalPanel::descriptor = {
     .hiddenBoxes = {"txtKey", "txtID", "txtSTATUS"},
 };
 
-PersonalPanel::PersonalPanel(Main &main, TopicPanel &panel)
-    : txtAge(new QLineEdit(&panel))
-    , main_(main)
+PersonalPanel::PersonalPanel(MainWindowContext &context, TopicPanel &panel)
+    : context_(context)
     , panel_(panel)
+    , age_(new QLineEdit(&panel))
 {
-    txtAge->setObjectName(QStringLiteral("txtAge"));
-    txtAge->setReadOnly(true);
+    age_->setObjectName(QStringLiteral("txtAge"));
+    age_->setReadOnly(true);
     DateTimePicker *birth = panel.picker(3);
     auto *layout = static_cast<QGridLayout *>(panel.layout());
     int line = 0, column = 0, rows = 0, columns = 0;
     layout->getItemPosition(layout->indexOf(birth), &line, &column, &rows, &columns);
     layout->addWidget(new QLabel(QStringLiteral("Age:"), &panel), line, column + 1);
-    layout->addWidget(txtAge, line, column + 2);
+    layout->addWidget(age_, line, column + 2);
     // The age follows the birth date, whoever sets it.
-    QObject::connect(birth, &DateTimePicker::changed, txtAge, [this, birth] {
-        txtAge->setText(QString::fromStdString(CalcAge(birth->storedText().toStdString())));
+    QObject::connect(birth, &DateTimePicker::changed, age_, [this, birth] {
+        age_->setText(QString::fromStdString(CalcAge(birth->storedText().toStdString())));
     });
 }
 
@@ -174,27 +165,25 @@ void PersonalPanel::afterClear()
 void PersonalPanel::afterShow()
 {
     const std::vector<std::string> values = panel_.values();
-    txtAge->setText(QString::fromStdString(CalcAge(values[3])));
+    age_->setText(QString::fromStdString(CalcAge(values[3])));
     ShownFirst = values[1];
     ShownLast = values[2];
 }
 
 SavedRecord PersonalPanel::store(const EditedRecord &record)
 {
-    const bool adding = main_.ModeText == QLatin1String("Add");
+    const bool adding = context_.editState().mode() == EditMode::Add;
     relist_
         = adding || valueOf(record, "First") != ShownFirst || valueOf(record, "Last") != ShownLast;
-    return RecordOperations(main_.store()).saveProfile(record, adding, ShownFirst, ShownLast);
+    return RecordOperations(context_.store()).saveProfile(record, adding, ShownFirst, ShownLast);
 }
 
 bool PersonalPanel::refresh(const SavedRecord &saved)
 {
-    const QString key = Cp1252::toUnicode(saved.key);
-    if (relist_ || selectorIndex(main_, key) < 0)
-        main_.ShowRecords();
-    const int entry = selectorIndex(main_, key);
-    if (entry >= 0 && entry != main_.cboProfiles->currentIndex())
-        main_.cboProfiles->setCurrentIndex(entry); // shows that profile
-    main_.lstTopics_Click();
+    if (relist_ || !context_.selectProfile(saved.key)) {
+        context_.showRecords();
+        context_.selectProfile(saved.key);
+    }
+    context_.showTopic();
     return true;
 }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-class Main;
+class MainWindowContext;
 class QLineEdit;
 class TopicPanel;
 
@@ -17,9 +17,7 @@ public:
     static const PanelDescriptor descriptor;
 
     // Adds the age box beside the birth date of `panel`, which it keeps in step.
-    PersonalPanel(Main &main, TopicPanel &panel);
-
-    QLineEdit *const txtAge;
+    PersonalPanel(MainWindowContext &context, TopicPanel &panel);
 
     // The names as last shown ("" for a new profile): a save under other names
     // replaces the profile's name-index row.
@@ -35,7 +33,8 @@ public:
     bool refresh(const SavedRecord &saved) override;
 
 private:
-    Main &main_;
+    MainWindowContext &context_;
     TopicPanel &panel_;
+    QLineEdit *const age_; // "txtAge": the age in years of the birth date shown
     bool relist_ = false; // the selector lacks the saved profile or its new name
 };

@@ -2,7 +2,6 @@
 
 #include "editor/topic_panel.h"
 #include "mainwin/glucose_units.h"
-#include "store/preference_globals.h"
 
 #include <QComboBox>
 
@@ -40,7 +39,7 @@ constexpr PanelControl bpControls[] = {
 constexpr int bpRequired[] = {1, 2, 4, 5};
 
 // The grid shows a blood pressure as "SBP / DBP".
-std::string bpText(const std::vector<std::string> &values)
+std::string bpText(const std::vector<std::string> &values, const DisplayPreferences &)
 {
     return values[1] + " / " + values[2];
 }
@@ -135,25 +134,23 @@ constexpr int glucoseRequired[] = {1, 5, 6};
 
 // The grid shows a reading in the preferred units, converted when it was
 // typed in the other.
-std::string glucoseText(const std::vector<std::string> &values)
+std::string glucoseText(const std::vector<std::string> &values, const DisplayPreferences &display)
 {
-    return GlucoseInUnits(values[1], values[2], preferenceGlobals().GlucoseUnits);
+    return GlucoseInUnits(values[1], values[2], display.glucoseUnits);
 }
 
 // A new reading starts in the preferred units: the first unit when the
 // preference names it exactly, else the second.
-void presetGlucoseUnits(TopicPanel &panel)
+void presetGlucoseUnits(TopicPanel &panel, const DisplayPreferences &display)
 {
     QComboBox *units = panel.combo(2);
-    const bool first = units->itemText(0).toStdString() == preferenceGlobals().GlucoseUnits;
+    const bool first = units->itemText(0).toStdString() == display.glucoseUnits;
     units->setCurrentIndex(first ? 0 : 1);
 }
 
 } // namespace
 
 const PanelDescriptor BloodPressurePanel = {
-    .topic = 11,
-    .word = "bp",
     .caption = "Blood Pressure",
     .boxes = "txtBP",
     .table = TableId::BP,
@@ -166,8 +163,6 @@ const PanelDescriptor BloodPressurePanel = {
 };
 
 const PanelDescriptor CholesterolPanel = {
-    .topic = 14,
-    .word = "chol",
     .caption = "Cholesterol",
     .boxes = "txtChol",
     .table = TableId::Chol,
@@ -180,8 +175,6 @@ const PanelDescriptor CholesterolPanel = {
 };
 
 const PanelDescriptor WeightPanel = {
-    .topic = 12,
-    .word = "wt",
     .caption = "Weight",
     .boxes = "txtWt",
     .table = TableId::Weight,
@@ -194,8 +187,6 @@ const PanelDescriptor WeightPanel = {
 };
 
 const PanelDescriptor GlucosePanel = {
-    .topic = 13,
-    .word = "glucose",
     .caption = "Glucose",
     .boxes = "txtGlucose",
     .table = TableId::Glucose,

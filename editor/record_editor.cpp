@@ -1,25 +1,26 @@
 #include "editor/record_editor.h"
 
+#include "editor/begin_editing.h"
 #include "editor/contacts_panel.h"
 #include "editor/handler_families.h"
+#include "editor/history_panels.h"
 #include "editor/insurance_panel.h"
 #include "editor/panel_hooks.h"
 #include "editor/personal_panel.h"
 #include "editor/reading_panels.h"
-#include "editor/saved_row.h"
 #include "editor/topic_panel.h"
 #include "mainwin/error_trap.h"
 #include "mainwin/grid_layouts.h"
-#include "mainwin/main_window.h"
+#include "mainwin/record_editor_host.h"
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
-#include "settings/settings_globals.h"
+#include "settings/edit_state.h"
+#include "settings/preferences.h"
 #include "store/record_operations.h"
 #include "store/store.h"
 
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -28,174 +29,122 @@ QString text(std::string_view s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+// The panel of each topic, as data.
+struct TopicPanelEntry {
+    Topic topic;
+    const PanelDescriptor *descriptor;
+};
+
+constexpr std::array<TopicPanelEntry, TopicCount> topicPanels = {{
+    {Topic::Personal, &PersonalPanel::descriptor},
+    // The Legal topic edits the same profile record on the same panel.
+    {Topic::Legal, &PersonalPanel::descriptor},
+    {Topic::Insurance, &InsurancePanel::descriptor},
+    {Topic::Contacts, &ContactsPanel::descriptor},
+    {Topic::Allergies, &AllergiesPanel},
+    {Topic::Illnesses, &IllnessesPanel},
+    {Topic::Surgeries, &SurgeriesPanel},
+    {Topic::Appointments, &AppointmentsPanel},
+    {Topic::Medications, &MedicationsPanel},
+    {Topic::Vaccinations, &VaccinationsPanel},
+    {Topic::Tests, &TestsPanel},
+    {Topic::BloodPressure, &BloodPressurePanel},
+    {Topic::Weight, &WeightPanel},
+    {Topic::Glucose, &GlucosePanel},
+    {Topic::Cholesterol, &CholesterolPanel},
+    {Topic::FamilyHistory, &FamilyHistoryPanel},
+}};
+static_assert(coversTopicsInOrder(topicPanels));
+
 } // namespace
 
-RecordEditor::RecordEditor(Main &main)
-    : main_(main)
+RecordEditor::RecordEditor(RecordEditorHost &host)
+    : host_(host)
 {
-    addProfilePanels();
-
-    TopicPanel &bp = addPanel(BloodPressurePanel);
-    txtBP = bp.textBoxes();
-    dtBPDate = bp.picker(4);
-    dtBPTime = bp.picker(5);
-    cboBPActivity = bp.combo(6);
-    txtBPKey = bp.keyBox;
-    txtBPIDNum = bp.idBox;
-    txtBPSTATUS = bp.statusBox;
-
-    TopicPanel &wt = addPanel(WeightPanel);
-    txtWt = wt.textBoxes();
-    dtWtDate = wt.picker(2);
-    dtWtTime = wt.picker(3);
-    txtWtKey = wt.keyBox;
-    txtWtIDNum = wt.idBox;
-    txtWtSTATUS = wt.statusBox;
-
-    TopicPanel &glucose = addPanel(GlucosePanel);
-    txtGlucose = glucose.textBoxes();
-    cboGlucoseUnits = glucose.combo(2);
-    cboGlucoseEvent = glucose.combo(4);
-    dtGlucoseDate = glucose.picker(5);
-    dtGlucoseTime = glucose.picker(6);
-    txtGlucoseKey = glucose.keyBox;
-    txtGlucoseIDNum = glucose.idBox;
-    txtGlucoseSTATUS = glucose.statusBox;
-
-    TopicPanel &chol = addPanel(CholesterolPanel);
-    txtChol = chol.textBoxes();
-    dtCholDate = chol.picker(5);
-    dtCholTime = chol.picker(6);
-    txtCholKey = chol.keyBox;
-    txtCholIDNum = chol.idBox;
-    txtCholSTATUS = chol.statusBox;
-
-    addHistoryPanels();
-
-    connect(main_.cmdNewSave, &QPushButton::clicked, this, &RecordEditor::cmdNewSave_Click);
-    connect(main_.cmdNewCancel, &QPushButton::clicked, this, &RecordEditor::cmdNewCancel_Click);
-    connect(main_.cmdAdd, &QPushButton::clicked, this, &RecordEditor::cmdAdd_Click);
-    connect(main_.cmdEdit, &QPushButton::clicked, this, &RecordEditor::cmdEdit_Click);
-    connectRecordCommands();
+    for (const TopicPanelEntry &entry : topicPanels) {
+        const Topic topic = entry.topic;
+        // A topic sharing the previous topic's descriptor shares its panel.
+        const bool shared = topic != Topic::Personal
+            && topicPanels[topicIndex(topic) - 1].descriptor == entry.descriptor;
+        panels_[topicIndex(topic)]
+            = shared ? panels_[topicIndex(topic) - 1] : &addPanel(topic, *entry.descriptor);
+    }
+    addProfileHooks();
+    // The panels wait behind the viewer in normal mode; hidden, they take no
+    // focus from it.
+    connect(&host_.editState(), &EditState::modeChanged, this, [this](EditMode mode) {
+        if (mode != EditMode::Normal)
+            return;
+        for (TopicPanel *panel : panels_)
+            panel->hide();
+    });
 }
 
-RecordEditor::~RecordEditor()
-{
-    if (main_.editorHooks() == this)
-        main_.installEditorHooks(nullptr);
-}
+RecordEditor::~RecordEditor() = default;
 
-TopicPanel &RecordEditor::addPanel(const PanelDescriptor &descriptor)
+TopicPanel &RecordEditor::addPanel(Topic topic, const PanelDescriptor &descriptor)
 {
-    auto *panel = new TopicPanel(descriptor);
+    auto *panel = new TopicPanel(topic, descriptor, host_.preferences());
     for (const PanelControl &control : descriptor.controls) {
         if (control.master)
-            main_.registerMasterList(*control.master, panel->combo(control.row));
+            host_.registerMasterList(*control.master, panel->combo(control.row));
     }
-    main_.addEditorPanel(panel);
+    host_.addEditorPanel(panel);
     panel->hide();
-    frmButtons[std::size_t(descriptor.topic)] = panel;
-    HandlerFamilies::attach(main_, *panel);
+    HandlerFamilies::attach(host_, *panel);
     addEditListButtons(*panel);
     return *panel;
 }
 
-TopicPanel *RecordEditor::panel(const QString &topicWord) const
+TopicPanel *RecordEditor::panelAt(std::optional<Topic> topic) const
 {
-    for (TopicPanel *panel : frmButtons) {
-        if (panel && text(panel->descriptor().word) == topicWord)
-            return panel;
-    }
-    return nullptr;
-}
-
-TopicPanel *RecordEditor::panelAt(int topic) const
-{
-    return topic >= 0 && topic < TopicCount ? frmButtons[std::size_t(topic)] : nullptr;
+    return topic ? panel(*topic) : nullptr;
 }
 
 void RecordEditor::bringToFront(TopicPanel &panel)
 {
-    for (TopicPanel *other : frmButtons) {
-        if (other && other != &panel)
+    for (TopicPanel *other : panels_) {
+        if (other != &panel)
             other->hide();
     }
-    panel.show();
-    panel.raise();
+    host_.showEditorPanel(&panel);
 }
 
-void RecordEditor::ChangeMode(const QString &mode)
+void RecordEditor::clearPanel(Topic topic)
 {
-    if (mode != QLatin1String("Edit") && mode != QLatin1String("Add")) {
-        main_.cmdNewCancel->hide();
-        main_.cmdNewSave->hide();
-        main_.setEditMenuEnabled(true);
-        main_.lstTopics->setEnabled(true);
-        main_.cmdNew->setEnabled(true);
-        main_.cmdDelete->setEnabled(true);
-        main_.cboProfiles->setEnabled(true);
-        main_.StatusPanel2->setText(QString());
-        main_.ModeText.clear();
-        // The panels wait behind the viewer; hidden, they take no focus from it.
-        for (TopicPanel *panel : frmButtons) {
-            if (panel)
-                panel->hide();
-        }
-        return;
-    }
-    main_.lstTopics->setEnabled(false);
-    main_.cmdNew->setEnabled(false);
-    main_.cmdDelete->setEnabled(false);
-    main_.cboProfiles->setEnabled(false);
-    main_.setEditMenuEnabled(false);
-    main_.cmdNewCancel->show();
-    main_.cmdNewSave->show();
-    main_.StatusPanel2->setText(QStringLiteral("EDIT MODE"));
-    if (main_.store().dsMainID().recordCount() == 0)
-        main_.ModeText = QStringLiteral("Add");
+    panel(topic)->clear();
 }
 
-void RecordEditor::clearFields(const QString &topic)
+void RecordEditor::showPanel(Topic topic)
 {
-    if (TopicPanel *p = panel(topic))
-        p->clear();
+    fill(*panel(topic));
 }
 
-void RecordEditor::ShowFields(const QString &topic)
+bool RecordEditor::fill(TopicPanel &panel)
 {
-    if (TopicPanel *p = panel(topic))
-        showPanel(*p);
-}
-
-bool RecordEditor::showPanel(TopicPanel &panel)
-{
-    if (runTrapped(QStringLiteral("showing fields to edit"), [&] {
-            if (main_.cboProfiles->count() == 0)
+    if (runTrapped(host_.installation(), QStringLiteral("showing fields to edit"), [&] {
+            if (!host_.currentProfile())
                 panel.clear();
             else
-                panel.showRecord(main_.store().table(panel.descriptor().table));
+                panel.showRecord(host_.store().table(panel.descriptor().table));
             if (PanelHooks *hooks = panel.hooks())
                 hooks->afterShow();
         }))
         return true;
-    main_.TrackEdits = true;
-    ChangeMode(QStringLiteral("Clear"));
+    host_.editState().setMode(EditMode::Normal);
     return false;
 }
 
-void RecordEditor::cmdNewSave_Click()
+void RecordEditor::saveRecord()
 {
-    main_.TrackEdits = false;
+    const EditState::Untracked untracked(host_.editState());
     bool stored = false;
-    const bool ran = runTrapped(QStringLiteral("saving a record"), [&] {
-        TopicPanel *panel = panelAt(main_.lstTopics->currentRow());
+    const bool ran = runTrapped(host_.installation(), QStringLiteral("saving a record"), [&] {
+        TopicPanel *panel = panelAt(host_.currentTopic());
         stored = !panel || save(*panel);
     });
-    if (ran && stored) {
-        ChangeMode(QStringLiteral("Clear"));
-        main_.ModeText.clear();
-    }
-    main_.TrackEdits = true;
+    if (ran && stored)
+        host_.editState().setMode(EditMode::Normal);
 }
 
 bool RecordEditor::save(TopicPanel &panel)
@@ -204,9 +153,9 @@ bool RecordEditor::save(TopicPanel &panel)
     const std::vector<std::string> values = panel.values();
     for (int row : descriptor.required) {
         if (panel.blank(row)) {
-            MsgResult = qint16(prompter().ask(QString::fromUtf8(AppInfo::title),
+            prompter().ask(QString::fromUtf8(AppInfo::title),
                 text(descriptor.message.line1) + QStringLiteral("\r\n\r\n")
-                    + text(descriptor.message.line2)));
+                    + text(descriptor.message.line2));
             return false;
         }
     }
@@ -226,13 +175,13 @@ bool RecordEditor::save(TopicPanel &panel)
     PanelHooks *hooks = panel.hooks();
     const SavedRecord saved = hooks
         ? hooks->store(record)
-        : RecordOperations(main_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
+        : RecordOperations(host_.store()).saveTopicRecord(descriptor.table, profileKey(), record);
 
     // The record is stored: whatever the refresh meets, the save is done.
-    runTrapped(QStringLiteral("saving a record"), [&] {
+    runTrapped(host_.installation(), QStringLiteral("saving a record"), [&] {
         if (hooks && hooks->refresh(saved))
             return;
-        main_.lstTopics_Click();
+        host_.showTopic();
         reselect(panel, values, saved.key);
     });
     return true;
@@ -242,58 +191,29 @@ std::string RecordEditor::profileKey()
 {
     // The profile the selector shows; the profile table's current row only
     // when the selector shows none (and none at all is an error).
-    if (const QListWidgetItem *key = main_.lstKeys->item(main_.cboProfiles->currentIndex()))
-        return Cp1252::toStdString(key->text());
-    return std::string(main_.store().dsMainID().value("Key"));
+    if (const std::optional<ListedProfile> profile = host_.currentProfile())
+        return profile->key;
+    return std::string(host_.store().dsMainID().value("Key"));
 }
 
 void RecordEditor::reselect(
     const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key)
 {
     const PanelDescriptor &descriptor = panel.descriptor();
-    const GridLayout *layout = gridLayout(descriptor.topic);
-    if (!layout)
+    if (!gridLayout(panel.topic()))
         return;
-    QTableWidget *grid = main_.gridViewer;
     const std::string shown = descriptor.reselectLookup
-        ? descriptor.reselectLookup(main_.store(), values)
-        : descriptor.reselectText ? descriptor.reselectText(values)
+        ? descriptor.reselectLookup(host_.store(), values)
+        : descriptor.reselectText ? descriptor.reselectText(values, host_.preferences().display())
                                   : values[1];
-    const int row
-        = savedRow(grid, Cp1252::toUnicode(shown), Cp1252::toUnicode(key), layout->keyColumn());
-    if (row < 0)
-        return; // the grid keeps the row the refresh made current
-    grid->setFocus();
-    {
-        const QSignalBlocker blocker(grid);
-        grid->setCurrentCell(row, 0);
-        grid->setRangeSelected(QTableWidgetSelectionRange(row, 0, row, descriptor.endColumn), true);
-    }
-    main_.gridViewer_Click();
-}
-
-void RecordEditor::fillFixedLists()
-{
-    // The other panels' lists are part of their descriptors.
-    if (cboGender->count() == 0) {
-        const QSignalBlocker blocker(cboGender);
-        cboGender->addItems({QStringLiteral("M"), QStringLiteral("F")});
-        cboGender->setCurrentIndex(-1);
-    }
+    host_.selectSavedRecord(Cp1252::toUnicode(shown), Cp1252::toUnicode(key), descriptor.endColumn);
 }
 
 void RecordEditor::setTextLimits()
 {
-    for (TopicPanel *panel : frmButtons) {
-        if (panel)
-            panel->setTextLimits();
-    }
-}
-
-void RecordEditor::addEmptyBloodType()
-{
-    if (cboBlood->findText(QString(), Qt::MatchExactly) < 0) {
-        const QSignalBlocker blocker(cboBlood);
-        cboBlood->addItem(QString());
+    // Legal's panel is Personal's: each panel once.
+    for (const TopicPanelEntry &entry : topicPanels) {
+        if (entry.topic != Topic::Legal)
+            panel(entry.topic)->setTextLimits();
     }
 }

@@ -5,6 +5,7 @@
 #include "platform/typing_limit.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
+#include "settings/preferences.h"
 #include "store/record_status.h"
 #include "store/stored_dates.h"
 
@@ -45,16 +46,19 @@ QWidget *TopicPanel::Slot::widget() const
     return picker;
 }
 
-TopicPanel::TopicPanel(const PanelDescriptor &descriptor, QWidget *parent)
+TopicPanel::TopicPanel(
+    Topic topic, const PanelDescriptor &descriptor, const Preferences &preferences, QWidget *parent)
     : QGroupBox(text(descriptor.caption), parent)
     , keyBox(new QLineEdit(this))
     , idBox(new QLineEdit(this))
     , statusBox(new QLineEdit(this))
+    , topic_(topic)
     , descriptor_(descriptor)
+    , preferences_(preferences)
     , slots_(std::size_t(descriptor.fields->lastRow() + 1))
     , touched_(slots_.size(), false)
 {
-    setObjectName(QStringLiteral("frmButtons(%1)").arg(descriptor.topic));
+    setObjectName(QStringLiteral("frmButtons(%1)").arg(topicIndex(topic)));
     const QString boxes = text(descriptor.boxes);
     const HiddenBoxNames &names = descriptor.hiddenBoxes;
     keyBox->setObjectName(names.key.empty() ? boxes + QStringLiteral("Key") : text(names.key));
@@ -239,7 +243,7 @@ void TopicPanel::clear()
             slot.picker->setNull();
     }
     if (descriptor_.afterClear)
-        descriptor_.afterClear(*this);
+        descriptor_.afterClear(*this, preferences_.display());
     if (hooks_)
         hooks_->afterClear();
     idBox->setText(text(NewRecordId));

@@ -2,6 +2,7 @@
 
 #include "editor/panel_descriptor.h"
 #include "store/memory_table.h"
+#include "store/topics.h"
 
 #include <QGroupBox>
 
@@ -11,6 +12,7 @@
 
 class DateTimePicker;
 class PanelHooks;
+class Preferences;
 class QComboBox;
 class QLineEdit;
 class TextBox;
@@ -26,8 +28,12 @@ class TextBox;
 class TopicPanel : public QGroupBox {
     Q_OBJECT
 public:
-    explicit TopicPanel(const PanelDescriptor &descriptor, QWidget *parent = nullptr);
+    // The panel of `topic` (the first topic of a shared panel) follows
+    // `preferences`, which must outlive it.
+    TopicPanel(Topic topic, const PanelDescriptor &descriptor, const Preferences &preferences,
+        QWidget *parent = nullptr);
 
+    Topic topic() const { return topic_; }
     const PanelDescriptor &descriptor() const { return descriptor_; }
 
     // The control of a field-table row, or nullptr when another kind of control
@@ -50,9 +56,9 @@ public:
     // Every field's text limit from the field table's sizes.
     void setTextLimits();
 
-    // Empties the panel for a new record (clearFields).
+    // Empties the panel for a new record.
     void clear();
-    // Shows the current row of `table` (ShowFields). Throws TableError when the
+    // Shows the current row of `table`. Throws TableError when the
     // table has no current row.
     void showRecord(const MemoryTable &table);
 
@@ -87,7 +93,9 @@ private:
     void moveOn(int row);
     std::string controlValue(const Slot &slot) const;
 
+    const Topic topic_;
     const PanelDescriptor &descriptor_;
+    const Preferences &preferences_;
     std::vector<Slot> slots_; // by row; rows without a control have an empty slot
     std::vector<bool> touched_; // by row: the user changed the control
     std::vector<std::string> stored_; // by row: the shown record's values; empty for a new record

@@ -1,9 +1,9 @@
-// The settings file: reading any file, and writing one value into it. The value
-// written reads back the same, and every other value reads as before the write.
-// Input: section, key and value, then the file's bytes.
+// The settings file: reading any file's bytes, and writing one value into them.
+// The value written reads back the same, and every other value reads as before
+// the write. Input: section, key and value, then the file's bytes.
 #include "fuzz_support.h"
+#include "qt_allocation_stacks.h"
 
-#include "platform/app_error.h"
 #include "platform/cp1252.h"
 #include "platform/settings_file.h"
 
@@ -107,34 +107,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string valueBytes = input.ConsumeRandomLengthString(200);
     const QString value = input.ConsumeBool() ? QString::fromUtf8(valueBytes)
                                               : Cp1252::toUnicode(valueBytes);
-    const std::string file = input.ConsumeRemainingBytesAsString();
+    const QByteArray file = QByteArray::fromStdString(input.ConsumeRemainingBytesAsString());
 
-    const QString path = QString::fromStdString(scratchFile("vantorelleplus.ini"));
-    writeBytes(path.toStdString(), file);
-    const auto names = namesIn(QByteArray::fromStdString(file));
+    const auto names = namesIn(file);
     std::vector<std::optional<QString>> before;
     for (const auto &[s, k] : names)
-        before.push_back(SettingsFile::read(path, s, k));
-    SettingsFile::read(path, section, key);
+        before.push_back(SettingsFile::readBytes(file, s, k));
+    SettingsFile::readBytes(file, section, key);
 
-    try {
-        SettingsFile::write(path, section, key, value);
-    } catch (const AppError &) {
-        FUZZ_CHECK(false); // the scratch folder is always writable
-    }
+    const QByteArray changed = SettingsFile::withValue(file, section, key, value);
     // A line break in a value ends its line in the file: the properties hold
     // for one-line values.
     if (!usableSection(section) || !usableKey(key) || !oneLine(value))
         return 0;
 
-    const std::optional<QString> written = SettingsFile::read(path, section, key);
+    const std::optional<QString> written = SettingsFile::readBytes(changed, section, key);
     FUZZ_CHECK(written.has_value());
     if (faithfulValue(value))
         FUZZ_CHECK(*written == value);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const auto &[s, k] = names[i];
         if (!(sameName(s, section) && sameName(k, key)))
-            FUZZ_CHECK(SettingsFile::read(path, s, k) == before[i]);
+            FUZZ_CHECK(SettingsFile::readBytes(changed, s, k) == before[i]);
     }
     return 0;
 }

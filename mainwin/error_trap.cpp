@@ -5,21 +5,23 @@
 #include "store/store_failure.h"
 #include "store/table_error.h"
 
-bool runTrapped(const QString &operation, const std::function<void()> &step)
+bool runTrapped(
+    const Installation &installation, const QString &operation, const std::function<void()> &step)
 {
     try {
         step();
         return true;
     } catch (const AppError &error) {
-        ShowError(error, operation);
+        ShowError(installation, error, operation);
     } catch (const TableError &error) {
-        ShowError(AppError(error.number(), QString::fromUtf8(error.what())), operation);
+        ShowError(
+            installation, AppError(error.number(), QString::fromUtf8(error.what())), operation);
     }
     return false;
 }
 
-void showStoreFailure(const StoreFailure &failure)
+void showStoreFailure(const Installation &installation, const StoreFailure &failure)
 {
-    ShowError(AppError(failure.number, QString::fromStdString(failure.description)),
-              QString::fromStdString(failure.operation), QString::fromStdString(failure.details));
+    ShowError(installation, AppError(failure.number, QString::fromStdString(failure.description)),
+        QString::fromStdString(failure.operation), QString::fromStdString(failure.details));
 }

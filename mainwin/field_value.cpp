@@ -7,6 +7,9 @@
 std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
 {
     const auto field = [&](std::string_view name) { return sources.record.value(name); };
+    const auto date = [&](std::string_view stored) {
+        return FormatStoredDate(stored, sources.display.dateFormat, sources.display.dateSeparator);
+    };
     std::string text;
     switch (value.rule) {
     case FieldValue::Rule::Text:
@@ -16,16 +19,16 @@ std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
         text.append(field(value.field)).append(value.separator).append(field(value.field2));
         break;
     case FieldValue::Rule::Date:
-        text = FormatStoredDate(field(value.field));
+        text = date(field(value.field));
         break;
     case FieldValue::Rule::DateTime:
-        text = FormatStoredDate(field(value.field));
+        text = date(field(value.field));
         text.append(value.separator).append(FormatTime12(field(value.field2)));
         break;
     case FieldValue::Rule::DateWithAge: {
-        const std::string_view date = field(value.field);
-        if (!date.empty())
-            text = FormatStoredDate(date) + " (Age: " + CalcAge(date) + ")";
+        const std::string_view birth = field(value.field);
+        if (!birth.empty())
+            text = date(birth) + " (Age: " + CalcAge(birth) + ")";
         break;
     }
     case FieldValue::Rule::Provider:
@@ -35,7 +38,7 @@ std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
         text = sources.pharmacies->name(field(value.field));
         break;
     case FieldValue::Rule::Glucose:
-        text = GlucoseInUnits(field(value.field), field(value.field2), sources.glucoseUnits);
+        text = GlucoseInUnits(field(value.field), field(value.field2), sources.display.glucoseUnits);
         break;
     case FieldValue::Rule::LinkText:
         text = sources.link.value(value.field);

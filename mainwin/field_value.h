@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwin/record_ref.h"
+#include "store/display_preferences.h"
 
 #include <string>
 #include <string_view>
@@ -32,7 +33,7 @@ struct ValueSources {
     RecordRef link; // the profile's link record, for insurance and contacts
     const MasterIndex *providers = nullptr; // needed by Provider values
     const MasterIndex *pharmacies = nullptr; // needed by Pharmacy values
-    std::string_view glucoseUnits; // the preferred units
+    DisplayPreferences display; // dates and glucose readings are shown by these
 };
 
 // The text of `value` for the record in `sources`.

@@ -1,7 +1,5 @@
 #include "mainwin/grid_layouts.h"
 
-#include "mainwin/topics.h"
-
 #include <algorithm>
 #include <array>
 
@@ -115,22 +113,23 @@ constexpr GridColumn family[] = {
     key,
 };
 
-const std::array<GridLayout, 14> layouts = {{
-    {TableId::InsXref, TableId::InsID, "InsID", insurance},
-    {TableId::ConXref, TableId::ConID, "ConID", contacts},
-    {TableId::Allergy, std::nullopt, {}, allergies},
-    {TableId::Illness, std::nullopt, {}, illnesses},
-    {TableId::Surgery, std::nullopt, {}, surgeries},
-    {TableId::Appt, std::nullopt, {}, appointments},
-    {TableId::Med, std::nullopt, {}, medications},
-    {TableId::Vacc, std::nullopt, {}, vaccinations},
-    {TableId::Test, std::nullopt, {}, tests},
-    {TableId::BP, std::nullopt, {}, bloodPressure},
-    {TableId::Weight, std::nullopt, {}, weight},
-    {TableId::Glucose, std::nullopt, {}, glucose},
-    {TableId::Chol, std::nullopt, {}, cholesterol},
-    {TableId::Family, std::nullopt, {}, family},
+constexpr std::array<GridLayout, 14> layouts = {{
+    {Topic::Insurance, TableId::InsXref, TableId::InsID, "InsID", insurance},
+    {Topic::Contacts, TableId::ConXref, TableId::ConID, "ConID", contacts},
+    {Topic::Allergies, TableId::Allergy, std::nullopt, {}, allergies},
+    {Topic::Illnesses, TableId::Illness, std::nullopt, {}, illnesses},
+    {Topic::Surgeries, TableId::Surgery, std::nullopt, {}, surgeries},
+    {Topic::Appointments, TableId::Appt, std::nullopt, {}, appointments},
+    {Topic::Medications, TableId::Med, std::nullopt, {}, medications},
+    {Topic::Vaccinations, TableId::Vacc, std::nullopt, {}, vaccinations},
+    {Topic::Tests, TableId::Test, std::nullopt, {}, tests},
+    {Topic::BloodPressure, TableId::BP, std::nullopt, {}, bloodPressure},
+    {Topic::Weight, TableId::Weight, std::nullopt, {}, weight},
+    {Topic::Glucose, TableId::Glucose, std::nullopt, {}, glucose},
+    {Topic::Cholesterol, TableId::Chol, std::nullopt, {}, cholesterol},
+    {Topic::FamilyHistory, TableId::Family, std::nullopt, {}, family},
 }};
+static_assert(coversTopicsInOrder(layouts, Topic::Insurance));
 
 } // namespace
 
@@ -141,11 +140,11 @@ int GridLayout::keyColumn() const
     return int(found - columns.begin());
 }
 
-const GridLayout *gridLayout(int topic)
+const GridLayout *gridLayout(Topic topic)
 {
-    if (topic < Topic::Insurance || topic > Topic::FamilyHistory)
+    if (topic < Topic::Insurance)
         return nullptr;
-    return &layouts[std::size_t(topic - Topic::Insurance)];
+    return &layouts[topicIndex(topic) - topicIndex(Topic::Insurance)];
 }
 
 std::vector<std::string> GridHeaders(const GridLayout &layout, std::string_view glucoseUnits)

@@ -2,6 +2,7 @@
 
 #include "mainwin/field_value.h"
 #include "store/table_catalog.h"
+#include "store/topics.h"
 
 #include <optional>
 #include <span>
@@ -23,6 +24,7 @@ inline constexpr int HiddenWidth = 1;
 // link records and show the master record each one points to; a link whose
 // master is missing gives no row.
 struct GridLayout {
+    Topic topic;
     TableId table; // the table walked
     std::optional<TableId> master; // insurance and contacts: the master table
     std::string_view masterKey; // the link's field holding the master's Key
@@ -35,8 +37,8 @@ struct GridLayout {
 };
 
 // The layout of a grid topic (Insurance .. Family History); nullptr for
-// Personal, Legal and anything else.
-const GridLayout *gridLayout(int topic);
+// Personal and Legal.
+const GridLayout *gridLayout(Topic topic);
 
 // The header texts of every column ("" for the hidden ones); the glucose
 // column's header is completed by the preferred units and ") ".

@@ -4,6 +4,8 @@
 #include "settings/handheld_exchange.h"
 #include "settings/handheld_setup.h"
 
+#include <QAction>
+
 void Main::connectHandheldMenus()
 {
     const std::pair<QAction *, void (Main::*)()> handlers[] = {
@@ -19,25 +21,25 @@ void Main::connectHandheldMenus()
 
 void Main::mnuBackup_Click()
 {
-    BackupDatabases(*this);
+    BackupDatabases(installation_, backupFolder_, *this);
 }
 
 void Main::mnuRestore_Click()
 {
-    RestoreBackup(*this);
+    RestoreBackup(installation_, backupFolder_, *this);
 }
 
 void Main::mnuTransfer_Click()
 {
-    TransferToHandheld(*this);
+    TransferToHandheld(installation_, *this);
 }
 
 void Main::mnuRetrieve_Click()
 {
-    RetrieveFromHandheld(*this);
+    RetrieveFromHandheld(installation_, *this);
 }
 
 void Main::mnuReinstallHH_Click()
 {
-    ReinstallHandheldSoftware(*this);
+    ReinstallHandheldSoftware(installation_, *this);
 }

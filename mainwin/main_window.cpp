@@ -1,42 +1,55 @@
 #include "mainwin/main_window.h"
 
+#include "mainwin/error_trap.h"
+#include "mainwin/picker_date_format.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
+#include "platform/rich_text_view.h"
 #include "settings/app_info.h"
 #include "settings/sync_watch.h"
 #include "store/store.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
-QPushButton *button(const char *caption, const char *toolTip, QWidget *parent)
+QPushButton *button(const char *name, const char *caption, const char *toolTip, QWidget *parent)
 {
     auto *b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QLatin1String(name));
     if (*toolTip)
         b->setToolTip(QString::fromUtf8(toolTip));
     return b;
 }
 
-// One menu entry: the member it goes to, its caption ("-" a separator) and
-// its Ctrl shortcut letter (0: none).
-struct MenuEntry {
-    QAction *Main::*member;
-    const char *caption;
-    char shortcut;
-};
-
-QAction *addEntry(QMenu *menu, const char *caption, char shortcut)
+template<typename Widget> Widget *named(Widget *widget, const char *name)
 {
-    if (caption[0] == '-' && caption[1] == '\0')
-        return menu->addSeparator();
-    QAction *action = menu->addAction(QString::fromUtf8(caption));
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QAction *addEntry(QMenu *menu, const char *name, const char *caption, char shortcut)
+{
+    QAction *action = caption[0] == '-' && caption[1] == '\0'
+        ? menu->addSeparator()
+        : menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
     if (shortcut)
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(shortcut)));
     return action;
@@ -46,7 +59,7 @@ QAction *addEntry(QMenu *menu, const char *caption, char shortcut)
 
 Main::Main(QWidget *parent)
     : QMainWindow(parent)
-    , instanceLockPath(InstanceGuard::defaultLockPath())
+    , instanceLockPath_(InstanceGuard::defaultLockPath())
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
     // No fixed least size: the layouts keep the window large enough for the
@@ -57,40 +70,50 @@ Main::Main(QWidget *parent)
     connectMenus();
     connectHandheldMenus();
     connectViews();
+    connectCommands();
+    connect(&editState_, &EditState::modeChanged, this, &Main::showEditMode);
+    // The date pickers, the editor's and any other window's, follow the date
+    // preference from start-up on.
+    connect(&preferences_, &Preferences::changed, this,
+        [this] { applyDatePreferenceToPickers(preferences_.display()); });
 }
 
-Main::~Main() = default;
+Main::~Main()
+{
+    // The editor goes first; nothing may reach it while the controls go.
+    editorHooks_ = nullptr;
+}
 
 void Main::createControls()
 {
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    cboProfiles = new QComboBox(central);
+    cboProfiles = named(new QComboBox(central), "cboProfiles");
     cboProfiles->setMinimumContentsLength(24);
-    lstKeys = new QListWidget(central);
+    lstKeys = named(new QListWidget(central), "lstKeys");
     lstKeys->hide();
-    cmdNew = button("&New Profile", "Add New Record", central);
-    cmdDelete = button("&Delete Profile", "Delete Record", central);
-    lstTopics = new QListWidget(central);
+    cmdNew = button("cmdNew", "&New Profile", "Add New Record", central);
+    cmdDelete = button("cmdDelete", "&Delete Profile", "Delete Record", central);
+    lstTopics = named(new QListWidget(central), "lstTopics");
 
-    frmViewer = new QFrame(central);
+    frmViewer = named(new QFrame(central), "frmViewer");
     frmViewer->setFrameShape(QFrame::StyledPanel);
     // The viewer frame and the entry panels share one place; the front one must hide the others.
     frmViewer->setAutoFillBackground(true);
     // With the topic list beside it, this keeps the window at 9000 by 6000 twips
     // or more; a taller entry panel makes the layouts ask for more.
     frmViewer->setMinimumSize(510, 320);
-    gridViewer = new QTableWidget(frmViewer);
+    gridViewer = named(new QTableWidget(frmViewer), "gridViewer");
     gridViewer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridViewer->setSelectionBehavior(QAbstractItemView::SelectRows);
     gridViewer->setSelectionMode(QAbstractItemView::SingleSelection);
     gridViewer->verticalHeader()->hide();
-    rtViewer = new RichTextView(frmViewer);
-    cmdAdd = button("&Add", "Add a record", frmViewer);
-    cmdDel = button("De&lete", "Delete the selected record", frmViewer);
-    cmdEdit = button("Ed&it", "Edit the shown record", frmViewer);
-    cmdViewProvider = button("View Provider", "", frmViewer);
+    rtViewer = named(new RichTextView(frmViewer), "rtViewer");
+    cmdAdd = button("cmdAdd", "&Add", "Add a record", frmViewer);
+    cmdDel = button("cmdDel", "De&lete", "Delete the selected record", frmViewer);
+    cmdEdit = button("cmdEdit", "Ed&it", "Edit the shown record", frmViewer);
+    cmdViewProvider = button("cmdViewProvider", "View Provider", "", frmViewer);
 
     auto *viewerButtons = new QHBoxLayout;
     for (QPushButton *b : {cmdAdd, cmdDel, cmdEdit})
@@ -102,8 +125,8 @@ void Main::createControls()
     viewerLayout->addWidget(rtViewer, 3);
     viewerLayout->addLayout(viewerButtons);
 
-    cmdNewSave = button("&Save", "Save Changes", central);
-    cmdNewCancel = button("Canc&el", "Cancel Changes", central);
+    cmdNewSave = button("cmdNewSave", "&Save", "Save Changes", central);
+    cmdNewCancel = button("cmdNewCancel", "Canc&el", "Cancel Changes", central);
 
     auto *profileRow = new QHBoxLayout;
     profileRow->addWidget(cboProfiles, 1);
@@ -133,63 +156,73 @@ void Main::createControls()
     layout->addLayout(profileRow);
     layout->addLayout(body, 1);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusPanel1 = new QLabel(StatusBar1);
-    StatusPanel2 = new QLabel(StatusBar1);
+    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+    StatusPanel1 = named(new QLabel(StatusBar1), "StatusPanel1");
+    StatusPanel2 = named(new QLabel(StatusBar1), "StatusPanel2");
     StatusBar1->addWidget(StatusPanel1, 1);
     StatusBar1->addWidget(StatusPanel2, 1);
     setStatusBar(StatusBar1);
 
-    Timer1 = new QTimer(this);
+    Timer1 = named(new QTimer(this), "Timer1");
     ConnectSyncWatch(*Timer1, *this);
 }
 
 void Main::createMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    // One menu entry: the member it goes to, its name and caption ("-" a
+    // separator) and its Ctrl shortcut letter (0: none).
+    struct MenuEntry {
+        QAction *Main::*member;
+        const char *name;
+        const char *caption;
+        char shortcut;
+    };
+    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
     static const MenuEntry fileEntries[] = {
-        {&Main::mnuSaveAll, "&Save All", 'S'},
-        {&Main::mnuSep6, "-", 0},
-        {&Main::mnuImport, "&Import Data...", 'I'},
-        {&Main::mnuExport, "&Export Data...", 'E'},
-        {&Main::mnuSep10, "-", 0},
-        {&Main::mnuBackup, "&Backup Records...", 'B'},
-        {&Main::mnuRestore, "&Restore Records...", 0},
-        {&Main::mnuHH, "-", 0},
-        {&Main::mnuTransfer, "&Transfer PC Data to Handheld", 0},
-        {&Main::mnuRetrieve, "&Retrieve Data from Handheld", 0},
-        {&Main::mnuReinstallHH, "Reinstall &Handheld Software", 0},
-        {&Main::mnuSep4, "-", 0},
-        {&Main::mnuGraph, "&Graph Data...", 'G'},
-        {&Main::mnuSep5, "-", 0},
-        {&Main::mnuPrint, "&Print Profile...", 0},
-        {&Main::mnuPrintMaster, "Print &Master Lists...", 0},
-        {&Main::mnuSep3, "-", 0},
-        {&Main::mnuExit, "E&xit", 0},
+        {&Main::mnuSaveAll, "mnuSaveAll", "&Save All", 'S'},
+        {&Main::mnuSep6, "mnuSep6", "-", 0},
+        {&Main::mnuImport, "mnuImport", "&Import Data...", 'I'},
+        {&Main::mnuExport, "mnuExport", "&Export Data...", 'E'},
+        {&Main::mnuSep10, "mnuSep10", "-", 0},
+        {&Main::mnuBackup, "mnuBackup", "&Backup Records...", 'B'},
+        {&Main::mnuRestore, "mnuRestore", "&Restore Records...", 0},
+        {&Main::mnuHH, "mnuHH", "-", 0},
+        {&Main::mnuTransfer, "mnuTransfer", "&Transfer PC Data to Handheld", 0},
+        {&Main::mnuRetrieve, "mnuRetrieve", "&Retrieve Data from Handheld", 0},
+        {&Main::mnuReinstallHH, "mnuReinstallHH", "Reinstall &Handheld Software", 0},
+        {&Main::mnuSep4, "mnuSep4", "-", 0},
+        {&Main::mnuGraph, "mnuGraph", "&Graph Data...", 'G'},
+        {&Main::mnuSep5, "mnuSep5", "-", 0},
+        {&Main::mnuPrint, "mnuPrint", "&Print Profile...", 0},
+        {&Main::mnuPrintMaster, "mnuPrintMaster", "Print &Master Lists...", 0},
+        {&Main::mnuSep3, "mnuSep3", "-", 0},
+        {&Main::mnuExit, "mnuExit", "E&xit", 0},
     };
     for (const MenuEntry &e : fileEntries)
-        this->*e.member = addEntry(mnuFile, e.caption, e.shortcut);
+        this->*e.member = addEntry(mnuFile, e.name, e.caption, e.shortcut);
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("Edit"));
-    mnuAddNew = addEntry(mnuEdit, "Add &New Profile", 'N');
-    mnuSepEdit1 = addEntry(mnuEdit, "-", 0);
+    mnuEdit = named(menuBar()->addMenu(QStringLiteral("Edit")), "mnuEdit");
+    mnuAddNew = addEntry(mnuEdit, "mnuAddNew", "Add &New Profile", 'N');
+    mnuSepEdit1 = addEntry(mnuEdit, "mnuSepEdit1", "-", 0);
     static const char *const masterCaptions[] = {
         "Edit Master Contacts List", "Edit Master Insurance List",
         "Edit Master Location List", "Edit Master Pharmacy List",
         "Edit Master Provider List", "Edit Master Provider Type List",
     };
-    for (std::size_t i = 0; i < mnuEditMaster.size(); ++i)
-        mnuEditMaster[i] = addEntry(mnuEdit, masterCaptions[i], 0);
-    mnuSepEdit2 = addEntry(mnuEdit, "-", 0);
-    mnuPrefs = addEntry(mnuEdit, "Preferences...", 0);
-    mnuPassword = addEntry(mnuEdit, "Change &Password...", 0);
+    for (std::size_t i = 0; i < mnuEditMaster.size(); ++i) {
+        const QByteArray name = "mnuEditMaster(" + QByteArray::number(qsizetype(i)) + ')';
+        mnuEditMaster[i] = addEntry(mnuEdit, name.constData(), masterCaptions[i], 0);
+    }
+    mnuSepEdit2 = addEntry(mnuEdit, "mnuSepEdit2", "-", 0);
+    mnuPrefs = addEntry(mnuEdit, "mnuPrefs", "Preferences...", 0);
+    mnuPassword = addEntry(mnuEdit, "mnuPassword", "Change &Password...", 0);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
-    mnuManual = addEntry(mnuHelp, "&Help File...", 'H');
-    mnuAbout = addEntry(mnuHelp, "&About...", 0);
-    mnuH1 = addEntry(mnuHelp, "-", 0);
-    mnuWebsite = addEntry(mnuHelp, "&Website...", 0);
-    mnuDnldUpdate = addEntry(mnuHelp, "Download &Update...", 0);
+    mnuHelp = named(menuBar()->addMenu(QStringLiteral("Help")), "mnuHelp");
+    mnuManual = addEntry(mnuHelp, "mnuManual", "&Help File...", 'H');
+    mnuAbout = addEntry(mnuHelp, "mnuAbout", "&About...", 0);
+    mnuH1 = addEntry(mnuHelp, "mnuH1", "-", 0);
+    mnuWebsite = addEntry(mnuHelp, "mnuWebsite", "&Website...", 0);
+    mnuDnldUpdate = addEntry(mnuHelp, "mnuDnldUpdate", "Download &Update...", 0);
 }
 
 void Main::setWatchEnabled(bool enabled)
@@ -206,40 +239,84 @@ void Main::addEditorPanel(QWidget *panel)
     panelArea_->addWidget(panel, 0, 0);
 }
 
-void Main::ChangeMode(const QString &mode)
+void Main::showEditorPanel(QWidget *panel)
 {
-    if (editorHooks_)
-        editorHooks_->ChangeMode(mode);
+    panel->show();
+    panel->raise();
+    frmViewer->hide();
 }
 
-void Main::clearFields(const QString &topic)
+void Main::connectCommands()
 {
-    if (editorHooks_)
-        editorHooks_->clearFields(topic);
+    // The editor's commands; without an editor the buttons do nothing.
+    const std::pair<QPushButton *, void (RecordEditorHooks::*)()> editorCommands[] = {
+        {cmdNew, &RecordEditorHooks::newProfile},
+        {cmdAdd, &RecordEditorHooks::addRecord},
+        {cmdEdit, &RecordEditorHooks::editRecord},
+        {cmdNewSave, &RecordEditorHooks::saveRecord},
+        {cmdNewCancel, &RecordEditorHooks::cancelEditing},
+    };
+    for (const auto &[button, command] : editorCommands) {
+        connect(button, &QPushButton::clicked, this, [this, command] {
+            if (editorHooks_)
+                (editorHooks_->*command)();
+        });
+    }
+    connect(cmdDel, &QPushButton::clicked, this, &Main::deleteListedRecord);
+    connect(cmdDelete, &QPushButton::clicked, this, &Main::deleteProfile);
+    connect(cmdViewProvider, &QPushButton::clicked, this, &Main::viewProvider);
 }
 
-void Main::ShowFields(const QString &topic)
+void Main::followPreferences()
 {
-    if (editorHooks_)
-        editorHooks_->ShowFields(topic);
+    // Dates, amounts and glucose readings are shown again at once, the same
+    // record still chosen.
+    connect(&preferences_, &Preferences::changed, this, [this] {
+        if (editState_.editing())
+            return;
+        const int row = gridViewer->currentRow();
+        showTopic();
+        if (row > 0 && row < gridViewer->rowCount() && !gridViewer->isHidden())
+            gridViewer->setCurrentCell(row, 0);
+    });
 }
 
-void Main::cmdNew_Click()
+void Main::showEditMode(EditMode mode)
 {
-    if (editorHooks_)
-        editorHooks_->cmdNew_Click();
+    if (mode == EditMode::Normal) {
+        cmdNewCancel->hide();
+        cmdNewSave->hide();
+        setEditMenuEnabled(true);
+        lstTopics->setEnabled(true);
+        cmdNew->setEnabled(true);
+        cmdDelete->setEnabled(true);
+        cboProfiles->setEnabled(true);
+        StatusPanel2->setText(QString());
+        return;
+    }
+    lstTopics->setEnabled(false);
+    cmdNew->setEnabled(false);
+    cmdDelete->setEnabled(false);
+    cboProfiles->setEnabled(false);
+    setEditMenuEnabled(false);
+    cmdNewCancel->show();
+    cmdNewSave->show();
+    StatusPanel2->setText(QStringLiteral("EDIT MODE"));
 }
 
-void Main::cmdEdit_Click()
+void Main::discardEditorWork()
 {
-    if (editorHooks_)
-        editorHooks_->cmdEdit_Click();
+    if (cmdNewCancel->isVisibleTo(this) && editorHooks_)
+        editorHooks_->cancelEditing();
 }
 
-void Main::cmdNewCancel_Click()
+void Main::editMasterList(int index)
 {
-    if (editorHooks_)
-        editorHooks_->cmdNewCancel_Click();
+    if (!secondaryWindows_.editMaster)
+        return;
+    secondaryWindows_.editMaster(index);
+    if (!closing())
+        fillMasterLists();
 }
 
 void Main::beginLongOperation()

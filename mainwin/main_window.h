@@ -1,133 +1,183 @@
 #pragma once
 
-#include <QAction>
-#include <QComboBox>
-#include <QFrame>
-#include <QLabel>
-#include <QListWidget>
 #include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTableWidget>
-#include <QTimer>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "mainwin/master_list_filler.h"
+#include "mainwin/record_editor_host.h"
 #include "mainwin/secondary_windows.h"
 #include "mainwin/table_access.h"
-#include "platform/rich_text_view.h"
+#include "settings/edit_state.h"
+#include "settings/installation.h"
 #include "settings/main_window_actions.h"
+#include "settings/preferences.h"
+#include "store/topics.h"
 
 class frmSplash;
 class InstanceGuard;
+class QAction;
+class QComboBox;
+class QFrame;
 class QGridLayout;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTableWidget;
+class QTimer;
 class RecordEditorHooks;
+class RichTextView;
 class Store;
 struct StoreFailure;
 
 // The application's main window: profile selector, topic list, record grid,
 // record viewer, the area of the entry panels, and the menus. Everything the
-// program does at start-up happens in Form_Load, before the window is shown.
+// program does at start-up happens in load(), before the window is shown.
+//
+// Its controls are its own: the record editor and the windows beside it reach
+// it through RecordEditorHost and MainWindowContext, the handheld, backup and
+// watch commands through MainWindowActions. The controls' object names are
+// their short names ("cboProfiles", "gridViewer", "cmdNewSave", "mnuBackup").
 //
 // The procedures live in files named after what they hold: start-up in
 // startup.cpp, close and Save All in shutdown.cpp, the profile selector in
 // profile_selector.cpp, the topic list in topic_list.cpp, the record viewer in
-// record_viewer.cpp, the master-list combos in master_lists.cpp, the menu
-// handlers in menus.cpp.
-class Main : public QMainWindow, public MainWindowActions
-{
+// record_viewer.cpp, the delete commands in delete_commands.cpp, the
+// master-list combos in master_lists.cpp, the menu handlers in menus.cpp.
+class Main : public QMainWindow, public RecordEditorHost, public MainWindowActions {
     Q_OBJECT
 public:
     explicit Main(QWidget *parent = nullptr);
     ~Main() override;
 
-    // ---- Start-up and shutdown (startup.cpp, shutdown.cpp)
+    // ---- Before the load step
+    // The lock a second copy finds taken.
+    void setInstanceLockPath(const QString &path) { instanceLockPath_ = path; }
+    // The least time the splash window shows.
+    void setSplashMilliseconds(int milliseconds) { splashMilliseconds_ = milliseconds; }
+    // Installs the editor (nullptr: none). The caller keeps ownership.
+    void installEditorHooks(RecordEditorHooks *hooks) { editorHooks_ = hooks; }
+    // The windows of other subsystems the menus open; set by the program.
+    void setSecondaryWindows(SecondaryWindows windows) { secondaryWindows_ = std::move(windows); }
 
     // The load step. False when the program must end at once without showing
     // the window (another copy runs, the password was wrong twice, a table the
     // program cannot do without failed to load). Whatever fails once the
     // preferences are in, the password is still asked for.
-    bool Form_Load();
-    // The close step; Cancel = true keeps the window open. Past its question it
-    // ends the program, every other window with it.
-    void Form_Unload(bool &Cancel);
-    // Save All: drops pending editor work, writes every table back and shows
-    // the current profile again. Table files that could not be written are
-    // named to the user in one error box.
-    void mnuSaveAll_Click() { saveAll(); }
+    bool load();
     // True once the close step has gone past its question: code that resumes
     // after a modal window must stop, the program is ending.
-    bool closing() const { return closing_; }
+    bool closing() const override { return closing_; }
 
-    // The record store, there from the load step on.
-    Store &store() { return *store_; }
     bool hasStore() const { return store_ != nullptr; }
+    // The folder the next backup is offered, from the settings file at the
+    // load step and changed by each backup.
+    const QString &backupFolder() const { return backupFolder_; }
 
-    // What the load step uses that tests may change first.
-    QString instanceLockPath;      // the lock a second copy finds taken
-    int splashMilliseconds = 1500; // the least time the splash window shows
+    // ---- MainWindowContext
+    // The record store, there from the load step on.
+    Store &store() override { return *store_; }
+    // The user's preferences, loaded by the load step.
+    Preferences &preferences() override { return preferences_; }
+    // The installation the load step settled; read-only for the whole run.
+    const Installation &installation() const override { return installation_; }
+    EditState &editState() override { return editState_; }
+    std::optional<ListedProfile> currentProfile() const override;
+    std::optional<Topic> currentTopic() const override;
+    void showRecords() override;
+    bool selectProfile(const std::string &key) override;
+    void showTopic() override;
+    void selectTopic(Topic topic) override;
+    void fillMasterLists() override;
 
-    QString HelpFile; // the help file, set by the load step
+    // ---- RecordEditorHost
+    void addEditorPanel(QWidget *panel) override;
+    void registerMasterList(MasterList list, QComboBox *combo) override;
+    void registerMasterList(MasterList list, QListWidget *listBox) override;
+    void showEditorPanel(QWidget *panel) override;
+    void showListedRecord() override;
+    void selectSavedRecord(const QString &shownText, const QString &key, int lastColumn) override;
+    void editMasterList(int index) override;
 
-    // ---- What the handheld, backup and watch commands use (shutdown.cpp)
+    // ---- MainWindowActions: what the handheld, backup and watch commands use
     // Save All; returns the table files that could not be written.
     QStringList saveAll() override;
+    void discardEditorWork() override;
+    void keepFilesOnExit() override { keepFilesOnExit_ = true; }
     void closeMainWindow() override { close(); }
-    void discardEditorWork() override
-    {
-        if (cmdNewCancel->isVisibleTo(this))
-            cmdNewCancel_Click();
-    }
     // Ends the program without the close step: nothing is written.
     void endApplication() override;
-    void setHotsyncDetected() override { HotsyncDetected = true; }
+    void setHotsyncDetected() override { hotsyncDetected_ = true; }
     void setWatchEnabled(bool enabled) override;
 
-    // ---- The record editor, reached through the installed hooks (no-ops without)
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
-    // Installs the editor (nullptr: none). The caller keeps ownership.
-    void installEditorHooks(RecordEditorHooks *hooks) { editorHooks_ = hooks; }
-    RecordEditorHooks *editorHooks() const { return editorHooks_; }
-    void ChangeMode(const QString &mode);
-    void clearFields(const QString &topic);
-    void ShowFields(const QString &topic);
-    void cmdNew_Click();
-    void cmdEdit_Click();
-    void cmdNewCancel_Click();
+private:
+    void createControls();
+    void createMenus();
+    void connectMenus();
+    void connectHandheldMenus();
+    void connectViews();
+    void connectCommands();
+    // The views show the display preferences again whenever they change.
+    void followPreferences();
+    // The in-memory tables of the store, for the views.
+    TableAccess tableAccess();
+    std::function<void(const std::string &, const std::string &, const std::string &)>
+    setPrefFunction();
+
+    // ---- Start-up and shutdown (startup.cpp, shutdown.cpp)
+    bool loadTables();
+    void prepareWindow(frmSplash &splash);
+    bool passwordGate();
+    void showFirstTopic();
+    // The close step; `cancel` = true keeps the window open. Past its question
+    // it ends the program, every other window with it.
+    void closeStep(bool &cancel);
+    // One error box naming the table files that could not be written.
+    void reportSaveFailures(const std::vector<StoreFailure> &failures);
+    void endProgram();
+
+    // ---- The edit state: the controls follow the mode
+    void showEditMode(EditMode mode);
+    // Enables or disables the Edit menu and each of its items, shortcuts included.
+    void setEditMenuEnabled(bool enabled);
 
     // ---- Profile selector (profile_selector.cpp)
-    void ShowRecords();
-    void cboProfiles_Change();
-    void cboProfiles_Click();
+    void profileChanged();
+    void profileChosen();
 
     // ---- Topic list and record grid (topic_list.cpp)
-    void lstTopics_Click();
+    void topicChosen();
 
     // ---- Record viewer (record_viewer.cpp)
-    // Index of cell (row, col) in the grid's cell-text array.
-    static int gridIndex(int row, int col, const QTableWidget *grid);
-    void gridViewer_Click();
-    void gridViewer_SelChange();
-    // The text of the cell at `index` of the grid's cell-text array (see
-    // gridIndex); "" outside the grid.
-    static QString gridText(const QTableWidget *grid, int index);
+    void gridRowChanged();
+    void viewProvider();
 
-    // ---- Master-list combo boxes (master_lists.cpp)
-    void FillMasterLists();
-    // The editor registers each of its controls that offers a master list;
-    // FillMasterLists refills them all, every item carrying its master's Key.
-    void registerMasterList(MasterList list, QComboBox *combo);
-    void registerMasterList(MasterList list, QListWidget *listBox);
+    // ---- Delete commands (delete_commands.cpp)
+    void deleteListedRecord();
+    void deleteProfile();
 
-    // ---- Menu commands (menus.cpp)
+    // ---- Menu commands (menus.cpp, handheld_menus.cpp)
+    // Export and import: only for a chosen profile (else `noProfile` is said
+    // under `title`); afterwards the editor is back in normal mode and the
+    // selector shows the profile it showed before.
+    struct ProfileDialog {
+        const char *operation;
+        const char *title;
+        const char *noProfile;
+    };
+    void showProfileDialog(
+        const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show);
     void mnuAddNew_Click();
-    void mnuEditMaster_Click(qint16 Index);
     void mnuExit_Click();
     void mnuExport_Click();
     void mnuImport_Click();
@@ -140,29 +190,17 @@ public:
     void mnuAbout_Click();
     void mnuWebsite_Click();
     void mnuDnldUpdate_Click();
-    // Handheld, backup and restore commands (handheld_menus.cpp)
     void mnuBackup_Click();
     void mnuRestore_Click();
     void mnuTransfer_Click();
     void mnuRetrieve_Click();
     void mnuReinstallHH_Click();
-    // Enables or disables the Edit menu and each of its items, shortcuts included.
-    void setEditMenuEnabled(bool enabled);
-    // The windows of other subsystems the menus open; set by the program.
-    SecondaryWindows secondaryWindows;
 
     // ---- Long operations: hourglass, window disabled and repainted, pending
-    // events processed; then back.
+    // events processed; then back (LongOperation).
+    friend class LongOperation;
     void beginLongOperation();
     void endLongOperation();
-
-    // ---- Shared main-window state
-    bool TrackEdits = false;     // false while program code fills, clears or stores entry controls
-    QString ModeText;            // "Add" while a new profile is being entered
-    bool HotsyncDetected = false; // the close was forced by a running synchronisation
-    QString ProfileFilter;       // "STATUS <> '0x0002'", the filter every table carries
-    qint32 BaseWidth = 0;        // inner size as laid out, in twips
-    qint32 BaseHeight = 0;
 
     // ---- Controls
     QComboBox *cboProfiles;
@@ -188,7 +226,7 @@ public:
     QStatusBar *StatusBar1;
     QLabel *StatusPanel1; // "Records Listed: n"
     QLabel *StatusPanel2; // "EDIT MODE"
-    QTimer *Timer1;       // the synchronisation watch, one tick a second
+    QTimer *Timer1; // the synchronisation watch, one tick a second
 
     // ---- Menus (captions and shortcuts set here; handlers connected in menus.cpp)
     QMenu *mnuFile;
@@ -202,34 +240,21 @@ public:
     QMenu *mnuHelp;
     QAction *mnuManual, *mnuAbout, *mnuH1, *mnuWebsite, *mnuDnldUpdate;
 
-    // Puts an entry panel (or a panel's button frame) into the panel area, where
-    // it overlaps frmViewer: raise() brings one to the front, lower() sends it back.
-    void addEditorPanel(QWidget *panel);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void createControls();
-    void createMenus();
-    void connectMenus();
-    void connectHandheldMenus();
-    void connectViews();
-    // The in-memory tables of the store, for the views.
-    TableAccess tableAccess();
-    std::function<void(const std::string &, const std::string &, const std::string &)>
-    setPrefFunction();
-
-    bool loadTables();
-    void prepareWindow(frmSplash &splash);
-    bool passwordGate();
-    void showFirstTopic();
-    // One error box naming the table files that could not be written.
-    void reportSaveFailures(const std::vector<StoreFailure> &failures);
-    void endProgram();
-
+    // ---- State
+    QString instanceLockPath_;
+    int splashMilliseconds_ = 1500;
+    SecondaryWindows secondaryWindows_;
     std::unique_ptr<InstanceGuard> instanceGuard_;
     std::unique_ptr<Store> store_;
+    Preferences preferences_;
+    Installation installation_;
+    EditState editState_;
+    QString backupFolder_;
+    // The Key of the master the View Provider / View Pharmacy button opens;
+    // meaningful while the button is shown.
+    std::string viewProviderKey_;
+    bool keepFilesOnExit_ = false; // the files on disk were restored, retrieved or moved
+    bool hotsyncDetected_ = false; // the close was forced by a running synchronisation
     MasterListFiller masterLists_;
     RecordEditorHooks *editorHooks_ = nullptr;
     QGridLayout *panelArea_ = nullptr;

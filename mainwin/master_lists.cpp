@@ -1,6 +1,6 @@
 #include "mainwin/main_window.h"
 
-void Main::FillMasterLists()
+void Main::fillMasterLists()
 {
     masterLists_.fill(tableAccess());
 }

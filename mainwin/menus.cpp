@@ -1,61 +1,48 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/error_trap.h"
-#include "mainwin/picker_date_format.h"
+#include "mainwin/record_editor_hooks.h"
 #include "platform/prompter.h"
 #include "settings/about_window.h"
 #include "settings/preferences_dialog.h"
 #include "settings/set_password_window.h"
-#include "settings/settings_globals.h"
 #include "settings/shell_helpers.h"
 #include "settings/support_info.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QMenu>
 #include <QUrl>
 
 namespace {
 
-// What the export and import commands say when no profile is chosen.
-struct ProfileDialog {
-    const char *operation;
-    const char *title;
-    const char *noProfile;
-};
+} // namespace
 
-constexpr ProfileDialog exportDialog {"exporting records", "Unable to Export",
-    "No record was selected.  Please select a record to export."};
-constexpr ProfileDialog importDialog {"importing records", "Unable to Import",
-    "No profile was selected.  Please select a profile before importing."};
-
-// Export and import: only for a chosen profile; afterwards the editor is back
-// in normal mode and the selector shows the profile it showed before.
-void showProfileDialog(Main &main, const ProfileDialog &dialog,
-    const std::function<void(QWidget *, const QString &)> &show)
+void Main::showProfileDialog(
+    const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show)
 {
-    runTrapped(QString::fromLatin1(dialog.operation), [&] {
-        if (main.cboProfiles->count() == 0)
+    runTrapped(installation_, QString::fromLatin1(dialog.operation), [&] {
+        if (cboProfiles->count() == 0)
             return;
-        const QString profile = main.cboProfiles->currentText();
+        const QString profile = cboProfiles->currentText();
         if (profile.isEmpty()) {
-            MsgResult = qint16(prompter().ask(
-                QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile)));
+            prompter().ask(
+                QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile));
             return;
         }
-        main.TrackEdits = false;
-        if (show)
-            show(&main, profile);
-        if (main.closing())
-            return;
-        main.ChangeMode(QStringLiteral("Clear"));
-        main.ModeText.clear();
-        main.TrackEdits = true;
-        main.cboProfiles->setCurrentText(profile);
+        {
+            const EditState::Untracked untracked(editState_);
+            if (show)
+                show(this, profile);
+            if (closing())
+                return;
+            editState_.setMode(EditMode::Normal);
+        }
+        cboProfiles->setCurrentText(profile);
     });
 }
-
-} // namespace
 
 void Main::connectMenus()
 {
@@ -76,10 +63,9 @@ void Main::connectMenus()
     };
     for (const auto &[action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
-    connect(mnuSaveAll, &QAction::triggered, this, [this] { mnuSaveAll_Click(); });
+    connect(mnuSaveAll, &QAction::triggered, this, [this] { saveAll(); });
     for (std::size_t i = 0; i < mnuEditMaster.size(); ++i)
-        connect(mnuEditMaster[i], &QAction::triggered, this,
-            [this, i] { mnuEditMaster_Click(qint16(i)); });
+        connect(mnuEditMaster[i], &QAction::triggered, this, [this, i] { editMasterList(int(i)); });
 }
 
 void Main::setEditMenuEnabled(bool enabled)
@@ -92,16 +78,8 @@ void Main::setEditMenuEnabled(bool enabled)
 
 void Main::mnuAddNew_Click()
 {
-    cmdNew_Click();
-}
-
-void Main::mnuEditMaster_Click(qint16 Index)
-{
-    if (!secondaryWindows.editMaster)
-        return;
-    secondaryWindows.editMaster(Index);
-    if (!closing())
-        FillMasterLists();
+    if (editorHooks_)
+        editorHooks_->newProfile();
 }
 
 void Main::mnuExit_Click()
@@ -111,63 +89,67 @@ void Main::mnuExit_Click()
 
 void Main::mnuExport_Click()
 {
-    showProfileDialog(*this, exportDialog, secondaryWindows.exportData);
+    showProfileDialog({"exporting records", "Unable to Export",
+                          "No record was selected.  Please select a record to export."},
+        secondaryWindows_.exportData);
 }
 
 void Main::mnuImport_Click()
 {
-    showProfileDialog(*this, importDialog, secondaryWindows.importData);
+    showProfileDialog({"importing records", "Unable to Import",
+                          "No profile was selected.  Please select a profile before importing."},
+        secondaryWindows_.importData);
 }
 
 void Main::mnuGraph_Click()
 {
-    if (secondaryWindows.graph)
-        secondaryWindows.graph();
+    if (secondaryWindows_.graph)
+        secondaryWindows_.graph();
 }
 
 void Main::mnuPrint_Click()
 {
-    runTrapped(QStringLiteral("printing"), [this] {
-        if (secondaryWindows.printProfile)
-            secondaryWindows.printProfile();
+    runTrapped(installation_, QStringLiteral("printing"), [this] {
+        if (secondaryWindows_.printProfile)
+            secondaryWindows_.printProfile();
         if (!closing())
-            ChangeMode(QStringLiteral("Clear"));
+            editState_.setMode(EditMode::Normal);
     });
 }
 
 void Main::mnuPrintMaster_Click()
 {
-    runTrapped(QStringLiteral("printing master lists"), [this] {
-        if (secondaryWindows.printMasterLists)
-            secondaryWindows.printMasterLists();
+    runTrapped(installation_, QStringLiteral("printing master lists"), [this] {
+        if (secondaryWindows_.printMasterLists)
+            secondaryWindows_.printMasterLists();
         if (!closing())
-            ChangeMode(QStringLiteral("Clear"));
+            editState_.setMode(EditMode::Normal);
     });
 }
 
 void Main::mnuPrefs_Click()
 {
-    runTrapped(QStringLiteral("loading the preferences dialog"), [this] {
-        frmPreferences dialog(store());
-        if (dialog.exec() == QDialog::Accepted)
-            applyDatePreferenceToPickers(preferenceGlobals());
+    runTrapped(installation_, QStringLiteral("loading the preferences dialog"), [this] {
+        frmPreferences dialog(store(), preferences_, installation_);
+        dialog.exec();
     });
 }
 
 void Main::mnuPassword_Click()
 {
-    frmSetPassword dialog(setPrefFunction());
+    frmSetPassword dialog(preferences_.password(), setPrefFunction());
     dialog.exec();
 }
 
 void Main::mnuManual_Click()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFile));
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(installation_.programFolder + QStringLiteral("Vantorelle Help.chm")));
 }
 
 void Main::mnuAbout_Click()
 {
-    frmAbout dialog(this);
+    frmAbout dialog(installation_, this);
     dialog.exec();
 }
 

@@ -2,18 +2,31 @@
 
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
-#include "store/preference_globals.h"
+#include "store/display_preferences.h"
 
 #include <QApplication>
 
-void applyDatePreferenceToPickers(const PreferenceGlobals &preferences)
+namespace {
+
+DateTimePicker::DateOrder pickerOrder(DateFormat format)
 {
-    // The same words the viewer's dates go by; any other shows month, day, year.
-    using Order = DateTimePicker::DateOrder;
-    const Order order = preferences.DateFormat == "ddmmyyyy" ? Order::DayMonthYear
-        : preferences.DateFormat == "yyyymmdd"               ? Order::YearMonthDay
-                                                             : Order::MonthDayYear;
-    const QString separator = Cp1252::toUnicode(preferences.DateSep);
+    switch (format) {
+    case DateFormat::DayMonthYear:
+        return DateTimePicker::DateOrder::DayMonthYear;
+    case DateFormat::YearMonthDay:
+        return DateTimePicker::DateOrder::YearMonthDay;
+    case DateFormat::MonthDayYear:
+        break;
+    }
+    return DateTimePicker::DateOrder::MonthDayYear;
+}
+
+} // namespace
+
+void applyDatePreferenceToPickers(const DisplayPreferences &preferences)
+{
+    const DateTimePicker::DateOrder order = pickerOrder(preferences.dateFormat);
+    const QString separator = Cp1252::toUnicode(preferences.dateSeparator);
     for (QWidget *widget : QApplication::allWidgets()) {
         auto *picker = qobject_cast<DateTimePicker *>(widget);
         if (picker && picker->mode() == DateTimePicker::Mode::Date)

@@ -1,8 +1,8 @@
 #pragma once
 
-struct PreferenceGlobals;
+struct DisplayPreferences;
 
 // Shows the dates of every date picker open in the program in the order and
-// with the separator of the date preference. Called once the preferences are
-// read at start-up and again whenever the user changes them.
-void applyDatePreferenceToPickers(const PreferenceGlobals &preferences);
+// with the separator of the date preference. The main window calls it
+// whenever the preferences change, at start-up too.
+void applyDatePreferenceToPickers(const DisplayPreferences &preferences);

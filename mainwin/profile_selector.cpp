@@ -2,14 +2,19 @@
 
 #include "mainwin/error_trap.h"
 #include "mainwin/long_operation.h"
+#include "mainwin/record_editor_hooks.h"
 #include "platform/cp1252.h"
 #include "store/store.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 
-void Main::ShowRecords()
+void Main::showRecords()
 {
-    const QString mode = ModeText;
+    const EditMode mode = editState_.mode();
     {
         const LongOperation busy(*this);
         cboProfiles->hide();
@@ -33,9 +38,10 @@ void Main::ShowRecords()
                 cboProfiles->setCurrentIndex(0);
         }
         if (!listed) {
-            clearFields(QStringLiteral("main"));
+            if (editorHooks_)
+                editorHooks_->clearPanel(Topic::Personal);
         } else {
-            cboProfiles_Click();
+            profileChosen();
             MemoryTable &profiles = store().dsMainID();
             StatusPanel1->setText(
                 QStringLiteral("Records Listed: ") + QString::number(profiles.recordCount()));
@@ -43,8 +49,9 @@ void Main::ShowRecords()
         }
     }
 
-    if (mode != QLatin1String("Add") && mode != QLatin1String("Edit")) {
-        ChangeMode(QStringLiteral("Clear"));
+    // A new profile being entered stays in Add mode; any other work ends.
+    if (mode != EditMode::Add) {
+        editState_.setMode(EditMode::Normal);
         if (cboProfiles->count() > 0) {
             const QSignalBlocker blocker(cboProfiles);
             cboProfiles->setCurrentIndex(0);
@@ -54,17 +61,38 @@ void Main::ShowRecords()
     }
 }
 
-void Main::cboProfiles_Change()
+std::optional<ListedProfile> Main::currentProfile() const
+{
+    const int index = cboProfiles->currentIndex();
+    const QListWidgetItem *key = lstKeys->item(index);
+    if (!key)
+        return std::nullopt;
+    return ListedProfile {Cp1252::toStdString(key->text()), cboProfiles->itemText(index)};
+}
+
+bool Main::selectProfile(const std::string &key)
+{
+    const QString wanted = Cp1252::toUnicode(key);
+    for (int i = 0; i < lstKeys->count(); ++i) {
+        if (lstKeys->item(i)->text() != wanted)
+            continue;
+        if (i != cboProfiles->currentIndex())
+            cboProfiles->setCurrentIndex(i); // shows that profile
+        return true;
+    }
+    return false;
+}
+
+void Main::profileChosen()
 {
     if (cboProfiles->count() == 0) {
         // While a first profile is being entered there is nothing to show.
-        if (!cmdNewSave->isVisibleTo(this))
-            cmdNew_Click();
+        if (!cmdNewSave->isVisibleTo(this) && editorHooks_)
+            editorHooks_->newProfile();
         return;
     }
-    const bool tracking = TrackEdits;
-    runTrapped(QStringLiteral("listing all records"), [this] {
-        TrackEdits = false;
+    runTrapped(installation_, QStringLiteral("listing all records"), [this] {
+        const EditState::Untracked untracked(editState_);
         if (cboProfiles->currentIndex() < 0) {
             const QSignalBlocker blocker(cboProfiles);
             cboProfiles->setCurrentIndex(0);
@@ -73,12 +101,6 @@ void Main::cboProfiles_Change()
             const QSignalBlocker blocker(lstTopics);
             lstTopics->setCurrentRow(0);
         }
-        lstTopics_Click();
+        topicChosen();
     });
-    TrackEdits = tracking;
-}
-
-void Main::cboProfiles_Click()
-{
-    cboProfiles_Change();
 }

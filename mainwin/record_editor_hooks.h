@@ -1,31 +1,28 @@
 #pragma once
 
-#include <QString>
+#include "store/topics.h"
 
 // What the main window asks of the record editor. The editor sits above the
-// main window (it uses Main's controls and tables), so Main only knows this
-// interface; the program installs the real editor, and with none installed the
-// main window runs without entry panels.
-class RecordEditorHooks
-{
+// main window (it reaches the main window through RecordEditorHost), so Main
+// only knows this interface; the program installs the real editor, and with
+// none installed the main window runs without entry panels.
+class RecordEditorHooks {
 public:
     virtual ~RecordEditorHooks() = default;
 
-    // Normal mode for any text but "Add" and "Edit", which enter editing mode.
-    virtual void ChangeMode(const QString &mode) = 0;
-    // Empties / fills the panel named by a topic word ("main", "bp", ...).
-    virtual void clearFields(const QString &topic) = 0;
-    virtual void ShowFields(const QString &topic) = 0;
+    // Empties the panel of `topic` for a new record.
+    virtual void clearPanel(Topic topic) = 0;
+    // Fills the panel of `topic` from the current row of its table.
+    virtual void showPanel(Topic topic) = 0;
 
-    // The record commands the main window calls directly.
-    virtual void cmdNew_Click() = 0;
-    virtual void cmdEdit_Click() = 0;
-    virtual void cmdNewCancel_Click() = 0;
+    // The commands of the main window's buttons: New Profile, Add, Edit, and
+    // the Save and Cancel of the record-save frame.
+    virtual void newProfile() = 0;
+    virtual void addRecord() = 0;
+    virtual void editRecord() = 0;
+    virtual void saveRecord() = 0;
+    virtual void cancelEditing() = 0;
 
-    // Start-up: the fixed entries of the gender list, once the topic list is filled.
-    virtual void fillFixedLists() = 0;
     // Start-up: the text limits of the entry controls, from the field tables.
     virtual void setTextLimits() = 0;
-    // Start-up: the blood-type list gets its empty entry after the others.
-    virtual void addEmptyBloodType() = 0;
 };

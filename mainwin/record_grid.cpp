@@ -26,7 +26,7 @@ QString text(const std::string &bytes)
 } // namespace
 
 std::vector<GridRow> GridRows(const GridLayout &layout, std::string_view profileKey,
-    const TableAccess &tables, std::string_view glucoseUnits)
+    const TableAccess &tables, const DisplayPreferences &display)
 {
     std::optional<MasterIndex> masters, providers, pharmacies;
     if (layout.master)
@@ -39,7 +39,7 @@ std::vector<GridRow> GridRows(const GridLayout &layout, std::string_view profile
     ValueSources sources;
     sources.providers = providers ? &*providers : nullptr;
     sources.pharmacies = pharmacies ? &*pharmacies : nullptr;
-    sources.glucoseUnits = glucoseUnits;
+    sources.display = display;
 
     std::vector<GridRow> rows;
     MemoryTable &table = tables(layout.table);

@@ -16,7 +16,7 @@ using GridRow = std::vector<std::string>; // cell texts, cp1252 bytes
 // through indexes made once for the whole list. The walked table is left past
 // its last row.
 std::vector<GridRow> GridRows(const GridLayout &layout, std::string_view profileKey,
-    const TableAccess &tables, std::string_view glucoseUnits);
+    const TableAccess &tables, const DisplayPreferences &display);
 
 // Lays `grid` out for `layout` (headers, widths, key columns hidden) and puts
 // `rows` in it cell by cell, with the grid's signals blocked; the first row,

@@ -187,31 +187,34 @@ constexpr ViewLine family[] = {
     text("Notes", "Notes"),
 };
 
-const std::array<RecordView, 16> views = {{
-    {TableId::MainID, 1400, ViewButton::None, personal},
-    {TableId::MainID, 1650, ViewButton::None, legal},
-    {TableId::InsID, 1100, ViewButton::None, insurance},
-    {TableId::ConID, 1200, ViewButton::None, contacts},
-    {TableId::Allergy, 1100, ViewButton::None, allergies},
-    {TableId::Illness, 1300, ViewButton::Provider, illnesses},
-    {TableId::Surgery, 1270, ViewButton::Provider, surgeries},
-    {TableId::Appt, 1250, ViewButton::Provider, appointments},
-    {TableId::Med, 1250, ViewButton::Pharmacy, medications},
-    {TableId::Vacc, 1300, ViewButton::Provider, vaccinations},
-    {TableId::Test, 1250, ViewButton::Provider, tests},
-    {TableId::BP, 1350, ViewButton::None, bloodPressure},
-    {TableId::Weight, 1200, ViewButton::None, weight},
-    {TableId::Glucose, 1200, ViewButton::None, glucose},
-    {TableId::Chol, 1350, ViewButton::None, cholesterol},
-    {TableId::Family, 1200, ViewButton::None, family},
+constexpr std::array<RecordView, TopicCount> views = {{
+    {Topic::Personal, TableId::MainID, 1400, ViewButton::None, personal},
+    {Topic::Legal, TableId::MainID, 1650, ViewButton::None, legal},
+    {Topic::Insurance, TableId::InsID, 1100, ViewButton::None, insurance},
+    {Topic::Contacts, TableId::ConID, 1200, ViewButton::None, contacts},
+    {Topic::Allergies, TableId::Allergy, 1100, ViewButton::None, allergies},
+    {Topic::Illnesses, TableId::Illness, 1300, ViewButton::Provider, illnesses},
+    {Topic::Surgeries, TableId::Surgery, 1270, ViewButton::Provider, surgeries},
+    {Topic::Appointments, TableId::Appt, 1250, ViewButton::Provider, appointments},
+    {Topic::Medications, TableId::Med, 1250, ViewButton::Pharmacy, medications},
+    {Topic::Vaccinations, TableId::Vacc, 1300, ViewButton::Provider, vaccinations},
+    {Topic::Tests, TableId::Test, 1250, ViewButton::Provider, tests},
+    {Topic::BloodPressure, TableId::BP, 1350, ViewButton::None, bloodPressure},
+    {Topic::Weight, TableId::Weight, 1200, ViewButton::None, weight},
+    {Topic::Glucose, TableId::Glucose, 1200, ViewButton::None, glucose},
+    {Topic::Cholesterol, TableId::Chol, 1350, ViewButton::None, cholesterol},
+    {Topic::FamilyHistory, TableId::Family, 1200, ViewButton::None, family},
 }};
+static_assert(coversTopicsInOrder(views));
 
-std::string labelText(
-    const ViewLine &line, const ValueSources &sources, std::string_view currencySymbol)
+std::string labelText(const ViewLine &line, const ValueSources &sources)
 {
     switch (line.labelKind) {
     case L::WithCurrency:
-        return std::string(line.label).append(" (").append(currencySymbol).append(")");
+        return std::string(line.label)
+            .append(" (")
+            .append(sources.display.currencySymbol)
+            .append(")");
     case L::FromField:
         return std::string(sources.record.value(line.label));
     case L::Fixed:
@@ -222,18 +225,16 @@ std::string labelText(
 
 } // namespace
 
-const RecordView &recordView(int topic)
+const RecordView &recordView(Topic topic)
 {
-    return views.at(std::size_t(topic));
+    return views[topicIndex(topic)];
 }
 
-std::string RecordViewText(
-    const RecordView &view, const ValueSources &sources, std::string_view currencySymbol)
+std::string RecordViewText(const RecordView &view, const ValueSources &sources)
 {
     std::string rtf(RecordViewHeader);
     for (const ViewLine &line : view.lines)
-        rtf += RtfField(
-            labelText(line, sources, currencySymbol), FieldValueText(line.value, sources));
+        rtf += RtfField(labelText(line, sources), FieldValueText(line.value, sources));
     rtf += RecordViewEnd;
     return rtf;
 }

@@ -2,6 +2,7 @@
 
 #include "mainwin/field_value.h"
 #include "store/table_catalog.h"
+#include "store/topics.h"
 
 #include <span>
 #include <string>
@@ -28,16 +29,16 @@ enum class ViewButton {
 
 // How one topic's record is shown as rich text.
 struct RecordView {
+    Topic topic;
     TableId table; // where the shown record is found (insurance and contacts: the master)
     int tabStop; // twips: where the values line up after the labels
     ViewButton button;
     std::span<const ViewLine> lines;
 };
 
-// The view of every topic (0 .. 15); Personal and Legal show the profile record.
-const RecordView &recordView(int topic);
+// The view of every topic; Personal and Legal show the profile record.
+const RecordView &recordView(Topic topic);
 
 // The whole RTF text of the record in `sources` shown by `view`: the header,
 // one field line per non-empty value, the closing brace.
-std::string RecordViewText(
-    const RecordView &view, const ValueSources &sources, std::string_view currencySymbol);
+std::string RecordViewText(const RecordView &view, const ValueSources &sources);

@@ -1,30 +1,22 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/error_trap.h"
+#include "mainwin/grid_cells.h"
 #include "mainwin/grid_layouts.h"
+#include "mainwin/rtf_field.h"
+#include "mainwin/saved_row.h"
 #include "mainwin/shown_record.h"
-#include "mainwin/view_provider_key.h"
 #include "platform/cp1252.h"
-#include "store/preference_globals.h"
+#include "platform/rich_text_view.h"
+#include "settings/preferences.h"
+
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
 
 #include <algorithm>
 
-std::string ViewProviderKey;
-
-int Main::gridIndex(int row, int col, const QTableWidget *grid)
-{
-    return row * grid->columnCount() + col;
-}
-
-QString Main::gridText(const QTableWidget *grid, int index)
-{
-    const int columns = grid->columnCount();
-    const QTableWidgetItem *item
-        = columns > 0 && index >= 0 ? grid->item(index / columns, index % columns) : nullptr;
-    return item ? item->text() : QString();
-}
-
-void Main::gridViewer_Click()
+void Main::showListedRecord()
 {
     if (gridViewer->rowCount() == 0) {
         cmdEdit->hide();
@@ -35,18 +27,22 @@ void Main::gridViewer_Click()
     cmdViewProvider->hide();
     cmdViewProvider->setText(QStringLiteral("View Provider"));
 
-    const int topic = lstTopics->currentRow();
-    std::string key;
-    if (const GridLayout *layout = gridLayout(topic)) {
+    // Rows left from a grid topic show nothing under another topic.
+    const std::optional<Topic> topic = currentTopic();
+    const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
+    ShownRecord shown;
+    if (layout) {
         const int row = std::max(gridViewer->currentRow(), 0);
-        key = Cp1252::toStdString(
+        const std::string key = Cp1252::toStdString(
             gridText(gridViewer, gridIndex(row, layout->keyColumn(), gridViewer)));
+        shown = ShowRecordOf(*topic, key, tableAccess(), preferences_.display());
+    } else {
+        shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
     }
-    const ShownRecord shown = ShowRecordOf(topic, key, tableAccess(), preferenceGlobals());
     if (shown.button != ViewButton::None) {
         if (shown.button == ViewButton::Pharmacy)
             cmdViewProvider->setText(QStringLiteral("View Pharmacy"));
-        ViewProviderKey = shown.masterKey;
+        viewProviderKey_ = shown.masterKey;
         cmdViewProvider->show();
     }
     rtViewer->setRtf(Cp1252::toUnicode(shown.rtf));
@@ -54,7 +50,33 @@ void Main::gridViewer_Click()
     rtViewer->moveCursor(QTextCursor::Start);
 }
 
-void Main::gridViewer_SelChange()
+void Main::gridRowChanged()
 {
-    runTrapped(QStringLiteral("showing a record"), [this] { gridViewer_Click(); });
+    runTrapped(installation_, QStringLiteral("showing a record"), [this] { showListedRecord(); });
+}
+
+void Main::viewProvider()
+{
+    if (secondaryWindows_.viewProvider) {
+        secondaryWindows_.viewProvider(
+            this, viewProviderKey_, cmdViewProvider->text() == QLatin1String("View Pharmacy"));
+    }
+}
+
+void Main::selectSavedRecord(const QString &shownText, const QString &key, int lastColumn)
+{
+    const std::optional<Topic> topic = currentTopic();
+    const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
+    if (!layout)
+        return;
+    const int row = savedRow(gridViewer, shownText, key, layout->keyColumn());
+    if (row < 0)
+        return; // the grid keeps the row the refresh made current
+    gridViewer->setFocus();
+    {
+        const QSignalBlocker blocker(gridViewer);
+        gridViewer->setCurrentCell(row, 0);
+        gridViewer->setRangeSelected(QTableWidgetSelectionRange(row, 0, row, lastColumn), true);
+    }
+    showListedRecord();
 }

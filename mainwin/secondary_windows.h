@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -16,9 +17,9 @@ struct SecondaryWindows {
     // modal, without owner.
     std::function<void(int index)> editMaster;
     // The provider or pharmacy viewer, modal, owned by `owner`: it shows the
-    // master whose Key is ViewProviderKey, a pharmacy when the View button's
-    // caption is "View Pharmacy".
-    std::function<void(QWidget *owner)> viewProvider;
+    // master whose Key is `masterKey` (cp1252 bytes), a pharmacy when the View
+    // button reads "View Pharmacy".
+    std::function<void(QWidget *owner, const std::string &masterKey, bool pharmacy)> viewProvider;
     // The export and import dialogs, modal, owned by `owner`, for the profile
     // the selector shows as `profile`.
     std::function<void(QWidget *owner, const QString &profile)> exportData;

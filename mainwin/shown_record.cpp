@@ -3,7 +3,6 @@
 #include "mainwin/grid_layouts.h"
 #include "mainwin/master_index.h"
 #include "mainwin/rtf_field.h"
-#include "store/preference_globals.h"
 
 #include <algorithm>
 #include <optional>
@@ -24,7 +23,7 @@ std::string_view buttonField(ViewButton button)
 } // namespace
 
 ShownRecord ShowRecordOf(
-    int topic, std::string_view key, const TableAccess &tables, const PreferenceGlobals &prefs)
+    Topic topic, std::string_view key, const TableAccess &tables, const DisplayPreferences &display)
 {
     ShownRecord shown;
     shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
@@ -48,8 +47,8 @@ ShownRecord ShowRecordOf(
     sources.record = RecordRef::current(table);
     sources.providers = providers ? &*providers : nullptr;
     sources.pharmacies = pharmacies ? &*pharmacies : nullptr;
-    sources.glucoseUnits = prefs.GlucoseUnits;
-    shown.rtf = RecordViewText(view, sources, prefs.CurrencySymbol);
+    sources.display = display;
+    shown.rtf = RecordViewText(view, sources);
 
     if (view.button != ViewButton::None) {
         const std::string_view master = sources.record.value(buttonField(view.button));

@@ -2,11 +2,11 @@
 
 #include "mainwin/record_view_lines.h"
 #include "mainwin/table_access.h"
+#include "store/display_preferences.h"
 
 #include <string>
 #include <string_view>
 
-struct PreferenceGlobals;
 
 // What the record viewer shows for one row of the record grid.
 struct ShownRecord {
@@ -18,7 +18,6 @@ struct ShownRecord {
 
 // Finds the record of grid topic `topic` whose Key is `key` and builds its
 // view. The found record stays the current record of its table: the Edit and
-// Delete commands read it there. Personal, Legal and anything else give an
-// empty view.
-ShownRecord ShowRecordOf(
-    int topic, std::string_view key, const TableAccess &tables, const PreferenceGlobals &prefs);
+// Delete commands read it there. Personal and Legal give an empty view.
+ShownRecord ShowRecordOf(Topic topic, std::string_view key, const TableAccess &tables,
+    const DisplayPreferences &display);

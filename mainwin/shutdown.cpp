@@ -5,12 +5,13 @@
 #include "platform/prompter.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/form_placement.h"
-#include "settings/settings_globals.h"
 #include "store/store.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -21,37 +22,35 @@ const QString crLf = QStringLiteral("\r\n");
 void Main::closeEvent(QCloseEvent *event)
 {
     bool cancel = false;
-    Form_Unload(cancel);
+    closeStep(cancel);
     if (cancel)
         event->ignore();
     else
         event->accept();
 }
 
-void Main::Form_Unload(bool &Cancel)
+void Main::closeStep(bool &cancel)
 {
     if (closing_)
         return;
-    if (cmdNewSave->isVisibleTo(this) && !HotsyncDetected) {
-        MsgResult = qint16(prompter().ask(
-            QStringLiteral("Changes Not Saved"),
+    if (cmdNewSave->isVisibleTo(this) && !hotsyncDetected_) {
+        const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
             QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
                 + QStringLiteral("Do you want to go back and save changes?"),
-            Prompter::YesNo));
-        if (MsgResult == Prompter::Yes) {
-            Cancel = true;
+            Prompter::YesNo);
+        if (answer == Prompter::Yes) {
+            cancel = true;
             return;
         }
     }
     closing_ = true;
 
-    SaveFormPlacement(this);
+    SaveFormPlacement(this, installation_.settingsFile());
     Timer1->stop();
     beginLongOperation();
-    // After a restore or a retrieval the files on disk are the ones to keep.
-    const bool filesReplaced = NoSaveOnExit != 0 || DataRetrieved == 1;
+    // After a restore, a retrieval or a move the files on disk are the ones to keep.
     std::vector<StoreFailure> failures;
-    if (hasStore() && !filesReplaced)
+    if (hasStore() && !keepFilesOnExit_)
         failures = store().SaveDBs();
     endLongOperation();
     if (!failures.empty()) {
@@ -64,25 +63,24 @@ void Main::Form_Unload(bool &Cancel)
         if (answer != Prompter::Yes) {
             closing_ = false;
             Timer1->start();
-            Cancel = true;
+            cancel = true;
             return;
         }
     }
     if (hasStore()) {
         for (const StoreFailure &failure : store().removeNearEmptyFiles())
-            showStoreFailure(failure);
+            showStoreFailure(installation_, failure);
     }
 
-    if (HotsyncDetected) {
-        MsgResult = qint16(prompter().ask(
-            QStringLiteral("Hotsync Detected"),
+    if (hotsyncDetected_) {
+        prompter().ask(QStringLiteral("Hotsync Detected"),
             QStringLiteral("Vantorelle Rize on the PC must be closed during the hotsync operation.")
                 + crLf + crLf
                 + QStringLiteral("A hotsync operation has been detected and your data has been "
                                  "saved.")
                 + crLf + crLf
                 + QStringLiteral("You may restart the software when the hotsync operation is "
-                                 "complete.")));
+                                 "complete."));
     }
     endProgram();
 }
@@ -102,14 +100,13 @@ void Main::endProgram()
 QStringList Main::saveAll()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (cmdNewCancel->isVisibleTo(this))
-        cmdNewCancel_Click();
+    discardEditorWork();
     beginLongOperation();
     const std::vector<StoreFailure> failures = store().SaveDBs();
     endLongOperation();
     QApplication::restoreOverrideCursor();
     reportSaveFailures(failures);
-    cboProfiles_Click();
+    profileChosen();
 
     QStringList unwritten;
     for (const StoreFailure &failure : failures)
@@ -132,6 +129,6 @@ void Main::reportSaveFailures(const std::vector<StoreFailure> &failures)
     for (const StoreFailure &failure : failures)
         details += crLf + QFile::decodeName(QByteArray::fromStdString(failure.path));
     const StoreFailure &first = failures.front();
-    ShowError(AppError(first.number, QString::fromStdString(first.description)),
-              QStringLiteral("saving the databases"), details);
+    ShowError(installation_, AppError(first.number, QString::fromStdString(first.description)),
+        QStringLiteral("saving the databases"), details);
 }

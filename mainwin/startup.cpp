@@ -1,39 +1,40 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/error_trap.h"
-#include "mainwin/picker_date_format.h"
 #include "mainwin/record_editor_hooks.h"
-#include "mainwin/topics.h"
 #include "platform/cp1252.h"
 #include "platform/instance_guard.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "settings/backup_restore.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/first_run_configuration.h"
 #include "settings/form_placement.h"
 #include "settings/handheld_setup.h"
-#include "settings/ini_access.h"
 #include "settings/password_window.h"
-#include "settings/settings_globals.h"
 #include "settings/splash_window.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
+#include "store/topics.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFrame>
 #include <QLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
-
-constexpr int twipsPerPixel = 15;
 
 const QString loading = QStringLiteral("loading");
 
 } // namespace
 
-bool Main::Form_Load()
+bool Main::load()
 {
-    instanceGuard_ = std::make_unique<InstanceGuard>(instanceLockPath);
+    instanceGuard_ = std::make_unique<InstanceGuard>(instanceLockPath_);
     if (!instanceGuard_->acquire()) {
         prompter().ask(QStringLiteral("Already Running"),
                        QStringLiteral("Vantorelle is already running"), Prompter::OkOnly,
@@ -41,61 +42,59 @@ bool Main::Form_Load()
         return false;
     }
 
-    AppPath = withFinalSlash(paths().programFolder());
-    config_registry([](const QString &type) { setup_install_type(type); });
+    installation_ = configureInstallation(withFinalSlash(paths().programFolder()),
+        [](Installation &installation) { setupInstallType(installation); });
 
     auto splash = std::make_unique<frmSplash>();
-    splash->Timer1->setInterval(splashMilliseconds);
+    splash->Timer1->setInterval(splashMilliseconds_);
     splash->show();
     QApplication::processEvents();
 
-    TrackEdits = false;
-    HotsyncDetected = false;
-    DataRetrieved = 0;
-    IniFile = DataPath + QStringLiteral("vantorelleplus.ini");
-    BackupPath = ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"),
-                         DataPath + QStringLiteral("Backup/"), IniFile);
+    editState_.setTracking(false);
+    hotsyncDetected_ = false;
+    backupFolder_ = readBackupFolder(installation_);
 
     // Items for handheld kinds this installation does not serve.
-    if (InstallType != QLatin1String("WM")) {
+    if (installation_.platform != Platform::WindowsMobile) {
         mnuTransfer->setVisible(false);
         mnuRetrieve->setVisible(false);
     }
-    if (InstallType == QLatin1String("Win")) {
+    if (installation_.platform == Platform::WindowsOnly) {
         mnuReinstallHH->setVisible(false);
         mnuSep4->setVisible(false);
     }
-    HelpFile = AppPath + QStringLiteral("Vantorelle Help.chm");
 
     // Without the preferences there is no telling whether a password guards
     // the data: the program cannot go on.
     bool loaded = false;
-    if (!runTrapped(loading, [&] { loaded = loadTables(); }) || !loaded)
+    if (!runTrapped(installation_, loading, [&] { loaded = loadTables(); }) || !loaded)
         return false;
 
-    const bool prepared = runTrapped(loading, [&] { prepareWindow(*splash); });
+    const bool prepared = runTrapped(installation_, loading, [&] { prepareWindow(*splash); });
     splash.reset();
 
     if (!passwordGate())
         return false;
     if (prepared)
-        runTrapped(loading, [&] { showFirstTopic(); });
+        runTrapped(installation_, loading, [&] { showFirstTopic(); });
+    // The window is ready: from here on the user's changes count as edits,
+    // also when a step above failed before it turned that on.
+    editState_.setTracking(true);
+    followPreferences();
     return true;
 }
 
 bool Main::loadTables()
 {
-    store_ = std::make_unique<Store>(QFile::encodeName(DataPath).toStdString());
+    store_ = std::make_unique<Store>(QFile::encodeName(installation_.dataFolder).toStdString());
     const std::vector<StoreFailure> failures = store_->load();
     for (const StoreFailure &failure : failures)
-        showStoreFailure(failure);
+        showStoreFailure(installation_, failure);
     if (!failures.empty() && failures.back().fatal) {
         store_.reset(); // nothing of this run may be written back
         return false;
     }
-    StoredPassword = Cp1252::toUnicode(preferenceGlobals().StoredPassword);
-    applyDatePreferenceToPickers(preferenceGlobals());
-    ProfileFilter = QStringLiteral("STATUS <> '0x0002'");
+    preferences_.load(store_->loadedPreferences());
     return true;
 }
 
@@ -104,38 +103,35 @@ void Main::prepareWindow(frmSplash &splash)
     {
         const QSignalBlocker blocker(lstTopics);
         lstTopics->clear();
-        for (std::string_view name : TopicNames)
-            lstTopics->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        for (const TopicName &topic : TopicNames)
+            lstTopics->addItem(
+                QString::fromLatin1(topic.name.data(), qsizetype(topic.name.size())));
     }
-    if (editorHooks_)
-        editorHooks_->fillFixedLists();
-
-    ShowRecords();
-    FillMasterLists();
+    showRecords();
+    fillMasterLists();
     if (store().dsMainID().recordCount() > 0) {
-        cboProfiles_Click();
+        profileChosen();
     } else {
         frmViewer->lower();
-        cmdNew_Click();
+        if (editorHooks_)
+            editorHooks_->newProfile();
     }
-    TrackEdits = true;
+    editState_.setTracking(true);
 
     splash.waitUntilExpired();
     splash.close();
 
-    // The size the window was laid out at, for the record of its placement.
+    // Laid out once with the record-save frame in place, as the editor shows it.
     cmdNewSave->show();
     cmdNewCancel->show();
     if (layout())
         layout()->activate();
-    BaseWidth = centralWidget()->width() * twipsPerPixel;
-    BaseHeight = centralWidget()->height() * twipsPerPixel;
 
-    ChangeMode(QString());
-    if (store().dsMainID().recordCount() == 0)
-        cmdNew_Click();
+    editState_.setMode(EditMode::Normal);
+    if (store().dsMainID().recordCount() == 0 && editorHooks_)
+        editorHooks_->newProfile();
     Timer1->start();
-    RestoreFormPlacement(this);
+    RestoreFormPlacement(this, installation_.settingsFile());
     cmdNewSave->hide();
     cmdNewCancel->hide();
     if (editorHooks_)
@@ -144,19 +140,25 @@ void Main::prepareWindow(frmSplash &splash)
 
 bool Main::passwordGate()
 {
-    if (StoredPassword.isEmpty())
+    const QString &password = preferences_.password();
+    if (password.isEmpty())
         return true;
-    TypedPassword.clear();
-    frmPassword(this).exec();
-    if (TypedPassword == StoredPassword)
+    // A prompt closed without OK leaves what was typed at the try before.
+    QString typed;
+    const auto ask = [&] {
+        frmPassword prompt(this);
+        if (prompt.exec() == QDialog::Accepted)
+            typed = prompt.typedPassword();
+    };
+    ask();
+    if (typed == password)
         return true;
-    MsgResult = qint16(prompter().ask(QStringLiteral("Password Incorrect"),
-                                      QStringLiteral("Password incorrect. Try again.")));
-    frmPassword(this).exec();
-    if (TypedPassword == StoredPassword)
+    prompter().ask(QStringLiteral("Password Incorrect"),
+        QStringLiteral("Password incorrect. Try again."));
+    ask();
+    if (typed == password)
         return true;
-    MsgResult = qint16(
-        prompter().ask(QStringLiteral("Password Incorrect"), QStringLiteral("Password incorrect.")));
+    prompter().ask(QStringLiteral("Password Incorrect"), QStringLiteral("Password incorrect."));
     return false;
 }
 
@@ -164,15 +166,15 @@ void Main::showFirstTopic()
 {
     if (store().dsMainID().recordCount() == 0) {
         // The editor waits in Add mode for the first profile.
-        cmdNew_Click();
-        cmdEdit_Click();
-        ChangeMode(QStringLiteral("Add"));
+        if (editorHooks_) {
+            editorHooks_->newProfile();
+            editorHooks_->editRecord();
+        }
+        editState_.setMode(EditMode::Add);
     }
-    if (editorHooks_)
-        editorHooks_->addEmptyBloodType();
     {
         const QSignalBlocker blocker(lstTopics);
         lstTopics->setCurrentRow(0);
     }
-    lstTopics_Click();
+    topicChosen();
 }

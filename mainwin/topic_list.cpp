@@ -3,12 +3,18 @@
 #include "mainwin/error_trap.h"
 #include "mainwin/record_grid.h"
 #include "mainwin/record_view_lines.h"
-#include "mainwin/topics.h"
 #include "platform/cp1252.h"
-#include "store/preference_globals.h"
+#include "settings/preferences.h"
 #include "store/store.h"
 
+#include <QComboBox>
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QTableWidget>
+
+#include "platform/rich_text_view.h"
 
 namespace {
 
@@ -30,18 +36,40 @@ TableAccess Main::tableAccess()
 
 void Main::connectViews()
 {
-    connect(cboProfiles, &QComboBox::currentIndexChanged, this, [this] { cboProfiles_Click(); });
-    connect(lstTopics, &QListWidget::currentRowChanged, this, [this] { lstTopics_Click(); });
+    connect(cboProfiles, &QComboBox::currentIndexChanged, this, [this] { profileChosen(); });
+    connect(lstTopics, &QListWidget::currentRowChanged, this, [this] { topicChosen(); });
     connect(
         gridViewer, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
             if (row != previousRow)
-                gridViewer_SelChange();
+                gridRowChanged();
         });
 }
 
-void Main::lstTopics_Click()
+std::optional<Topic> Main::currentTopic() const
 {
-    runTrapped(QStringLiteral("selecting a topic"), [this] {
+    const int row = lstTopics->currentRow();
+    if (row < 0 || row >= int(TopicCount))
+        return std::nullopt;
+    return topicAt(std::size_t(row));
+}
+
+void Main::showTopic()
+{
+    topicChosen();
+}
+
+void Main::selectTopic(Topic topic)
+{
+    {
+        const QSignalBlocker blocker(lstTopics);
+        lstTopics->setCurrentRow(int(topicIndex(topic)));
+    }
+    topicChosen();
+}
+
+void Main::topicChosen()
+{
+    runTrapped(installation_, QStringLiteral("selecting a topic"), [this] {
         MemoryTable &profiles = store().dsMainID();
         if (!findSelectedProfile(profiles, cboProfiles, lstKeys)) {
             if (cboProfiles->count() == 0)
@@ -57,7 +85,7 @@ void Main::lstTopics_Click()
                 }
                 cboProfiles->setCurrentIndex(-1);
             }
-            cboProfiles_Change();
+            profileChosen();
             return;
         }
 
@@ -68,25 +96,25 @@ void Main::lstTopics_Click()
         frmViewer->raise();
         frmViewer->show();
 
-        const int topic = lstTopics->currentRow();
-        const PreferenceGlobals &prefs = preferenceGlobals();
+        const std::optional<Topic> topic = currentTopic();
+        const DisplayPreferences &display = preferences_.display();
         if (topic == Topic::Personal || topic == Topic::Legal) {
-            const RecordView &view = recordView(topic);
+            const RecordView &view = recordView(*topic);
             ValueSources sources;
             sources.record = RecordRef::current(profiles);
+            sources.display = display;
             cmdAdd->hide();
             cmdDel->hide();
             cmdEdit->show();
             gridViewer->hide();
             rtViewer->show();
             rtViewer->raise();
-            rtViewer->setRtf(
-                Cp1252::toUnicode(RecordViewText(view, sources, prefs.CurrencySymbol)));
+            rtViewer->setRtf(Cp1252::toUnicode(RecordViewText(view, sources)));
             rtViewer->setTabStop(view.tabStop);
-        } else if (const GridLayout *layout = gridLayout(topic)) {
-            const auto rows = GridRows(*layout, profileKey, tableAccess(), prefs.GlucoseUnits);
-            FillGrid(gridViewer, *layout, rows, prefs.GlucoseUnits);
-            gridViewer_Click();
+        } else if (const GridLayout *layout = topic ? gridLayout(*topic) : nullptr) {
+            const auto rows = GridRows(*layout, profileKey, tableAccess(), display);
+            FillGrid(gridViewer, *layout, rows, display.glucoseUnits);
+            showListedRecord();
             gridViewer->show();
         }
     });

@@ -58,6 +58,11 @@ template<typename Bytes> Bytes encode(const QString &text)
 
 namespace Cp1252 {
 
+QChar toChar(char byte)
+{
+    return QChar(::toChar(static_cast<unsigned char>(byte)));
+}
+
 QString toUnicode(const QByteArray &bytes)
 {
     return decode(bytes);

@@ -11,6 +11,8 @@
 // same number, so no byte is ever lost. Characters outside cp1252 become "?".
 namespace Cp1252 {
 
+// The character of one byte.
+QChar toChar(char byte);
 QString toUnicode(const QByteArray &bytes);
 QString toUnicode(const std::string &bytes);
 QByteArray fromUnicode(const QString &text);

@@ -146,7 +146,7 @@ private:
         if (high < 0 || low < 0)
             return;
         pos_ += 2;
-        addText(Cp1252::toUnicode(QByteArray(1, char(high * 16 + low))).at(0));
+        addText(Cp1252::toChar(char(high * 16 + low)));
     }
 
     void addText(QChar c)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -17,11 +18,17 @@ namespace SettingsFile {
 
 // The value, or nothing when the file, the section or the key is missing.
 std::optional<QString> read(const QString &path, const QString &section, const QString &key);
+// The same from the bytes of a file.
+std::optional<QString> readBytes(
+    const QByteArray &content, const QString &section, const QString &key);
 
 // Replaces the key's value in place, or adds the key after the last line of
 // its section, or adds the section at the end; creates a missing file. New
 // lines end in CR LF, or in LF in a file whose lines end in LF alone. The file
 // is replaced atomically; throws AppError when it cannot be read or written.
 void write(const QString &path, const QString &section, const QString &key, const QString &value);
+// The bytes `write` gives a file that holds `content` (empty: no file).
+QByteArray withValue(
+    const QByteArray &content, const QString &section, const QString &key, const QString &value);
 
 } // namespace SettingsFile

@@ -7,27 +7,22 @@
 #include "settings/os_version.h"
 #include "settings/product_notice.h"
 #include "settings/registry_access.h"
-#include "settings/settings_globals.h"
 
 namespace {
 
-struct PlatformLine {
-    const char *installType;
-    const char *line;
-};
-
-const PlatformLine platformLines[] = {
-    {"Palm", "Platform: Windows PC and Palm OS"},
-    {"WM", "Platform: Windows PC and Windows Mobile"},
-    {"BB", "Platform: Windows PC and Blackberry"},
-    {"Win", "Platform: Windows PC Only"},
-};
-
-QString platformLine()
+QString platformLine(Platform platform)
 {
-    for (const PlatformLine &p : platformLines) {
-        if (InstallType == QLatin1String(p.installType))
-            return QLatin1String(p.line);
+    switch (platform) {
+    case Platform::Palm:
+        return QStringLiteral("Platform: Windows PC and Palm OS");
+    case Platform::WindowsMobile:
+        return QStringLiteral("Platform: Windows PC and Windows Mobile");
+    case Platform::BlackBerry:
+        return QStringLiteral("Platform: Windows PC and Blackberry");
+    case Platform::WindowsOnly:
+        return QStringLiteral("Platform: Windows PC Only");
+    case Platform::None:
+        break;
     }
     return QStringLiteral("Platform: Unknown");
 }
@@ -57,7 +52,7 @@ QString registryValue(RegistryScope root, const char *name)
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent)
+frmAbout::frmAbout(const Installation &installation, QWidget *parent)
     : QDialog(parent)
     , lblTitle(new QLabel(this))
     , txtInfo(new QPlainTextEdit(this))
@@ -93,19 +88,19 @@ frmAbout::frmAbout(QWidget *parent)
     layout->addLayout(footer);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    Form_Load();
+    Form_Load(installation);
 }
 
-QString frmAbout::InfoText()
+QString frmAbout::InfoText(const Installation &installation)
 {
     QStringList lines = {
         QStringLiteral("Application: ") + QString::fromUtf8(AppInfo::title),
         QStringLiteral("Version: ") + QString::fromUtf8(AppInfo::version),
-        platformLine(),
+        platformLine(installation.platform),
         QStringLiteral("OS: ") + GetOSVersionName(),
         QString(),
-        QStringLiteral("Data Path: ") + DataPath,
-        QStringLiteral("Program Path: ") + AppPath,
+        QStringLiteral("Data Path: ") + installation.dataFolder,
+        QStringLiteral("Program Path: ") + installation.programFolder,
         QString(),
     };
     for (const RegistryLine &r : registryLines) {
@@ -119,7 +114,7 @@ QString frmAbout::InfoText()
     return text;
 }
 
-void frmAbout::Form_Load()
+void frmAbout::Form_Load(const Installation &installation)
 {
     lblCopyright->setText(ProductNotice::copyright());
     Label2->setText(ProductNotice::warning());
@@ -128,7 +123,8 @@ void frmAbout::Form_Load()
     setWindowTitle(QStringLiteral("About ") + title);
     lblTitle->setText(title);
     // The box shows lines; the text keeps the CR LF ends it is built with.
-    txtInfo->setPlainText(InfoText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtInfo->setPlainText(
+        InfoText(installation).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void frmAbout::cmdOK_Click()

@@ -5,15 +5,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "settings/installation.h"
+
 // Version and installation details: platform, operating system, folders and the
 // installation's registry values. The text is rebuilt each time the window is made.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget *parent = nullptr);
+    explicit frmAbout(const Installation &installation, QWidget *parent = nullptr);
 
     // The information text as shown, every line ending in CR LF.
-    static QString InfoText();
+    static QString InfoText(const Installation &installation);
 
     QLabel *lblTitle;
     QPlainTextEdit *txtInfo;
@@ -25,6 +27,6 @@ public:
     QLabel *Image1;
 
 private:
-    void Form_Load();
+    void Form_Load(const Installation &installation);
     void cmdOK_Click();
 };

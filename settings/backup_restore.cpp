@@ -9,7 +9,6 @@
 #include "settings/handheld_exchange.h"
 #include "settings/ini_access.h"
 #include "settings/main_window_actions.h"
-#include "settings/settings_globals.h"
 #include "settings/shell_helpers.h"
 #include "store/table_catalog.h"
 
@@ -24,12 +23,9 @@ QString joinLines(std::initializer_list<QString> lines)
     return QStringList(lines).join(QStringLiteral("\r\n"));
 }
 
-// Every answer goes to the shared answer global.
 int ask(const QString &title, const QString &text, Prompter::Buttons buttons = Prompter::OkOnly)
 {
-    const int answer = prompter().ask(title, text, buttons);
-    MsgResult = qint16(answer);
-    return answer;
+    return prompter().ask(title, text, buttons);
 }
 
 // "Vantorelle<X>.cdb" of the 22 data tables and the preferences, in their fixed order.
@@ -41,21 +37,29 @@ QStringList tableFileNames()
     return names;
 }
 
-QString defaultBackupPath()
+QString defaultBackupFolder(const Installation &installation)
 {
-    return DataPath + QStringLiteral("Backup/");
+    return installation.dataFolder + QStringLiteral("Backup/");
 }
 
 // An empty folder would make every path relative, or the root once a "/" is added.
-QString backupFolderOrDefault()
+QString backupFolderOrDefault(const Installation &installation, const QString &backupFolder)
 {
-    return BackupPath.isEmpty() ? defaultBackupPath() : BackupPath;
+    return backupFolder.isEmpty() ? defaultBackupFolder(installation) : backupFolder;
 }
 
 } // namespace
 
-void BackupDatabases(MainWindowActions &main)
+QString readBackupFolder(const Installation &installation)
 {
+    return ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"),
+        defaultBackupFolder(installation), installation.settingsFile());
+}
+
+void BackupDatabases(
+    const Installation &installation, QString &backupFolder, MainWindowActions &main)
+{
+    const QString &dataFolder = installation.dataFolder;
     try {
         if (!main.saveAll().isEmpty()) {
             ask(QStringLiteral("Backup Not Complete"),
@@ -63,18 +67,17 @@ void BackupDatabases(MainWindowActions &main)
             return;
         }
 
-        BackupPath = backupFolderOrDefault();
+        backupFolder = backupFolderOrDefault(installation, backupFolder);
         QString programFolder = paths().programFolder();
         if (programFolder.endsWith(QLatin1Char('/')))
             programFolder.chop(1);
         const int answer = ask(QStringLiteral("Backup Location"),
             joinLines({QStringLiteral("Do you want to backup to this location:"), QString(),
-                BackupPath, QString(),
+                backupFolder, QString(),
                 QStringLiteral("Select No to be able to specify a different backup folder."),
                 QString(),
                 QStringLiteral("We recommend using a backup folder other than the default."),
-                QString(),
-                QStringLiteral("If you ever have to uninstall, the "), programFolder,
+                QString(), QStringLiteral("If you ever have to uninstall, the "), programFolder,
                 QStringLiteral(" folder will be deleted.")}),
             Prompter::YesNoCancel);
         if (answer == Prompter::Cancel)
@@ -87,37 +90,40 @@ void BackupDatabases(MainWindowActions &main)
                     QStringLiteral("No directory was selected, backup aborted."));
                 return;
             }
-            BackupPath = *folder;
+            backupFolder = *folder;
         }
-        BackupPath = withFinalSlash(BackupPath);
-        WriteIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), BackupPath, IniFile);
-        if (BackupPath == defaultBackupPath() && !QDir().mkpath(BackupPath))
+        backupFolder = withFinalSlash(backupFolder);
+        WriteIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), backupFolder,
+            installation.settingsFile());
+        if (backupFolder == defaultBackupFolder(installation) && !QDir().mkpath(backupFolder))
             throw AppError(AppError::PathNotFound);
 
         const QStringList tables = tableFileNames();
         for (const QString &name : tables) {
-            if (FileExists(BackupPath + name))
+            if (FileExists(backupFolder + name))
                 CopyFileAtomically(
-                    BackupPath + name, BackupPath + name.chopped(4) + QStringLiteral(".bak"));
+                    backupFolder + name, backupFolder + name.chopped(4) + QStringLiteral(".bak"));
         }
         for (const QString &name : tables) {
-            if (FileExists(DataPath + name))
-                CopyFileAtomically(DataPath + name, BackupPath + name);
+            if (FileExists(dataFolder + name))
+                CopyFileAtomically(dataFolder + name, backupFolder + name);
         }
 
         ask(QStringLiteral("Backup Complete"),
             joinLines({QStringLiteral("Database backup complete."), QString(),
                 QStringLiteral("The backup files (Vantorelle*.cdb) have been saved to:"),
-                BackupPath}));
+                backupFolder}));
     } catch (const AppError &error) {
-        ShowError(error, QStringLiteral("backing up the databases"));
+        ShowError(installation, error, QStringLiteral("backing up the databases"));
     }
 }
 
-void RestoreBackup(MainWindowActions &main)
+void RestoreBackup(
+    const Installation &installation, const QString &backupFolder, MainWindowActions &main)
 {
+    const QString &dataFolder = installation.dataFolder;
     try {
-        QString folder = backupFolderOrDefault();
+        QString folder = backupFolderOrDefault(installation, backupFolder);
         if (ask(QStringLiteral("Restore Previous Backup"),
                 joinLines(
                     {QStringLiteral(
@@ -154,24 +160,25 @@ void RestoreBackup(MainWindowActions &main)
         const QStringList tables = tableFileNames();
         for (const QString &name : tables) {
             if (FileExists(folder + name))
-                CopyFileAtomically(folder + name, DataPath + name);
+                CopyFileAtomically(folder + name, dataFolder + name);
         }
-        if (InstallType == QLatin1String("Palm")) {
+        const Platform platform = installation.platform;
+        if (platform == Platform::Palm) {
             for (const QString &name : tables)
-                MakeCdiFromCdb(DataPath + name);
+                MakeCdiFromCdb(dataFolder + name);
         }
-        NoSaveOnExit = 1;
+        main.keepFilesOnExit();
 
         const QString closing
             = QStringLiteral("Database restore complete. The PC software will now be closed.");
-        if (InstallType == QLatin1String("Palm")) {
+        if (platform == Platform::Palm) {
             ask(QStringLiteral("Restore Complete"),
                 joinLines({closing, QString(),
                     QStringLiteral(
                         "You must perform a hotsync operation in order to update the handheld "
                         "data files."),
                     QString(), QStringLiteral("PLEASE HOTSYNC NOW.")}));
-        } else if (InstallType == QLatin1String("Win")) {
+        } else if (platform == Platform::WindowsOnly) {
             ask(QStringLiteral("Restore Complete"), closing);
         } else {
             ask(QStringLiteral("Restore Complete"),
@@ -186,6 +193,6 @@ void RestoreBackup(MainWindowActions &main)
         main.discardEditorWork();
         main.closeMainWindow();
     } catch (const AppError &error) {
-        ShowError(error, QStringLiteral("restoring data"));
+        ShowError(installation, error, QStringLiteral("restoring data"));
     }
 }

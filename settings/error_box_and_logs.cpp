@@ -5,7 +5,6 @@
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
-#include "settings/settings_globals.h"
 #include "settings/support_info.h"
 #include "store/clock.h"
 
@@ -25,16 +24,17 @@ QString errorDate(const LocalDateTime &at)
         + QLatin1Char(':') + twoDigits(at.minute);
 }
 
-void appendToLog(const QString &fileName, const QString &text)
+void appendToLog(const QString &dataFolder, const QString &fileName, const QString &text)
 {
-    if (DataPath.isEmpty())
+    if (dataFolder.isEmpty())
         return;
-    FileWriter::append(DataPath + fileName, Cp1252::fromUnicode(text));
+    FileWriter::append(dataFolder + fileName, Cp1252::fromUnicode(text));
 }
 
 } // namespace
 
-void ShowError(const AppError &error, const QString &operation, const QString &details)
+void ShowError(const Installation &installation, const AppError &error, const QString &operation,
+    const QString &details)
 {
     QString advice = details.isEmpty() ? QString() : crLf + crLf + details;
     advice += crLf + crLf + QLatin1String("If you continue to get this error,") + crLf
@@ -52,29 +52,30 @@ void ShowError(const AppError &error, const QString &operation, const QString &d
         + error.description() + QLatin1Char(')');
 
     try {
-        ErrorLog(text);
+        ErrorLog(installation, text);
     } catch (const AppError &) {
         // The user still learns of the original failure from the box.
     }
-    MsgResult = qint16(prompter().ask(QStringLiteral("Error"), text + advice));
+    prompter().ask(QStringLiteral("Error"), text + advice);
 }
 
-void ErrorLog(const QString &text)
+void ErrorLog(const Installation &installation, const QString &text)
 {
     QString programPath = paths().programFolder();
     if (programPath.endsWith(QLatin1Char('/')))
         programPath.chop(1);
     const QString entry = QLatin1String("Application: ") + QLatin1String(AppInfo::title) + crLf
         + QLatin1String("Version: ") + QLatin1String(AppInfo::version) + crLf
-        + QLatin1String("Platform: ") + InstallType + crLf + QLatin1String("Data Path: ") + DataPath
-        + crLf + QLatin1String("Program Path: ") + programPath + crLf + crLf
+        + QLatin1String("Platform: ") + platformName(installation.platform) + crLf
+        + QLatin1String("Data Path: ") + installation.dataFolder + crLf
+        + QLatin1String("Program Path: ") + programPath + crLf + crLf
         + QLatin1String("Error Date: ") + errorDate(Clock::current().now()) + crLf
         + QLatin1String("Error Information:") + crLf + text + crLf + QString(35, QLatin1Char('-'))
         + crLf;
-    appendToLog(QStringLiteral("errorlog.txt"), entry);
+    appendToLog(installation.dataFolder, QStringLiteral("errorlog.txt"), entry);
 }
 
-void WriteSetupLog(const QString &text)
+void WriteSetupLog(const Installation &installation, const QString &text)
 {
-    appendToLog(QStringLiteral("setuplog.txt"), text + crLf);
+    appendToLog(installation.dataFolder, QStringLiteral("setuplog.txt"), text + crLf);
 }

@@ -1,24 +1,26 @@
 #pragma once
 
 #include "platform/app_error.h"
+#include "settings/installation.h"
 
 #include <QString>
 
-// The common error box and the two logs in the data folder.
+// The common error box and the two logs in the installation's data folder.
 
 // Shows the error box for `error`, which happened while `operation` ("saving a
 // record", completing "An error occurred while ..."), with the caller's
 // `details` (may be empty) and the support advice; logs the failure to
-// "errorlog.txt" first. The answer goes to MsgResult. A log that cannot be
-// written never keeps the box from showing.
-void ShowError(const AppError &error, const QString &operation, const QString &details = QString());
+// "errorlog.txt" first. A log that cannot be written never keeps the box from
+// showing.
+void ShowError(const Installation &installation, const AppError &error, const QString &operation,
+    const QString &details = QString());
 
 // Appends one entry to "errorlog.txt" in the data folder: the program, its
-// folders, the date and `text`. Does nothing while the data folder is unknown;
-// throws AppError when the log cannot be written.
-void ErrorLog(const QString &text);
+// platform and folders, the date and `text`. Does nothing while the data
+// folder is unknown; throws AppError when the log cannot be written.
+void ErrorLog(const Installation &installation, const QString &text);
 
 // Appends `text` as one line to "setuplog.txt" in the data folder. Does nothing
 // while the data folder is unknown; throws AppError when the log cannot be
 // written.
-void WriteSetupLog(const QString &text);
+void WriteSetupLog(const Installation &installation, const QString &text);

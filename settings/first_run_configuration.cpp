@@ -8,7 +8,6 @@
 #include "settings/file_copy.h"
 #include "settings/ini_access.h"
 #include "settings/registry_access.h"
-#include "settings/settings_globals.h"
 #include "settings/shell_helpers.h"
 #include "store/clock.h"
 
@@ -85,83 +84,91 @@ QString documentsDataFolder()
 }
 
 // A first run fills the new data folder from the templates beside the program.
-void fillDataFolder()
+void fillDataFolder(const Installation &installation)
 {
-    const QString templates = AppPath + QStringLiteral("data/");
-    if (FileExists(DataPath + profileTable)) {
-        WriteSetupLog(QStringLiteral("Found database:") + DataPath + profileTable);
+    const QString &data = installation.dataFolder;
+    const QString templates = installation.programFolder + QStringLiteral("data/");
+    if (FileExists(data + profileTable)) {
+        WriteSetupLog(installation, QStringLiteral("Found database:") + data + profileTable);
         return;
     }
-    WriteSetupLog(QStringLiteral("Did not find database:") + DataPath + profileTable);
+    WriteSetupLog(installation, QStringLiteral("Did not find database:") + data + profileTable);
     if (!FileExists(templates + profileTable))
         return;
-    WriteSetupLog(QStringLiteral("About to copy CDBs...") + crLf + QStringLiteral("   FROM: ")
-                  + templates + crLf + QStringLiteral("     TO: ") + DataPath);
-    copyMissingTables(templates, DataPath);
+    WriteSetupLog(installation,
+        QStringLiteral("About to copy CDBs...") + crLf + QStringLiteral("   FROM: ") + templates
+            + crLf + QStringLiteral("     TO: ") + data);
+    copyMissingTables(templates, data);
 
-    if (!FileExists(DataPath + settingsFileName) && FileExists(templates + settingsFileName)) {
-        CopyFileAtomically(templates + settingsFileName, DataPath + settingsFileName);
-        WriteIni(QStringLiteral("Main"), QStringLiteral("DataPath"), QString(), IniFile);
+    const QString settingsFile = installation.settingsFile();
+    if (!FileExists(settingsFile) && FileExists(templates + settingsFileName)) {
+        CopyFileAtomically(templates + settingsFileName, settingsFile);
+        WriteIni(QStringLiteral("Main"), QStringLiteral("DataPath"), QString(), settingsFile);
     }
 
-    copyFolderFiles(templates + QStringLiteral("graphics/"), DataPath + QStringLiteral("graphics/"));
+    copyFolderFiles(templates + QStringLiteral("graphics/"), data + QStringLiteral("graphics/"));
 
     // A backup folder under the program folder is moved into the data folder.
-    BackupPath = ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"),
-                         DataPath + QStringLiteral("Backup/"), IniFile);
-    if (BackupPath.contains(GetSpecialFolderPath(ProgramFiles))) {
-        const QString moved = DataPath + QStringLiteral("backup/");
-        copyFolderFiles(withFinalSlash(BackupPath), moved);
-        BackupPath = moved;
-        WriteIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), BackupPath, IniFile);
+    const QString backup = ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"),
+        data + QStringLiteral("Backup/"), settingsFile);
+    if (backup.contains(GetSpecialFolderPath(ProgramFiles))) {
+        const QString moved = data + QStringLiteral("backup/");
+        copyFolderFiles(withFinalSlash(backup), moved);
+        WriteIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), moved, settingsFile);
     }
 }
 
-void firstRun()
+void firstRun(Installation &installation)
 {
     prompter().ask(QStringLiteral("Vantorelle Rize - Configuration"),
                    QStringLiteral("It appears this is the first time this program has been run.")
                        + crLf + crLf
                        + QStringLiteral("Please wait while program settings are configured..."));
-    DataPath = documentsDataFolder();
-    WriteSetupLog(QStringLiteral("Data path was blank, must be first run of Vantorelle") + crLf
-                  + QStringLiteral("Version = ") + QLatin1String(AppInfo::version) + crLf
-                  + QStringLiteral("Date = ") + logDate() + crLf);
+    installation.dataFolder = documentsDataFolder();
+    WriteSetupLog(installation,
+        QStringLiteral("Data path was blank, must be first run of Vantorelle") + crLf
+            + QStringLiteral("Version = ") + QLatin1String(AppInfo::version) + crLf
+            + QStringLiteral("Date = ") + logDate() + crLf);
     CreateRegistryKey(HKEY_CURRENT_USER, QLatin1String(VantorelleKey));
-    WriteSetupLog(QStringLiteral("Create Registry Key: HKCU\\Software\\Brasselwicket\\Vantorelle"));
-    setUserValue("data_path", DataPath);
-    WriteSetupLog(QStringLiteral("Set Registry: HKCU / data_path = ") + DataPath);
-    IniFile = DataPath + settingsFileName;
-    fillDataFolder();
+    WriteSetupLog(installation,
+        QStringLiteral("Create Registry Key: HKCU\\Software\\Brasselwicket\\Vantorelle"));
+    setUserValue("data_path", installation.dataFolder);
+    WriteSetupLog(installation,
+        QStringLiteral("Set Registry: HKCU / data_path = ") + installation.dataFolder);
+    fillDataFolder(installation);
 }
 
 // The data leaves the Palm user's folder for the documents folder; the next
 // start uses the new folder.
-void moveDataFromPalmFolder()
+void moveDataFromPalmFolder(Installation &installation)
 {
-    const QString oldFolder = DataPath;
-    DataPath = documentsDataFolder();
-    if (DataPath != oldFolder && !oldFolder.isEmpty()) {
-        WriteSetupLog(QStringLiteral("Data path changed...") + crLf + QStringLiteral("   FROM: ")
-                      + oldFolder + crLf + QStringLiteral("     TO: ") + DataPath);
-        copyMissingTables(oldFolder, DataPath);
+    const QString oldFolder = installation.dataFolder;
+    installation.dataFolder = documentsDataFolder();
+    const QString &data = installation.dataFolder;
+    if (data != oldFolder && !oldFolder.isEmpty()) {
+        WriteSetupLog(installation,
+            QStringLiteral("Data path changed...") + crLf + QStringLiteral("   FROM: ") + oldFolder
+                + crLf + QStringLiteral("     TO: ") + data);
+        copyMissingTables(oldFolder, data);
         // A Palm folder may have no settings file yet; there is then nothing to carry over.
-        if (!FileExists(DataPath + settingsFileName) && FileExists(oldFolder + settingsFileName))
-            CopyFileAtomically(oldFolder + settingsFileName, DataPath + settingsFileName);
+        if (!FileExists(data + settingsFileName) && FileExists(oldFolder + settingsFileName))
+            CopyFileAtomically(oldFolder + settingsFileName, data + settingsFileName);
         for (const char *log : {"errorlog.txt", "setuplog.txt"}) {
             if (FileExists(oldFolder + QLatin1String(log)))
-                CopyFileAtomically(oldFolder + QLatin1String(log), DataPath + QLatin1String(log));
+                CopyFileAtomically(oldFolder + QLatin1String(log), data + QLatin1String(log));
         }
     }
-    WriteSetupLog(QStringLiteral("Finished copying CDBs to new (non-Palm) data location"));
-    setUserValue("data_path", DataPath);
+    WriteSetupLog(
+        installation, QStringLiteral("Finished copying CDBs to new (non-Palm) data location"));
+    setUserValue("data_path", data);
 }
 
 // True when the user wants to convert to the newly installed platform.
-bool askConversion(const QString &userType, const QString &machineType, const QString &machineDate)
+bool askConversion(Installation &installation, const QString &userType, const QString &machineType,
+    const QString &machineDate)
 {
-    const QString from = PlatformDescription(userType);
-    const QString to = PlatformDescription(machineType);
+    const QString from = PlatformDescription(platformNamed(userType));
+    const QString to = PlatformDescription(platformNamed(machineType));
     const QStringList lines = {
         QStringLiteral("IMPORTANT:"),
         QString(),
@@ -181,93 +188,114 @@ bool askConversion(const QString &userType, const QString &machineType, const QS
                                       Prompter::YesNo);
     if (answer != Prompter::Yes) {
         setUserValue("install_date", machineDate);
-        WriteSetupLog(QStringLiteral("User did NOT want to convert FROM ") + from
-                      + QStringLiteral(" -TO- ") + to);
+        WriteSetupLog(installation,
+            QStringLiteral("User did NOT want to convert FROM ") + from + QStringLiteral(" -TO- ")
+                + to);
         return false;
     }
-    WriteSetupLog(QStringLiteral("User wants to convert FROM ") + from + QStringLiteral(" -TO- ")
-                  + to);
-    if (from == PlatformDescription(QStringLiteral("Palm")))
-        moveDataFromPalmFolder();
+    WriteSetupLog(installation,
+        QStringLiteral("User wants to convert FROM ") + from + QStringLiteral(" -TO- ") + to);
+    if (from == PlatformDescription(Platform::Palm))
+        moveDataFromPalmFolder(installation);
     return true;
 }
 
-void configure(const SetupInstallTypeFunction &setup_install_type)
+void configure(Installation &installation, const HandheldSetupFunction &setupHandheld)
 {
     bool firstRunFlag = false;
     bool updateFlag = false;
 
-    DataPath = withFinalSlash(userValue("data_path"));
+    QString &data = installation.dataFolder;
+    data = withFinalSlash(userValue("data_path"));
     // A folder that lost only its profile table still holds the user's data.
-    if (!DataPath.isEmpty() && !FileExists(DataPath + profileTable)
-        && !FileExists(DataPath + QStringLiteral("*.cdb")))
-        DataPath.clear();
-    if (DataPath.isEmpty()) {
+    if (!data.isEmpty() && !FileExists(data + profileTable)
+        && !FileExists(data + QStringLiteral("*.cdb")))
+        data.clear();
+    if (data.isEmpty()) {
         firstRunFlag = true;
-        firstRun();
+        firstRun(installation);
     }
 
-    InstallType = userValue("install_type");
+    const QString userType = userValue("install_type");
+    installation.platform = platformNamed(userType);
     const QString userDate = userValue("install_date");
-    if (InstallType.isEmpty()) {
-        WriteSetupLog(QStringLiteral("InstallType blank - need to update install"));
+    if (userType.isEmpty()) {
+        WriteSetupLog(installation, QStringLiteral("InstallType blank - need to update install"));
         updateFlag = true;
     } else {
         const QString machineDate = machineValue("install_date");
         const QString machineType = machineValue("install_type");
-        if (machineType != InstallType && machineDate != userDate) {
-            WriteSetupLog(QStringLiteral("Install Types AND Dates did not match..."));
-            updateFlag = askConversion(InstallType, machineType, machineDate);
+        if (machineType != userType && machineDate != userDate) {
+            WriteSetupLog(installation, QStringLiteral("Install Types AND Dates did not match..."));
+            updateFlag = askConversion(installation, userType, machineType, machineDate);
         } else if (userDate != machineDate) {
-            WriteSetupLog(QStringLiteral(
-                "Dates of HKLM & HKCU don't match, set update flag if not Windows only"));
-            if (InstallType == QLatin1String("WM") || InstallType == QLatin1String("Palm")
-                || InstallType == QLatin1String("BB"))
+            WriteSetupLog(installation,
+                QStringLiteral(
+                    "Dates of HKLM & HKCU don't match, set update flag if not Windows only"));
+            const Platform platform = installation.platform;
+            if (platform == Platform::WindowsMobile || platform == Platform::Palm
+                || platform == Platform::BlackBerry)
                 updateFlag = true;
         }
     }
 
     if (updateFlag) {
         firstRunFlag = true;
-        WriteSetupLog(QStringLiteral("update_install = True"));
-        InstallType = machineValue("install_type");
+        WriteSetupLog(installation, QStringLiteral("update_install = True"));
+        // The installer's values are recorded for the user as they stand.
+        const QString machineType = machineValue("install_type");
         const QString machineDate = machineValue("install_date");
-        WriteSetupLog(QStringLiteral("Read Registry: HKLM / install_type = ") + InstallType);
-        WriteSetupLog(QStringLiteral("Read Registry: HKLM / install_date = ") + machineDate);
-        if (setup_install_type)
-            setup_install_type(InstallType);
-        setUserValue("install_type", InstallType);
+        installation.platform = platformNamed(machineType);
+        WriteSetupLog(
+            installation, QStringLiteral("Read Registry: HKLM / install_type = ") + machineType);
+        WriteSetupLog(
+            installation, QStringLiteral("Read Registry: HKLM / install_date = ") + machineDate);
+        if (setupHandheld)
+            setupHandheld(installation);
+        setUserValue("install_type", machineType);
         setUserValue("install_date", machineDate);
-        WriteSetupLog(QStringLiteral("Set Registry: HKCU / install_type = ") + InstallType);
-        WriteSetupLog(QStringLiteral("Set Registry: HKCU / install_date = ") + machineDate);
+        WriteSetupLog(
+            installation, QStringLiteral("Set Registry: HKCU / install_type = ") + machineType);
+        WriteSetupLog(
+            installation, QStringLiteral("Set Registry: HKCU / install_date = ") + machineDate);
     }
 
     if (firstRunFlag) {
-        WriteSetupLog(crLf + QStringLiteral("Done with config for Vantorelle") + crLf
-                      + QStringLiteral("Version = ") + QLatin1String(AppInfo::version) + crLf
-                      + QStringLiteral("Date = ") + logDate() + crLf + crLf
-                      + QString(33, QLatin1Char('-')));
+        WriteSetupLog(installation,
+            crLf + QStringLiteral("Done with config for Vantorelle") + crLf
+                + QStringLiteral("Version = ") + QLatin1String(AppInfo::version) + crLf
+                + QStringLiteral("Date = ") + logDate() + crLf + crLf
+                + QString(33, QLatin1Char('-')));
     }
 }
 
 } // namespace
 
-QString PlatformDescription(const QString &installType)
+QString PlatformDescription(Platform platform)
 {
-    if (installType == QLatin1String("Palm"))
+    switch (platform) {
+    case Platform::Palm:
         return QStringLiteral("Windows PC and Palm OS handheld");
-    if (installType == QLatin1String("WM"))
+    case Platform::WindowsMobile:
         return QStringLiteral("Windows PC and Windows Mobile handheld");
-    if (installType == QLatin1String("BB"))
+    case Platform::BlackBerry:
         return QStringLiteral("Windows PC and Blackberry handheld");
+    case Platform::None:
+    case Platform::WindowsOnly:
+        break;
+    }
     return QStringLiteral("Windows PC Only");
 }
 
-void config_registry(const SetupInstallTypeFunction &setup_install_type)
+Installation configureInstallation(
+    const QString &programFolder, const HandheldSetupFunction &setupHandheld)
 {
+    Installation installation;
+    installation.programFolder = programFolder;
     try {
-        configure(setup_install_type);
+        configure(installation, setupHandheld);
     } catch (const AppError &error) {
-        ShowError(error, QStringLiteral("in config_registry"));
+        ShowError(installation, error, QStringLiteral("in config_registry"));
     }
+    return installation;
 }

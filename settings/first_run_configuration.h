@@ -1,25 +1,28 @@
 #pragma once
 
+#include "settings/installation.h"
+
 #include <QString>
 
 #include <functional>
 
-// Prepares the PC for the handheld of a platform type ("Palm", "WM", "BB";
-// anything else needs nothing). The handheld setup provides it.
-using SetupInstallTypeFunction = std::function<void(const QString &installType)>;
+// Prepares the PC for the handheld of the installation's platform (Palm,
+// Windows Mobile, BlackBerry; the others need nothing); it may move the data
+// folder. The handheld setup provides it.
+using HandheldSetupFunction = std::function<void(Installation &installation)>;
 
-// Runs at every start, once the program folder (AppPath) is known. Finds the
-// data folder in the registry or, on a first run, makes it under the documents
-// folder and fills it from the templates shipped in the program's "data/"
-// folder; settles InstallType, asks whether to convert when an installation of
-// another platform has run since, and runs the handheld setup when the
-// installation changed. Sets DataPath, InstallType, and on a first run IniFile
-// and BackupPath. Each change goes to the setup log. A failure shows the error
-// box ("in config_registry") and leaves what was done so far.
+// Runs at every start. Finds the data folder in the registry or, on a first
+// run, makes it under the documents folder and fills it from the templates
+// shipped in `programFolder`'s "data/" folder; settles the platform, asks
+// whether to convert when an installation of another platform has run since,
+// and runs the handheld setup when the installation changed. Each change goes
+// to the setup log. A failure shows the error box ("in config_registry") and
+// gives the installation as settled so far.
 //
 // Table files already in the data folder are never overwritten, and every
 // copy is atomic.
-void config_registry(const SetupInstallTypeFunction &setup_install_type);
+Installation configureInstallation(
+    const QString &programFolder, const HandheldSetupFunction &setupHandheld);
 
-// The text naming a platform type in the conversion question and the setup log.
-QString PlatformDescription(const QString &installType);
+// The text naming a platform in the conversion question and the setup log.
+QString PlatformDescription(Platform platform);

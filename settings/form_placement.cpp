@@ -1,7 +1,6 @@
 #include "settings/form_placement.h"
 
 #include "settings/ini_access.h"
-#include "settings/settings_globals.h"
 
 #include <QWidget>
 
@@ -31,24 +30,24 @@ std::optional<int> twipsValue(const QString &text)
 
 } // namespace
 
-void SaveFormPlacement(QWidget *form)
+void SaveFormPlacement(QWidget *form, const QString &settingsFile)
 {
     if (form->isMinimized())
         return;
     // The frame's position and the inner size: what move() and resize() take back.
     const int pixels[] = {form->x(), form->y(), form->width(), form->height()};
     for (int i = 0; i < 4; ++i) {
-        MsgResult = WriteIni(QStringLiteral("Form"), QLatin1String(placementKeys[i]),
-            QString::number(pixels[i] * twipsPerPixel), IniFile);
+        WriteIni(QStringLiteral("Form"), QLatin1String(placementKeys[i]),
+            QString::number(pixels[i] * twipsPerPixel), settingsFile);
     }
 }
 
-void RestoreFormPlacement(QWidget *form)
+void RestoreFormPlacement(QWidget *form, const QString &settingsFile)
 {
     int twips[4];
     for (int i = 0; i < 4; ++i) {
-        const auto value = twipsValue(
-            ReadIni(QStringLiteral("Form"), QLatin1String(placementKeys[i]), QString(), IniFile));
+        const auto value = twipsValue(ReadIni(
+            QStringLiteral("Form"), QLatin1String(placementKeys[i]), QString(), settingsFile));
         if (!value)
             return;
         twips[i] = *value;

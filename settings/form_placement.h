@@ -1,15 +1,16 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 // The main window's position and size, kept in section "Form" of the settings
-// file (IniFile) as "Left", "Top", "Width" and "Height" in twips.
+// file as "Left", "Top", "Width" and "Height" in twips.
 
-// Writes the placement; a minimised window writes nothing, a maximised one its
-// maximised size. Each WriteIni result goes to MsgResult.
-void SaveFormPlacement(QWidget *form);
+// Writes the placement into `settingsFile`; a minimised window writes nothing,
+// a maximised one its maximised size.
+void SaveFormPlacement(QWidget *form, const QString &settingsFile);
 
-// Moves the form to the stored placement. Nothing happens unless all four
-// values are present and whole numbers of twips (after rounding), so a damaged
-// settings file can never stop the start-up.
-void RestoreFormPlacement(QWidget *form);
+// Moves the form to the placement stored in `settingsFile`. Nothing happens
+// unless all four values are present and whole numbers of twips (after
+// rounding), so a damaged settings file can never stop the start-up.
+void RestoreFormPlacement(QWidget *form, const QString &settingsFile);

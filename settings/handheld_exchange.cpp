@@ -6,9 +6,8 @@
 #include "settings/app_info.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/main_window_actions.h"
-#include "settings/settings_globals.h"
 #include "settings/shell_helpers.h"
-#include "store/line_reader.h"
+#include "store/table_file.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,8 +36,9 @@ public:
 
 } // namespace
 
-void RetrieveFromHandheld(MainWindowActions &main)
+void RetrieveFromHandheld(const Installation &installation, MainWindowActions &main)
 {
+    const QString &programFolder = installation.programFolder;
     const QString title = QStringLiteral("Retrieve Data from Handheld");
     const QString appTitle = QLatin1String(AppInfo::title);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -51,24 +51,24 @@ void RetrieveFromHandheld(MainWindowActions &main)
         return;
     }
 
-    QString destination = DataPath;
+    QString destination = installation.dataFolder;
     if (destination.endsWith(QLatin1Char('/')))
         destination.chop(1);
     try {
-        ShellAndWait(AppPath + QStringLiteral("CASLppc2cdb.exe"),
+        ShellAndWait(programFolder + QStringLiteral("CASLppc2cdb.exe"),
             {QStringLiteral("-DestinationFolder"), QDir::toNativeSeparators(destination),
                 QStringLiteral("-CreatorId"), creatorId, QStringLiteral("-TransferAll")},
-            AppPath);
+            programFolder);
     } catch (const AppError &error) {
         // Nothing was retrieved: the tables in memory are still the data.
         QApplication::restoreOverrideCursor();
-        ShowError(error, QStringLiteral("retrieving data from the handheld"));
+        ShowError(installation, error, QStringLiteral("retrieving data from the handheld"));
         return;
     }
     QCoreApplication::processEvents();
     QApplication::restoreOverrideCursor();
 
-    DataRetrieved = 1;
+    main.keepFilesOnExit();
     prompter().ask(title,
         joinLines({QStringLiteral("The data has been retrieved,"),
             appTitle + QStringLiteral(" must be restarted."), QString(),
@@ -76,8 +76,10 @@ void RetrieveFromHandheld(MainWindowActions &main)
     main.endApplication();
 }
 
-void TransferToHandheld(MainWindowActions &main)
+void TransferToHandheld(const Installation &installation, MainWindowActions &main)
 {
+    const QString &dataFolder = installation.dataFolder;
+    const QString &programFolder = installation.programFolder;
     const QString title = QStringLiteral("Transfer Data to Handheld");
     const int answer = prompter().ask(title,
         joinLines({QStringLiteral("This transfer will OVERWRITE the HANDHELD data."), QString(),
@@ -97,19 +99,19 @@ void TransferToHandheld(MainWindowActions &main)
     try {
         BusyCursor busy;
         for (const QString &name :
-            QDir(DataPath).entryList({QStringLiteral("*.cdi")}, QDir::Files)) {
-            if (!QFile::remove(DataPath + name))
+            QDir(dataFolder).entryList({QStringLiteral("*.cdi")}, QDir::Files)) {
+            if (!QFile::remove(dataFolder + name))
                 throw AppError(AppError::PermissionDenied);
         }
         // The pattern goes to the tool as it is: the tool, not a shell, expands it.
-        ShellAndWait(AppPath + QStringLiteral("CASLcdi2ppc.exe"),
+        ShellAndWait(programFolder + QStringLiteral("CASLcdi2ppc.exe"),
             {QStringLiteral("-DbFile"),
-                QDir::toNativeSeparators(DataPath + QStringLiteral("*.cdb")),
+                QDir::toNativeSeparators(dataFolder + QStringLiteral("*.cdb")),
                 QStringLiteral("-CreatorID"), creatorId},
-            AppPath);
+            programFolder);
         QCoreApplication::processEvents();
     } catch (const AppError &error) {
-        ShowError(error, QStringLiteral("transferring data to the handheld"));
+        ShowError(installation, error, QStringLiteral("transferring data to the handheld"));
     }
 }
 
@@ -127,24 +129,7 @@ void MakeCdiFromCdb(const QString &tablePath)
     const QByteArray bytes = table.readAll();
     table.close();
 
-    QByteArray copy;
-    copy.reserve(bytes.size());
-    LineReader lines(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    std::string_view line;
-    while (lines.next(line)) {
-        if (line.starts_with('#') || line.size() < 11) {
-            if (line.starts_with("#SYNCMODE"))
-                copy += "#SYNCMODE: MERGE";
-            else
-                copy.append(line.data(), qsizetype(line.size()));
-        } else {
-            // Every record goes to the handheld as new, or as deleted; the text
-            // from the comma before the Key on stays as it is.
-            copy += line.substr(11, 6) == "0x0002" ? "0x00000000,0x0002" : "0x00000000,0x0000";
-            if (line.size() > 17)
-                copy.append(line.data() + 17, qsizetype(line.size() - 17));
-        }
-        copy += "\r\n";
-    }
-    FileWriter::replace(base + QStringLiteral(".cdi"), copy);
+    const std::string copy
+        = TableFile::handheldCopy(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    FileWriter::replace(base + QStringLiteral(".cdi"), QByteArray::fromStdString(copy));
 }

@@ -9,7 +9,6 @@
 #include "settings/file_copy.h"
 #include "settings/main_window_actions.h"
 #include "settings/registry_access.h"
-#include "settings/settings_globals.h"
 #include "settings/shell_helpers.h"
 #include "store/clock.h"
 
@@ -92,10 +91,13 @@ void showMissingFile(const QString &firstLine)
 }
 
 // Copies the named files from the program folder into the data folder.
-void copyFromProgramFolder(std::initializer_list<const char *> names)
+void copyFromProgramFolder(
+    const Installation &installation, std::initializer_list<const char *> names)
 {
-    for (const char *name : names)
-        CopyFileAtomically(AppPath + QLatin1String(name), DataPath + QLatin1String(name));
+    for (const char *name : names) {
+        CopyFileAtomically(installation.programFolder + QLatin1String(name),
+            installation.dataFolder + QLatin1String(name));
+    }
 }
 
 QStringList filesIn(const QString &folder, const QString &pattern)
@@ -133,19 +135,21 @@ QString driveRoot(const QString &folder)
 
 // The Palm install tool may have left its log at the root of the system drive
 // or of the program's drive; it is brought into the data folder.
-void fetchLogFromDriveRoot(const QString &logPath)
+void fetchLogFromDriveRoot(const Installation &installation, const QString &logPath)
 {
+    const QString programRoot = driveRoot(installation.programFolder);
     QStringList roots = {QDir::rootPath()};
-    if (driveRoot(AppPath) != roots.first())
-        roots << driveRoot(AppPath);
+    if (programRoot != roots.first())
+        roots << programRoot;
     for (const QString &root : roots) {
         const QString found = root + QStringLiteral("CASLcopy.log");
         if (!FileExists(found))
             continue;
-        WriteSetupLog(QStringLiteral("Try to copy caslcopy.log from ")
-            + QDir::toNativeSeparators(root) + QStringLiteral(" to data path"));
+        WriteSetupLog(installation,
+            QStringLiteral("Try to copy caslcopy.log from ") + QDir::toNativeSeparators(root)
+                + QStringLiteral(" to data path"));
         CopyFileAtomically(found, logPath);
-        WriteSetupLog(QStringLiteral("Found: ") + QDir::toNativeSeparators(found));
+        WriteSetupLog(installation, QStringLiteral("Found: ") + QDir::toNativeSeparators(found));
         return;
     }
 }
@@ -154,92 +158,99 @@ void fetchLogFromDriveRoot(const QString &logPath)
 // settings and logs of `oldFolder` follow, without overwriting tables that the
 // new folder already holds. The logs come first, so that the lines written
 // from here on are kept.
-void moveDataFolder(const QString &oldFolder)
+void moveDataFolder(const Installation &installation, const QString &oldFolder)
 {
-    if (!QDir().mkpath(DataPath))
+    const QString &dataFolder = installation.dataFolder;
+    if (!QDir().mkpath(dataFolder))
         throw AppError(AppError::PathNotFound);
     for (const char *name : {"errorlog.txt", "setuplog.txt", "CASLcopy.log"}) {
         if (FileExists(oldFolder + QLatin1String(name)))
-            CopyFileAtomically(oldFolder + QLatin1String(name), DataPath + QLatin1String(name));
+            CopyFileAtomically(oldFolder + QLatin1String(name), dataFolder + QLatin1String(name));
     }
-    WriteSetupLog(joinLines({QStringLiteral("Data path changed..."),
-        QStringLiteral("   FROM: ") + oldFolder, QStringLiteral("     TO: ") + DataPath}));
+    WriteSetupLog(installation,
+        joinLines({QStringLiteral("Data path changed..."), QStringLiteral("   FROM: ") + oldFolder,
+            QStringLiteral("     TO: ") + dataFolder}));
     for (const QString &name : filesIn(oldFolder, QStringLiteral("*.cdb"))) {
-        if (!FileExists(DataPath + name))
-            CopyFileAtomically(oldFolder + name, DataPath + name);
+        if (!FileExists(dataFolder + name))
+            CopyFileAtomically(oldFolder + name, dataFolder + name);
     }
 
     const QString graphics = QStringLiteral("graphics/");
-    if (!QDir().mkpath(DataPath + graphics))
+    if (!QDir().mkpath(dataFolder + graphics))
         throw AppError(AppError::PathNotFound);
     for (const QString &name : filesIn(oldFolder + graphics, QStringLiteral("*")))
-        CopyFileAtomically(oldFolder + graphics + name, DataPath + graphics + name);
+        CopyFileAtomically(oldFolder + graphics + name, dataFolder + graphics + name);
 
     const QString settings = QStringLiteral("vantorelleplus.ini");
-    if (!FileExists(DataPath + settings) && FileExists(oldFolder + settings))
-        CopyFileAtomically(oldFolder + settings, DataPath + settings);
-    WriteSetupLog(QStringLiteral("Finished copying CDBs to new (Palm) data location"));
+    if (!FileExists(dataFolder + settings) && FileExists(oldFolder + settings))
+        CopyFileAtomically(oldFolder + settings, dataFolder + settings);
+    WriteSetupLog(
+        installation, QStringLiteral("Finished copying CDBs to new (Palm) data location"));
 }
 
-void setUpPalm(MainWindowActions *main)
+void setUpPalm(Installation &installation, MainWindowActions *main)
 {
+    const QString &dataFolder = installation.dataFolder;
+    const QString &programFolder = installation.programFolder;
     if (main)
         main->setWatchEnabled(false);
-    copyFromProgramFolder({"CondReg.exe", "CASLcn20.dll"});
-    WriteSetupLog(QStringLiteral("Copied conduit reg and dll"));
+    copyFromProgramFolder(installation, {"CondReg.exe", "CASLcn20.dll"});
+    WriteSetupLog(installation, QStringLiteral("Copied conduit reg and dll"));
     prompter().ask(QStringLiteral("Vantorelle - Select Hotsync User"),
         joinLines({QStringLiteral("The Palm OS hotsync conduit is about to be setup."), QString(),
             QStringLiteral(
                 "Please select the hotsync user you would like Vantorelle Rize to sync with."),
             QString(), QStringLiteral("If prompted, click Continue to the warning message.")}));
 
-    if (FileExists(DataPath + QStringLiteral("CondReg.exe"))) {
-        ToolCommand condReg(DataPath + QStringLiteral("CondReg.exe"));
-        condReg.quoted(QDir::toNativeSeparators(withoutFinalSlash(DataPath)))
+    if (FileExists(dataFolder + QStringLiteral("CondReg.exe"))) {
+        ToolCommand condReg(dataFolder + QStringLiteral("CondReg.exe"));
+        condReg.quoted(QDir::toNativeSeparators(withoutFinalSlash(dataFolder)))
             .option(QStringLiteral("-AppName"))
             .quoted(QStringLiteral("Vantorelle"))
             .option(QStringLiteral("-CreatorID"))
             .option(QStringLiteral("QZMR"))
             .option(QStringLiteral("-Directory"))
             .quoted(QStringLiteral("Vantorelle"));
-        WriteSetupLog(QStringLiteral("CondReg ready to run: ExeStr = ") + condReg.commandLine());
-        condReg.run(AppPath);
-        WriteSetupLog(QStringLiteral("CondReg finished running"));
+        WriteSetupLog(installation,
+            QStringLiteral("CondReg ready to run: ExeStr = ") + condReg.commandLine());
+        condReg.run(programFolder);
+        WriteSetupLog(installation, QStringLiteral("CondReg finished running"));
     } else {
-        WriteSetupLog(QStringLiteral("CondReg not found"));
+        WriteSetupLog(installation, QStringLiteral("CondReg not found"));
         showMissingFile(QStringLiteral("The conduit setup utility was not found."));
     }
 
-    WriteSetupLog(QStringLiteral("Ready to copy caslcopy, dlls, prc"));
+    WriteSetupLog(installation, QStringLiteral("Ready to copy caslcopy, dlls, prc"));
     copyFromProgramFolder(
-        {"RUDUCopy.exe", "HSAPI.dll", "Instaide.dll", "Vantorelle_Installer.prc"});
+        installation, {"RUDUCopy.exe", "HSAPI.dll", "Instaide.dll", "Vantorelle_Installer.prc"});
     // The install tool runs in the data folder, where it also leaves its log.
-    WriteSetupLog(QStringLiteral("Changed Curr Dir to: ") + DataPath);
-    if (FileExists(DataPath + QStringLiteral("RUDUCopy.exe"))) {
-        ToolCommand ruduCopy(DataPath + QStringLiteral("RUDUCopy.exe"));
+    WriteSetupLog(installation, QStringLiteral("Changed Curr Dir to: ") + dataFolder);
+    if (FileExists(dataFolder + QStringLiteral("RUDUCopy.exe"))) {
+        ToolCommand ruduCopy(dataFolder + QStringLiteral("RUDUCopy.exe"));
         ruduCopy.option(QStringLiteral("-Progress"))
             .option(QStringLiteral("-ApplicationPath"))
-            .quoted(QDir::toNativeSeparators(DataPath + QStringLiteral("*.prc")))
+            .quoted(QDir::toNativeSeparators(dataFolder + QStringLiteral("*.prc")))
             .option(QStringLiteral("-RestartHotSync"))
             .option(QStringLiteral("-HotSyncDir"))
             .quoted(QStringLiteral("Vantorelle"));
-        WriteSetupLog(QStringLiteral("RUDUCopy ready to run: ExeStr = ") + ruduCopy.commandLine());
-        ruduCopy.run(DataPath);
-        WriteSetupLog(QStringLiteral("RUDUCopy finished running"));
+        WriteSetupLog(installation,
+            QStringLiteral("RUDUCopy ready to run: ExeStr = ") + ruduCopy.commandLine());
+        ruduCopy.run(dataFolder);
+        WriteSetupLog(installation, QStringLiteral("RUDUCopy finished running"));
     } else {
-        WriteSetupLog(QStringLiteral("RUDUCopy not found"));
+        WriteSetupLog(installation, QStringLiteral("RUDUCopy not found"));
         showMissingFile(QStringLiteral("The Palm installer utility was not found."));
     }
-    WriteSetupLog(QStringLiteral("Changed Curr Dir to: ") + AppPath);
+    WriteSetupLog(installation, QStringLiteral("Changed Curr Dir to: ") + programFolder);
 
-    WriteSetupLog(QStringLiteral("Ready to read caslcopy.log"));
-    const QString oldFolder = DataPath;
-    if (!LocateHandheldDataPath(main))
+    WriteSetupLog(installation, QStringLiteral("Ready to read caslcopy.log"));
+    const QString oldFolder = dataFolder;
+    if (!locateHandheldDataFolder(installation, main))
         return;
-    if (DataPath != oldFolder && !oldFolder.isEmpty())
-        moveDataFolder(oldFolder);
+    if (dataFolder != oldFolder && !oldFolder.isEmpty())
+        moveDataFolder(installation, oldFolder);
 
-    WriteSetupLog(QStringLiteral("Prompt user to hotsync"));
+    WriteSetupLog(installation, QStringLiteral("Prompt user to hotsync"));
     prompter().ask(QStringLiteral("Vantorelle - Hotsync Now"),
         joinLines({QStringLiteral("Please connect and hotsync your Palm OS handheld now."),
             QString(),
@@ -251,8 +262,10 @@ void setUpPalm(MainWindowActions *main)
 }
 
 // False when the user cancelled: the setup ends without its closing log line.
-bool setUpWindowsMobile()
+bool setUpWindowsMobile(const Installation &installation)
 {
+    const QString &dataFolder = installation.dataFolder;
+    const QString &programFolder = installation.programFolder;
     const int answer = prompter().ask(QStringLiteral("Vantorelle - Handheld Software Installer"),
         joinLines({QStringLiteral("PLEASE READ ALL OF THIS CAREFULLY"), QString(),
             QStringLiteral("The Windows Mobile handheld software is about to be installed."),
@@ -272,37 +285,39 @@ bool setUpWindowsMobile()
     if (answer == Prompter::Cancel)
         return false;
 
-    if (!FileExists(AppPath + QStringLiteral("Setup.exe"))) {
-        WriteSetupLog(QStringLiteral("WinMob installer not found at: ") + AppPath
-            + QStringLiteral("winmobile_desktop.exe"));
+    if (!FileExists(programFolder + QStringLiteral("Setup.exe"))) {
+        WriteSetupLog(installation,
+            QStringLiteral("WinMob installer not found at: ") + programFolder
+                + QStringLiteral("winmobile_desktop.exe"));
         showMissingFile(QStringLiteral("The Windows Mobile installer was not found."));
         return true;
     }
 
-    WriteSetupLog(QStringLiteral("Ready to copy setup, cabs, prc"));
-    copyFromProgramFolder(
+    WriteSetupLog(installation, QStringLiteral("Ready to copy setup, cabs, prc"));
+    copyFromProgramFolder(installation,
         {"Setup.exe", "InstallScript.ini", "Vantorelle.ini", "Vantorelle_icon.exe",
             "Vantorelle.PPC3_ARM.CAB", "Vantorelle.PPC3_ARM.DAT", "Vantorelle.PPC3_MIPS.CAB",
             "Vantorelle.PPC3_MIPS.DAT", "Vantorelle.PPC3_SH3.CAB", "Vantorelle.PPC3_SH3.DAT",
             "RUDUSync.dll", "CASLregARM.exe", "CASLregMIPS.exe", "CASLregSH3.exe"});
-    if (!FileExists(DataPath + QStringLiteral("Setup.exe"))) {
-        WriteSetupLog(QStringLiteral("Setup not found"));
+    if (!FileExists(dataFolder + QStringLiteral("Setup.exe"))) {
+        WriteSetupLog(installation, QStringLiteral("Setup not found"));
         showMissingFile(QStringLiteral("The Windows Mobile installer utility was not found."));
     } else {
-        ToolCommand setup(DataPath + QStringLiteral("Setup.exe"));
+        ToolCommand setup(dataFolder + QStringLiteral("Setup.exe"));
         setup.option(QStringLiteral("-SyncDataPath"))
-            .quoted(QDir::toNativeSeparators(withoutFinalSlash(DataPath)));
-        WriteSetupLog(QStringLiteral("Setup ready to run: ExeStr = ") + setup.commandLine());
-        setup.run(DataPath);
-        WriteSetupLog(QStringLiteral("Setup finished running"));
+            .quoted(QDir::toNativeSeparators(withoutFinalSlash(dataFolder)));
+        WriteSetupLog(
+            installation, QStringLiteral("Setup ready to run: ExeStr = ") + setup.commandLine());
+        setup.run(dataFolder);
+        WriteSetupLog(installation, QStringLiteral("Setup finished running"));
     }
-    WriteSetupLog(QStringLiteral("WinMob installer finished"));
+    WriteSetupLog(installation, QStringLiteral("WinMob installer finished"));
     return true;
 }
 
-void showBlackBerryInstructions()
+void showBlackBerryInstructions(const Installation &installation)
 {
-    WriteSetupLog(QStringLiteral("Prompt user to do install for Blackberry"));
+    WriteSetupLog(installation, QStringLiteral("Prompt user to do install for Blackberry"));
     prompter().ask(QStringLiteral("Vantorelle - Blackberry Installation Instructions"),
         joinLines(
             {QStringLiteral(
@@ -312,7 +327,8 @@ void showBlackBerryInstructions()
                 QStringLiteral("3. Double-click the Application Loader icon"),
                 QStringLiteral("4. Click Next in the Application Loader Wizard"),
                 QStringLiteral("5. Click the Add button and browse to select / open this file:"),
-                QStringLiteral("    ") + AppPath + QStringLiteral("vantorelle.alx"),
+                QStringLiteral("    ") + installation.programFolder
+                    + QStringLiteral("vantorelle.alx"),
                 QStringLiteral("6. Click Next and Vantorelle will be installed on the device"),
                 QString(), QStringLiteral("To setup synchronization for the Blackberry:"),
                 QString(), QStringLiteral("1. Start the Blackberry Desktop Manager"),
@@ -325,61 +341,71 @@ void showBlackBerryInstructions()
 
 } // namespace
 
-void setup_install_type(const QString &installType, MainWindowActions *main)
+void setupInstallType(Installation &installation, MainWindowActions *main)
 {
     try {
-        WriteSetupLog(
+        WriteSetupLog(installation,
             joinLines({QString(), QStringLiteral("Start setup_install_type for Vantorelle"),
                 QStringLiteral("Version = ") + QLatin1String(AppInfo::version),
                 QStringLiteral("Date = ") + setupLogDate()}));
-        WriteSetupLog(QStringLiteral("InstallType = ") + installType);
+        WriteSetupLog(
+            installation, QStringLiteral("InstallType = ") + platformName(installation.platform));
 
-        if (installType == QLatin1String("Palm")) {
-            setUpPalm(main);
-            if (DataPath.isEmpty())
+        switch (installation.platform) {
+        case Platform::Palm:
+            setUpPalm(installation, main);
+            if (installation.dataFolder.isEmpty())
                 return; // the program is ending
-        } else if (installType == QLatin1String("WM")) {
-            if (!setUpWindowsMobile())
+            break;
+        case Platform::WindowsMobile:
+            if (!setUpWindowsMobile(installation))
                 return;
-        } else if (installType == QLatin1String("BB")) {
-            showBlackBerryInstructions();
+            break;
+        case Platform::BlackBerry:
+            showBlackBerryInstructions(installation);
+            break;
+        case Platform::None:
+        case Platform::WindowsOnly:
+            break;
         }
-        WriteSetupLog(QStringLiteral("Done with setup_install_type for Vantorelle") + crLf);
+        WriteSetupLog(
+            installation, QStringLiteral("Done with setup_install_type for Vantorelle") + crLf);
     } catch (const AppError &error) {
-        ShowError(error, QStringLiteral("setting up the install type"));
+        ShowError(installation, error, QStringLiteral("setting up the install type"));
     }
 }
 
-bool LocateHandheldDataPath(MainWindowActions *main)
+bool locateHandheldDataFolder(Installation &installation, MainWindowActions *main)
 {
-    if (InstallType == QLatin1String("Palm")) {
-        const QString logPath = DataPath + QStringLiteral("CASLcopy.log");
-        WriteSetupLog(QStringLiteral("Looking for: ") + logPath);
+    QString &dataFolder = installation.dataFolder;
+    if (installation.platform == Platform::Palm) {
+        const QString logPath = dataFolder + QStringLiteral("CASLcopy.log");
+        WriteSetupLog(installation, QStringLiteral("Looking for: ") + logPath);
         if (FileExists(logPath))
-            WriteSetupLog(QStringLiteral("Found: ") + logPath);
+            WriteSetupLog(installation, QStringLiteral("Found: ") + logPath);
         else
-            fetchLogFromDriveRoot(logPath);
+            fetchLogFromDriveRoot(installation, logPath);
 
         QString userFolder;
         if (FileExists(logPath)) {
-            WriteSetupLog(QStringLiteral("Found: ") + logPath);
+            WriteSetupLog(installation, QStringLiteral("Found: ") + logPath);
             userFolder = userPathFromLog(logPath);
         } else {
-            WriteSetupLog(QStringLiteral("Unable to locate caslcopy.log"));
+            WriteSetupLog(installation, QStringLiteral("Unable to locate caslcopy.log"));
         }
-        if (!userFolder.isEmpty() && userFolder != DataPath) {
-            DataPath = userFolder;
+        if (!userFolder.isEmpty() && userFolder != dataFolder) {
+            dataFolder = userFolder;
             SetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey),
-                QStringLiteral("data_path"), DataPath);
+                QStringLiteral("data_path"), dataFolder);
         }
     }
 
-    if (!DataPath.isEmpty())
+    if (!dataFolder.isEmpty())
         return true;
-    MsgResult = qint16(prompter().ask(QStringLiteral("Initialization Error"),
+    prompter().ask(QStringLiteral("Initialization Error"),
         joinLines({QStringLiteral("Unable to locate handheld database directory."), QString(),
             QStringLiteral("Run the full installer again."), QString(),
-            QStringLiteral("Contact technical support if the problem persists.")})));
+            QStringLiteral("Contact technical support if the problem persists.")}));
     if (main)
         main->endApplication();
     else
@@ -387,28 +413,30 @@ bool LocateHandheldDataPath(MainWindowActions *main)
     return false;
 }
 
-void ReinstallHandheldSoftware(MainWindowActions &main)
+void ReinstallHandheldSoftware(const Installation &installation, MainWindowActions &main)
 {
     main.setWatchEnabled(false);
-    if (InstallType == QLatin1String("Palm") && !main.saveAll().isEmpty()) {
+    if (installation.platform == Platform::Palm && !main.saveAll().isEmpty()) {
         prompter().ask(QStringLiteral("Reinstall Not Complete"),
             QStringLiteral("The databases could not all be saved, reinstall aborted."));
         main.setWatchEnabled(true);
         return;
     }
 
-    const QString before = DataPath;
-    setup_install_type(InstallType, &main);
-    if (DataPath.isEmpty())
+    // The installation of this run stays as it is; the setup may find the
+    // data folder elsewhere, for the next start.
+    Installation setUp = installation;
+    setupInstallType(setUp, &main);
+    if (setUp.dataFolder.isEmpty())
         return; // the program is ending
 
-    if (DataPath != before) {
+    if (setUp.dataFolder != installation.dataFolder) {
         // The tables in memory came from the old folder: writing them at the
         // close would overwrite what the new folder holds.
         main.setWatchEnabled(false);
-        NoSaveOnExit = 1;
+        main.keepFilesOnExit();
         prompter().ask(QStringLiteral("Restart Required"),
-            joinLines({QStringLiteral("The data folder has moved to:"), DataPath, QString(),
+            joinLines({QStringLiteral("The data folder has moved to:"), setUp.dataFolder, QString(),
                 QLatin1String(AppInfo::title)
                     + QStringLiteral(" will now be closed. Please start it again.")}));
         main.discardEditorWork();

@@ -18,8 +18,12 @@ public:
     // Cancel button does; nothing when there is none.
     virtual void discardEditorWork() = 0;
 
+    // Makes the table files on disk the ones to keep (they were restored,
+    // retrieved or moved): the close step will not write the tables over them.
+    virtual void keepFilesOnExit() = 0;
+
     // Unloads the main window: its close step runs, which skips writing the
-    // tables while NoSaveOnExit or DataRetrieved is set, and the program ends.
+    // tables once keepFilesOnExit() was called, and the program ends.
     virtual void closeMainWindow() = 0;
 
     // Ends the program at once, without the close step: nothing is written.

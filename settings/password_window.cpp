@@ -3,7 +3,6 @@
 #include <QGridLayout>
 
 #include "settings/app_info.h"
-#include "settings/settings_globals.h"
 
 frmPassword::frmPassword(QWidget *parent)
     : QDialog(parent)
@@ -36,6 +35,6 @@ void frmPassword::Form_Load()
 
 void frmPassword::cmdSave_Click()
 {
-    TypedPassword = txtPassword->text();
+    typed_ = txtPassword->text();
     accept();
 }

@@ -5,12 +5,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-// The start-up prompt for the access password. OK (or Enter) puts the typed
-// text into `TypedPassword`; closing the window any other way leaves it as it was.
+// The start-up prompt for the access password. OK (or Enter) accepts the
+// window with the typed text; closing it any other way rejects it.
 class frmPassword : public QDialog {
     Q_OBJECT
 public:
     explicit frmPassword(QWidget *parent = nullptr);
+
+    // What was typed when OK was chosen.
+    const QString &typedPassword() const { return typed_; }
 
     QLabel *lblText;
     QLineEdit *txtPassword;
@@ -19,4 +22,6 @@ public:
 private:
     void Form_Load();
     void cmdSave_Click();
+
+    QString typed_;
 };

@@ -4,7 +4,7 @@
 #include "platform/cp1252.h"
 #include "settings/error_box_and_logs.h"
 #include "platform/typing_limit.h"
-#include "store/preference_globals.h"
+#include "settings/preferences.h"
 #include "store/store.h"
 #include "store/stored_dates.h"
 #include "store/table_error.h"
@@ -18,7 +18,7 @@ namespace {
 // The preference keys, in the order the window loads and stores them.
 constexpr std::array<const char *, 6> Keys
     = {"confirm_del", "backup_DBs", "currency_symbol", "date_format", "date_sep", "glucose_units"};
-enum KeyIndex { ConfirmDel, BackupDBs, CurrencySymbol, DateFormat, DateSep, GlucoseUnits };
+enum KeyIndex { ConfirmDelKey, BackupKey, CurrencyKey, DateFormatKey, DateSepKey, GlucoseKey };
 
 // The most characters a preference value holds in the preferences table.
 constexpr int CurrencyLimit = 200;
@@ -33,7 +33,8 @@ QComboBox *listBox(const QStringList &items, const QString &tip, QWidget *parent
 
 } // namespace
 
-frmPreferences::frmPreferences(Store &prefsStore, QWidget *parent)
+frmPreferences::frmPreferences(
+    Store &prefsStore, Preferences &shared, const Installation &shownIn, QWidget *parent)
     : QDialog(parent)
     , chkDelete(new QCheckBox(QStringLiteral("Confirm delete operations (handhelds only)"), this))
     , chkBackup(new QCheckBox(
@@ -49,6 +50,8 @@ frmPreferences::frmPreferences(Store &prefsStore, QWidget *parent)
     , cmdSave(new QPushButton(QStringLiteral("&OK"), this))
     , cmdCancel(new QPushButton(QStringLiteral("Canc&el"), this))
     , store(prefsStore)
+    , preferences(shared)
+    , installation(shownIn)
 {
     setWindowTitle(QStringLiteral("Preferences"));
     txtCurrency->setToolTip(QStringLiteral("Specify currency symbol"));
@@ -95,19 +98,19 @@ void frmPreferences::Form_Load()
                 const std::string stored(dsPrefs.value("PrefsStr1"));
                 const QString text = Cp1252::toUnicode(stored);
                 switch (i) {
-                case ConfirmDel:
-                case BackupDBs:
-                    (i == ConfirmDel ? chkDelete : chkBackup)
+                case ConfirmDelKey:
+                case BackupKey:
+                    (i == ConfirmDelKey ? chkDelete : chkBackup)
                         ->setChecked(LeadingNumber(stored) == 1);
                     break;
-                case CurrencySymbol:
+                case CurrencyKey:
                     txtCurrency->setText(text);
                     break;
                 default: {
                     // A value outside the list leaves the list's first item.
-                    QComboBox *box = i == DateFormat ? cboDateFmt
-                        : i == DateSep               ? cboDateSep
-                                                     : cboGlucose;
+                    QComboBox *box = i == DateFormatKey ? cboDateFmt
+                        : i == DateSepKey               ? cboDateSep
+                                                        : cboGlucose;
                     if (const int index = box->findText(text); index >= 0)
                         box->setCurrentIndex(index);
                 }
@@ -136,16 +139,17 @@ void frmPreferences::cmdSave_Click()
             store.SetPref(
                 Keys[i], Cp1252::toStdString(previous[i]), Cp1252::toStdString(values[i]));
     } catch (const TableError &error) {
-        ShowError(AppError(error.number(), QString::fromStdString(error.what())),
+        ShowError(installation, AppError(error.number(), QString::fromStdString(error.what())),
             QStringLiteral("saving the preferences"));
         return;
     }
 
-    PreferenceGlobals &globals = preferenceGlobals();
-    globals.CurrencySymbol = Cp1252::toStdString(values[CurrencySymbol]);
-    globals.DateFormat = Cp1252::toStdString(values[DateFormat]);
-    globals.DateSep = Cp1252::toStdString(values[DateSep]);
-    globals.GlucoseUnits = Cp1252::toStdString(values[GlucoseUnits]);
+    DisplayPreferences display;
+    display.currencySymbol = Cp1252::toStdString(values[CurrencyKey]);
+    display.dateFormat = dateFormatFromText(Cp1252::toStdString(values[DateFormatKey]));
+    display.dateSeparator = Cp1252::toStdString(values[DateSepKey]);
+    display.glucoseUnits = Cp1252::toStdString(values[GlucoseKey]);
+    preferences.setDisplay(display);
     accept();
 }
 

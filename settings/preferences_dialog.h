@@ -8,6 +8,8 @@
 
 #include <array>
 
+struct Installation;
+class Preferences;
 class Store;
 
 // The user preferences the PC shares with the handheld: currency symbol, date
@@ -18,8 +20,11 @@ class Store;
 class frmPreferences : public QDialog {
     Q_OBJECT
 public:
-    // Shows the values stored in the store's preferences table over the defaults.
-    explicit frmPreferences(Store &store, QWidget *parent = nullptr);
+    // Shows the values stored in the store's preferences table over the
+    // defaults; OK gives the display preferences to `preferences`.
+    // A value the table refuses is named in the error box of `installation`.
+    frmPreferences(Store &store, Preferences &preferences, const Installation &installation,
+        QWidget *parent = nullptr);
 
     QCheckBox *chkDelete;
     QCheckBox *chkBackup;
@@ -39,5 +44,7 @@ private:
     std::array<QString, 6> shownValues() const;
 
     Store &store;
+    Preferences &preferences;
+    const Installation &installation;
     std::array<QString, 6> previous; // as shown after loading
 };

@@ -5,7 +5,6 @@
 
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
-#include "settings/settings_globals.h"
 
 namespace {
 
@@ -22,11 +21,13 @@ public:
 
 } // namespace
 
-frmSetPassword::frmSetPassword(SetPrefFunction setPref, QWidget *parent)
+frmSetPassword::frmSetPassword(
+    const QString &currentPassword, SetPrefFunction setPref, QWidget *parent)
     : QDialog(parent)
     , txtCurrPW(new QLineEdit(this))
     , txtNewPW {new QLineEdit(this), new QLineEdit(this)}
     , cmdPasswordOK(new QPushButton(QStringLiteral("&OK"), this))
+    , currentPassword_(currentPassword)
     , SetPref(std::move(setPref))
 {
     setWindowTitle(QStringLiteral("Change Password"));
@@ -62,7 +63,7 @@ frmSetPassword::frmSetPassword(SetPrefFunction setPref, QWidget *parent)
 void frmSetPassword::cmdPasswordOK_Click()
 {
     const QString mismatch = QStringLiteral("Password Mismatch");
-    if (txtCurrPW->text() != StoredPassword) {
+    if (txtCurrPW->text() != currentPassword_) {
         prompter().ask(
             mismatch, QStringLiteral("The Current Password is not correct. Please try again."));
         txtCurrPW->clear();
@@ -82,10 +83,10 @@ void frmSetPassword::cmdPasswordOK_Click()
     const QString newPassword = txtNewPW[1]->text();
     SetPref("password", "harvestmoonly", Cp1252::toStdString(newPassword));
     if (newPassword.isEmpty())
-        MsgResult = prompter().ask(
+        prompter().ask(
             QStringLiteral("Password Cleared"), QStringLiteral("The password has been CLEARED."));
     else
-        MsgResult = prompter().ask(
+        prompter().ask(
             QStringLiteral("Password Saved"), QStringLiteral("The new password has been saved."));
     accept();
 }

@@ -9,8 +9,8 @@
 #include <string>
 
 // Sets, changes or clears the access password. The new password takes effect
-// at the next start: `StoredPassword` keeps the one loaded at start-up, and it
-// is the current password this window asks for.
+// at the next start: the current password this window asks for is the one
+// loaded at start-up.
 class frmSetPassword : public QDialog {
     Q_OBJECT
 public:
@@ -19,7 +19,8 @@ public:
     using SetPrefFunction = std::function<void(
         const std::string &key, const std::string &previous, const std::string &value)>;
 
-    explicit frmSetPassword(SetPrefFunction setPref, QWidget *parent = nullptr);
+    frmSetPassword(const QString &currentPassword, SetPrefFunction setPref,
+        QWidget *parent = nullptr);
 
     QLineEdit *txtCurrPW;
     QLineEdit *txtNewPW[2];
@@ -28,5 +29,6 @@ public:
 private:
     void cmdPasswordOK_Click();
 
+    QString currentPassword_;
     SetPrefFunction SetPref;
 };

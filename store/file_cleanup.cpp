@@ -56,7 +56,16 @@ std::optional<StoreFailure> KillFileDupes(const std::string &path)
     std::string content;
     if (const int error = readWholeFile(path, content))
         return StoreFailure::fromErrno(error, path);
+    const std::string cleaned = withDuplicateKeysRetired(content);
+    if (cleaned == content)
+        return std::nullopt;
+    if (const int error = writeFileAtomically(path, cleaned))
+        return StoreFailure::fromErrno(error, path);
+    return std::nullopt;
+}
 
+std::string withDuplicateKeysRetired(std::string_view content)
+{
     std::string cleaned;
     cleaned.reserve(content.size() + 2);
     std::string previousKey;
@@ -78,16 +87,12 @@ std::optional<StoreFailure> KillFileDupes(const std::string &path)
         }
         std::string_view key;
         if (!recordKey(line, key))
-            return std::nullopt; // not a record line we can compare: leave the file alone
+            return std::string(content); // not a record line we can compare: leave the file alone
         if (key == previousKey
             && (statusText == RecordStatus::Unchanged || statusText == RecordStatus::Modified
                 || statusText == RecordStatus::New))
             cleaned.replace(lineStart + status.start, status.length, RecordStatus::Deleted);
         previousKey = key;
     }
-    if (cleaned == content)
-        return std::nullopt;
-    if (const int error = writeFileAtomically(path, cleaned))
-        return StoreFailure::fromErrno(error, path);
-    return std::nullopt;
+    return cleaned;
 }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Deletes the file at `path` when it exists and holds fewer than 50 bytes.
 // Reports a file that could not be deleted.
@@ -17,3 +18,5 @@ std::optional<StoreFailure> KillIfEmpty(const std::string &path);
 // cannot be cut stops the cleaning and leaves the file as it was. The file is
 // rewritten atomically, and only when something changed.
 std::optional<StoreFailure> KillFileDupes(const std::string &path);
+// The same on the bytes of a file: the cleaned bytes, or `content` as it is.
+std::string withDuplicateKeysRetired(std::string_view content);

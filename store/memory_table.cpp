@@ -396,6 +396,49 @@ bool MemoryTable::containsValue(std::size_t column, std::string_view value) cons
     return false;
 }
 
+std::vector<RowHandle> MemoryTable::rowsByValue(std::size_t column, std::string_view prefix) const
+{
+    if (column >= width())
+        throw TableError(TableError::UnknownColumn,
+            "Item cannot be found in the collection corresponding to the requested "
+            "name or ordinal.");
+    const auto byValue = [this, column](std::uint32_t a, std::uint32_t b) {
+        return cell(a, column) < cell(b, column);
+    };
+    const auto wanted = [this, column, prefix](std::uint32_t row) {
+        return state_[row].alive && cell(row, column).starts_with(prefix) && passesFilter(row);
+    };
+
+    std::vector<RowHandle> rows;
+    std::uint32_t scanFrom = 0;
+    if (orderValid_ && !sortColumns_.empty() && sortColumns_.front() == column) {
+        auto it = std::lower_bound(order_.begin(), order_.end(), prefix,
+            [&](std::uint32_t row, std::string_view p) { return cell(row, column) < p; });
+        for (; it != order_.end() && cell(*it, column).starts_with(prefix); ++it) {
+            if (wanted(*it))
+                rows.push_back(*it);
+        }
+        // Later sort columns order equal values; here the order of addition does.
+        if (sortColumns_.size() > 1)
+            std::sort(rows.begin(), rows.end(), [&](std::uint32_t a, std::uint32_t b) {
+                const int order = cell(a, column).compare(cell(b, column));
+                return order != 0 ? order < 0 : a < b;
+            });
+        scanFrom = static_cast<std::uint32_t>(orderedRows_);
+    }
+
+    // Rows outside the sort order, met in the order of addition: a stable sort
+    // and a stable merge keep that order among equal values.
+    const auto sortedRows = static_cast<std::ptrdiff_t>(rows.size());
+    for (std::uint32_t row = scanFrom; row < state_.size(); ++row) {
+        if (wanted(row))
+            rows.push_back(row);
+    }
+    std::stable_sort(rows.begin() + sortedRows, rows.end(), byValue);
+    std::inplace_merge(rows.begin(), rows.begin() + sortedRows, rows.end(), byValue);
+    return rows;
+}
+
 void MemoryTable::appendRow(const RowValues &values)
 {
     const auto row = static_cast<std::uint32_t>(state_.size());

@@ -99,6 +99,12 @@ public:
     std::size_t byteCount() const;
     // Whether any row, hidden ones and tombstones included, holds `value`.
     bool containsValue(std::size_t column, std::string_view value) const;
+    // The rows the filter lets through whose value in `column` begins with
+    // `prefix` (every row for ""), ordered by that value, ordinal, rows of
+    // equal value in the order of addition. Leaves the view and the current
+    // row as they are. Where the view is sorted on `column` first this is a
+    // binary search on the sort order, plus a pass over the rows added since.
+    std::vector<RowHandle> rowsByValue(std::size_t column, std::string_view prefix) const;
 
     // Adds a row read from a file: values in column order, kept as read (a
     // number column's text that is not a number is left empty); missing values

@@ -375,18 +375,6 @@ bool RecordOperations::deleteRecord(TableId table, RowHandle row)
     return true;
 }
 
-std::vector<RowHandle> RecordOperations::profileRows(TableId table, std::string_view profileKey)
-{
-    std::vector<RowHandle> rows;
-    if (profileKey.empty())
-        return rows;
-    MemoryTable &t = store_.table(table);
-    const Criterion ofProfile = Criterion::startsWith("Key", std::string(profileKey));
-    for (t.moveFirst(); t.find(ofProfile); t.moveNext())
-        rows.push_back(t.handle());
-    return rows;
-}
-
 void RecordOperations::deleteProfile(std::string_view profileKey)
 {
     if (profileKey.empty())

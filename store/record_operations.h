@@ -75,9 +75,6 @@ public:
     // Applies the delete rule to one row; false when it is no longer visible.
     bool deleteRecord(TableId table, RowHandle row);
 
-    // The visible rows of `table` whose Key begins with the profile key, in view order.
-    std::vector<RowHandle> profileRows(TableId table, std::string_view profileKey);
-
     // Deletes a profile by the delete rule: its MainID row, its name-index rows
     // and its rows in the fourteen profile tables. Master entries stay.
     void deleteProfile(std::string_view profileKey);

@@ -2,7 +2,6 @@
 
 #include "store/criterion.h"
 #include "store/file_cleanup.h"
-#include "store/preference_globals.h"
 #include "store/record_status.h"
 #include "store/table_error.h"
 #include "store/table_file.h"
@@ -72,6 +71,9 @@ constexpr TableId exitOrder[] = {
 
 constexpr std::size_t preferenceSize = 200;
 
+// The Key of every table, the preferences' PrefsKey: the value after REC_ID and STATUS.
+constexpr std::size_t keyColumn = 2;
+
 } // namespace
 
 Store::Store(std::string dataPath)
@@ -91,6 +93,20 @@ std::string Store::path(TableId table) const
 MemoryTable &Store::table(TableId table)
 {
     return *tables_[static_cast<std::size_t>(table)];
+}
+
+vantorelle::TableRows Store::profileRows(TableId id, std::string_view profileKey) const
+{
+    const MemoryTable &rows = *tables_[static_cast<std::size_t>(id)];
+    if (profileKey.empty())
+        return vantorelle::TableRows(rows, {}); // an empty prefix would reach every profile
+    return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, profileKey));
+}
+
+vantorelle::TableRows Store::tableRows(TableId id) const
+{
+    const MemoryTable &rows = *tables_[static_cast<std::size_t>(id)];
+    return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, {}));
 }
 
 std::optional<StoreFailure> Store::loadTable(TableId id)
@@ -119,20 +135,19 @@ std::vector<StoreFailure> Store::load()
     prefs.setFilter(Criterion::standardFilter());
     prefs.setSort({"PrefsKey"});
 
-    PreferenceGlobals &globals = preferenceGlobals();
-    globals = PreferenceGlobals();
+    StoredPreferences &loaded = loadedPreferences_;
     const std::pair<const char *, std::string *> preferences[] = {
-        {"password", &globals.StoredPassword},
-        {"currency_symbol", &globals.CurrencySymbol},
-        {"date_format", &globals.DateFormat},
-        {"date_sep", &globals.DateSep},
-        {"glucose_units", &globals.GlucoseUnits},
+        {"password", &loaded.password},
+        {"currency_symbol", &loaded.currencySymbol},
+        {"date_format", &loaded.dateFormat},
+        {"date_sep", &loaded.dateSeparator},
+        {"glucose_units", &loaded.glucoseUnits},
     };
     if (prefs.recordCount() > 0) {
-        for (const auto &[key, global] : preferences) {
+        for (const auto &[key, value] : preferences) {
             prefs.moveFirst();
             if (prefs.find(Criterion::equal("PrefsKey", key)))
-                *global = prefs.value("PrefsStr1");
+                *value = prefs.value("PrefsStr1");
         }
     }
 
@@ -208,7 +223,7 @@ void Store::KillDupes()
         rows.setSort({"Key"});
         std::string previous;
         for (rows.moveFirst(); !rows.eof();) {
-            std::string key(rows.value(std::size_t {2}));
+            std::string key(rows.value(keyColumn));
             if (key == previous)
                 rows.applyDeleteRule();
             rows.moveNext();
@@ -261,7 +276,6 @@ int Store::masterPosition(TableId master, std::string_view key)
     MemoryTable &rows = table(master);
     if (rows.recordCount() == 0)
         return -1;
-    const std::size_t keyColumn = 2;
     int position = 0;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext(), ++position) {
         if (rows.value(keyColumn) == key)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "store/display_preferences.h"
 #include "store/memory_table.h"
 #include "store/store_failure.h"
 #include "store/table_catalog.h"
+#include "store/table_rows.h"
 
 #include <array>
 #include <memory>
@@ -25,15 +27,28 @@ public:
     std::string path(TableId table) const;
 
     // The start-up sequence: duplicate lines of the preferences file retired,
-    // the preferences loaded (filter, sort "PrefsKey ASC") and copied into the
-    // preference globals over their defaults, the 22 tables loaded in reader
+    // the preferences loaded (filter, sort "PrefsKey ASC") and their values
+    // read over the defaults (loadedPreferences), the 22 tables loaded in reader
     // order, sorted "Key ASC" where the system keeps them so, given the
     // standard filter, and duplicate profiles retired (KillDupes). Returns every
     // load failure in order; a fatal one (a required table) ends the list and
     // the sequence: the program must end without saving. Call once.
     std::vector<StoreFailure> load();
+    // The preference values the preferences table held when load() read it;
+    // the defaults before, and when the table could not be read.
+    const StoredPreferences &loadedPreferences() const { return loadedPreferences_; }
 
     MemoryTable &table(TableId table);
+
+    // Read-only queries for the windows that only read (reports, graphs,
+    // export): the rows the table's filter lets through, in Key order
+    // ("PrefsKey" in the preferences; ordinal, rows of one Key in the order
+    // they were added), with their values. No table's view or current row
+    // moves. The rows of one profile are those whose Key begins with its key;
+    // an empty profile key has none.
+    vantorelle::TableRows profileRows(TableId table, std::string_view profileKey) const;
+    vantorelle::TableRows tableRows(TableId table) const;
+
     MemoryTable &dsMainID() { return table(TableId::MainID); }
     MemoryTable &dsMainNm() { return table(TableId::MainNm); }
     MemoryTable &dsInsXref() { return table(TableId::InsXref); }
@@ -96,6 +111,7 @@ private:
     int masterPosition(TableId master, std::string_view key);
 
     std::string dataPath_;
+    StoredPreferences loadedPreferences_;
     std::vector<std::unique_ptr<MemoryTable>> tables_;
     // Load failures of files that exist but could not be read completely.
     std::array<std::optional<StoreFailure>, TableCount> unreadable_;

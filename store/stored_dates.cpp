@@ -1,7 +1,6 @@
 #include "store/stored_dates.h"
 
 #include "store/clock.h"
-#include "store/preference_globals.h"
 
 #include <cmath>
 #include <cstdio>
@@ -64,14 +63,7 @@ std::string PaddedWholeNumber(double number, int digits)
     return whole < 0 ? "-" + text : text;
 }
 
-std::string FormatStoredDate(std::string_view date)
-{
-    const PreferenceGlobals &prefs = preferenceGlobals();
-    return FormatStoredDate(date, prefs.DateFormat, prefs.DateSep);
-}
-
-std::string FormatStoredDate(
-    std::string_view date, std::string_view format, std::string_view separator)
+std::string FormatStoredDate(std::string_view date, DateFormat format, std::string_view separator)
 {
     if (date.empty())
         return {};
@@ -79,10 +71,14 @@ std::string FormatStoredDate(
     const std::string month(middle(date));
     const std::string day(right(date, 2));
     const std::string sep(separator);
-    if (format == "ddmmyyyy")
+    switch (format) {
+    case DateFormat::DayMonthYear:
         return day + sep + month + sep + year;
-    if (format == "yyyymmdd")
+    case DateFormat::YearMonthDay:
         return year + sep + month + sep + day;
+    case DateFormat::MonthDayYear:
+        break;
+    }
     return month + sep + day + sep + year;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/display_preferences.h"
+
 #include <string>
 #include <string_view>
 
@@ -15,12 +17,8 @@ double LeadingNumber(std::string_view text);
 // at least `digits` digits; a negative number keeps its sign in front.
 std::string PaddedWholeNumber(double number, int digits);
 
-// A stored date shown by the preferences `DateFormat` and `DateSep`.
-std::string FormatStoredDate(std::string_view date);
-// The same with an explicit format ("mmddyyyy", "ddmmyyyy", "yyyymmdd"; any
-// other behaves as "mmddyyyy") and separator.
-std::string FormatStoredDate(
-    std::string_view date, std::string_view format, std::string_view separator);
+// A stored date shown in `format`, its parts joined by `separator`.
+std::string FormatStoredDate(std::string_view date, DateFormat format, std::string_view separator);
 
 // A stored time on the 12-hour clock: "00:00" gives "12:00 AM", "13:30" "1:30 PM".
 std::string FormatTime12(std::string_view time);

@@ -2,6 +2,7 @@
 
 #include "store/file_io.h"
 #include "store/line_reader.h"
+#include "store/record_status.h"
 #include "store/row_values.h"
 
 #include <cerrno>
@@ -247,6 +248,29 @@ std::string TableFile::newHeader(
     return header;
 }
 
+std::string TableFile::handheldCopy(std::string_view content)
+{
+    constexpr std::size_t statusStart = 11; // after the record id and its comma
+    constexpr std::size_t keyStart = statusStart + 6; // the comma before the Key
+    std::string copy;
+    copy.reserve(content.size() + 2);
+    LineReader lines(content);
+    std::string_view line;
+    while (lines.next(line)) {
+        if (line.starts_with('#') || line.size() < statusStart) {
+            copy.append(line.starts_with("#SYNCMODE") ? std::string_view("#SYNCMODE: MERGE") : line);
+        } else {
+            copy.append(line.substr(statusStart, 6) == RecordStatus::Deleted
+                    ? "0x00000000,0x0002"
+                    : "0x00000000,0x0000");
+            if (line.size() > keyStart)
+                copy.append(line.substr(keyStart));
+        }
+        copy.append(crlf);
+    }
+    return copy;
+}
+
 void TableFile::cutLine(std::string_view line, std::size_t columnCount, RowValues &values) const
 {
     values.clear();
@@ -330,7 +354,12 @@ std::optional<StoreFailure> TableFile::read(MemoryTable &table) const
     std::string content;
     if (const int error = readWholeFile(path_, content))
         return StoreFailure::fromErrno(error, path_);
+    readBytes(content, table);
+    return std::nullopt;
+}
 
+void TableFile::readBytes(std::string_view content, MemoryTable &table) const
+{
     const std::size_t columnCount = table.columns().size();
     RowValues values;
     LineReader lines(content);
@@ -342,7 +371,6 @@ std::optional<StoreFailure> TableFile::read(MemoryTable &table) const
         table.appendRow(values);
     }
     table.moveFirst();
-    return std::nullopt;
 }
 
 std::optional<StoreFailure> TableFile::write(MemoryTable &table) const
@@ -352,19 +380,26 @@ std::optional<StoreFailure> TableFile::write(MemoryTable &table) const
     if (readError != 0 && readError != ENOENT)
         return StoreFailure::fromErrno(readError, path_);
 
+    const std::string content = bytes(
+        table, readError == 0 ? std::optional<std::string_view>(previous) : std::nullopt);
+    if (const int error = writeFileAtomically(path_, content))
+        return StoreFailure::fromErrno(error, path_);
+    return std::nullopt;
+}
+
+std::string TableFile::bytes(
+    MemoryTable &table, std::optional<std::string_view> previousContent) const
+{
     const std::optional<Criterion> kept = table.filter();
     table.setFilter(std::nullopt);
     const auto count = static_cast<std::int64_t>(table.recordCount());
-    std::string content = readError == 0
-        ? UpdateCdbHeader(previous, count, fieldCount(table), layout_.fieldType)
+    std::string content = previousContent
+        ? UpdateCdbHeader(*previousContent, count, fieldCount(table), layout_.fieldType)
         : newHeader(count, fieldCount(table), layout_.fieldType);
     content.append(crlf);
     content.reserve(content.size() + lineBytesEstimate(table));
     for (table.moveFirst(); !table.eof(); table.moveNext())
         appendLine(table, table.handle(), content);
     table.setFilter(kept);
-
-    if (const int error = writeFileAtomically(path_, content))
-        return StoreFailure::fromErrno(error, path_);
-    return std::nullopt;
+    return content;
 }

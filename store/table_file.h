@@ -39,12 +39,18 @@ public:
     // Reads every record line into `table` (values kept as read) and makes the
     // first row current. On failure the table keeps the rows read before it.
     std::optional<StoreFailure> read(MemoryTable &table) const;
+    // The same from the bytes of a file.
+    void readBytes(std::string_view content, MemoryTable &table) const;
 
     // Rewrites the file from every row of `table`, tombstones included, in the
     // table's sort order: the rebuilt header, then the record lines. The filter
     // is lifted for the walk and assigned back (which moves to the first row).
     // The file is replaced atomically; a missing file is created with a new header.
     std::optional<StoreFailure> write(MemoryTable &table) const;
+    // The bytes `write` puts in the file, for a file that begins with
+    // `previousContent` (its whole header block at least), or that does not
+    // exist (nullopt).
+    std::string bytes(MemoryTable &table, std::optional<std::string_view> previousContent) const;
 
     // Cuts one record line into the values of a table of `columnCount` columns.
     void cutLine(std::string_view line, std::size_t columnCount, RowValues &values) const;
@@ -61,6 +67,15 @@ public:
     // The header of a file written for the first time.
     static std::string newHeader(
         std::int64_t recordCount, int fieldCount, std::string_view fieldType);
+
+    // The handheld's copy (".cdi") of a table file's bytes, which replaces the
+    // handheld's data at its next synchronisation. Lines beginning with "#" or
+    // shorter than 11 characters are header lines, kept as they are but for a
+    // "#SYNCMODE" line, which becomes "#SYNCMODE: MERGE". Every record goes as
+    // new: its record id and status become "0x00000000,0x0000", or
+    // "0x00000000,0x0002" for a deleted one; from the comma before the Key on
+    // the line is unchanged. Every line ends in CR LF.
+    static std::string handheldCopy(std::string_view content);
 
 private:
     int fieldCount(const MemoryTable &table) const;

@@ -5,8 +5,6 @@
 #include "mainwin/grid_layouts.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
-#include "settings/settings_globals.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 
 #include <QComboBox>
@@ -50,11 +48,11 @@ void EditorFixture::SetUp()
     registry.machine = {{"install_type", "Win"}, {"install_date", "20240101"}};
 
     main = std::make_unique<Main>();
-    main->instanceLockPath = install.documentsFolder() + QStringLiteral("vantorelle.lock");
-    main->splashMilliseconds = 0;
+    main->setInstanceLockPath(install.documentsFolder() + QStringLiteral("vantorelle.lock"));
+    main->setSplashMilliseconds(0);
     editor = std::make_unique<RecordEditor>(*main);
     main->installEditorHooks(editor.get());
-    ASSERT_TRUE(main->Form_Load());
+    ASSERT_TRUE(main->load());
     main->show();
 }
 
@@ -70,17 +68,17 @@ MemoryTable &EditorFixture::table(TableId id)
     return main->store().table(id);
 }
 
-void EditorFixture::showTopic(int topic)
+void EditorFixture::showTopic(Topic topic)
 {
-    main->lstTopics->setCurrentRow(topic);
+    control<QListWidget>("lstTopics")->setCurrentRow(int(topicIndex(topic)));
 }
 
 bool EditorFixture::selectRecord(const QString &key)
 {
-    const int keyColumn = gridLayout(main->lstTopics->currentRow())->keyColumn();
-    for (int row = 0; row < main->gridViewer->rowCount(); ++row) {
-        if (main->gridViewer->item(row, keyColumn)->text() == key) {
-            main->gridViewer->setCurrentCell(row, 0);
+    const int keyColumn = gridLayout(*main->currentTopic())->keyColumn();
+    for (int row = 0; row < control<QTableWidget>("gridViewer")->rowCount(); ++row) {
+        if (control<QTableWidget>("gridViewer")->item(row, keyColumn)->text() == key) {
+            control<QTableWidget>("gridViewer")->setCurrentCell(row, 0);
             return true;
         }
     }
@@ -89,9 +87,10 @@ bool EditorFixture::selectRecord(const QString &key)
 
 QString EditorFixture::currentGridKey() const
 {
-    const int keyColumn = gridLayout(main->lstTopics->currentRow())->keyColumn();
+    const int keyColumn = gridLayout(*main->currentTopic())->keyColumn();
     const QTableWidgetItem *item
-        = main->gridViewer->item(main->gridViewer->currentRow(), keyColumn);
+        = control<QTableWidget>("gridViewer")
+              ->item(control<QTableWidget>("gridViewer")->currentRow(), keyColumn);
     return item ? item->text() : QString();
 }
 
@@ -110,9 +109,9 @@ void EditorFixture::saveTables()
     EXPECT_TRUE(main->store().SaveDBs().empty());
 }
 
-void EditorFixture::enter(int topic, int row, const QString &value)
+void EditorFixture::enter(Topic topic, int row, const QString &value)
 {
-    TopicPanel *panel = editor->frmButtons[std::size_t(topic)];
+    TopicPanel *panel = editor->panel(topic);
     if (TextBox *box = panel->textBox(row))
         box->setText(value);
     else if (QComboBox *combo = panel->combo(row); combo && combo->isEditable())
@@ -125,7 +124,7 @@ void EditorFixture::enter(int topic, int row, const QString &value)
 
 bool EditorFixture::editing() const
 {
-    return main->StatusPanel2->text() == QLatin1String("EDIT MODE");
+    return control<QLabel>("StatusPanel2")->text() == QLatin1String("EDIT MODE");
 }
 
 QStringList EditorFixture::boxTexts() const

@@ -7,10 +7,25 @@
 #include "store/clock.h"
 #include "store/memory_table.h"
 #include "store/table_catalog.h"
+#include "store/topics.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
-#include "support/settings_globals_guard.h"
+#include "support/fake_window_finder.h"
+#include "support/find_control.h"
+
+// The main window's controls, which the tests find by name.
+#include "platform/rich_text_view.h"
 #include "support/temporary_install.h"
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
 
 #include <QStringList>
 
@@ -22,7 +37,6 @@
 // clock stands at 7 March 2026, 09:05:00.
 class EditorFixture : public ::testing::Test {
 protected:
-    SettingsGlobalsGuard globals; // first member: put back last
     static constexpr const char *profileKey = "20090305070809p";
     // The Key a reading saved now gets: profile, inverted date and time, clock.
     static constexpr const char *newKey = "20090305070809p79739692909420260307090500p";
@@ -32,7 +46,7 @@ protected:
 
     MemoryTable &table(TableId id);
     // Selects a topic in the topic list, as the user's click does.
-    void showTopic(int topic);
+    void showTopic(Topic topic);
     // Makes the grid row of the record with `key` current; false when no row shows it.
     bool selectRecord(const QString &key);
     // The Key of the record the grid's current row shows.
@@ -46,7 +60,13 @@ protected:
     void saveTables();
 
     // Puts `value` into the control of `row` on the panel of `topic`, as the user would.
-    void enter(int topic, int row, const QString &value);
+    void enter(Topic topic, int row, const QString &value);
+
+    // The control named `name` in the main window or on the editor's panels.
+    template<typename Control> Control *control(const char *name) const
+    {
+        return findControl<Control>(*main, name);
+    }
 
     bool editing() const;
     QStringList boxTexts() const;
@@ -58,6 +78,8 @@ protected:
     TemporaryInstall install;
     FakeRegistry registry;
     FakePrompter prompter;
+    // The watch of the main window looks here, not on the X server the tests share.
+    FakeWindowFinder windowFinder;
     FixedClock clock {{2026, 3, 7, 9, 5, 0}};
     QString folder; // the data folder
     std::unique_ptr<Main> main;

@@ -2,8 +2,8 @@
 
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
+#include "store/topics.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,103 +25,6 @@ bool hasFocus(const QWidget *control)
 {
     const QWidget *focus = QApplication::focusWidget();
     return focus && (focus == control || control->isAncestorOf(focus));
-}
-
-QString textOf(const QWidget *control)
-{
-    if (const auto *box = qobject_cast<const TextBox *>(control))
-        return box->text();
-    if (const auto *combo = qobject_cast<const QComboBox *>(control))
-        return combo->currentText();
-    return {};
-}
-
-// Enter moves through a panel in its order. At the end of a chain the control
-// keeps the focus, and a notes box takes Enter as a line break.
-struct EnterChain {
-    int topic;
-    std::vector<const char *> controls;
-};
-
-const EnterChain enterChains[] = {
-    {Topic::Personal,
-        {"txtMainID(1)", "txtMainID(2)", "dtDate0", "cboGender", "cboBlood", "cboSSNType",
-            "txtMainID(10)", "txtMainID(4)", "txtMainID(14)"}},
-    {Topic::Personal, {"cboPhoneType", "txtMainID(4)", "txtMainID(14)"}},
-    {Topic::Personal, {"cboMarital", "cboDonor", "txtMainID(22)"}},
-    {Topic::Personal,
-        {"txtMainID(19)", "txtMainID(18)", "txtMainID(16)", "txtMainID(17)", "txtMainID(20)"}},
-    {Topic::Legal, {"cboAttorney", "cboKin", "txtMainID(26)"}},
-    {Topic::Insurance,
-        {"txtInsID(1)", "cboInsType", "txtInsID(3)", "txtInsID(4)", "dtInsDate", "txtInsID(6)",
-            "txtInsID(7)", "txtInsID(8)"}},
-    {Topic::Contacts,
-        {"txtConID(1)", "txtConID(2)", "txtConID(3)", "txtConID(4)", "txtConID(5)", "txtConID(7)"}},
-    {Topic::Allergies, {"txtAllergy(1)", "txtAllergy(2)"}},
-    {Topic::Allergies, {"dtAllergyDate", "txtAllergy(4)"}},
-    {Topic::Illnesses, {"txtIllness(1)", "txtIllness(2)"}},
-    {Topic::Illnesses, {"dtIllnessDate1", "dtIllnessDate2", "txtIllness(5)"}},
-    {Topic::Illnesses, {"cboIllnessProvider", "cboIllnessLocation", "txtIllness(9)"}},
-    {Topic::Surgeries,
-        {"dtSurgeryDate", "txtSurgery(3)", "cboSurgeryProvider", "cboSurgeryLocation",
-            "txtSurgery(6)"}},
-    {Topic::Appointments,
-        {"cboApptProvider", "dtApptDate1", "dtApptTime1", "cboApptLocation", "txtAppt(5)"}},
-    {Topic::Appointments, {"dtApptDate2", "dtApptTime2"}},
-    {Topic::Medications,
-        {"txtMed(1)", "txtMed(2)", "txtMed(3)", "cboMedProvider", "dtMedDate1", "dtMedDate2",
-            "txtMed(5)"}},
-    {Topic::Medications, {"cboMedPharmacy", "txtMed(9)", "cboMedActive", "txtMed(11)"}},
-    {Topic::Vaccinations,
-        {"cboVaccination", "dtVaccDate", "cboVaccProvider", "cboVaccLocation", "txtVacc(5)"}},
-    {Topic::Tests,
-        {"txtTest(1)", "dtTestDate", "txtTest(3)", "cboTestProvider", "cboTestLocation",
-            "txtTest(6)"}},
-    {Topic::BloodPressure,
-        {"txtBP(1)", "txtBP(2)", "txtBP(3)", "dtBPDate", "dtBPTime", "cboBPActivity", "txtBP(7)"}},
-    {Topic::Weight, {"txtWt(1)", "dtWtDate", "dtWtTime", "txtWt(4)"}},
-    {Topic::Glucose,
-        {"txtGlucose(1)", "cboGlucoseUnits", "txtGlucose(3)", "txtGlucose(8)", "cboGlucoseEvent",
-            "dtGlucoseDate", "dtGlucoseTime", "txtGlucose(7)"}},
-    {Topic::Cholesterol, {"txtChol(1)", "txtChol(2)", "txtChol(3)", "txtChol(4)"}},
-    {Topic::Cholesterol, {"dtCholDate"}},
-    {Topic::FamilyHistory,
-        {"txtFamily(1)", "txtFamily(2)", "cboFamilyRelation", "cboFamilySide", "dtFamilyDate1",
-            "dtFamilyDate2", "txtFamily(7)"}},
-};
-
-TEST_F(HandlerFamiliesTest, EnterMovesThroughEachPanelInItsOrder)
-{
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    for (const EnterChain &chain : enterChains) {
-        SCOPED_TRACE(chain.controls.front());
-        showTopic(chain.topic);
-        if (chain.topic <= Topic::Legal)
-            editor->cmdEdit_Click();
-        else
-            editor->cmdAdd_Click();
-        TopicPanel *panel = editor->frmButtons[std::size_t(chain.topic)];
-        ASSERT_TRUE(panel && panel->isVisible());
-        std::vector<QWidget *> controls;
-        for (const char *name : chain.controls) {
-            controls.push_back(panel->findChild<QWidget *>(QString::fromLatin1(name)));
-            ASSERT_TRUE(controls.back()) << name;
-        }
-        controls.front()->setFocus();
-        for (std::size_t i = 1; i < controls.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            EXPECT_TRUE(hasFocus(controls[i])) << chain.controls[i];
-        }
-        QWidget *last = controls.back();
-        const auto *notes = qobject_cast<const TextBox *>(last);
-        const bool lineBreak = notes && notes->isMultiLine();
-        const QString before = textOf(last);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_TRUE(hasFocus(last));
-        EXPECT_EQ(textOf(last).count(u'\n'), before.count(u'\n') + (lineBreak ? 1 : 0));
-        editor->cmdNewCancel_Click();
-    }
 }
 
 // The type-ahead of a free-text combo box, key by key: what it shows, and the
@@ -160,8 +63,8 @@ void typeInto(QComboBox *combo, const char *keys)
 TEST_F(HandlerFamiliesTest, TypeAheadCompletesTypingFromTheList)
 {
     showTopic(Topic::Vaccinations);
-    editor->cmdAdd_Click();
-    QComboBox *combo = editor->cboVaccination;
+    editor->addRecord();
+    QComboBox *combo = control<QComboBox>("cboVaccination");
     QLineEdit *edit = combo->lineEdit();
     for (const TypeAheadStep &step : typeAheadSteps) {
         SCOPED_TRACE(step.keys);
@@ -185,38 +88,39 @@ TEST_F(HandlerFamiliesTest, TypeAheadCompletesTypingFromTheList)
 // Only the capped free-text combos complete; the family relation and side
 // take what is typed as it is.
 struct CompletionCase {
-    int topic;
-    QComboBox *RecordEditor::*combo;
+    Topic topic;
+    const char *combo;
     const char *keys;
     const char *shown;
 };
 
 const CompletionCase completionCases[] = {
-    {Topic::BloodPressure, &RecordEditor::cboBPActivity, "m", "Moderate"},
-    {Topic::Glucose, &RecordEditor::cboGlucoseEvent, "pre-l", "Pre-Lunch"},
-    {Topic::FamilyHistory, &RecordEditor::cboFamilyRelation, "gr", "gr"},
-    {Topic::FamilyHistory, &RecordEditor::cboFamilySide, "m", "m"},
+    {Topic::BloodPressure, "cboBPActivity", "m", "Moderate"},
+    {Topic::Glucose, "cboGlucoseEvent", "pre-l", "Pre-Lunch"},
+    {Topic::FamilyHistory, "cboFamilyRelation", "gr", "gr"},
+    {Topic::FamilyHistory, "cboFamilySide", "m", "m"},
 };
 
 TEST_F(HandlerFamiliesTest, OnlyCappedCombosCompleteTyping)
 {
     for (const CompletionCase &test : completionCases) {
-        QComboBox *combo = editor.get()->*test.combo;
+        QComboBox *combo = control<QComboBox>(test.combo);
         SCOPED_TRACE(combo->objectName().toStdString());
         showTopic(test.topic);
-        editor->cmdAdd_Click();
+        editor->addRecord();
         typeInto(combo, test.keys);
         EXPECT_EQ(combo->currentText(), QString::fromLatin1(test.shown));
-        editor->cmdNewCancel_Click();
+        editor->cancelEditing();
     }
 }
 
 TEST_F(HandlerFamiliesTest, FreeTextComboStopsTypingAtItsFieldSize)
 {
     showTopic(Topic::Vaccinations);
-    editor->cmdAdd_Click();
-    typeInto(editor->cboVaccination, QByteArray(120, 'z').constData()); // no item begins so
-    EXPECT_EQ(editor->cboVaccination->currentText(), QString(100, u'z'));
+    editor->addRecord();
+    typeInto(control<QComboBox>("cboVaccination"),
+        QByteArray(120, 'z').constData()); // no item begins so
+    EXPECT_EQ(control<QComboBox>("cboVaccination")->currentText(), QString(100, u'z'));
 }
 
 // Coming into a free-text combo selects nothing: a key adds to the text.
@@ -226,24 +130,24 @@ TEST_F(HandlerFamiliesTest, FreeTextComboTakesTheFocusWithNothingSelected)
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
-    editor->dtBPTime->setFocus();
+    editor->editRecord();
+    control<DateTimePicker>("dtBPTime")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    ASSERT_TRUE(hasFocus(editor->cboBPActivity));
-    EXPECT_EQ(editor->cboBPActivity->lineEdit()->selectedText(), QString());
-    QTest::keyClick(editor->cboBPActivity, 'y');
-    EXPECT_EQ(editor->cboBPActivity->currentText(), QStringLiteral("Resty"));
+    ASSERT_TRUE(hasFocus(control<QComboBox>("cboBPActivity")));
+    EXPECT_EQ(control<QComboBox>("cboBPActivity")->lineEdit()->selectedText(), QString());
+    QTest::keyClick(control<QComboBox>("cboBPActivity"), 'y');
+    EXPECT_EQ(control<QComboBox>("cboBPActivity")->currentText(), QStringLiteral("Resty"));
 }
 
 // Edit mode, by the kind of control changed: a text box only by a real change
 // of a stored record, combo boxes and pickers by any change; nothing while
-// TrackEdits is off.
+// edits are not tracked.
 struct EditModeCase {
     const char *name;
-    int topic;
+    Topic topic;
     bool storedRecord; // a stored record shown, else a new one
     bool trackEdits;
-    std::function<void(RecordEditor &)> change;
+    std::function<void(const QWidget &main)> change; // finds the control in the main window
     bool switches;
 };
 
@@ -267,25 +171,46 @@ void capitaliseNotes(TextBox *box)
 
 const EditModeCase editModeCases[] = {
     {"text typed into a stored record", Topic::BloodPressure, true, true,
-        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, true},
+        [](const QWidget &w) {
+            QTest::keyClick(findControl<TextBox>(w, "txtBP(1)")->editor(), '5');
+        },
+        true},
     {"text retyped as stored", Topic::BloodPressure, true, true,
-        [](RecordEditor &e) { typeLastCharacterAgain(e.txtBP[1]); }, false},
+        [](const QWidget &w) { typeLastCharacterAgain(findControl<TextBox>(w, "txtBP(1)")); },
+        false},
     {"one letter's case changed", Topic::BloodPressure, true, true,
-        [](RecordEditor &e) { capitaliseNotes(e.txtBP[7]); }, true},
+        [](const QWidget &w) { capitaliseNotes(findControl<TextBox>(w, "txtBP(7)")); }, true},
     {"text typed into a new record", Topic::BloodPressure, false, true,
-        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, false},
+        [](const QWidget &w) {
+            QTest::keyClick(findControl<TextBox>(w, "txtBP(1)")->editor(), '5');
+        },
+        false},
     {"free-text combo typed into", Topic::BloodPressure, false, true,
-        [](RecordEditor &e) { QTest::keyClick(e.cboBPActivity, 'q'); }, true},
+        [](const QWidget &w) { QTest::keyClick(findControl<QComboBox>(w, "cboBPActivity"), 'q'); },
+        true},
     {"list chosen", Topic::Glucose, false, true,
-        [](RecordEditor &e) { e.cboGlucoseUnits->setCurrentIndex(1); }, true},
+        [](const QWidget &w) { findControl<QComboBox>(w, "cboGlucoseUnits")->setCurrentIndex(1); },
+        true},
     {"date changed", Topic::BloodPressure, false, true,
-        [](RecordEditor &e) { e.dtBPDate->setStoredText(QStringLiteral("20240101")); }, true},
+        [](const QWidget &w) {
+            findControl<DateTimePicker>(w, "dtBPDate")->setStoredText(QStringLiteral("20240101"));
+        },
+        true},
     {"time changed", Topic::Weight, true, true,
-        [](RecordEditor &e) { e.dtWtTime->setStoredText(QStringLiteral("11:11")); }, true},
+        [](const QWidget &w) {
+            findControl<DateTimePicker>(w, "dtWtTime")->setStoredText(QStringLiteral("11:11"));
+        },
+        true},
     {"text typed while edits are not tracked", Topic::BloodPressure, true, false,
-        [](RecordEditor &e) { QTest::keyClick(e.txtBP[1]->editor(), '5'); }, false},
+        [](const QWidget &w) {
+            QTest::keyClick(findControl<TextBox>(w, "txtBP(1)")->editor(), '5');
+        },
+        false},
     {"date changed while edits are not tracked", Topic::BloodPressure, false, false,
-        [](RecordEditor &e) { e.dtBPDate->setStoredText(QStringLiteral("20240101")); }, false},
+        [](const QWidget &w) {
+            findControl<DateTimePicker>(w, "dtBPDate")->setStoredText(QStringLiteral("20240101"));
+        },
+        false},
 };
 
 TEST_F(HandlerFamiliesTest, ChangesSwitchToEditModeByControlKind)
@@ -294,19 +219,19 @@ TEST_F(HandlerFamiliesTest, ChangesSwitchToEditModeByControlKind)
         SCOPED_TRACE(c.name);
         showTopic(c.topic);
         if (c.storedRecord)
-            editor->cmdEdit_Click();
+            editor->editRecord();
         else
-            editor->cmdAdd_Click();
+            editor->addRecord();
         // The panel stays in view in normal mode, so that a switch shows.
-        editor->ChangeMode(QStringLiteral("Clear"));
-        TopicPanel *panel = editor->frmButtons[std::size_t(c.topic)];
+        main->editState().setMode(EditMode::Normal);
+        TopicPanel *panel = editor->panel(c.topic);
         panel->show();
         ASSERT_FALSE(editing());
-        main->TrackEdits = c.trackEdits;
-        c.change(*editor);
+        main->editState().setTracking(c.trackEdits);
+        c.change(*main);
         EXPECT_EQ(editing(), c.switches);
-        main->TrackEdits = true;
-        editor->cmdNewCancel_Click();
+        main->editState().setTracking(true);
+        editor->cancelEditing();
     }
 }
 
@@ -316,10 +241,10 @@ TEST_F(HandlerFamiliesTest, ShowingARecordSwitchesNothing)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    main->gridViewer_Click();
-    ASSERT_TRUE(main->TrackEdits);
-    editor->ShowFields(QStringLiteral("bp"));
-    editor->clearFields(QStringLiteral("bp"));
+    main->showListedRecord();
+    ASSERT_TRUE(main->editState().tracking());
+    editor->showPanel(Topic::BloodPressure);
+    editor->clearPanel(Topic::BloodPressure);
     EXPECT_FALSE(editing());
 }
 

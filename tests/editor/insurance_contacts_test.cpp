@@ -4,10 +4,10 @@
 #include "editor/insurance_panel.h"
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"
 #include "store/keys.h"
+#include "store/topics.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,7 +26,7 @@ const std::string now = "20260307090500p";
 // One of the two panels, with what the tests type and pick on it.
 struct LinkCase {
     const char *label;
-    int topic;
+    Topic topic;
     TableId masters, links;
     const char *masterField; // the link's field holding the master's Key
     QStringList typed; // rows 1 and on of a new record
@@ -83,23 +83,23 @@ protected:
         EditorFixture::SetUp();
     }
 
-    TopicPanel &panel() { return *editor->frmButtons[std::size_t(GetParam().topic)]; }
+    TopicPanel &panel() { return *editor->panel(GetParam().topic); }
     QPushButton *pickerButton()
     {
-        return GetParam().topic == Topic::Insurance ? editor->cmdInsuranceSelect
-                                                    : editor->cmdContactSelect;
+        return GetParam().topic == Topic::Insurance ? control<QPushButton>("cmdInsuranceSelect")
+                                                    : control<QPushButton>("cmdContactSelect");
     }
     QListWidget *pickerList()
     {
-        return GetParam().topic == Topic::Insurance ? editor->lstInsuranceSelect
-                                                    : editor->lstContactSelect;
+        return GetParam().topic == Topic::Insurance ? control<QListWidget>("lstInsuranceSelect")
+                                                    : control<QListWidget>("lstContactSelect");
     }
 
     void selectProfile(const QString &key)
     {
-        for (int i = 0; i < main->lstKeys->count(); ++i) {
-            if (main->lstKeys->item(i)->text() == key)
-                main->cboProfiles->setCurrentIndex(i);
+        for (int i = 0; i < control<QListWidget>("lstKeys")->count(); ++i) {
+            if (control<QListWidget>("lstKeys")->item(i)->text() == key)
+                control<QComboBox>("cboProfiles")->setCurrentIndex(i);
         }
         showTopic(GetParam().topic);
     }
@@ -113,7 +113,7 @@ protected:
     // Add, then pick `item` from the picker's list with the mouse.
     void pick(const QString &item)
     {
-        editor->cmdAdd_Click();
+        editor->addRecord();
         QTest::mouseClick(pickerButton(), Qt::LeftButton);
         ASSERT_TRUE(pickerList()->isVisibleTo(main.get()));
         const QList<QListWidgetItem *> found = pickerList()->findItems(item, Qt::MatchExactly);
@@ -156,15 +156,15 @@ TEST_P(LinkTest, EveryNameIsRequired)
     const LinkCase &c = GetParam();
     selectProfile(annKey);
     for (int blank = 0; blank < c.typed.size(); ++blank) {
-        editor->cmdAdd_Click();
+        editor->addRecord();
         QStringList rows = c.typed;
         rows[blank].clear();
         type(rows);
-        editor->cmdNewSave_Click();
+        editor->saveRecord();
         ASSERT_EQ(prompter.boxes.size(), blank + 1);
         EXPECT_EQ(prompter.boxes.last().text, c.message);
         EXPECT_TRUE(editing());
-        editor->cmdNewCancel_Click();
+        editor->cancelEditing();
     }
     EXPECT_EQ(table(c.masters).recordCount(), 2u);
     EXPECT_EQ(table(c.links).recordCount(), 1u);
@@ -174,12 +174,12 @@ TEST_P(LinkTest, TypedNewIsStoredAndLinked)
 {
     const LinkCase &c = GetParam();
     selectProfile(annKey);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     EXPECT_TRUE(pickerButton()->isVisibleTo(main.get()));
     EXPECT_EQ(pickerButton()->text(), QStringLiteral("Select"));
     EXPECT_FALSE(pickerList()->isVisibleTo(main.get()));
     type(c.typed);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     const QString key = QString::fromStdString(now);
     EXPECT_EQ(masterValue(key, "STATUS"), "0x0008");
@@ -196,13 +196,13 @@ TEST_P(LinkTest, NewRecordWithTheNameLastShownIsLinked)
     const LinkCase &c = GetParam();
     selectProfile(annKey);
     ASSERT_TRUE(selectRecord(c.linkedKey));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     EXPECT_FALSE(pickerButton()->isVisibleTo(main.get()));
-    editor->cmdNewCancel_Click();
+    editor->cancelEditing();
 
-    editor->cmdAdd_Click();
+    editor->addRecord();
     type(c.linkedNames);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_TRUE(std::ranges::count(
         links(annKey), linkOf(annKey, c.linkedNames, QString::fromStdString(now), "0x0008")));
     EXPECT_EQ(links(annKey).size(), 2u);
@@ -217,7 +217,7 @@ TEST_P(LinkTest, PickedExistingIsLinkedOnceHowEverOftenPicked)
     EXPECT_EQ(pickerButton()->text(), QStringLiteral("Select"));
     EXPECT_EQ(panel().keyBox->text(), c.otherKey);
     EXPECT_TRUE(editing());
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     const std::vector<Link> expected = {linkOf(annKey, c.linkedNames, c.linkedKey, "0x0000"),
         linkOf(annKey, c.otherNames, c.otherKey, "0x0008")};
@@ -231,9 +231,9 @@ TEST_P(LinkTest, PickedExistingIsLinkedOnceHowEverOftenPicked)
 
     // Picked again, and the one linked from the start: no second link.
     pick(c.otherItem);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     pick(c.linkedItem);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(sorted(links(annKey)), sorted(expected));
     EXPECT_TRUE(links(bobKey).empty());
 }
@@ -248,7 +248,7 @@ TEST_P(LinkTest, PickOfAGoneMasterOnlyHidesTheList)
     ASSERT_TRUE(masters.find(Criterion::equal("Key", c.otherKey.toStdString())));
     masters.applyDeleteRule();
 
-    editor->cmdAdd_Click();
+    editor->addRecord();
     QTest::mouseClick(pickerButton(), Qt::LeftButton);
     EXPECT_EQ(pickerButton()->text(), QStringLiteral("Cancel"));
     const QList<QListWidgetItem *> found = pickerList()->findItems(c.otherItem, Qt::MatchExactly);
@@ -269,14 +269,14 @@ TEST_P(LinkTest, EditedFromASecondProfile)
     const LinkCase &c = GetParam();
     selectProfile(bobKey);
     pick(c.linkedItem);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     ASSERT_EQ(
         links(bobKey), (std::vector<Link> {linkOf(bobKey, c.linkedNames, c.linkedKey, "0x0008")}));
 
     ASSERT_TRUE(selectRecord(c.linkedKey));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     type(c.renamed);
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_EQ(
         links(bobKey), (std::vector<Link> {linkOf(bobKey, c.renamed, c.linkedKey, "0x0008")}));
@@ -288,9 +288,9 @@ TEST_P(LinkTest, EditedFromASecondProfile)
 
     // Only a phone changed: no link is retired or added.
     ASSERT_TRUE(selectRecord(c.linkedKey));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     enter(c.topic, c.typed.size() == 1 ? 6 : 3, QStringLiteral("555-0999"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(
         links(bobKey), (std::vector<Link> {linkOf(bobKey, c.renamed, c.linkedKey, "0x0008")}));
 }
@@ -305,8 +305,13 @@ protected:
     {
         moreData = QStringLiteral("editor_personal");
         EditorFixture::SetUp();
-        main->cboProfiles->setCurrentIndex(main->cboProfiles->findText(QStringLiteral("Lee, Ann")));
-        ASSERT_EQ(main->lstKeys->item(main->cboProfiles->currentIndex())->text(), annKey);
+        control<QComboBox>("cboProfiles")
+            ->setCurrentIndex(
+                control<QComboBox>("cboProfiles")->findText(QStringLiteral("Lee, Ann")));
+        ASSERT_EQ(control<QListWidget>("lstKeys")
+                      ->item(control<QComboBox>("cboProfiles")->currentIndex())
+                      ->text(),
+            annKey);
     }
 };
 
@@ -314,21 +319,21 @@ TEST_F(MasterPanelsTest, InsuranceShowsItsTypeAndDateAndClearingKeepsTheType)
 {
     showTopic(Topic::Insurance);
     ASSERT_TRUE(selectRecord(insurance.linkedKey));
-    editor->cmdEdit_Click();
-    EXPECT_EQ(editor->txtInsKey->text(), insurance.linkedKey);
-    EXPECT_EQ(editor->txtInsIDNum->text(), QStringLiteral("0x00000021"));
-    EXPECT_EQ(editor->txtInsID[1]->text(), QStringLiteral("Acme Health"));
-    EXPECT_EQ(editor->txtInsID[8]->text(), QStringLiteral("1 Main St"));
-    EXPECT_EQ(editor->cboInsType->currentText(), QStringLiteral("Health"));
-    EXPECT_EQ(editor->dtInsDate->storedText(), QStringLiteral("20240101"));
-    EXPECT_EQ(editor->insurance->ShownCompany, "Acme Health");
+    editor->editRecord();
+    EXPECT_EQ(control<QLineEdit>("txtInsKey")->text(), insurance.linkedKey);
+    EXPECT_EQ(control<QLineEdit>("txtInsIDNum")->text(), QStringLiteral("0x00000021"));
+    EXPECT_EQ(control<TextBox>("txtInsID(1)")->text(), QStringLiteral("Acme Health"));
+    EXPECT_EQ(control<TextBox>("txtInsID(8)")->text(), QStringLiteral("1 Main St"));
+    EXPECT_EQ(control<QComboBox>("cboInsType")->currentText(), QStringLiteral("Health"));
+    EXPECT_EQ(control<DateTimePicker>("dtInsDate")->storedText(), QStringLiteral("20240101"));
+    EXPECT_EQ(editor->insurancePanel().ShownCompany, "Acme Health");
 
-    editor->clearFields(QStringLiteral("insurance"));
-    EXPECT_EQ(editor->txtInsID[1]->text(), QString());
-    EXPECT_EQ(editor->cboInsType->currentText(), QStringLiteral("Health"));
-    EXPECT_TRUE(editor->dtInsDate->isNull());
-    EXPECT_EQ(editor->txtInsSTATUS->text(), QStringLiteral("0x0008"));
-    EXPECT_EQ(editor->insurance->ShownCompany, "Acme Health");
+    editor->clearPanel(Topic::Insurance);
+    EXPECT_EQ(control<TextBox>("txtInsID(1)")->text(), QString());
+    EXPECT_EQ(control<QComboBox>("cboInsType")->currentText(), QStringLiteral("Health"));
+    EXPECT_TRUE(control<DateTimePicker>("dtInsDate")->isNull());
+    EXPECT_EQ(control<QLineEdit>("txtInsSTATUS")->text(), QStringLiteral("0x0008"));
+    EXPECT_EQ(editor->insurancePanel().ShownCompany, "Acme Health");
 }
 
 // The other phone has no control: an edit keeps what the handheld stored.
@@ -336,17 +341,19 @@ TEST_F(MasterPanelsTest, ContactKeepsItsOtherPhone)
 {
     showTopic(Topic::Contacts);
     ASSERT_TRUE(selectRecord(contacts.linkedKey));
-    editor->cmdEdit_Click();
-    EXPECT_EQ(editor->txtConID[7]->text(), QStringLiteral("2 Elm St"));
+    editor->editRecord();
+    EXPECT_EQ(control<TextBox>("txtConID(7)")->text(), QStringLiteral("2 Elm St"));
     enter(Topic::Contacts, 4, QStringLiteral("555-0122"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     MemoryTable &rows = table(TableId::ConID);
     rows.moveFirst();
     ASSERT_TRUE(rows.find(Criterion::equal("Key", contacts.linkedKey.toStdString())));
     EXPECT_EQ(rows.value("Phone2"), "555-0122");
     EXPECT_EQ(rows.value("Phone4"), "555-0124");
-    EXPECT_EQ(main->gridViewer->item(main->gridViewer->currentRow(), 0)->text(),
+    EXPECT_EQ(control<QTableWidget>("gridViewer")
+                  ->item(control<QTableWidget>("gridViewer")->currentRow(), 0)
+                  ->text(),
         QStringLiteral("Dunn, Carl"));
 }
 

@@ -3,14 +3,17 @@
 #include "editor/personal_panel.h"
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"
 #include "store/record_operations.h"
+#include "store/topics.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -44,16 +47,17 @@ protected:
     // Shows the profile of `key` in the selector, as the user's choice does.
     void selectProfile(const QString &key)
     {
-        for (int i = 0; i < main->lstKeys->count(); ++i) {
-            if (main->lstKeys->item(i)->text() == key)
-                main->cboProfiles->setCurrentIndex(i);
+        for (int i = 0; i < control<QListWidget>("lstKeys")->count(); ++i) {
+            if (control<QListWidget>("lstKeys")->item(i)->text() == key)
+                control<QComboBox>("cboProfiles")->setCurrentIndex(i);
         }
         ASSERT_EQ(selectedProfile(), key);
     }
 
     QString selectedProfile() const
     {
-        const QListWidgetItem *key = main->lstKeys->item(main->cboProfiles->currentIndex());
+        const QListWidgetItem *key = control<QListWidget>("lstKeys")->item(
+            control<QComboBox>("cboProfiles")->currentIndex());
         return key ? key->text() : QString();
     }
 
@@ -61,7 +65,7 @@ protected:
     {
         selectProfile(key);
         showTopic(Topic::Personal);
-        editor->cmdEdit_Click();
+        editor->editRecord();
     }
 
     void enterName(const QString &first, const QString &last)
@@ -93,9 +97,15 @@ protected:
 };
 
 struct NameCase {
+    const char *name;
     const char *first, *last;
     bool refused;
 };
+
+void PrintTo(const NameCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class PersonalValidationTest : public PersonalPanelTest,
                                public ::testing::WithParamInterface<NameCase> { };
@@ -103,9 +113,9 @@ class PersonalValidationTest : public PersonalPanelTest,
 TEST_P(PersonalValidationTest, NamesAreRequired)
 {
     const NameCase &c = GetParam();
-    editor->cmdNew_Click();
+    editor->newProfile();
     enterName(QString::fromUtf8(c.first), QString::fromUtf8(c.last));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     if (c.refused) {
         ASSERT_EQ(prompter.boxes.size(), 1);
@@ -122,78 +132,81 @@ TEST_P(PersonalValidationTest, NamesAreRequired)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, PersonalValidationTest,
-    ::testing::Values(NameCase {"", "Lee", true}, NameCase {"Ann", "", true},
-        NameCase {"", "", true}, NameCase {"Eve", "Moss", false}));
+    ::testing::Values(NameCase {"NoFirstName", "", "Lee", true},
+        NameCase {"NoLastName", "Ann", "", true}, NameCase {"NoName", "", "", true},
+        NameCase {"FullName", "Eve", "Moss", false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PersonalPanelTest, LegalTopicEditsTheSameProfileOnTheSamePanel)
 {
-    EXPECT_EQ(editor->frmButtons[Topic::Personal], editor->frmButtons[Topic::Legal]);
-    EXPECT_EQ(editor->txtKey->objectName(), QStringLiteral("txtKey"));
-    EXPECT_EQ(editor->txtID->objectName(), QStringLiteral("txtID"));
-    EXPECT_EQ(editor->txtSTATUS->objectName(), QStringLiteral("txtSTATUS"));
+    EXPECT_EQ(editor->panel(Topic::Personal), editor->panel(Topic::Legal));
+    EXPECT_EQ(control<QLineEdit>("txtKey")->objectName(), QStringLiteral("txtKey"));
+    EXPECT_EQ(control<QLineEdit>("txtID")->objectName(), QStringLiteral("txtID"));
+    EXPECT_EQ(control<QLineEdit>("txtSTATUS")->objectName(), QStringLiteral("txtSTATUS"));
 
     selectProfile(annKey);
     showTopic(Topic::Legal);
-    editor->cmdEdit_Click();
+    editor->editRecord();
     ASSERT_TRUE(editing());
-    EXPECT_TRUE(editor->frmButtons[Topic::Legal]->isVisibleTo(main.get()));
+    EXPECT_TRUE(editor->panel(Topic::Legal)->isVisibleTo(main.get()));
     // The contacts of the master list, by last name.
-    ASSERT_EQ(editor->cboAttorney->count(), 2);
-    EXPECT_EQ(editor->cboAttorney->itemText(0), QStringLiteral("Dora Ames"));
-    EXPECT_EQ(editor->cboKin->itemText(1), QStringLiteral("Carl Dunn"));
+    ASSERT_EQ(control<QComboBox>("cboAttorney")->count(), 2);
+    EXPECT_EQ(control<QComboBox>("cboAttorney")->itemText(0), QStringLiteral("Dora Ames"));
+    EXPECT_EQ(control<QComboBox>("cboKin")->itemText(1), QStringLiteral("Carl Dunn"));
 
     enter(Topic::Legal, 24, QStringLiteral("Dora Ames"));
     enter(Topic::Legal, 25, QStringLiteral("someone not listed"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(profileValue(annKey, "Attorney"), "Dora Ames");
     EXPECT_EQ(profileValue(annKey, "Kin"), "someone not listed");
     EXPECT_EQ(profileValue(annKey, "STATUS"), "0x0004");
-    EXPECT_EQ(main->lstTopics->currentRow(), int(Topic::Legal));
+    EXPECT_EQ(control<QListWidget>("lstTopics")->currentRow(), int(Topic::Legal));
 }
 
 TEST_F(PersonalPanelTest, ShowingAndClearingTheProfile)
 {
-    ASSERT_EQ(editor->cboGender->count(), 2);
-    EXPECT_EQ(editor->cboGender->itemText(1), QStringLiteral("F"));
-    ASSERT_EQ(editor->cboBlood->count(), 9);
-    EXPECT_EQ(editor->cboBlood->itemText(8), QString());
+    ASSERT_EQ(control<QComboBox>("cboGender")->count(), 2);
+    EXPECT_EQ(control<QComboBox>("cboGender")->itemText(1), QStringLiteral("F"));
+    ASSERT_EQ(control<QComboBox>("cboBlood")->count(), 9);
+    EXPECT_EQ(control<QComboBox>("cboBlood")->itemText(8), QString());
 
     editProfile(annKey);
-    EXPECT_EQ(editor->txtKey->text(), annKey);
-    EXPECT_EQ(editor->txtID->text(), QStringLiteral("0x00000011"));
-    EXPECT_EQ(editor->txtSTATUS->text(), QStringLiteral("0x0000"));
-    EXPECT_EQ(editor->txtMainID[1]->text(), QStringLiteral("Ann"));
-    EXPECT_EQ(editor->txtMainID[4]->text(), QStringLiteral("555-0100"));
-    EXPECT_EQ(editor->cboPhoneType->currentText(), QStringLiteral("Work Ph"));
-    EXPECT_EQ(editor->dtDate0->storedText(), QStringLiteral("19700310"));
-    EXPECT_EQ(editor->txtAge->text(), QStringLiteral("55")); // the birthday is three days off
-    EXPECT_EQ(editor->personal->ShownFirst, "Ann");
-    EXPECT_EQ(editor->personal->ShownLast, "Lee");
+    EXPECT_EQ(control<QLineEdit>("txtKey")->text(), annKey);
+    EXPECT_EQ(control<QLineEdit>("txtID")->text(), QStringLiteral("0x00000011"));
+    EXPECT_EQ(control<QLineEdit>("txtSTATUS")->text(), QStringLiteral("0x0000"));
+    EXPECT_EQ(control<TextBox>("txtMainID(1)")->text(), QStringLiteral("Ann"));
+    EXPECT_EQ(control<TextBox>("txtMainID(4)")->text(), QStringLiteral("555-0100"));
+    EXPECT_EQ(control<QComboBox>("cboPhoneType")->currentText(), QStringLiteral("Work Ph"));
+    EXPECT_EQ(control<DateTimePicker>("dtDate0")->storedText(), QStringLiteral("19700310"));
+    EXPECT_EQ(control<QLineEdit>("txtAge")->text(),
+        QStringLiteral("55")); // the birthday is three days off
+    EXPECT_EQ(editor->personalPanel().ShownFirst, "Ann");
+    EXPECT_EQ(editor->personalPanel().ShownLast, "Lee");
 
-    editor->dtDate0->setStoredText(QStringLiteral("19700301"));
-    EXPECT_EQ(editor->txtAge->text(), QStringLiteral("56"));
+    control<DateTimePicker>("dtDate0")->setStoredText(QStringLiteral("19700301"));
+    EXPECT_EQ(control<QLineEdit>("txtAge")->text(), QStringLiteral("56"));
 
-    editor->clearFields(QStringLiteral("main"));
-    EXPECT_EQ(editor->txtMainID[1]->text(), QString());
-    EXPECT_EQ(editor->cboPhoneType->currentText(), QStringLiteral("Home Ph"));
-    EXPECT_EQ(editor->cboSSNType->currentText(), QStringLiteral("SSN"));
-    EXPECT_EQ(editor->cboAttorney->currentText(), QString());
-    EXPECT_TRUE(editor->dtDate0->isNull());
-    EXPECT_EQ(editor->txtAge->text(), QString());
-    EXPECT_EQ(editor->txtKey->text(), QString());
-    EXPECT_EQ(editor->txtID->text(), QStringLiteral("0x00000000"));
-    EXPECT_EQ(editor->txtSTATUS->text(), QStringLiteral("0x0008"));
+    editor->clearPanel(Topic::Personal);
+    EXPECT_EQ(control<TextBox>("txtMainID(1)")->text(), QString());
+    EXPECT_EQ(control<QComboBox>("cboPhoneType")->currentText(), QStringLiteral("Home Ph"));
+    EXPECT_EQ(control<QComboBox>("cboSSNType")->currentText(), QStringLiteral("SSN"));
+    EXPECT_EQ(control<QComboBox>("cboAttorney")->currentText(), QString());
+    EXPECT_TRUE(control<DateTimePicker>("dtDate0")->isNull());
+    EXPECT_EQ(control<QLineEdit>("txtAge")->text(), QString());
+    EXPECT_EQ(control<QLineEdit>("txtKey")->text(), QString());
+    EXPECT_EQ(control<QLineEdit>("txtID")->text(), QStringLiteral("0x00000000"));
+    EXPECT_EQ(control<QLineEdit>("txtSTATUS")->text(), QStringLiteral("0x0008"));
 }
 
 TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
 {
     editProfile(annKey); // names shown before the new profile must not count
-    editor->cmdNewCancel_Click();
-    editor->cmdNew_Click();
-    EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
-    EXPECT_EQ(editor->personal->ShownFirst, "");
+    editor->cancelEditing();
+    editor->newProfile();
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
+    EXPECT_EQ(editor->personalPanel().ShownFirst, "");
     enterName(QStringLiteral("Ann"), QStringLiteral("Lee"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     const QString key = QString::fromStdString(now);
     EXPECT_EQ(profileValue(key, "STATUS"), "0x0008");
@@ -201,59 +214,60 @@ TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
     EXPECT_EQ(profileValue(key, "Birth"), "");
     EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"leeann" + now, "Ann", "Lee", "0x0008"}}));
     // Three profiles are now called "Lee, Ann": the new one is chosen by its Key.
-    EXPECT_EQ(main->cboProfiles->count(), 4);
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->count(), 4);
     EXPECT_EQ(selectedProfile(), key);
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Lee, Ann"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Lee, Ann"));
     EXPECT_FALSE(editing());
-    EXPECT_EQ(main->ModeText, QString());
+    EXPECT_EQ(main->editState().mode(), EditMode::Normal);
 }
 
-// With every profile gone the selector starts a new one; saving it lists it.
+// With every profile deleted a new one is started; saving it lists it.
 TEST_F(PersonalPanelTest, FirstProfileOfAnEmptyTable)
 {
-    for (const QString &key : {annKey, bobKey, secondAnnKey})
-        RecordOperations(main->store()).deleteProfile(key.toStdString());
-    main->ShowRecords();
-    main->cboProfiles_Change();
-    ASSERT_EQ(main->cboProfiles->count(), 0);
-    ASSERT_EQ(main->ModeText, QStringLiteral("Add"));
+    prompter.setNextAnswers({Prompter::Yes, Prompter::Yes, Prompter::Yes});
+    for (int i = 0; i < 3; ++i)
+        control<QPushButton>("cmdDelete")->click();
+    ASSERT_EQ(control<QComboBox>("cboProfiles")->count(), 0);
+    control<QPushButton>("cmdNew")->click();
+    ASSERT_EQ(main->editState().mode(), EditMode::Add);
+    prompter.boxes.clear();
 
     enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_TRUE(prompter.boxes.isEmpty());
-    ASSERT_EQ(main->cboProfiles->count(), 1);
+    ASSERT_EQ(control<QComboBox>("cboProfiles")->count(), 1);
     EXPECT_EQ(selectedProfile(), QString::fromStdString(now));
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eve"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Moss, Eve"));
     EXPECT_EQ(nameRows(QString::fromStdString(now)).size(), 1u);
     EXPECT_FALSE(editing());
 }
 
 TEST_F(PersonalPanelTest, NameIndexAfterNewProfileRenameAndRenameBack)
 {
-    editor->cmdNew_Click();
+    editor->newProfile();
     enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     const QString key = QString::fromStdString(now);
     ASSERT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseve" + now, "Eve", "Moss", "0x0008"}}));
 
     // A row never synchronised is removed when the name changes.
     editProfile(key);
     enterName(QStringLiteral("Eva"), QStringLiteral("Moss"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseva" + now, "Eva", "Moss", "0x0008"}}));
     EXPECT_EQ(selectedProfile(), key);
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eva"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Moss, Eva"));
 
     editProfile(key);
     enterName(QStringLiteral("Eve"), QStringLiteral("Moss"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(nameRows(key), (std::vector<NameRow> {{"mosseve" + now, "Eve", "Moss", "0x0008"}}));
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Moss, Eve"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Moss, Eve"));
 
     // Saved unchanged: the name index stays as it is.
     editProfile(key);
     enter(Topic::Personal, 27, QStringLiteral("notes"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_EQ(nameRows(key).size(), 1u);
     EXPECT_EQ(profileValue(key, "STATUS"), "0x0008");
 
@@ -265,7 +279,7 @@ TEST_F(PersonalPanelTest, RenamingASynchronisedProfileKeepsATombstoneAndTheKey)
 {
     editProfile(annKey);
     enterName(QStringLiteral("Anna"), QStringLiteral("Lee"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_EQ(
         nameRows(annKey), (std::vector<NameRow> {{"leeanna" + now, "Anna", "Lee", "0x0008"}}));
@@ -276,7 +290,7 @@ TEST_F(PersonalPanelTest, RenamingASynchronisedProfileKeepsATombstoneAndTheKey)
     EXPECT_EQ(profileValue(annKey, "PhoneType2"), "Cell Ph");
     // The selector shows the new name at once, on the same profile.
     EXPECT_EQ(selectedProfile(), annKey);
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Lee, Anna"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Lee, Anna"));
 
     saveTables();
     EXPECT_TRUE(fileLines(TableId::MainNm)
@@ -290,7 +304,7 @@ TEST_F(PersonalPanelTest, RetiredNameRowIsAlwaysReplaced)
 {
     editProfile(bobKey);
     enter(Topic::Personal, 20, QStringLiteral("180"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_EQ(
         nameRows(bobKey), (std::vector<NameRow> {{"kerrbob" + now, "Bob", "Kerr", "0x0008"}}));
@@ -301,9 +315,9 @@ TEST_F(PersonalPanelTest, RetiredNameRowIsAlwaysReplaced)
 TEST_F(PersonalPanelTest, RefreshFindsTheProfileByItsKey)
 {
     editProfile(secondAnnKey);
-    EXPECT_EQ(editor->dtDate0->storedText(), QStringLiteral("19991231"));
+    EXPECT_EQ(control<DateTimePicker>("dtDate0")->storedText(), QStringLiteral("19991231"));
     enter(Topic::Personal, 16, QStringLiteral("170 cm"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     EXPECT_EQ(selectedProfile(), secondAnnKey);
     EXPECT_EQ(profileValue(secondAnnKey, "Height"), "170 cm");
@@ -316,13 +330,13 @@ TEST_F(PersonalPanelTest, RefreshFindsTheProfileByItsKey)
 TEST_F(PersonalPanelTest, TypeAheadCompletesOnlyWhatIsTyped)
 {
     editProfile(secondAnnKey);
-    EXPECT_EQ(editor->cboAttorney->currentText(), QStringLiteral("Dor"));
+    EXPECT_EQ(control<QComboBox>("cboAttorney")->currentText(), QStringLiteral("Dor"));
 
-    editor->cboKin->setFocus();
-    QTest::keyClicks(editor->cboKin, QStringLiteral("car"));
-    EXPECT_EQ(editor->cboKin->currentText(), QStringLiteral("Carl Dunn"));
-    EXPECT_EQ(editor->cboKin->lineEdit()->selectedText(), QStringLiteral("l Dunn"));
-    editor->cmdNewSave_Click();
+    control<QComboBox>("cboKin")->setFocus();
+    QTest::keyClicks(control<QComboBox>("cboKin"), QStringLiteral("car"));
+    EXPECT_EQ(control<QComboBox>("cboKin")->currentText(), QStringLiteral("Carl Dunn"));
+    EXPECT_EQ(control<QComboBox>("cboKin")->lineEdit()->selectedText(), QStringLiteral("l Dunn"));
+    editor->saveRecord();
     EXPECT_EQ(profileValue(secondAnnKey, "Attorney"), "Dor");
     EXPECT_EQ(profileValue(secondAnnKey, "Kin"), "Carl Dunn");
 }

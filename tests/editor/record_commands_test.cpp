@@ -1,16 +1,19 @@
 #include "editor_fixture.h"
 
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "store/criterion.h"
 #include "store/record_operations.h"
 #include "store/store.h"
+#include "store/topics.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <string>
+
+#include <ostream>
 #include <string>
 
 namespace {
@@ -62,6 +65,11 @@ struct DeleteCase {
     QString fileRow; // the row the file holds after the delete; "" none
 };
 
+void PrintTo(const DeleteCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class DeleteRecord : public EditorFixture, public ::testing::WithParamInterface<DeleteCase> { };
 
 // The grid's row is deleted even when the table's current row moved meanwhile.
@@ -74,12 +82,13 @@ TEST_P(DeleteRecord, FollowsTheDeleteRule)
     bp.moveFirst();
     bp.find(Criterion::equal("Key", (c.key == bpStored ? bpNewOnPc : bpStored).toStdString()));
 
-    editor->cmdDel_Click();
+    control<QPushButton>("cmdDel")->click();
     EXPECT_EQ(bp.recordCount(), 1u);
-    ASSERT_EQ(main->gridViewer->rowCount(), 1);
+    ASSERT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 1);
     EXPECT_NE(currentGridKey(), c.key);
-    EXPECT_TRUE(main->rtViewer->toPlainText().contains(
-        c.key == bpStored ? QStringLiteral("135") : QStringLiteral("120")));
+    EXPECT_TRUE(control<RichTextView>("rtViewer")
+                    ->toPlainText()
+                    .contains(c.key == bpStored ? QStringLiteral("135") : QStringLiteral("120")));
 
     saveTables();
     const QStringList rows = rowsOf(fileLines(TableId::BP));
@@ -98,14 +107,14 @@ INSTANTIATE_TEST_SUITE_P(Records, DeleteRecord,
 TEST_F(RecordCommandsTest, DeletingTheOnlyRecordLeavesAnEmptyGrid)
 {
     showTopic(Topic::Cholesterol);
-    ASSERT_EQ(main->gridViewer->rowCount(), 1);
-    editor->cmdDel_Click();
-    EXPECT_EQ(main->gridViewer->rowCount(), 0);
-    EXPECT_FALSE(main->cmdEdit->isVisibleTo(main.get()));
-    EXPECT_EQ(main->rtViewer->toPlainText(), QString());
+    ASSERT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 1);
+    control<QPushButton>("cmdDel")->click();
+    EXPECT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 0);
+    EXPECT_FALSE(control<QPushButton>("cmdEdit")->isVisibleTo(main.get()));
+    EXPECT_EQ(control<RichTextView>("rtViewer")->toPlainText(), QString());
     EXPECT_EQ(table(TableId::Chol).recordCount(), 0u);
 
-    editor->cmdDel_Click(); // nothing listed: nothing happens
+    control<QPushButton>("cmdDel")->click(); // nothing listed: nothing happens
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }
 
@@ -120,16 +129,19 @@ TEST_F(RecordCommandsTest, DeleteTakesTheGridsRowAmongRowsSharingAKey)
     bp.setValue("SBP", "150");
     bp.update();
     showTopic(Topic::BloodPressure);
-    ASSERT_EQ(main->gridViewer->rowCount(), 3);
+    ASSERT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 3);
     int second = -1;
     for (int row = 0; row < 3; ++row) {
-        if (main->gridViewer->item(row, 0)->text().startsWith(QStringLiteral("150")))
+        if (control<QTableWidget>("gridViewer")
+                ->item(row, 0)
+                ->text()
+                .startsWith(QStringLiteral("150")))
             second = row;
     }
     ASSERT_GE(second, 0);
-    main->gridViewer->setCurrentCell(second, 0);
+    control<QTableWidget>("gridViewer")->setCurrentCell(second, 0);
 
-    editor->cmdDel_Click();
+    control<QPushButton>("cmdDel")->click();
     bp.moveFirst();
     ASSERT_TRUE(bp.find(Criterion::equal("Key", bpStored.toStdString())));
     EXPECT_EQ(bp.value("SBP"), "120");
@@ -144,14 +156,14 @@ TEST_F(RecordCommandsTest, DeletingAnInsuranceEntryDeletesOnlyTheLink)
     company.values = {{"Company", "Acme Health"}, {"Type", "Dental"}};
     RecordOperations(main->store()).saveInsurance(profileKey, false, company, "");
     showTopic(Topic::Insurance);
-    ASSERT_EQ(main->gridViewer->rowCount(), 1);
+    ASSERT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 1);
     MemoryTable &links = table(TableId::InsXref);
     ASSERT_EQ(links.recordCount(), 1u);
 
-    editor->cmdDel_Click();
+    control<QPushButton>("cmdDel")->click();
     EXPECT_EQ(links.recordCount(), 0u);
     EXPECT_EQ(table(TableId::InsID).recordCount(), 1u);
-    EXPECT_EQ(main->gridViewer->rowCount(), 0);
+    EXPECT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 0);
 }
 
 // ---- Delete the profile
@@ -159,7 +171,7 @@ TEST_F(RecordCommandsTest, DeletingAnInsuranceEntryDeletesOnlyTheLink)
 TEST_F(RecordCommandsTest, AnsweringNoToConfirmDeleteChangesNothing)
 {
     prompter.setNextAnswers({Prompter::No});
-    editor->cmdDelete_Click();
+    control<QPushButton>("cmdDelete")->click();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Confirm Delete"));
@@ -167,7 +179,7 @@ TEST_F(RecordCommandsTest, AnsweringNoToConfirmDeleteChangesNothing)
         QStringLiteral("Do you really want to delete this personal profile and associated data?"));
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
     EXPECT_EQ(prompter.boxes[0].icon, Prompter::Question);
-    EXPECT_EQ(main->cboProfiles->count(), 1);
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->count(), 1);
     EXPECT_EQ(table(TableId::MainID).recordCount(), 1u);
     EXPECT_EQ(table(TableId::BP).recordCount(), 2u);
 }
@@ -175,17 +187,17 @@ TEST_F(RecordCommandsTest, AnsweringNoToConfirmDeleteChangesNothing)
 TEST_F(RecordCommandsTest, DeletingTheOnlyProfileDeletesItsRecordsAndStartsAnew)
 {
     prompter.setNextAnswers({Prompter::Yes});
-    editor->cmdDelete_Click();
+    control<QPushButton>("cmdDelete")->click();
 
     for (TableId id : {TableId::MainID, TableId::MainNm, TableId::BP, TableId::Weight,
              TableId::Glucose, TableId::Chol})
         EXPECT_EQ(table(id).recordCount(), 0u) << tableFileName(id);
-    EXPECT_EQ(main->cboProfiles->count(), 0);
-    EXPECT_EQ(main->lstKeys->count(), 0);
-    EXPECT_EQ(main->StatusPanel1->text(), QStringLiteral("Records Listed: 0"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->count(), 0);
+    EXPECT_EQ(control<QListWidget>("lstKeys")->count(), 0);
+    EXPECT_EQ(control<QLabel>("StatusPanel1")->text(), QStringLiteral("Records Listed: 0"));
     // The new profile the selector started is left by the closing Cancel.
     EXPECT_FALSE(editing());
-    EXPECT_TRUE(main->TrackEdits);
+    EXPECT_TRUE(main->editState().tracking());
     EXPECT_TRUE(main->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
@@ -201,36 +213,36 @@ TEST_F(RecordCommandsTest, DeleteProfileTakesTheSelectorsProfile)
 {
     addProfile(main->store(), "20100101010101p", "Bea", "Moss");
     addProfile(main->store(), "20110101010101p", "Cal", "Zorn");
-    main->ShowRecords(); // Lee, Moss, Zorn
-    ASSERT_EQ(main->cboProfiles->count(), 3);
-    main->cboProfiles->setCurrentIndex(1);
+    main->showRecords(); // Lee, Moss, Zorn
+    ASSERT_EQ(control<QComboBox>("cboProfiles")->count(), 3);
+    control<QComboBox>("cboProfiles")->setCurrentIndex(1);
     MemoryTable &profiles = table(TableId::MainID);
     profiles.moveFirst();
     ASSERT_TRUE(profiles.find(Criterion::equal("Key", profileKey)));
 
     prompter.setNextAnswers({Prompter::Yes});
-    editor->cmdDelete_Click();
+    control<QPushButton>("cmdDelete")->click();
 
-    EXPECT_EQ(main->cboProfiles->count(), 2);
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Zorn, Cal"));
-    EXPECT_EQ(main->lstKeys->item(1)->text(), QStringLiteral("20110101010101p"));
-    EXPECT_EQ(main->StatusPanel1->text(), QStringLiteral("Records Listed: 2"));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->count(), 2);
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Zorn, Cal"));
+    EXPECT_EQ(control<QListWidget>("lstKeys")->item(1)->text(), QStringLiteral("20110101010101p"));
+    EXPECT_EQ(control<QLabel>("StatusPanel1")->text(), QStringLiteral("Records Listed: 2"));
     profiles.moveFirst();
     EXPECT_FALSE(profiles.find(Criterion::equal("Key", "20100101010101p")));
     EXPECT_EQ(table(TableId::BP).recordCount(), 2u); // Ann Lee's readings stay
     EXPECT_FALSE(editing());
-    EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
+    EXPECT_EQ(main->currentTopic(), Topic::Personal);
 }
 
 TEST_F(RecordCommandsTest, DeletingTheLastProfileInTheSelectorShowsThePreviousOne)
 {
     addProfile(main->store(), "20110101010101p", "Cal", "Zorn");
-    main->ShowRecords();
-    main->cboProfiles->setCurrentIndex(1);
+    main->showRecords();
+    control<QComboBox>("cboProfiles")->setCurrentIndex(1);
     prompter.setNextAnswers({Prompter::Yes});
-    editor->cmdDelete_Click();
-    EXPECT_EQ(main->cboProfiles->currentText(), QStringLiteral("Lee, Ann"));
-    EXPECT_EQ(main->StatusPanel1->text(), QStringLiteral("Records Listed: 1"));
+    control<QPushButton>("cmdDelete")->click();
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), QStringLiteral("Lee, Ann"));
+    EXPECT_EQ(control<QLabel>("StatusPanel1")->text(), QStringLiteral("Records Listed: 1"));
 }
 
 // ---- New profile
@@ -242,6 +254,11 @@ struct LimitCase {
     bool starts;
 };
 
+void PrintTo(const LimitCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class ProfileLimit : public EditorFixture, public ::testing::WithParamInterface<LimitCase> { };
 
 TEST_P(ProfileLimit, NewProfileStartsOnlyBelowTheSynchronisationLimit)
@@ -252,20 +269,20 @@ TEST_P(ProfileLimit, NewProfileStartsOnlyBelowTheSynchronisationLimit)
             i < c.profiles ? "0x0000" : "0x0002");
     ASSERT_EQ(table(TableId::MainID).recordCount(), std::size_t(c.profiles));
 
-    editor->cmdNew_Click();
+    editor->newProfile();
 
-    EXPECT_TRUE(main->TrackEdits);
+    EXPECT_TRUE(main->editState().tracking());
     EXPECT_EQ(editing(), c.starts);
     if (c.starts) {
         EXPECT_TRUE(prompter.boxes.isEmpty());
-        EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
-        EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
-        TopicPanel *personal = editor->frmButtons[Topic::Personal];
+        EXPECT_EQ(main->editState().mode(), EditMode::Add);
+        EXPECT_EQ(main->currentTopic(), Topic::Personal);
+        TopicPanel *personal = editor->panel(Topic::Personal);
         EXPECT_TRUE(personal->isVisibleTo(main.get()));
         EXPECT_EQ(personal->keyBox->text(), QString());
         EXPECT_EQ(personal->idBox->text(), QStringLiteral("0x00000000"));
         EXPECT_EQ(personal->statusBox->text(), QStringLiteral("0x0008"));
-        EXPECT_FALSE(main->frmViewer->isVisibleTo(main.get()));
+        EXPECT_FALSE(control<QFrame>("frmViewer")->isVisibleTo(main.get()));
     } else {
         ASSERT_EQ(prompter.boxes.size(), 1);
         EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Database Limit"));
@@ -273,7 +290,7 @@ TEST_P(ProfileLimit, NewProfileStartsOnlyBelowTheSynchronisationLimit)
             QStringLiteral(
                 "You may not have more than  15999 records.  This is a synchronization limit."));
         EXPECT_EQ(prompter.boxes[0].buttons, Prompter::OkOnly);
-        EXPECT_EQ(main->ModeText, QString());
+        EXPECT_EQ(main->editState().mode(), EditMode::Normal);
     }
 }
 
@@ -288,10 +305,12 @@ INSTANTIATE_TEST_SUITE_P(Profiles, ProfileLimit,
 TEST_F(RecordCommandsTest, EditListOpensTheMasterListAndKeepsWhatWasTyped)
 {
     QList<int> opened;
-    main->secondaryWindows.editMaster = [&](int index) { opened << index; };
+    SecondaryWindows windows;
+    windows.editMaster = [&](int index) { opened << index; };
+    main->setSecondaryWindows(windows);
     showTopic(Topic::Legal);
-    editor->cmdEdit_Click();
-    TopicPanel *legal = editor->frmButtons[Topic::Legal];
+    editor->editRecord();
+    TopicPanel *legal = editor->panel(Topic::Legal);
     auto *kin = legal->findChild<QComboBox *>(QStringLiteral("cboKin"));
     kin->setEditText(QStringLiteral("Dora Lee"));
 
@@ -307,13 +326,15 @@ TEST_F(RecordCommandsTest, EditListKeepsThePanelsTypedAndChosenMasters)
     EditedRecord provider;
     provider.values = {{"Name", "Dr Vance"}};
     RecordOperations(main->store()).saveMasterItem(TableId::ProvID, provider);
-    main->FillMasterLists();
-    main->secondaryWindows.editMaster = [&](int) {
+    main->fillMasterLists();
+    SecondaryWindows windows;
+    windows.editMaster = [&](int) {
         RecordOperations(main->store()).saveMasterItem(TableId::Location, EditedRecord(), "Annex");
     };
+    main->setSecondaryWindows(windows);
     showTopic(Topic::Appointments);
-    editor->cmdAdd_Click();
-    TopicPanel *appt = editor->frmButtons[Topic::Appointments];
+    editor->addRecord();
+    TopicPanel *appt = editor->panel(Topic::Appointments);
     auto *doctor = appt->findChild<QComboBox *>(QStringLiteral("cboApptProvider"));
     auto *place = appt->findChild<QComboBox *>(QStringLiteral("cboApptLocation"));
     doctor->setCurrentIndex(doctor->findText(QStringLiteral("Dr Vance")));
@@ -328,8 +349,10 @@ TEST_F(RecordCommandsTest, EditListKeepsThePanelsTypedAndChosenMasters)
 TEST_F(RecordCommandsTest, ViewProviderOpensTheViewerOwnedByTheMainWindow)
 {
     QWidget *owner = nullptr;
-    main->secondaryWindows.viewProvider = [&](QWidget *w) { owner = w; };
-    main->cmdViewProvider->click();
+    SecondaryWindows windows;
+    windows.viewProvider = [&](QWidget *w, const std::string &, bool) { owner = w; };
+    main->setSecondaryWindows(windows);
+    control<QPushButton>("cmdViewProvider")->click();
     EXPECT_EQ(owner, main.get());
 }
 

@@ -2,15 +2,17 @@
 
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/topics.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"
-#include "store/preference_globals.h"
+#include "store/topics.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -33,9 +35,13 @@ struct ModeView {
 
 ModeView modeOf(const Main &main)
 {
-    return {main.cmdNewSave->isVisibleTo(&main), main.cmdNewCancel->isVisibleTo(&main),
-        main.lstTopics->isEnabled(), main.cboProfiles->isEnabled(), main.cmdNew->isEnabled(),
-        main.cmdDelete->isEnabled(), main.mnuAddNew->isEnabled(), main.StatusPanel2->text()};
+    const auto enabled
+        = [&](const char *name) { return findControl<QWidget>(main, name)->isEnabled(); };
+    return {findControl<QPushButton>(main, "cmdNewSave")->isVisibleTo(&main),
+        findControl<QPushButton>(main, "cmdNewCancel")->isVisibleTo(&main), enabled("lstTopics"),
+        enabled("cboProfiles"), enabled("cmdNew"), enabled("cmdDelete"),
+        findControl<QAction>(main, "mnuAddNew")->isEnabled(),
+        findControl<QLabel>(main, "StatusPanel2")->text()};
 }
 
 const ModeView normalMode {false, false, true, true, true, true, true, ""};
@@ -45,71 +51,85 @@ TEST_F(RecordEditorTest, AddAndCancelSwitchTheModesAndStoreNothing)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(modeOf(*main) == normalMode);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     EXPECT_TRUE(modeOf(*main) == editMode);
-    EXPECT_TRUE(editor->frmButtons[Topic::BloodPressure]->isVisibleTo(main.get()));
-    EXPECT_FALSE(main->frmViewer->isVisibleTo(main.get()));
+    EXPECT_TRUE(editor->panel(Topic::BloodPressure)->isVisibleTo(main.get()));
+    EXPECT_FALSE(control<QFrame>("frmViewer")->isVisibleTo(main.get()));
 
     enter(Topic::BloodPressure, 1, QStringLiteral("130"));
-    editor->cmdNewCancel_Click();
+    editor->cancelEditing();
     EXPECT_TRUE(modeOf(*main) == normalMode);
-    EXPECT_TRUE(main->frmViewer->isVisibleTo(main.get()));
+    EXPECT_TRUE(control<QFrame>("frmViewer")->isVisibleTo(main.get()));
     EXPECT_EQ(table(TableId::BP).recordCount(), 2u);
 }
 
-TEST_F(RecordEditorTest, ChangeModeTakesAnythingButAddAndEditForNormal)
+TEST_F(RecordEditorTest, TheMainWindowsControlsFollowTheEditMode)
 {
-    editor->ChangeMode(QStringLiteral("Edit"));
+    main->editState().setMode(EditMode::Edit);
     EXPECT_TRUE(modeOf(*main) == editMode);
-    EXPECT_EQ(main->ModeText, QString()); // a profile exists
-    main->ModeText = QStringLiteral("Add");
-    editor->ChangeMode(QString());
+    main->editState().setMode(EditMode::Add);
+    EXPECT_TRUE(modeOf(*main) == editMode);
+    main->editState().setMode(EditMode::Normal);
     EXPECT_TRUE(modeOf(*main) == normalMode);
-    EXPECT_EQ(main->ModeText, QString());
+    EXPECT_FALSE(editor->panel(Topic::BloodPressure)->isVisibleTo(main.get()));
 }
 
 TEST_F(RecordEditorTest, EditingWithoutProfilesMarksAProfileBeingAdded)
 {
+    showTopic(Topic::BloodPressure);
     MemoryTable &profiles = table(TableId::MainID);
     profiles.moveFirst();
     profiles.applyDeleteRule();
-    editor->ChangeMode(QStringLiteral("Edit"));
-    EXPECT_EQ(main->ModeText, QStringLiteral("Add"));
+    editor->addRecord();
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
+}
+
+// A new profile stays one while its panel is typed into: the change switches
+// to editing, which it already is, and never to editing a stored profile.
+TEST_F(RecordEditorTest, ANewProfileStaysBeingAddedWhileTyped)
+{
+    editor->newProfile();
+    ASSERT_EQ(main->editState().mode(), EditMode::Add);
+    control<QComboBox>("cboGender")->setCurrentIndex(1);
+    QTest::keyClicks(control<TextBox>("txtMainID(1)")->editor(), QStringLiteral("Eve"));
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
+    editor->addRecord(); // not for the Personal topic: nothing changes
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
 }
 
 TEST_F(RecordEditorTest, ClearingGivesANewRecordDatedNow)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
-    editor->clearFields(QStringLiteral("bp"));
+    editor->editRecord();
+    editor->clearPanel(Topic::BloodPressure);
 
-    EXPECT_EQ(editor->txtBPIDNum->text(), QStringLiteral("0x00000000"));
-    EXPECT_EQ(editor->txtBPSTATUS->text(), QStringLiteral("0x0008"));
-    EXPECT_EQ(editor->txtBPKey->text(), QString());
-    EXPECT_EQ(editor->txtBP[1]->text(), QString());
-    EXPECT_EQ(editor->txtBP[7]->text(), QString());
-    EXPECT_EQ(editor->cboBPActivity->currentText(), QString());
-    EXPECT_EQ(editor->dtBPDate->storedText(), QStringLiteral("20260307"));
-    EXPECT_EQ(editor->dtBPTime->storedText(), QStringLiteral("09:05"));
+    EXPECT_EQ(control<QLineEdit>("txtBPIDNum")->text(), QStringLiteral("0x00000000"));
+    EXPECT_EQ(control<QLineEdit>("txtBPSTATUS")->text(), QStringLiteral("0x0008"));
+    EXPECT_EQ(control<QLineEdit>("txtBPKey")->text(), QString());
+    EXPECT_EQ(control<TextBox>("txtBP(1)")->text(), QString());
+    EXPECT_EQ(control<TextBox>("txtBP(7)")->text(), QString());
+    EXPECT_EQ(control<QComboBox>("cboBPActivity")->currentText(), QString());
+    EXPECT_EQ(control<DateTimePicker>("dtBPDate")->storedText(), QStringLiteral("20260307"));
+    EXPECT_EQ(control<DateTimePicker>("dtBPTime")->storedText(), QStringLiteral("09:05"));
 }
 
 TEST_F(RecordEditorTest, ShowingFillsThePanelFromTheGridsRecord)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
+    editor->editRecord();
 
     EXPECT_TRUE(modeOf(*main) == editMode);
-    EXPECT_EQ(editor->txtBPKey->text(), bpStored);
-    EXPECT_EQ(editor->txtBPIDNum->text(), QStringLiteral("0x00000005"));
-    EXPECT_EQ(editor->txtBPSTATUS->text(), QStringLiteral("0x0000"));
-    EXPECT_EQ(editor->txtBP[1]->text(), QStringLiteral("120"));
-    EXPECT_EQ(editor->txtBP[3]->text(), QStringLiteral("70"));
-    EXPECT_EQ(editor->txtBP[7]->text(), QStringLiteral("after a walk"));
-    EXPECT_EQ(editor->cboBPActivity->currentText(), QStringLiteral("Rest"));
-    EXPECT_EQ(editor->dtBPDate->storedText(), QStringLiteral("20240315"));
-    EXPECT_EQ(editor->dtBPTime->storedText(), QStringLiteral("08:30"));
+    EXPECT_EQ(control<QLineEdit>("txtBPKey")->text(), bpStored);
+    EXPECT_EQ(control<QLineEdit>("txtBPIDNum")->text(), QStringLiteral("0x00000005"));
+    EXPECT_EQ(control<QLineEdit>("txtBPSTATUS")->text(), QStringLiteral("0x0000"));
+    EXPECT_EQ(control<TextBox>("txtBP(1)")->text(), QStringLiteral("120"));
+    EXPECT_EQ(control<TextBox>("txtBP(3)")->text(), QStringLiteral("70"));
+    EXPECT_EQ(control<TextBox>("txtBP(7)")->text(), QStringLiteral("after a walk"));
+    EXPECT_EQ(control<QComboBox>("cboBPActivity")->currentText(), QStringLiteral("Rest"));
+    EXPECT_EQ(control<DateTimePicker>("dtBPDate")->storedText(), QStringLiteral("20240315"));
+    EXPECT_EQ(control<DateTimePicker>("dtBPTime")->storedText(), QStringLiteral("08:30"));
 }
 
 // A stored midnight is "no time" on the blood-pressure, weight and glucose
@@ -119,21 +139,21 @@ TEST_F(RecordEditorTest, StoredTimesShowAsEachPanelReadsThem)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpNewOnPc));
-    editor->cmdEdit_Click();
-    EXPECT_TRUE(editor->dtBPTime->isNull());
-    editor->cmdNewCancel_Click();
+    editor->editRecord();
+    EXPECT_TRUE(control<DateTimePicker>("dtBPTime")->isNull());
+    editor->cancelEditing();
 
     showTopic(Topic::Cholesterol);
-    editor->cmdEdit_Click();
-    EXPECT_EQ(editor->dtCholTime->storedText(), QStringLiteral("00:00"));
-    editor->cmdNewCancel_Click();
+    editor->editRecord();
+    EXPECT_EQ(control<DateTimePicker>("dtCholTime")->storedText(), QStringLiteral("00:00"));
+    editor->cancelEditing();
 
     showTopic(Topic::Weight);
-    EXPECT_FALSE(editor->dtWtTime->isCheckBoxVisible());
+    EXPECT_FALSE(control<DateTimePicker>("dtWtTime")->isCheckBoxVisible());
     ASSERT_TRUE(selectRecord(weightWithoutTime));
-    editor->cmdEdit_Click();
-    EXPECT_TRUE(editor->dtWtTime->isNull());
-    EXPECT_TRUE(editor->dtWtTime->isCheckBoxVisible());
+    editor->editRecord();
+    EXPECT_TRUE(control<DateTimePicker>("dtWtTime")->isNull());
+    EXPECT_TRUE(control<DateTimePicker>("dtWtTime")->isCheckBoxVisible());
 }
 
 // What a control cannot show, or shows but the user left alone, is stored as it was.
@@ -141,13 +161,13 @@ TEST_F(RecordEditorTest, UntouchedControlsKeepTheStoredValues)
 {
     showTopic(Topic::Glucose);
     ASSERT_TRUE(selectRecord(glucoseInMmol));
-    editor->cmdEdit_Click();
-    editor->cmdNewCancel_Click();
+    editor->editRecord();
+    editor->cancelEditing();
     ASSERT_TRUE(selectRecord(glucoseUnlisted)); // its units "mg/dl" are not in the list
-    editor->cmdEdit_Click();
-    EXPECT_EQ(editor->cboGlucoseUnits->currentText(), QStringLiteral("mmol/L"));
+    editor->editRecord();
+    EXPECT_EQ(control<QComboBox>("cboGlucoseUnits")->currentText(), QStringLiteral("mmol/L"));
     enter(Topic::Glucose, 8, QStringLiteral("3"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     MemoryTable &readings = table(TableId::Glucose);
     readings.moveFirst();
@@ -159,9 +179,9 @@ TEST_F(RecordEditorTest, UntouchedControlsKeepTheStoredValues)
     // A reading new on the PC stays new; its midnight, shown as no time, is kept.
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpNewOnPc));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     enter(Topic::BloodPressure, 7, QStringLiteral("two lines\nof notes"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_TRUE(prompter.boxes.isEmpty());
     MemoryTable &bp = table(TableId::BP);
     bp.moveFirst();
@@ -176,9 +196,9 @@ TEST_F(RecordEditorTest, ReKeyingAReadingNewOnThePcRemovesTheOldRow)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpNewOnPc));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     enter(Topic::BloodPressure, 2, QStringLiteral("90"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     saveTables();
     const QStringList lines = fileLines(TableId::BP);
@@ -192,9 +212,9 @@ TEST_F(RecordEditorTest, RefusedValueLeavesTheTablesAsTheyWere)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     enter(Topic::BloodPressure, 1, QStringLiteral("123456")); // the field holds 5
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Error"));
@@ -211,12 +231,12 @@ TEST_F(RecordEditorTest, SaveStoresTheRowThePanelShowed)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));
-    editor->cmdEdit_Click();
+    editor->editRecord();
     MemoryTable &bp = table(TableId::BP);
     bp.moveFirst();
     ASSERT_TRUE(bp.find(Criterion::equal("Key", bpNewOnPc.toStdString())));
     enter(Topic::BloodPressure, 3, QStringLiteral("66"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
     bp.moveFirst();
     ASSERT_TRUE(bp.find(Criterion::equal("Key", bpStored.toStdString())));
@@ -227,47 +247,60 @@ TEST_F(RecordEditorTest, SaveStoresTheRowThePanelShowed)
 }
 
 struct UnitsCase {
+    const char *name;
     const char *preference;
     const char *preset;
 };
+
+void PrintTo(const UnitsCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class GlucoseUnitsPreset : public EditorFixture,
                            public ::testing::WithParamInterface<UnitsCase> { };
 
 TEST_P(GlucoseUnitsPreset, FollowsThePreferenceExactly)
 {
-    preferenceGlobals().GlucoseUnits = GetParam().preference;
+    DisplayPreferences display = main->preferences().display();
+    display.glucoseUnits = GetParam().preference;
+    main->preferences().setDisplay(display);
     showTopic(Topic::Glucose);
-    editor->cmdAdd_Click();
-    EXPECT_EQ(editor->cboGlucoseUnits->currentText(), QString::fromLatin1(GetParam().preset));
+    editor->addRecord();
+    EXPECT_EQ(control<QComboBox>("cboGlucoseUnits")->currentText(),
+        QString::fromLatin1(GetParam().preset));
 }
 
 INSTANTIATE_TEST_SUITE_P(Preferences, GlucoseUnitsPreset,
-    ::testing::Values(UnitsCase {"mg/dL", "mg/dL"}, UnitsCase {"mmol/L", "mmol/L"},
-        UnitsCase {"MG/DL", "mmol/L"}));
+    ::testing::Values(UnitsCase {"MgPerDl", "mg/dL", "mg/dL"},
+        UnitsCase {"MmolPerL", "mmol/L", "mmol/L"},
+        UnitsCase {"OtherLetterCaseIsTheOther", "MG/DL", "mmol/L"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // Two rows read 99 in the grid (5.5 mmol/L converted); the one saved is selected.
 TEST_F(RecordEditorTest, SavedReadingIsSelectedAsTheGridShowsIt)
 {
     showTopic(Topic::Glucose);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     enter(Topic::Glucose, 1, QStringLiteral("5.5"));
     enter(Topic::Glucose, 2, QStringLiteral("mmol/L"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
 
-    EXPECT_EQ(
-        main->gridViewer->item(main->gridViewer->currentRow(), 0)->text(), QStringLiteral("99"));
+    EXPECT_EQ(control<QTableWidget>("gridViewer")
+                  ->item(control<QTableWidget>("gridViewer")->currentRow(), 0)
+                  ->text(),
+        QStringLiteral("99"));
     EXPECT_EQ(currentGridKey(), QString::fromLatin1(newKey));
 }
 
 TEST_F(RecordEditorTest, TextLimitsComeFromTheFieldSizes)
 {
-    EXPECT_EQ(editor->txtBP[1]->maxLength(), 5);
-    EXPECT_EQ(editor->txtBP[7]->maxLength(), 2000);
-    EXPECT_EQ(editor->txtChol[1]->maxLength(), 10);
-    EXPECT_EQ(editor->txtWt[1]->maxLength(), 25);
-    EXPECT_EQ(editor->txtGlucose[3]->maxLength(), 10);
-    EXPECT_EQ(editor->txtGlucose[8]->maxLength(), 30);
+    EXPECT_EQ(control<TextBox>("txtBP(1)")->maxLength(), 5);
+    EXPECT_EQ(control<TextBox>("txtBP(7)")->maxLength(), 2000);
+    EXPECT_EQ(control<TextBox>("txtChol(1)")->maxLength(), 10);
+    EXPECT_EQ(control<TextBox>("txtWt(1)")->maxLength(), 25);
+    EXPECT_EQ(control<TextBox>("txtGlucose(3)")->maxLength(), 10);
+    EXPECT_EQ(control<TextBox>("txtGlucose(8)")->maxLength(), 30);
 }
 
 // A value longer than its field is shown whole and stored back unchanged.
@@ -275,10 +308,10 @@ TEST_F(RecordEditorTest, LongStoredValueIsShownWholeAndKept)
 {
     showTopic(Topic::Weight);
     ASSERT_TRUE(selectRecord(weightLong));
-    editor->cmdEdit_Click();
-    ASSERT_EQ(editor->txtWt[1]->text().size(), 40);
+    editor->editRecord();
+    ASSERT_EQ(control<TextBox>("txtWt(1)")->text().size(), 40);
     enter(Topic::Weight, 4, QStringLiteral("a note"));
-    editor->cmdNewSave_Click();
+    editor->saveRecord();
     EXPECT_TRUE(prompter.boxes.isEmpty());
     MemoryTable &weights = table(TableId::Weight);
     weights.moveFirst();
@@ -291,43 +324,13 @@ TEST_F(RecordEditorTest, LongStoredValueIsShownWholeAndKept)
 
 namespace {
 
-bool hasFocus(const QWidget *control)
-{
-    const QWidget *focus = QApplication::focusWidget();
-    return focus && (focus == control || control->isAncestorOf(focus));
-}
-
-TEST_F(RecordEditorTest, EnterMovesThroughTheGlucosePanelInItsOrder)
-{
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    showTopic(Topic::Glucose);
-    editor->cmdAdd_Click();
-    editor->txtGlucose[1]->setFocus();
-
-    const QWidget *chain[] = {editor->cboGlucoseUnits, editor->txtGlucose[3], editor->txtGlucose[8],
-        editor->cboGlucoseEvent, editor->dtGlucoseDate, editor->dtGlucoseTime,
-        editor->txtGlucose[7]};
-    for (const QWidget *next : chain) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_TRUE(hasFocus(next)) << next->objectName().toStdString();
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // the notes take it
-    EXPECT_TRUE(hasFocus(editor->txtGlucose[7]));
-    EXPECT_EQ(editor->txtGlucose[7]->text(), QStringLiteral("\n"));
-}
-
-} // namespace
-
-namespace {
-
 TEST_F(RecordEditorTest, CholesterolWithoutATimeIsRefused)
 {
     showTopic(Topic::Cholesterol);
-    editor->cmdAdd_Click();
+    editor->addRecord();
     enter(Topic::Cholesterol, 1, QStringLiteral("200"));
-    editor->dtCholTime->setNull(); // its check box unticked
-    editor->cmdNewSave_Click();
+    control<DateTimePicker>("dtCholTime")->setNull(); // its check box unticked
+    editor->saveRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].text,
@@ -344,13 +347,13 @@ TEST_F(RecordEditorTest, EditOfNothingShownDoesNotEnterEditMode)
     for (bp.moveFirst(); bp.find(Criterion::startsWith("Key", profileKey)); bp.moveNext())
         bp.applyDeleteRule();
     showTopic(Topic::BloodPressure);
-    editor->cmdEdit_Click();
+    editor->editRecord();
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_TRUE(prompter.boxes[0].text.startsWith(
         QStringLiteral("An error occurred while showing fields to edit.")));
     EXPECT_FALSE(editing());
-    EXPECT_TRUE(main->frmViewer->isVisibleTo(main.get()));
+    EXPECT_TRUE(control<QFrame>("frmViewer")->isVisibleTo(main.get()));
 }
 
 } // namespace

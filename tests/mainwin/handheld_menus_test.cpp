@@ -1,6 +1,5 @@
 #include "startup_fixture.h"
 
-#include "settings/settings_globals.h"
 #include "store/store.h"
 
 #include <QDir>
@@ -22,7 +21,7 @@ protected:
     // Changes the profile in memory only, as an edit in progress would.
     void editProfile()
     {
-        main->ChangeMode("Edit");
+        main->editState().setMode(EditMode::Edit);
         MemoryTable &profiles = main->store().dsMainID();
         profiles.moveFirst();
         profiles.setValue("Last", "Changed");
@@ -38,14 +37,14 @@ TEST_F(HandheldMenus, BackupSavesTheTablesBeforeCopyingThem)
 {
     editProfile();
 
-    main->mnuBackup->trigger();
+    control<QAction>("mnuBackup")->trigger();
 
     EXPECT_EQ(boxTitles(), QStringList({"Backup Location", "Backup Complete"}));
-    EXPECT_EQ(BackupPath, folder + "Backup/");
+    EXPECT_EQ(main->backupFolder(), folder + "Backup/");
     // Save All dropped the edit and wrote the table the backup then copied.
-    EXPECT_TRUE(editor.calls.contains("cmdNewCancel_Click"));
-    EXPECT_TRUE(readFile(BackupPath + "VantorelleMainID.cdb").contains("\"Changed\""));
-    EXPECT_EQ(tableFiles(BackupPath), tableFiles(folder));
+    EXPECT_TRUE(editor.calls.contains("cancelEditing"));
+    EXPECT_TRUE(readFile(main->backupFolder() + "VantorelleMainID.cdb").contains("\"Changed\""));
+    EXPECT_EQ(tableFiles(main->backupFolder()), tableFiles(folder));
     EXPECT_FALSE(main->closing());
 }
 
@@ -56,10 +55,13 @@ TEST_F(HandheldMenus, RestoreClosesWithoutWritingOverTheRestoredFiles)
     const QByteArray restored
         = readFile(backup + "VantorelleMainID.cdb") + "0x00000000,0x0008,\"restored\"\r\n";
     writeFile(backup + "VantorelleMainID.cdb", restored);
-    BackupPath = backup;
+    // The backup folder the settings file names at start-up is offered.
+    main.reset();
+    writeFile(folder + "vantorelleplus.ini", ("[Main]\r\nBackupPath=" + backup + "\r\n").toUtf8());
+    ASSERT_TRUE(start());
     editProfile();
 
-    main->mnuRestore->trigger();
+    control<QAction>("mnuRestore")->trigger();
 
     // No question about the edit in progress can keep the window open.
     EXPECT_EQ(boxTitles(),
@@ -75,11 +77,10 @@ TEST_F(HandheldMenus, RetrievalEndsTheProgramWithTheHandheldsTables)
     QFile::setPermissions(tool, QFile::permissions(tool) | QFile::ExeOwner);
     editProfile();
 
-    main->mnuRetrieve->trigger();
+    control<QAction>("mnuRetrieve")->trigger();
 
     EXPECT_EQ(
         boxTitles(), QStringList({"Retrieve Data from Handheld", "Retrieve Data from Handheld"}));
-    EXPECT_EQ(DataRetrieved, 1);
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(main->close());
     EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), "from the handheld\r\n");

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "mainwin/main_window.h"
+#include "support/find_control.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
 
 namespace {
 
@@ -30,6 +36,11 @@ protected:
 
     QRect at(QWidget *w) const { return QRect(w->mapTo(&window, QPoint(0, 0)), w->size()); }
 
+    template<typename Control> Control *control(const char *name) const
+    {
+        return findControl<Control>(window, name);
+    }
+
     Main window;
     QSize base;
 };
@@ -38,33 +49,35 @@ protected:
 
 TEST_F(Layout, ListsAndViewsGrowInProportionButtonsKeepTheirSize)
 {
-    const QRect topics = at(window.lstTopics);
-    const QRect grid = at(window.gridViewer);
-    const QRect edit = at(window.cmdEdit);
-    const QRect profiles = at(window.cboProfiles);
+    const QRect topics = at(control<QListWidget>("lstTopics"));
+    const QRect grid = at(control<QTableWidget>("gridViewer"));
+    const QRect edit = at(control<QPushButton>("cmdEdit"));
+    const QRect profiles = at(control<QComboBox>("cboProfiles"));
 
     resizeTo(QSize(base.width() * 2, base.height() * 2));
 
     // Margins and spacing are fixed, so the growth is close to, not exactly, double.
-    EXPECT_NEAR(at(window.lstTopics).width(), 2.0 * topics.width(), 0.1 * topics.width());
-    EXPECT_NEAR(at(window.gridViewer).width(), 2.0 * grid.width(), 0.1 * grid.width());
-    EXPECT_GT(at(window.gridViewer).height(), 1.8 * grid.height());
-    EXPECT_EQ(at(window.cmdEdit).size(), edit.size());
-    EXPECT_EQ(at(window.cboProfiles).height(), profiles.height());
+    EXPECT_NEAR(
+        at(control<QListWidget>("lstTopics")).width(), 2.0 * topics.width(), 0.1 * topics.width());
+    EXPECT_NEAR(
+        at(control<QTableWidget>("gridViewer")).width(), 2.0 * grid.width(), 0.1 * grid.width());
+    EXPECT_GT(at(control<QTableWidget>("gridViewer")).height(), 1.8 * grid.height());
+    EXPECT_EQ(at(control<QPushButton>("cmdEdit")).size(), edit.size());
+    EXPECT_EQ(at(control<QComboBox>("cboProfiles")).height(), profiles.height());
 }
 
 TEST_F(Layout, TheFirstSizeBringsEveryControlBack)
 {
-    const QRect grid = at(window.gridViewer);
-    const QRect viewer = at(window.rtViewer);
-    const QRect save = at(window.cmdNewSave);
+    const QRect grid = at(control<QTableWidget>("gridViewer"));
+    const QRect viewer = at(control<QWidget>("rtViewer"));
+    const QRect save = at(control<QPushButton>("cmdNewSave"));
 
     resizeTo(QSize(base.width() * 3 / 2, base.height() * 5 / 4));
     resizeTo(base);
 
-    EXPECT_EQ(at(window.gridViewer), grid);
-    EXPECT_EQ(at(window.rtViewer), viewer);
-    EXPECT_EQ(at(window.cmdNewSave), save);
+    EXPECT_EQ(at(control<QTableWidget>("gridViewer")), grid);
+    EXPECT_EQ(at(control<QWidget>("rtViewer")), viewer);
+    EXPECT_EQ(at(control<QPushButton>("cmdNewSave")), save);
 }
 
 TEST_F(Layout, TheWindowDoesNotShrinkBelowItsLeastSize)
@@ -76,20 +89,20 @@ TEST_F(Layout, TheWindowDoesNotShrinkBelowItsLeastSize)
 
 TEST_F(Layout, WithoutTheGridTheViewerFillsTheFrame)
 {
-    const int gridTop = at(window.gridViewer).top();
-    const int viewerBottom = at(window.rtViewer).bottom();
+    const int gridTop = at(control<QTableWidget>("gridViewer")).top();
+    const int viewerBottom = at(control<QWidget>("rtViewer")).bottom();
 
-    window.gridViewer->hide();
+    control<QTableWidget>("gridViewer")->hide();
     settle();
 
-    EXPECT_EQ(at(window.rtViewer).top(), gridTop);
-    EXPECT_EQ(at(window.rtViewer).bottom(), viewerBottom);
+    EXPECT_EQ(at(control<QWidget>("rtViewer")).top(), gridTop);
+    EXPECT_EQ(at(control<QWidget>("rtViewer")).bottom(), viewerBottom);
 }
 
 TEST_F(Layout, TheKeyListStaysHidden)
 {
     resizeTo(QSize(base.width() * 2, base.height()));
-    EXPECT_FALSE(window.lstKeys->isVisible());
+    EXPECT_FALSE(control<QListWidget>("lstKeys")->isVisible());
 }
 
 TEST_F(Layout, APanelSharesTheViewerFrameAndTheFrontOneShows)
@@ -97,12 +110,14 @@ TEST_F(Layout, APanelSharesTheViewerFrameAndTheFrontOneShows)
     auto *panel = new QWidget;
     window.addEditorPanel(panel);
     settle();
-    EXPECT_EQ(at(panel), at(window.frmViewer));
+    EXPECT_EQ(at(panel), at(control<QFrame>("frmViewer")));
 
-    const QPoint centre = window.frmViewer->mapTo(&window, window.frmViewer->rect().center());
-    window.frmViewer->raise();
+    const QPoint centre = control<QFrame>("frmViewer")
+                              ->mapTo(&window, control<QFrame>("frmViewer")->rect().center());
+    control<QFrame>("frmViewer")->raise();
     QWidget *front = window.childAt(centre);
-    EXPECT_TRUE(front == window.frmViewer || window.frmViewer->isAncestorOf(front));
+    QFrame *viewerFrame = control<QFrame>("frmViewer");
+    EXPECT_TRUE(front == viewerFrame || viewerFrame->isAncestorOf(front));
 
     panel->raise();
     EXPECT_EQ(window.childAt(centre), panel);

@@ -15,7 +15,7 @@ TEST_F(MasterListsTest, RegisteredControlsAreRefilledFromTheMasterTables)
     QListWidget insurance;
     main->registerMasterList(MasterList::Providers, &provider);
     main->registerMasterList(MasterList::Insurance, &insurance);
-    main->FillMasterLists();
+    main->fillMasterLists();
     ASSERT_EQ(provider.count(), 1);
     EXPECT_EQ(provider.itemText(0), "Dr. Who");
     EXPECT_EQ(provider.itemData(0).toString(), "drwho20080101101010p");
@@ -29,7 +29,7 @@ TEST_F(MasterListsTest, RegisteredControlsAreRefilledFromTheMasterTables)
     providers.setValue("Key", "dradams20260307090500p");
     providers.setValue("Name", "Dr. Adams");
     providers.update();
-    main->FillMasterLists();
+    main->fillMasterLists();
     ASSERT_EQ(provider.count(), 2);
     EXPECT_EQ(provider.itemText(0), "Dr. Adams");
     EXPECT_EQ(provider.currentIndex(), -1);

@@ -1,7 +1,7 @@
 #include "views_fixture.h"
 
-#include "mainwin/topics.h"
 #include "platform/app_error.h"
+#include "store/topics.h"
 
 #include <QTest>
 
@@ -48,7 +48,7 @@ TEST_F(MenusTest, TheFileMenuShowsTheHandheldItemsOfThePlatform)
     };
     for (const auto &c : cases) {
         ASSERT_TRUE(startOn("mainwin", c.type)) << c.type;
-        EXPECT_EQ(shown(main->mnuFile), fileStart + c.handheld + fileEnd) << c.type;
+        EXPECT_EQ(shown(control<QMenu>("mnuFile")), fileStart + c.handheld + fileEnd) << c.type;
         main.reset();
     }
 }
@@ -56,15 +56,15 @@ TEST_F(MenusTest, TheFileMenuShowsTheHandheldItemsOfThePlatform)
 TEST_F(MenusTest, EditAndHelpMenus)
 {
     ASSERT_TRUE(startOn());
-    EXPECT_EQ(main->mnuFile->title(), "&File");
-    EXPECT_EQ(main->mnuEdit->title(), "Edit");
-    EXPECT_EQ(shown(main->mnuEdit),
+    EXPECT_EQ(control<QMenu>("mnuFile")->title(), "&File");
+    EXPECT_EQ(control<QMenu>("mnuEdit")->title(), "Edit");
+    EXPECT_EQ(shown(control<QMenu>("mnuEdit")),
         QStringList({"Add &New Profile Ctrl+N", "-", "Edit Master Contacts List",
             "Edit Master Insurance List", "Edit Master Location List", "Edit Master Pharmacy List",
             "Edit Master Provider List", "Edit Master Provider Type List", "-", "Preferences...",
             "Change &Password..."}));
-    EXPECT_EQ(main->mnuHelp->title(), "Help");
-    EXPECT_EQ(shown(main->mnuHelp),
+    EXPECT_EQ(control<QMenu>("mnuHelp")->title(), "Help");
+    EXPECT_EQ(shown(control<QMenu>("mnuHelp")),
         QStringList(
             {"&Help File... Ctrl+H", "&About...", "-", "&Website...", "Download &Update..."}));
 }
@@ -76,44 +76,48 @@ TEST_F(MenusTest, ADisabledEditMenuTakesItsShortcutsWithIt)
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     editor.calls.clear();
     QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(editor.calls, QStringList({"cmdNew_Click"}));
+    EXPECT_EQ(editor.calls, QStringList({"newProfile"}));
 
-    main->setEditMenuEnabled(false);
-    for (const QAction *action : main->mnuEdit->actions())
+    // Editing disables the Edit menu.
+    main->editState().setMode(EditMode::Edit);
+    for (const QAction *action : control<QMenu>("mnuEdit")->actions())
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     editor.calls.clear();
     QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(editor.calls.isEmpty());
 
-    main->setEditMenuEnabled(true);
-    main->mnuAddNew->trigger();
-    EXPECT_EQ(editor.calls, QStringList({"cmdNew_Click"}));
+    main->editState().setMode(EditMode::Normal);
+    editor.calls.clear();
+    control<QAction>("mnuAddNew")->trigger();
+    EXPECT_EQ(editor.calls, QStringList({"newProfile"}));
 }
 
 TEST_F(MenusTest, ExportOpensItsDialogOnlyForAChosenProfile)
 {
     ASSERT_TRUE(startOn());
     QStringList opened;
-    main->secondaryWindows.exportData = [&](QWidget *owner, const QString &profile) {
+    SecondaryWindows windows;
+    windows.exportData = [&](QWidget *owner, const QString &profile) {
         EXPECT_EQ(owner, main.get());
-        EXPECT_FALSE(main->TrackEdits);
+        EXPECT_FALSE(main->editState().tracking());
         opened << profile;
     };
-    main->cboProfiles->setCurrentIndex(2);
-    main->ModeText = "Add";
+    main->setSecondaryWindows(windows);
+    control<QComboBox>("cboProfiles")->setCurrentIndex(2);
+    main->editState().setMode(EditMode::Add);
     editor.calls.clear();
-    main->mnuExport->trigger();
+    control<QAction>("mnuExport")->trigger();
     EXPECT_EQ(opened, QStringList({"Doe, Jane"}));
-    EXPECT_EQ(editor.calls, QStringList({"ChangeMode(Clear)"}));
-    EXPECT_EQ(main->ModeText, "");
-    EXPECT_TRUE(main->TrackEdits);
-    EXPECT_EQ(main->cboProfiles->currentText(), "Doe, Jane");
+    EXPECT_EQ(editor.calls, QStringList({"mode(Normal)"}));
+    EXPECT_EQ(main->editState().mode(), EditMode::Normal);
+    EXPECT_TRUE(main->editState().tracking());
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), "Doe, Jane");
 
     {
-        const QSignalBlocker blocker(main->cboProfiles);
-        main->cboProfiles->setCurrentIndex(-1);
+        const QSignalBlocker blocker(control<QComboBox>("cboProfiles"));
+        control<QComboBox>("cboProfiles")->setCurrentIndex(-1);
     }
-    main->mnuExport->trigger();
+    control<QAction>("mnuExport")->trigger();
     EXPECT_EQ(opened.size(), 1);
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Unable to Export");
@@ -124,21 +128,23 @@ TEST_F(MenusTest, ImportWithoutProfilesDoesNothing)
 {
     ASSERT_TRUE(startOn());
     bool opened = false;
-    main->secondaryWindows.importData = [&](QWidget *, const QString &) { opened = true; };
+    SecondaryWindows windows;
+    windows.importData = [&](QWidget *, const QString &) { opened = true; };
+    main->setSecondaryWindows(windows);
     {
-        const QSignalBlocker blocker(main->cboProfiles);
-        main->cboProfiles->clear();
+        const QSignalBlocker blocker(control<QComboBox>("cboProfiles"));
+        control<QComboBox>("cboProfiles")->clear();
     }
-    main->mnuImport->trigger();
+    control<QAction>("mnuImport")->trigger();
     EXPECT_FALSE(opened);
     EXPECT_TRUE(prompter.boxes.isEmpty());
 
-    main->cboProfiles->addItem("Doe, Jane");
+    control<QComboBox>("cboProfiles")->addItem("Doe, Jane");
     {
-        const QSignalBlocker blocker(main->cboProfiles);
-        main->cboProfiles->setCurrentIndex(-1);
+        const QSignalBlocker blocker(control<QComboBox>("cboProfiles"));
+        control<QComboBox>("cboProfiles")->setCurrentIndex(-1);
     }
-    main->mnuImport->trigger();
+    control<QAction>("mnuImport")->trigger();
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Unable to Import");
     EXPECT_EQ(prompter.boxes[0].text,
@@ -151,8 +157,10 @@ TEST_F(MenusTest, EditMasterOpensTheListAndRefillsTheCombos)
     QComboBox pharmacy;
     main->registerMasterList(MasterList::Pharmacies, &pharmacy);
     int openedOn = -1;
-    main->secondaryWindows.editMaster = [&](int index) { openedOn = index; };
-    main->mnuEditMaster[3]->trigger();
+    SecondaryWindows windows;
+    windows.editMaster = [&](int index) { openedOn = index; };
+    main->setSecondaryWindows(windows);
+    control<QAction>("mnuEditMaster(3)")->trigger();
     EXPECT_EQ(openedOn, 3);
     EXPECT_EQ(pharmacy.count(), 1);
 }
@@ -161,29 +169,33 @@ TEST_F(MenusTest, PrintingReturnsTheEditorToNormalMode)
 {
     ASSERT_TRUE(startOn());
     bool printed = false;
-    main->secondaryWindows.printProfile = [&] { printed = true; };
+    SecondaryWindows windows;
+    windows.printProfile = [&] { printed = true; };
+    main->setSecondaryWindows(windows);
     editor.calls.clear();
-    main->mnuPrint->trigger();
+    control<QAction>("mnuPrint")->trigger();
     EXPECT_TRUE(printed);
-    EXPECT_EQ(editor.calls, QStringList({"ChangeMode(Clear)"}));
+    EXPECT_EQ(editor.calls, QStringList({"mode(Normal)"}));
 }
 
 TEST_F(MenusTest, AFailingWindowIsReportedWithItsCommandsOperation)
 {
     ASSERT_TRUE(startOn());
     const auto fail = [] { throw AppError(AppError::FileNotFound); };
-    main->secondaryWindows.exportData = [&](QWidget *, const QString &) { fail(); };
-    main->secondaryWindows.importData = [&](QWidget *, const QString &) { fail(); };
-    main->secondaryWindows.printProfile = fail;
-    main->secondaryWindows.printMasterLists = fail;
+    SecondaryWindows windows;
+    windows.exportData = [&](QWidget *, const QString &) { fail(); };
+    windows.importData = [&](QWidget *, const QString &) { fail(); };
+    windows.printProfile = fail;
+    windows.printMasterLists = fail;
+    main->setSecondaryWindows(windows);
     const struct {
         QAction *action;
         const char *operation;
     } cases[] = {
-        {main->mnuExport, "exporting records"},
-        {main->mnuImport, "importing records"},
-        {main->mnuPrint, "printing"},
-        {main->mnuPrintMaster, "printing master lists"},
+        {control<QAction>("mnuExport"), "exporting records"},
+        {control<QAction>("mnuImport"), "importing records"},
+        {control<QAction>("mnuPrint"), "printing"},
+        {control<QAction>("mnuPrintMaster"), "printing master lists"},
     };
     for (const auto &c : cases) {
         prompter.boxes.clear();

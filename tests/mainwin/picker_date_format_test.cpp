@@ -2,7 +2,6 @@
 #include "platform/date_time_picker.h"
 #include "settings/preferences_dialog.h"
 #include "startup_fixture.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 
 #include <QApplication>
@@ -44,9 +43,9 @@ TEST(PickerDateFormat, FollowsTheDatePreference)
     Pickers pickers;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.format + std::string(" ") + c.separator);
-        PreferenceGlobals preferences;
-        preferences.DateFormat = c.format;
-        preferences.DateSep = c.separator;
+        DisplayPreferences preferences;
+        preferences.dateFormat = dateFormatFromText(c.format);
+        preferences.dateSeparator = c.separator;
         applyDatePreferenceToPickers(preferences);
         EXPECT_EQ(shown(pickers.date), c.shown);
         EXPECT_EQ(pickers.date.storedText(), "20240305");
@@ -87,10 +86,10 @@ TEST_F(StartupFixture, PickersFollowAChangeOfThePreferencesAtOnce)
         });
     };
     answer(false);
-    main->mnuPrefs_Click();
+    control<QAction>("mnuPrefs")->trigger();
     EXPECT_EQ(shown(pickers.date), "03/05/2024");
 
     answer(true);
-    main->mnuPrefs_Click();
+    control<QAction>("mnuPrefs")->trigger();
     EXPECT_EQ(shown(pickers.date), "05.03.2024");
 }

@@ -1,7 +1,7 @@
 #include "views_fixture.h"
 
-#include "mainwin/topics.h"
 #include "store/store.h"
+#include "store/topics.h"
 
 namespace {
 
@@ -28,12 +28,13 @@ using ProfileSelectorTest = ViewsFixture;
 TEST_F(ProfileSelectorTest, ListsUndeletedProfilesByLastAndFirstName)
 {
     ASSERT_TRUE(startOn());
-    EXPECT_EQ(entries(main->cboProfiles), QStringList({"Abbot, Bob", "Doe, Adam", "Doe, Jane"}));
-    EXPECT_EQ(entries(main->lstKeys),
+    EXPECT_EQ(entries(control<QComboBox>("cboProfiles")),
+        QStringList({"Abbot, Bob", "Doe, Adam", "Doe, Jane"}));
+    EXPECT_EQ(entries(control<QListWidget>("lstKeys")),
         QStringList(
             {"abbotbob20080101101012p", "doeadam20080101101011p", "doejane20080101101010p"}));
-    EXPECT_EQ(main->StatusPanel1->text(), "Records Listed: 3");
-    EXPECT_EQ(main->cboProfiles->currentIndex(), 0);
+    EXPECT_EQ(control<QLabel>("StatusPanel1")->text(), "Records Listed: 3");
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentIndex(), 0);
     EXPECT_TRUE(viewerText().startsWith("Name:\tBob Abbot"));
 }
 
@@ -41,10 +42,10 @@ TEST_F(ProfileSelectorTest, ChoosingAPersonShowsTheirPersonalTopic)
 {
     ASSERT_TRUE(startOn());
     show(1, Topic::Allergies);
-    ASSERT_EQ(main->gridViewer->rowCount(), 1); // Adam's cats
-    main->cboProfiles->setCurrentIndex(2);
-    EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
-    EXPECT_TRUE(main->gridViewer->isHidden());
+    ASSERT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 1); // Adam's cats
+    control<QComboBox>("cboProfiles")->setCurrentIndex(2);
+    EXPECT_EQ(main->currentTopic(), Topic::Personal);
+    EXPECT_TRUE(control<QTableWidget>("gridViewer")->isHidden());
     EXPECT_TRUE(viewerText().startsWith("Name:\tJane Doe"));
     // The profile table stands on the profile shown, for the profile editor.
     EXPECT_EQ(table(TableId::MainID).value("First"), "Jane");
@@ -56,49 +57,51 @@ TEST_F(ProfileSelectorTest, WithoutProfilesTheSelectorIsEmptyAndTheStatusKept)
     MemoryTable &profiles = table(TableId::MainID);
     for (profiles.moveFirst(); !profiles.eof(); profiles.moveNext())
         profiles.applyDeleteRule();
-    main->StatusPanel1->setText("Records Listed: 3");
+    control<QLabel>("StatusPanel1")->setText("Records Listed: 3");
     editor.calls.clear();
 
-    main->ShowRecords();
-    EXPECT_EQ(main->cboProfiles->count(), 0);
-    EXPECT_EQ(main->lstKeys->count(), 0);
-    EXPECT_FALSE(main->cboProfiles->isHidden());
-    EXPECT_EQ(main->StatusPanel1->text(), "Records Listed: 3");
-    EXPECT_EQ(editor.calls, QStringList({"clearFields(main)", "ChangeMode(Clear)"}));
+    main->showRecords();
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->count(), 0);
+    EXPECT_EQ(control<QListWidget>("lstKeys")->count(), 0);
+    EXPECT_FALSE(control<QComboBox>("cboProfiles")->isHidden());
+    EXPECT_EQ(control<QLabel>("StatusPanel1")->text(), "Records Listed: 3");
+    EXPECT_EQ(editor.calls, QStringList({"clearPanel(Personal)", "mode(Normal)"}));
 }
 
 TEST_F(ProfileSelectorTest, AddOrEditModeKeepsTheModeAndTheSelection)
 {
     ASSERT_TRUE(startOn());
-    main->cboProfiles->setCurrentIndex(2);
-    main->ModeText = "Add";
+    control<QComboBox>("cboProfiles")->setCurrentIndex(2);
+    main->editState().setMode(EditMode::Add);
     editor.calls.clear();
-    main->ShowRecords();
-    EXPECT_FALSE(editor.calls.contains("ChangeMode(Clear)"));
+    main->showRecords();
+    EXPECT_FALSE(editor.calls.contains("mode(Normal)"));
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
 }
 
 TEST_F(ProfileSelectorTest, AChangeWhileTheFirstProfileIsEnteredDoesNothing)
 {
     ASSERT_TRUE(startOn());
-    {
-        const QSignalBlocker blocker(main->cboProfiles);
-        main->cboProfiles->clear();
-        main->lstKeys->clear();
-    }
-    main->cmdNewSave->show();
+    QComboBox *selector = control<QComboBox>("cboProfiles");
+    control<QListWidget>("lstKeys")->clear();
+    control<QPushButton>("cmdNewSave")->show();
     editor.calls.clear();
-    main->cboProfiles_Change();
+    selector->clear(); // the selector's change comes with no profile listed
     EXPECT_TRUE(editor.calls.isEmpty());
 
-    main->cmdNewSave->hide();
-    main->cboProfiles_Change();
-    EXPECT_EQ(editor.calls, QStringList({"cmdNew_Click"}));
+    {
+        const QSignalBlocker blocker(selector);
+        selector->addItem("Doe, Jane");
+    }
+    control<QPushButton>("cmdNewSave")->hide();
+    selector->clear();
+    EXPECT_EQ(editor.calls, QStringList({"newProfile"}));
 }
 
 TEST_F(ProfileSelectorTest, AProfileGoneFromTheTableIsDroppedAndTheFirstShown)
 {
     ASSERT_TRUE(startOn());
-    main->cboProfiles->setCurrentIndex(2);
+    control<QComboBox>("cboProfiles")->setCurrentIndex(2);
     // Jane and then Bob are deleted behind the selector's back.
     MemoryTable &profiles = table(TableId::MainID);
     for (const char *key : {"doejane20080101101010p", "abbotbob20080101101012p"}) {
@@ -108,11 +111,11 @@ TEST_F(ProfileSelectorTest, AProfileGoneFromTheTableIsDroppedAndTheFirstShown)
         profiles.update();
     }
 
-    main->lstTopics->setCurrentRow(Topic::Weight);
-    EXPECT_EQ(entries(main->cboProfiles), QStringList({"Doe, Adam"}));
-    EXPECT_EQ(entries(main->lstKeys), QStringList({"doeadam20080101101011p"}));
-    EXPECT_EQ(main->cboProfiles->currentIndex(), 0);
-    EXPECT_EQ(main->lstTopics->currentRow(), Topic::Personal);
+    control<QListWidget>("lstTopics")->setCurrentRow(int(topicIndex(Topic::Weight)));
+    EXPECT_EQ(entries(control<QComboBox>("cboProfiles")), QStringList({"Doe, Adam"}));
+    EXPECT_EQ(entries(control<QListWidget>("lstKeys")), QStringList({"doeadam20080101101011p"}));
+    EXPECT_EQ(control<QComboBox>("cboProfiles")->currentIndex(), 0);
+    EXPECT_EQ(main->currentTopic(), Topic::Personal);
     EXPECT_TRUE(viewerText().startsWith("Name:\tAdam Doe"));
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }

@@ -1,7 +1,7 @@
 #include "mainwin/record_grid.h"
 
 #include "fixture_tables.h"
-#include "mainwin/topics.h"
+#include "store/topics.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -15,9 +15,11 @@ const std::string jane = "doejane20080101101010p";
 class RecordGridTest : public ::testing::Test {
 protected:
     std::vector<GridRow> rows(
-        int topic, const std::string &profile = jane, const std::string &units = "mg/dL")
+        Topic topic, const std::string &profile = jane, const std::string &units = "mg/dL")
     {
-        return GridRows(*gridLayout(topic), profile, tables.access(), units);
+        DisplayPreferences display;
+        display.glucoseUnits = units;
+        return GridRows(*gridLayout(topic), profile, tables.access(), display);
     }
 
     FixtureTables tables;
@@ -28,7 +30,7 @@ protected:
 TEST_F(RecordGridTest, ListsTheProfilesRecordsCellByCell)
 {
     const struct {
-        int topic;
+        Topic topic;
         std::vector<GridRow> rows;
     } cases[] = {
         {Topic::Allergies,
@@ -59,7 +61,7 @@ TEST_F(RecordGridTest, ListsTheProfilesRecordsCellByCell)
         {Topic::FamilyHistory, {{", ", "Mother", "Maternal", jane + "mom"}}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(rows(c.topic), c.rows) << TopicNames[std::size_t(c.topic)];
+        EXPECT_EQ(rows(c.topic), c.rows) << topicName(c.topic);
 }
 
 TEST_F(RecordGridTest, ADeletedProviderShowsAsNotFound)
@@ -104,14 +106,13 @@ TEST_F(RecordGridTest, AProfileWithoutRecordsListsNothing)
 TEST_F(RecordGridTest, KeyColumnsFollowTheShownColumns)
 {
     const int keyColumns[] = {4, 3, 2, 3, 2, 2, 3, 3, 3, 3, 2, 4, 5, 3};
-    for (int topic = Topic::Insurance; topic <= Topic::FamilyHistory; ++topic) {
-        const GridLayout &layout = *gridLayout(topic);
-        EXPECT_EQ(layout.keyColumn(), keyColumns[topic - Topic::Insurance]) << topic;
-        EXPECT_TRUE(layout.hidden(int(layout.columns.size()) - 1)) << topic;
+    for (std::size_t i = topicIndex(Topic::Insurance); i < TopicCount; ++i) {
+        const GridLayout &layout = *gridLayout(topicAt(i));
+        EXPECT_EQ(layout.keyColumn(), keyColumns[i - topicIndex(Topic::Insurance)]) << i;
+        EXPECT_TRUE(layout.hidden(int(layout.columns.size()) - 1)) << i;
     }
     EXPECT_EQ(gridLayout(Topic::Personal), nullptr);
-    EXPECT_EQ(gridLayout(-1), nullptr);
-    EXPECT_EQ(gridLayout(TopicCount), nullptr);
+    EXPECT_EQ(gridLayout(Topic::Legal), nullptr);
 }
 
 TEST_F(RecordGridTest, FillLaysTheGridOutWithoutSignals)

@@ -1,8 +1,8 @@
 #include "mainwin/record_view_lines.h"
 
 #include "fixture_tables.h"
-#include "mainwin/topics.h"
 #include "store/clock.h"
+#include "store/topics.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,14 @@ protected:
     void SetUp() override { Clock::install(&clock); }
     void TearDown() override { Clock::install(nullptr); }
 
-    std::string summary(int topic, const std::string &profileKey)
+    std::string summary(Topic topic, const std::string &profileKey)
     {
         MemoryTable &profiles = tables(TableId::MainID);
         profiles.moveFirst();
         EXPECT_TRUE(profiles.find(Criterion::equal("Key", profileKey)));
         ValueSources sources;
         sources.record = RecordRef::current(profiles);
-        return RecordViewText(recordView(topic), sources, "$");
+        return RecordViewText(recordView(topic), sources);
     }
 
     FixedClock clock {{2009, 3, 5, 7, 8, 9}};

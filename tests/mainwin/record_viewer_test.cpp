@@ -1,11 +1,26 @@
 #include "views_fixture.h"
 
-#include "mainwin/topics.h"
-#include "mainwin/view_provider_key.h"
+#include "mainwin/grid_cells.h"
+#include "store/topics.h"
 
 namespace {
 
-using RecordViewerTest = ViewsFixture;
+class RecordViewerTest : public ViewsFixture {
+protected:
+    // What the View button opens: the master's Key, "pharmacy" or "provider".
+    std::string viewButtonOpens()
+    {
+        std::string opened;
+        SecondaryWindows windows;
+        windows.viewProvider = [&](QWidget *owner, const std::string &key, bool pharmacy) {
+            EXPECT_EQ(owner, main.get());
+            opened = key + (pharmacy ? " pharmacy" : " provider");
+        };
+        main->setSecondaryWindows(windows);
+        control<QPushButton>("cmdViewProvider")->click();
+        return opened;
+    }
+};
 
 constexpr int jane = 2;
 
@@ -15,19 +30,21 @@ TEST_F(RecordViewerTest, ViewButtonFollowsTheShownRecord)
 {
     ASSERT_TRUE(startOn());
     show(jane, Topic::Medications);
-    EXPECT_FALSE(main->cmdViewProvider->isHidden());
-    EXPECT_EQ(main->cmdViewProvider->text(), "View Pharmacy");
-    EXPECT_EQ(ViewProviderKey, "cornerdrugs20080101101010p");
+    EXPECT_FALSE(control<QPushButton>("cmdViewProvider")->isHidden());
+    EXPECT_EQ(control<QPushButton>("cmdViewProvider")->text(), "View Pharmacy");
+    EXPECT_EQ(viewButtonOpens(), "cornerdrugs20080101101010p pharmacy");
 
     clickRow(1); // zinc: a physician, no pharmacy
-    EXPECT_TRUE(main->cmdViewProvider->isHidden());
+    EXPECT_TRUE(control<QPushButton>("cmdViewProvider")->isHidden());
     EXPECT_TRUE(viewerText().startsWith("Medication:\tZinc"));
-    EXPECT_EQ(ViewProviderKey, "cornerdrugs20080101101010p"); // kept while hidden
+    // Hidden, the button keeps what it opens; the caption no longer says pharmacy.
+    EXPECT_EQ(viewButtonOpens(), "cornerdrugs20080101101010p provider");
 
-    main->lstTopics->setCurrentRow(Topic::Illnesses); // the cold: a deleted provider
-    EXPECT_FALSE(main->cmdViewProvider->isHidden());
-    EXPECT_EQ(main->cmdViewProvider->text(), "View Provider");
-    EXPECT_EQ(ViewProviderKey, "drgone20080101101010p");
+    control<QListWidget>("lstTopics")
+        ->setCurrentRow(int(topicIndex(Topic::Illnesses))); // the cold: a deleted provider
+    EXPECT_FALSE(control<QPushButton>("cmdViewProvider")->isHidden());
+    EXPECT_EQ(control<QPushButton>("cmdViewProvider")->text(), "View Provider");
+    EXPECT_EQ(viewButtonOpens(), "drgone20080101101010p provider");
     EXPECT_TRUE(viewerText().contains("Physician:\t<not found>"));
 }
 
@@ -37,7 +54,7 @@ TEST_F(RecordViewerTest, TheShownRecordStaysCurrentForEditAndDelete)
     show(jane, Topic::BloodPressure);
     clickRow(1);
     EXPECT_EQ(table(TableId::BP).value("SBP"), "120");
-    EXPECT_FALSE(main->cmdEdit->isHidden());
+    EXPECT_FALSE(control<QPushButton>("cmdEdit")->isHidden());
 }
 
 TEST_F(RecordViewerTest, ARecordGoneFromItsTableLeavesAnEmptyView)
@@ -49,10 +66,10 @@ TEST_F(RecordViewerTest, ARecordGoneFromItsTableLeavesAnEmptyView)
     ASSERT_TRUE(allergies.find(Criterion::equal("Key", "doejane20080101101010pdust79919797")));
     allergies.applyDeleteRule();
 
-    main->gridViewer_Click();
+    main->showListedRecord();
     EXPECT_EQ(viewerText(), "");
-    EXPECT_FALSE(main->cmdEdit->isHidden());
-    EXPECT_TRUE(main->cmdViewProvider->isHidden());
+    EXPECT_FALSE(control<QPushButton>("cmdEdit")->isHidden());
+    EXPECT_TRUE(control<QPushButton>("cmdViewProvider")->isHidden());
 }
 
 TEST_F(RecordViewerTest, OnPersonalAGridStillListingRowsGivesAnEmptyView)
@@ -60,26 +77,25 @@ TEST_F(RecordViewerTest, OnPersonalAGridStillListingRowsGivesAnEmptyView)
     ASSERT_TRUE(startOn());
     show(jane, Topic::Allergies);
     {
-        const QSignalBlocker blocker(main->lstTopics);
-        main->lstTopics->setCurrentRow(Topic::Personal);
+        const QSignalBlocker blocker(control<QListWidget>("lstTopics"));
+        control<QListWidget>("lstTopics")->setCurrentRow(int(topicIndex(Topic::Personal)));
     }
-    main->cmdEdit->hide();
-    main->gridViewer_Click();
+    control<QPushButton>("cmdEdit")->hide();
+    main->showListedRecord();
     EXPECT_EQ(viewerText(), "");
-    EXPECT_FALSE(main->cmdEdit->isHidden());
+    EXPECT_FALSE(control<QPushButton>("cmdEdit")->isHidden());
 }
 
 TEST_F(RecordViewerTest, GridIndexAddressesTheCellTextArray)
 {
     ASSERT_TRUE(startOn());
     show(jane, Topic::Allergies);
-    const QTableWidget *grid = main->gridViewer;
-    EXPECT_EQ(Main::gridIndex(1, 2, grid), 5);
-    EXPECT_EQ(
-        Main::gridText(grid, Main::gridIndex(1, 2, grid)), "doejane20080101101010ppeanuts79919898");
-    EXPECT_EQ(Main::gridText(grid, Main::gridIndex(0, 0, grid)), "Dust");
-    EXPECT_EQ(Main::gridText(grid, Main::gridIndex(2, 0, grid)), "");
-    EXPECT_EQ(Main::gridText(grid, -1), "");
+    const QTableWidget *grid = control<QTableWidget>("gridViewer");
+    EXPECT_EQ(gridIndex(1, 2, grid), 5);
+    EXPECT_EQ(gridText(grid, gridIndex(1, 2, grid)), "doejane20080101101010ppeanuts79919898");
+    EXPECT_EQ(gridText(grid, gridIndex(0, 0, grid)), "Dust");
+    EXPECT_EQ(gridText(grid, gridIndex(2, 0, grid)), "");
+    EXPECT_EQ(gridText(grid, -1), "");
 }
 
 TEST_F(RecordViewerTest, LaterLinesOfAValueStartAtTheValueColumn)

@@ -1,8 +1,7 @@
 #include "mainwin/shown_record.h"
 
 #include "fixture_tables.h"
-#include "mainwin/topics.h"
-#include "store/preference_globals.h"
+#include "store/topics.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,7 @@ std::string view(const std::string &lines)
 }
 
 struct Case {
-    int topic;
+    Topic topic;
     std::string key;
     std::string lines;
     int tabStop;
@@ -28,7 +27,7 @@ struct Case {
 class ShownRecordTest : public ::testing::Test {
 protected:
     FixtureTables tables;
-    PreferenceGlobals prefs;
+    DisplayPreferences prefs;
 };
 
 } // namespace
@@ -148,7 +147,7 @@ TEST_F(ShownRecordTest, PersonalAndLegalGiveAnEmptyView)
 
 TEST_F(ShownRecordTest, AmountLabelCarriesTheCurrencySymbol)
 {
-    prefs.CurrencySymbol = "\x80"; // the euro sign in cp1252
+    prefs.currencySymbol = "\x80"; // the euro sign in cp1252
     const ShownRecord shown
         = ShowRecordOf(Topic::Tests, jane + "blood79917171", tables.access(), prefs);
     EXPECT_NE(shown.rtf.find("\\b Amount (\x80):\\b0\\tab 50\\line"), std::string::npos);

@@ -1,7 +1,6 @@
 #include "startup_fixture.h"
 
 #include "settings/ini_access.h"
-#include "settings/settings_globals.h"
 #include "store/store.h"
 #include "support/fake_window_finder.h"
 
@@ -9,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTimer>
+
+#include <QApplication>
+#include <QCloseEvent>
 
 namespace {
 
@@ -57,9 +59,11 @@ TEST_F(Shutdown, ClosingWritesTheTablesAndThePlacement)
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_TRUE(profileFileChanged());
-    EXPECT_FALSE(main->Timer1->isActive());
-    EXPECT_EQ(ReadIni("Form", "Width", "", IniFile), QString::number(main->width() * 15));
-    EXPECT_EQ(ReadIni("Form", "Height", "", IniFile), QString::number(main->height() * 15));
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(ReadIni("Form", "Width", "", main->installation().settingsFile()),
+        QString::number(main->width() * 15));
+    EXPECT_EQ(ReadIni("Form", "Height", "", main->installation().settingsFile()),
+        QString::number(main->height() * 15));
 }
 
 TEST_F(Shutdown, TablesReadAndWrittenBackAreUnchanged)
@@ -70,7 +74,7 @@ TEST_F(Shutdown, TablesReadAndWrittenBackAreUnchanged)
 
 TEST_F(Shutdown, UnsavedEditorWorkCanBeKept)
 {
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
     prompter.setNextAnswers({Prompter::Yes});
 
@@ -81,17 +85,16 @@ TEST_F(Shutdown, UnsavedEditorWorkCanBeKept)
                                       "Do you want to go back and save changes?");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
     EXPECT_EQ(prompter.boxes[0].icon, Prompter::NoIcon);
-    EXPECT_EQ(MsgResult, Prompter::Yes);
     EXPECT_FALSE(main->closing());
-    EXPECT_TRUE(main->cmdNewSave->isVisibleTo(main.get()));
-    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_TRUE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
     EXPECT_EQ(tableFiles(folder), before);
-    EXPECT_FALSE(QFile::exists(IniFile));
+    EXPECT_FALSE(QFile::exists(main->installation().settingsFile()));
 }
 
 TEST_F(Shutdown, UnsavedEditorWorkCanBeDropped)
 {
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
     prompter.setNextAnswers({Prompter::No});
 
@@ -103,29 +106,21 @@ TEST_F(Shutdown, UnsavedEditorWorkCanBeDropped)
 
 TEST_F(Shutdown, AfterARestoreOrARetrievalNothingIsWritten)
 {
-    for (qint16 *replacedBy : {&NoSaveOnExit, &DataRetrieved}) {
-        if (!main) {
-            ASSERT_TRUE(start());
-        }
-        *replacedBy = 1;
-        renameProfile();
-        // A table file too short to hold anything goes at the close.
-        writeFile(folder + "VantorelleBP.cdb", "#RECCNT: 0\r\n");
+    main->keepFilesOnExit();
+    renameProfile();
+    // A table file too short to hold anything goes at the close.
+    writeFile(folder + "VantorelleBP.cdb", "#RECCNT: 0\r\n");
 
-        EXPECT_TRUE(main->close());
-        EXPECT_FALSE(profileFileChanged());
-        EXPECT_FALSE(QFile::exists(folder + "VantorelleBP.cdb"));
-        QFile::copy(install.programFolder() + "data/VantorelleBP.cdb", folder + "VantorelleBP.cdb");
-        *replacedBy = 0;
-        main.reset();
-    }
+    EXPECT_TRUE(main->close());
+    EXPECT_FALSE(profileFileChanged());
+    EXPECT_FALSE(QFile::exists(folder + "VantorelleBP.cdb"));
 }
 
 TEST_F(Shutdown, AForcedCloseAsksNothingAndTellsWhy)
 {
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
-    main->HotsyncDetected = true;
+    main->setHotsyncDetected();
 
     EXPECT_TRUE(main->close());
     ASSERT_EQ(prompter.boxes.size(), 1);
@@ -141,7 +136,7 @@ TEST_F(Shutdown, ClosingFromInsideAModalWindowEndsIt)
 {
     QDialog dialog;
     QTimer::singleShot(0, main.get(), [this] {
-        main->HotsyncDetected = true;
+        main->setHotsyncDetected();
         main->close();
     });
     dialog.exec();
@@ -154,20 +149,20 @@ TEST_F(Shutdown, TheCloseStepRunsOnce)
 {
     EXPECT_TRUE(main->close());
     renameProfile();
-    bool cancel = false;
-    main->Form_Unload(cancel);
+    QCloseEvent again; // the close step itself, as a second close would run it
+    QApplication::sendEvent(main.get(), &again);
     EXPECT_FALSE(profileFileChanged());
 }
 
 TEST_F(Shutdown, SaveAllDropsEditorWorkAndWritesEverything)
 {
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
     editor.calls.clear();
 
     EXPECT_TRUE(main->saveAll().isEmpty());
-    EXPECT_EQ(editor.calls.first(), "cmdNewCancel_Click");
-    EXPECT_FALSE(main->cmdNewSave->isVisibleTo(main.get()));
+    EXPECT_EQ(editor.calls.first(), "cancelEditing");
+    EXPECT_FALSE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
     EXPECT_TRUE(profileFileChanged());
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_TRUE(main->isEnabled());
@@ -197,7 +192,7 @@ TEST_F(Shutdown, AFailedWriteAtTheCloseAsksWhetherToCloseAnyway)
     ASSERT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
     EXPECT_EQ(prompter.boxes[1].buttons, Prompter::YesNo);
     EXPECT_FALSE(main->closing());
-    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
 
     prompter.boxes.clear();
     prompter.setNextAnswers({Prompter::Ok, Prompter::Yes});
@@ -210,12 +205,12 @@ TEST_F(Shutdown, ASynchronisationSeenByTheWatchSavesAndCloses)
 {
     FakeWindowFinder desktop;
     desktop.openTitles = {"Hotsync Progress"};
-    main->ChangeMode("Edit");
+    main->editState().setMode(EditMode::Edit);
     renameProfile();
 
-    QMetaObject::invokeMethod(main->Timer1, "timeout"); // the next tick
+    QMetaObject::invokeMethod(control<QTimer>("Timer1"), "timeout"); // the next tick
     EXPECT_TRUE(main->closing());
-    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
     EXPECT_EQ(boxTitles(), QStringList{"Hotsync Detected"});
     EXPECT_TRUE(profileFileChanged());
 }
@@ -228,6 +223,6 @@ TEST_F(Shutdown, EndingWithoutTheCloseStepWritesNothing)
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(main->close());
     EXPECT_FALSE(profileFileChanged());
-    EXPECT_FALSE(QFile::exists(IniFile));
+    EXPECT_FALSE(QFile::exists(main->installation().settingsFile()));
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }

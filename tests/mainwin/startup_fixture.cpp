@@ -2,8 +2,6 @@
 
 #include "platform/cp1252.h"
 #include "settings/password_window.h"
-#include "settings/settings_globals.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 #include "store/table_error.h"
 
@@ -12,31 +10,37 @@
 #include <QFile>
 #include <QTimer>
 
-void FakeEditor::ChangeMode(const QString &mode)
+void FakeEditor::cancelEditing()
 {
-    calls << "ChangeMode(" + mode + ")";
-    const bool editing = mode == QLatin1String("Add") || mode == QLatin1String("Edit");
-    main->cmdNewSave->setVisible(editing);
-    main->cmdNewCancel->setVisible(editing);
+    calls << "cancelEditing";
+    main->editState().setMode(EditMode::Normal);
 }
 
-void FakeEditor::cmdNewCancel_Click()
+void FakeEditor::follow(Main &window)
 {
-    calls << "cmdNewCancel_Click";
-    ChangeMode(QStringLiteral("Clear"));
+    main = &window;
+    QObject::connect(&window.editState(), &EditState::modeChanged, [this](EditMode mode) {
+        static const char *const names[] = {"Normal", "Add", "Edit"};
+        calls << QStringLiteral("mode(%1)").arg(QLatin1String(names[int(mode)]));
+    });
 }
 
-void FakeEditor::fillFixedLists()
+void FakeEditor::clearPanel(Topic topic)
 {
-    calls << "fillFixedLists";
-    if (failFillingLists)
+    const std::string_view name = topicName(topic);
+    calls << QStringLiteral("clearPanel(%1)").arg(QString::fromLatin1(name.data(), name.size()));
+    if (failClearing)
         throw TableError(TableError::UnknownColumn, "Item cannot be found");
+}
+
+void FakeEditor::showPanel(Topic topic)
+{
+    const std::string_view name = topicName(topic);
+    calls << QStringLiteral("showPanel(%1)").arg(QString::fromLatin1(name.data(), name.size()));
 }
 
 void StartupFixture::SetUp()
 {
-    NoSaveOnExit = 0;
-    DataRetrieved = 0;
     install.copyTemplates();
     Clock::install(&clock);
 }
@@ -54,11 +58,17 @@ void StartupFixture::registerDataFolder(const QString &folder, const QString &ty
     registry.machine = {{"install_type", type}, {"install_date", "20240101"}};
 }
 
-QString StartupFixture::dataFolderWithProfile()
+QString StartupFixture::dataFolderWithoutProfile()
 {
     const QString folder = install.documentsFolder() + QStringLiteral("records/");
     copyTree(install.programFolder() + QStringLiteral("data/"), folder);
     registerDataFolder(folder);
+    return folder;
+}
+
+QString StartupFixture::dataFolderWithProfile()
+{
+    const QString folder = dataFolderWithoutProfile();
 
     Store store(QFile::encodeName(folder).toStdString());
     store.load();
@@ -94,11 +104,11 @@ void StartupFixture::storePassword(const QString &folder, const QString &passwor
 bool StartupFixture::start()
 {
     main = std::make_unique<Main>();
-    main->instanceLockPath = install.documentsFolder() + QStringLiteral("vantorelle.lock");
-    main->splashMilliseconds = 0;
-    editor.main = main.get();
+    main->setInstanceLockPath(install.documentsFolder() + QStringLiteral("vantorelle.lock"));
+    main->setSplashMilliseconds(0);
+    editor.follow(*main);
     main->installEditorHooks(&editor);
-    return main->Form_Load();
+    return main->load();
 }
 
 void StartupFixture::typePasswords(const QStringList &texts)

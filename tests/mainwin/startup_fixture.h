@@ -7,43 +7,61 @@
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
-#include "support/settings_globals_guard.h"
+#include "support/fake_window_finder.h"
+#include "support/find_control.h"
+
+// The main window's controls, which the tests find by name.
+#include "platform/rich_text_view.h"
 #include "support/temporary_install.h"
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
 
 #include <QTimer>
 
 #include <memory>
 
-// Stands in for the record editor: notes each call, and enters or leaves
-// editing mode the way the editor does, by showing or hiding Save and Cancel.
+// Stands in for the record editor: notes each call, and each mode the main
+// window's edit state enters ("mode(Add)"). Cancel returns to normal mode,
+// as the editor's does.
 class FakeEditor : public RecordEditorHooks {
 public:
-    void ChangeMode(const QString &mode) override;
-    void clearFields(const QString &topic) override { calls << "clearFields(" + topic + ")"; }
-    void ShowFields(const QString &topic) override { calls << "ShowFields(" + topic + ")"; }
-    void cmdNew_Click() override { calls << "cmdNew_Click"; }
-    void cmdEdit_Click() override { calls << "cmdEdit_Click"; }
-    void cmdNewCancel_Click() override;
-    void fillFixedLists() override;
+    void clearPanel(Topic topic) override;
+    void showPanel(Topic topic) override;
+    void newProfile() override { calls << "newProfile"; }
+    void addRecord() override { calls << "addRecord"; }
+    void editRecord() override { calls << "editRecord"; }
+    void saveRecord() override { calls << "saveRecord"; }
+    void cancelEditing() override;
     void setTextLimits() override { calls << "setTextLimits"; }
-    void addEmptyBloodType() override { calls << "addEmptyBloodType"; }
+
+    // Follows the edit state of `main`.
+    void follow(Main &main);
 
     Main *main = nullptr;
     QStringList calls;
-    bool failFillingLists = false; // throws a table error from fillFixedLists
+    bool failClearing = false; // throws a table error from clearPanel
 };
 
 // A temporary home with the program's templates, the registry, message boxes
 // and clock faked, and one Main started on it.
 class StartupFixture : public ::testing::Test {
 protected:
-    SettingsGlobalsGuard globals; // first member: put back last
     void SetUp() override;
     void TearDown() override;
 
     // Registers `folder` as the data folder of an unchanged installation of `type`.
     void registerDataFolder(const QString &folder, const QString &type = QStringLiteral("Win"));
-    // A data folder made from the templates, registered, with one profile.
+    // A data folder made from the templates, registered, without a profile.
+    QString dataFolderWithoutProfile();
+    // The same with one profile.
     QString dataFolderWithProfile();
     // Stores `password` in the preferences of `folder`.
     static void storePassword(const QString &folder, const QString &password);
@@ -58,9 +76,17 @@ protected:
     // The titles of the message boxes shown so far.
     QStringList boxTitles() const;
 
+    // The control named `name` in the main window.
+    template<typename Control> Control *control(const char *name) const
+    {
+        return findControl<Control>(*main, name);
+    }
+
     TemporaryInstall install;
     FakeRegistry registry;
     FakePrompter prompter;
+    // The watch of the main window looks here, not on the X server the tests share.
+    FakeWindowFinder windowFinder;
     FixedClock clock{{2026, 3, 7, 9, 5, 0}};
     FakeEditor editor;
     std::unique_ptr<Main> main;

@@ -2,7 +2,6 @@
 
 #include "platform/instance_guard.h"
 #include "settings/ini_access.h"
-#include "settings/settings_globals.h"
 #include "settings/splash_window.h"
 #include "store/store.h"
 
@@ -28,26 +27,23 @@ TEST_F(StartupFixture, AFirstRunOnAnEmptyHomeWaitsInAddModeForTheFirstProfile)
 {
     ASSERT_TRUE(start());
 
-    EXPECT_EQ(DataPath, install.dataFolder());
-    EXPECT_EQ(tableFiles(DataPath).size(), 23);
+    EXPECT_EQ(main->installation().dataFolder, install.dataFolder());
+    EXPECT_EQ(tableFiles(main->installation().dataFolder).size(), 23);
     EXPECT_EQ(boxTitles(), QStringList{"Vantorelle Rize - Configuration"});
-    EXPECT_EQ(IniFile, DataPath + "vantorelleplus.ini");
-    EXPECT_EQ(BackupPath, DataPath + "Backup/");
+    EXPECT_EQ(main->backupFolder(), main->installation().dataFolder + "Backup/");
 
-    ASSERT_EQ(main->lstTopics->count(), 16);
-    EXPECT_EQ(main->lstTopics->item(0)->text(), "Personal");
-    EXPECT_EQ(main->lstTopics->item(15)->text(), "Family History");
-    EXPECT_EQ(main->lstTopics->currentRow(), 0);
+    ASSERT_EQ(control<QListWidget>("lstTopics")->count(), 16);
+    EXPECT_EQ(control<QListWidget>("lstTopics")->item(0)->text(), "Personal");
+    EXPECT_EQ(control<QListWidget>("lstTopics")->item(15)->text(), "Family History");
+    EXPECT_EQ(control<QListWidget>("lstTopics")->currentRow(), 0);
 
     // No profile: a new one is started, and the editor is left in Add mode.
-    const QStringList lastCalls = {"setTextLimits", "cmdNew_Click", "cmdEdit_Click",
-                                   "ChangeMode(Add)", "addEmptyBloodType"};
+    const QStringList lastCalls = {"setTextLimits", "newProfile", "editRecord", "mode(Add)"};
     EXPECT_EQ(editor.calls.mid(editor.calls.size() - lastCalls.size()), lastCalls)
         << editor.calls.join(", ").toStdString();
-    EXPECT_TRUE(main->cmdNewSave->isVisibleTo(main.get()));
-    EXPECT_TRUE(main->TrackEdits);
-    EXPECT_TRUE(main->Timer1->isActive());
-    EXPECT_EQ(main->ProfileFilter, "STATUS <> '0x0002'");
+    EXPECT_TRUE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
+    EXPECT_TRUE(main->editState().tracking());
+    EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
 
     for (QWidget *window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
@@ -60,16 +56,14 @@ TEST_F(StartupFixture, WithAProfileTheWindowOpensInNormalMode)
               "[Form]\r\nLeft=1500\r\nTop=1500\r\nWidth=12000\r\nHeight=9000\r\n");
     ASSERT_TRUE(start());
 
-    EXPECT_EQ(DataPath, folder);
+    EXPECT_EQ(main->installation().dataFolder, folder);
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_EQ(main->store().dsMainID().recordCount(), 1u);
-    EXPECT_FALSE(editor.calls.contains("cmdNew_Click"));
-    EXPECT_TRUE(editor.calls.contains("ChangeMode()"));
-    EXPECT_FALSE(main->cmdNewSave->isVisibleTo(main.get()));
-    EXPECT_FALSE(main->cmdNewCancel->isVisibleTo(main.get()));
+    EXPECT_FALSE(editor.calls.contains("newProfile"));
+    EXPECT_TRUE(editor.calls.contains("mode(Normal)"));
+    EXPECT_FALSE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
+    EXPECT_FALSE(control<QPushButton>("cmdNewCancel")->isVisibleTo(main.get()));
     EXPECT_EQ(main->size(), QSize(800, 600));
-    EXPECT_GT(main->BaseWidth, 0);
-    EXPECT_GT(main->BaseHeight, 0);
 }
 
 TEST_F(StartupFixture, MenuItemsFollowThePlatformType)
@@ -83,10 +77,10 @@ TEST_F(StartupFixture, MenuItemsFollowThePlatformType)
                           Case{"Palm", false, true}, Case{"BB", false, true}}) {
         registerDataFolder(folder, c.type);
         ASSERT_TRUE(start()) << c.type;
-        EXPECT_EQ(main->mnuTransfer->isVisible(), c.transfer) << c.type;
-        EXPECT_EQ(main->mnuRetrieve->isVisible(), c.transfer) << c.type;
-        EXPECT_EQ(main->mnuReinstallHH->isVisible(), c.reinstall) << c.type;
-        EXPECT_EQ(main->mnuSep4->isVisible(), c.reinstall) << c.type;
+        EXPECT_EQ(control<QAction>("mnuTransfer")->isVisible(), c.transfer) << c.type;
+        EXPECT_EQ(control<QAction>("mnuRetrieve")->isVisible(), c.transfer) << c.type;
+        EXPECT_EQ(control<QAction>("mnuReinstallHH")->isVisible(), c.reinstall) << c.type;
+        EXPECT_EQ(control<QAction>("mnuSep4")->isVisible(), c.reinstall) << c.type;
         main.reset();
     }
 }
@@ -96,8 +90,11 @@ TEST_F(StartupFixture, BackupFolderComesFromTheSettingsFile)
     const QString folder = dataFolderWithProfile();
     writeFile(folder + "vantorelleplus.ini", "[Main]\r\nBackupPath=/media/stick/\r\n");
     ASSERT_TRUE(start());
-    EXPECT_EQ(BackupPath, "/media/stick/");
+    EXPECT_EQ(main->backupFolder(), "/media/stick/");
 }
+
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -107,6 +104,11 @@ struct PasswordCase {
     bool opens;
     QStringList boxes;
 };
+
+void PrintTo(const PasswordCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class PasswordGate : public StartupFixture, public ::testing::WithParamInterface<PasswordCase> {};
 
@@ -121,7 +123,7 @@ TEST_P(PasswordGate, TwoTriesAreAllowed)
     typePasswords(c.typed);
 
     EXPECT_EQ(start(), c.opens);
-    EXPECT_EQ(StoredPassword, "Secret");
+    EXPECT_EQ(main->preferences().password(), "Secret");
     QStringList texts;
     for (const FakePrompter::Box &box : prompter.boxes) {
         EXPECT_EQ(box.title, "Password Incorrect");
@@ -129,7 +131,7 @@ TEST_P(PasswordGate, TwoTriesAreAllowed)
     }
     EXPECT_EQ(texts, c.boxes);
     if (c.opens) {
-        EXPECT_EQ(main->lstTopics->currentRow(), 0);
+        EXPECT_EQ(control<QListWidget>("lstTopics")->currentRow(), 0);
     } else {
         // The program ends without writing anything.
         EXPECT_TRUE(main->isHidden());
@@ -151,9 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StartupFixture, ALoadErrorStillAsksForThePassword)
 {
-    const QString folder = dataFolderWithProfile();
+    const QString folder = dataFolderWithoutProfile();
     storePassword(folder, "Secret");
-    editor.failFillingLists = true;
+    editor.failClearing = true;
     typePasswords({"wrong", "wrong"});
 
     EXPECT_FALSE(start());
@@ -166,14 +168,14 @@ TEST_F(StartupFixture, ALoadErrorStillAsksForThePassword)
 
 TEST_F(StartupFixture, ALoadErrorLeavesTheWindowAsFarAsItGot)
 {
-    dataFolderWithProfile();
-    editor.failFillingLists = true;
+    dataFolderWithoutProfile();
+    editor.failClearing = true;
 
     EXPECT_TRUE(start());
     EXPECT_EQ(boxTitles(), QStringList{"Error"});
     // The steps after the failure did not run.
     EXPECT_FALSE(editor.calls.contains("setTextLimits"));
-    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
 }
 
 TEST_F(StartupFixture, AMissingRequiredTableEndsTheProgram)

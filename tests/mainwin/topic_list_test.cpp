@@ -1,8 +1,7 @@
 #include "views_fixture.h"
 
-#include "mainwin/topics.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
+#include "store/topics.h"
 
 #include <QHeaderView>
 
@@ -26,7 +25,7 @@ TEST_F(TopicListTest, InsuranceRowsComeThroughTheLinksWithHiddenKeys)
 {
     ASSERT_TRUE(startOn());
     show(jane, Topic::Insurance);
-    const QTableWidget *grid = main->gridViewer;
+    const QTableWidget *grid = control<QTableWidget>("gridViewer");
     ASSERT_EQ(grid->rowCount(), 1); // the links to a deleted and to a missing company give none
     EXPECT_EQ(row(grid, 0),
         QStringList({"Acme Health", "PPO", "G-1", "P-9", "acmehealth20080101101010p",
@@ -35,8 +34,8 @@ TEST_F(TopicListTest, InsuranceRowsComeThroughTheLinksWithHiddenKeys)
     EXPECT_TRUE(grid->isColumnHidden(5));
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Company ");
     EXPECT_FALSE(grid->isHidden());
-    EXPECT_FALSE(main->cmdAdd->isHidden());
-    EXPECT_FALSE(main->cmdDel->isHidden());
+    EXPECT_FALSE(control<QPushButton>("cmdAdd")->isHidden());
+    EXPECT_FALSE(control<QPushButton>("cmdDel")->isHidden());
     EXPECT_TRUE(viewerText().startsWith("Company:\tAcme Health"));
     // The link table is left past its last record of the profile.
     EXPECT_TRUE(table(TableId::InsXref).eof());
@@ -46,37 +45,39 @@ TEST_F(TopicListTest, ContactsListEveryLinkedContact)
 {
     ASSERT_TRUE(startOn());
     show(jane, Topic::Contacts);
-    ASSERT_EQ(main->gridViewer->rowCount(), 2);
-    EXPECT_EQ(
-        row(main->gridViewer, 1).mid(0, 4), QStringList({"Solo, ", "", "", "solo20080101101010p"}));
+    ASSERT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 2);
+    EXPECT_EQ(row(control<QTableWidget>("gridViewer"), 1).mid(0, 4),
+        QStringList({"Solo, ", "", "", "solo20080101101010p"}));
 }
 
 TEST_F(TopicListTest, PersonalAndLegalShowASummaryInsteadOfTheGrid)
 {
     ASSERT_TRUE(startOn());
     show(jane, Topic::Allergies);
-    main->lstTopics->setCurrentRow(Topic::Legal);
-    EXPECT_TRUE(main->gridViewer->isHidden());
-    EXPECT_TRUE(main->cmdAdd->isHidden());
-    EXPECT_TRUE(main->cmdDel->isHidden());
-    EXPECT_FALSE(main->cmdEdit->isHidden());
-    EXPECT_TRUE(main->cmdViewProvider->isHidden());
+    control<QListWidget>("lstTopics")->setCurrentRow(int(topicIndex(Topic::Legal)));
+    EXPECT_TRUE(control<QTableWidget>("gridViewer")->isHidden());
+    EXPECT_TRUE(control<QPushButton>("cmdAdd")->isHidden());
+    EXPECT_TRUE(control<QPushButton>("cmdDel")->isHidden());
+    EXPECT_FALSE(control<QPushButton>("cmdEdit")->isHidden());
+    EXPECT_TRUE(control<QPushButton>("cmdViewProvider")->isHidden());
     EXPECT_EQ(viewerText(),
         QString("Name:\tJane Doe\nMarital Status:\tMarried\n"
                 "Organ Donor:\tYes\nWill:\t{in the safe}\n"
                 "Pwr of Attorney:\tJohn Doe\nNext of Kin:\tJohn Doe\n"
                 "Resusc Status:\tFull\nNotes:\ttyped \\b here\n"));
     EXPECT_EQ(viewerTabStop(), 1650);
-    main->lstTopics->setCurrentRow(Topic::Personal);
+    control<QListWidget>("lstTopics")->setCurrentRow(int(topicIndex(Topic::Personal)));
     EXPECT_EQ(viewerTabStop(), 1400);
 }
 
 TEST_F(TopicListTest, GlucoseHeaderAndCellsFollowThePreference)
 {
     ASSERT_TRUE(startOn());
-    preferenceGlobals().GlucoseUnits = "mmol/L";
+    DisplayPreferences display = main->preferences().display();
+    display.glucoseUnits = "mmol/L";
+    main->preferences().setDisplay(display);
     show(jane, Topic::Glucose);
-    const QTableWidget *grid = main->gridViewer;
+    const QTableWidget *grid = control<QTableWidget>("gridViewer");
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Glucose (mmol/L) ");
     EXPECT_EQ(grid->item(0, 0)->text(), "5.5"); // 99 mg/dL converted
     EXPECT_EQ(grid->item(1, 0)->text(), "5.5"); // stored in mmol/L
@@ -86,12 +87,12 @@ TEST_F(TopicListTest, AProfileWithoutRecordsShowsOnlyTheHeader)
 {
     ASSERT_TRUE(startOn());
     show(jane, Topic::Allergies);
-    ASSERT_FALSE(main->cmdEdit->isHidden());
-    main->cboProfiles->setCurrentIndex(1);
-    main->lstTopics->setCurrentRow(Topic::Cholesterol);
-    EXPECT_EQ(main->gridViewer->rowCount(), 0);
-    EXPECT_EQ(main->gridViewer->columnCount(), 6);
-    EXPECT_TRUE(main->cmdEdit->isHidden());
+    ASSERT_FALSE(control<QPushButton>("cmdEdit")->isHidden());
+    control<QComboBox>("cboProfiles")->setCurrentIndex(1);
+    control<QListWidget>("lstTopics")->setCurrentRow(int(topicIndex(Topic::Cholesterol)));
+    EXPECT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 0);
+    EXPECT_EQ(control<QTableWidget>("gridViewer")->columnCount(), 6);
+    EXPECT_TRUE(control<QPushButton>("cmdEdit")->isHidden());
     EXPECT_EQ(viewerText(), "");
 }
 
@@ -109,6 +110,6 @@ TEST_F(TopicListTest, ALongListIsFilledInOnePass)
     }
     weights.setFilter(Criterion::standardFilter());
     show(jane, Topic::Weight);
-    EXPECT_EQ(main->gridViewer->rowCount(), 20001);
-    EXPECT_EQ(main->gridViewer->item(20000, 0)->text(), "140");
+    EXPECT_EQ(control<QTableWidget>("gridViewer")->rowCount(), 20001);
+    EXPECT_EQ(control<QTableWidget>("gridViewer")->item(20000, 0)->text(), "140");
 }

@@ -24,25 +24,25 @@ MemoryTable &ViewsFixture::table(TableId id)
     return main->store().table(id);
 }
 
-void ViewsFixture::show(int profile, int topic)
+void ViewsFixture::show(int profile, Topic topic)
 {
-    main->cboProfiles->setCurrentIndex(profile);
-    main->lstTopics->setCurrentRow(topic);
+    control<QComboBox>("cboProfiles")->setCurrentIndex(profile);
+    control<QListWidget>("lstTopics")->setCurrentRow(int(topicIndex(topic)));
 }
 
 void ViewsFixture::clickRow(int row)
 {
-    main->gridViewer->setCurrentCell(row, 0);
+    control<QTableWidget>("gridViewer")->setCurrentCell(row, 0);
 }
 
 QString ViewsFixture::viewerText() const
 {
-    return main->rtViewer->document()->toPlainText();
+    return control<RichTextView>("rtViewer")->document()->toPlainText();
 }
 
 int ViewsFixture::viewerTabStop() const
 {
-    const QTextDocument *document = main->rtViewer->document();
+    const QTextDocument *document = control<RichTextView>("rtViewer")->document();
     const auto tabs = document->firstBlock().blockFormat().tabPositions();
     if (tabs.size() != 1)
         return -1;

@@ -16,7 +16,7 @@ protected:
 
     MemoryTable &table(TableId id);
     // Shows `topic` of the profile the selector lists at `profile`.
-    void show(int profile, int topic);
+    void show(int profile, Topic topic);
     // Makes `row` the grid's current row, as the user's click does.
     void clickRow(int row);
     // The viewer's text as shown.

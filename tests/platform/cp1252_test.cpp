@@ -13,6 +13,8 @@ TEST(Cp1252, EveryByteRoundTrips)
     EXPECT_EQ(Cp1252::toStdString(text), all.toStdString());
     EXPECT_EQ(Cp1252::toUnicode(all.toStdString()), text);
     EXPECT_TRUE(Cp1252::canEncode(text));
+    for (int b = 0; b < 256; ++b)
+        EXPECT_EQ(Cp1252::toChar(char(b)), text[b]) << b;
 }
 
 TEST(Cp1252, BytesMapToTheirCharacters)

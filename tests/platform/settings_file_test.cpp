@@ -33,6 +33,8 @@ TEST(SettingsFile, AddedLinesEndAsTheFileLinesEnd)
         {"", "Form", "[Form]\r\nWidth=9000\r\n"},
     };
     for (const Case &c : cases) {
+        EXPECT_EQ(SettingsFile::withValue(c.before, c.section, "Width", "9000"), c.after)
+            << c.before.toStdString();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("vantorelleplus.ini"));
         QFile file(path);
@@ -52,6 +54,28 @@ TEST(SettingsFile, AddedLinesEndAsTheFileLinesEnd)
                 QString(""));
         }
     }
+}
+
+// The file's bytes in memory read as the file does.
+TEST(SettingsFile, ReadsValuesFromBytes)
+{
+    const QByteArray content = "[Main]\r\nDataPath = \"C:\\Data\\\" \r\nEmpty=\r\ndatapath=second\r\n"
+                               "[Other]\r\nKey=1\r\n";
+    const struct {
+        const char *section, *key;
+        std::optional<QString> value;
+    } cases[] = {
+        {"Main", "DataPath", "C:\\Data\\"}, // trimmed, quotes removed, backslashes kept
+        {"MAIN", "DATAPATH", "C:\\Data\\"}, // names without regard to case; the first wins
+        {"Main", "Empty", ""},
+        {"Main", "Key", std::nullopt},
+        {"Other", "Key", "1"},
+        {"None", "Key", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SettingsFile::readBytes(content, c.section, c.key), c.value)
+            << c.section << "/" << c.key;
+    EXPECT_EQ(SettingsFile::readBytes(QByteArray(), "Main", "DataPath"), std::nullopt);
 }
 
 } // namespace

@@ -10,14 +10,23 @@
 
 #include <optional>
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 struct LimitCase {
+    const char *name;
     const char *before;
     const char *after;
     int limit;
     std::optional<TextRange> cut;
 };
+
+void PrintTo(const LimitCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class TypedBeyondLimit : public ::testing::TestWithParam<LimitCase> { };
 
@@ -30,15 +39,16 @@ TEST_P(TypedBeyondLimit, CutsOnlyWhatTheChangeBroughtTooMuch)
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, TypedBeyondLimit,
-    ::testing::Values(LimitCase {"abc", "abcd", 5, std::nullopt}, // fits
-        LimitCase {"", "abcdefgh", 5, TextRange {5, 3}}, // a paste keeps what fits
-        LimitCase {"abcde", "abXcde", 5, TextRange {2, 1}}, // typed in the middle
-        LimitCase {"abcdefgh", "abcdefg", 5, std::nullopt}, // a long value shrinks
-        LimitCase {"abcdefgh", "abXYefgh", 5, std::nullopt}, // or keeps its length
-        LimitCase {"abcdefgh", "abcdefghX", 5, TextRange {8, 1}}, // but never grows
-        LimitCase {"", "a\nbcd", 5, TextRange {4, 1}}, // a line break counts two
-        LimitCase {"ab", "a\n\nb", 4, TextRange {2, 1}},
-        LimitCase {"", "abcdefgh", 0, std::nullopt})); // no limit
+    ::testing::Values(LimitCase {"Fits", "abc", "abcd", 5, std::nullopt},
+        LimitCase {"PasteKeepsWhatFits", "", "abcdefgh", 5, TextRange {5, 3}},
+        LimitCase {"TypedInTheMiddle", "abcde", "abXcde", 5, TextRange {2, 1}},
+        LimitCase {"LongValueShrinks", "abcdefgh", "abcdefg", 5, std::nullopt},
+        LimitCase {"LongValueKeepsItsLength", "abcdefgh", "abXYefgh", 5, std::nullopt},
+        LimitCase {"LongValueNeverGrows", "abcdefgh", "abcdefghX", 5, TextRange {8, 1}},
+        LimitCase {"LineBreakCountsTwo", "", "a\nbcd", 5, TextRange {4, 1}},
+        LimitCase {"LineBreaksTypedBetween", "ab", "a\n\nb", 4, TextRange {2, 1}},
+        LimitCase {"NoLimit", "", "abcdefgh", 0, std::nullopt}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(TypingLimit, HoldsAnEditableComboBox)
 {

@@ -2,26 +2,14 @@
 
 #include "settings/about_window.h"
 #include "settings/os_version.h"
-#include "settings/settings_globals.h"
 #include "support/fake_registry.h"
 
 namespace {
 
 class AboutWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = {InstallType, DataPath, AppPath};
-        InstallType = QStringLiteral("Palm");
-        DataPath = QStringLiteral("/home/ann/Documents/Vantorelle/");
-        AppPath = QStringLiteral("/opt/vantorelle/");
-    }
-    void TearDown() override
-    {
-        InstallType = saved[0];
-        DataPath = saved[1];
-        AppPath = saved[2];
-    }
+    Installation installation {QStringLiteral("/opt/vantorelle/"),
+        QStringLiteral("/home/ann/Documents/Vantorelle/"), Platform::Palm};
 
     // The text's lines without their CR LF ends (the text ends with one).
     static QStringList lines(const QString &text)
@@ -33,7 +21,6 @@ protected:
     }
 
     FakeRegistry registry;
-    QStringList saved;
 };
 
 } // namespace
@@ -60,7 +47,7 @@ TEST_F(AboutWindow, InformationTextListsEveryLineInOrder)
         "HKCU\\install_date: 20240116",
         "HKCU\\install_type: WM",
     };
-    EXPECT_EQ(lines(frmAbout::InfoText()), expected);
+    EXPECT_EQ(lines(frmAbout::InfoText(installation)), expected);
 }
 
 TEST_F(AboutWindow, MissingRegistryValuesShowNa)
@@ -68,7 +55,7 @@ TEST_F(AboutWindow, MissingRegistryValuesShowNa)
     registry.machine = {{"install_type", "Win"}};
     registry.user = {{"install_date", "20240116"}};
 
-    const QStringList shown = lines(frmAbout::InfoText()).mid(8);
+    const QStringList shown = lines(frmAbout::InfoText(installation)).mid(8);
     const QStringList expected = {
         "HKLM\\app_path: na",
         "HKLM\\install_date: na",
@@ -84,7 +71,7 @@ TEST_F(AboutWindow, MachineValueDoesNotStandInForAMissingUserValue)
 {
     registry.machine = {{"install_date", "20240115"}, {"install_type", "BB"}};
 
-    const QStringList shown = lines(frmAbout::InfoText());
+    const QStringList shown = lines(frmAbout::InfoText(installation));
     EXPECT_EQ(shown.at(12), QStringLiteral("HKCU\\install_date: na"));
     EXPECT_EQ(shown.at(13), QStringLiteral("HKCU\\install_type: na"));
 }
@@ -104,25 +91,25 @@ TEST_F(AboutWindow, PlatformLineFollowsTheInstallType)
         {"Symbian", "Platform: Unknown"},
     };
     for (const auto &c : cases) {
-        InstallType = QString::fromUtf8(c.installType);
-        EXPECT_EQ(lines(frmAbout::InfoText()).at(2), QString::fromUtf8(c.line))
+        installation.platform = platformNamed(QString::fromUtf8(c.installType));
+        EXPECT_EQ(lines(frmAbout::InfoText(installation)).at(2), QString::fromUtf8(c.line))
             << "install type \"" << c.installType << "\"";
     }
 }
 
 TEST_F(AboutWindow, WindowShowsTheTextAsLinesUnderItsCaption)
 {
-    frmAbout about;
+    frmAbout about(installation);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Vantorelle Rize"));
     EXPECT_EQ(about.lblTitle->text(), QStringLiteral("Vantorelle Rize"));
     EXPECT_EQ(about.Label1->text(), QStringLiteral("For technical support, please go to:"));
     EXPECT_EQ(about.txtInfo->toPlainText(),
-        frmAbout::InfoText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        frmAbout::InfoText(installation).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 TEST_F(AboutWindow, OkClosesTheWindow)
 {
-    frmAbout about;
+    frmAbout about(installation);
     about.show();
     about.cmdOK->click();
     EXPECT_FALSE(about.isVisible());

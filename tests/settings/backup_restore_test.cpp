@@ -22,18 +22,18 @@ class BackupRestore : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AppPath = install.programFolder();
-        DataPath = install.documentsFolder() + "Vantorelle/";
-        IniFile = DataPath + "vantorelleplus.ini";
-        copyTree(basicData(), DataPath);
-        tables = filesIn(DataPath, "*.cdb");
+        installation.programFolder = install.programFolder();
+        installation.dataFolder = install.documentsFolder() + "Vantorelle/";
+        copyTree(basicData(), installation.dataFolder);
+        tables = filesIn(installation.dataFolder, "*.cdb");
         ASSERT_EQ(tables.size(), 23);
-        BackupPath = install.documentsFolder() + "Backups/";
-        QDir().mkpath(BackupPath);
+        backupFolder = install.documentsFolder() + "Backups/";
+        QDir().mkpath(backupFolder);
     }
 
-    SettingsGlobalsGuard globals;
     TemporaryInstall install;
+    Installation installation;
+    QString backupFolder;
     FakePrompter prompter;
     FakeFileDialogs dialogs;
     FakeMainWindow main;
@@ -44,13 +44,14 @@ protected:
 
 TEST_F(BackupRestore, BackingUpTwiceKeepsThePreviousCopiesAsBak)
 {
-    const QString backup = BackupPath;
-    BackupDatabases(main);
+    const QString backup = backupFolder;
+    BackupDatabases(installation, backupFolder, main);
 
     EXPECT_EQ(filesIn(backup), tables);
     for (const QString &name : tables)
-        EXPECT_EQ(readFile(backup + name), readFile(DataPath + name)) << name.toStdString();
-    EXPECT_EQ(ReadIni("Main", "BackupPath", "", IniFile), backup);
+        EXPECT_EQ(readFile(backup + name), readFile(installation.dataFolder + name))
+            << name.toStdString();
+    EXPECT_EQ(ReadIni("Main", "BackupPath", "", installation.settingsFile()), backup);
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[0].title, "Backup Location");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNoCancel);
@@ -69,28 +70,30 @@ TEST_F(BackupRestore, BackingUpTwiceKeepsThePreviousCopiesAsBak)
         "been saved to:\r\n"
             + backup);
 
-    const QByteArray first = readFile(DataPath + "VantorelleBP.cdb");
-    writeFile(DataPath + "VantorelleBP.cdb", first + "0x00000000,0x0008,\"k\"\r\n");
-    BackupDatabases(main);
+    const QByteArray first = readFile(installation.dataFolder + "VantorelleBP.cdb");
+    writeFile(installation.dataFolder + "VantorelleBP.cdb", first + "0x00000000,0x0008,\"k\"\r\n");
+    BackupDatabases(installation, backupFolder, main);
 
     EXPECT_EQ(filesIn(backup, "*.bak").size(), 23);
     EXPECT_EQ(readFile(backup + "VantorelleBP.bak"), first);
-    EXPECT_EQ(readFile(backup + "VantorelleBP.cdb"), readFile(DataPath + "VantorelleBP.cdb"));
-    EXPECT_EQ(readFile(backup + "VantorellePrefs.bak"), readFile(DataPath + "VantorellePrefs.cdb"));
+    EXPECT_EQ(readFile(backup + "VantorelleBP.cdb"),
+        readFile(installation.dataFolder + "VantorelleBP.cdb"));
+    EXPECT_EQ(readFile(backup + "VantorellePrefs.bak"),
+        readFile(installation.dataFolder + "VantorellePrefs.cdb"));
     EXPECT_EQ(main.events, QStringList({"save all", "save all"}));
 }
 
 TEST_F(BackupRestore, AnEmptyBackupFolderIsTheDefaultOneMadeWhenMissing)
 {
-    BackupPath.clear();
+    backupFolder.clear();
 
-    BackupDatabases(main);
+    BackupDatabases(installation, backupFolder, main);
 
-    const QString folder = DataPath + "Backup/";
-    EXPECT_EQ(BackupPath, folder);
+    const QString folder = installation.dataFolder + "Backup/";
+    EXPECT_EQ(backupFolder, folder);
     EXPECT_EQ(prompter.boxes[0].text.split("\r\n").value(2), folder);
     EXPECT_EQ(filesIn(folder), tables);
-    EXPECT_EQ(ReadIni("Main", "BackupPath", "", IniFile), folder);
+    EXPECT_EQ(ReadIni("Main", "BackupPath", "", installation.settingsFile()), folder);
 }
 
 TEST_F(BackupRestore, NoLetsTheUserPickAnotherFolder)
@@ -100,13 +103,13 @@ TEST_F(BackupRestore, NoLetsTheUserPickAnotherFolder)
     prompter.setNextAnswers({Prompter::No});
     dialogs.setNextAnswers({picked});
 
-    BackupDatabases(main);
+    BackupDatabases(installation, backupFolder, main);
 
     ASSERT_EQ(dialogs.requests.size(), 1);
     EXPECT_EQ(dialogs.requests[0].title, "Select destination for the backup files...");
-    EXPECT_EQ(BackupPath, picked + "/");
+    EXPECT_EQ(backupFolder, picked + "/");
     EXPECT_EQ(filesIn(picked), tables);
-    EXPECT_EQ(ReadIni("Main", "BackupPath", "", IniFile), picked + "/");
+    EXPECT_EQ(ReadIni("Main", "BackupPath", "", installation.settingsFile()), picked + "/");
 }
 
 TEST_F(BackupRestore, BackupThatStopsEarlyCopiesNothing)
@@ -129,10 +132,10 @@ TEST_F(BackupRestore, BackupThatStopsEarlyCopiesNothing)
         prompter.setNextAnswers(c.answers);
         main.unwritten = c.unwritten;
 
-        BackupDatabases(main);
+        BackupDatabases(installation, backupFolder, main);
 
-        EXPECT_TRUE(filesIn(BackupPath).isEmpty());
-        EXPECT_FALSE(QFile::exists(IniFile));
+        EXPECT_TRUE(filesIn(backupFolder).isEmpty());
+        EXPECT_FALSE(QFile::exists(installation.settingsFile()));
         ASSERT_FALSE(prompter.boxes.isEmpty());
         EXPECT_EQ(prompter.boxes.last().title, c.lastTitle);
         if (!c.lastText.isEmpty()) {
@@ -143,47 +146,51 @@ TEST_F(BackupRestore, BackupThatStopsEarlyCopiesNothing)
 
 TEST_F(BackupRestore, BackupIntoTheDataFolderLeavesTheTablesAsTheyAre)
 {
-    BackupPath = DataPath;
+    backupFolder = installation.dataFolder;
 
-    BackupDatabases(main);
+    BackupDatabases(installation, backupFolder, main);
 
     for (const QString &name : tables) {
-        EXPECT_EQ(readFile(DataPath + name), readFile(basicData() + name)) << name.toStdString();
-        EXPECT_EQ(readFile(DataPath + name.chopped(4) + ".bak"), readFile(basicData() + name));
+        EXPECT_EQ(readFile(installation.dataFolder + name), readFile(basicData() + name))
+            << name.toStdString();
+        EXPECT_EQ(readFile(installation.dataFolder + name.chopped(4) + ".bak"),
+            readFile(basicData() + name));
     }
     EXPECT_EQ(prompter.boxes.last().title, "Backup Complete");
 }
 
 TEST_F(BackupRestore, BackupToAMissingFolderShowsTheErrorBox)
 {
-    BackupPath = install.documentsFolder() + "unplugged/";
+    backupFolder = install.documentsFolder() + "unplugged/";
 
-    BackupDatabases(main);
+    BackupDatabases(installation, backupFolder, main);
 
     EXPECT_EQ(prompter.boxes.last().title, "Error");
     EXPECT_TRUE(
         prompter.boxes.last().text.startsWith("An error occurred while backing up the databases."));
-    EXPECT_FALSE(QFile::exists(BackupPath));
+    EXPECT_FALSE(QFile::exists(backupFolder));
 }
 
 TEST_F(BackupRestore, PalmRestoreReplacesTheTablesAndWritesTheHandheldCopies)
 {
-    InstallType = "Palm";
-    BackupPath = handheldData() + "backup/";
+    installation.platform = platformNamed("Palm");
+    backupFolder = handheldData() + "backup/";
 
-    RestoreBackup(main);
+    RestoreBackup(installation, backupFolder, main);
 
     // Only the two tables of the backup are replaced.
     for (const QString &name : tables) {
         const bool restored = name == "VantorelleMainID.cdb" || name == "VantorelleMainNm.cdb";
-        EXPECT_EQ(readFile(DataPath + name), readFile((restored ? BackupPath : basicData()) + name))
+        EXPECT_EQ(readFile(installation.dataFolder + name),
+            readFile((restored ? backupFolder : basicData()) + name))
             << name.toStdString();
     }
-    EXPECT_EQ(filesIn(DataPath, "*.cdi").size(), 23);
+    EXPECT_EQ(filesIn(installation.dataFolder, "*.cdi").size(), 23);
     for (const char *copy : {"VantorelleMainID.cdi", "VantorelleMainNm.cdi"})
-        EXPECT_EQ(readFile(DataPath + copy), readFile(handheldData() + "expected/" + copy)) << copy;
-    EXPECT_EQ(NoSaveOnExit, 1);
-    EXPECT_EQ(main.events, QStringList({"discard editor work", "close"}));
+        EXPECT_EQ(
+            readFile(installation.dataFolder + copy), readFile(handheldData() + "expected/" + copy))
+            << copy;
+    EXPECT_EQ(main.events, QStringList({"keep files", "discard editor work", "close"}));
 
     ASSERT_EQ(prompter.boxes.size(), 3);
     EXPECT_EQ(prompter.boxes[0].title, "Restore Previous Backup");
@@ -192,8 +199,8 @@ TEST_F(BackupRestore, PalmRestoreReplacesTheTablesAndWritesTheHandheldCopies)
         "backup?\r\n\r\nAll data on the PC and the handheld device will be replaced "
         "with data from the selected backup. ");
     EXPECT_EQ(prompter.boxes[1].title, "Restore Data Files");
-    EXPECT_EQ(
-        prompter.boxes[1].text, "Do you want to restore from this location:\r\n\r\n" + BackupPath);
+    EXPECT_EQ(prompter.boxes[1].text,
+        "Do you want to restore from this location:\r\n\r\n" + backupFolder);
     EXPECT_EQ(prompter.boxes[2].title, "Restore Complete");
     EXPECT_EQ(prompter.boxes[2].text,
         "Database restore complete. The PC software will now be closed.\r\n\r\nYou "
@@ -215,21 +222,22 @@ TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.installType);
-        InstallType = c.installType;
+        installation.platform = platformNamed(c.installType);
         prompter.boxes.clear();
         // Given without its final separator, the folder still holds the backup.
-        BackupPath = handheldData() + "backup";
+        backupFolder = handheldData() + "backup";
 
-        RestoreBackup(main);
+        RestoreBackup(installation, backupFolder, main);
 
-        EXPECT_EQ(readFile(DataPath + "VantorelleMainNm.cdb"),
+        EXPECT_EQ(readFile(installation.dataFolder + "VantorelleMainNm.cdb"),
             readFile(handheldData() + "backup/VantorelleMainNm.cdb"));
-        EXPECT_TRUE(filesIn(DataPath, "*.cdi").isEmpty());
+        EXPECT_TRUE(filesIn(installation.dataFolder, "*.cdi").isEmpty());
         EXPECT_EQ(prompter.boxes.last().title, "Restore Complete");
         EXPECT_EQ(prompter.boxes.last().text, c.message);
     }
-    EXPECT_EQ(
-        main.events, QStringList({"discard editor work", "close", "discard editor work", "close"}));
+    EXPECT_EQ(main.events,
+        QStringList({"keep files", "discard editor work", "close", "keep files",
+            "discard editor work", "close"}));
 }
 
 TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
@@ -248,18 +256,17 @@ TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
         {"no backup in the folder", {Prompter::Yes, Prompter::No}, emptyFolder, "Restore Aborted",
             "No backup files found, restore aborted."},
     };
-    BackupPath = handheldData() + "backup/";
+    backupFolder = handheldData() + "backup/";
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         prompter.boxes.clear();
         prompter.setNextAnswers(c.answers);
         dialogs.setNextAnswers({c.picked});
 
-        RestoreBackup(main);
+        RestoreBackup(installation, backupFolder, main);
 
-        EXPECT_EQ(readFile(DataPath + "VantorelleMainID.cdb"),
+        EXPECT_EQ(readFile(installation.dataFolder + "VantorelleMainID.cdb"),
             readFile(basicData() + "VantorelleMainID.cdb"));
-        EXPECT_EQ(NoSaveOnExit, 0);
         EXPECT_TRUE(main.events.isEmpty());
         EXPECT_EQ(prompter.boxes.last().title, c.lastTitle);
         if (!c.lastText.isEmpty()) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "settings/error_box_and_logs.h"
-#include "settings/settings_globals.h"
 #include "store/clock.h"
 #include "support/fake_paths.h"
 #include "support/fake_prompter.h"
@@ -25,20 +24,14 @@ protected:
     void SetUp() override
     {
         Clock::install(&clock);
-        DataPath = dir.path() + QStringLiteral("/");
-        InstallType = QStringLiteral("Palm");
-        MsgResult = 0;
+        installation.dataFolder = dir.path() + QStringLiteral("/");
+        installation.platform = Platform::Palm;
     }
-    void TearDown() override
-    {
-        Clock::install(nullptr);
-        DataPath.clear();
-        InstallType.clear();
-    }
+    void TearDown() override { Clock::install(nullptr); }
 
     QByteArray log(const char *name) const
     {
-        QFile file(DataPath + QLatin1String(name));
+        QFile file(installation.dataFolder + QLatin1String(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
@@ -48,7 +41,7 @@ protected:
                "Version: 5.5.2\r\n"
                "Platform: Palm\r\n"
                "Data Path: "
-            + DataPath.toUtf8()
+            + installation.dataFolder.toUtf8()
             + "\r\n"
               "Program Path: /opt/vantorelle\r\n"
               "\r\n"
@@ -58,6 +51,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    Installation installation;
     FixedClock clock {{2026, 12, 8, 7, 5, 42}};
     FakePaths paths {QStringLiteral("/opt/vantorelle/"), QStringLiteral("/home/u/Documents/")};
     FakePrompter prompter;
@@ -68,7 +62,7 @@ protected:
 TEST_F(ErrorBoxTest, BoxAndLogEntryWithDetails)
 {
     prompter.setNextAnswers({Prompter::Ok});
-    ShowError(AppError(53), QStringLiteral("saving a record"),
+    ShowError(installation, AppError(53), QStringLiteral("saving a record"),
         QStringLiteral("Filename = /data/VantorelleBP.cdb"));
 
     ASSERT_EQ(prompter.boxes.size(), 1);
@@ -84,7 +78,6 @@ TEST_F(ErrorBoxTest, BoxAndLogEntryWithDetails)
                        "Filename = /data/VantorelleBP.cdb\r\n"
                        "\r\n")
             + support);
-    EXPECT_EQ(MsgResult, Prompter::Ok);
 
     EXPECT_EQ(log("errorlog.txt"),
         entry("An error occurred while saving a record.\r\n"
@@ -94,7 +87,7 @@ TEST_F(ErrorBoxTest, BoxAndLogEntryWithDetails)
 
 TEST_F(ErrorBoxTest, WithoutDetailsTheSupportAdviceFollowsTheCode)
 {
-    ShowError(AppError(-2147, QStringLiteral("Automation error")),
+    ShowError(installation, AppError(-2147, QStringLiteral("Automation error")),
         QStringLiteral("backing up the databases"));
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes.first().text,
@@ -107,9 +100,9 @@ TEST_F(ErrorBoxTest, WithoutDetailsTheSupportAdviceFollowsTheCode)
 
 TEST_F(ErrorBoxTest, EachFailureAppendsAFullEntry)
 {
-    ShowError(AppError(70), QStringLiteral("opening web page"));
+    ShowError(installation, AppError(70), QStringLiteral("opening web page"));
     clock.set({2027, 1, 31, 23, 59, 0});
-    ShowError(AppError(61), QStringLiteral("saving a record"));
+    ShowError(installation, AppError(61), QStringLiteral("saving a record"));
 
     QByteArray second = entry("An error occurred while saving a record.\r\n"
                               "\r\n"
@@ -124,8 +117,8 @@ TEST_F(ErrorBoxTest, EachFailureAppendsAFullEntry)
 
 TEST_F(ErrorBoxTest, UnwritableLogNeverHidesTheBox)
 {
-    DataPath = dir.filePath(QStringLiteral("gone/"));
-    ShowError(AppError(76), QStringLiteral("in config_registry"));
+    installation.dataFolder = dir.filePath(QStringLiteral("gone/"));
+    ShowError(installation, AppError(76), QStringLiteral("in config_registry"));
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_TRUE(prompter.boxes.first().text.startsWith(
         QStringLiteral("An error occurred while in config_registry.")));
@@ -133,9 +126,10 @@ TEST_F(ErrorBoxTest, UnwritableLogNeverHidesTheBox)
 
 TEST_F(ErrorBoxTest, NothingIsLoggedWhileTheDataFolderIsUnknown)
 {
-    DataPath.clear();
-    ShowError(AppError(53), QStringLiteral("in config_registry"));
-    WriteSetupLog(QStringLiteral("Data path was blank, must be first run of Vantorelle"));
+    installation.dataFolder.clear();
+    ShowError(installation, AppError(53), QStringLiteral("in config_registry"));
+    WriteSetupLog(
+        installation, QStringLiteral("Data path was blank, must be first run of Vantorelle"));
     EXPECT_EQ(prompter.boxes.size(), 1);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_FALSE(QFile::exists(QStringLiteral("errorlog.txt")));
@@ -144,11 +138,12 @@ TEST_F(ErrorBoxTest, NothingIsLoggedWhileTheDataFolderIsUnknown)
 
 TEST_F(ErrorBoxTest, SetupLogAppendsLines)
 {
-    WriteSetupLog(QStringLiteral("InstallType = Palm"));
-    WriteSetupLog(QStringLiteral("About to copy CDBs...\r\n   FROM: /opt/vantorelle/"));
+    WriteSetupLog(installation, QStringLiteral("InstallType = Palm"));
+    WriteSetupLog(
+        installation, QStringLiteral("About to copy CDBs...\r\n   FROM: /opt/vantorelle/"));
     EXPECT_EQ(log("setuplog.txt"),
         QByteArray("InstallType = Palm\r\nAbout to copy CDBs...\r\n   FROM: /opt/vantorelle/\r\n"));
 
-    DataPath = dir.filePath(QStringLiteral("gone/"));
-    EXPECT_THROW(WriteSetupLog(QStringLiteral("x")), AppError);
+    installation.dataFolder = dir.filePath(QStringLiteral("gone/"));
+    EXPECT_THROW(WriteSetupLog(installation, QStringLiteral("x")), AppError);
 }

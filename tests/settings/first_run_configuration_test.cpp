@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "settings/backup_restore.h"
 #include "settings/first_run_configuration.h"
-#include "settings/settings_globals.h"
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
-#include "support/settings_globals_guard.h"
 #include "support/temporary_install.h"
 
 #include <QDir>
@@ -23,16 +22,7 @@ QString tableFile(const QString &name)
 
 class FirstRunConfiguration : public ::testing::Test {
 protected:
-    SettingsGlobalsGuard globals; // first member: put back last
-    void SetUp() override
-    {
-        DataPath.clear();
-        IniFile.clear();
-        BackupPath = QStringLiteral("unchanged");
-        InstallType.clear();
-        AppPath = install.programFolder();
-        Clock::install(&clock);
-    }
+    void SetUp() override { Clock::install(&clock); }
     void TearDown() override
     {
         Clock::install(nullptr);
@@ -40,7 +30,8 @@ protected:
 
     void run()
     {
-        config_registry([this](const QString &type) { setups.append(type); });
+        installation = configureInstallation(install.programFolder(),
+            [this](Installation &setUp) { setups.append(platformName(setUp.platform)); });
     }
 
     // A registered data folder of an installation that has not changed.
@@ -53,7 +44,8 @@ protected:
 
     QString setupLog() const
     {
-        return QString::fromLatin1(readFile(DataPath + QStringLiteral("setuplog.txt")));
+        return QString::fromLatin1(
+            readFile(installation.dataFolder + QStringLiteral("setuplog.txt")));
     }
 
     TemporaryInstall install;
@@ -61,6 +53,7 @@ protected:
     FakePrompter prompter;
     FixedClock clock{{2026, 3, 7, 9, 5, 0}};
     QStringList setups;
+    Installation installation; // what the last run settled
 };
 
 } // namespace
@@ -71,9 +64,9 @@ TEST_F(FirstRunConfiguration, FirstRunMakesTheDataFolderFromTheTemplates)
     run();
 
     const QString data = install.dataFolder();
-    EXPECT_EQ(DataPath, data);
-    EXPECT_EQ(IniFile, data + "vantorelleplus.ini");
-    EXPECT_EQ(BackupPath, data + "Backup/");
+    EXPECT_EQ(installation.dataFolder, data);
+    EXPECT_EQ(installation.settingsFile(), data + "vantorelleplus.ini");
+    EXPECT_EQ(readBackupFolder(installation), data + "Backup/");
     EXPECT_EQ(registry.user.value("data_path").toString(), data);
     for (const QString &name : tableNames) {
         EXPECT_EQ(readFile(data + tableFile(name)),
@@ -114,11 +107,11 @@ TEST_F(FirstRunConfiguration, FirstRunWithoutTemplatesCopiesNothing)
 {
     run();
 
-    EXPECT_EQ(DataPath, install.dataFolder());
-    EXPECT_EQ(BackupPath, "unchanged");
-    EXPECT_EQ(QDir(DataPath).entryList({"*.cdb"}, QDir::Files), QStringList());
-    EXPECT_FALSE(QFile::exists(DataPath + "graphics"));
-    EXPECT_EQ(registry.user.value("data_path").toString(), DataPath);
+    EXPECT_EQ(installation.dataFolder, install.dataFolder());
+    EXPECT_FALSE(QFile::exists(installation.settingsFile()));
+    EXPECT_EQ(QDir(installation.dataFolder).entryList({"*.cdb"}, QDir::Files), QStringList());
+    EXPECT_FALSE(QFile::exists(installation.dataFolder + "graphics"));
+    EXPECT_EQ(registry.user.value("data_path").toString(), installation.dataFolder);
 }
 
 TEST_F(FirstRunConfiguration, ExistingTablesAreNeverOverwritten)
@@ -128,8 +121,8 @@ TEST_F(FirstRunConfiguration, ExistingTablesAreNeverOverwritten)
     writeFile(install.dataFolder() + tableFile("BP"), "#RECCNT: 1\r\nmine\r\n");
     run();
 
-    EXPECT_EQ(readFile(DataPath + tableFile("BP")), "#RECCNT: 1\r\nmine\r\n");
-    EXPECT_TRUE(QFile::exists(DataPath + tableFile("MainID")));
+    EXPECT_EQ(readFile(installation.dataFolder + tableFile("BP")), "#RECCNT: 1\r\nmine\r\n");
+    EXPECT_TRUE(QFile::exists(installation.dataFolder + tableFile("MainID")));
 }
 
 TEST_F(FirstRunConfiguration, AFolderHoldingTheProfileTableIsUsedAsItIs)
@@ -138,9 +131,10 @@ TEST_F(FirstRunConfiguration, AFolderHoldingTheProfileTableIsUsedAsItIs)
     writeFile(install.dataFolder() + tableFile("MainID"), "mine");
     run();
 
-    EXPECT_EQ(readFile(DataPath + tableFile("MainID")), "mine");
-    EXPECT_FALSE(QFile::exists(DataPath + tableFile("BP")));
-    EXPECT_TRUE(setupLog().contains("Found database:" + DataPath + "VantorelleMainID.cdb\r\n"));
+    EXPECT_EQ(readFile(installation.dataFolder + tableFile("MainID")), "mine");
+    EXPECT_FALSE(QFile::exists(installation.dataFolder + tableFile("BP")));
+    EXPECT_TRUE(setupLog().contains(
+        "Found database:" + installation.dataFolder + "VantorelleMainID.cdb\r\n"));
 }
 
 TEST_F(FirstRunConfiguration, AnUnchangedInstallationChangesNothing)
@@ -151,8 +145,8 @@ TEST_F(FirstRunConfiguration, AnUnchangedInstallationChangesNothing)
     const QVariantMap user = registry.user;
     run();
 
-    EXPECT_EQ(DataPath, folder);
-    EXPECT_EQ(InstallType, "WM");
+    EXPECT_EQ(installation.dataFolder, folder);
+    EXPECT_EQ(platformName(installation.platform), "WM");
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_TRUE(setups.isEmpty());
     EXPECT_EQ(registry.user, user);
@@ -166,7 +160,7 @@ TEST_F(FirstRunConfiguration, AFolderThatLostOnlyItsProfileTableIsKept)
     registerDataFolder(folder, "Win");
     run();
 
-    EXPECT_EQ(DataPath, folder);
+    EXPECT_EQ(installation.dataFolder, folder);
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }
 
@@ -177,7 +171,7 @@ TEST_F(FirstRunConfiguration, AFolderWithNoTableAtAllMeansAFirstRun)
     registerDataFolder(folder, "Win");
     run();
 
-    EXPECT_EQ(DataPath, install.dataFolder());
+    EXPECT_EQ(installation.dataFolder, install.dataFolder());
     EXPECT_EQ(registry.user.value("data_path").toString(), install.dataFolder());
 }
 
@@ -220,7 +214,7 @@ TEST_F(FirstRunConfiguration, DecliningTheConversionKeepsThePlatformAndStopsTheQ
               "IMPORTANT:\r\n\r\nA more recent install or update for Vantorelle Rize has been "
               "done.\r\n\r\nDo you want to convert from a \r\n\r\nWindows PC Only\r\n\r\n"
               "install, to a \r\n\r\nWindows PC and Windows Mobile handheld\r\n\r\ninstall?");
-    EXPECT_EQ(InstallType, "Win");
+    EXPECT_EQ(platformName(installation.platform), "Win");
     EXPECT_TRUE(setups.isEmpty());
     EXPECT_EQ(registry.user.value("install_date").toString(), "20250505");
     EXPECT_EQ(registry.user.value("install_type").toString(), "Win");
@@ -248,7 +242,7 @@ TEST_F(FirstRunConfiguration, ConvertingFromPalmMovesTheTablesToTheDocumentsFold
     run();
 
     const QString data = install.dataFolder();
-    EXPECT_EQ(DataPath, data);
+    EXPECT_EQ(installation.dataFolder, data);
     EXPECT_EQ(readFile(data + tableFile("MainID")), "palm profiles");
     EXPECT_EQ(readFile(data + tableFile("BP")), "kept readings");
     EXPECT_EQ(readFile(data + "errorlog.txt"), "old errors");
@@ -257,7 +251,7 @@ TEST_F(FirstRunConfiguration, ConvertingFromPalmMovesTheTablesToTheDocumentsFold
     EXPECT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(registry.user.value("data_path").toString(), data);
     EXPECT_EQ(setups, QStringList{"WM"});
-    EXPECT_EQ(InstallType, "WM");
+    EXPECT_EQ(platformName(installation.platform), "WM");
     EXPECT_EQ(registry.user.value("install_type").toString(), "WM");
     EXPECT_EQ(registry.user.value("install_date").toString(), "20250505");
     // The Palm folder's setup log comes along and goes on in the new folder.
@@ -276,7 +270,7 @@ TEST_F(FirstRunConfiguration, ABackupFolderUnderTheProgramFolderMovesOnce)
     run();
 
     const QString data = install.dataFolder();
-    EXPECT_EQ(BackupPath, data + "backup/");
+    EXPECT_EQ(readBackupFolder(installation), data + "backup/");
     EXPECT_EQ(readFile(data + "backup/" + tableFile("BP")), "backed up");
     EXPECT_EQ(readFile(data + "vantorelleplus.ini"),
               "[Main]\r\nBackupPath=" + (data + "backup/").toUtf8() + "\r\nDataPath=\r\n");
@@ -284,9 +278,12 @@ TEST_F(FirstRunConfiguration, ABackupFolderUnderTheProgramFolderMovesOnce)
 
 TEST_F(FirstRunConfiguration, PlatformDescriptions)
 {
-    EXPECT_EQ(PlatformDescription("Palm"), "Windows PC and Palm OS handheld");
-    EXPECT_EQ(PlatformDescription("WM"), "Windows PC and Windows Mobile handheld");
-    EXPECT_EQ(PlatformDescription("BB"), "Windows PC and Blackberry handheld");
-    EXPECT_EQ(PlatformDescription("Win"), "Windows PC Only");
-    EXPECT_EQ(PlatformDescription("palm"), "Windows PC Only");
+    const auto description
+        = [](const char *name) { return PlatformDescription(platformNamed(name)); };
+    EXPECT_EQ(description("Palm"), "Windows PC and Palm OS handheld");
+    EXPECT_EQ(description("WM"), "Windows PC and Windows Mobile handheld");
+    EXPECT_EQ(description("BB"), "Windows PC and Blackberry handheld");
+    EXPECT_EQ(description("Win"), "Windows PC Only");
+    EXPECT_EQ(description("palm"), "Windows PC Only");
+    EXPECT_EQ(description(""), "Windows PC Only");
 }

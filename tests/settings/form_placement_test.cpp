@@ -2,7 +2,6 @@
 
 #include "settings/form_placement.h"
 #include "settings/ini_access.h"
-#include "settings/settings_globals.h"
 #include "support/fake_prompter.h"
 
 #include <QFile>
@@ -13,17 +12,15 @@ namespace {
 
 class FormPlacementTest : public ::testing::Test {
 protected:
-    void SetUp() override { IniFile = dir.filePath(QStringLiteral("vantorelleplus.ini")); }
-    void TearDown() override { IniFile.clear(); }
-
     void setFile(const QByteArray &bytes)
     {
-        QFile file(IniFile);
+        QFile file(settingsFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
 
     QTemporaryDir dir;
+    const QString settingsFile = dir.filePath(QStringLiteral("vantorelleplus.ini"));
     FakePrompter prompter;
 };
 
@@ -34,19 +31,18 @@ TEST_F(FormPlacementTest, PlacementIsSavedInTwipsAndRestored)
     QWidget form;
     form.move(100, 50);
     form.resize(800, 600);
-    MsgResult = 0;
-    SaveFormPlacement(&form);
+    SaveFormPlacement(&form, settingsFile);
 
-    EXPECT_EQ(MsgResult, 1);
+    EXPECT_TRUE(prompter.boxes.isEmpty());
     const char *keys[] = {"Left", "Top", "Width", "Height"};
     const char *twips[] = {"1500", "750", "12000", "9000"};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(ReadIni(QStringLiteral("Form"), QLatin1String(keys[i]), QString(), IniFile),
+        EXPECT_EQ(ReadIni(QStringLiteral("Form"), QLatin1String(keys[i]), QString(), settingsFile),
             QLatin1String(twips[i]));
     }
 
     QWidget restored;
-    RestoreFormPlacement(&restored);
+    RestoreFormPlacement(&restored, settingsFile);
     EXPECT_EQ(restored.pos(), QPoint(100, 50));
     EXPECT_EQ(restored.size(), QSize(800, 600));
 }
@@ -57,9 +53,9 @@ TEST_F(FormPlacementTest, MinimisedWindowKeepsThePreviousPlacement)
     QWidget form;
     form.resize(500, 400);
     form.setWindowState(Qt::WindowMinimized);
-    SaveFormPlacement(&form);
+    SaveFormPlacement(&form, settingsFile);
 
-    QFile file(IniFile);
+    QFile file(settingsFile);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(
         file.readAll(), QByteArray("[Form]\r\nLeft=15\r\nTop=30\r\nWidth=9000\r\nHeight=6000\r\n"));
@@ -91,13 +87,13 @@ TEST_F(FormPlacementTest, OnlyAWholePlacementIsRestored)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        QFile::remove(IniFile);
+        QFile::remove(settingsFile);
         if (!c.file.isNull())
             setFile(c.file);
         QWidget form;
         form.move(untouched.topLeft());
         form.resize(untouched.size());
-        RestoreFormPlacement(&form);
+        RestoreFormPlacement(&form, settingsFile);
         EXPECT_EQ(QRect(form.pos(), form.size()), c.expected);
     }
     EXPECT_TRUE(prompter.boxes.isEmpty());

@@ -11,13 +11,13 @@ class HandheldExchange : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AppPath = install.programFolder();
-        DataPath = install.documentsFolder() + "Vantorelle/";
-        writeFile(DataPath + "VantorelleMainID.cdb", "PC profiles\r\n");
-        writeFile(DataPath + "VantorelleBP.cdb", "PC readings\r\n");
+        installation.programFolder = install.programFolder();
+        installation.dataFolder = install.documentsFolder() + "Vantorelle/";
+        writeFile(installation.dataFolder + "VantorelleMainID.cdb", "PC profiles\r\n");
+        writeFile(installation.dataFolder + "VantorelleBP.cdb", "PC readings\r\n");
     }
 
-    SettingsGlobalsGuard globals;
+    Installation installation;
     TemporaryInstall install;
     FakePrompter prompter;
     FakeTools tools;
@@ -29,20 +29,19 @@ protected:
 TEST_F(HandheldExchange, RetrievalReplacesTheTablesAndEndsWithoutSaving)
 {
     // The tool writes the handheld's profiles into the folder it is given.
-    tools.write(AppPath, "CASLppc2cdb.exe",
+    tools.write(installation.programFolder, "CASLppc2cdb.exe",
         "printf 'handheld profiles\\r\\n' > \"$2/VantorelleMainID.cdb\"");
 
-    RetrieveFromHandheld(main);
+    RetrieveFromHandheld(installation, main);
 
     const auto run = tools.run("CASLppc2cdb.exe");
     ASSERT_TRUE(run);
-    EXPECT_EQ(run->folder, canonical(AppPath));
+    EXPECT_EQ(run->folder, canonical(installation.programFolder));
     EXPECT_EQ(run->arguments,
-        QStringList(
-            {"-DestinationFolder", DataPath.chopped(1), "-CreatorId", "QZMR", "-TransferAll"}));
-    EXPECT_EQ(readFile(DataPath + "VantorelleMainID.cdb"), "handheld profiles\r\n");
-    EXPECT_EQ(DataRetrieved, 1);
-    EXPECT_EQ(main.events, QStringList({"end"}));
+        QStringList({"-DestinationFolder", installation.dataFolder.chopped(1), "-CreatorId", "QZMR",
+            "-TransferAll"}));
+    EXPECT_EQ(readFile(installation.dataFolder + "VantorelleMainID.cdb"), "handheld profiles\r\n");
+    EXPECT_EQ(main.events, QStringList({"keep files", "end"}));
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[0].title, "Retrieve Data from Handheld");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::OkCancel);
@@ -54,33 +53,31 @@ TEST_F(HandheldExchange, RetrievalReplacesTheTablesAndEndsWithoutSaving)
 
 TEST_F(HandheldExchange, RetrievalPassesAFolderWithoutFinalSeparatorUnchanged)
 {
-    tools.write(AppPath, "CASLppc2cdb.exe");
-    DataPath.chop(1);
+    tools.write(installation.programFolder, "CASLppc2cdb.exe");
+    installation.dataFolder.chop(1);
 
-    RetrieveFromHandheld(main);
+    RetrieveFromHandheld(installation, main);
 
     const auto run = tools.run("CASLppc2cdb.exe");
     ASSERT_TRUE(run);
-    EXPECT_EQ(run->arguments.value(1), DataPath);
+    EXPECT_EQ(run->arguments.value(1), installation.dataFolder);
 }
 
 TEST_F(HandheldExchange, RetrievalCancelledRunsNothing)
 {
-    tools.write(AppPath, "CASLppc2cdb.exe");
+    tools.write(installation.programFolder, "CASLppc2cdb.exe");
     prompter.setNextAnswers({Prompter::Cancel});
 
-    RetrieveFromHandheld(main);
+    RetrieveFromHandheld(installation, main);
 
     EXPECT_FALSE(tools.run("CASLppc2cdb.exe"));
-    EXPECT_EQ(DataRetrieved, 0);
     EXPECT_TRUE(main.events.isEmpty());
 }
 
 TEST_F(HandheldExchange, RetrievalWhoseToolCannotStartKeepsTheProgramGoing)
 {
-    RetrieveFromHandheld(main);
+    RetrieveFromHandheld(installation, main);
 
-    EXPECT_EQ(DataRetrieved, 0);
     EXPECT_TRUE(main.events.isEmpty());
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[1].title, "Error");
@@ -91,19 +88,21 @@ TEST_F(HandheldExchange, RetrievalWhoseToolCannotStartKeepsTheProgramGoing)
 
 TEST_F(HandheldExchange, TransferSavesRemovesOldCopiesAndSendsEveryTable)
 {
-    writeFile(DataPath + "VantorelleMainID.cdi", "old copy");
-    writeFile(DataPath + "VantorelleBP.cdi", "old copy");
+    writeFile(installation.dataFolder + "VantorelleMainID.cdi", "old copy");
+    writeFile(installation.dataFolder + "VantorelleBP.cdi", "old copy");
     // The tool records which handheld copies it found: none may be left.
-    tools.write(AppPath, "CASLcdi2ppc.exe", "ls \"$(dirname \"$2\")\" > \"$record.files\"");
+    tools.write(installation.programFolder, "CASLcdi2ppc.exe",
+        "ls \"$(dirname \"$2\")\" > \"$record.files\"");
 
-    TransferToHandheld(main);
+    TransferToHandheld(installation, main);
 
     EXPECT_EQ(main.events, QStringList({"save all"}));
     const auto run = tools.run("CASLcdi2ppc.exe");
     ASSERT_TRUE(run);
-    EXPECT_EQ(run->folder, canonical(AppPath));
+    EXPECT_EQ(run->folder, canonical(installation.programFolder));
     // The pattern reaches the tool as written, not expanded.
-    EXPECT_EQ(run->arguments, QStringList({"-DbFile", DataPath + "*.cdb", "-CreatorID", "QZMR"}));
+    EXPECT_EQ(run->arguments,
+        QStringList({"-DbFile", installation.dataFolder + "*.cdb", "-CreatorID", "QZMR"}));
     EXPECT_EQ(readFile(tools.records() + "CASLcdi2ppc.exe.run.files"),
         "VantorelleBP.cdb\nVantorelleMainID.cdb\n");
     ASSERT_EQ(prompter.boxes.size(), 1);
@@ -116,24 +115,24 @@ TEST_F(HandheldExchange, TransferSavesRemovesOldCopiesAndSendsEveryTable)
 
 TEST_F(HandheldExchange, TransferSendsNothingWhenTheTablesCannotBeSaved)
 {
-    tools.write(AppPath, "CASLcdi2ppc.exe");
-    writeFile(DataPath + "VantorelleBP.cdi", "copy");
-    main.unwritten = QStringList {DataPath + "VantorelleBP.cdb"};
+    tools.write(installation.programFolder, "CASLcdi2ppc.exe");
+    writeFile(installation.dataFolder + "VantorelleBP.cdi", "copy");
+    main.unwritten = QStringList {installation.dataFolder + "VantorelleBP.cdb"};
 
-    TransferToHandheld(main);
+    TransferToHandheld(installation, main);
 
     EXPECT_FALSE(tools.run("CASLcdi2ppc.exe"));
-    EXPECT_TRUE(QFile::exists(DataPath + "VantorelleBP.cdi"));
+    EXPECT_TRUE(QFile::exists(installation.dataFolder + "VantorelleBP.cdi"));
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[1].text, "The databases could not all be saved, transfer aborted.");
 }
 
 TEST_F(HandheldExchange, TransferCancelledSavesNothing)
 {
-    tools.write(AppPath, "CASLcdi2ppc.exe");
+    tools.write(installation.programFolder, "CASLcdi2ppc.exe");
     prompter.setNextAnswers({Prompter::Cancel});
 
-    TransferToHandheld(main);
+    TransferToHandheld(installation, main);
 
     EXPECT_TRUE(main.events.isEmpty());
     EXPECT_FALSE(tools.run("CASLcdi2ppc.exe"));
@@ -141,7 +140,7 @@ TEST_F(HandheldExchange, TransferCancelledSavesNothing)
 
 TEST_F(HandheldExchange, TransferWhoseToolCannotStartShowsTheErrorBox)
 {
-    TransferToHandheld(main);
+    TransferToHandheld(installation, main);
 
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_TRUE(prompter.boxes[1].text.startsWith(

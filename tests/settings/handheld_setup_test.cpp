@@ -28,9 +28,16 @@ class HandheldSetup : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AppPath = install.programFolder();
-        DataPath = install.documentsFolder() + "Vantorelle/";
-        QDir().mkpath(DataPath);
+        installation.programFolder = install.programFolder();
+        installation.dataFolder = install.documentsFolder() + "Vantorelle/";
+        QDir().mkpath(installation.dataFolder);
+    }
+
+    // Runs the handheld setup for the platform of `name`.
+    void runSetup(const char *name)
+    {
+        installation.platform = platformNamed(QString::fromLatin1(name));
+        setupInstallType(installation, &main);
     }
 
     // The setup log as lines (the last one ends it).
@@ -45,17 +52,17 @@ protected:
     // folder it runs in, or no log when `userPath` is nothing.
     void shipPalmTools(const std::optional<QString> &userPath)
     {
-        tools.write(AppPath, "CondReg.exe");
-        tools.write(AppPath, "RUDUCopy.exe",
+        tools.write(installation.programFolder, "CondReg.exe");
+        tools.write(installation.programFolder, "RUDUCopy.exe",
             userPath ? "printf 'RUDUCopy 2.1\\r\\nUserPath: %s\\r\\nDone\\r\\n' '"
                     + userPath->toUtf8() + "' > CASLcopy.log"
                      : QByteArray());
         for (const QString &name : palmFiles.mid(3) + QStringList {"CASLcn20.dll"})
-            writeFile(AppPath + name, name.toUtf8());
+            writeFile(installation.programFolder + name, name.toUtf8());
     }
 
-    SettingsGlobalsGuard globals;
     TemporaryInstall install;
+    Installation installation;
     FrozenClock clock;
     FakePrompter prompter;
     FakeRegistry registry;
@@ -72,27 +79,29 @@ QString withoutFinalSlash(const QString &folder)
 
 TEST_F(HandheldSetup, PalmRegistersTheConduitAndQueuesTheInstall)
 {
-    InstallType = "Palm";
-    shipPalmTools(withoutFinalSlash(DataPath));
+    installation.platform = platformNamed("Palm");
+    shipPalmTools(withoutFinalSlash(installation.dataFolder));
 
-    setup_install_type("Palm", &main);
+    runSetup("Palm");
 
     const auto condReg = tools.run("CondReg.exe");
     ASSERT_TRUE(condReg);
-    EXPECT_EQ(condReg->folder, canonical(AppPath));
+    EXPECT_EQ(condReg->folder, canonical(installation.programFolder));
     EXPECT_EQ(condReg->arguments,
-        QStringList({withoutFinalSlash(DataPath), "-AppName", "Vantorelle", "-CreatorID", "QZMR",
-            "-Directory", "Vantorelle"}));
+        QStringList({withoutFinalSlash(installation.dataFolder), "-AppName", "Vantorelle",
+            "-CreatorID", "QZMR", "-Directory", "Vantorelle"}));
     const auto ruduCopy = tools.run("RUDUCopy.exe");
     ASSERT_TRUE(ruduCopy);
-    EXPECT_EQ(ruduCopy->folder, canonical(DataPath));
+    EXPECT_EQ(ruduCopy->folder, canonical(installation.dataFolder));
     EXPECT_EQ(ruduCopy->arguments,
-        QStringList({"-Progress", "-ApplicationPath", DataPath + "*.prc", "-RestartHotSync",
-            "-HotSyncDir", "Vantorelle"}));
+        QStringList({"-Progress", "-ApplicationPath", installation.dataFolder + "*.prc",
+            "-RestartHotSync", "-HotSyncDir", "Vantorelle"}));
     for (const QString &name : palmFiles)
-        EXPECT_EQ(readFile(DataPath + name), readFile(AppPath + name)) << name.toStdString();
+        EXPECT_EQ(
+            readFile(installation.dataFolder + name), readFile(installation.programFolder + name))
+            << name.toStdString();
 
-    const QString d = DataPath;
+    const QString d = installation.dataFolder;
     const QStringList expectedLog = opening("Palm")
         + QStringList {"Copied conduit reg and dll",
             "CondReg ready to run: ExeStr = \"" + d + "CondReg.exe\" \"" + withoutFinalSlash(d)
@@ -102,12 +111,12 @@ TEST_F(HandheldSetup, PalmRegistersTheConduitAndQueuesTheInstall)
             "RUDUCopy ready to run: ExeStr = \"" + d
                 + "RUDUCopy.exe\" -Progress -ApplicationPath \"" + d
                 + "*.prc\" -RestartHotSync -HotSyncDir \"Vantorelle\"",
-            "RUDUCopy finished running", "Changed Curr Dir to: " + AppPath,
+            "RUDUCopy finished running", "Changed Curr Dir to: " + installation.programFolder,
             "Ready to read caslcopy.log", "Looking for: " + d + "CASLcopy.log",
             "Found: " + d + "CASLcopy.log", "Found: " + d + "CASLcopy.log",
             "Prompt user to hotsync"}
         + closing;
-    EXPECT_EQ(setupLog(DataPath), expectedLog);
+    EXPECT_EQ(setupLog(installation.dataFolder), expectedLog);
 
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle - Select Hotsync User");
@@ -119,14 +128,14 @@ TEST_F(HandheldSetup, PalmRegistersTheConduitAndQueuesTheInstall)
     EXPECT_EQ(prompter.boxes[1].title, "Vantorelle - Hotsync Now");
     EXPECT_EQ(main.events, QStringList({"watch off", "watch on"}));
     // The log named the data folder itself: nothing moves.
-    EXPECT_EQ(DataPath, d);
+    EXPECT_EQ(installation.dataFolder, d);
     EXPECT_FALSE(registry.user.contains("data_path"));
 }
 
 TEST_F(HandheldSetup, PalmMovesTheDataToTheHotsyncUsersFolder)
 {
-    InstallType = "Palm";
-    const QString oldFolder = DataPath;
+    installation.platform = platformNamed("Palm");
+    const QString oldFolder = installation.dataFolder;
     const QString userFolder = install.documentsFolder() + "Palm/Lee A";
     writeFile(userFolder + "/VantorelleMainID.cdb", "handheld's own profiles");
     writeFile(oldFolder + "VantorelleMainID.cdb", "PC profiles");
@@ -137,10 +146,10 @@ TEST_F(HandheldSetup, PalmMovesTheDataToTheHotsyncUsersFolder)
     // The tool's log names the folder without a final separator, with CR LF line ends.
     shipPalmTools(userFolder);
 
-    setup_install_type("Palm", &main);
+    runSetup("Palm");
 
     const QString newFolder = userFolder + "/";
-    EXPECT_EQ(DataPath, newFolder);
+    EXPECT_EQ(installation.dataFolder, newFolder);
     EXPECT_EQ(registry.user.value("data_path").toString(), newFolder);
     EXPECT_EQ(readFile(newFolder + "VantorelleMainID.cdb"), "handheld's own profiles");
     EXPECT_EQ(readFile(newFolder + "VantorelleBP.cdb"), "PC readings");
@@ -164,13 +173,13 @@ TEST_F(HandheldSetup, PalmMovesTheDataToTheHotsyncUsersFolder)
 
 TEST_F(HandheldSetup, PalmWithoutAnInstallLogKeepsTheDataFolder)
 {
-    InstallType = "Palm";
-    const QString d = DataPath;
+    installation.platform = platformNamed("Palm");
+    const QString d = installation.dataFolder;
     shipPalmTools(std::nullopt);
 
-    setup_install_type("Palm", &main);
+    runSetup("Palm");
 
-    EXPECT_EQ(DataPath, d);
+    EXPECT_EQ(installation.dataFolder, d);
     EXPECT_TRUE(setupLog(d).contains("Unable to locate caslcopy.log"));
     EXPECT_EQ(setupLog(d).mid(setupLog(d).size() - 2), closing);
     EXPECT_FALSE(registry.user.contains("data_path"));
@@ -178,9 +187,9 @@ TEST_F(HandheldSetup, PalmWithoutAnInstallLogKeepsTheDataFolder)
 
 TEST_F(HandheldSetup, PalmWithoutTheConduitToolStopsAtTheErrorBox)
 {
-    InstallType = "Palm";
+    installation.platform = platformNamed("Palm");
 
-    setup_install_type("Palm", &main);
+    runSetup("Palm");
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Error");
@@ -189,30 +198,34 @@ TEST_F(HandheldSetup, PalmWithoutTheConduitToolStopsAtTheErrorBox)
         "ErrorCode =  53 (File not found)"));
     // The watch stays off until the caller turns it on again.
     EXPECT_EQ(main.events, QStringList({"watch off"}));
-    EXPECT_EQ(setupLog(DataPath), opening("Palm"));
+    EXPECT_EQ(setupLog(installation.dataFolder), opening("Palm"));
 }
 
 TEST_F(HandheldSetup, WindowsMobileRunsTheInstallerInTheDataFolder)
 {
-    tools.write(AppPath, "Setup.exe");
+    tools.write(installation.programFolder, "Setup.exe");
     for (const QString &name : windowsMobileFiles.mid(1))
-        writeFile(AppPath + name, name.toUtf8());
+        writeFile(installation.programFolder + name, name.toUtf8());
 
-    setup_install_type("WM", &main);
+    runSetup("WM");
 
     const auto setup = tools.run("Setup.exe");
     ASSERT_TRUE(setup);
-    EXPECT_EQ(setup->folder, canonical(DataPath));
-    EXPECT_EQ(setup->arguments, QStringList({"-SyncDataPath", withoutFinalSlash(DataPath)}));
+    EXPECT_EQ(setup->folder, canonical(installation.dataFolder));
+    EXPECT_EQ(setup->arguments,
+        QStringList({"-SyncDataPath", withoutFinalSlash(installation.dataFolder)}));
     for (const QString &name : windowsMobileFiles)
-        EXPECT_EQ(readFile(DataPath + name), readFile(AppPath + name)) << name.toStdString();
+        EXPECT_EQ(
+            readFile(installation.dataFolder + name), readFile(installation.programFolder + name))
+            << name.toStdString();
     const QStringList expectedLog = opening("WM")
         + QStringList {"Ready to copy setup, cabs, prc",
-            "Setup ready to run: ExeStr = \"" + DataPath + "Setup.exe\" -SyncDataPath \""
-                + withoutFinalSlash(DataPath) + "\"",
+            "Setup ready to run: ExeStr = \"" + installation.dataFolder
+                + "Setup.exe\" -SyncDataPath \"" + withoutFinalSlash(installation.dataFolder)
+                + "\"",
             "Setup finished running", "WinMob installer finished"}
         + closing;
-    EXPECT_EQ(setupLog(DataPath), expectedLog);
+    EXPECT_EQ(setupLog(installation.dataFolder), expectedLog);
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle - Handheld Software Installer");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::OkCancel);
@@ -221,23 +234,24 @@ TEST_F(HandheldSetup, WindowsMobileRunsTheInstallerInTheDataFolder)
 
 TEST_F(HandheldSetup, WindowsMobileCancelledCopiesNothingAndLogsNoEnd)
 {
-    tools.write(AppPath, "Setup.exe");
+    tools.write(installation.programFolder, "Setup.exe");
     prompter.setNextAnswers({Prompter::Cancel});
 
-    setup_install_type("WM", &main);
+    runSetup("WM");
 
-    EXPECT_FALSE(QFile::exists(DataPath + "Setup.exe"));
+    EXPECT_FALSE(QFile::exists(installation.dataFolder + "Setup.exe"));
     EXPECT_FALSE(tools.run("Setup.exe"));
-    EXPECT_EQ(setupLog(DataPath), opening("WM"));
+    EXPECT_EQ(setupLog(installation.dataFolder), opening("WM"));
 }
 
 TEST_F(HandheldSetup, WindowsMobileWithoutItsInstallerTellsTheUser)
 {
-    setup_install_type("WM", &main);
+    runSetup("WM");
 
-    EXPECT_EQ(setupLog(DataPath),
+    EXPECT_EQ(setupLog(installation.dataFolder),
         opening("WM")
-            + QStringList {"WinMob installer not found at: " + AppPath + "winmobile_desktop.exe"}
+            + QStringList {"WinMob installer not found at: " + installation.programFolder
+                + "winmobile_desktop.exe"}
             + closing);
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[1].title, "Vantorelle - Missing File");
@@ -248,24 +262,24 @@ TEST_F(HandheldSetup, WindowsMobileWithoutItsInstallerTellsTheUser)
 
 TEST_F(HandheldSetup, BlackBerryShowsTheInstructions)
 {
-    setup_install_type("BB", &main);
+    runSetup("BB");
 
-    EXPECT_EQ(setupLog(DataPath),
+    EXPECT_EQ(setupLog(installation.dataFolder),
         opening("BB") + QStringList {"Prompt user to do install for Blackberry"} + closing);
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle - Blackberry Installation Instructions");
     const QStringList lines = prompter.boxes[0].text.split("\r\n");
     ASSERT_EQ(lines.size(), 18);
-    EXPECT_EQ(lines[7], "    " + AppPath + "vantorelle.alx");
+    EXPECT_EQ(lines[7], "    " + installation.programFolder + "vantorelle.alx");
     EXPECT_EQ(lines[8], "6. Click Next and Vantorelle will be installed on the device");
     EXPECT_EQ(lines[17], "6. Make sure the Brasselwicket Vantorelle item is checked");
 }
 
 TEST_F(HandheldSetup, WindowsOnlyWritesTheOpeningAndClosingLines)
 {
-    setup_install_type("Win", &main);
+    runSetup("Win");
 
-    EXPECT_EQ(setupLog(DataPath), opening("Win") + closing);
+    EXPECT_EQ(setupLog(installation.dataFolder), opening("Win") + closing);
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }
 
@@ -276,9 +290,9 @@ protected:
     void SetUp() override
     {
         HandheldSetup::SetUp();
-        userFolder = DataPath;
+        userFolder = installation.dataFolder;
         for (const QString &name : palmFiles + windowsMobileFiles)
-            writeFile(AppPath + name, name.toUtf8());
+            writeFile(installation.programFolder + name, name.toUtf8());
         runner.onRun = [this](const FakeProcessRunner::Call &call) {
             main.events << "run " + QFileInfo(call.program).fileName();
             if (call.program.endsWith("RUDUCopy.exe"))
@@ -294,15 +308,14 @@ protected:
 
 TEST_F(ReinstallHandheld, PalmMovingTheDataSavesFirstThenClosesWithoutSaving)
 {
-    InstallType = "Palm";
+    installation.platform = platformNamed("Palm");
     userFolder = install.documentsFolder() + "Palm/Lee/";
 
-    ReinstallHandheldSoftware(main);
+    ReinstallHandheldSoftware(installation, main);
 
     EXPECT_EQ(main.events,
         QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
-            "watch on", "watch off", "discard editor work", "close"}));
-    EXPECT_EQ(NoSaveOnExit, 1);
+            "watch on", "watch off", "keep files", "discard editor work", "close"}));
     ASSERT_FALSE(prompter.boxes.isEmpty());
     EXPECT_EQ(prompter.boxes.last().title, "Restart Required");
     EXPECT_EQ(prompter.boxes.last().text,
@@ -312,37 +325,36 @@ TEST_F(ReinstallHandheld, PalmMovingTheDataSavesFirstThenClosesWithoutSaving)
 
 TEST_F(ReinstallHandheld, PalmKeepingTheDataFolderCarriesOn)
 {
-    InstallType = "Palm";
+    installation.platform = platformNamed("Palm");
 
-    ReinstallHandheldSoftware(main);
+    ReinstallHandheldSoftware(installation, main);
 
     EXPECT_EQ(main.events,
         QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
             "watch on", "watch on"}));
-    EXPECT_EQ(NoSaveOnExit, 0);
 }
 
 TEST_F(ReinstallHandheld, PalmSetsNothingUpWhenTheTablesCannotBeSaved)
 {
-    InstallType = "Palm";
-    main.unwritten = QStringList {DataPath + "VantorelleBP.cdb"};
+    installation.platform = platformNamed("Palm");
+    main.unwritten = QStringList {installation.dataFolder + "VantorelleBP.cdb"};
 
-    ReinstallHandheldSoftware(main);
+    ReinstallHandheldSoftware(installation, main);
 
     EXPECT_EQ(main.events, QStringList({"watch off", "save all", "watch on"}));
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Reinstall Not Complete");
-    EXPECT_FALSE(QFile::exists(DataPath + "CondReg.exe"));
+    EXPECT_FALSE(QFile::exists(installation.dataFolder + "CondReg.exe"));
 }
 
 TEST_F(ReinstallHandheld, WindowsMobileRunsWithTheWatchOff)
 {
-    InstallType = "WM";
+    installation.platform = platformNamed("WM");
 
-    ReinstallHandheldSoftware(main);
+    ReinstallHandheldSoftware(installation, main);
 
     EXPECT_EQ(main.events, QStringList({"watch off", "run Setup.exe", "watch on"}));
     ASSERT_EQ(runner.calls.size(), 1);
-    EXPECT_EQ(runner.calls[0].program, DataPath + "Setup.exe");
-    EXPECT_EQ(runner.calls[0].workingFolder, DataPath);
+    EXPECT_EQ(runner.calls[0].program, installation.dataFolder + "Setup.exe");
+    EXPECT_EQ(runner.calls[0].workingFolder, installation.dataFolder);
 }

@@ -1,13 +1,12 @@
 #pragma once
 
 // Shared by the tests of the handheld setup, exchange, watch and backup: a
-// recording main window, the settings globals put back after each test, and
-// fake handheld tools (shell scripts named like the real programs).
+// recording main window and fake handheld tools (shell scripts named like the
+// real programs).
 
+#include "settings/installation.h"
 #include "settings/main_window_actions.h"
-#include "settings/settings_globals.h"
 #include "store/clock.h"
-#include "support/settings_globals_guard.h"
 #include "support/temporary_install.h"
 
 #include <QDir>
@@ -26,6 +25,7 @@ public:
         return unwritten;
     }
     void discardEditorWork() override { events << QStringLiteral("discard editor work"); }
+    void keepFilesOnExit() override { events << QStringLiteral("keep files"); }
     void closeMainWindow() override { events << QStringLiteral("close"); }
     void endApplication() override { events << QStringLiteral("end"); }
     void setHotsyncDetected() override { events << QStringLiteral("hotsync detected"); }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "settings/set_password_window.h"
-#include "settings/settings_globals.h"
 #include "support/fake_prompter.h"
 
 namespace {
@@ -16,13 +15,6 @@ using PrefCall = std::array<std::string, 3>;
 
 class ChangePassword : public ::testing::Test {
 protected:
-    void SetUp() override { saved = {StoredPassword, QString::number(MsgResult)}; }
-    void TearDown() override
-    {
-        StoredPassword = saved[0];
-        MsgResult = saved[1].toShort();
-    }
-
     frmSetPassword::SetPrefFunction recorder()
     {
         return
@@ -33,7 +25,6 @@ protected:
 
     FakePrompter prompter;
     std::vector<PrefCall> prefCalls;
-    QStringList saved;
 };
 
 const QString mismatchTitle = QStringLiteral("Password Mismatch");
@@ -75,10 +66,7 @@ TEST_F(ChangePassword, OkChecksAndStoresAsTheCasesSay)
         SCOPED_TRACE(c.name);
         prompter.boxes.clear();
         prefCalls.clear();
-        StoredPassword = QString::fromUtf8(c.stored);
-        MsgResult = 0;
-
-        frmSetPassword window(recorder());
+        frmSetPassword window(QString::fromUtf8(c.stored), recorder());
         window.show();
         window.txtCurrPW->setText(QString::fromUtf8(c.current));
         window.txtNewPW[0]->setText(QString::fromUtf8(c.new0));
@@ -92,19 +80,15 @@ TEST_F(ChangePassword, OkChecksAndStoresAsTheCasesSay)
         EXPECT_EQ(prompter.boxes[0].icon, Prompter::NoIcon);
         EXPECT_EQ(prefCalls, c.prefCalls);
         EXPECT_EQ(window.isVisible(), !c.closed);
-        EXPECT_EQ(MsgResult, c.closed ? Prompter::Ok : 0);
         EXPECT_EQ(window.txtCurrPW->text(), QString::fromUtf8(c.currentAfter));
         EXPECT_EQ(window.txtNewPW[0]->text(), QString::fromUtf8(c.new0After));
         EXPECT_EQ(window.txtNewPW[1]->text(), QString::fromUtf8(c.new1After));
-        // A new password takes effect at the next start.
-        EXPECT_EQ(StoredPassword, QString::fromUtf8(c.stored));
     }
 }
 
 TEST_F(ChangePassword, MismatchPutsTheFocusBackOnTheFirstNewBox)
 {
-    StoredPassword = QString();
-    frmSetPassword window(recorder());
+    frmSetPassword window(QString(), recorder());
     window.show();
     window.activateWindow();
     window.txtNewPW[0]->setText(QStringLiteral("one"));
@@ -116,8 +100,7 @@ TEST_F(ChangePassword, MismatchPutsTheFocusBackOnTheFirstNewBox)
 
 TEST_F(ChangePassword, ATriedWindowStaysUsableForTheNextTry)
 {
-    StoredPassword = QStringLiteral("abc");
-    frmSetPassword window(recorder());
+    frmSetPassword window(QStringLiteral("abc"), recorder());
     window.show();
     window.txtCurrPW->setText(QStringLiteral("nope"));
     window.txtNewPW[0]->setText(QStringLiteral("pw"));
@@ -134,7 +117,7 @@ TEST_F(ChangePassword, ATriedWindowStaysUsableForTheNextTry)
 
 TEST_F(ChangePassword, BoxesTakeTwelveMaskedCp1252Characters)
 {
-    frmSetPassword window(recorder());
+    frmSetPassword window(QString(), recorder());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Change Password"));
     for (QLineEdit *box : {window.txtCurrPW, window.txtNewPW[0], window.txtNewPW[1]}) {
         // Twelve characters also keep the previous value that SetPref is given

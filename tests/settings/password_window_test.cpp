@@ -5,21 +5,8 @@
 #include <QTimer>
 
 #include "settings/password_window.h"
-#include "settings/settings_globals.h"
 
-namespace {
-
-class PasswordWindow : public ::testing::Test {
-protected:
-    void SetUp() override { saved = TypedPassword; }
-    void TearDown() override { TypedPassword = saved; }
-
-    QString saved;
-};
-
-} // namespace
-
-TEST_F(PasswordWindow, AsksForThePasswordAndMasksIt)
+TEST(PasswordWindow, AsksForThePasswordAndMasksIt)
 {
     frmPassword window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Input Password"));
@@ -31,9 +18,8 @@ TEST_F(PasswordWindow, AsksForThePasswordAndMasksIt)
     EXPECT_EQ(window.txtPassword->displayText(), QStringLiteral("******"));
 }
 
-TEST_F(PasswordWindow, EnterSubmitsTheTypedTextOnce)
+TEST(PasswordWindow, EnterSubmitsTheTypedTextOnce)
 {
-    TypedPassword = QStringLiteral("");
     frmPassword window;
     QSignalSpy accepted(&window, &QDialog::accepted);
     QTimer::singleShot(0, &window, [&window] {
@@ -41,28 +27,27 @@ TEST_F(PasswordWindow, EnterSubmitsTheTypedTextOnce)
         QTest::keyClick(window.txtPassword, Qt::Key_Return);
     });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
-    EXPECT_EQ(TypedPassword, QStringLiteral("Harvest Moon"));
+    EXPECT_EQ(window.typedPassword(), QStringLiteral("Harvest Moon"));
     EXPECT_EQ(accepted.count(), 1);
 }
 
-TEST_F(PasswordWindow, OkSubmitsAnEmptyBoxAsEmptyText)
+TEST(PasswordWindow, OkSubmitsAnEmptyBoxAsEmptyText)
 {
-    TypedPassword = QStringLiteral("left over");
     frmPassword window;
     window.show();
     window.cmdSave->click();
-    EXPECT_EQ(TypedPassword, QString());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(window.typedPassword(), QString());
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(PasswordWindow, CloseBoxLeavesTypedPasswordUnchanged)
+TEST(PasswordWindow, CloseBoxSubmitsNothing)
 {
-    TypedPassword = QStringLiteral("first try");
     frmPassword window;
     QTimer::singleShot(0, &window, [&window] {
         QTest::keyClicks(window.txtPassword, QStringLiteral("second try"));
         window.close();
     });
     EXPECT_EQ(window.exec(), QDialog::Rejected);
-    EXPECT_EQ(TypedPassword, QStringLiteral("first try"));
+    EXPECT_EQ(window.typedPassword(), QString());
 }

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "settings/installation.h"
+#include "settings/preferences.h"
 #include "settings/preferences_dialog.h"
-#include "store/preference_globals.h"
 #include "store/store.h"
 #include "support/fake_prompter.h"
 #include "support/temporary_install.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,12 +42,6 @@ Prefs prefsOf(MemoryTable &table)
 
 class PreferencesDialog : public ::testing::Test {
 protected:
-    PreferencesDialog()
-        : savedGlobals(preferenceGlobals())
-    {
-    }
-    ~PreferencesDialog() override { preferenceGlobals() = savedGlobals; }
-
     // The store of the basic fixture: "€" as currency symbol, "ddmmyyyy",
     // separator "." (the "-" record is deleted) and "mg/dL".
     Store &basicStore()
@@ -58,7 +54,8 @@ protected:
         return *store;
     }
 
-    PreferenceGlobals savedGlobals;
+    Preferences preferences;
+    Installation installation; // no data folder: nothing is logged
     QTemporaryDir dir;
     std::unique_ptr<Store> store;
     FakePrompter prompter;
@@ -70,9 +67,8 @@ TEST_F(PreferencesDialog, ShowsTheStoredValuesAndOkWithoutChangesStoresNothing)
 {
     Store &basic = basicStore();
     const Prefs before = prefsOf(basic.dsPrefs());
-    preferenceGlobals() = PreferenceGlobals();
 
-    frmPreferences window(basic);
+    frmPreferences window(basic, preferences, installation);
     EXPECT_EQ(window.windowTitle(), "Preferences");
     EXPECT_FALSE(window.chkDelete->isChecked());
     EXPECT_FALSE(window.chkBackup->isChecked());
@@ -86,10 +82,10 @@ TEST_F(PreferencesDialog, ShowsTheStoredValuesAndOkWithoutChangesStoresNothing)
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(prefsOf(basic.dsPrefs()), before);
     // The shown values are in force at once.
-    EXPECT_EQ(preferenceGlobals().CurrencySymbol, "\x80");
-    EXPECT_EQ(preferenceGlobals().DateFormat, "ddmmyyyy");
-    EXPECT_EQ(preferenceGlobals().DateSep, ".");
-    EXPECT_EQ(preferenceGlobals().GlucoseUnits, "mg/dL");
+    EXPECT_EQ(preferences.display().currencySymbol, "\x80");
+    EXPECT_EQ(preferences.display().dateFormat, DateFormat::DayMonthYear);
+    EXPECT_EQ(preferences.display().dateSeparator, ".");
+    EXPECT_EQ(preferences.display().glucoseUnits, "mg/dL");
 }
 
 TEST_F(PreferencesDialog, OkStoresOnlyTheChangedValues)
@@ -97,7 +93,8 @@ TEST_F(PreferencesDialog, OkStoresOnlyTheChangedValues)
     Store &basic = basicStore();
     Prefs expected = prefsOf(basic.dsPrefs());
 
-    frmPreferences window(basic);
+    frmPreferences window(basic, preferences, installation);
+    QSignalSpy changes(&preferences, &Preferences::changed);
     window.chkDelete->setChecked(true);
     window.cboDateSep->setCurrentText("-");
     window.cboGlucose->setCurrentText("mmol/L");
@@ -107,16 +104,17 @@ TEST_F(PreferencesDialog, OkStoresOnlyTheChangedValues)
     expected["date_sep"].value = "-"; // still new ("0x0008")
     expected["glucose_units"] = {"0x0000002F", "0x0004", "mmol/L"}; // was unchanged
     EXPECT_EQ(prefsOf(basic.dsPrefs()), expected);
-    EXPECT_EQ(preferenceGlobals().DateSep, "-");
-    EXPECT_EQ(preferenceGlobals().GlucoseUnits, "mmol/L");
-    EXPECT_EQ(preferenceGlobals().DateFormat, "ddmmyyyy");
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(preferences.display().dateSeparator, "-");
+    EXPECT_EQ(preferences.display().glucoseUnits, "mmol/L");
+    EXPECT_EQ(preferences.display().dateFormat, DateFormat::DayMonthYear);
 }
 
 TEST_F(PreferencesDialog, AnEmptyTableShowsTheDefaultsAndOkAddsNothing)
 {
     Store empty(dir.path().toStdString());
 
-    frmPreferences window(empty);
+    frmPreferences window(empty, preferences, installation);
     EXPECT_FALSE(window.chkDelete->isChecked());
     EXPECT_FALSE(window.chkBackup->isChecked());
     EXPECT_EQ(window.txtCurrency->text(), "$");
@@ -132,9 +130,10 @@ TEST_F(PreferencesDialog, CancelStoresNothing)
 {
     Store &basic = basicStore();
     const Prefs before = prefsOf(basic.dsPrefs());
-    const PreferenceGlobals globals = preferenceGlobals();
+    const DisplayPreferences shown = preferences.display();
 
-    frmPreferences window(basic);
+    frmPreferences window(basic, preferences, installation);
+    QSignalSpy changes(&preferences, &Preferences::changed);
     window.txtCurrency->setText("EUR");
     window.chkBackup->setChecked(true);
     window.cboDateFmt->setCurrentText("yyyymmdd");
@@ -142,8 +141,8 @@ TEST_F(PreferencesDialog, CancelStoresNothing)
 
     EXPECT_EQ(window.result(), QDialog::Rejected);
     EXPECT_EQ(prefsOf(basic.dsPrefs()), before);
-    EXPECT_EQ(preferenceGlobals().CurrencySymbol, globals.CurrencySymbol);
-    EXPECT_EQ(preferenceGlobals().DateFormat, globals.DateFormat);
+    EXPECT_EQ(preferences.display(), shown);
+    EXPECT_EQ(changes.count(), 0);
 }
 
 TEST_F(PreferencesDialog, StoredValuesAreShownAsTheirControlsCan)
@@ -164,7 +163,7 @@ TEST_F(PreferencesDialog, StoredValuesAreShownAsTheirControlsCan)
         Store prefs(dir.path().toStdString());
         prefs.SetPref(c.key, "", c.value);
 
-        frmPreferences window(prefs);
+        frmPreferences window(prefs, preferences, installation);
         EXPECT_EQ(window.chkDelete->isChecked(), c.deleteTicked);
         EXPECT_EQ(window.txtCurrency->text(), c.currency);
         EXPECT_EQ(window.cboDateFmt->currentText(), c.dateFormat);
@@ -179,7 +178,7 @@ TEST_F(PreferencesDialog, StoredValuesAreShownAsTheirControlsCan)
 TEST_F(PreferencesDialog, TheCurrencyBoxTakesAtMost200Characters)
 {
     Store prefs(dir.path().toStdString());
-    frmPreferences window(prefs);
+    frmPreferences window(prefs, preferences, installation);
     window.txtCurrency->clear();
 
     QTest::keyClicks(window.txtCurrency, QString(205, 'x'));
@@ -200,7 +199,7 @@ TEST_F(PreferencesDialog, ALongerStoredCurrencyIsShownWholeAndCanOnlyShrink)
     table.setValueAsRead(*table.columnIndex("PrefsStr1"), std::string(250, 'c'));
     table.update();
 
-    frmPreferences window(prefs);
+    frmPreferences window(prefs, preferences, installation);
     EXPECT_EQ(window.txtCurrency->text(), QString(250, 'c'));
     window.txtCurrency->end(false);
     QTest::keyClick(window.txtCurrency, Qt::Key_D);

@@ -1,7 +1,6 @@
 // SaveDBs interrupted: killed at any point of the write, stopped by a full
 // disk, refused by a read-only folder. Every table file must afterwards be its
 // whole old or its whole new version and load without error.
-#include "store/preference_globals.h"
 #include "store/record_status.h"
 #include "store/store.h"
 
@@ -180,7 +179,6 @@ protected:
             ASSERT_NE(oldVersion[i], newVersion[i]) << name;
         }
     }
-    void TearDown() override { preferenceGlobals() = PreferenceGlobals(); }
 
     std::string path(std::size_t i) const { return (folder.path() / tableFileName(tableAt(i))).string(); }
 
@@ -203,7 +201,6 @@ protected:
     {
         Store store(folder.path().string());
         EXPECT_TRUE(store.load().empty());
-        preferenceGlobals() = PreferenceGlobals();
     }
 
     ScratchFolder folder;

@@ -39,9 +39,11 @@ TEST(KillFileDupes, RetiresRepeatedKeysInTheFile)
     TempFolder folder;
     const std::string path = folder.file("VantorellePrefs.cdb");
     for (const Case &c : cases) {
+        const std::string &expected = c.after.empty() ? c.before : c.after;
+        EXPECT_EQ(withDuplicateKeysRetired(c.before), expected) << c.what;
         writeBytes(path, c.before);
         EXPECT_FALSE(KillFileDupes(path)) << c.what;
-        EXPECT_EQ(readBytes(path), c.after.empty() ? c.before : c.after) << c.what;
+        EXPECT_EQ(readBytes(path), expected) << c.what;
     }
     EXPECT_TRUE(KillFileDupes(folder.file("missing.cdb")));
 }

@@ -294,7 +294,9 @@ TEST(MemoryTable, ContainsValueSeesTombstonesAndNewRows)
 
 // The view against a plain model of the same rules: random adds, deletes, key
 // changes in place, rebuilds and finds must agree step by step. This guards the
-// binary search and the rows that leave the view between rebuilds.
+// binary search and the rows that leave the view between rebuilds. After each
+// step the read-only query must give the model's rows, and must move nothing
+// (the next step's checks would see it).
 TEST(MemoryTable, AgreesWithAPlainModelUnderRandomOperations)
 {
     struct ModelRow {
@@ -309,6 +311,7 @@ TEST(MemoryTable, AgreesWithAPlainModelUnderRandomOperations)
 
     MemoryTable table = makeTable();
     std::mt19937 random(20240315);
+    std::mt19937 queryRandom(7); // the query's own choices leave the steps as they were
     const auto randomKey = [&] {
         std::string key = "p" + std::to_string(random() % 5);
         key += static_cast<char>('a' + random() % 4);
@@ -351,8 +354,10 @@ TEST(MemoryTable, AgreesWithAPlainModelUnderRandomOperations)
             pos = view.size() - 1;
         } else if (op == 3) { // rebuild
             sorted = random() % 4 != 0;
+            // "Last" is empty in every row: each of these sorts is the Key order.
+            const std::vector<std::string> sorts[] = {{"Key"}, {"Key", "Last"}, {"Last", "Key"}};
             if (sorted)
-                table.setSort({"Key"});
+                table.setSort(sorts[queryRandom() % 3]);
             else
                 table.setSort({});
             modelRebuild();
@@ -398,6 +403,19 @@ TEST(MemoryTable, AgreesWithAPlainModelUnderRandomOperations)
         ASSERT_EQ(table.recordCount(),
             static_cast<std::size_t>(std::count_if(view.begin(), view.end(), visible)))
             << "step " << step;
+
+        // "", "p", "p3" or "p3b": every row, many, a few, one Key.
+        const std::string key = "p" + std::to_string(queryRandom() % 5)
+            + static_cast<char>('a' + queryRandom() % 4);
+        const std::string prefix = key.substr(0, queryRandom() % 4);
+        std::vector<RowHandle> expected;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (rows[r].alive && rows[r].status != "0x0002" && rows[r].key.starts_with(prefix))
+                expected.push_back(static_cast<RowHandle>(r));
+        }
+        std::stable_sort(expected.begin(), expected.end(),
+            [&](RowHandle a, RowHandle b) { return rows[a].key < rows[b].key; });
+        ASSERT_EQ(table.rowsByValue(2, prefix), expected) << "step " << step << " prefix " << prefix;
     }
 }
 

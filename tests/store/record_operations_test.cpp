@@ -80,7 +80,7 @@ TEST_F(RecordOperationsTest, NewTopicRecordIsAddedUnderItsRecipeKey)
 
 TEST_F(RecordOperationsTest, UnchangedRekeyValuesUpdateInPlace)
 {
-    const std::vector<RowHandle> rows = operations.profileRows(TableId::BP, annKey);
+    const std::vector<RowHandle> rows = store.profileRows(TableId::BP, annKey).handles();
     ASSERT_EQ(rows.size(), 2u);
     EditedRecord record = shown(TableId::BP, rows[0]);
     record.values = {{"Pulse", "99"}, {"Notes", "after a walk"}};
@@ -95,7 +95,7 @@ TEST_F(RecordOperationsTest, UnchangedRekeyValuesUpdateInPlace)
 
 TEST_F(RecordOperationsTest, ChangedRekeyValueReplacesTheRecordUnderANewKey)
 {
-    const RowHandle row = operations.profileRows(TableId::BP, annKey)[0];
+    const RowHandle row = store.profileRows(TableId::BP, annKey)[0].handle();
     EditedRecord record = shown(TableId::BP, row);
     const std::string oldKey = record.key;
     record.values = {{"SBP", "131"}};
@@ -109,7 +109,7 @@ TEST_F(RecordOperationsTest, ChangedRekeyValueReplacesTheRecordUnderANewKey)
     EXPECT_NE(std::find(rows.begin(), rows.end(), saved.key + " 0x0008"), rows.end());
 
     // A record never synchronised is simply replaced.
-    const RowHandle bobRow = operations.profileRows(TableId::BP, bobKey)[0];
+    const RowHandle bobRow = store.profileRows(TableId::BP, bobKey)[0].handle();
     EditedRecord bob = shown(TableId::BP, bobRow);
     bob.values = {{"Time", "09:00"}};
     const SavedRecord moved = operations.saveTopicRecord(TableId::BP, bobKey, bob);
@@ -293,11 +293,11 @@ TEST_F(RecordOperationsTest, DeletingAProfileRetiresItsRowsEverywhere)
     profiles.moveFirst();
     EXPECT_FALSE(profiles.find(Criterion::equal("Key", annKey)));
     for (TableId id : ProfileTables)
-        EXPECT_TRUE(operations.profileRows(id, annKey).empty()) << tableSpec(id).name;
+        EXPECT_TRUE(store.profileRows(id, annKey).empty()) << tableSpec(id).name;
     MemoryTable &names = store.dsMainNm();
     names.moveFirst();
     EXPECT_FALSE(names.find(Criterion::equal("MainID", annKey)));
-    EXPECT_EQ(operations.profileRows(TableId::BP, bobKey).size(), 1u) << "other profiles stay";
+    EXPECT_EQ(store.profileRows(TableId::BP, bobKey).size(), 1u) << "other profiles stay";
     EXPECT_EQ(store.dsInsID().recordCount(), 1u) << "master entries stay";
     EXPECT_EQ(allRows(TableId::BP, annKey).size(), 2u) << "synchronised rows stay as tombstones";
 
@@ -309,11 +309,11 @@ TEST_F(RecordOperationsTest, DeletingAProfileRetiresItsRowsEverywhere)
 
 TEST_F(RecordOperationsTest, DeletingARowByItsHandle)
 {
-    const std::vector<RowHandle> rows = operations.profileRows(TableId::BP, annKey);
+    const std::vector<RowHandle> rows = store.profileRows(TableId::BP, annKey).handles();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_TRUE(operations.deleteRecord(TableId::BP, rows[1]));
     EXPECT_FALSE(operations.deleteRecord(TableId::BP, rows[1]));
-    EXPECT_EQ(operations.profileRows(TableId::BP, annKey), std::vector<RowHandle> {rows[0]});
+    EXPECT_EQ(store.profileRows(TableId::BP, annKey).handles(), std::vector<RowHandle> {rows[0]});
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "store/preference_globals.h"
 #include "store/record_status.h"
 #include "store/store.h"
 #include "store/table_error.h"
@@ -21,7 +20,6 @@ protected:
         for (const auto &entry : fs::directory_iterator(testDataPath() / "basic"))
             fs::copy_file(entry.path(), folder.path() / entry.path().filename());
     }
-    void TearDown() override { preferenceGlobals() = PreferenceGlobals(); }
 
     std::string file(TableId id) const { return folder.file(tableFileName(id)); }
     std::string original(TableId id) const
@@ -56,17 +54,16 @@ TEST_F(BasicFolder, LoadsAndSavesEveryFileByteForByte)
     EXPECT_EQ(store.dsAllergy().recordCount(), 2u);
 }
 
-TEST_F(BasicFolder, StartUpSetsThePreferenceGlobalsAndTheViews)
+TEST_F(BasicFolder, StartUpReadsThePreferencesAndSetsTheViews)
 {
-    preferenceGlobals().DateSep = "?";
     Store store(folder.folder());
     ASSERT_TRUE(store.load().empty());
-    const PreferenceGlobals &globals = preferenceGlobals();
-    EXPECT_EQ(globals.DateFormat, "ddmmyyyy");
-    EXPECT_EQ(globals.DateSep, "."); // the tombstone "-" is not seen
-    EXPECT_EQ(globals.CurrencySymbol, "\x80");
-    EXPECT_EQ(globals.StoredPassword, ""); // no record: the default
-    EXPECT_EQ(globals.GlucoseUnits, "mg/dL");
+    const StoredPreferences &loaded = store.loadedPreferences();
+    EXPECT_EQ(loaded.dateFormat, "ddmmyyyy");
+    EXPECT_EQ(loaded.dateSeparator, "."); // the tombstone "-" is not seen
+    EXPECT_EQ(loaded.currencySymbol, "\x80");
+    EXPECT_EQ(loaded.password, ""); // no record: the default
+    EXPECT_EQ(loaded.glucoseUnits, "mg/dL");
 
     EXPECT_EQ(store.dsBP().sort(), std::vector<std::string> {"Key"});
     EXPECT_EQ(store.dsPrefs().sort(), std::vector<std::string> {"PrefsKey"});

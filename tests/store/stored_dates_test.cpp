@@ -1,5 +1,4 @@
 #include "store/clock.h"
-#include "store/preference_globals.h"
 #include "store/stored_dates.h"
 
 #include <gtest/gtest.h>
@@ -39,18 +38,8 @@ TEST(StoredDates, FormatStoredDateByFormatAndSeparator)
         {"yyyymmdd", " - ", "20090305", "2009 - 03 - 05"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(FormatStoredDate(c.date, c.format, c.separator), c.shown) << c.format << c.date;
-}
-
-TEST(StoredDates, FormatStoredDateFollowsThePreferenceGlobals)
-{
-    PreferenceGlobals &prefs = preferenceGlobals();
-    const PreferenceGlobals saved = prefs;
-    EXPECT_EQ(FormatStoredDate("20090305"), "03/05/2009");
-    prefs.DateFormat = "ddmmyyyy";
-    prefs.DateSep = "-";
-    EXPECT_EQ(FormatStoredDate("20090305"), "05-03-2009");
-    prefs = saved;
+        EXPECT_EQ(FormatStoredDate(c.date, dateFormatFromText(c.format), c.separator), c.shown)
+            << c.format << c.date;
 }
 
 TEST(StoredDates, FormatTime12)

@@ -272,6 +272,54 @@ TEST(TableFile, GoldenFileRoundTrip)
     EXPECT_EQ(readBytes(path), golden);
 }
 
+TEST(TableFile, HandheldCopySendsRecordsAsNewOrDeletedAndTheSyncModeAsMerge)
+{
+    const struct {
+        const char *name;
+        std::string table, copy;
+    } cases[] = {
+        {"header lines", "#CASL CDB 2.0\r\n#RECCNT: 3\r\n#SYNCMODE: REPLACE\r\n#SYNCMODEX\r\n",
+            "#CASL CDB 2.0\r\n#RECCNT: 3\r\n#SYNCMODE: MERGE\r\n#SYNCMODE: MERGE\r\n"},
+        {"the mode's name compared exactly", "#syncmode: REPLACE\r\n#SYNC\r\n",
+            "#syncmode: REPLACE\r\n#SYNC\r\n"},
+        {"changed record", "0x0000001A,0x0004,\"k\",\"v\"\r\n",
+            "0x00000000,0x0000,\"k\",\"v\"\r\n"},
+        {"new record", "0x00000000,0x0008,\"k\"\r\n", "0x00000000,0x0000,\"k\"\r\n"},
+        {"deleted record", "0x0002001A,0x0002,\"k\"\r\n", "0x00000000,0x0002,\"k\"\r\n"},
+        {"text holding the deleted status", "0x0000001B,0x0000,\"0x0002\"\r\n",
+            "0x00000000,0x0000,\"0x0002\"\r\n"},
+        {"empty and short lines", "\r\nabc\r\n0123456789\r\n", "\r\nabc\r\n0123456789\r\n"},
+        {"record line cut short", "0x0000001A,0x00", "0x00000000,0x0000\r\n"},
+        {"record line of eleven characters", "0x0000001A,", "0x00000000,0x0000\r\n"},
+        {"lone CR ends a line, a lone LF stays in it",
+            "#A\r0x0000001A,0x0002,\"k\n\"\r\n", "#A\r\n0x00000000,0x0002,\"k\n\"\r\n"},
+        {"lines of a file without CR end at LF", "#SYNCMODE: X\n0x0000001A,0x0004,\"k\"\n",
+            "#SYNCMODE: MERGE\r\n0x00000000,0x0000,\"k\"\r\n"},
+        {"empty file", "", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(TableFile::handheldCopy(c.table), c.copy) << c.name;
+}
+
+// The bytes in memory go the way of a file: the golden file read from its
+// bytes gives the same bytes back; a table with no file gets a new header.
+TEST(TableFile, BytesInMemoryReadAndWriteAsAFile)
+{
+    const std::string golden = readBytes(testDataPath() / "golden" / "VantorelleBP.cdb");
+    ASSERT_FALSE(golden.empty());
+    const TableFile file("unused", tableLayout(TableId::BP));
+    MemoryTable table(tableColumns(TableId::BP));
+    file.readBytes(golden, table);
+    EXPECT_EQ(table.recordCount(), 4u);
+    EXPECT_EQ(table.value("Notes"), "line one\r\nline two"); // the first row is current
+    EXPECT_EQ(file.bytes(table, golden), golden);
+
+    const std::string fresh = file.bytes(table, std::nullopt);
+    const std::string header = TableFile::newHeader(4, 11, "S") + "\r\n";
+    EXPECT_TRUE(fresh.starts_with(header));
+    EXPECT_TRUE(golden.ends_with(fresh.substr(header.size())));
+}
+
 TEST(TableFile, ReadingAMissingFileFails)
 {
     TempFolder folder;

@@ -1,16 +1,25 @@
 #include <gtest/gtest.h>
 
-#include "editor/saved_row.h"
+#include "mainwin/saved_row.h"
 
 #include <QTableWidget>
+
+#include <ostream>
+#include <string>
 
 namespace {
 
 struct SavedRowCase {
+    const char *name;
     const char *text;
     const char *key;
     int row;
 };
+
+void PrintTo(const SavedRowCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class SavedRow : public ::testing::TestWithParam<SavedRowCase> { };
 
@@ -28,8 +37,10 @@ TEST_P(SavedRow, PrefersTheSavedRecordAmongRowsOfTheSameText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Grid, SavedRow,
-    ::testing::Values(SavedRowCase {"120 / 80", "k3", 2}, // its own row
-        SavedRowCase {"120 / 80", "k9", 3}, // else the last
-        SavedRowCase {"130 / 85", "k2", 1}, SavedRowCase {"99", "k1", -1})); // none reads it
+    ::testing::Values(SavedRowCase {"ItsOwnRow", "120 / 80", "k3", 2},
+        SavedRowCase {"ElseTheLastOfItsText", "120 / 80", "k9", 3},
+        SavedRowCase {"TheOnlyRowOfItsText", "130 / 85", "k2", 1},
+        SavedRowCase {"NoneReadsIt", "99", "k1", -1}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,0 +1,13 @@
+#include "editor/begin_editing.h"
+
+#include "settings/edit_state.h"
+#include "settings/main_window_context.h"
+#include "store/store.h"
+
+void beginEditing(MainWindowContext &context)
+{
+    EditState &state = context.editState();
+    const bool newProfile
+        = state.mode() == EditMode::Add || context.store().dsMainID().recordCount() == 0;
+    state.setMode(newProfile ? EditMode::Add : EditMode::Edit);
+}

@@ -1,0 +1,119 @@
+#include "mainwin/main_window.h"
+
+#include "mainwin/error_trap.h"
+#include "mainwin/grid_cells.h"
+#include "mainwin/grid_layouts.h"
+#include "mainwin/long_operation.h"
+#include "mainwin/record_editor_hooks.h"
+#include "platform/cp1252.h"
+#include "platform/prompter.h"
+#include "store/record_operations.h"
+#include "store/store.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <optional>
+
+// The Delete buttons: one record of the listed topic, or a whole profile.
+// Every command that fails leaves the window usable: the pointer, the
+// window's enabled state and the tracking of edits are given back.
+
+namespace {
+
+// The row of `table` that row `row` of the grid shows. The grid lists a
+// profile's rows in the table's order, so the grid's n-th row of a Key is the
+// table's n-th row of that Key, also when several rows share it.
+std::optional<RowHandle> gridRecord(
+    MemoryTable &table, const QTableWidget *grid, int row, int keyColumn)
+{
+    const auto keyAt = [&](int r) { return gridText(grid, gridIndex(r, keyColumn, grid)); };
+    const QString key = keyAt(row);
+    int earlier = 0;
+    for (int r = 0; r < row; ++r)
+        earlier += keyAt(r) == key ? 1 : 0;
+    const Criterion same = Criterion::equal("Key", Cp1252::toStdString(key));
+    for (table.moveFirst(); table.find(same); table.moveNext()) {
+        if (earlier-- == 0)
+            return table.handle();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void Main::deleteListedRecord()
+{
+    const std::optional<Topic> topic = currentTopic();
+    const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
+    QTableWidget *grid = gridViewer;
+    if (!layout || grid->rowCount() < 1)
+        return;
+    runTrapped(installation_, QStringLiteral("deleting row item"), [&] {
+        // The row the grid shows, even when the table's current row moved
+        // since; insurance and contacts delete the profile's link only, whose
+        // Key follows the master's.
+        const int row = std::max(grid->currentRow(), 0);
+        const int keyColumn = layout->keyColumn() + (layout->master ? 1 : 0);
+        MemoryTable &table = store().table(layout->table);
+        if (const auto record = gridRecord(table, grid, row, keyColumn))
+            RecordOperations(store()).deleteRecord(layout->table, *record);
+        {
+            const QSignalBlocker blocker(grid);
+            grid->removeRow(row);
+            if (grid->rowCount() > 0)
+                grid->setCurrentCell(std::min(row, grid->rowCount() - 1), 0);
+        }
+        showListedRecord();
+    });
+}
+
+void Main::deleteProfile()
+{
+    const int idx = cboProfiles->currentIndex();
+    const QListWidgetItem *keyItem = lstKeys->item(idx);
+    if (cboProfiles->count() == 0 || !keyItem)
+        return;
+    const int answer = prompter().ask(QStringLiteral("Confirm Delete"),
+        QStringLiteral("Do you really want to delete this personal profile and associated data?"),
+        Prompter::YesNo, Prompter::Question);
+    if (answer != Prompter::Yes)
+        return;
+
+    // The profile the selector shows, whatever row of the profile table is current.
+    const std::string key = Cp1252::toStdString(keyItem->text());
+    runTrapped(installation_, QStringLiteral("deleting records"), [&] {
+        const LongOperation busy(*this);
+        {
+            const EditState::Untracked untracked(editState_);
+            RecordOperations(store()).deleteProfile(key);
+            {
+                const QSignalBlocker blocker(cboProfiles);
+                cboProfiles->removeItem(idx);
+                delete lstKeys->takeItem(idx);
+                cboProfiles->setCurrentIndex(-1);
+            }
+            editState_.setMode(EditMode::Normal);
+        }
+        const int left = cboProfiles->count();
+        StatusPanel1->setText(QStringLiteral("Records Listed: ") + QString::number(left));
+        if (left > 0) {
+            {
+                const QSignalBlocker blocker(cboProfiles);
+                cboProfiles->setCurrentIndex(idx < left ? idx : idx - 1);
+            }
+            profileChosen();
+            if (editorHooks_)
+                editorHooks_->showPanel(Topic::Personal);
+        } else {
+            // No profile left: the selector starts a new one.
+            profileChosen();
+        }
+        if (editorHooks_)
+            editorHooks_->cancelEditing();
+    });
+}

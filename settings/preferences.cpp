@@ -1,0 +1,22 @@
+#include "settings/preferences.h"
+
+#include "platform/cp1252.h"
+
+Preferences::Preferences(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void Preferences::load(const StoredPreferences &stored)
+{
+    password_ = Cp1252::toUnicode(stored.password);
+    setDisplay(DisplayPreferences::from(stored));
+}
+
+void Preferences::setDisplay(const DisplayPreferences &display)
+{
+    if (display == display_)
+        return;
+    display_ = display;
+    emit changed();
+}

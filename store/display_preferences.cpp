@@ -1,0 +1,16 @@
+#include "store/display_preferences.h"
+
+DateFormat dateFormatFromText(std::string_view text)
+{
+    if (text == "ddmmyyyy")
+        return DateFormat::DayMonthYear;
+    if (text == "yyyymmdd")
+        return DateFormat::YearMonthDay;
+    return DateFormat::MonthDayYear;
+}
+
+DisplayPreferences DisplayPreferences::from(const StoredPreferences &stored)
+{
+    return {stored.currencySymbol, dateFormatFromText(stored.dateFormat), stored.dateSeparator,
+        stored.glucoseUnits};
+}

@@ -1,7 +1,0 @@
-#include "store/preference_globals.h"
-
-PreferenceGlobals &preferenceGlobals()
-{
-    static PreferenceGlobals globals;
-    return globals;
-}
