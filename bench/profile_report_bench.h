@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include "store/store.h"
 
-class Store;
+#include <string>
 
 // Times the profile report of the profile `profileKey` with every section in
 // its list form: built and paginated on letter pages, printed to a PDF file

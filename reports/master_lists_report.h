@@ -1,8 +1,7 @@
 #pragma once
 
 #include "reports/master_list_options.h"
-
-class Store;
+#include "store/store.h"
 
 namespace vantorelle {
 

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "store/store.h"
 #include "store/table_catalog.h"
 
 #include <map>
 #include <string>
 #include <string_view>
-
-class Store;
 
 namespace vantorelle {
 

@@ -4,14 +4,13 @@
 #include "reports/master_names.h"
 #include "reports/profile_report_options.h"
 #include "reports/profile_sections.h"
+#include "store/store.h"
 #include "store/table_error.h"
 
 #include <QStringList>
 
 #include <string>
 #include <vector>
-
-class Store;
 
 namespace vantorelle {
 

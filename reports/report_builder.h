@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/print_document.h"
+#include "settings/main_window_context.h"
 
-class MainWindowContext;
 class QPageLayout;
 
 namespace vantorelle {
