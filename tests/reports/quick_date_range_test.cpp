@@ -31,15 +31,15 @@ TEST_P(QuickDateRangeStart, EndsToday)
 INSTANTIATE_TEST_SUITE_P(Ranges, QuickDateRangeStart,
     ::testing::Values(
         RangeCase {"SevenDays", QuickDateRange::Last7Days, QDate(2024, 3, 3), QDate(2024, 2, 25)},
-        RangeCase {"FourteenDays", QuickDateRange::Last14Days, QDate(2024, 1, 10),
-            QDate(2023, 12, 27)},
+        RangeCase {
+            "FourteenDays", QuickDateRange::Last14Days, QDate(2024, 1, 10), QDate(2023, 12, 27)},
         RangeCase {"OneMonth", QuickDateRange::Last1Month, QDate(2026, 3, 15), QDate(2026, 2, 15)},
         RangeCase {"ThreeMonthsIntoLastYear", QuickDateRange::Last3Months, QDate(2026, 2, 15),
             QDate(2025, 11, 15)},
-        RangeCase {"NineMonths", QuickDateRange::Last9Months, QDate(2026, 10, 5),
-            QDate(2026, 1, 5)},
-        RangeCase {"TwelveMonths", QuickDateRange::Last12Months, QDate(2026, 6, 10),
-            QDate(2025, 6, 10)},
+        RangeCase {
+            "NineMonths", QuickDateRange::Last9Months, QDate(2026, 10, 5), QDate(2026, 1, 5)},
+        RangeCase {
+            "TwelveMonths", QuickDateRange::Last12Months, QDate(2026, 6, 10), QDate(2025, 6, 10)},
         RangeCase {"ADayTheMonthLacks", QuickDateRange::Last1Month, QDate(2024, 3, 31),
             QDate(2024, 2, 29)},
         RangeCase {"LeapDayAYearBack", QuickDateRange::Last12Months, QDate(2024, 2, 29),
