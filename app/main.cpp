@@ -2,6 +2,7 @@
 
 #include "editor/record_editor.h"
 #include "mainwin/main_window.h"
+#include "reports/report_windows.h"
 
 int main(int argc, char **argv)
 {
@@ -9,6 +10,13 @@ int main(int argc, char **argv)
     Main window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);
+    // Declared after the main window, so that a graph window still open goes first.
+    vantorelle::ReportWindows reports(window);
+    SecondaryWindows windows;
+    windows.graph = [&reports] { reports.showGraph(); };
+    windows.printProfile = [&reports] { reports.printProfile(); };
+    windows.printMasterLists = [&reports] { reports.printMasterLists(); };
+    window.setSecondaryWindows(std::move(windows));
     if (!window.load())
         return 0;
     window.show();
