@@ -24,7 +24,8 @@ public:
         // page choices, whose accepting button only settles the printer.
         QPrintDialog dialog(&printer, parent);
         dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+        dialog.setOptions(
+            QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
         for (auto *buttons : dialog.findChildren<QDialogButtonBox *>()) {
             if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
                 ok->setText(QStringLiteral("OK"));

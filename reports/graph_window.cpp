@@ -3,6 +3,7 @@
 #include "platform/app_error.h"
 #include "platform/file_dialogs.h"
 #include "platform/graph_view.h"
+#include "platform/paths.h"
 #include "platform/print_dialogs.h"
 #include "platform/prompter.h"
 #include "reports/preferred_date_format.h"
@@ -18,10 +19,12 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace vantorelle {
@@ -105,7 +108,10 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
     connect(saveButton, &QPushButton::clicked, this, &GraphWindow::save);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    resize(1000, 640);
+    QSize size(1000, 640);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    resize(size);
     showStoredChoices();
 }
 
@@ -161,9 +167,9 @@ void GraphWindow::print()
 
 void GraphWindow::save()
 {
-    const std::optional<QString> path
-        = fileDialogs().saveFile(QStringLiteral("Save Graph to File (GIF)"),
-            QStringLiteral("GIF Image (*.gif)|*.gif|All files (*.*)|*.*"), QString());
+    const std::optional<QString> path = fileDialogs().saveFile(
+        QStringLiteral("Save Graph to File (GIF)"),
+        QStringLiteral("GIF Image (*.gif)|*.gif|All files (*.*)|*.*"), paths().documentsFolder());
     if (!path)
         return;
     if (path->right(3).compare(QLatin1String("gif"), Qt::CaseInsensitive) != 0) {

@@ -4,6 +4,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/file_writer.h"
 #include "platform/page_view.h"
+#include "platform/paths.h"
 #include "platform/print_dialogs.h"
 #include "platform/print_layout.h"
 #include "platform/print_painter.h"
@@ -224,9 +225,9 @@ void PrintPreviewWindow::print()
 
 void PrintPreviewWindow::saveToFile()
 {
-    const std::optional<QString> path
-        = fileDialogs().saveFile(QStringLiteral("Save Report to File (RTF)"),
-            QStringLiteral("Rich Text (*.RTF)|*.rtf|All files (*.*)|*.*"), QString());
+    const std::optional<QString> path = fileDialogs().saveFile(
+        QStringLiteral("Save Report to File (RTF)"),
+        QStringLiteral("Rich Text (*.RTF)|*.rtf|All files (*.*)|*.*"), paths().documentsFolder());
     if (!path)
         return;
     if (path->right(3).compare(QLatin1String("rtf"), Qt::CaseInsensitive) != 0) {

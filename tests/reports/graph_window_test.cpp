@@ -1,6 +1,7 @@
 #include "report_window_fixture.h"
 
 #include "platform/graph_view.h"
+#include "platform/paths.h"
 #include "reports/graph_window.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_print_dialogs.h"
@@ -176,6 +177,7 @@ TEST_P(SaveGraph, WritesA1200By800GifToAGifName)
     ASSERT_EQ(files.requests.size(), 1);
     EXPECT_EQ(files.requests[0].title, "Save Graph to File (GIF)");
     EXPECT_EQ(files.requests[0].filter, "GIF Image (*.gif)|*.gif|All files (*.*)|*.*");
+    EXPECT_EQ(files.requests[0].initialPath, paths().documentsFolder());
     if (c.saved) {
         const QByteArray gif = readFile(target);
         ASSERT_GE(gif.size(), 10);

@@ -1,6 +1,7 @@
 #include "report_window_fixture.h"
 
 #include "platform/page_view.h"
+#include "platform/paths.h"
 #include "platform/print_layout.h"
 #include "reports/print_preview_window.h"
 #include "store/table_catalog.h"
@@ -224,6 +225,7 @@ TEST_P(SaveToFile, CopiesTheReportToAnRtfName)
     ASSERT_EQ(files.requests.size(), 1);
     EXPECT_EQ(files.requests[0].title, "Save Report to File (RTF)");
     EXPECT_EQ(files.requests[0].filter, "Rich Text (*.RTF)|*.rtf|All files (*.*)|*.*");
+    EXPECT_EQ(files.requests[0].initialPath, paths().documentsFolder());
     if (c.copied) {
         EXPECT_EQ(readFile(target), readFile(reportFile.path()));
     } else if (c.fileName) {
