@@ -4,8 +4,9 @@
 // readings of one topic walked on the shared view and read by the read-only
 // query, SaveDBs, deleting a profile, and the peak memory of the load; then the
 // profile report of the profile with the most readings (built, paginated,
-// printed to PDF, saved as RTF), the graph of 25,000 readings, drawn and saved
-// as GIF, and the reading of an import file of 100,000 lines.
+// printed to PDF, saved as RTF), the graph of a profile's 25,000 readings
+// (queried, made a graph and drawn; saved as GIF), and the reading of an
+// import file of 100,000 lines.
 // Without a folder it generates one (fixed seed). It always works on a copy in
 // a temporary folder, so a user's folder is never written.
 #include "bench/data_generator.h"
