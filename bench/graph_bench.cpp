@@ -4,9 +4,7 @@
 #include "platform/gif_writer.h"
 #include "platform/graph_renderer.h"
 #include "reports/reading_graph.h"
-#include "store/row_values.h"
 #include "store/store.h"
-#include "store/stored_dates.h"
 
 #include <QGuiApplication>
 #include <QPainter>

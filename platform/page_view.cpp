@@ -118,8 +118,9 @@ QSize PageView::contentSize() const
     const Grid shown = grid();
     const double s = scale();
     const QSizeF page = layout_->pageSize() * s;
-    return {static_cast<int>(std::ceil(shown.columns * page.width())) + (shown.columns + 1) * gap,
-        static_cast<int>(std::ceil(shown.rows * page.height())) + (shown.rows + 1) * gap};
+    // Rounded down: pages fitted to the view must not call for a scroll bar.
+    return {static_cast<int>(std::floor(shown.columns * page.width())) + (shown.columns + 1) * gap,
+        static_cast<int>(std::floor(shown.rows * page.height())) + (shown.rows + 1) * gap};
 }
 
 void PageView::updateScrollBars()

@@ -80,7 +80,6 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
     optionLayout->addWidget(endPicker_, 3, 1);
 
     auto *drawButton = commandButton("Draw Graph", "cmdGraph", this);
-    drawButton->setDefault(true);
     auto *printButton = commandButton("&Print", "cmdPrint", this);
     auto *saveButton = commandButton("&Save", "cmdSave", this);
     auto *closeButton = commandButton("&Close", "cmdClose", this);
@@ -108,10 +107,13 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
     connect(saveButton, &QPushButton::clicked, this, &GraphWindow::save);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    QSize size(1000, 640);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableSize() * 9 / 10);
-    resize(size);
+    // In the middle of the screen, all of it in sight.
+    resize(1000, 640);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        resize(size().boundedTo(room.size() * 9 / 10));
+        move(room.center() - rect().center());
+    }
     showStoredChoices();
 }
 

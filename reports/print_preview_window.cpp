@@ -93,8 +93,8 @@ PrintPreviewWindow::PrintPreviewWindow(
     auto *previous = pageButton("<", "Previous Page", "cmdPrevious", this);
     auto *next = pageButton(">", "Next Page", "cmdNext", this);
     auto *last = pageButton(">>", "Last Page", "cmdLast", this);
-    auto *pageSetup = commandButton("Page Setup", "cmdPageSetup", this);
-    auto *printerSetup = commandButton("Printer Setup", "cmdPrinterSetup", this);
+    auto *pageSetupButton = commandButton("Page Setup", "cmdPageSetup", this);
+    auto *printerSetupButton = commandButton("Printer Setup", "cmdPrinterSetup", this);
     auto *printButton = commandButton("&Print", "cmdPrint", this);
     auto *saveButton = commandButton("&Save to File...", "cmdSaveFile", this);
     auto *cancelButton = commandButton("&Cancel", "cmdCancel", this);
@@ -112,7 +112,8 @@ PrintPreviewWindow::PrintPreviewWindow(
     bar->addWidget(last);
     bar->addWidget(pageLabel_);
     bar->addSpacing(12);
-    for (QPushButton *button : {pageSetup, printerSetup, printButton, saveButton, cancelButton})
+    for (QPushButton *button :
+        {pageSetupButton, printerSetupButton, printButton, saveButton, cancelButton})
         bar->addWidget(button);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -131,8 +132,8 @@ PrintPreviewWindow::PrintPreviewWindow(
     connect(last, &QPushButton::clicked, this, [this] { showPage(pages_->pageCount()); });
     connect(pageScroller_, &QScrollBar::valueChanged, this, &PrintPreviewWindow::scrollToPage);
     connect(pages_, &PageView::pagesChanged, this, &PrintPreviewWindow::updateScroller);
-    connect(pageSetup, &QPushButton::clicked, this, [this] { setUp(true); });
-    connect(printerSetup, &QPushButton::clicked, this, [this] { setUp(false); });
+    connect(pageSetupButton, &QPushButton::clicked, this, &PrintPreviewWindow::pageSetup);
+    connect(printerSetupButton, &QPushButton::clicked, this, &PrintPreviewWindow::printerSetup);
     connect(printButton, &QPushButton::clicked, this, &PrintPreviewWindow::print);
     connect(saveButton, &QPushButton::clicked, this, &PrintPreviewWindow::saveToFile);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -147,12 +148,11 @@ PrintPreviewWindow::~PrintPreviewWindow() = default;
 
 void PrintPreviewWindow::buildReport()
 {
-    auto report = std::make_unique<BuiltReport>(
-        ReportBuilder(context_).build(kind_, printer_->pageLayout(), reportFile_));
-    auto layout = std::make_unique<PrintLayout>(report->document, printer_->pageLayout());
+    const BuiltReport report
+        = ReportBuilder(context_).build(kind_, printer_->pageLayout(), reportFile_);
+    auto layout = std::make_unique<PrintLayout>(report.document, printer_->pageLayout());
     pages_->setPages(layout.get());
     layout_ = std::move(layout);
-    report_ = std::move(report);
 }
 
 void PrintPreviewWindow::chooseZoom(int index)
@@ -195,13 +195,17 @@ void PrintPreviewWindow::updateScroller()
     scrollToPage(pageScroller_->value());
 }
 
-void PrintPreviewWindow::setUp(bool page)
+// Cancelled or not, a setup dialog is followed by the report laid out for the
+// printer as it is now.
+void PrintPreviewWindow::pageSetup()
 {
-    if (page)
-        printDialogs().pageSetup(*printer_, this);
-    else
-        printDialogs().printerSetup(*printer_, this);
-    // Cancelled or not, the report is laid out for the printer as it is now.
+    printDialogs().pageSetup(*printer_, this);
+    buildReport();
+}
+
+void PrintPreviewWindow::printerSetup()
+{
+    printDialogs().printerSetup(*printer_, this);
     buildReport();
 }
 

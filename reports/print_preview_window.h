@@ -46,7 +46,8 @@ private:
     void scrollToPage(int page);
     // The scroller's range and position and the label follow the pages.
     void updateScroller();
-    void setUp(bool page);
+    void pageSetup();
+    void printerSetup();
     void print();
     void saveToFile();
 
@@ -54,7 +55,6 @@ private:
     const ReportKind kind_;
     ReportFile &reportFile_;
     std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<BuiltReport> report_;
     std::unique_ptr<PrintLayout> layout_;
     QComboBox *zoomBox_;
     QScrollBar *pageScroller_;
