@@ -107,6 +107,9 @@ TEST_F(ReadingGraph, CholesterolIsFourSeries)
 
 TEST_F(ReadingGraph, TakesTheReadingsOfTheRangesDaysAndSkipsUnreadableOnes)
 {
+    // Shown dates put the day first; the graph goes by the stored ones.
+    display.dateFormat = DateFormat::DayMonthYear;
+    display.dateSeparator = ".";
     addReading(1, "20240229", "23:59"); // the day before the range
     addReading(2, "20240301", "00:00"); // its first day
     addReading(3, "20240331", "23:59"); // its last day
