@@ -3,10 +3,12 @@
 #include "platform/graph_view.h"
 #include "platform/paths.h"
 #include "reports/graph_window.h"
+#include "reports/report_windows.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_print_dialogs.h"
 #include "support/find_control.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTimeEdit>
@@ -238,6 +240,40 @@ TEST_F(GraphWindowTest, CloseClosesTheWindow)
     open();
     press("cmdClose");
     EXPECT_FALSE(window->isVisible());
+}
+
+// The graph windows open, as the user sees them.
+QList<GraphWindow *> shownGraphWindows()
+{
+    QList<GraphWindow *> shown;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *graph = qobject_cast<GraphWindow *>(window); graph && graph->isVisible())
+            shown << graph;
+    }
+    return shown;
+}
+
+TEST_F(GraphWindowTest, TheGraphCommandShowsOneWindowAndAfterItClosedANewOne)
+{
+    writeSettings("GraphTopic=2\r\n");
+    {
+        ReportWindows windows(context, cache.path());
+        windows.showGraph();
+        windows.showGraph();
+        ASSERT_EQ(shownGraphWindows().size(), 1);
+        GraphWindow *first = shownGraphWindows().front();
+        QTest::keyClick(findControl<QComboBox>(*first, "lstTopics"), Qt::Key_Down);
+        findControl<QPushButton>(*first, "cmdClose")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(shownGraphWindows().isEmpty());
+
+        windows.showGraph();
+        ASSERT_EQ(shownGraphWindows().size(), 1);
+        EXPECT_EQ(findControl<QComboBox>(*shownGraphWindows().front(), "lstTopics")->currentText(),
+            "Cholesterol")
+            << "a new window, on the choices the settings file keeps";
+    }
+    EXPECT_TRUE(shownGraphWindows().isEmpty()) << "the windows end with their owner";
 }
 
 // Colours of a screenshot: how many pixels of each.
