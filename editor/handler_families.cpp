@@ -1,7 +1,7 @@
 #include "editor/handler_families.h"
 
 #include "editor/begin_editing.h"
-#include "editor/text_box.h"
+#include "platform/text_box.h"
 #include "editor/topic_panel.h"
 #include "editor/type_ahead.h"
 #include "platform/cp1252.h"

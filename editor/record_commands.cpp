@@ -1,9 +1,9 @@
 #include "editor/record_editor.h"
 
 #include "editor/begin_editing.h"
-#include "editor/text_box.h"
+#include "platform/text_box.h"
 #include "editor/topic_panel.h"
-#include "mainwin/error_trap.h"
+#include "settings/error_trap.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/master_list_filler.h"
 #include "mainwin/record_editor_host.h"

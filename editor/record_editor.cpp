@@ -9,7 +9,7 @@
 #include "editor/personal_panel.h"
 #include "editor/reading_panels.h"
 #include "editor/topic_panel.h"
-#include "mainwin/error_trap.h"
+#include "settings/error_trap.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/record_editor_host.h"
 #include "platform/cp1252.h"

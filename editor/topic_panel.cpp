@@ -1,7 +1,7 @@
 #include "editor/topic_panel.h"
 
 #include "editor/panel_hooks.h"
-#include "editor/text_box.h"
+#include "platform/text_box.h"
 #include "platform/typing_limit.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"

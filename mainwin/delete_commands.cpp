@@ -1,6 +1,6 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
+#include "settings/error_trap.h"
 #include "mainwin/grid_cells.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/long_operation.h"

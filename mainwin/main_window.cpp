@@ -1,7 +1,7 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
-#include "mainwin/picker_date_format.h"
+#include "settings/error_trap.h"
+#include "settings/picker_date_format.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
 #include "platform/rich_text_view.h"

@@ -1,6 +1,6 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
+#include "settings/error_trap.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/prompter.h"
 #include "settings/about_window.h"

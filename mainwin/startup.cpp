@@ -1,6 +1,6 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
+#include "settings/error_trap.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/cp1252.h"
 #include "platform/instance_guard.h"

@@ -1,6 +1,6 @@
 #include "editor_fixture.h"
 
-#include "editor/text_box.h"
+#include "platform/text_box.h"
 #include "editor/topic_panel.h"
 #include "platform/date_time_picker.h"
 #include "store/topics.h"

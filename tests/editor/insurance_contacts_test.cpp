@@ -2,7 +2,7 @@
 
 #include "editor/contacts_panel.h"
 #include "editor/insurance_panel.h"
-#include "editor/text_box.h"
+#include "platform/text_box.h"
 #include "editor/topic_panel.h"
 #include "platform/date_time_picker.h"
 #include "store/criterion.h"

@@ -1,4 +1,4 @@
-#include "mainwin/picker_date_format.h"
+#include "settings/picker_date_format.h"
 #include "platform/date_time_picker.h"
 #include "settings/preferences_dialog.h"
 #include "startup_fixture.h"
