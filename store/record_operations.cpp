@@ -359,9 +359,8 @@ SavedRecord RecordOperations::saveMasterItem(
             table.moveTo(*old);
             table.applyDeleteRule();
         }
-        const RowHandle row = renamed
-            ? addRow(table, NewRecordId, RecordStatus::New, name, values)
-            : addRow(table, item.recId, item.status, name, values);
+        const RowHandle row = renamed ? addRow(table, NewRecordId, RecordStatus::New, name, values)
+                                      : addRow(table, item.recId, item.status, name, values);
         return finish(table, std::string(name), row);
     }
 
