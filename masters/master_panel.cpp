@@ -159,6 +159,8 @@ void MasterPanel::clear()
             slot.text->setText(QString());
         else if (slot.picker)
             slot.picker->setNull();
+        else if (slot.combo && !slot.combo->isEditable())
+            dropStoredOnly(*slot.combo);
     }
     stored_.clear();
     std::fill(touched_.begin(), touched_.end(), false);
@@ -194,12 +196,20 @@ void MasterPanel::showItem(const MemoryTable &table, RowHandle row)
     std::fill(touched_.begin(), touched_.end(), false);
 }
 
-void MasterPanel::showInList(QComboBox &combo, const QString &value)
+void MasterPanel::dropStoredOnly(QComboBox &combo)
 {
+    const bool shownNow = combo.currentData(StoredOnlyRole).toBool();
     for (int i = combo.count() - 1; i >= 0; --i) {
         if (combo.itemData(i, StoredOnlyRole).toBool())
             combo.removeItem(i);
     }
+    if (shownNow)
+        combo.setCurrentIndex(-1); // not the item that took its place
+}
+
+void MasterPanel::showInList(QComboBox &combo, const QString &value)
+{
+    dropStoredOnly(combo);
     if (value.isEmpty()) {
         combo.setCurrentIndex(-1);
         return;

@@ -37,7 +37,7 @@ public:
     void setDatePreference(const DisplayPreferences &display);
 
     // Empties the text boxes and the date for a new item; the combo boxes
-    // keep what they show.
+    // keep what they show, but for a stored value they do not offer.
     void clear();
     // Shows the item in row `row` of `table`.
     void showItem(const MemoryTable &table, RowHandle row);
@@ -70,8 +70,9 @@ private:
     int sizeOf(const MasterControl &control) const;
     std::string controlValue(const Slot &slot) const;
     // Shows `value` in a drop-down list; a value it does not offer is shown
-    // as an item of its own until the next item is shown.
+    // as an item of its own until the next item is shown or a new one begun.
     void showInList(QComboBox &combo, const QString &value);
+    void dropStoredOnly(QComboBox &combo);
 
     const MasterListSpec &spec_;
     std::vector<Slot> slots_; // by row; rows without a control have an empty slot

@@ -468,6 +468,23 @@ TEST_F(MastersFixture, ATypeTheListLacksIsShownAndKeptUntilAnotherIsPicked)
     EXPECT_EQ(control<QComboBox>("cboInsType")->count(), 8);
 }
 
+TEST_F(MastersFixture, ANewItemKeepsTheTypeShownUnlessTheListLacksIt)
+{
+    open(MasterListId::Insurance);
+    click("cmdNew");
+    EXPECT_EQ(shown("cboInsType"), "") << "PPO was ACME Health's own";
+    EXPECT_EQ(control<QComboBox>("cboInsType")->count(), 8);
+    type("txtInsID(1)", "Blue Cross");
+    type("cboInsType", "Vis");
+    click("cmdSave");
+
+    // The next new entry starts from the type shown.
+    click("cmdNew");
+    EXPECT_EQ(shown("cboInsType"), "Vision");
+    EXPECT_EQ(shown("txtInsID(1)"), "");
+    EXPECT_TRUE(control<DateTimePicker>("dtInsDate")->isNull());
+}
+
 TEST_F(MastersFixture, AProvidersTypeTheListLacksIsShownAndKept)
 {
     MemoryTable &providers = table(TableId::ProvID);
