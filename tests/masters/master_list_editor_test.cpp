@@ -281,6 +281,32 @@ INSTANTIATE_TEST_SUITE_P(MasterLists, Deleting,
             "Cardiology"}),
     [](const auto &info) { return testName(info.param.name); });
 
+TEST_F(MastersFixture, DeleteAnsweredNoChangesNothing)
+{
+    open(MasterListId::Locations);
+    const QStringList before = rows(TableId::Location);
+    select("St. Mary's");
+    prompter.setNextAnswers({Prompter::No});
+    click("cmdDelete");
+    EXPECT_EQ(listed(), (QStringList {"Clinic", "St. Mary's"}));
+    EXPECT_EQ(selected(), "St. Mary's");
+    EXPECT_EQ(rows(TableId::Location), before);
+}
+
+// The list loses a row only with its record: a row whose record is no
+// longer the one listed is not deleted, and stays listed as it now stands.
+TEST_F(MastersFixture, ARowWhoseRecordChangedIsNotDeleted)
+{
+    open(MasterListId::Pharmacies);
+    MemoryTable &pharmacies = table(TableId::PharmID);
+    pharmacies.moveFirst();
+    pharmacies.setValue("Key", "20090306080399p");
+    pharmacies.update();
+    click("cmdDelete");
+    EXPECT_EQ(rows(TableId::PharmID), (QStringList {"0x00000025 0x0000 20090306080399p"}));
+    EXPECT_EQ(listed(), (QStringList {"Corner Drug"}));
+}
+
 // ---- The most items of each list
 
 struct MaximumCase {
