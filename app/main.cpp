@@ -2,6 +2,8 @@
 
 #include "editor/record_editor.h"
 #include "mainwin/main_window.h"
+#include "masters/master_list_editor.h"
+#include "masters/provider_viewer.h"
 #include "reports/report_windows.h"
 
 int main(int argc, char **argv)
@@ -12,11 +14,20 @@ int main(int argc, char **argv)
     window.installEditorHooks(&editor);
     // Declared after the main window, so that a graph window still open goes first.
     vantorelle::ReportWindows reports(window);
+
     SecondaryWindows windows;
+    windows.editMaster = [&window](int index) {
+        if (const auto list = vantorelle::masterListFromIndex(index))
+            vantorelle::MasterListEditor::edit(window, *list, &window);
+    };
+    windows.viewProvider = [&window](QWidget *owner, const std::string &key, bool pharmacy) {
+        vantorelle::ProviderViewer::view(window, key, pharmacy, owner);
+    };
     windows.graph = [&reports] { reports.showGraph(); };
     windows.printProfile = [&reports] { reports.printProfile(); };
     windows.printMasterLists = [&reports] { reports.printMasterLists(); };
     window.setSecondaryWindows(std::move(windows));
+
     if (!window.load())
         return 0;
     window.show();
