@@ -6,7 +6,6 @@
 #include "platform/paths.h"
 #include "platform/print_dialogs.h"
 #include "platform/prompter.h"
-#include "reports/preferred_date_format.h"
 #include "reports/quick_date_range.h"
 #include "reports/reading_graph.h"
 #include "reports/settings_date.h"
@@ -14,6 +13,7 @@
 #include "reports/settings_writer.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/installation.h"
+#include "settings/picker_date_format.h"
 #include "settings/preferences.h"
 
 #include <QComboBox>
@@ -64,7 +64,7 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
     startPicker_->setObjectName(QStringLiteral("DTGraphStart"));
     endPicker_->setObjectName(QStringLiteral("DTGraphEnd"));
     for (DateTimePicker *picker : {startPicker_, endPicker_})
-        showPreferredDateFormat(*picker, context_.preferences().display());
+        applyDatePreference(*picker, context_.preferences().display());
     graph_->setObjectName(QStringLiteral("flpGraph"));
     graph_->setMinimumSize(480, 320);
 

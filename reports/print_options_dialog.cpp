@@ -1,12 +1,12 @@
 #include "reports/print_options_dialog.h"
 
-#include "reports/preferred_date_format.h"
 #include "reports/print_preview_window.h"
 #include "reports/profile_sections.h"
 #include "reports/report_builder.h"
 #include "reports/settings_date.h"
 #include "reports/settings_number.h"
 #include "settings/installation.h"
+#include "settings/picker_date_format.h"
 #include "settings/preferences.h"
 
 #include <QCheckBox>
@@ -76,7 +76,7 @@ PrintOptionsDialog::PrintOptionsDialog(
     startPicker_->setObjectName(QStringLiteral("DTPrintStart"));
     endPicker_->setObjectName(QStringLiteral("DTPrintEnd"));
     for (DateTimePicker *picker : {startPicker_, endPicker_})
-        showPreferredDateFormat(*picker, context_.preferences().display());
+        applyDatePreference(*picker, context_.preferences().display());
 
     auto *rangeFrame = new QGroupBox(QStringLiteral("Report Options"), this);
     auto *rangeLayout = new QGridLayout(rangeFrame);
