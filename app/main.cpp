@@ -3,6 +3,8 @@
 #include "editor/record_editor.h"
 #include "mainwin/main_window.h"
 
+using namespace vantorelle;
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);

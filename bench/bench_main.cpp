@@ -27,6 +27,8 @@
 #include <sys/wait.h>
 #include <vector>
 
+using namespace vantorelle;
+
 extern char **environ;
 
 namespace fs = std::filesystem;

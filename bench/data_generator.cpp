@@ -12,6 +12,8 @@
 #include <span>
 #include <string_view>
 
+namespace vantorelle {
+
 namespace {
 
 // std::mt19937's output is fixed by the standard; the distributions are not,
@@ -394,3 +396,5 @@ std::vector<StoreFailure> DataGenerator::write(const std::string &folder)
     }
     return store.SaveDBs();
 }
+
+} // namespace vantorelle

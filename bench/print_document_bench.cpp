@@ -17,7 +17,7 @@
 #include <functional>
 #include <vector>
 
-using namespace vantorelle;
+namespace vantorelle {
 
 namespace {
 
@@ -155,3 +155,5 @@ void benchPrintDocument()
         3, [&] { RtfDocumentWriter::save(document, letter, folder.filePath("report.rtf")); });
     report("report document: save as RTF", rtf, rows, "", true);
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 #include "settings/main_window_context.h"
 #include "store/store.h"
 
+namespace vantorelle {
+
 void beginEditing(MainWindowContext &context)
 {
     EditState &state = context.editState();
@@ -11,3 +13,5 @@ void beginEditing(MainWindowContext &context)
         = state.mode() == EditMode::Add || context.store().dsMainID().recordCount() == 0;
     state.setMode(newProfile ? EditMode::Add : EditMode::Edit);
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 #include "mainwin/record_editor_host.h"
 #include "settings/edit_state.h"
 
+namespace vantorelle {
+
 namespace {
 
 using enum ControlKind;
@@ -64,3 +66,5 @@ void ContactsPanel::forget()
     ShownConFirst.clear();
     ShownConLast.clear();
 }
+
+} // namespace vantorelle

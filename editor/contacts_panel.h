@@ -3,6 +3,8 @@
 #include "editor/master_picker.h"
 #include "editor/panel_descriptor.h"
 
+namespace vantorelle {
+
 // The Contacts panel: a contact of the master list, linked to the current
 // profile when saved.
 class ContactsPanel : public MasterPicker {
@@ -23,3 +25,5 @@ protected:
     void remember(const std::vector<std::string> &values) override;
     void forget() override;
 };
+
+} // namespace vantorelle

@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+namespace vantorelle {
+
 void HandlerFamilies::attach(MainWindowContext &context, TopicPanel &panel)
 {
     new HandlerFamilies(context, panel);
@@ -79,3 +81,5 @@ void HandlerFamilies::textChanged(int row)
     if (stored != table.valueAt(*shown, *column))
         beginEditing(context_);
 }
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace vantorelle {
+
 class MainWindowContext;
 class TopicPanel;
 
@@ -31,3 +33,5 @@ private:
     MainWindowContext &context_;
     TopicPanel &panel_;
 };
+
+} // namespace vantorelle

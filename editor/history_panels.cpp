@@ -3,6 +3,8 @@
 #include "mainwin/master_list_filler.h"
 #include "store/store.h"
 
+namespace vantorelle {
+
 namespace {
 
 using enum ControlKind;
@@ -407,3 +409,5 @@ const PanelDescriptor FamilyHistoryPanel = {
     .endColumn = 3,
     .reselectText = relativeName,
 };
+
+} // namespace vantorelle

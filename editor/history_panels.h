@@ -2,6 +2,8 @@
 
 #include "editor/panel_descriptor.h"
 
+namespace vantorelle {
+
 // The panels of the health-history topics: conditions, visits, medicines and
 // relatives. Providers and pharmacies are chosen from the master lists and
 // stored by their Key; locations are typed or chosen and stored as text.
@@ -13,3 +15,5 @@ extern const PanelDescriptor MedicationsPanel;
 extern const PanelDescriptor VaccinationsPanel;
 extern const PanelDescriptor TestsPanel;
 extern const PanelDescriptor FamilyHistoryPanel;
+
+} // namespace vantorelle

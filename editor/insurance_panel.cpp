@@ -4,6 +4,8 @@
 #include "mainwin/record_editor_host.h"
 #include "settings/edit_state.h"
 
+namespace vantorelle {
+
 namespace {
 
 using enum ControlKind;
@@ -71,3 +73,5 @@ void InsurancePanel::forget()
 {
     ShownCompany.clear();
 }
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include "editor/master_picker.h"
 #include "editor/panel_descriptor.h"
 
+namespace vantorelle {
+
 // The Insurance panel: an insurance company of the master list, linked to the
 // current profile when saved.
 class InsurancePanel : public MasterPicker {
@@ -22,3 +24,5 @@ protected:
     void remember(const std::vector<std::string> &values) override;
     void forget() override;
 };
+
+} // namespace vantorelle

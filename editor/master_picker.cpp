@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+namespace vantorelle {
+
 MasterPicker::MasterPicker(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel,
     MasterList list, const QString &buttonName, const QString &listName)
     : button(new QPushButton(QStringLiteral("Select"), &panel))
@@ -80,3 +82,5 @@ void MasterPicker::afterShow()
         list->hide();
     }
 }
+
+} // namespace vantorelle

@@ -10,6 +10,9 @@
 
 class QListWidget;
 class QPushButton;
+
+namespace vantorelle {
+
 class RecordEditor;
 class RecordEditorHost;
 class TopicPanel;
@@ -53,3 +56,5 @@ protected:
 private:
     bool picking_ = false;
 };
+
+} // namespace vantorelle

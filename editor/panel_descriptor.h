@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 class Store;
 class TopicPanel;
 enum class MasterList; // mainwin/master_list_filler.h
@@ -99,3 +101,5 @@ struct PanelDescriptor {
     // Hidden boxes named apart from the prefix ("txtKey", "txtID", "txtSTATUS").
     HiddenBoxNames hiddenBoxes = {};
 };
+
+} // namespace vantorelle

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace vantorelle {
+
 namespace {
 
 using enum ControlKind;
@@ -187,3 +189,5 @@ bool PersonalPanel::refresh(const SavedRecord &saved)
     context_.showTopic();
     return true;
 }
+
+} // namespace vantorelle

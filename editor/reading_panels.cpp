@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+namespace vantorelle {
+
 namespace {
 
 using enum ControlKind;
@@ -199,3 +201,5 @@ const PanelDescriptor GlucosePanel = {
     .reselectText = glucoseText,
     .afterClear = presetGlucoseUnits,
 };
+
+} // namespace vantorelle

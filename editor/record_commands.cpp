@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace vantorelle {
+
 // The record commands: add, edit and cancel a record of the selected topic,
 // start a new profile, and the Edit List buttons. Every command that fails
 // leaves the window usable: the tracking of edits is given back.
@@ -157,3 +159,5 @@ void RecordEditor::editList(TopicPanel &panel, int index)
             k.combo->setCurrentIndex(k.combo->findData(k.key));
     }
 }
+
+} // namespace vantorelle

@@ -22,6 +22,8 @@
 
 #include <QLineEdit>
 
+namespace vantorelle {
+
 namespace {
 
 QString text(std::string_view s)
@@ -217,3 +219,5 @@ void RecordEditor::setTextLimits()
             panel(entry.topic)->setTextLimits();
     }
 }
+
+} // namespace vantorelle

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorelle {
+
 class ContactsPanel;
 class InsurancePanel;
 class PersonalPanel;
@@ -87,3 +89,5 @@ private:
     std::unique_ptr<InsurancePanel> insurance_;
     std::unique_ptr<ContactsPanel> contacts_;
 };
+
+} // namespace vantorelle

@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace vantorelle {
+
 TextBox::TextBox(Lines lines, QWidget *parent)
     : QWidget(parent)
 {
@@ -82,3 +84,5 @@ void TextBox::onLinesChanged()
     }
     emit textChanged();
 }
+
+} // namespace vantorelle

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
+namespace vantorelle {
+
 namespace {
 
 // Stored text is cp1252 with CR LF line breaks; the widgets hold Unicode with LF.
@@ -335,3 +337,5 @@ bool TopicPanel::blank(int row) const
         return slot.combo->currentIndex() < 0 || slot.combo->currentText().isEmpty();
     return values()[std::size_t(row)].empty();
 }
+
+} // namespace vantorelle

@@ -10,11 +10,14 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
+class QLineEdit;
+
+namespace vantorelle {
+
 class DateTimePicker;
 class PanelHooks;
 class Preferences;
-class QComboBox;
-class QLineEdit;
 class TextBox;
 
 // The panel engine: one topic's entry panel, built from its descriptor. It
@@ -103,3 +106,5 @@ private:
     bool filling_ = false; // the panel itself is setting the controls
     PanelHooks *hooks_ = nullptr;
 };
+
+} // namespace vantorelle

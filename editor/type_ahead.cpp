@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace vantorelle {
+
 void TypeAhead::attach(QComboBox *combo)
 {
     new TypeAhead(combo);
@@ -62,3 +64,5 @@ void TypeAhead::complete()
     edit->setText(item);
     edit->setSelection(int(typed.size()), int(item.size() - typed.size()));
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 class QComboBox;
 
+namespace vantorelle {
+
 // Completes what the user types into an editable combo box from the box's own
 // list: the first item that begins with the typed text, in any letter case,
 // is shown whole with its untyped tail selected, so the next key replaces the
@@ -30,3 +32,5 @@ private:
     // The last key was Delete or Backspace: the change it makes is left as is.
     bool NoAutoComplete = false;
 };
+
+} // namespace vantorelle

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace vantorelle;
+
 namespace {
 
 std::vector<std::string_view> linesOf(std::string_view text)

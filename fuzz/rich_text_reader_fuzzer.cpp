@@ -20,6 +20,8 @@
 #include <string>
 #include <string_view>
 
+using namespace vantorelle;
+
 namespace {
 
 // The record views' field lines, built as the main window builds them (the

@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+using namespace vantorelle;
+
 namespace {
 
 bool blankAtAnEnd(const QString &text)

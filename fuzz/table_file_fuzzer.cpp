@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+using namespace vantorelle;
+
 namespace {
 
 // The preferences' number columns are written as whole numbers, so they are

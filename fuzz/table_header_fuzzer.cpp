@@ -10,6 +10,8 @@
 
 #include <vector>
 
+using namespace vantorelle;
+
 namespace {
 
 std::vector<std::string_view> splitAtCrLf(std::string_view text)

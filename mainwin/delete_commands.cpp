@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace vantorelle {
+
 // The Delete buttons: one record of the listed topic, or a whole profile.
 // Every command that fails leaves the window usable: the pointer, the
 // window's enabled state and the tracking of edits are given back.
@@ -117,3 +119,5 @@ void Main::deleteProfile()
             editorHooks_->cancelEditing();
     });
 }
+
+} // namespace vantorelle

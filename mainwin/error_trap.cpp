@@ -5,6 +5,8 @@
 #include "store/store_failure.h"
 #include "store/table_error.h"
 
+namespace vantorelle {
+
 bool runTrapped(
     const Installation &installation, const QString &operation, const std::function<void()> &step)
 {
@@ -25,3 +27,5 @@ void showStoreFailure(const Installation &installation, const StoreFailure &fail
     ShowError(installation, AppError(failure.number, QString::fromStdString(failure.description)),
         QString::fromStdString(failure.operation), QString::fromStdString(failure.details));
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 #include "mainwin/master_index.h"
 #include "store/stored_dates.h"
 
+namespace vantorelle {
+
 std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
 {
     const auto field = [&](std::string_view name) { return sources.record.value(name); };
@@ -46,3 +48,5 @@ std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
     }
     return text;
 }
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr double mgPerMmol = 18;
@@ -31,3 +33,5 @@ std::string GlucoseInUnits(
         return PaddedWholeNumber(value * mgPerMmol, 1);
     return oneDecimal(value / mgPerMmol);
 }
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <QTableWidget>
 
+namespace vantorelle {
+
 int gridIndex(int row, int col, const QTableWidget *grid)
 {
     return row * grid->columnCount() + col;
@@ -14,3 +16,5 @@ QString gridText(const QTableWidget *grid, int index)
         = columns > 0 && index >= 0 ? grid->item(index / columns, index % columns) : nullptr;
     return item ? item->text() : QString();
 }
+
+} // namespace vantorelle

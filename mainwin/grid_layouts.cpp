@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+namespace vantorelle {
+
 namespace {
 
 using R = FieldValue::Rule;
@@ -164,3 +166,5 @@ bool UsesRule(const GridLayout &layout, FieldValue::Rule rule)
     return std::any_of(layout.columns.begin(), layout.columns.end(),
         [rule](const GridColumn &c) { return c.cell.rule == rule; });
 }
+
+} // namespace vantorelle

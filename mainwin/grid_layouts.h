@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 // One column of the record grid.
 struct GridColumn {
     std::string_view header; // left-aligned; the trailing blank is part of it
@@ -46,3 +48,5 @@ std::vector<std::string> GridHeaders(const GridLayout &layout, std::string_view 
 
 // Whether any cell of `layout` is made by `rule`.
 bool UsesRule(const GridLayout &layout, FieldValue::Rule rule);
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 
 #include <QAction>
 
+namespace vantorelle {
+
 void Main::connectHandheldMenus()
 {
     const std::pair<QAction *, void (Main::*)()> handlers[] = {
@@ -43,3 +45,5 @@ void Main::mnuReinstallHH_Click()
 {
     ReinstallHandheldSoftware(installation_, *this);
 }
+
+} // namespace vantorelle

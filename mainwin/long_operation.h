@@ -2,6 +2,8 @@
 
 #include "mainwin/main_window.h"
 
+namespace vantorelle {
+
 // The hourglass and the disabled window for the length of a scope, also when
 // a failure leaves it early.
 class LongOperation
@@ -15,3 +17,5 @@ public:
 private:
     Main &main_;
 };
+
+} // namespace vantorelle

@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace vantorelle {
+
 namespace {
 
 QPushButton *button(const char *name, const char *caption, const char *toolTip, QWidget *parent)
@@ -335,3 +337,5 @@ void Main::endLongOperation()
     if (longOperations_ == 0)
         setEnabled(true);
 }
+
+} // namespace vantorelle

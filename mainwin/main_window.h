@@ -19,8 +19,6 @@
 #include "settings/preferences.h"
 #include "store/topics.h"
 
-class frmSplash;
-class InstanceGuard;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -32,6 +30,11 @@ class QPushButton;
 class QStatusBar;
 class QTableWidget;
 class QTimer;
+
+namespace vantorelle {
+
+class frmSplash;
+class InstanceGuard;
 class RecordEditorHooks;
 class RichTextView;
 class Store;
@@ -261,3 +264,5 @@ private:
     int longOperations_ = 0;
     bool closing_ = false;
 };
+
+} // namespace vantorelle

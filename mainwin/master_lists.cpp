@@ -1,5 +1,7 @@
 #include "mainwin/main_window.h"
 
+namespace vantorelle {
+
 void Main::fillMasterLists()
 {
     masterLists_.fill(tableAccess());
@@ -14,3 +16,5 @@ void Main::registerMasterList(MasterList list, QListWidget *listBox)
 {
     masterLists_.add(list, listBox);
 }
+
+} // namespace vantorelle

@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QUrl>
 
+namespace vantorelle {
+
 namespace {
 
 } // namespace
@@ -170,3 +172,5 @@ Main::setPrefFunction()
         store().SetPref(key, previous, value);
     };
 }
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+namespace vantorelle {
+
 namespace {
 
 DateTimePicker::DateOrder pickerOrder(DateFormat format)
@@ -33,3 +35,5 @@ void applyDatePreferenceToPickers(const DisplayPreferences &preferences)
             picker->setDateFormat(order, separator);
     }
 }
+
+} // namespace vantorelle

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+namespace vantorelle {
+
 void Main::showRecords()
 {
     const EditMode mode = editState_.mode();
@@ -104,3 +106,5 @@ void Main::profileChosen()
         topicChosen();
     });
 }
+
+} // namespace vantorelle

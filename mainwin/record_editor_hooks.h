@@ -2,6 +2,8 @@
 
 #include "store/topics.h"
 
+namespace vantorelle {
+
 // What the main window asks of the record editor. The editor sits above the
 // main window (it reaches the main window through RecordEditorHost), so Main
 // only knows this interface; the program installs the real editor, and with
@@ -26,3 +28,5 @@ public:
     // Start-up: the text limits of the entry controls, from the field tables.
     virtual void setTextLimits() = 0;
 };
+
+} // namespace vantorelle

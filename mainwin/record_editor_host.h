@@ -9,6 +9,8 @@ class QComboBox;
 class QListWidget;
 class QWidget;
 
+namespace vantorelle {
+
 // What the record editor asks of the main window beyond MainWindowContext:
 // room for its panels, the master lists its controls offer, and the record
 // list whose records the panels edit. The main window implements it.
@@ -40,3 +42,5 @@ public:
     // True once the program is ending: code that resumes after a modal window stops.
     virtual bool closing() const = 0;
 };
+
+} // namespace vantorelle

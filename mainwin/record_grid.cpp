@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr int twipsPerInch = 1440;
@@ -94,3 +96,5 @@ void FillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<Gr
         grid->setCurrentCell(0, 0);
     grid->setUpdatesEnabled(true);
 }
+
+} // namespace vantorelle

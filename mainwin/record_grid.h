@@ -9,6 +9,8 @@
 
 class QTableWidget;
 
+namespace vantorelle {
+
 using GridRow = std::vector<std::string>; // cell texts, cp1252 bytes
 
 // The rows one topic's grid lists for the profile whose Key is `profileKey`,
@@ -23,3 +25,5 @@ std::vector<GridRow> GridRows(const GridLayout &layout, std::string_view profile
 // if any, becomes current.
 void FillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<GridRow> &rows,
     std::string_view glucoseUnits);
+
+} // namespace vantorelle

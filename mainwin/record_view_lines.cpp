@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vantorelle {
+
 namespace {
 
 using R = FieldValue::Rule;
@@ -238,3 +240,5 @@ std::string RecordViewText(const RecordView &view, const ValueSources &sources)
     rtf += RecordViewEnd;
     return rtf;
 }
+
+} // namespace vantorelle

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // One line of a record view.
 struct ViewLine {
     enum class Label {
@@ -42,3 +44,5 @@ const RecordView &recordView(Topic topic);
 // The whole RTF text of the record in `sources` shown by `view`: the header,
 // one field line per non-empty value, the closing brace.
 std::string RecordViewText(const RecordView &view, const ValueSources &sources);
+
+} // namespace vantorelle

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+namespace vantorelle {
+
 void Main::showListedRecord()
 {
     if (gridViewer->rowCount() == 0) {
@@ -80,3 +82,5 @@ void Main::selectSavedRecord(const QString &shownText, const QString &key, int l
     }
     showListedRecord();
 }
+
+} // namespace vantorelle

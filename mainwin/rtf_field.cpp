@@ -1,5 +1,7 @@
 #include "mainwin/rtf_field.h"
 
+namespace vantorelle {
+
 std::string RtfEscape(std::string_view text)
 {
     std::string out;
@@ -25,3 +27,5 @@ std::string RtfField(std::string_view label, std::string_view value)
         return {};
     return "\\b " + RtfEscape(label) + ":\\b0\\tab " + RtfEscape(value) + "\\line";
 }
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // The record views are RTF text built here, as cp1252 bytes like the values in
 // them, and shown through RichTextReader.
 
@@ -20,3 +22,5 @@ std::string RtfEscape(std::string_view text);
 // value and a line break; the empty text for an empty value. Label and value
 // are both escaped, since labels may come from the data too.
 std::string RtfField(std::string_view label, std::string_view value);
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <QTableWidget>
 
+namespace vantorelle {
+
 int savedRow(const QTableWidget *grid, const QString &text, const QString &key, int keyColumn)
 {
     int found = -1;
@@ -16,3 +18,5 @@ int savedRow(const QTableWidget *grid, const QString &text, const QString &key, 
     }
     return found;
 }
+
+} // namespace vantorelle

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace vantorelle {
+
 namespace {
 
 bool usesRule(const RecordView &view, FieldValue::Rule rule)
@@ -59,3 +61,5 @@ ShownRecord ShowRecordOf(
     }
     return shown;
 }
+
+} // namespace vantorelle

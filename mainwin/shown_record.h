@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
 
 // What the record viewer shows for one row of the record grid.
 struct ShownRecord {
@@ -21,3 +22,5 @@ struct ShownRecord {
 // Delete commands read it there. Personal and Legal give an empty view.
 ShownRecord ShowRecordOf(Topic topic, std::string_view key, const TableAccess &tables,
     const DisplayPreferences &display);
+
+} // namespace vantorelle

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+namespace vantorelle {
+
 namespace {
 
 const QString crLf = QStringLiteral("\r\n");
@@ -132,3 +134,5 @@ void Main::reportSaveFailures(const std::vector<StoreFailure> &failures)
     ShowError(installation_, AppError(first.number, QString::fromStdString(first.description)),
         QStringLiteral("saving the databases"), details);
 }
+
+} // namespace vantorelle

@@ -26,6 +26,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+namespace vantorelle {
+
 namespace {
 
 const QString loading = QStringLiteral("loading");
@@ -178,3 +180,5 @@ void Main::showFirstTopic()
     }
     topicChosen();
 }
+
+} // namespace vantorelle

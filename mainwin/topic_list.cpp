@@ -16,6 +16,8 @@
 
 #include "platform/rich_text_view.h"
 
+namespace vantorelle {
+
 namespace {
 
 // The profile the selector shows, made the current row of the profile table;
@@ -119,3 +121,5 @@ void Main::topicChosen()
         }
     });
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace vantorelle {
+
 // A failure as the forms report it: a number and a description ("53", "File not
 // found"). Thrown by the layers and helpers; the handlers catch it and show it
 // through the error box.
@@ -36,3 +38,5 @@ private:
     int number_;
     QString description_;
 };
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace vantorelle {
+
 // The file and folder pickers. Each returns the chosen path, or nothing when
 // the user cancelled. Filters are written as the forms keep them: pairs of
 // description and patterns joined by "|", patterns separated by ";"
@@ -30,3 +32,5 @@ void installFileDialogs(FileDialogs *dialogs);
 // A filter in the forms' notation as Qt writes it: "Text|*.txt; *.csv|All|*.*"
 // gives "Text (*.txt *.csv);;All (*.*)".
 QString qtNameFilters(const QString &filter);
+
+} // namespace vantorelle

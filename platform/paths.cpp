@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+namespace vantorelle {
+
 namespace {
 
 class SystemPaths : public Paths {
@@ -39,3 +41,5 @@ QString withFinalSlash(const QString &folder)
         return folder;
     return folder + QLatin1Char('/');
 }
+
+} // namespace vantorelle

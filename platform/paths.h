@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // The folders the program starts from. Folder paths use "/" and end in "/".
 class Paths {
 public:
@@ -20,3 +22,5 @@ void installPaths(Paths *paths);
 
 // `folder` with a final "/" added when it has none ("" stays "").
 QString withFinalSlash(const QString &folder);
+
+} // namespace vantorelle

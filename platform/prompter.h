@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // Every message box of the program goes through the current Prompter, so tests
 // can see each box and answer it. The codes are those the forms keep in their
 // answer global.
@@ -25,3 +27,5 @@ public:
 Prompter &prompter();
 // Installs `prompter` (nullptr restores the real one). The caller keeps ownership.
 void installPrompter(Prompter *prompter);
+
+} // namespace vantorelle

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <vector>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr QByteArrayView crLf = "\r\n";
@@ -251,3 +253,5 @@ QByteArray withValue(
 }
 
 } // namespace SettingsFile
+
+} // namespace vantorelle

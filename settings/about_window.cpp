@@ -8,6 +8,8 @@
 #include "settings/product_notice.h"
 #include "settings/registry_access.h"
 
+namespace vantorelle {
+
 namespace {
 
 QString platformLine(Platform platform)
@@ -131,3 +133,5 @@ void frmAbout::cmdOK_Click()
 {
     accept();
 }
+
+} // namespace vantorelle

@@ -7,6 +7,8 @@
 
 #include "settings/installation.h"
 
+namespace vantorelle {
+
 // Version and installation details: platform, operating system, folders and the
 // installation's registry values. The text is rebuilt each time the window is made.
 class frmAbout : public QDialog {
@@ -30,3 +32,5 @@ private:
     void Form_Load(const Installation &installation);
     void cmdOK_Click();
 };
+
+} // namespace vantorelle

@@ -16,6 +16,8 @@
 
 #include <initializer_list>
 
+namespace vantorelle {
+
 namespace {
 
 QString joinLines(std::initializer_list<QString> lines)
@@ -196,3 +198,5 @@ void RestoreBackup(
         ShowError(installation, error, QStringLiteral("restoring data"));
     }
 }
+
+} // namespace vantorelle

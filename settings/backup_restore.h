@@ -2,6 +2,8 @@
 
 #include "settings/installation.h"
 
+namespace vantorelle {
+
 class MainWindowActions;
 
 // Backup and restore of the table files ("Vantorelle<X>.cdb", the 22 data
@@ -29,3 +31,5 @@ void BackupDatabases(
 // the error box.
 void RestoreBackup(
     const Installation &installation, const QString &backupFolder, MainWindowActions &main);
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace vantorelle {
+
 // What the record editor is doing.
 enum class EditMode {
     Normal, // records are shown, nothing is being entered
@@ -50,3 +52,5 @@ private:
     EditMode mode_ = EditMode::Normal;
     bool tracking_ = false;
 };
+
+} // namespace vantorelle

@@ -8,6 +8,8 @@
 #include "settings/support_info.h"
 #include "store/clock.h"
 
+namespace vantorelle {
+
 namespace {
 
 const QString crLf = QStringLiteral("\r\n");
@@ -79,3 +81,5 @@ void WriteSetupLog(const Installation &installation, const QString &text)
 {
     appendToLog(installation.dataFolder, QStringLiteral("setuplog.txt"), text + crLf);
 }
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // The common error box and the two logs in the installation's data folder.
 
 // Shows the error box for `error`, which happened while `operation` ("saving a
@@ -24,3 +26,5 @@ void ErrorLog(const Installation &installation, const QString &text);
 // while the data folder is unknown; throws AppError when the log cannot be
 // written.
 void WriteSetupLog(const Installation &installation, const QString &text);
+
+} // namespace vantorelle

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+namespace vantorelle {
+
 void CopyFileAtomically(const QString &from, const QString &to)
 {
     const QFileInfo source(from);
@@ -29,3 +31,5 @@ void CopyFileAtomically(const QString &from, const QString &to)
     FileWriter::replace(to, bytes);
     QFile::setPermissions(to, source.permissions());
 }
+
+} // namespace vantorelle

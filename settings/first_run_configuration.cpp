@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QLocale>
 
+namespace vantorelle {
+
 namespace {
 
 const QString crLf = QStringLiteral("\r\n");
@@ -299,3 +301,5 @@ Installation configureInstallation(
     }
     return installation;
 }
+
+} // namespace vantorelle

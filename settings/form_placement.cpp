@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 
+namespace vantorelle {
+
 namespace {
 
 // Twips are 1/1440 inch; the settings file keeps the 96-dpi scale of the forms.
@@ -55,3 +57,5 @@ void RestoreFormPlacement(QWidget *form, const QString &settingsFile)
     form->move(twips[0] / twipsPerPixel, twips[1] / twipsPerPixel);
     form->resize(twips[2] / twipsPerPixel, twips[3] / twipsPerPixel);
 }
+
+} // namespace vantorelle

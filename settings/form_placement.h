@@ -3,6 +3,8 @@
 class QString;
 class QWidget;
 
+namespace vantorelle {
+
 // The main window's position and size, kept in section "Form" of the settings
 // file as "Left", "Top", "Width" and "Height" in twips.
 
@@ -14,3 +16,5 @@ void SaveFormPlacement(QWidget *form, const QString &settingsFile);
 // unless all four values are present and whole numbers of twips (after
 // rounding), so a damaged settings file can never stop the start-up.
 void RestoreFormPlacement(QWidget *form, const QString &settingsFile);
+
+} // namespace vantorelle

@@ -15,6 +15,8 @@
 
 #include <initializer_list>
 
+namespace vantorelle {
+
 namespace {
 
 // Identifies the program's databases to the transfer tools.
@@ -133,3 +135,5 @@ void MakeCdiFromCdb(const QString &tablePath)
         = TableFile::handheldCopy(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     FileWriter::replace(base + QStringLiteral(".cdi"), QByteArray::fromStdString(copy));
 }
+
+} // namespace vantorelle

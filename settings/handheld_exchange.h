@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 class MainWindowActions;
 
 // Moving the tables between the PC and a Windows Mobile handheld through the
@@ -28,3 +30,5 @@ void TransferToHandheld(const Installation &installation, MainWindowActions &mai
 // deleted one. A missing table file writes nothing. Throws AppError when a
 // file cannot be read or written.
 void MakeCdiFromCdb(const QString &tablePath);
+
+} // namespace vantorelle

@@ -18,6 +18,8 @@
 #include <cstdlib>
 #include <initializer_list>
 
+namespace vantorelle {
+
 namespace {
 
 const QString crLf = QStringLiteral("\r\n");
@@ -445,3 +447,5 @@ void ReinstallHandheldSoftware(const Installation &installation, MainWindowActio
     }
     main.setWatchEnabled(true);
 }
+
+} // namespace vantorelle

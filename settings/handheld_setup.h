@@ -2,6 +2,8 @@
 
 #include "settings/installation.h"
 
+namespace vantorelle {
+
 class MainWindowActions;
 
 // Setting up the PC for a handheld through the outside tools shipped in the
@@ -32,3 +34,5 @@ bool locateHandheldDataFolder(Installation &installation, MainWindowActions *mai
 // program again and the main window closes without writing the old tables
 // over the new folder.
 void ReinstallHandheldSoftware(const Installation &installation, MainWindowActions &main);
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include "platform/settings_file.h"
 #include "settings/app_info.h"
 
+namespace vantorelle {
+
 QString ReadIni(
     const QString &section, const QString &key, const QString &defaultValue, const QString &file)
 {
@@ -23,3 +25,5 @@ qint16 WriteIni(
         return 0;
     }
 }
+
+} // namespace vantorelle

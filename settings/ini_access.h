@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // One value of the settings file at a time (see platform/settings_file.h for
 // how names and values are matched).
 
@@ -14,3 +16,5 @@ QString ReadIni(
 // Returns 1 on success; otherwise tells the user and returns 0.
 qint16 WriteIni(
     const QString &section, const QString &key, const QString &value, const QString &file);
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace vantorelle {
+
 // What the handheld, backup and watch commands need of the main window. The
 // main window implements it; the commands never see its widgets.
 class MainWindowActions {
@@ -36,3 +38,5 @@ public:
     // Turns the synchronisation watch (the one-second timer) on or off.
     virtual void setWatchEnabled(bool enabled) = 0;
 };
+
+} // namespace vantorelle

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace vantorelle {
+
 class EditState;
 struct Installation;
 class Preferences;
@@ -50,3 +52,5 @@ public:
     // Fills every master-list control again from the master tables.
     virtual void fillMasterLists() = 0;
 };
+
+} // namespace vantorelle

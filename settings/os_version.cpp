@@ -2,7 +2,11 @@
 
 #include <QSysInfo>
 
+namespace vantorelle {
+
 QString GetOSVersionName()
 {
     return QSysInfo::prettyProductName();
 }
+
+} // namespace vantorelle

@@ -2,5 +2,9 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // The name of the running operating system, as the about window shows it.
 QString GetOSVersionName();
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include "settings/app_info.h"
 
+namespace vantorelle {
+
 frmPassword::frmPassword(QWidget *parent)
     : QDialog(parent)
     , lblText(new QLabel(this))
@@ -38,3 +40,5 @@ void frmPassword::cmdSave_Click()
     typed_ = txtPassword->text();
     accept();
 }
+
+} // namespace vantorelle

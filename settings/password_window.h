@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace vantorelle {
+
 // The start-up prompt for the access password. OK (or Enter) accepts the
 // window with the typed text; closing it any other way rejects it.
 class frmPassword : public QDialog {
@@ -25,3 +27,5 @@ private:
 
     QString typed_;
 };
+
+} // namespace vantorelle

@@ -13,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+namespace vantorelle {
+
 namespace {
 
 // The preference keys, in the order the window loads and stores them.
@@ -157,3 +159,5 @@ void frmPreferences::cmdCancel_Click()
 {
     reject();
 }
+
+} // namespace vantorelle

@@ -8,6 +8,8 @@
 
 #include <array>
 
+namespace vantorelle {
+
 struct Installation;
 class Preferences;
 class Store;
@@ -48,3 +50,5 @@ private:
     const Installation &installation;
     std::array<QString, 6> previous; // as shown after loading
 };
+
+} // namespace vantorelle

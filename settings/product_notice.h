@@ -6,6 +6,8 @@
 #include "platform/paths.h"
 #include "settings/support_info.h"
 
+namespace vantorelle {
+
 // The notices and the picture that the splash and about windows both show.
 namespace ProductNotice {
 
@@ -32,3 +34,5 @@ inline QPixmap logo()
 }
 
 } // namespace ProductNotice
+
+} // namespace vantorelle

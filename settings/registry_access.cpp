@@ -7,6 +7,8 @@
 
 #include <limits>
 
+namespace vantorelle {
+
 namespace {
 
 bool isProgramKey(const QString &keyPath)
@@ -81,3 +83,5 @@ bool SetRegistryValue(
     }
     return registry().setValue(valueName, stored);
 }
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+namespace vantorelle {
+
 // The program's values in the registry, by root, key path and value name. The
 // program keeps all of them in one key; any other key counts as missing.
 
@@ -27,3 +29,5 @@ void CreateRegistryKey(RegistryScope root, const QString &keyPath);
 // kind of value, storing nothing.
 bool SetRegistryValue(
     RegistryScope root, const QString &keyPath, const QString &valueName, const QVariant &value);
+
+} // namespace vantorelle

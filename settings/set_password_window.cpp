@@ -6,6 +6,8 @@
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
 
+namespace vantorelle {
+
 namespace {
 
 // The password is stored in cp1252, so only characters that survive the trip
@@ -90,3 +92,5 @@ void frmSetPassword::cmdPasswordOK_Click()
             QStringLiteral("Password Saved"), QStringLiteral("The new password has been saved."));
     accept();
 }
+
+} // namespace vantorelle

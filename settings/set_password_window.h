@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+namespace vantorelle {
+
 // Sets, changes or clears the access password. The new password takes effect
 // at the next start: the current password this window asks for is the one
 // loaded at start-up.
@@ -32,3 +34,5 @@ private:
     QString currentPassword_;
     SetPrefFunction SetPref;
 };
+
+} // namespace vantorelle

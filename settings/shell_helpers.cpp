@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace vantorelle {
+
 bool FileExists(const QString &path)
 {
     if (path.isEmpty())
@@ -51,3 +53,5 @@ void OpenWebPage(const QString &address)
     else if (!QDesktopServices::openUrl(url))
         prompter().ask(title, QStringLiteral("Could not find a browser"));
 }
+
+} // namespace vantorelle

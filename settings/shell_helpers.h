@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace vantorelle {
+
 // Files, folders, outside programs and the web browser.
 
 // True when `path` names an existing file or folder. A "*" or "?" in its last
@@ -23,3 +25,5 @@ void ShellAndWait(
 
 // Opens `address` in the user's web browser; tells the user when it cannot.
 void OpenWebPage(const QString &address);
+
+} // namespace vantorelle

@@ -7,6 +7,8 @@
 #include "settings/app_info.h"
 #include "settings/product_notice.h"
 
+namespace vantorelle {
+
 frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen)
     , lblTitle(new QLabel(QString::fromUtf8(AppInfo::title), this))
@@ -62,3 +64,5 @@ void frmSplash::Timer1_Timer()
     Timer1->stop();
     emit expired();
 }
+
+} // namespace vantorelle

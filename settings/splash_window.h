@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace vantorelle {
+
 // Product name and version shown while the tables load. It closes no earlier
 // than its own timer allows: the timer marks `Tag` "expired" and the start-up,
 // which waits for that mark, then closes the window.
@@ -37,3 +39,5 @@ private:
 
     QString tag;
 };
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+namespace vantorelle {
+
 bool CheckForHotsync(MainWindowActions &main)
 {
     if (!windowFinder().exists(QLatin1String(HotsyncWindowTitle)))
@@ -20,3 +22,5 @@ void ConnectSyncWatch(QTimer &timer, MainWindowActions &main)
     timer.setInterval(1000);
     QObject::connect(&timer, &QTimer::timeout, [&main] { CheckForHotsync(main); });
 }
+
+} // namespace vantorelle

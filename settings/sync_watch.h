@@ -1,7 +1,10 @@
 #pragma once
 
-class MainWindowActions;
 class QTimer;
+
+namespace vantorelle {
+
+class MainWindowActions;
 
 // The watch for a synchronisation on the handheld: HotSync rewrites the table
 // files while it runs, so the program must not go on holding them. The title
@@ -16,3 +19,5 @@ bool CheckForHotsync(MainWindowActions &main);
 // Makes `timer` the watch: one look every second while it runs. The main
 // window starts and stops it.
 void ConnectSyncWatch(QTimer &timer, MainWindowActions &main);
+
+} // namespace vantorelle

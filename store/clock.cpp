@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+namespace vantorelle {
+
 namespace {
 
 class SystemClock : public Clock
@@ -30,3 +32,5 @@ void Clock::install(const Clock *clock)
 {
     installed = clock;
 }
+
+} // namespace vantorelle

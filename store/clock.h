@@ -2,6 +2,8 @@
 
 #include <memory>
 
+namespace vantorelle {
+
 // The current local date and time, as the record keys, defaults and logs see it.
 // One clock serves the whole program; tests install a frozen one.
 struct LocalDateTime {
@@ -32,3 +34,5 @@ public:
 private:
     LocalDateTime at_;
 };
+
+} // namespace vantorelle

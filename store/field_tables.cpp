@@ -1,5 +1,7 @@
 #include "store/field_tables.h"
 
+namespace vantorelle {
+
 std::string FieldTable::cell(int row, int column) const
 {
     if (row == 0)
@@ -303,3 +305,5 @@ const FieldTable PharmIDFields {9, pharmIdRows};
 const FieldTable ProvIDFields {11, provIdRows};
 const FieldTable LocationFields {0, hiddenOnlyRows};
 const FieldTable ProvTypeFields {0, hiddenOnlyRows};
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // One row of a field table: what the user sees, the column it names, and the
 // most characters the user may type into it.
 struct FieldRow {
@@ -48,3 +50,5 @@ extern const FieldTable PharmIDFields;
 extern const FieldTable ProvIDFields;
 extern const FieldTable LocationFields;
 extern const FieldTable ProvTypeFields;
+
+} // namespace vantorelle

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
+namespace vantorelle {
+
 namespace {
 
 // Where the status field of a record line stands: between the first comma
@@ -96,3 +98,5 @@ std::string withDuplicateKeysRetired(std::string_view content)
     }
     return cleaned;
 }
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // Deletes the file at `path` when it exists and holds fewer than 50 bytes.
 // Reports a file that could not be deleted.
 std::optional<StoreFailure> KillIfEmpty(const std::string &path);
@@ -20,3 +22,5 @@ std::optional<StoreFailure> KillIfEmpty(const std::string &path);
 std::optional<StoreFailure> KillFileDupes(const std::string &path);
 // The same on the bytes of a file: the cleaned bytes, or `content` as it is.
 std::string withDuplicateKeysRetired(std::string_view content);
+
+} // namespace vantorelle

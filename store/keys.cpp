@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdio>
 
+namespace vantorelle {
+
 namespace {
 
 std::string twoDigits(int number)
@@ -216,3 +218,5 @@ std::string NewKey(
     }
     return key;
 }
+
+} // namespace vantorelle

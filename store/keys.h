@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 class MemoryTable;
 
 // Record keys order a table ("Key ASC": a profile's rows together, newest
@@ -71,3 +73,5 @@ std::string BuildKey(TableId table, std::string_view profileKey, const FieldLook
 // included, is built again one second later until it is unique.
 std::string NewKey(
     const MemoryTable &rows, TableId table, std::string_view profileKey, const FieldLookup &values);
+
+} // namespace vantorelle

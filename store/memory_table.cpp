@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace vantorelle {
+
 namespace {
 
 char asciiLower(char c)
@@ -460,3 +462,5 @@ void MemoryTable::appendRow(const RowValues &values)
         ++visibleCount_;
     }
 }
+
+} // namespace vantorelle

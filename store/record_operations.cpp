@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr std::size_t keyColumn = 2;
@@ -390,3 +392,5 @@ void RecordOperations::deleteProfile(std::string_view profileKey)
     for (TableId table : ProfileTables)
         retireAll(store_.table(table), Criterion::startsWith("Key", key));
 }
+
+} // namespace vantorelle

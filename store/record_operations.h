@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+namespace vantorelle {
+
 class Store;
 
 // Field name (any case) and value as stored: dates "yyyymmdd", times "HH:mm".
@@ -94,3 +96,5 @@ private:
 
     Store &store_;
 };
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace vantorelle {
+
 // The synchronisation columns every table carries. The handheld's transfer
 // tools merge the files by these, so the system writes exactly these values.
 namespace RecordStatus {
@@ -13,3 +15,5 @@ inline constexpr std::string_view New = "0x0008"; // made on the PC, never synch
 
 // The record id of every record made on the PC, until the synchronisation gives it one.
 inline constexpr std::string_view NewRecordId = "0x00000000";
+
+} // namespace vantorelle

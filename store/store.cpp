@@ -6,6 +6,8 @@
 #include "store/table_error.h"
 #include "store/table_file.h"
 
+namespace vantorelle {
+
 namespace {
 
 std::string loadDetails(const std::string &path)
@@ -95,18 +97,18 @@ MemoryTable &Store::table(TableId table)
     return *tables_[static_cast<std::size_t>(table)];
 }
 
-vantorelle::TableRows Store::profileRows(TableId id, std::string_view profileKey) const
+TableRows Store::profileRows(TableId id, std::string_view profileKey) const
 {
     const MemoryTable &rows = *tables_[static_cast<std::size_t>(id)];
     if (profileKey.empty())
-        return vantorelle::TableRows(rows, {}); // an empty prefix would reach every profile
-    return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, profileKey));
+        return TableRows(rows, {}); // an empty prefix would reach every profile
+    return TableRows(rows, rows.rowsByValue(keyColumn, profileKey));
 }
 
-vantorelle::TableRows Store::tableRows(TableId id) const
+TableRows Store::tableRows(TableId id) const
 {
     const MemoryTable &rows = *tables_[static_cast<std::size_t>(id)];
-    return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, {}));
+    return TableRows(rows, rows.rowsByValue(keyColumn, {}));
 }
 
 std::optional<StoreFailure> Store::loadTable(TableId id)
@@ -303,3 +305,5 @@ int Store::PharmacyExists(std::string_view key)
 {
     return masterPosition(TableId::PharmID, key);
 }
+
+} // namespace vantorelle

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 // The record store of one data folder: owns the 22 data tables and the
 // preferences table for the whole run, loads them at start-up and writes them
 // back whole. Every table is one shared object with one filter, sort and
@@ -46,8 +48,8 @@ public:
     // they were added), with their values. No table's view or current row
     // moves. The rows of one profile are those whose Key begins with its key;
     // an empty profile key has none.
-    vantorelle::TableRows profileRows(TableId table, std::string_view profileKey) const;
-    vantorelle::TableRows tableRows(TableId table) const;
+    TableRows profileRows(TableId table, std::string_view profileKey) const;
+    TableRows tableRows(TableId table) const;
 
     MemoryTable &dsMainID() { return table(TableId::MainID); }
     MemoryTable &dsMainNm() { return table(TableId::MainNm); }
@@ -116,3 +118,5 @@ private:
     // Load failures of files that exist but could not be read completely.
     std::array<std::optional<StoreFailure>, TableCount> unreadable_;
 };
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+namespace vantorelle {
+
 namespace {
 
 // A missing file in an existing folder is "File not found"; a missing folder
@@ -60,3 +62,5 @@ StoreFailure StoreFailure::fromErrno(int errnoCode, const std::string &path)
     }
     return failure;
 }
+
+} // namespace vantorelle

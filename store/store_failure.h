@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace vantorelle {
+
 // A failure of a store step, reported as a value: the store cannot show the
 // error box itself, so the main window turns these into ShowError calls.
 struct StoreFailure {
@@ -15,3 +17,5 @@ struct StoreFailure {
     // The failure of a file operation on `path` for the system error `errnoCode`.
     static StoreFailure fromErrno(int errnoCode, const std::string &path);
 };
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace vantorelle {
+
 namespace {
 
 std::string_view left(std::string_view text, std::size_t count)
@@ -122,3 +124,5 @@ std::string DefaultTime(std::string &time)
         time = "00:00";
     return time;
 }
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // Dates are stored as "yyyymmdd" and times as "HH:mm". These procedures turn
 // them into display text; none validates its input: malformed text is shown
 // as the piece rules make it.
@@ -33,3 +35,5 @@ std::string YesNoCode(std::string_view active);
 // An appointment's time as stored and keyed: "00:00" when empty (the caller's
 // variable changes too).
 std::string DefaultTime(std::string &time);
+
+} // namespace vantorelle

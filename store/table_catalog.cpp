@@ -1,5 +1,7 @@
 #include "store/table_catalog.h"
 
+namespace vantorelle {
+
 namespace {
 
 using enum TableId;
@@ -106,3 +108,5 @@ FileLayout tableLayout(TableId id)
     }
     return layout;
 }
+
+} // namespace vantorelle

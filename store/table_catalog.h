@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 // The 22 data tables in reader order (DataSource1 .. DataSource22), then the
 // preferences table.
 enum class TableId {
@@ -61,3 +63,5 @@ extern const std::array<TableId, 22> SaveOrder;
 extern const std::array<TableId, 22> ReaderOrder;
 // The fourteen tables whose rows belong to a profile by the Key prefix.
 extern const std::array<TableId, 14> ProfileTables;
+
+} // namespace vantorelle

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace vantorelle {
+
 namespace {
 
 // Whether `value` holds `a` or `b` ('\0': none): memchr is much faster than a
@@ -403,3 +405,5 @@ std::string TableFile::bytes(
     table.setFilter(kept);
     return content;
 }
+
+} // namespace vantorelle

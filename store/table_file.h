@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 class RowValues;
 
 // How one table is laid out in its file.
@@ -83,3 +85,5 @@ private:
     std::string path_;
     FileLayout layout_;
 };
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace vantorelle {
+
 // The topics of a profile's records, in the order the topic list shows them.
 enum class Topic {
     Personal,
@@ -84,3 +86,5 @@ constexpr std::string_view topicName(Topic topic)
 {
     return TopicNames[topicIndex(topic)].name;
 }
+
+} // namespace vantorelle

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+using namespace vantorelle;
+
 namespace {
 
 const QString mainTitle = QStringLiteral("Vantorelle Rize");

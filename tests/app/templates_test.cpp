@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace vantorelle;
+
 // The table files a first run copies are exactly what the program writes for
 // an empty table of each kind, so a close leaves them as they were.
 TEST(Templates, EveryTableHasTheFileOfAnEmptyTable)

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+namespace vantorelle {
+
 namespace {
 
 template<typename Reply> std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
@@ -124,3 +126,5 @@ bool XDesktop::close(qint64 pid, const QString &title) const
     xcb_flush(connection_);
     return true;
 }
+
+} // namespace vantorelle

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QFileInfo>
 
+namespace vantorelle {
+
 namespace {
 
 QString dataFolder(const QString &name)
@@ -134,3 +136,5 @@ QStringList EditorFixture::boxTexts() const
         texts << box.text;
     return texts;
 }
+
+} // namespace vantorelle

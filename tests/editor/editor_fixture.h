@@ -31,6 +31,8 @@
 
 #include <memory>
 
+namespace vantorelle {
+
 // A Main with the record editor installed, started on a data folder made of
 // the program's templates and the tables of tests/data/editor: one profile
 // (Ann Lee, "20090305070809p") with readings of the four reading topics. The
@@ -87,3 +89,5 @@ protected:
 
 private:
 };
+
+} // namespace vantorelle

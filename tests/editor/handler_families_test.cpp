@@ -15,6 +15,8 @@
 #include <functional>
 #include <vector>
 
+using namespace vantorelle;
+
 namespace {
 
 const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace vantorelle;
+
 namespace {
 
 // tests/data/editor_personal: Ann Lee is linked to the insurance company Acme

@@ -15,6 +15,8 @@
 #include <ostream>
 #include <string>
 
+using namespace vantorelle;
+
 namespace {
 
 // tests/data/editor_personal: Ann Lee (synchronised, born 10 March 1970), Bob

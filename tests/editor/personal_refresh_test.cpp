@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 // The Personal panel's refresh after a save, on a faked main window: the
 // selector lists the profiles again only when it lacks the saved one or its
 // new name, then shows the profile by its Key.

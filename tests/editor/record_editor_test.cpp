@@ -14,6 +14,8 @@
 #include <ostream>
 #include <string>
 
+using namespace vantorelle;
+
 namespace {
 
 const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");

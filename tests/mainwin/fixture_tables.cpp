@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+namespace vantorelle {
+
 std::filesystem::path FixtureTables::dataPath()
 {
     if (const char *path = std::getenv("VANTORELLE_TEST_DATA"))
@@ -30,3 +32,5 @@ FixtureTables::FixtureTables(const std::string &folder)
         tables_[std::size_t(id)] = std::move(table);
     }
 }
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 TEST(GlucoseUnits, ShowsReadingsInThePreferredUnits)
 {
     const struct {

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+using namespace vantorelle;
+
 namespace {
 
 // The backup, restore and handheld commands as the File menu runs them on a

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+using namespace vantorelle;
+
 namespace {
 
 // The main window shown at its laid-out size.

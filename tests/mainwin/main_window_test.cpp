@@ -2,6 +2,8 @@
 
 #include "mainwin/main_window.h"
 
+using namespace vantorelle;
+
 TEST(MainWindow, CarriesTheApplicationTitle)
 {
     Main window;

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+using namespace vantorelle;
+
 namespace {
 
 std::string shown(DateTimePicker &picker)

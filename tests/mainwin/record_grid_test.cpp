@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 const std::string jane = "doejane20080101101010p";

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 const std::string header = "{\\rtf1\\ansi {\\colortbl;\\red0\\green0\\blue255;}";

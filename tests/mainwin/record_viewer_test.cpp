@@ -3,6 +3,8 @@
 #include "mainwin/grid_cells.h"
 #include "store/topics.h"
 
+using namespace vantorelle;
+
 namespace {
 
 class RecordViewerTest : public ViewsFixture {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 TEST(RtfField, MakesOneBoldLabelLine)
 {
     EXPECT_EQ(RtfField("Allergy", "Peanuts"), "\\b Allergy:\\b0\\tab Peanuts\\line");

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+using namespace vantorelle;
+
 namespace {
 
 class Shutdown : public StartupFixture {

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTimer>
 
+namespace vantorelle {
+
 void FakeEditor::cancelEditing()
 {
     calls << "cancelEditing";
@@ -145,3 +147,5 @@ QStringList StartupFixture::boxTitles() const
         titles << box.title;
     return titles;
 }
+
+} // namespace vantorelle

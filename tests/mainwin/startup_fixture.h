@@ -28,6 +28,8 @@
 
 #include <memory>
 
+namespace vantorelle {
+
 // Stands in for the record editor: notes each call, and each mode the main
 // window's edit state enters ("mode(Add)"). Cancel returns to normal mode,
 // as the editor's does.
@@ -95,3 +97,5 @@ private:
     QStringList passwords;
     std::unique_ptr<QTimer> passwordTimer;
 };
+
+} // namespace vantorelle

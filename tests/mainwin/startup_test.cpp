@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDir>
 
+using namespace vantorelle;
+
 TEST_F(StartupFixture, ASecondCopyIsRefused)
 {
     InstanceGuard first(install.documentsFolder() + "vantorelle.lock");

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace vantorelle {
+
 // A Main started on a data folder made of the program's templates and the
 // tables of a fixture folder under tests/data.
 class ViewsFixture : public StartupFixture {
@@ -24,3 +26,5 @@ protected:
     // The viewer's tab stop, in twips; -1 when it has not exactly one.
     int viewerTabStop() const;
 };
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include "settings/main_window_context.h"
 #include "store/topics.h"
 
+using namespace vantorelle;
+
 namespace {
 
 using WindowContextTest = ViewsFixture;

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace vantorelle;
+
 namespace {
 
 QByteArray readAll(const QString &path)

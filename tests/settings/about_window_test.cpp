@@ -4,6 +4,8 @@
 #include "settings/os_version.h"
 #include "support/fake_registry.h"
 
+using namespace vantorelle;
+
 namespace {
 
 class AboutWindow : public ::testing::Test {

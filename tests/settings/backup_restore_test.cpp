@@ -6,6 +6,8 @@
 #include "support/fake_file_dialogs.h"
 #include "support/fake_prompter.h"
 
+using namespace vantorelle;
+
 namespace {
 
 QString basicData()

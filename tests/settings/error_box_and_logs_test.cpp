@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace vantorelle;
+
 namespace {
 
 const QString support

@@ -9,6 +9,8 @@
 
 #include <QDir>
 
+using namespace vantorelle;
+
 namespace {
 
 const QStringList tableNames = {"MainID", "MainNm", "InsXref", "InsID", "ConID", "ConXref",

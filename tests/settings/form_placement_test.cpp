@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+using namespace vantorelle;
+
 namespace {
 
 class FormPlacementTest : public ::testing::Test {

@@ -5,6 +5,8 @@
 #include "settings/handheld_exchange.h"
 #include "support/fake_prompter.h"
 
+using namespace vantorelle;
+
 namespace {
 
 class HandheldExchange : public ::testing::Test {

@@ -6,6 +6,8 @@
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
 
+using namespace vantorelle;
+
 namespace {
 
 const QStringList palmFiles = {"CondReg.exe", "CASLcn20.dll", "RUDUCopy.exe", "HSAPI.dll",

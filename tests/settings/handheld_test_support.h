@@ -16,6 +16,8 @@
 
 #include <optional>
 
+namespace vantorelle {
+
 // Records what the commands ask of the main window, in order.
 class FakeMainWindow : public MainWindowActions {
 public:
@@ -101,3 +103,5 @@ inline QString handheldData()
                .filePath(QStringLiteral("../data/handheld"))
         + QLatin1Char('/');
 }
+
+} // namespace vantorelle

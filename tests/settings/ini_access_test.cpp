@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace vantorelle;
+
 namespace {
 
 class IniAccessTest : public ::testing::Test {

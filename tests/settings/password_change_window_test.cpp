@@ -9,6 +9,8 @@
 #include "settings/set_password_window.h"
 #include "support/fake_prompter.h"
 
+using namespace vantorelle;
+
 namespace {
 
 using PrefCall = std::array<std::string, 3>;

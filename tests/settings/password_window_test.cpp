@@ -6,6 +6,8 @@
 
 #include "settings/password_window.h"
 
+using namespace vantorelle;
+
 TEST(PasswordWindow, AsksForThePasswordAndMasksIt)
 {
     frmPassword window;

@@ -15,6 +15,8 @@
 
 #include <map>
 
+using namespace vantorelle;
+
 namespace {
 
 // A preference record as the table holds it: record id, status, value.

@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+using namespace vantorelle;
+
 namespace {
 
 class RegistryAccessTest : public ::testing::Test {

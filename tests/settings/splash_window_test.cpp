@@ -6,6 +6,8 @@
 #include "settings/splash_window.h"
 #include "support/fake_paths.h"
 
+using namespace vantorelle;
+
 TEST(SplashWindow, ShowsTheVersionAndStartsItsTimer)
 {
     frmSplash splash;

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace vantorelle;
+
 namespace {
 
 // Another program on its own X connection, opening top-level windows titled

@@ -18,6 +18,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include <set>
 
+using namespace vantorelle;
+
 namespace {
 
 TEST(FieldTables, CountsAndLastRowsAreFixed)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 TEST(KillFileDupes, RetiresRepeatedKeysInTheFile)

@@ -6,6 +6,8 @@
 
 #include <map>
 
+using namespace vantorelle;
+
 namespace {
 
 // Freezes the clock for one test.

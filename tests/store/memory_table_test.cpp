@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <random>
 
+using namespace vantorelle;
+
 namespace {
 
 MemoryTable makeTable()

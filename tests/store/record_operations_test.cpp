@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -8,12 +8,11 @@
 
 #include <array>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {
-
-using vantorelle::RowView;
-using vantorelle::TableRows;
 
 const std::string annKey = "20090305070809p";
 const std::string bobKey = "20100101101010p";

@@ -8,6 +8,8 @@
 
 #include <set>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {

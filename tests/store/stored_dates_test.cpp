@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 TEST(StoredDates, LeadingNumber)

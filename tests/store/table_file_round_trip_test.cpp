@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 using Values = std::vector<std::string>;

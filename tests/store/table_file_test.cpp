@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 using Lines = std::vector<std::string>;

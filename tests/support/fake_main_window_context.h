@@ -11,6 +11,8 @@
 #include <set>
 #include <string>
 
+namespace vantorelle {
+
 // A main window as the windows beside it see it, without its controls: a
 // store on `dataFolder` (loaded by the test when it wants tables from files),
 // preferences and an installation of its own, and a note of every refresh
@@ -56,3 +58,5 @@ private:
     Preferences preferences_;
     EditState editState_;
 };
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace vantorelle {
+
 TemporaryInstall::TemporaryInstall()
     : paths(dir.path() + QStringLiteral("/program/"), dir.path() + QStringLiteral("/documents/"))
 {
@@ -46,3 +48,5 @@ void copyTree(const QString &from, const QString &to)
         writeFile(to + QLatin1Char('/') + QDir(from).relativeFilePath(source), readFile(source));
     }
 }
+
+} // namespace vantorelle

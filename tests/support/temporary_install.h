@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+namespace vantorelle {
+
 // A program folder and a documents folder in a temporary directory, installed
 // as the program's paths while it lives. The program folder starts empty;
 // copyTemplates() ships the real data/ templates into it.
@@ -34,3 +36,5 @@ void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
 // Copies every file of `from` into `to` (created), recursively.
 void copyTree(const QString &from, const QString &to);
+
+} // namespace vantorelle
