@@ -33,7 +33,7 @@ class QTimer;
 
 namespace vantorelle {
 
-class frmSplash;
+class SplashWindow;
 class InstanceGuard;
 class RecordEditorHooks;
 class RichTextView;
@@ -139,7 +139,7 @@ private:
 
     // ---- Start-up and shutdown (startup.cpp, shutdown.cpp)
     bool loadTables();
-    void prepareWindow(frmSplash &splash);
+    void prepareWindow(SplashWindow &splash);
     bool passwordGate();
     void showFirstTopic();
     // The close step; `cancel` = true keeps the window open. Past its question

@@ -132,14 +132,14 @@ void Main::mnuPrintMaster_Click()
 void Main::mnuPrefs_Click()
 {
     runTrapped(installation_, QStringLiteral("loading the preferences dialog"), [this] {
-        frmPreferences dialog(store(), preferences_, installation_);
+        PreferencesDialog dialog(store(), preferences_, installation_);
         dialog.exec();
     });
 }
 
 void Main::mnuPassword_Click()
 {
-    frmSetPassword dialog(preferences_.password(), setPrefFunction());
+    SetPasswordWindow dialog(preferences_.password(), setPrefFunction());
     dialog.exec();
 }
 
@@ -151,7 +151,7 @@ void Main::mnuManual_Click()
 
 void Main::mnuAbout_Click()
 {
-    frmAbout dialog(installation_, this);
+    AboutWindow dialog(installation_, this);
     dialog.exec();
 }
 

@@ -47,8 +47,8 @@ bool Main::load()
     installation_ = configureInstallation(withFinalSlash(paths().programFolder()),
         [](Installation &installation) { setupInstallType(installation); });
 
-    auto splash = std::make_unique<frmSplash>();
-    splash->Timer1->setInterval(splashMilliseconds_);
+    auto splash = std::make_unique<SplashWindow>();
+    splash->setShowTime(splashMilliseconds_);
     splash->show();
     QApplication::processEvents();
 
@@ -100,7 +100,7 @@ bool Main::loadTables()
     return true;
 }
 
-void Main::prepareWindow(frmSplash &splash)
+void Main::prepareWindow(SplashWindow &splash)
 {
     {
         const QSignalBlocker blocker(lstTopics);
@@ -148,7 +148,7 @@ bool Main::passwordGate()
     // A prompt closed without OK leaves what was typed at the try before.
     QString typed;
     const auto ask = [&] {
-        frmPassword prompt(this);
+        PasswordWindow prompt(this);
         if (prompt.exec() == QDialog::Accepted)
             typed = prompt.typedPassword();
     };

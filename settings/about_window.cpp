@@ -1,6 +1,9 @@
 #include "settings/about_window.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "settings/app_info.h"
@@ -52,48 +55,60 @@ QString registryValue(RegistryScope root, const char *name)
         .toString();
 }
 
-} // namespace
-
-frmAbout::frmAbout(const Installation &installation, QWidget *parent)
-    : QDialog(parent)
-    , lblTitle(new QLabel(this))
-    , txtInfo(new QPlainTextEdit(this))
-    , cmdOK(new QPushButton(QStringLiteral("&OK"), this))
-    , Label1(new QLabel(QStringLiteral("For technical support, please go to:"), this))
-    , Label3(new QLabel(this))
-    , lblCopyright(new QLabel(this))
-    , Label2(new QLabel(this))
-    , Image1(new QLabel(this))
+QLabel *label(const QString &text, const char *name, QWidget *parent)
 {
-    QFont titleFont = lblTitle->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    txtInfo->setReadOnly(true);
-    txtInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtInfo->setMinimumSize(420, 240);
-    Label2->setWordWrap(true);
-    Image1->setPixmap(ProductNotice::logo());
-
-    auto *header = new QHBoxLayout;
-    header->addWidget(Image1);
-    header->addWidget(lblTitle, 1);
-    auto *footer = new QHBoxLayout;
-    auto *notices = new QVBoxLayout;
-    for (QWidget *w : {Label1, Label3, lblCopyright, Label2})
-        notices->addWidget(w);
-    footer->addLayout(notices, 1);
-    footer->addWidget(cmdOK, 0, Qt::AlignBottom);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(header);
-    layout->addWidget(txtInfo, 1);
-    layout->addLayout(footer);
-
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    Form_Load(installation);
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
 }
 
-QString frmAbout::InfoText(const Installation &installation)
+} // namespace
+
+AboutWindow::AboutWindow(const Installation &installation, QWidget *parent)
+    : QDialog(parent)
+{
+    const QString title = QString::fromUtf8(AppInfo::title);
+    setWindowTitle(QStringLiteral("About ") + title);
+    auto *titleLabel = label(title, "lblTitle", this);
+    QFont titleFont = titleLabel->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
+    titleLabel->setFont(titleFont);
+    auto *info = new QPlainTextEdit(this);
+    info->setObjectName(QStringLiteral("txtInfo"));
+    info->setReadOnly(true);
+    info->setLineWrapMode(QPlainTextEdit::NoWrap);
+    info->setMinimumSize(420, 240);
+    // The box shows lines; the text keeps the CR LF ends it is built with.
+    info->setPlainText(
+        infoText(installation).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    auto *warning = label(ProductNotice::warning(), "Label2", this);
+    warning->setWordWrap(true);
+    auto *logo = label(QString(), "Image1", this);
+    logo->setPixmap(ProductNotice::logo());
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(logo);
+    header->addWidget(titleLabel, 1);
+    auto *footer = new QHBoxLayout;
+    auto *notices = new QVBoxLayout;
+    notices->addWidget(label(QStringLiteral("For technical support, please go to:"), "Label1", this));
+    notices->addWidget(label(ProductNotice::webAddress(), "Label3", this));
+    notices->addWidget(label(ProductNotice::copyright(), "lblCopyright", this));
+    notices->addWidget(warning);
+    footer->addLayout(notices, 1);
+    footer->addWidget(ok, 0, Qt::AlignBottom);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addWidget(info, 1);
+    layout->addLayout(footer);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString AboutWindow::infoText(const Installation &installation)
 {
     QStringList lines = {
         QStringLiteral("Application: ") + QString::fromUtf8(AppInfo::title),
@@ -114,24 +129,6 @@ QString frmAbout::InfoText(const Installation &installation)
     for (const QString &line : lines)
         text += line + QStringLiteral("\r\n");
     return text;
-}
-
-void frmAbout::Form_Load(const Installation &installation)
-{
-    lblCopyright->setText(ProductNotice::copyright());
-    Label2->setText(ProductNotice::warning());
-    Label3->setText(ProductNotice::webAddress());
-    const QString title = QString::fromUtf8(AppInfo::title);
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblTitle->setText(title);
-    // The box shows lines; the text keeps the CR LF ends it is built with.
-    txtInfo->setPlainText(
-        InfoText(installation).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-void frmAbout::cmdOK_Click()
-{
-    accept();
 }
 
 } // namespace vantorelle

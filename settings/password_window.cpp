@@ -1,43 +1,44 @@
 #include "settings/password_window.h"
 
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "settings/app_info.h"
 
 namespace vantorelle {
 
-frmPassword::frmPassword(QWidget *parent)
+PasswordWindow::PasswordWindow(QWidget *parent)
     : QDialog(parent)
-    , lblText(new QLabel(this))
-    , txtPassword(new QLineEdit(this))
-    , cmdSave(new QPushButton(QStringLiteral("&OK"), this))
+    , password_(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("Input Password"));
-    lblText->setWordWrap(true);
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
-    cmdSave->setToolTip(QStringLiteral("Save Changes"));
+    auto *text = new QLabel(QString::fromUtf8(AppInfo::title)
+            + QStringLiteral(" has been password protected. Please enter the correct password:"),
+        this);
+    text->setObjectName(QStringLiteral("lblText"));
+    text->setWordWrap(true);
+    password_->setObjectName(QStringLiteral("txtPassword"));
+    password_->setEchoMode(QLineEdit::Password);
+    password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdSave"));
+    ok->setToolTip(QStringLiteral("Save Changes"));
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(lblText, 0, 0, 1, 3);
+    layout->addWidget(text, 0, 0, 1, 3);
     layout->addWidget(new QLabel(QStringLiteral("Password:"), this), 1, 0);
-    layout->addWidget(txtPassword, 1, 1);
-    layout->addWidget(cmdSave, 1, 2);
+    layout->addWidget(password_, 1, 1);
+    layout->addWidget(ok, 1, 2);
 
-    connect(txtPassword, &QLineEdit::returnPressed, this, &frmPassword::cmdSave_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmPassword::cmdSave_Click);
-    Form_Load();
+    connect(password_, &QLineEdit::returnPressed, this, &PasswordWindow::submit);
+    connect(ok, &QPushButton::clicked, this, &PasswordWindow::submit);
 }
 
-void frmPassword::Form_Load()
+void PasswordWindow::submit()
 {
-    lblText->setText(QString::fromUtf8(AppInfo::title)
-        + QStringLiteral(" has been password protected. Please enter the correct password:"));
-}
-
-void frmPassword::cmdSave_Click()
-{
-    typed_ = txtPassword->text();
+    typed_ = password_->text();
     accept();
 }
 

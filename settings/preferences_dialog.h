@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
 
 namespace vantorelle {
 
@@ -18,37 +18,35 @@ class Store;
 // format and separator, glucose units, and two switches only the handheld uses.
 // OK stores the values the user changed in the preferences table and makes the
 // four display preferences take effect at once; the table file is written at
-// the next Save All or exit. Cancel stores nothing.
-class frmPreferences : public QDialog {
+// the next Save All or exit. Cancel stores nothing. The controls are
+// "chkDelete", "chkBackup", "txtCurrency", "cboDateFmt", "cboDateSep",
+// "cboGlucose", and the buttons "cmdSave" and "cmdCancel".
+class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
     // Shows the values stored in the store's preferences table over the
     // defaults; OK gives the display preferences to `preferences`.
     // A value the table refuses is named in the error box of `installation`.
-    frmPreferences(Store &store, Preferences &preferences, const Installation &installation,
+    PreferencesDialog(Store &store, Preferences &preferences, const Installation &installation,
         QWidget *parent = nullptr);
 
-    QCheckBox *chkDelete;
-    QCheckBox *chkBackup;
-    QLineEdit *txtCurrency;
-    QComboBox *cboDateFmt;
-    QComboBox *cboDateSep;
-    QComboBox *cboGlucose;
-    QPushButton *cmdSave;
-    QPushButton *cmdCancel;
-
 private:
-    void Form_Load();
-    void cmdSave_Click();
-    void cmdCancel_Click();
+    void showStoredValues();
+    void storeChanges();
 
     // The six values in key order, as text ("0"/"1" for the check boxes).
     std::array<QString, 6> shownValues() const;
 
-    Store &store;
-    Preferences &preferences;
-    const Installation &installation;
-    std::array<QString, 6> previous; // as shown after loading
+    QCheckBox *deleteBox_;
+    QCheckBox *backupBox_;
+    QLineEdit *currencyBox_;
+    QComboBox *dateFormatBox_;
+    QComboBox *dateSeparatorBox_;
+    QComboBox *glucoseBox_;
+    Store &store_;
+    Preferences &preferences_;
+    const Installation &installation_;
+    std::array<QString, 6> previous_; // as shown after loading
 };
 
 } // namespace vantorelle

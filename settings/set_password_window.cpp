@@ -1,6 +1,9 @@
 #include "settings/set_password_window.h"
 
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QValidator>
 
 #include "platform/cp1252.h"
@@ -23,24 +26,28 @@ public:
 
 } // namespace
 
-frmSetPassword::frmSetPassword(
-    const QString &currentPassword, SetPrefFunction setPref, QWidget *parent)
+SetPasswordWindow::SetPasswordWindow(
+    const QString &currentPassword, SetPreference setPreference, QWidget *parent)
     : QDialog(parent)
-    , txtCurrPW(new QLineEdit(this))
-    , txtNewPW {new QLineEdit(this), new QLineEdit(this)}
-    , cmdPasswordOK(new QPushButton(QStringLiteral("&OK"), this))
+    , current_(new QLineEdit(this))
+    , new_ {new QLineEdit(this), new QLineEdit(this)}
     , currentPassword_(currentPassword)
-    , SetPref(std::move(setPref))
+    , setPreference_(std::move(setPreference))
 {
     setWindowTitle(QStringLiteral("Change Password"));
+    current_->setObjectName(QStringLiteral("txtCurrPW"));
+    new_[0]->setObjectName(QStringLiteral("txtNewPW(0)"));
+    new_[1]->setObjectName(QStringLiteral("txtNewPW(1)"));
     auto *validator = new Cp1252Validator(this);
-    for (QLineEdit *box : {txtCurrPW, txtNewPW[0], txtNewPW[1]}) {
+    for (QLineEdit *box : {current_, new_[0], new_[1]}) {
         box->setEchoMode(QLineEdit::Password);
         box->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
         box->setMaxLength(12);
         box->setValidator(validator);
     }
-    cmdPasswordOK->setToolTip(QStringLiteral("Select another record"));
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdPasswordOK"));
+    ok->setToolTip(QStringLiteral("Select another record"));
 
     auto *explanation = new QLabel(
         QStringLiteral("If your password is blank, enter a new password in the text boxes to "
@@ -52,38 +59,38 @@ frmSetPassword::frmSetPassword(
     auto *layout = new QGridLayout(this);
     layout->addWidget(explanation, 0, 0, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Current Password:"), this), 1, 0);
-    layout->addWidget(txtCurrPW, 1, 1);
+    layout->addWidget(current_, 1, 1);
     layout->addWidget(new QLabel(QStringLiteral("New Password:"), this), 2, 0);
-    layout->addWidget(txtNewPW[0], 2, 1);
+    layout->addWidget(new_[0], 2, 1);
     layout->addWidget(new QLabel(QStringLiteral("Retype Password:"), this), 3, 0);
-    layout->addWidget(txtNewPW[1], 3, 1);
-    layout->addWidget(cmdPasswordOK, 4, 1, Qt::AlignRight);
+    layout->addWidget(new_[1], 3, 1);
+    layout->addWidget(ok, 4, 1, Qt::AlignRight);
 
-    connect(cmdPasswordOK, &QPushButton::clicked, this, &frmSetPassword::cmdPasswordOK_Click);
+    connect(ok, &QPushButton::clicked, this, &SetPasswordWindow::submit);
 }
 
-void frmSetPassword::cmdPasswordOK_Click()
+void SetPasswordWindow::submit()
 {
     const QString mismatch = QStringLiteral("Password Mismatch");
-    if (txtCurrPW->text() != currentPassword_) {
+    if (current_->text() != currentPassword_) {
         prompter().ask(
             mismatch, QStringLiteral("The Current Password is not correct. Please try again."));
-        txtCurrPW->clear();
+        current_->clear();
         return;
     }
-    if (txtNewPW[0]->text() != txtNewPW[1]->text()) {
+    if (new_[0]->text() != new_[1]->text()) {
         prompter().ask(mismatch,
             QStringLiteral("New Password and Confirm New do not match. Please try again."));
-        txtNewPW[0]->clear();
-        txtNewPW[1]->clear();
-        txtNewPW[0]->setFocus();
+        new_[0]->clear();
+        new_[1]->clear();
+        new_[0]->setFocus();
         return;
     }
 
     // The previous value is longer than a password may be, so every new
     // password, the empty one included, is stored.
-    const QString newPassword = txtNewPW[1]->text();
-    SetPref("password", "harvestmoonly", Cp1252::toStdString(newPassword));
+    const QString newPassword = new_[1]->text();
+    setPreference_("password", "harvestmoonly", Cp1252::toStdString(newPassword));
     if (newPassword.isEmpty())
         prompter().ask(
             QStringLiteral("Password Cleared"), QStringLiteral("The password has been CLEARED."));

@@ -1,38 +1,37 @@
 #pragma once
 
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
+#include <array>
 #include <functional>
 #include <string>
+
+class QLineEdit;
 
 namespace vantorelle {
 
 // Sets, changes or clears the access password. The new password takes effect
 // at the next start: the current password this window asks for is the one
-// loaded at start-up.
-class frmSetPassword : public QDialog {
+// loaded at start-up. The boxes are "txtCurrPW", "txtNewPW(0)" and
+// "txtNewPW(1)", the button "cmdPasswordOK".
+class SetPasswordWindow : public QDialog {
     Q_OBJECT
 public:
     // Stores a preference in the preferences table: key, previous value, new
-    // value, as cp1252 bytes. It is the record store's SetPref.
-    using SetPrefFunction = std::function<void(
+    // value, as cp1252 bytes. It is the record store's setPreference.
+    using SetPreference = std::function<void(
         const std::string &key, const std::string &previous, const std::string &value)>;
 
-    frmSetPassword(const QString &currentPassword, SetPrefFunction setPref,
-        QWidget *parent = nullptr);
-
-    QLineEdit *txtCurrPW;
-    QLineEdit *txtNewPW[2];
-    QPushButton *cmdPasswordOK;
+    SetPasswordWindow(
+        const QString &currentPassword, SetPreference setPreference, QWidget *parent = nullptr);
 
 private:
-    void cmdPasswordOK_Click();
+    void submit();
 
+    QLineEdit *current_;
+    std::array<QLineEdit *, 2> new_; // the new password, and again
     QString currentPassword_;
-    SetPrefFunction SetPref;
+    SetPreference setPreference_;
 };
 
 } // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <QEventLoop>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "settings/app_info.h"
@@ -9,59 +11,69 @@
 
 namespace vantorelle {
 
-frmSplash::frmSplash(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen)
-    , lblTitle(new QLabel(QString::fromUtf8(AppInfo::title), this))
-    , lblVersion(new QLabel(this))
-    , lblCopyright(new QLabel(this))
-    , Label2(new QLabel(this))
-    , Label1(new QLabel(QStringLiteral("For the technical support, please go to:"), this))
-    , Label3(new QLabel(this))
-    , Image1(new QLabel(this))
-    , Timer1(new QTimer(this))
+namespace {
+
+QLabel *label(const QString &text, const char *name, QWidget *parent)
 {
-    QFont titleFont = lblTitle->font();
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+} // namespace
+
+SplashWindow::SplashWindow(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen)
+    , timer_(new QTimer(this))
+{
+    auto *title = label(QString::fromUtf8(AppInfo::title), "lblTitle", this);
+    QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    Label2->setWordWrap(true);
-    Image1->setPixmap(ProductNotice::logo());
+    title->setFont(titleFont);
+    auto *warning = label(ProductNotice::warning(), "Label2", this);
+    warning->setWordWrap(true);
+    auto *logo = label(QString(), "Image1", this);
+    logo->setPixmap(ProductNotice::logo());
 
     auto *text = new QVBoxLayout;
-    for (QWidget *w : {lblTitle, lblVersion, lblCopyright, Label2, Label1, Label3})
-        text->addWidget(w);
+    text->addWidget(title);
+    text->addWidget(label(
+        QStringLiteral("Version: ") + QString::fromUtf8(AppInfo::version), "lblVersion", this));
+    text->addWidget(label(ProductNotice::copyright(), "lblCopyright", this));
+    text->addWidget(warning);
+    text->addWidget(
+        label(QStringLiteral("For the technical support, please go to:"), "Label1", this));
+    text->addWidget(label(ProductNotice::webAddress(), "Label3", this));
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(Image1, 0, Qt::AlignTop);
+    layout->addWidget(logo, 0, Qt::AlignTop);
     layout->addLayout(text, 1);
     setFixedWidth(480);
 
-    Timer1->setInterval(1500);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    Form_Load();
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(1500);
+    connect(timer_, &QTimer::timeout, this, &SplashWindow::timerFired);
+    timer_->start();
 }
 
-void frmSplash::waitUntilExpired()
+void SplashWindow::setShowTime(int milliseconds)
 {
-    if (!tag.isEmpty())
+    timer_->setInterval(milliseconds);
+}
+
+void SplashWindow::waitUntilExpired()
+{
+    if (expired_)
         return;
     QEventLoop loop;
-    connect(this, &frmSplash::expired, &loop, &QEventLoop::quit);
+    connect(this, &SplashWindow::expired, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-void frmSplash::Form_Load()
+void SplashWindow::timerFired()
 {
-    lblVersion->setText(QStringLiteral("Version: ") + QString::fromUtf8(AppInfo::version));
-    lblCopyright->setText(ProductNotice::copyright());
-    Label2->setText(ProductNotice::warning());
-    Label3->setText(ProductNotice::webAddress());
-    Timer1->start();
-}
-
-void frmSplash::Timer1_Timer()
-{
-    tag = QStringLiteral("expired");
-    Timer1->stop();
+    expired_ = true;
+    timer_->stop();
     emit expired();
 }
 

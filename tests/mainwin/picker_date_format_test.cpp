@@ -3,9 +3,12 @@
 #include "settings/preferences_dialog.h"
 #include "startup_fixture.h"
 #include "store/store.h"
+#include "support/find_control.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 using namespace vantorelle;
@@ -80,11 +83,11 @@ TEST_F(StartupFixture, PickersFollowAChangeOfThePreferencesAtOnce)
     // The preferences dialog is modal: answered from inside its own event loop.
     const auto answer = [](bool save) {
         QTimer::singleShot(0, [save] {
-            auto *dialog = qobject_cast<frmPreferences *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<PreferencesDialog *>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
-            dialog->cboDateFmt->setCurrentText("ddmmyyyy");
-            dialog->cboDateSep->setCurrentText(".");
-            (save ? dialog->cmdSave : dialog->cmdCancel)->click();
+            findControl<QComboBox>(*dialog, "cboDateFmt")->setCurrentText("ddmmyyyy");
+            findControl<QComboBox>(*dialog, "cboDateSep")->setCurrentText(".");
+            findControl<QPushButton>(*dialog, save ? "cmdSave" : "cmdCancel")->click();
         });
     };
     answer(false);

@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace vantorelle {
@@ -119,15 +122,16 @@ void StartupFixture::typePasswords(const QStringList &texts)
     // The prompt is modal: answer it from inside its own event loop.
     passwordTimer = std::make_unique<QTimer>();
     QObject::connect(passwordTimer.get(), &QTimer::timeout, [this] {
-        auto *prompt = qobject_cast<frmPassword *>(QApplication::activeModalWidget());
+        auto *prompt = qobject_cast<PasswordWindow *>(QApplication::activeModalWidget());
         if (!prompt)
             return;
         if (passwords.isEmpty()) {
             prompt->reject(); // more prompts than the test expected
             return;
         }
-        prompt->txtPassword->setText(passwords.takeFirst());
-        prompt->cmdSave->click();
+        QTest::keyClicks(prompt->findChild<QLineEdit *>(QStringLiteral("txtPassword")),
+            passwords.takeFirst());
+        prompt->findChild<QPushButton *>(QStringLiteral("cmdSave"))->click();
     });
     passwordTimer->start(5);
 }

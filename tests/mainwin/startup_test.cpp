@@ -48,7 +48,7 @@ TEST_F(StartupFixture, AFirstRunOnAnEmptyHomeWaitsInAddModeForTheFirstProfile)
     EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
 
     for (QWidget *window : QApplication::topLevelWidgets())
-        EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
+        EXPECT_EQ(qobject_cast<SplashWindow *>(window), nullptr);
 }
 
 TEST_F(StartupFixture, WithAProfileTheWindowOpensInNormalMode)

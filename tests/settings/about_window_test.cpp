@@ -3,12 +3,17 @@
 #include "settings/about_window.h"
 #include "settings/os_version.h"
 #include "support/fake_registry.h"
+#include "support/find_control.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 using namespace vantorelle;
 
 namespace {
 
-class AboutWindow : public ::testing::Test {
+class AboutWindowTest : public ::testing::Test {
 protected:
     Installation installation {QStringLiteral("/opt/vantorelle/"),
         QStringLiteral("/home/ann/Documents/Vantorelle/"), Platform::Palm};
@@ -27,7 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(AboutWindow, InformationTextListsEveryLineInOrder)
+TEST_F(AboutWindowTest, InformationTextListsEveryLineInOrder)
 {
     registry.machine = {{"app_path", "C:\\Program Files\\Vantorelle\\"},
         {"install_date", "20240115"}, {"install_type", "Palm"}};
@@ -49,15 +54,15 @@ TEST_F(AboutWindow, InformationTextListsEveryLineInOrder)
         "HKCU\\install_date: 20240116",
         "HKCU\\install_type: WM",
     };
-    EXPECT_EQ(lines(frmAbout::InfoText(installation)), expected);
+    EXPECT_EQ(lines(AboutWindow::infoText(installation)), expected);
 }
 
-TEST_F(AboutWindow, MissingRegistryValuesShowNa)
+TEST_F(AboutWindowTest, MissingRegistryValuesShowNa)
 {
     registry.machine = {{"install_type", "Win"}};
     registry.user = {{"install_date", "20240116"}};
 
-    const QStringList shown = lines(frmAbout::InfoText(installation)).mid(8);
+    const QStringList shown = lines(AboutWindow::infoText(installation)).mid(8);
     const QStringList expected = {
         "HKLM\\app_path: na",
         "HKLM\\install_date: na",
@@ -69,16 +74,16 @@ TEST_F(AboutWindow, MissingRegistryValuesShowNa)
     EXPECT_EQ(shown, expected);
 }
 
-TEST_F(AboutWindow, MachineValueDoesNotStandInForAMissingUserValue)
+TEST_F(AboutWindowTest, MachineValueDoesNotStandInForAMissingUserValue)
 {
     registry.machine = {{"install_date", "20240115"}, {"install_type", "BB"}};
 
-    const QStringList shown = lines(frmAbout::InfoText(installation));
+    const QStringList shown = lines(AboutWindow::infoText(installation));
     EXPECT_EQ(shown.at(12), QStringLiteral("HKCU\\install_date: na"));
     EXPECT_EQ(shown.at(13), QStringLiteral("HKCU\\install_type: na"));
 }
 
-TEST_F(AboutWindow, PlatformLineFollowsTheInstallType)
+TEST_F(AboutWindowTest, PlatformLineFollowsTheInstallType)
 {
     const struct {
         const char *installType;
@@ -94,26 +99,27 @@ TEST_F(AboutWindow, PlatformLineFollowsTheInstallType)
     };
     for (const auto &c : cases) {
         installation.platform = platformNamed(QString::fromUtf8(c.installType));
-        EXPECT_EQ(lines(frmAbout::InfoText(installation)).at(2), QString::fromUtf8(c.line))
+        EXPECT_EQ(lines(AboutWindow::infoText(installation)).at(2), QString::fromUtf8(c.line))
             << "install type \"" << c.installType << "\"";
     }
 }
 
-TEST_F(AboutWindow, WindowShowsTheTextAsLinesUnderItsCaption)
+TEST_F(AboutWindowTest, WindowShowsTheTextAsLinesUnderItsCaption)
 {
-    frmAbout about(installation);
+    AboutWindow about(installation);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Vantorelle Rize"));
-    EXPECT_EQ(about.lblTitle->text(), QStringLiteral("Vantorelle Rize"));
-    EXPECT_EQ(about.Label1->text(), QStringLiteral("For technical support, please go to:"));
-    EXPECT_EQ(about.txtInfo->toPlainText(),
-        frmAbout::InfoText(installation).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(findControl<QLabel>(about, "lblTitle")->text(), QStringLiteral("Vantorelle Rize"));
+    EXPECT_EQ(findControl<QLabel>(about, "Label1")->text(),
+        QStringLiteral("For technical support, please go to:"));
+    EXPECT_EQ(findControl<QPlainTextEdit>(about, "txtInfo")->toPlainText(),
+        AboutWindow::infoText(installation).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-TEST_F(AboutWindow, OkClosesTheWindow)
+TEST_F(AboutWindowTest, OkClosesTheWindow)
 {
-    frmAbout about(installation);
+    AboutWindow about(installation);
     about.show();
-    about.cmdOK->click();
+    findControl<QPushButton>(about, "cmdOK")->click();
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), QDialog::Accepted);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <array>
@@ -8,6 +10,7 @@
 
 #include "settings/set_password_window.h"
 #include "support/fake_prompter.h"
+#include "support/find_control.h"
 
 using namespace vantorelle;
 
@@ -17,7 +20,7 @@ using PrefCall = std::array<std::string, 3>;
 
 class ChangePassword : public ::testing::Test {
 protected:
-    frmSetPassword::SetPrefFunction recorder()
+    SetPasswordWindow::SetPreference recorder()
     {
         return
             [this](const std::string &key, const std::string &previous, const std::string &value) {
@@ -28,6 +31,21 @@ protected:
     FakePrompter prompter;
     std::vector<PrefCall> prefCalls;
 };
+
+QLineEdit *currentBox(const SetPasswordWindow &window)
+{
+    return findControl<QLineEdit>(window, "txtCurrPW");
+}
+
+QLineEdit *newBox(const SetPasswordWindow &window, int i)
+{
+    return findControl<QLineEdit>(window, i == 0 ? "txtNewPW(0)" : "txtNewPW(1)");
+}
+
+QPushButton *okButton(const SetPasswordWindow &window)
+{
+    return findControl<QPushButton>(window, "cmdPasswordOK");
+}
 
 const QString mismatchTitle = QStringLiteral("Password Mismatch");
 const QString wrongCurrent
@@ -68,12 +86,12 @@ TEST_F(ChangePassword, OkChecksAndStoresAsTheCasesSay)
         SCOPED_TRACE(c.name);
         prompter.boxes.clear();
         prefCalls.clear();
-        frmSetPassword window(QString::fromUtf8(c.stored), recorder());
+        SetPasswordWindow window(QString::fromUtf8(c.stored), recorder());
         window.show();
-        window.txtCurrPW->setText(QString::fromUtf8(c.current));
-        window.txtNewPW[0]->setText(QString::fromUtf8(c.new0));
-        window.txtNewPW[1]->setText(QString::fromUtf8(c.new1));
-        window.cmdPasswordOK->click();
+        currentBox(window)->setText(QString::fromUtf8(c.current));
+        newBox(window, 0)->setText(QString::fromUtf8(c.new0));
+        newBox(window, 1)->setText(QString::fromUtf8(c.new1));
+        okButton(window)->click();
 
         ASSERT_EQ(prompter.boxes.size(), 1);
         EXPECT_EQ(prompter.boxes[0].title, c.title);
@@ -82,34 +100,34 @@ TEST_F(ChangePassword, OkChecksAndStoresAsTheCasesSay)
         EXPECT_EQ(prompter.boxes[0].icon, Prompter::NoIcon);
         EXPECT_EQ(prefCalls, c.prefCalls);
         EXPECT_EQ(window.isVisible(), !c.closed);
-        EXPECT_EQ(window.txtCurrPW->text(), QString::fromUtf8(c.currentAfter));
-        EXPECT_EQ(window.txtNewPW[0]->text(), QString::fromUtf8(c.new0After));
-        EXPECT_EQ(window.txtNewPW[1]->text(), QString::fromUtf8(c.new1After));
+        EXPECT_EQ(currentBox(window)->text(), QString::fromUtf8(c.currentAfter));
+        EXPECT_EQ(newBox(window, 0)->text(), QString::fromUtf8(c.new0After));
+        EXPECT_EQ(newBox(window, 1)->text(), QString::fromUtf8(c.new1After));
     }
 }
 
 TEST_F(ChangePassword, MismatchPutsTheFocusBackOnTheFirstNewBox)
 {
-    frmSetPassword window(QString(), recorder());
+    SetPasswordWindow window(QString(), recorder());
     window.show();
     window.activateWindow();
-    window.txtNewPW[0]->setText(QStringLiteral("one"));
-    window.txtNewPW[1]->setText(QStringLiteral("two"));
-    window.txtNewPW[1]->setFocus();
-    window.cmdPasswordOK->click();
-    EXPECT_EQ(window.focusWidget(), window.txtNewPW[0]);
+    newBox(window, 0)->setText(QStringLiteral("one"));
+    newBox(window, 1)->setText(QStringLiteral("two"));
+    newBox(window, 1)->setFocus();
+    okButton(window)->click();
+    EXPECT_EQ(window.focusWidget(), newBox(window, 0));
 }
 
 TEST_F(ChangePassword, ATriedWindowStaysUsableForTheNextTry)
 {
-    frmSetPassword window(QStringLiteral("abc"), recorder());
+    SetPasswordWindow window(QStringLiteral("abc"), recorder());
     window.show();
-    window.txtCurrPW->setText(QStringLiteral("nope"));
-    window.txtNewPW[0]->setText(QStringLiteral("pw"));
-    window.txtNewPW[1]->setText(QStringLiteral("pw"));
-    window.cmdPasswordOK->click();
-    window.txtCurrPW->setText(QStringLiteral("abc"));
-    window.cmdPasswordOK->click();
+    currentBox(window)->setText(QStringLiteral("nope"));
+    newBox(window, 0)->setText(QStringLiteral("pw"));
+    newBox(window, 1)->setText(QStringLiteral("pw"));
+    okButton(window)->click();
+    currentBox(window)->setText(QStringLiteral("abc"));
+    okButton(window)->click();
 
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[1].title, QStringLiteral("Password Saved"));
@@ -119,10 +137,10 @@ TEST_F(ChangePassword, ATriedWindowStaysUsableForTheNextTry)
 
 TEST_F(ChangePassword, BoxesTakeTwelveMaskedCp1252Characters)
 {
-    frmSetPassword window(QString(), recorder());
+    SetPasswordWindow window(QString(), recorder());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Change Password"));
-    for (QLineEdit *box : {window.txtCurrPW, window.txtNewPW[0], window.txtNewPW[1]}) {
-        // Twelve characters also keep the previous value that SetPref is given
+    for (QLineEdit *box : {currentBox(window), newBox(window, 0), newBox(window, 1)}) {
+        // Twelve characters also keep the previous value that setPreference is given
         // out of reach, so every new password is stored.
         QTest::keyClicks(box, QStringLiteral("harvestmoonly"));
         EXPECT_EQ(box->text(), QStringLiteral("harvestmoonl"));

@@ -1,32 +1,38 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "settings/password_window.h"
+#include "support/find_control.h"
 
 using namespace vantorelle;
 
 TEST(PasswordWindow, AsksForThePasswordAndMasksIt)
 {
-    frmPassword window;
+    PasswordWindow window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Input Password"));
-    EXPECT_EQ(window.lblText->text(),
+    EXPECT_EQ(findControl<QLabel>(window, "lblText")->text(),
         QStringLiteral("Vantorelle Rize has been password protected. Please enter the "
                        "correct password:"));
-    EXPECT_EQ(window.cmdSave->text(), QStringLiteral("&OK"));
-    QTest::keyClicks(window.txtPassword, QStringLiteral("s3cret"));
-    EXPECT_EQ(window.txtPassword->displayText(), QStringLiteral("******"));
+    EXPECT_EQ(findControl<QPushButton>(window, "cmdSave")->text(), QStringLiteral("&OK"));
+    auto *password = findControl<QLineEdit>(window, "txtPassword");
+    QTest::keyClicks(password, QStringLiteral("s3cret"));
+    EXPECT_EQ(password->displayText(), QStringLiteral("******"));
 }
 
 TEST(PasswordWindow, EnterSubmitsTheTypedTextOnce)
 {
-    frmPassword window;
+    PasswordWindow window;
     QSignalSpy accepted(&window, &QDialog::accepted);
     QTimer::singleShot(0, &window, [&window] {
-        QTest::keyClicks(window.txtPassword, QStringLiteral("Harvest Moon"));
-        QTest::keyClick(window.txtPassword, Qt::Key_Return);
+        auto *password = findControl<QLineEdit>(window, "txtPassword");
+        QTest::keyClicks(password, QStringLiteral("Harvest Moon"));
+        QTest::keyClick(password, Qt::Key_Return);
     });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
     EXPECT_EQ(window.typedPassword(), QStringLiteral("Harvest Moon"));
@@ -35,9 +41,9 @@ TEST(PasswordWindow, EnterSubmitsTheTypedTextOnce)
 
 TEST(PasswordWindow, OkSubmitsAnEmptyBoxAsEmptyText)
 {
-    frmPassword window;
+    PasswordWindow window;
     window.show();
-    window.cmdSave->click();
+    findControl<QPushButton>(window, "cmdSave")->click();
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(window.typedPassword(), QString());
     EXPECT_FALSE(window.isVisible());
@@ -45,9 +51,9 @@ TEST(PasswordWindow, OkSubmitsAnEmptyBoxAsEmptyText)
 
 TEST(PasswordWindow, CloseBoxSubmitsNothing)
 {
-    frmPassword window;
+    PasswordWindow window;
     QTimer::singleShot(0, &window, [&window] {
-        QTest::keyClicks(window.txtPassword, QStringLiteral("second try"));
+        QTest::keyClicks(findControl<QLineEdit>(window, "txtPassword"), QStringLiteral("second try"));
         window.close();
     });
     EXPECT_EQ(window.exec(), QDialog::Rejected);

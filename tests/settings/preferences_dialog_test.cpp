@@ -5,10 +5,15 @@
 #include "settings/preferences_dialog.h"
 #include "store/store.h"
 #include "support/fake_prompter.h"
+#include "support/find_control.h"
 #include "support/temporary_install.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,7 +47,7 @@ Prefs prefsOf(MemoryTable &table)
     return prefs;
 }
 
-class PreferencesDialog : public ::testing::Test {
+class PreferencesDialogTest : public ::testing::Test {
 protected:
     // The store of the basic fixture: "€" as currency symbol, "ddmmyyyy",
     // separator "." (the "-" record is deleted) and "mg/dL".
@@ -65,21 +70,21 @@ protected:
 
 } // namespace
 
-TEST_F(PreferencesDialog, ShowsTheStoredValuesAndOkWithoutChangesStoresNothing)
+TEST_F(PreferencesDialogTest, ShowsTheStoredValuesAndOkWithoutChangesStoresNothing)
 {
     Store &basic = basicStore();
     const Prefs before = prefsOf(basic.dsPrefs());
 
-    frmPreferences window(basic, preferences, installation);
+    PreferencesDialog window(basic, preferences, installation);
     EXPECT_EQ(window.windowTitle(), "Preferences");
-    EXPECT_FALSE(window.chkDelete->isChecked());
-    EXPECT_FALSE(window.chkBackup->isChecked());
-    EXPECT_EQ(window.txtCurrency->text(), QString::fromUtf8("€"));
-    EXPECT_EQ(window.cboDateFmt->currentText(), "ddmmyyyy");
-    EXPECT_EQ(window.cboDateSep->currentText(), ".");
-    EXPECT_EQ(window.cboGlucose->currentText(), "mg/dL");
+    EXPECT_FALSE(findControl<QCheckBox>(window, "chkDelete")->isChecked());
+    EXPECT_FALSE(findControl<QCheckBox>(window, "chkBackup")->isChecked());
+    EXPECT_EQ(findControl<QLineEdit>(window, "txtCurrency")->text(), QString::fromUtf8("€"));
+    EXPECT_EQ(findControl<QComboBox>(window, "cboDateFmt")->currentText(), "ddmmyyyy");
+    EXPECT_EQ(findControl<QComboBox>(window, "cboDateSep")->currentText(), ".");
+    EXPECT_EQ(findControl<QComboBox>(window, "cboGlucose")->currentText(), "mg/dL");
 
-    QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
 
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(prefsOf(basic.dsPrefs()), before);
@@ -90,17 +95,17 @@ TEST_F(PreferencesDialog, ShowsTheStoredValuesAndOkWithoutChangesStoresNothing)
     EXPECT_EQ(preferences.display().glucoseUnits, "mg/dL");
 }
 
-TEST_F(PreferencesDialog, OkStoresOnlyTheChangedValues)
+TEST_F(PreferencesDialogTest, OkStoresOnlyTheChangedValues)
 {
     Store &basic = basicStore();
     Prefs expected = prefsOf(basic.dsPrefs());
 
-    frmPreferences window(basic, preferences, installation);
+    PreferencesDialog window(basic, preferences, installation);
     QSignalSpy changes(&preferences, &Preferences::changed);
-    window.chkDelete->setChecked(true);
-    window.cboDateSep->setCurrentText("-");
-    window.cboGlucose->setCurrentText("mmol/L");
-    QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+    findControl<QCheckBox>(window, "chkDelete")->setChecked(true);
+    findControl<QComboBox>(window, "cboDateSep")->setCurrentText("-");
+    findControl<QComboBox>(window, "cboGlucose")->setCurrentText("mmol/L");
+    QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
 
     expected["confirm_del"] = {"0x00000000", "0x0008", "1"}; // new
     expected["date_sep"].value = "-"; // still new ("0x0008")
@@ -112,34 +117,34 @@ TEST_F(PreferencesDialog, OkStoresOnlyTheChangedValues)
     EXPECT_EQ(preferences.display().dateFormat, DateFormat::DayMonthYear);
 }
 
-TEST_F(PreferencesDialog, AnEmptyTableShowsTheDefaultsAndOkAddsNothing)
+TEST_F(PreferencesDialogTest, AnEmptyTableShowsTheDefaultsAndOkAddsNothing)
 {
     Store empty(dir.path().toStdString());
 
-    frmPreferences window(empty, preferences, installation);
-    EXPECT_FALSE(window.chkDelete->isChecked());
-    EXPECT_FALSE(window.chkBackup->isChecked());
-    EXPECT_EQ(window.txtCurrency->text(), "$");
-    EXPECT_EQ(window.cboDateFmt->currentText(), "mmddyyyy");
-    EXPECT_EQ(window.cboDateSep->currentText(), "/");
-    EXPECT_EQ(window.cboGlucose->currentText(), "mg/dL");
-    QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+    PreferencesDialog window(empty, preferences, installation);
+    EXPECT_FALSE(findControl<QCheckBox>(window, "chkDelete")->isChecked());
+    EXPECT_FALSE(findControl<QCheckBox>(window, "chkBackup")->isChecked());
+    EXPECT_EQ(findControl<QLineEdit>(window, "txtCurrency")->text(), "$");
+    EXPECT_EQ(findControl<QComboBox>(window, "cboDateFmt")->currentText(), "mmddyyyy");
+    EXPECT_EQ(findControl<QComboBox>(window, "cboDateSep")->currentText(), "/");
+    EXPECT_EQ(findControl<QComboBox>(window, "cboGlucose")->currentText(), "mg/dL");
+    QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
 
     EXPECT_EQ(empty.dsPrefs().recordCount(), 0u);
 }
 
-TEST_F(PreferencesDialog, CancelStoresNothing)
+TEST_F(PreferencesDialogTest, CancelStoresNothing)
 {
     Store &basic = basicStore();
     const Prefs before = prefsOf(basic.dsPrefs());
     const DisplayPreferences shown = preferences.display();
 
-    frmPreferences window(basic, preferences, installation);
+    PreferencesDialog window(basic, preferences, installation);
     QSignalSpy changes(&preferences, &Preferences::changed);
-    window.txtCurrency->setText("EUR");
-    window.chkBackup->setChecked(true);
-    window.cboDateFmt->setCurrentText("yyyymmdd");
-    QTest::mouseClick(window.cmdCancel, Qt::LeftButton);
+    findControl<QLineEdit>(window, "txtCurrency")->setText("EUR");
+    findControl<QCheckBox>(window, "chkBackup")->setChecked(true);
+    findControl<QComboBox>(window, "cboDateFmt")->setCurrentText("yyyymmdd");
+    QTest::mouseClick(findControl<QPushButton>(window, "cmdCancel"), Qt::LeftButton);
 
     EXPECT_EQ(window.result(), QDialog::Rejected);
     EXPECT_EQ(prefsOf(basic.dsPrefs()), before);
@@ -147,7 +152,7 @@ TEST_F(PreferencesDialog, CancelStoresNothing)
     EXPECT_EQ(changes.count(), 0);
 }
 
-TEST_F(PreferencesDialog, StoredValuesAreShownAsTheirControlsCan)
+TEST_F(PreferencesDialogTest, StoredValuesAreShownAsTheirControlsCan)
 {
     const struct {
         const char *key, *value;
@@ -165,32 +170,33 @@ TEST_F(PreferencesDialog, StoredValuesAreShownAsTheirControlsCan)
         Store prefs(dir.path().toStdString());
         prefs.SetPref(c.key, "", c.value);
 
-        frmPreferences window(prefs, preferences, installation);
-        EXPECT_EQ(window.chkDelete->isChecked(), c.deleteTicked);
-        EXPECT_EQ(window.txtCurrency->text(), c.currency);
-        EXPECT_EQ(window.cboDateFmt->currentText(), c.dateFormat);
+        PreferencesDialog window(prefs, preferences, installation);
+        EXPECT_EQ(findControl<QCheckBox>(window, "chkDelete")->isChecked(), c.deleteTicked);
+        EXPECT_EQ(findControl<QLineEdit>(window, "txtCurrency")->text(), c.currency);
+        EXPECT_EQ(findControl<QComboBox>(window, "cboDateFmt")->currentText(), c.dateFormat);
 
         // Shown as stored, so OK stores nothing back.
         const Prefs before = prefsOf(prefs.dsPrefs());
-        QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
         EXPECT_EQ(prefsOf(prefs.dsPrefs()), before);
     }
 }
 
-TEST_F(PreferencesDialog, TheCurrencyBoxTakesAtMost200Characters)
+TEST_F(PreferencesDialogTest, TheCurrencyBoxTakesAtMost200Characters)
 {
     Store prefs(dir.path().toStdString());
-    frmPreferences window(prefs, preferences, installation);
-    window.txtCurrency->clear();
+    PreferencesDialog window(prefs, preferences, installation);
+    auto *currency = findControl<QLineEdit>(window, "txtCurrency");
+    currency->clear();
 
-    QTest::keyClicks(window.txtCurrency, QString(205, 'x'));
+    QTest::keyClicks(currency, QString(205, 'x'));
 
-    EXPECT_EQ(window.txtCurrency->text(), QString(200, 'x'));
-    QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+    EXPECT_EQ(currency->text(), QString(200, 'x'));
+    QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
     EXPECT_EQ(prefsOf(prefs.dsPrefs())["currency_symbol"].value, std::string(200, 'x'));
 }
 
-TEST_F(PreferencesDialog, ALongerStoredCurrencyIsShownWholeAndCanOnlyShrink)
+TEST_F(PreferencesDialogTest, ALongerStoredCurrencyIsShownWholeAndCanOnlyShrink)
 {
     Store prefs(dir.path().toStdString());
     MemoryTable &table = prefs.dsPrefs();
@@ -201,18 +207,19 @@ TEST_F(PreferencesDialog, ALongerStoredCurrencyIsShownWholeAndCanOnlyShrink)
     table.setValueAsRead(*table.columnIndex("PrefsStr1"), std::string(250, 'c'));
     table.update();
 
-    frmPreferences window(prefs, preferences, installation);
-    EXPECT_EQ(window.txtCurrency->text(), QString(250, 'c'));
-    window.txtCurrency->end(false);
-    QTest::keyClick(window.txtCurrency, Qt::Key_D);
-    EXPECT_EQ(window.txtCurrency->text().toStdString(), std::string(250, 'c'));
-    QTest::keyClick(window.txtCurrency, Qt::Key_Backspace);
-    EXPECT_EQ(window.txtCurrency->text().toStdString(), std::string(249, 'c'));
-    QTest::keyClick(window.txtCurrency, Qt::Key_D);
-    EXPECT_EQ(window.txtCurrency->text().toStdString(), std::string(249, 'c'));
+    PreferencesDialog window(prefs, preferences, installation);
+    auto *currency = findControl<QLineEdit>(window, "txtCurrency");
+    EXPECT_EQ(currency->text(), QString(250, 'c'));
+    currency->end(false);
+    QTest::keyClick(currency, Qt::Key_D);
+    EXPECT_EQ(currency->text().toStdString(), std::string(250, 'c'));
+    QTest::keyClick(currency, Qt::Key_Backspace);
+    EXPECT_EQ(currency->text().toStdString(), std::string(249, 'c'));
+    QTest::keyClick(currency, Qt::Key_D);
+    EXPECT_EQ(currency->text().toStdString(), std::string(249, 'c'));
 
     // Still longer than the table takes: the error box, and the window stays.
-    QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_TRUE(
         prompter.boxes[0].text.startsWith("An error occurred while saving the preferences."));

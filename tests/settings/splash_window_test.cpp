@@ -1,50 +1,56 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include "settings/splash_window.h"
 #include "support/fake_paths.h"
+#include "support/find_control.h"
 
 using namespace vantorelle;
 
 TEST(SplashWindow, ShowsTheVersionAndStartsItsTimer)
 {
-    frmSplash splash;
-    EXPECT_EQ(splash.lblTitle->text(), QStringLiteral("Vantorelle Rize"));
-    EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Version: 5.5.2"));
-    EXPECT_EQ(splash.Label1->text(), QStringLiteral("For the technical support, please go to:"));
-    EXPECT_TRUE(splash.Timer1->isActive());
-    EXPECT_EQ(splash.Timer1->interval(), 1500);
+    SplashWindow splash;
+    EXPECT_EQ(findControl<QLabel>(splash, "lblTitle")->text(), QStringLiteral("Vantorelle Rize"));
+    EXPECT_EQ(findControl<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version: 5.5.2"));
+    EXPECT_EQ(findControl<QLabel>(splash, "Label1")->text(),
+        QStringLiteral("For the technical support, please go to:"));
+    const auto *timer = splash.findChild<QTimer *>(QStringLiteral("Timer1"));
+    ASSERT_TRUE(timer);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 1500);
 }
 
-TEST(SplashWindow, TagStaysEmptyWhileEventsAreProcessedBeforeTheTimerFires)
+TEST(SplashWindow, NotExpiredWhileEventsAreProcessedBeforeTheTimerFires)
 {
-    frmSplash splash;
+    SplashWindow splash;
     splash.show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(splash.Tag(), QString());
+    EXPECT_FALSE(splash.hasExpired());
 }
 
-TEST(SplashWindow, WaitReturnsOnceTheTimerHasMarkedTheTagExpired)
+TEST(SplashWindow, WaitReturnsOnceTheTimerHasFired)
 {
-    frmSplash splash;
+    SplashWindow splash;
     splash.show();
-    QSignalSpy expired(&splash, &frmSplash::expired);
+    QSignalSpy expired(&splash, &SplashWindow::expired);
     splash.waitUntilExpired();
-    EXPECT_EQ(splash.Tag(), QStringLiteral("expired"));
-    EXPECT_FALSE(splash.Timer1->isActive());
+    EXPECT_TRUE(splash.hasExpired());
+    EXPECT_FALSE(splash.findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
     EXPECT_EQ(expired.count(), 1);
 }
 
 TEST(SplashWindow, WaitAfterExpiryReturnsAtOnce)
 {
-    frmSplash splash;
-    splash.Timer1->setInterval(1);
+    SplashWindow splash;
+    splash.setShowTime(1);
     splash.waitUntilExpired();
     // A second wait must not block: nothing would ever wake it.
     splash.waitUntilExpired();
-    EXPECT_EQ(splash.Tag(), QStringLiteral("expired"));
+    EXPECT_TRUE(splash.hasExpired());
 }
 
 TEST(SplashWindow, ShowsTheLogoShippedBesideTheProgram)
@@ -55,6 +61,6 @@ TEST(SplashWindow, ShowsTheLogoShippedBesideTheProgram)
     // The source tree's data/ folder is what the build copies beside the program.
     FakePaths paths(
         QDir(testData + QStringLiteral("/../..")).canonicalPath() + QLatin1Char('/'), QString());
-    frmSplash splash;
-    EXPECT_FALSE(splash.Image1->pixmap().isNull());
+    SplashWindow splash;
+    EXPECT_FALSE(findControl<QLabel>(splash, "Image1")->pixmap().isNull());
 }
