@@ -8,7 +8,7 @@ using namespace vantorelle;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Main window;
+    MainWindow window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);
     if (!window.load())

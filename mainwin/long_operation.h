@@ -9,13 +9,13 @@ namespace vantorelle {
 class LongOperation
 {
 public:
-    explicit LongOperation(Main &main) : main_(main) { main_.beginLongOperation(); }
+    explicit LongOperation(MainWindow &main) : main_(main) { main_.beginLongOperation(); }
     ~LongOperation() { main_.endLongOperation(); }
     LongOperation(const LongOperation &) = delete;
     LongOperation &operator=(const LongOperation &) = delete;
 
 private:
-    Main &main_;
+    MainWindow &main_;
 };
 
 } // namespace vantorelle

@@ -2,17 +2,17 @@
 
 namespace vantorelle {
 
-void Main::fillMasterLists()
+void MainWindow::fillMasterLists()
 {
     masterLists_.fill(tableAccess());
 }
 
-void Main::registerMasterList(MasterList list, QComboBox *combo)
+void MainWindow::registerMasterList(MasterList list, QComboBox *combo)
 {
     masterLists_.add(list, combo);
 }
 
-void Main::registerMasterList(MasterList list, QListWidget *listBox)
+void MainWindow::registerMasterList(MasterList list, QListWidget *listBox)
 {
     masterLists_.add(list, listBox);
 }

@@ -22,13 +22,13 @@ namespace {
 
 } // namespace
 
-void Main::showProfileDialog(
+void MainWindow::showProfileDialog(
     const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show)
 {
     runTrapped(installation_, QString::fromLatin1(dialog.operation), [&] {
-        if (cboProfiles->count() == 0)
+        if (profileSelector_->count() == 0)
             return;
-        const QString profile = cboProfiles->currentText();
+        const QString profile = profileSelector_->currentText();
         if (profile.isEmpty()) {
             prompter().ask(
                 QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile));
@@ -42,74 +42,74 @@ void Main::showProfileDialog(
                 return;
             editState_.setMode(EditMode::Normal);
         }
-        cboProfiles->setCurrentText(profile);
+        profileSelector_->setCurrentText(profile);
     });
 }
 
-void Main::connectMenus()
+void MainWindow::connectMenus()
 {
-    const std::pair<QAction *, void (Main::*)()> handlers[] = {
-        {mnuImport, &Main::mnuImport_Click},
-        {mnuExport, &Main::mnuExport_Click},
-        {mnuGraph, &Main::mnuGraph_Click},
-        {mnuPrint, &Main::mnuPrint_Click},
-        {mnuPrintMaster, &Main::mnuPrintMaster_Click},
-        {mnuExit, &Main::mnuExit_Click},
-        {mnuAddNew, &Main::mnuAddNew_Click},
-        {mnuPrefs, &Main::mnuPrefs_Click},
-        {mnuPassword, &Main::mnuPassword_Click},
-        {mnuManual, &Main::mnuManual_Click},
-        {mnuAbout, &Main::mnuAbout_Click},
-        {mnuWebsite, &Main::mnuWebsite_Click},
-        {mnuDnldUpdate, &Main::mnuDnldUpdate_Click},
+    const std::pair<QAction *, void (MainWindow::*)()> handlers[] = {
+        {importAction_, &MainWindow::importRecords},
+        {exportAction_, &MainWindow::exportRecords},
+        {graphAction_, &MainWindow::showGraph},
+        {printAction_, &MainWindow::printProfile},
+        {printMastersAction_, &MainWindow::printMasterLists},
+        {exitAction_, &MainWindow::exitProgram},
+        {newProfileAction_, &MainWindow::addNewProfile},
+        {preferencesAction_, &MainWindow::editPreferences},
+        {passwordAction_, &MainWindow::changePassword},
+        {helpFileAction_, &MainWindow::openHelpFile},
+        {aboutAction_, &MainWindow::showAbout},
+        {websiteAction_, &MainWindow::openWebsite},
+        {downloadUpdateAction_, &MainWindow::openDownloadPage},
     };
     for (const auto &[action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
-    connect(mnuSaveAll, &QAction::triggered, this, [this] { saveAll(); });
-    for (std::size_t i = 0; i < mnuEditMaster.size(); ++i)
-        connect(mnuEditMaster[i], &QAction::triggered, this, [this, i] { editMasterList(int(i)); });
+    connect(saveAllAction_, &QAction::triggered, this, [this] { saveAll(); });
+    for (std::size_t i = 0; i < editMasterActions_.size(); ++i)
+        connect(editMasterActions_[i], &QAction::triggered, this, [this, i] { editMasterList(int(i)); });
 }
 
-void Main::setEditMenuEnabled(bool enabled)
+void MainWindow::setEditMenuEnabled(bool enabled)
 {
     // A disabled menu leaves its actions' shortcuts working: each action goes too.
-    mnuEdit->setEnabled(enabled);
-    for (QAction *action : mnuEdit->actions())
+    editMenu_->setEnabled(enabled);
+    for (QAction *action : editMenu_->actions())
         action->setEnabled(enabled);
 }
 
-void Main::mnuAddNew_Click()
+void MainWindow::addNewProfile()
 {
     if (editorHooks_)
         editorHooks_->newProfile();
 }
 
-void Main::mnuExit_Click()
+void MainWindow::exitProgram()
 {
     close();
 }
 
-void Main::mnuExport_Click()
+void MainWindow::exportRecords()
 {
     showProfileDialog({"exporting records", "Unable to Export",
                           "No record was selected.  Please select a record to export."},
         secondaryWindows_.exportData);
 }
 
-void Main::mnuImport_Click()
+void MainWindow::importRecords()
 {
     showProfileDialog({"importing records", "Unable to Import",
                           "No profile was selected.  Please select a profile before importing."},
         secondaryWindows_.importData);
 }
 
-void Main::mnuGraph_Click()
+void MainWindow::showGraph()
 {
     if (secondaryWindows_.graph)
         secondaryWindows_.graph();
 }
 
-void Main::mnuPrint_Click()
+void MainWindow::printProfile()
 {
     runTrapped(installation_, QStringLiteral("printing"), [this] {
         if (secondaryWindows_.printProfile)
@@ -119,7 +119,7 @@ void Main::mnuPrint_Click()
     });
 }
 
-void Main::mnuPrintMaster_Click()
+void MainWindow::printMasterLists()
 {
     runTrapped(installation_, QStringLiteral("printing master lists"), [this] {
         if (secondaryWindows_.printMasterLists)
@@ -129,7 +129,7 @@ void Main::mnuPrintMaster_Click()
     });
 }
 
-void Main::mnuPrefs_Click()
+void MainWindow::editPreferences()
 {
     runTrapped(installation_, QStringLiteral("loading the preferences dialog"), [this] {
         PreferencesDialog dialog(store(), preferences_, installation_);
@@ -137,36 +137,36 @@ void Main::mnuPrefs_Click()
     });
 }
 
-void Main::mnuPassword_Click()
+void MainWindow::changePassword()
 {
     SetPasswordWindow dialog(preferences_.password(), setPrefFunction());
     dialog.exec();
 }
 
-void Main::mnuManual_Click()
+void MainWindow::openHelpFile()
 {
     QDesktopServices::openUrl(
         QUrl::fromLocalFile(installation_.programFolder + QStringLiteral("Vantorelle Help.chm")));
 }
 
-void Main::mnuAbout_Click()
+void MainWindow::showAbout()
 {
     AboutWindow dialog(installation_, this);
     dialog.exec();
 }
 
-void Main::mnuWebsite_Click()
+void MainWindow::openWebsite()
 {
     OpenWebPage(QString::fromLatin1(SupportInfo::productPage));
 }
 
-void Main::mnuDnldUpdate_Click()
+void MainWindow::openDownloadPage()
 {
     OpenWebPage(QString::fromLatin1(SupportInfo::downloadPage));
 }
 
 std::function<void(const std::string &, const std::string &, const std::string &)>
-Main::setPrefFunction()
+MainWindow::setPrefFunction()
 {
     return [this](const std::string &key, const std::string &previous, const std::string &value) {
         store().SetPref(key, previous, value);

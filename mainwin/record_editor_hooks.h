@@ -5,7 +5,7 @@
 namespace vantorelle {
 
 // What the main window asks of the record editor. The editor sits above the
-// main window (it reaches the main window through RecordEditorHost), so Main
+// main window (it reaches the main window through RecordEditorHost), so MainWindow
 // only knows this interface; the program installs the real editor, and with
 // none installed the main window runs without entry panels.
 class RecordEditorHooks {

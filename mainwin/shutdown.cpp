@@ -21,7 +21,7 @@ const QString crLf = QStringLiteral("\r\n");
 
 } // namespace
 
-void Main::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool cancel = false;
     closeStep(cancel);
@@ -31,11 +31,11 @@ void Main::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
-void Main::closeStep(bool &cancel)
+void MainWindow::closeStep(bool &cancel)
 {
     if (closing_)
         return;
-    if (cmdNewSave->isVisibleTo(this) && !hotsyncDetected_) {
+    if (saveButton_->isVisibleTo(this) && !hotsyncDetected_) {
         const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
             QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
                 + QStringLiteral("Do you want to go back and save changes?"),
@@ -48,7 +48,7 @@ void Main::closeStep(bool &cancel)
     closing_ = true;
 
     SaveFormPlacement(this, installation_.settingsFile());
-    Timer1->stop();
+    watchTimer_->stop();
     beginLongOperation();
     // After a restore, a retrieval or a move the files on disk are the ones to keep.
     std::vector<StoreFailure> failures;
@@ -64,7 +64,7 @@ void Main::closeStep(bool &cancel)
             Prompter::YesNo, Prompter::Exclamation);
         if (answer != Prompter::Yes) {
             closing_ = false;
-            Timer1->start();
+            watchTimer_->start();
             cancel = true;
             return;
         }
@@ -87,7 +87,7 @@ void Main::closeStep(bool &cancel)
     endProgram();
 }
 
-void Main::endProgram()
+void MainWindow::endProgram()
 {
     // Every other window goes with the main one. Hiding a modal window ends
     // its event loop; the code after it sees closing() and stops.
@@ -99,7 +99,7 @@ void Main::endProgram()
         QCoreApplication::quit();
 }
 
-QStringList Main::saveAll()
+QStringList MainWindow::saveAll()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     discardEditorWork();
@@ -116,14 +116,14 @@ QStringList Main::saveAll()
     return unwritten;
 }
 
-void Main::endApplication()
+void MainWindow::endApplication()
 {
     closing_ = true;
-    Timer1->stop();
+    watchTimer_->stop();
     endProgram();
 }
 
-void Main::reportSaveFailures(const std::vector<StoreFailure> &failures)
+void MainWindow::reportSaveFailures(const std::vector<StoreFailure> &failures)
 {
     if (failures.empty())
         return;

@@ -34,7 +34,7 @@ const QString loading = QStringLiteral("loading");
 
 } // namespace
 
-bool Main::load()
+bool MainWindow::load()
 {
     instanceGuard_ = std::make_unique<InstanceGuard>(instanceLockPath_);
     if (!instanceGuard_->acquire()) {
@@ -58,12 +58,12 @@ bool Main::load()
 
     // Items for handheld kinds this installation does not serve.
     if (installation_.platform != Platform::WindowsMobile) {
-        mnuTransfer->setVisible(false);
-        mnuRetrieve->setVisible(false);
+        transferAction_->setVisible(false);
+        retrieveAction_->setVisible(false);
     }
     if (installation_.platform == Platform::WindowsOnly) {
-        mnuReinstallHH->setVisible(false);
-        mnuSep4->setVisible(false);
+        reinstallAction_->setVisible(false);
+        reinstallSeparator_->setVisible(false);
     }
 
     // Without the preferences there is no telling whether a password guards
@@ -86,7 +86,7 @@ bool Main::load()
     return true;
 }
 
-bool Main::loadTables()
+bool MainWindow::loadTables()
 {
     store_ = std::make_unique<Store>(QFile::encodeName(installation_.dataFolder).toStdString());
     const std::vector<StoreFailure> failures = store_->load();
@@ -100,13 +100,13 @@ bool Main::loadTables()
     return true;
 }
 
-void Main::prepareWindow(SplashWindow &splash)
+void MainWindow::prepareWindow(SplashWindow &splash)
 {
     {
-        const QSignalBlocker blocker(lstTopics);
-        lstTopics->clear();
+        const QSignalBlocker blocker(topicList_);
+        topicList_->clear();
         for (const TopicName &topic : TopicNames)
-            lstTopics->addItem(
+            topicList_->addItem(
                 QString::fromLatin1(topic.name.data(), qsizetype(topic.name.size())));
     }
     showRecords();
@@ -114,7 +114,7 @@ void Main::prepareWindow(SplashWindow &splash)
     if (store().dsMainID().recordCount() > 0) {
         profileChosen();
     } else {
-        frmViewer->lower();
+        viewerFrame_->lower();
         if (editorHooks_)
             editorHooks_->newProfile();
     }
@@ -124,23 +124,23 @@ void Main::prepareWindow(SplashWindow &splash)
     splash.close();
 
     // Laid out once with the record-save frame in place, as the editor shows it.
-    cmdNewSave->show();
-    cmdNewCancel->show();
+    saveButton_->show();
+    cancelButton_->show();
     if (layout())
         layout()->activate();
 
     editState_.setMode(EditMode::Normal);
     if (store().dsMainID().recordCount() == 0 && editorHooks_)
         editorHooks_->newProfile();
-    Timer1->start();
+    watchTimer_->start();
     RestoreFormPlacement(this, installation_.settingsFile());
-    cmdNewSave->hide();
-    cmdNewCancel->hide();
+    saveButton_->hide();
+    cancelButton_->hide();
     if (editorHooks_)
         editorHooks_->setTextLimits();
 }
 
-bool Main::passwordGate()
+bool MainWindow::passwordGate()
 {
     const QString &password = preferences_.password();
     if (password.isEmpty())
@@ -164,7 +164,7 @@ bool Main::passwordGate()
     return false;
 }
 
-void Main::showFirstTopic()
+void MainWindow::showFirstTopic()
 {
     if (store().dsMainID().recordCount() == 0) {
         // The editor waits in Add mode for the first profile.
@@ -175,8 +175,8 @@ void Main::showFirstTopic()
         editState_.setMode(EditMode::Add);
     }
     {
-        const QSignalBlocker blocker(lstTopics);
-        lstTopics->setCurrentRow(0);
+        const QSignalBlocker blocker(topicList_);
+        topicList_->setCurrentRow(0);
     }
     topicChosen();
 }

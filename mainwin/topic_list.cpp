@@ -31,72 +31,72 @@ bool findSelectedProfile(MemoryTable &profiles, const QComboBox *selector, const
 
 } // namespace
 
-TableAccess Main::tableAccess()
+TableAccess MainWindow::tableAccess()
 {
     return [this](TableId id) -> MemoryTable & { return store().table(id); };
 }
 
-void Main::connectViews()
+void MainWindow::connectViews()
 {
-    connect(cboProfiles, &QComboBox::currentIndexChanged, this, [this] { profileChosen(); });
-    connect(lstTopics, &QListWidget::currentRowChanged, this, [this] { topicChosen(); });
+    connect(profileSelector_, &QComboBox::currentIndexChanged, this, [this] { profileChosen(); });
+    connect(topicList_, &QListWidget::currentRowChanged, this, [this] { topicChosen(); });
     connect(
-        gridViewer, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
+        recordGrid_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
             if (row != previousRow)
                 gridRowChanged();
         });
 }
 
-std::optional<Topic> Main::currentTopic() const
+std::optional<Topic> MainWindow::currentTopic() const
 {
-    const int row = lstTopics->currentRow();
+    const int row = topicList_->currentRow();
     if (row < 0 || row >= int(TopicCount))
         return std::nullopt;
     return topicAt(std::size_t(row));
 }
 
-void Main::showTopic()
+void MainWindow::showTopic()
 {
     topicChosen();
 }
 
-void Main::selectTopic(Topic topic)
+void MainWindow::selectTopic(Topic topic)
 {
     {
-        const QSignalBlocker blocker(lstTopics);
-        lstTopics->setCurrentRow(int(topicIndex(topic)));
+        const QSignalBlocker blocker(topicList_);
+        topicList_->setCurrentRow(int(topicIndex(topic)));
     }
     topicChosen();
 }
 
-void Main::topicChosen()
+void MainWindow::topicChosen()
 {
     runTrapped(installation_, QStringLiteral("selecting a topic"), [this] {
         MemoryTable &profiles = store().dsMainID();
-        if (!findSelectedProfile(profiles, cboProfiles, lstKeys)) {
-            if (cboProfiles->count() == 0)
+        if (!findSelectedProfile(profiles, profileSelector_, profileKeys_)) {
+            if (profileSelector_->count() == 0)
                 return;
             // The record behind the entry is gone: drop the entry and show
             // another profile.
-            const int gone = cboProfiles->currentIndex();
+            const int gone = profileSelector_->currentIndex();
             {
-                const QSignalBlocker blocker(cboProfiles);
+                const QSignalBlocker blocker(profileSelector_);
                 if (gone >= 0) {
-                    cboProfiles->removeItem(gone);
-                    delete lstKeys->takeItem(gone);
+                    profileSelector_->removeItem(gone);
+                    delete profileKeys_->takeItem(gone);
                 }
-                cboProfiles->setCurrentIndex(-1);
+                profileSelector_->setCurrentIndex(-1);
             }
             profileChosen();
             return;
         }
 
-        cmdAdd->show();
-        cmdDel->show();
-        cmdViewProvider->hide();
+        addButton_->show();
+        deleteButton_->show();
+        viewProviderButton_->hide();
         const std::string profileKey(profiles.value("Key"));
-        frmViewer->raise();
-        frmViewer->show();
+        viewerFrame_->raise();
+        viewerFrame_->show();
 
         const std::optional<Topic> topic = currentTopic();
         const DisplayPreferences &display = preferences_.display();
@@ -105,19 +105,19 @@ void Main::topicChosen()
             ValueSources sources;
             sources.record = RecordRef::current(profiles);
             sources.display = display;
-            cmdAdd->hide();
-            cmdDel->hide();
-            cmdEdit->show();
-            gridViewer->hide();
-            rtViewer->show();
-            rtViewer->raise();
-            rtViewer->setRtf(Cp1252::toUnicode(RecordViewText(view, sources)));
-            rtViewer->setTabStop(view.tabStop);
+            addButton_->hide();
+            deleteButton_->hide();
+            editButton_->show();
+            recordGrid_->hide();
+            recordViewer_->show();
+            recordViewer_->raise();
+            recordViewer_->setRtf(Cp1252::toUnicode(RecordViewText(view, sources)));
+            recordViewer_->setTabStop(view.tabStop);
         } else if (const GridLayout *layout = topic ? gridLayout(*topic) : nullptr) {
             const auto rows = GridRows(*layout, profileKey, tableAccess(), display);
-            FillGrid(gridViewer, *layout, rows, display.glucoseUnits);
+            FillGrid(recordGrid_, *layout, rows, display.glucoseUnits);
             showListedRecord();
-            gridViewer->show();
+            recordGrid_->show();
         }
     });
 }

@@ -58,7 +58,7 @@ QString readBackupFolder(const Installation &installation)
         defaultBackupFolder(installation), installation.settingsFile());
 }
 
-void BackupDatabases(
+void backUpTables(
     const Installation &installation, QString &backupFolder, MainWindowActions &main)
 {
     const QString &dataFolder = installation.dataFolder;
@@ -120,7 +120,7 @@ void BackupDatabases(
     }
 }
 
-void RestoreBackup(
+void restoreBackup(
     const Installation &installation, const QString &backupFolder, MainWindowActions &main)
 {
     const QString &dataFolder = installation.dataFolder;

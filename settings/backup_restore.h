@@ -20,7 +20,7 @@ QString readBackupFolder(const Installation &installation);
 // and is stored in the settings file. The default folder is created when
 // missing. Nothing is copied when a table could not be saved. Failures are
 // shown in the error box.
-void BackupDatabases(
+void backUpTables(
     const Installation &installation, QString &backupFolder, MainWindowActions &main);
 
 // The menu's Restore Records: after two questions (and a folder picker when
@@ -29,7 +29,7 @@ void BackupDatabases(
 // copies for a Palm handheld, and closes the main window without writing the
 // tables, so the next start reads the restored files. Failures are shown in
 // the error box.
-void RestoreBackup(
+void restoreBackup(
     const Installation &installation, const QString &backupFolder, MainWindowActions &main);
 
 } // namespace vantorelle

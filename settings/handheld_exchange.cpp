@@ -38,7 +38,7 @@ public:
 
 } // namespace
 
-void RetrieveFromHandheld(const Installation &installation, MainWindowActions &main)
+void takeTablesFromHandheld(const Installation &installation, MainWindowActions &main)
 {
     const QString &programFolder = installation.programFolder;
     const QString title = QStringLiteral("Retrieve Data from Handheld");
@@ -78,7 +78,7 @@ void RetrieveFromHandheld(const Installation &installation, MainWindowActions &m
     main.endApplication();
 }
 
-void TransferToHandheld(const Installation &installation, MainWindowActions &main)
+void sendTablesToHandheld(const Installation &installation, MainWindowActions &main)
 {
     const QString &dataFolder = installation.dataFolder;
     const QString &programFolder = installation.programFolder;

@@ -16,13 +16,13 @@ class MainWindowActions;
 // tool replaces the table files of the data folder with the handheld's, and
 // the program ends at once without writing its tables over them. A tool that
 // cannot be started is shown in the error box; the program then goes on.
-void RetrieveFromHandheld(const Installation &installation, MainWindowActions &main);
+void takeTablesFromHandheld(const Installation &installation, MainWindowActions &main);
 
 // The menu's Transfer PC Data to Handheld: after the user agrees, every table
 // is saved, the old handheld copies are removed, and the transfer tool sends
 // the table files to the handheld. Nothing is sent when a table could not be
 // saved; a tool that cannot be started is shown in the error box.
-void TransferToHandheld(const Installation &installation, MainWindowActions &main);
+void sendTablesToHandheld(const Installation &installation, MainWindowActions &main);
 
 // Writes the handheld copy of the table file `tablePath` beside it ("x.cdb"
 // gives "x.cdi"): header lines as they are but "#SYNCMODE: MERGE", and every

@@ -415,7 +415,7 @@ bool locateHandheldDataFolder(Installation &installation, MainWindowActions *mai
     return false;
 }
 
-void ReinstallHandheldSoftware(const Installation &installation, MainWindowActions &main)
+void reinstallHandheld(const Installation &installation, MainWindowActions &main)
 {
     main.setWatchEnabled(false);
     if (installation.platform == Platform::Palm && !main.saveAll().isEmpty()) {

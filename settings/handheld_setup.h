@@ -33,6 +33,6 @@ bool locateHandheldDataFolder(Installation &installation, MainWindowActions *mai
 // all be saved); when the folder did move, the user is asked to start the
 // program again and the main window closes without writing the old tables
 // over the new folder.
-void ReinstallHandheldSoftware(const Installation &installation, MainWindowActions &main);
+void reinstallHandheld(const Installation &installation, MainWindowActions &main);
 
 } // namespace vantorelle

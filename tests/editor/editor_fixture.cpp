@@ -49,7 +49,7 @@ void EditorFixture::SetUp()
     registry.user = {{"data_path", folder}, {"install_type", "Win"}, {"install_date", "20240101"}};
     registry.machine = {{"install_type", "Win"}, {"install_date", "20240101"}};
 
-    main = std::make_unique<Main>();
+    main = std::make_unique<MainWindow>();
     main->setInstanceLockPath(install.documentsFolder() + QStringLiteral("vantorelle.lock"));
     main->setSplashMilliseconds(0);
     editor = std::make_unique<RecordEditor>(*main);

@@ -35,7 +35,7 @@ struct ModeView {
     bool operator==(const ModeView &) const = default;
 };
 
-ModeView modeOf(const Main &main)
+ModeView modeOf(const MainWindow &main)
 {
     const auto enabled
         = [&](const char *name) { return findControl<QWidget>(main, name)->isEnabled(); };

@@ -43,7 +43,7 @@ protected:
         return findControl<Control>(window, name);
     }
 
-    Main window;
+    MainWindow window;
     QSize base;
 };
 

@@ -6,6 +6,6 @@ using namespace vantorelle;
 
 TEST(MainWindow, CarriesTheApplicationTitle)
 {
-    Main window;
+    MainWindow window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vantorelle Rize"));
 }

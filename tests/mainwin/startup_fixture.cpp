@@ -21,7 +21,7 @@ void FakeEditor::cancelEditing()
     main->editState().setMode(EditMode::Normal);
 }
 
-void FakeEditor::follow(Main &window)
+void FakeEditor::follow(MainWindow &window)
 {
     main = &window;
     QObject::connect(&window.editState(), &EditState::modeChanged, [this](EditMode mode) {
@@ -108,7 +108,7 @@ void StartupFixture::storePassword(const QString &folder, const QString &passwor
 
 bool StartupFixture::start()
 {
-    main = std::make_unique<Main>();
+    main = std::make_unique<MainWindow>();
     main->setInstanceLockPath(install.documentsFolder() + QStringLiteral("vantorelle.lock"));
     main->setSplashMilliseconds(0);
     editor.follow(*main);

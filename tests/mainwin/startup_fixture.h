@@ -45,15 +45,15 @@ public:
     void setTextLimits() override { calls << "setTextLimits"; }
 
     // Follows the edit state of `main`.
-    void follow(Main &main);
+    void follow(MainWindow &main);
 
-    Main *main = nullptr;
+    MainWindow *main = nullptr;
     QStringList calls;
     bool failClearing = false; // throws a table error from clearPanel
 };
 
 // A temporary home with the program's templates, the registry, message boxes
-// and clock faked, and one Main started on it.
+// and clock faked, and one MainWindow started on it.
 class StartupFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -68,7 +68,7 @@ protected:
     // Stores `password` in the preferences of `folder`.
     static void storePassword(const QString &folder, const QString &password);
 
-    // Makes a Main and runs its load step.
+    // Makes a MainWindow and runs its load step.
     bool start();
     // Answers the password prompts to come with these texts, in order.
     void typePasswords(const QStringList &passwords);
@@ -91,7 +91,7 @@ protected:
     FakeWindowFinder windowFinder;
     FixedClock clock{{2026, 3, 7, 9, 5, 0}};
     FakeEditor editor;
-    std::unique_ptr<Main> main;
+    std::unique_ptr<MainWindow> main;
 
 private:
     QStringList passwords;

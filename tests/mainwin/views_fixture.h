@@ -8,7 +8,7 @@
 
 namespace vantorelle {
 
-// A Main started on a data folder made of the program's templates and the
+// A MainWindow started on a data folder made of the program's templates and the
 // tables of a fixture folder under tests/data.
 class ViewsFixture : public StartupFixture {
 protected:

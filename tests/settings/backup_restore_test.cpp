@@ -47,7 +47,7 @@ protected:
 TEST_F(BackupRestore, BackingUpTwiceKeepsThePreviousCopiesAsBak)
 {
     const QString backup = backupFolder;
-    BackupDatabases(installation, backupFolder, main);
+    backUpTables(installation, backupFolder, main);
 
     EXPECT_EQ(filesIn(backup), tables);
     for (const QString &name : tables)
@@ -74,7 +74,7 @@ TEST_F(BackupRestore, BackingUpTwiceKeepsThePreviousCopiesAsBak)
 
     const QByteArray first = readFile(installation.dataFolder + "VantorelleBP.cdb");
     writeFile(installation.dataFolder + "VantorelleBP.cdb", first + "0x00000000,0x0008,\"k\"\r\n");
-    BackupDatabases(installation, backupFolder, main);
+    backUpTables(installation, backupFolder, main);
 
     EXPECT_EQ(filesIn(backup, "*.bak").size(), 23);
     EXPECT_EQ(readFile(backup + "VantorelleBP.bak"), first);
@@ -89,7 +89,7 @@ TEST_F(BackupRestore, AnEmptyBackupFolderIsTheDefaultOneMadeWhenMissing)
 {
     backupFolder.clear();
 
-    BackupDatabases(installation, backupFolder, main);
+    backUpTables(installation, backupFolder, main);
 
     const QString folder = installation.dataFolder + "Backup/";
     EXPECT_EQ(backupFolder, folder);
@@ -105,7 +105,7 @@ TEST_F(BackupRestore, NoLetsTheUserPickAnotherFolder)
     prompter.setNextAnswers({Prompter::No});
     dialogs.setNextAnswers({picked});
 
-    BackupDatabases(installation, backupFolder, main);
+    backUpTables(installation, backupFolder, main);
 
     ASSERT_EQ(dialogs.requests.size(), 1);
     EXPECT_EQ(dialogs.requests[0].title, "Select destination for the backup files...");
@@ -134,7 +134,7 @@ TEST_F(BackupRestore, BackupThatStopsEarlyCopiesNothing)
         prompter.setNextAnswers(c.answers);
         main.unwritten = c.unwritten;
 
-        BackupDatabases(installation, backupFolder, main);
+        backUpTables(installation, backupFolder, main);
 
         EXPECT_TRUE(filesIn(backupFolder).isEmpty());
         EXPECT_FALSE(QFile::exists(installation.settingsFile()));
@@ -150,7 +150,7 @@ TEST_F(BackupRestore, BackupIntoTheDataFolderLeavesTheTablesAsTheyAre)
 {
     backupFolder = installation.dataFolder;
 
-    BackupDatabases(installation, backupFolder, main);
+    backUpTables(installation, backupFolder, main);
 
     for (const QString &name : tables) {
         EXPECT_EQ(readFile(installation.dataFolder + name), readFile(basicData() + name))
@@ -165,7 +165,7 @@ TEST_F(BackupRestore, BackupToAMissingFolderShowsTheErrorBox)
 {
     backupFolder = install.documentsFolder() + "unplugged/";
 
-    BackupDatabases(installation, backupFolder, main);
+    backUpTables(installation, backupFolder, main);
 
     EXPECT_EQ(prompter.boxes.last().title, "Error");
     EXPECT_TRUE(
@@ -178,7 +178,7 @@ TEST_F(BackupRestore, PalmRestoreReplacesTheTablesAndWritesTheHandheldCopies)
     installation.platform = platformNamed("Palm");
     backupFolder = handheldData() + "backup/";
 
-    RestoreBackup(installation, backupFolder, main);
+    restoreBackup(installation, backupFolder, main);
 
     // Only the two tables of the backup are replaced.
     for (const QString &name : tables) {
@@ -229,7 +229,7 @@ TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
         // Given without its final separator, the folder still holds the backup.
         backupFolder = handheldData() + "backup";
 
-        RestoreBackup(installation, backupFolder, main);
+        restoreBackup(installation, backupFolder, main);
 
         EXPECT_EQ(readFile(installation.dataFolder + "VantorelleMainNm.cdb"),
             readFile(handheldData() + "backup/VantorelleMainNm.cdb"));
@@ -265,7 +265,7 @@ TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
         prompter.setNextAnswers(c.answers);
         dialogs.setNextAnswers({c.picked});
 
-        RestoreBackup(installation, backupFolder, main);
+        restoreBackup(installation, backupFolder, main);
 
         EXPECT_EQ(readFile(installation.dataFolder + "VantorelleMainID.cdb"),
             readFile(basicData() + "VantorelleMainID.cdb"));

@@ -34,7 +34,7 @@ TEST_F(HandheldExchange, RetrievalReplacesTheTablesAndEndsWithoutSaving)
     tools.write(installation.programFolder, "CASLppc2cdb.exe",
         "printf 'handheld profiles\\r\\n' > \"$2/VantorelleMainID.cdb\"");
 
-    RetrieveFromHandheld(installation, main);
+    takeTablesFromHandheld(installation, main);
 
     const auto run = tools.run("CASLppc2cdb.exe");
     ASSERT_TRUE(run);
@@ -58,7 +58,7 @@ TEST_F(HandheldExchange, RetrievalPassesAFolderWithoutFinalSeparatorUnchanged)
     tools.write(installation.programFolder, "CASLppc2cdb.exe");
     installation.dataFolder.chop(1);
 
-    RetrieveFromHandheld(installation, main);
+    takeTablesFromHandheld(installation, main);
 
     const auto run = tools.run("CASLppc2cdb.exe");
     ASSERT_TRUE(run);
@@ -70,7 +70,7 @@ TEST_F(HandheldExchange, RetrievalCancelledRunsNothing)
     tools.write(installation.programFolder, "CASLppc2cdb.exe");
     prompter.setNextAnswers({Prompter::Cancel});
 
-    RetrieveFromHandheld(installation, main);
+    takeTablesFromHandheld(installation, main);
 
     EXPECT_FALSE(tools.run("CASLppc2cdb.exe"));
     EXPECT_TRUE(main.events.isEmpty());
@@ -78,7 +78,7 @@ TEST_F(HandheldExchange, RetrievalCancelledRunsNothing)
 
 TEST_F(HandheldExchange, RetrievalWhoseToolCannotStartKeepsTheProgramGoing)
 {
-    RetrieveFromHandheld(installation, main);
+    takeTablesFromHandheld(installation, main);
 
     EXPECT_TRUE(main.events.isEmpty());
     ASSERT_EQ(prompter.boxes.size(), 2);
@@ -96,7 +96,7 @@ TEST_F(HandheldExchange, TransferSavesRemovesOldCopiesAndSendsEveryTable)
     tools.write(installation.programFolder, "CASLcdi2ppc.exe",
         "ls \"$(dirname \"$2\")\" > \"$record.files\"");
 
-    TransferToHandheld(installation, main);
+    sendTablesToHandheld(installation, main);
 
     EXPECT_EQ(main.events, QStringList({"save all"}));
     const auto run = tools.run("CASLcdi2ppc.exe");
@@ -121,7 +121,7 @@ TEST_F(HandheldExchange, TransferSendsNothingWhenTheTablesCannotBeSaved)
     writeFile(installation.dataFolder + "VantorelleBP.cdi", "copy");
     main.unwritten = QStringList {installation.dataFolder + "VantorelleBP.cdb"};
 
-    TransferToHandheld(installation, main);
+    sendTablesToHandheld(installation, main);
 
     EXPECT_FALSE(tools.run("CASLcdi2ppc.exe"));
     EXPECT_TRUE(QFile::exists(installation.dataFolder + "VantorelleBP.cdi"));
@@ -134,7 +134,7 @@ TEST_F(HandheldExchange, TransferCancelledSavesNothing)
     tools.write(installation.programFolder, "CASLcdi2ppc.exe");
     prompter.setNextAnswers({Prompter::Cancel});
 
-    TransferToHandheld(installation, main);
+    sendTablesToHandheld(installation, main);
 
     EXPECT_TRUE(main.events.isEmpty());
     EXPECT_FALSE(tools.run("CASLcdi2ppc.exe"));
@@ -142,7 +142,7 @@ TEST_F(HandheldExchange, TransferCancelledSavesNothing)
 
 TEST_F(HandheldExchange, TransferWhoseToolCannotStartShowsTheErrorBox)
 {
-    TransferToHandheld(installation, main);
+    sendTablesToHandheld(installation, main);
 
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_TRUE(prompter.boxes[1].text.startsWith(

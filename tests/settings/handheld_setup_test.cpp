@@ -313,7 +313,7 @@ TEST_F(ReinstallHandheld, PalmMovingTheDataSavesFirstThenClosesWithoutSaving)
     installation.platform = platformNamed("Palm");
     userFolder = install.documentsFolder() + "Palm/Lee/";
 
-    ReinstallHandheldSoftware(installation, main);
+    reinstallHandheld(installation, main);
 
     EXPECT_EQ(main.events,
         QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
@@ -329,7 +329,7 @@ TEST_F(ReinstallHandheld, PalmKeepingTheDataFolderCarriesOn)
 {
     installation.platform = platformNamed("Palm");
 
-    ReinstallHandheldSoftware(installation, main);
+    reinstallHandheld(installation, main);
 
     EXPECT_EQ(main.events,
         QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
@@ -341,7 +341,7 @@ TEST_F(ReinstallHandheld, PalmSetsNothingUpWhenTheTablesCannotBeSaved)
     installation.platform = platformNamed("Palm");
     main.unwritten = QStringList {installation.dataFolder + "VantorelleBP.cdb"};
 
-    ReinstallHandheldSoftware(installation, main);
+    reinstallHandheld(installation, main);
 
     EXPECT_EQ(main.events, QStringList({"watch off", "save all", "watch on"}));
     ASSERT_EQ(prompter.boxes.size(), 1);
@@ -353,7 +353,7 @@ TEST_F(ReinstallHandheld, WindowsMobileRunsWithTheWatchOff)
 {
     installation.platform = platformNamed("WM");
 
-    ReinstallHandheldSoftware(installation, main);
+    reinstallHandheld(installation, main);
 
     EXPECT_EQ(main.events, QStringList({"watch off", "run Setup.exe", "watch on"}));
     ASSERT_EQ(runner.calls.size(), 1);
