@@ -2,8 +2,9 @@
 //
 // Times the record store on a data folder: the start-up load, one profile's
 // readings of one topic walked on the shared view and read by the read-only
-// query, SaveDBs, deleting a profile, and the peak memory of the load; then a
-// report document and the graph of 25,000 readings, drawn and saved as GIF.
+// query, writing every table, deleting a profile, and the peak memory of the
+// load; then a report document and the graph of 25,000 readings, drawn and
+// saved as GIF.
 // Without a folder it generates one (fixed seed). It always works on a copy in
 // a temporary folder, so a user's folder is never written.
 #include "bench/data_generator.h"
@@ -21,15 +22,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <spawn.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace vantorelle;
-
-extern char **environ;
 
 namespace fs = std::filesystem;
 
@@ -87,7 +86,7 @@ std::string megabytesPerSecond(double bytes, double ms)
 long long folderBytes(const fs::path &folder)
 {
     long long bytes = 0;
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const fs::path file = folder / tableFileName(static_cast<TableId>(i));
         if (fs::exists(file))
             bytes += static_cast<long long>(fs::file_size(file));
@@ -108,7 +107,7 @@ void loadOrExit(Store &store)
 std::pair<std::string, std::size_t> busiestProfile(Store &store)
 {
     std::pair<std::string, std::size_t> busiest;
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     std::vector<std::string> keys;
     for (profiles.moveFirst(); !profiles.eof(); profiles.moveNext())
         keys.emplace_back(profiles.value("Key"));
@@ -176,9 +175,13 @@ long long loadPeakMemory(const char *self, const fs::path &folder)
     const std::string folderText = folder.string();
     char *arguments[] = {const_cast<char *>(self), const_cast<char *>("--load-only"),
         const_cast<char *>(folderText.c_str()), nullptr};
-    pid_t child = 0;
-    if (posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, arguments, environ) != 0)
+    const pid_t child = ::fork();
+    if (child < 0)
         return -1;
+    if (child == 0) {
+        ::execv("/proc/self/exe", arguments); // the environment goes along
+        ::_exit(127);
+    }
     int status = 0;
     rusage usage {};
     if (::wait4(child, &status, 0, &usage) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
@@ -189,7 +192,7 @@ long long loadPeakMemory(const char *self, const fs::path &folder)
 // Copies the table files of `from` into `to`.
 void copyTables(const fs::path &from, const fs::path &to)
 {
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const std::string name = tableFileName(static_cast<TableId>(i));
         if (fs::exists(from / name))
             fs::copy_file(from / name, to / name);
@@ -251,7 +254,7 @@ int run(const char *self, const char *userFolder)
     benchQueryAtScale();
 
     const Runs save = summary(timeRuns(7, [] {}, [&] {
-        if (!store->SaveDBs().empty())
+        if (!store->writeTables().empty())
             std::fprintf(stderr, "SaveDBs reported a failure\n");
     }));
     report("SaveDBs (each file flushed and renamed over the old)", save,

@@ -121,7 +121,7 @@ public:
     // clock reading `clock`; returns the key.
     std::string add(std::string_view profileKey, const Values &values, const LocalDateTime &clock)
     {
-        const std::string key = BuildKey(
+        const std::string key = buildKey(
             id_, profileKey,
             [&values](std::string_view field) {
                 const auto it = values.find(field);
@@ -137,12 +137,12 @@ public:
         // Most records are as last synchronised; some changed, some new, some deleted.
         const int kind = mixed_ ? draw_.below(100) : 100;
         const bool isNew = kind < 2;
-        const std::string_view status = isNew ? RecordStatus::New
-            : kind < 5                        ? RecordStatus::Modified
-            : kind < 7                        ? RecordStatus::Deleted
-                                              : RecordStatus::Unchanged;
+        const std::string_view status = isNew ? RecordStatus::added
+            : kind < 5                        ? RecordStatus::modified
+            : kind < 7                        ? RecordStatus::deleted
+                                              : RecordStatus::unchanged;
         row_.clear();
-        row_.add(isNew ? std::string(NewRecordId) : hex(++lastId_, 8));
+        row_.add(isNew ? std::string(newRecordId) : hex(++lastId_, 8));
         row_.add(status);
         row_.add(key);
         const auto &columns = table_.columns();
@@ -177,7 +177,7 @@ Masters addMasters(Store &store, Draw &draw)
     Masters m;
     LocalDateTime made {2008, 6, 1, 9, 0, 0};
     const auto next = [&made] {
-        made = NextSecond(made);
+        made = nextSecond(made);
         return made;
     };
     TableFiller locations(store, TableId::Location, draw);
@@ -268,7 +268,7 @@ std::vector<StoreFailure> DataGenerator::write(const std::string &folder)
         for (int i = 0; i < 2; ++i) {
             const auto ins = static_cast<std::size_t>(draw.below(15));
             insLinks.add(profileKey,
-                {{"Company", KeyText(masters.insurerNames[ins])}, {"InsID", masters.insurers[ins]}},
+                {{"Company", keyTextOf(masters.insurerNames[ins])}, {"InsID", masters.insurers[ins]}},
                 created);
         }
         for (int i = 0; i < 3; ++i) {
@@ -390,11 +390,11 @@ std::vector<StoreFailure> DataGenerator::write(const std::string &folder)
         prefs.addWithKey(key, {{"PrefsStr1", value}, {"PrefsNum1", "0"}});
 
     // Written in key order, as the program writes its tables.
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const auto id = static_cast<TableId>(i);
         store.table(id).setSort({id == TableId::Prefs ? "PrefsKey" : "Key"});
     }
-    return store.SaveDBs();
+    return store.writeTables();
 }
 
 } // namespace vantorelle

@@ -10,7 +10,7 @@ void beginEditing(MainWindowContext &context)
 {
     EditState &state = context.editState();
     const bool newProfile
-        = state.mode() == EditMode::Add || context.store().dsMainID().recordCount() == 0;
+        = state.mode() == EditMode::Add || context.store().table(TableId::MainID).recordCount() == 0;
     state.setMode(newProfile ? EditMode::Add : EditMode::Edit);
 }
 

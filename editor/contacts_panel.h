@@ -16,8 +16,8 @@ public:
 
     // The names as last shown: a save under other names replaces the
     // profile's link. A pick forgets them, so that the picked contact is linked.
-    std::string ShownConFirst;
-    std::string ShownConLast;
+    std::string shownFirst;
+    std::string shownLast;
 
     SavedRecord store(const EditedRecord &record) override;
 

@@ -44,7 +44,7 @@ const PanelDescriptor InsurancePanel::descriptor = {
     .caption = "Insurance",
     .boxes = "txtIns",
     .table = TableId::InsID,
-    .fields = &InsIDFields,
+    .fields = &insIdFields,
     .controls = controls,
     .required = required,
     .message = {"The company field cannot be blank.", "Please enter a company name."},
@@ -61,17 +61,17 @@ SavedRecord InsurancePanel::store(const EditedRecord &record)
 {
     return RecordOperations(host_.store())
         .saveInsurance(
-            editor_.profileKey(), host_.editState().mode() == EditMode::Add, record, ShownCompany);
+            editor_.profileKey(), host_.editState().mode() == EditMode::Add, record, shownCompany);
 }
 
 void InsurancePanel::remember(const std::vector<std::string> &values)
 {
-    ShownCompany = values[1];
+    shownCompany = values[1];
 }
 
 void InsurancePanel::forget()
 {
-    ShownCompany.clear();
+    shownCompany.clear();
 }
 
 } // namespace vantorelle

@@ -16,7 +16,7 @@ public:
 
     // The company as last shown: a save under another name replaces the
     // profile's link. A pick forgets it, so that the picked company is linked.
-    std::string ShownCompany;
+    std::string shownCompany;
 
     SavedRecord store(const EditedRecord &record) override;
 

@@ -24,8 +24,8 @@ public:
 
     // The names as last shown ("" for a new profile): a save under other names
     // replaces the profile's name-index row.
-    std::string ShownFirst;
-    std::string ShownLast;
+    std::string shownFirst;
+    std::string shownLast;
 
     // A cleared panel starts a new profile: no names shown.
     void afterClear() override;

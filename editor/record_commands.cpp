@@ -27,7 +27,7 @@ namespace vantorelle {
 namespace {
 
 // The most profiles the handheld's synchronisation takes.
-constexpr std::size_t ProfileLimit = 15999;
+constexpr std::size_t profileLimit = 15999;
 
 // The Edit List button of each master list a panel offers, with the list's
 // index in the master-list editor.
@@ -95,11 +95,11 @@ void RecordEditor::cancelEditing()
 void RecordEditor::newProfile()
 {
     const EditState::Untracked untracked(host_.editState());
-    if (host_.store().dsMainID().recordCount() > ProfileLimit) {
+    if (host_.store().table(TableId::MainID).recordCount() > profileLimit) {
         prompter().ask(QStringLiteral("Database Limit"),
             QStringLiteral("You may not have more than  %1 records.  This is a synchronization "
                            "limit.")
-                .arg(ProfileLimit));
+                .arg(profileLimit));
         return;
     }
     runTrapped(host_.installation(), QStringLiteral("adding a new record"), [this] {

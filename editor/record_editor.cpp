@@ -37,24 +37,24 @@ struct TopicPanelEntry {
     const PanelDescriptor *descriptor;
 };
 
-constexpr std::array<TopicPanelEntry, TopicCount> topicPanels = {{
+constexpr std::array<TopicPanelEntry, topicCount> topicPanels = {{
     {Topic::Personal, &PersonalPanel::descriptor},
     // The Legal topic edits the same profile record on the same panel.
     {Topic::Legal, &PersonalPanel::descriptor},
     {Topic::Insurance, &InsurancePanel::descriptor},
     {Topic::Contacts, &ContactsPanel::descriptor},
-    {Topic::Allergies, &AllergiesPanel},
-    {Topic::Illnesses, &IllnessesPanel},
-    {Topic::Surgeries, &SurgeriesPanel},
-    {Topic::Appointments, &AppointmentsPanel},
-    {Topic::Medications, &MedicationsPanel},
-    {Topic::Vaccinations, &VaccinationsPanel},
-    {Topic::Tests, &TestsPanel},
-    {Topic::BloodPressure, &BloodPressurePanel},
-    {Topic::Weight, &WeightPanel},
-    {Topic::Glucose, &GlucosePanel},
-    {Topic::Cholesterol, &CholesterolPanel},
-    {Topic::FamilyHistory, &FamilyHistoryPanel},
+    {Topic::Allergies, &allergiesPanel},
+    {Topic::Illnesses, &illnessesPanel},
+    {Topic::Surgeries, &surgeriesPanel},
+    {Topic::Appointments, &appointmentsPanel},
+    {Topic::Medications, &medicationsPanel},
+    {Topic::Vaccinations, &vaccinationsPanel},
+    {Topic::Tests, &testsPanel},
+    {Topic::BloodPressure, &bloodPressurePanel},
+    {Topic::Weight, &weightPanel},
+    {Topic::Glucose, &glucosePanel},
+    {Topic::Cholesterol, &cholesterolPanel},
+    {Topic::FamilyHistory, &familyHistoryPanel},
 }};
 static_assert(coversTopicsInOrder(topicPanels));
 
@@ -195,7 +195,7 @@ std::string RecordEditor::profileKey()
     // when the selector shows none (and none at all is an error).
     if (const std::optional<ListedProfile> profile = host_.currentProfile())
         return profile->key;
-    return std::string(host_.store().dsMainID().value("Key"));
+    return std::string(host_.store().table(TableId::MainID).value("Key"));
 }
 
 void RecordEditor::reselect(

@@ -84,7 +84,7 @@ private:
         const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key);
 
     RecordEditorHost &host_;
-    std::array<TopicPanel *, TopicCount> panels_ {};
+    std::array<TopicPanel *, topicCount> panels_ {};
     std::unique_ptr<PersonalPanel> personal_;
     std::unique_ptr<InsurancePanel> insurance_;
     std::unique_ptr<ContactsPanel> contacts_;

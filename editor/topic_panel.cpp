@@ -148,7 +148,7 @@ QWidget *TopicPanel::makeControl(Slot &slot)
                 this);
         slot.picker->setCheckBoxVisible(control.checkBox);
         connect(slot.picker, &DateTimePicker::changed, this, touch);
-        if (control.enterNext != EnterPasses)
+        if (control.enterNext != enterPasses)
             connect(
                 slot.picker, &DateTimePicker::returnPressed, this, [this, row] { moveOn(row); });
         return slot.picker;
@@ -158,7 +158,7 @@ QWidget *TopicPanel::makeControl(Slot &slot)
 
 void TopicPanel::watch(int row, QObject *keys)
 {
-    if (slots_[std::size_t(row)].control->enterNext == EnterPasses)
+    if (slots_[std::size_t(row)].control->enterNext == enterPasses)
         return;
     keys->setProperty("panelRow", row);
     keys->installEventFilter(this);
@@ -248,8 +248,8 @@ void TopicPanel::clear()
         descriptor_.afterClear(*this, preferences_.display());
     if (hooks_)
         hooks_->afterClear();
-    idBox->setText(text(NewRecordId));
-    statusBox->setText(text(RecordStatus::New));
+    idBox->setText(text(newRecordId));
+    statusBox->setText(text(RecordStatus::added));
     keyBox->setText(QString());
     stored_.clear();
     shownRow_.reset();
@@ -291,7 +291,7 @@ void TopicPanel::showRecord(const MemoryTable &table)
                 slot.picker->setCheckBoxVisible(true);
             slot.picker->setNull();
         } else {
-            slot.picker->setStoredText(shownText(FormatTime12(value)));
+            slot.picker->setStoredText(shownText(twelveHourTime(value)));
         }
     }
     stored_ = std::move(stored);

@@ -35,15 +35,15 @@ bool TypeAhead::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        NoAutoComplete = key == Qt::Key_Delete || key == Qt::Key_Backspace;
+        noCompletion_ = key == Qt::Key_Delete || key == Qt::Key_Backspace;
     }
     return QObject::eventFilter(watched, event);
 }
 
 void TypeAhead::onTextEdited()
 {
-    if (NoAutoComplete) {
-        NoAutoComplete = false;
+    if (noCompletion_) {
+        noCompletion_ = false;
         return;
     }
     complete();

@@ -30,7 +30,7 @@ private:
 
     QComboBox *combo_;
     // The last key was Delete or Backspace: the change it makes is left as is.
-    bool NoAutoComplete = false;
+    bool noCompletion_ = false;
 };
 
 } // namespace vantorelle

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const auto id = static_cast<TableId>(data[size - 1] % TableCount);
+    const auto id = static_cast<TableId>(data[size - 1] % tableCount);
     const std::string_view original(reinterpret_cast<const char *>(data), size - 1);
     const TableFile file(tableFileName(id), tableLayout(id)); // bytes only: the file is never opened
 
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto rows = static_cast<std::int64_t>(read.recordCount());
     const int fields = static_cast<int>(read.columns().size()) - 2;
     FUZZ_CHECK(written.starts_with(
-        TableFile::UpdateCdbHeader(original, rows, fields, tableLayout(id).fieldType) + "\r\n"));
+        TableFile::updatedHeader(original, rows, fields, tableLayout(id).fieldType) + "\r\n"));
     FUZZ_CHECK(written.ends_with("\r\n"));
 
     MemoryTable reread(tableColumns(id));

@@ -33,7 +33,7 @@ namespace {
 std::optional<RowHandle> gridRecord(
     MemoryTable &table, const QTableWidget *grid, int row, int keyColumn)
 {
-    const auto keyAt = [&](int r) { return gridText(grid, gridIndex(r, keyColumn, grid)); };
+    const auto keyAt = [&](int r) { return cellText(grid, r, keyColumn); };
     const QString key = keyAt(row);
     int earlier = 0;
     for (int r = 0; r < row; ++r)

@@ -6,11 +6,11 @@
 
 namespace vantorelle {
 
-std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
+std::string fieldValueText(const FieldValue &value, const ValueSources &sources)
 {
     const auto field = [&](std::string_view name) { return sources.record.value(name); };
     const auto date = [&](std::string_view stored) {
-        return FormatStoredDate(stored, sources.display.dateFormat, sources.display.dateSeparator);
+        return formatStoredDate(stored, sources.display.dateFormat, sources.display.dateSeparator);
     };
     std::string text;
     switch (value.rule) {
@@ -25,12 +25,12 @@ std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
         break;
     case FieldValue::Rule::DateTime:
         text = date(field(value.field));
-        text.append(value.separator).append(FormatTime12(field(value.field2)));
+        text.append(value.separator).append(twelveHourTime(field(value.field2)));
         break;
     case FieldValue::Rule::DateWithAge: {
         const std::string_view birth = field(value.field);
         if (!birth.empty())
-            text = date(birth) + " (Age: " + CalcAge(birth) + ")";
+            text = date(birth) + " (Age: " + ageInYears(birth) + ")";
         break;
     }
     case FieldValue::Rule::Provider:
@@ -40,7 +40,7 @@ std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
         text = sources.pharmacies->name(field(value.field));
         break;
     case FieldValue::Rule::Glucose:
-        text = GlucoseInUnits(field(value.field), field(value.field2), sources.display.glucoseUnits);
+        text = glucoseInUnits(field(value.field), field(value.field2), sources.display.glucoseUnits);
         break;
     case FieldValue::Rule::LinkText:
         text = sources.link.value(value.field);

@@ -39,6 +39,6 @@ struct ValueSources {
 };
 
 // The text of `value` for the record in `sources`.
-std::string FieldValueText(const FieldValue &value, const ValueSources &sources);
+std::string fieldValueText(const FieldValue &value, const ValueSources &sources);
 
 } // namespace vantorelle

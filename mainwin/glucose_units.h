@@ -10,7 +10,7 @@ namespace vantorelle {
 // converted by the factor 18 between "mmol/L" and "mg/dL", whole mg/dL or
 // mmol/L to one decimal. The number is the leading number of the stored text;
 // halves round away from zero.
-std::string GlucoseInUnits(
+std::string glucoseInUnits(
     std::string_view glucose, std::string_view units, std::string_view preferredUnits);
 
 } // namespace vantorelle

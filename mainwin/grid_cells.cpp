@@ -4,16 +4,9 @@
 
 namespace vantorelle {
 
-int gridIndex(int row, int col, const QTableWidget *grid)
+QString cellText(const QTableWidget *grid, int row, int column)
 {
-    return row * grid->columnCount() + col;
-}
-
-QString gridText(const QTableWidget *grid, int index)
-{
-    const int columns = grid->columnCount();
-    const QTableWidgetItem *item
-        = columns > 0 && index >= 0 ? grid->item(index / columns, index % columns) : nullptr;
+    const QTableWidgetItem *item = grid->item(row, column);
     return item ? item->text() : QString();
 }
 

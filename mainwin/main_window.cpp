@@ -166,7 +166,7 @@ void MainWindow::createControls()
     setStatusBar(status);
 
     watchTimer_ = named(new QTimer(this), "Timer1");
-    ConnectSyncWatch(*watchTimer_, *this);
+    connectSyncWatch(*watchTimer_, *this);
 }
 
 void MainWindow::createMenus()

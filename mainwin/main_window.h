@@ -45,8 +45,8 @@ struct StoreFailure;
 //
 // Its controls are its own: the record editor and the windows beside it reach
 // it through RecordEditorHost and MainWindowContext, the handheld, backup and
-// watch commands through MainWindowActions. The controls' object names are
-// their short names ("cboProfiles", "gridViewer", "cmdNewSave", "mnuBackup").
+// watch commands through MainWindowActions. The controls carry short object
+// names, by which tests find them.
 //
 // The procedures live in files named after what they hold: start-up in
 // startup.cpp, close and Save All in shutdown.cpp, the profile selector in

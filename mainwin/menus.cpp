@@ -157,19 +157,19 @@ void MainWindow::showAbout()
 
 void MainWindow::openWebsite()
 {
-    OpenWebPage(QString::fromLatin1(SupportInfo::productPage));
+    openWebPage(QString::fromLatin1(SupportInfo::productPage));
 }
 
 void MainWindow::openDownloadPage()
 {
-    OpenWebPage(QString::fromLatin1(SupportInfo::downloadPage));
+    openWebPage(QString::fromLatin1(SupportInfo::downloadPage));
 }
 
 std::function<void(const std::string &, const std::string &, const std::string &)>
 MainWindow::setPrefFunction()
 {
     return [this](const std::string &key, const std::string &previous, const std::string &value) {
-        store().SetPref(key, previous, value);
+        store().setPreference(key, previous, value);
     };
 }
 

@@ -25,7 +25,7 @@ void MainWindow::showRecords()
             const QSignalBlocker blocker(profileSelector_);
             profileSelector_->clear();
             profileKeys_->clear();
-            MemoryTable &profiles = store().dsMainID();
+            MemoryTable &profiles = store().table(TableId::MainID);
             profiles.setFilter(Criterion::standardFilter());
             profiles.setSort({"Last", "First"});
             for (profiles.moveFirst(); !profiles.eof(); profiles.moveNext()) {
@@ -44,7 +44,7 @@ void MainWindow::showRecords()
                 editorHooks_->clearPanel(Topic::Personal);
         } else {
             profileChosen();
-            MemoryTable &profiles = store().dsMainID();
+            MemoryTable &profiles = store().table(TableId::MainID);
             recordCountLabel_->setText(
                 QStringLiteral("Records Listed: ") + QString::number(profiles.recordCount()));
             profiles.moveFirst();

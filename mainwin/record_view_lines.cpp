@@ -189,7 +189,7 @@ constexpr ViewLine family[] = {
     text("Notes", "Notes"),
 };
 
-constexpr std::array<RecordView, TopicCount> views = {{
+constexpr std::array<RecordView, topicCount> views = {{
     {Topic::Personal, TableId::MainID, 1400, ViewButton::None, personal},
     {Topic::Legal, TableId::MainID, 1650, ViewButton::None, legal},
     {Topic::Insurance, TableId::InsID, 1100, ViewButton::None, insurance},
@@ -232,11 +232,11 @@ const RecordView &recordView(Topic topic)
     return views[topicIndex(topic)];
 }
 
-std::string RecordViewText(const RecordView &view, const ValueSources &sources)
+std::string recordViewText(const RecordView &view, const ValueSources &sources)
 {
     std::string rtf(RecordViewHeader);
     for (const ViewLine &line : view.lines)
-        rtf += RtfField(labelText(line, sources), FieldValueText(line.value, sources));
+        rtf += RtfField(labelText(line, sources), fieldValueText(line.value, sources));
     rtf += RecordViewEnd;
     return rtf;
 }

@@ -43,6 +43,6 @@ const RecordView &recordView(Topic topic);
 
 // The whole RTF text of the record in `sources` shown by `view`: the header,
 // one field line per non-empty value, the closing brace.
-std::string RecordViewText(const RecordView &view, const ValueSources &sources);
+std::string recordViewText(const RecordView &view, const ValueSources &sources);
 
 } // namespace vantorelle

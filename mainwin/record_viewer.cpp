@@ -36,8 +36,8 @@ void MainWindow::showListedRecord()
     if (layout) {
         const int row = std::max(recordGrid_->currentRow(), 0);
         const std::string key = Cp1252::toStdString(
-            gridText(recordGrid_, gridIndex(row, layout->keyColumn(), recordGrid_)));
-        shown = ShowRecordOf(*topic, key, tableAccess(), preferences_.display());
+            cellText(recordGrid_, row, layout->keyColumn()));
+        shown = shownRecordOf(*topic, key, tableAccess(), preferences_.display());
     } else {
         shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
     }

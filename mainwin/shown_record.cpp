@@ -24,7 +24,7 @@ std::string_view buttonField(ViewButton button)
 
 } // namespace
 
-ShownRecord ShowRecordOf(
+ShownRecord shownRecordOf(
     Topic topic, std::string_view key, const TableAccess &tables, const DisplayPreferences &display)
 {
     ShownRecord shown;
@@ -50,7 +50,7 @@ ShownRecord ShowRecordOf(
     sources.providers = providers ? &*providers : nullptr;
     sources.pharmacies = pharmacies ? &*pharmacies : nullptr;
     sources.display = display;
-    shown.rtf = RecordViewText(view, sources);
+    shown.rtf = recordViewText(view, sources);
 
     if (view.button != ViewButton::None) {
         const std::string_view master = sources.record.value(buttonField(view.button));

@@ -20,7 +20,7 @@ struct ShownRecord {
 // Finds the record of grid topic `topic` whose Key is `key` and builds its
 // view. The found record stays the current record of its table: the Edit and
 // Delete commands read it there. Personal and Legal give an empty view.
-ShownRecord ShowRecordOf(Topic topic, std::string_view key, const TableAccess &tables,
+ShownRecord shownRecordOf(Topic topic, std::string_view key, const TableAccess &tables,
     const DisplayPreferences &display);
 
 } // namespace vantorelle

@@ -47,13 +47,13 @@ void MainWindow::closeStep(bool &cancel)
     }
     closing_ = true;
 
-    SaveFormPlacement(this, installation_.settingsFile());
+    saveWindowPlacement(this, installation_.settingsFile());
     watchTimer_->stop();
     beginLongOperation();
     // After a restore, a retrieval or a move the files on disk are the ones to keep.
     std::vector<StoreFailure> failures;
     if (hasStore() && !keepFilesOnExit_)
-        failures = store().SaveDBs();
+        failures = store().writeTables();
     endLongOperation();
     if (!failures.empty()) {
         reportSaveFailures(failures);
@@ -104,7 +104,7 @@ QStringList MainWindow::saveAll()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     discardEditorWork();
     beginLongOperation();
-    const std::vector<StoreFailure> failures = store().SaveDBs();
+    const std::vector<StoreFailure> failures = store().writeTables();
     endLongOperation();
     QApplication::restoreOverrideCursor();
     reportSaveFailures(failures);
@@ -131,7 +131,7 @@ void MainWindow::reportSaveFailures(const std::vector<StoreFailure> &failures)
     for (const StoreFailure &failure : failures)
         details += crLf + QFile::decodeName(QByteArray::fromStdString(failure.path));
     const StoreFailure &first = failures.front();
-    ShowError(installation_, AppError(first.number, QString::fromStdString(first.description)),
+    showError(installation_, AppError(first.number, QString::fromStdString(first.description)),
         QStringLiteral("saving the databases"), details);
 }
 

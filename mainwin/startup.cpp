@@ -45,7 +45,7 @@ bool MainWindow::load()
     }
 
     installation_ = configureInstallation(withFinalSlash(paths().programFolder()),
-        [](Installation &installation) { setupInstallType(installation); });
+        [](Installation &installation) { setUpHandheld(installation); });
 
     auto splash = std::make_unique<SplashWindow>();
     splash->setShowTime(splashMilliseconds_);
@@ -105,13 +105,13 @@ void MainWindow::prepareWindow(SplashWindow &splash)
     {
         const QSignalBlocker blocker(topicList_);
         topicList_->clear();
-        for (const TopicName &topic : TopicNames)
+        for (const TopicName &topic : topicNames)
             topicList_->addItem(
                 QString::fromLatin1(topic.name.data(), qsizetype(topic.name.size())));
     }
     showRecords();
     fillMasterLists();
-    if (store().dsMainID().recordCount() > 0) {
+    if (store().table(TableId::MainID).recordCount() > 0) {
         profileChosen();
     } else {
         viewerFrame_->lower();
@@ -130,10 +130,10 @@ void MainWindow::prepareWindow(SplashWindow &splash)
         layout()->activate();
 
     editState_.setMode(EditMode::Normal);
-    if (store().dsMainID().recordCount() == 0 && editorHooks_)
+    if (store().table(TableId::MainID).recordCount() == 0 && editorHooks_)
         editorHooks_->newProfile();
     watchTimer_->start();
-    RestoreFormPlacement(this, installation_.settingsFile());
+    restoreWindowPlacement(this, installation_.settingsFile());
     saveButton_->hide();
     cancelButton_->hide();
     if (editorHooks_)
@@ -166,7 +166,7 @@ bool MainWindow::passwordGate()
 
 void MainWindow::showFirstTopic()
 {
-    if (store().dsMainID().recordCount() == 0) {
+    if (store().table(TableId::MainID).recordCount() == 0) {
         // The editor waits in Add mode for the first profile.
         if (editorHooks_) {
             editorHooks_->newProfile();

@@ -50,7 +50,7 @@ void MainWindow::connectViews()
 std::optional<Topic> MainWindow::currentTopic() const
 {
     const int row = topicList_->currentRow();
-    if (row < 0 || row >= int(TopicCount))
+    if (row < 0 || row >= int(topicCount))
         return std::nullopt;
     return topicAt(std::size_t(row));
 }
@@ -72,7 +72,7 @@ void MainWindow::selectTopic(Topic topic)
 void MainWindow::topicChosen()
 {
     runTrapped(installation_, QStringLiteral("selecting a topic"), [this] {
-        MemoryTable &profiles = store().dsMainID();
+        MemoryTable &profiles = store().table(TableId::MainID);
         if (!findSelectedProfile(profiles, profileSelector_, profileKeys_)) {
             if (profileSelector_->count() == 0)
                 return;
@@ -111,11 +111,11 @@ void MainWindow::topicChosen()
             recordGrid_->hide();
             recordViewer_->show();
             recordViewer_->raise();
-            recordViewer_->setRtf(Cp1252::toUnicode(RecordViewText(view, sources)));
+            recordViewer_->setRtf(Cp1252::toUnicode(recordViewText(view, sources)));
             recordViewer_->setTabStop(view.tabStop);
         } else if (const GridLayout *layout = topic ? gridLayout(*topic) : nullptr) {
-            const auto rows = GridRows(*layout, profileKey, tableAccess(), display);
-            FillGrid(recordGrid_, *layout, rows, display.glucoseUnits);
+            const auto rows = gridRows(*layout, profileKey, tableAccess(), display);
+            fillGrid(recordGrid_, *layout, rows, display.glucoseUnits);
             showListedRecord();
             recordGrid_->show();
         }

@@ -41,17 +41,17 @@ struct RegistryLine {
 };
 
 const RegistryLine registryLines[] = {
-    {"HKLM\\app_path: ", HKEY_LOCAL_MACHINE, "app_path", false},
-    {"HKLM\\install_date: ", HKEY_LOCAL_MACHINE, "install_date", false},
-    {"HKLM\\install_type: ", HKEY_LOCAL_MACHINE, "install_type", true},
-    {"HKCU\\install_date: ", HKEY_CURRENT_USER, "install_date", false},
-    {"HKCU\\install_type: ", HKEY_CURRENT_USER, "install_type", false},
+    {"HKLM\\app_path: ", RegistryScope::LocalMachine, "app_path", false},
+    {"HKLM\\install_date: ", RegistryScope::LocalMachine, "install_date", false},
+    {"HKLM\\install_type: ", RegistryScope::LocalMachine, "install_type", true},
+    {"HKCU\\install_date: ", RegistryScope::CurrentUser, "install_date", false},
+    {"HKCU\\install_type: ", RegistryScope::CurrentUser, "install_type", false},
 };
 
 QString registryValue(RegistryScope root, const char *name)
 {
-    return GetRegistryValue(
-        root, QLatin1String(VantorelleKey), QLatin1String(name), QStringLiteral("na"))
+    return readRegistryValue(
+        root, QLatin1String(programRegistryKey), QLatin1String(name), QStringLiteral("na"))
         .toString();
 }
 
@@ -114,7 +114,7 @@ QString AboutWindow::infoText(const Installation &installation)
         QStringLiteral("Application: ") + QString::fromUtf8(AppInfo::title),
         QStringLiteral("Version: ") + QString::fromUtf8(AppInfo::version),
         platformLine(installation.platform),
-        QStringLiteral("OS: ") + GetOSVersionName(),
+        QStringLiteral("OS: ") + osVersionName(),
         QString(),
         QStringLiteral("Data Path: ") + installation.dataFolder,
         QStringLiteral("Program Path: ") + installation.programFolder,

@@ -8,7 +8,7 @@ namespace vantorelle {
 
 // Version and installation details: platform, operating system, folders and the
 // installation's registry values. The text is rebuilt each time the window is
-// made. The text box is "txtInfo", the button "cmdOK".
+// made.
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:

@@ -34,7 +34,7 @@ int ask(const QString &title, const QString &text, Prompter::Buttons buttons = P
 QStringList tableFileNames()
 {
     QStringList names;
-    for (std::size_t i = 0; i < TableCount; ++i)
+    for (std::size_t i = 0; i < tableCount; ++i)
         names << QString::fromStdString(tableFileName(TableId(i)));
     return names;
 }
@@ -54,7 +54,7 @@ QString backupFolderOrDefault(const Installation &installation, const QString &b
 
 QString readBackupFolder(const Installation &installation)
 {
-    return ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"),
+    return readSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"),
         defaultBackupFolder(installation), installation.settingsFile());
 }
 
@@ -95,20 +95,20 @@ void backUpTables(
             backupFolder = *folder;
         }
         backupFolder = withFinalSlash(backupFolder);
-        WriteIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), backupFolder,
+        writeSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"), backupFolder,
             installation.settingsFile());
         if (backupFolder == defaultBackupFolder(installation) && !QDir().mkpath(backupFolder))
             throw AppError(AppError::PathNotFound);
 
         const QStringList tables = tableFileNames();
         for (const QString &name : tables) {
-            if (FileExists(backupFolder + name))
-                CopyFileAtomically(
+            if (pathExists(backupFolder + name))
+                copyFileAtomically(
                     backupFolder + name, backupFolder + name.chopped(4) + QStringLiteral(".bak"));
         }
         for (const QString &name : tables) {
-            if (FileExists(dataFolder + name))
-                CopyFileAtomically(dataFolder + name, backupFolder + name);
+            if (pathExists(dataFolder + name))
+                copyFileAtomically(dataFolder + name, backupFolder + name);
         }
 
         ask(QStringLiteral("Backup Complete"),
@@ -116,7 +116,7 @@ void backUpTables(
                 QStringLiteral("The backup files (Vantorelle*.cdb) have been saved to:"),
                 backupFolder}));
     } catch (const AppError &error) {
-        ShowError(installation, error, QStringLiteral("backing up the databases"));
+        showError(installation, error, QStringLiteral("backing up the databases"));
     }
 }
 
@@ -153,7 +153,7 @@ void restoreBackup(
             folder = *picked;
         }
         folder = withFinalSlash(folder);
-        if (!FileExists(folder + QStringLiteral("VantorelleMainID.cdb"))) {
+        if (!pathExists(folder + QStringLiteral("VantorelleMainID.cdb"))) {
             ask(QStringLiteral("Restore Aborted"),
                 QStringLiteral("No backup files found, restore aborted."));
             return;
@@ -161,13 +161,13 @@ void restoreBackup(
 
         const QStringList tables = tableFileNames();
         for (const QString &name : tables) {
-            if (FileExists(folder + name))
-                CopyFileAtomically(folder + name, dataFolder + name);
+            if (pathExists(folder + name))
+                copyFileAtomically(folder + name, dataFolder + name);
         }
         const Platform platform = installation.platform;
         if (platform == Platform::Palm) {
             for (const QString &name : tables)
-                MakeCdiFromCdb(dataFolder + name);
+                writeHandheldCopy(dataFolder + name);
         }
         main.keepFilesOnExit();
 
@@ -195,7 +195,7 @@ void restoreBackup(
         main.discardEditorWork();
         main.closeMainWindow();
     } catch (const AppError &error) {
-        ShowError(installation, error, QStringLiteral("restoring data"));
+        showError(installation, error, QStringLiteral("restoring data"));
     }
 }
 

@@ -10,7 +10,7 @@
 
 namespace vantorelle {
 
-void CopyFileAtomically(const QString &from, const QString &to)
+void copyFileAtomically(const QString &from, const QString &to)
 {
     const QFileInfo source(from);
     if (!source.isFile())

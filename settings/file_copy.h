@@ -9,6 +9,6 @@ namespace vantorelle {
 // `to` as it was. The copy gets the permissions of `from` (a copied tool stays
 // executable). Copying a file onto itself does nothing. Throws AppError: 53
 // when `from` is missing, and what the write reports otherwise.
-void CopyFileAtomically(const QString &from, const QString &to);
+void copyFileAtomically(const QString &from, const QString &to);
 
 } // namespace vantorelle

@@ -27,6 +27,6 @@ Installation configureInstallation(
     const QString &programFolder, const HandheldSetupFunction &setupHandheld);
 
 // The text naming a platform in the conversion question and the setup log.
-QString PlatformDescription(Platform platform);
+QString platformDescription(Platform platform);
 
 } // namespace vantorelle

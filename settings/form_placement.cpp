@@ -32,23 +32,23 @@ std::optional<int> twipsValue(const QString &text)
 
 } // namespace
 
-void SaveFormPlacement(QWidget *form, const QString &settingsFile)
+void saveWindowPlacement(QWidget *form, const QString &settingsFile)
 {
     if (form->isMinimized())
         return;
     // The frame's position and the inner size: what move() and resize() take back.
     const int pixels[] = {form->x(), form->y(), form->width(), form->height()};
     for (int i = 0; i < 4; ++i) {
-        WriteIni(QStringLiteral("Form"), QLatin1String(placementKeys[i]),
+        writeSetting(QStringLiteral("Form"), QLatin1String(placementKeys[i]),
             QString::number(pixels[i] * twipsPerPixel), settingsFile);
     }
 }
 
-void RestoreFormPlacement(QWidget *form, const QString &settingsFile)
+void restoreWindowPlacement(QWidget *form, const QString &settingsFile)
 {
     int twips[4];
     for (int i = 0; i < 4; ++i) {
-        const auto value = twipsValue(ReadIni(
+        const auto value = twipsValue(readSetting(
             QStringLiteral("Form"), QLatin1String(placementKeys[i]), QString(), settingsFile));
         if (!value)
             return;

@@ -10,11 +10,11 @@ namespace vantorelle {
 
 // Writes the placement into `settingsFile`; a minimised window writes nothing,
 // a maximised one its maximised size.
-void SaveFormPlacement(QWidget *form, const QString &settingsFile);
+void saveWindowPlacement(QWidget *form, const QString &settingsFile);
 
 // Moves the form to the placement stored in `settingsFile`. Nothing happens
 // unless all four values are present and whole numbers of twips (after
 // rounding), so a damaged settings file can never stop the start-up.
-void RestoreFormPlacement(QWidget *form, const QString &settingsFile);
+void restoreWindowPlacement(QWidget *form, const QString &settingsFile);
 
 } // namespace vantorelle

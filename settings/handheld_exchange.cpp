@@ -57,14 +57,14 @@ void takeTablesFromHandheld(const Installation &installation, MainWindowActions 
     if (destination.endsWith(QLatin1Char('/')))
         destination.chop(1);
     try {
-        ShellAndWait(programFolder + QStringLiteral("CASLppc2cdb.exe"),
+        runAndWait(programFolder + QStringLiteral("CASLppc2cdb.exe"),
             {QStringLiteral("-DestinationFolder"), QDir::toNativeSeparators(destination),
                 QStringLiteral("-CreatorId"), creatorId, QStringLiteral("-TransferAll")},
             programFolder);
     } catch (const AppError &error) {
         // Nothing was retrieved: the tables in memory are still the data.
         QApplication::restoreOverrideCursor();
-        ShowError(installation, error, QStringLiteral("retrieving data from the handheld"));
+        showError(installation, error, QStringLiteral("retrieving data from the handheld"));
         return;
     }
     QCoreApplication::processEvents();
@@ -106,20 +106,20 @@ void sendTablesToHandheld(const Installation &installation, MainWindowActions &m
                 throw AppError(AppError::PermissionDenied);
         }
         // The pattern goes to the tool as it is: the tool, not a shell, expands it.
-        ShellAndWait(programFolder + QStringLiteral("CASLcdi2ppc.exe"),
+        runAndWait(programFolder + QStringLiteral("CASLcdi2ppc.exe"),
             {QStringLiteral("-DbFile"),
                 QDir::toNativeSeparators(dataFolder + QStringLiteral("*.cdb")),
                 QStringLiteral("-CreatorID"), creatorId},
             programFolder);
         QCoreApplication::processEvents();
     } catch (const AppError &error) {
-        ShowError(installation, error, QStringLiteral("transferring data to the handheld"));
+        showError(installation, error, QStringLiteral("transferring data to the handheld"));
     }
 }
 
-void MakeCdiFromCdb(const QString &tablePath)
+void writeHandheldCopy(const QString &tablePath)
 {
-    if (!FileExists(tablePath))
+    if (!pathExists(tablePath))
         return;
     const QString extension = QStringLiteral(".cdb");
     const QString base

@@ -29,6 +29,6 @@ void sendTablesToHandheld(const Installation &installation, MainWindowActions &m
 // record with record id "0x00000000" and status "0x0000", or "0x0002" for a
 // deleted one. A missing table file writes nothing. Throws AppError when a
 // file cannot be read or written.
-void MakeCdiFromCdb(const QString &tablePath);
+void writeHandheldCopy(const QString &tablePath);
 
 } // namespace vantorelle

@@ -69,7 +69,7 @@ public:
     const QString &commandLine() const { return commandLine_; }
     void run(const QString &workingFolder) const
     {
-        ShellAndWait(program_, arguments_, workingFolder);
+        runAndWait(program_, arguments_, workingFolder);
     }
 
 private:
@@ -97,7 +97,7 @@ void copyFromProgramFolder(
     const Installation &installation, std::initializer_list<const char *> names)
 {
     for (const char *name : names) {
-        CopyFileAtomically(installation.programFolder + QLatin1String(name),
+        copyFileAtomically(installation.programFolder + QLatin1String(name),
             installation.dataFolder + QLatin1String(name));
     }
 }
@@ -145,13 +145,13 @@ void fetchLogFromDriveRoot(const Installation &installation, const QString &logP
         roots << programRoot;
     for (const QString &root : roots) {
         const QString found = root + QStringLiteral("CASLcopy.log");
-        if (!FileExists(found))
+        if (!pathExists(found))
             continue;
-        WriteSetupLog(installation,
+        writeSetupLog(installation,
             QStringLiteral("Try to copy caslcopy.log from ") + QDir::toNativeSeparators(root)
                 + QStringLiteral(" to data path"));
-        CopyFileAtomically(found, logPath);
-        WriteSetupLog(installation, QStringLiteral("Found: ") + QDir::toNativeSeparators(found));
+        copyFileAtomically(found, logPath);
+        writeSetupLog(installation, QStringLiteral("Found: ") + QDir::toNativeSeparators(found));
         return;
     }
 }
@@ -166,27 +166,27 @@ void moveDataFolder(const Installation &installation, const QString &oldFolder)
     if (!QDir().mkpath(dataFolder))
         throw AppError(AppError::PathNotFound);
     for (const char *name : {"errorlog.txt", "setuplog.txt", "CASLcopy.log"}) {
-        if (FileExists(oldFolder + QLatin1String(name)))
-            CopyFileAtomically(oldFolder + QLatin1String(name), dataFolder + QLatin1String(name));
+        if (pathExists(oldFolder + QLatin1String(name)))
+            copyFileAtomically(oldFolder + QLatin1String(name), dataFolder + QLatin1String(name));
     }
-    WriteSetupLog(installation,
+    writeSetupLog(installation,
         joinLines({QStringLiteral("Data path changed..."), QStringLiteral("   FROM: ") + oldFolder,
             QStringLiteral("     TO: ") + dataFolder}));
     for (const QString &name : filesIn(oldFolder, QStringLiteral("*.cdb"))) {
-        if (!FileExists(dataFolder + name))
-            CopyFileAtomically(oldFolder + name, dataFolder + name);
+        if (!pathExists(dataFolder + name))
+            copyFileAtomically(oldFolder + name, dataFolder + name);
     }
 
     const QString graphics = QStringLiteral("graphics/");
     if (!QDir().mkpath(dataFolder + graphics))
         throw AppError(AppError::PathNotFound);
     for (const QString &name : filesIn(oldFolder + graphics, QStringLiteral("*")))
-        CopyFileAtomically(oldFolder + graphics + name, dataFolder + graphics + name);
+        copyFileAtomically(oldFolder + graphics + name, dataFolder + graphics + name);
 
     const QString settings = QStringLiteral("vantorelleplus.ini");
-    if (!FileExists(dataFolder + settings) && FileExists(oldFolder + settings))
-        CopyFileAtomically(oldFolder + settings, dataFolder + settings);
-    WriteSetupLog(
+    if (!pathExists(dataFolder + settings) && pathExists(oldFolder + settings))
+        copyFileAtomically(oldFolder + settings, dataFolder + settings);
+    writeSetupLog(
         installation, QStringLiteral("Finished copying CDBs to new (Palm) data location"));
 }
 
@@ -197,14 +197,14 @@ void setUpPalm(Installation &installation, MainWindowActions *main)
     if (main)
         main->setWatchEnabled(false);
     copyFromProgramFolder(installation, {"CondReg.exe", "CASLcn20.dll"});
-    WriteSetupLog(installation, QStringLiteral("Copied conduit reg and dll"));
+    writeSetupLog(installation, QStringLiteral("Copied conduit reg and dll"));
     prompter().ask(QStringLiteral("Vantorelle - Select Hotsync User"),
         joinLines({QStringLiteral("The Palm OS hotsync conduit is about to be setup."), QString(),
             QStringLiteral(
                 "Please select the hotsync user you would like Vantorelle Rize to sync with."),
             QString(), QStringLiteral("If prompted, click Continue to the warning message.")}));
 
-    if (FileExists(dataFolder + QStringLiteral("CondReg.exe"))) {
+    if (pathExists(dataFolder + QStringLiteral("CondReg.exe"))) {
         ToolCommand condReg(dataFolder + QStringLiteral("CondReg.exe"));
         condReg.quoted(QDir::toNativeSeparators(withoutFinalSlash(dataFolder)))
             .option(QStringLiteral("-AppName"))
@@ -213,21 +213,21 @@ void setUpPalm(Installation &installation, MainWindowActions *main)
             .option(QStringLiteral("QZMR"))
             .option(QStringLiteral("-Directory"))
             .quoted(QStringLiteral("Vantorelle"));
-        WriteSetupLog(installation,
+        writeSetupLog(installation,
             QStringLiteral("CondReg ready to run: ExeStr = ") + condReg.commandLine());
         condReg.run(programFolder);
-        WriteSetupLog(installation, QStringLiteral("CondReg finished running"));
+        writeSetupLog(installation, QStringLiteral("CondReg finished running"));
     } else {
-        WriteSetupLog(installation, QStringLiteral("CondReg not found"));
+        writeSetupLog(installation, QStringLiteral("CondReg not found"));
         showMissingFile(QStringLiteral("The conduit setup utility was not found."));
     }
 
-    WriteSetupLog(installation, QStringLiteral("Ready to copy caslcopy, dlls, prc"));
+    writeSetupLog(installation, QStringLiteral("Ready to copy caslcopy, dlls, prc"));
     copyFromProgramFolder(
         installation, {"RUDUCopy.exe", "HSAPI.dll", "Instaide.dll", "Vantorelle_Installer.prc"});
     // The install tool runs in the data folder, where it also leaves its log.
-    WriteSetupLog(installation, QStringLiteral("Changed Curr Dir to: ") + dataFolder);
-    if (FileExists(dataFolder + QStringLiteral("RUDUCopy.exe"))) {
+    writeSetupLog(installation, QStringLiteral("Changed Curr Dir to: ") + dataFolder);
+    if (pathExists(dataFolder + QStringLiteral("RUDUCopy.exe"))) {
         ToolCommand ruduCopy(dataFolder + QStringLiteral("RUDUCopy.exe"));
         ruduCopy.option(QStringLiteral("-Progress"))
             .option(QStringLiteral("-ApplicationPath"))
@@ -235,24 +235,24 @@ void setUpPalm(Installation &installation, MainWindowActions *main)
             .option(QStringLiteral("-RestartHotSync"))
             .option(QStringLiteral("-HotSyncDir"))
             .quoted(QStringLiteral("Vantorelle"));
-        WriteSetupLog(installation,
+        writeSetupLog(installation,
             QStringLiteral("RUDUCopy ready to run: ExeStr = ") + ruduCopy.commandLine());
         ruduCopy.run(dataFolder);
-        WriteSetupLog(installation, QStringLiteral("RUDUCopy finished running"));
+        writeSetupLog(installation, QStringLiteral("RUDUCopy finished running"));
     } else {
-        WriteSetupLog(installation, QStringLiteral("RUDUCopy not found"));
+        writeSetupLog(installation, QStringLiteral("RUDUCopy not found"));
         showMissingFile(QStringLiteral("The Palm installer utility was not found."));
     }
-    WriteSetupLog(installation, QStringLiteral("Changed Curr Dir to: ") + programFolder);
+    writeSetupLog(installation, QStringLiteral("Changed Curr Dir to: ") + programFolder);
 
-    WriteSetupLog(installation, QStringLiteral("Ready to read caslcopy.log"));
+    writeSetupLog(installation, QStringLiteral("Ready to read caslcopy.log"));
     const QString oldFolder = dataFolder;
     if (!locateHandheldDataFolder(installation, main))
         return;
     if (dataFolder != oldFolder && !oldFolder.isEmpty())
         moveDataFolder(installation, oldFolder);
 
-    WriteSetupLog(installation, QStringLiteral("Prompt user to hotsync"));
+    writeSetupLog(installation, QStringLiteral("Prompt user to hotsync"));
     prompter().ask(QStringLiteral("Vantorelle - Hotsync Now"),
         joinLines({QStringLiteral("Please connect and hotsync your Palm OS handheld now."),
             QString(),
@@ -287,39 +287,39 @@ bool setUpWindowsMobile(const Installation &installation)
     if (answer == Prompter::Cancel)
         return false;
 
-    if (!FileExists(programFolder + QStringLiteral("Setup.exe"))) {
-        WriteSetupLog(installation,
+    if (!pathExists(programFolder + QStringLiteral("Setup.exe"))) {
+        writeSetupLog(installation,
             QStringLiteral("WinMob installer not found at: ") + programFolder
                 + QStringLiteral("winmobile_desktop.exe"));
         showMissingFile(QStringLiteral("The Windows Mobile installer was not found."));
         return true;
     }
 
-    WriteSetupLog(installation, QStringLiteral("Ready to copy setup, cabs, prc"));
+    writeSetupLog(installation, QStringLiteral("Ready to copy setup, cabs, prc"));
     copyFromProgramFolder(installation,
         {"Setup.exe", "InstallScript.ini", "Vantorelle.ini", "Vantorelle_icon.exe",
             "Vantorelle.PPC3_ARM.CAB", "Vantorelle.PPC3_ARM.DAT", "Vantorelle.PPC3_MIPS.CAB",
             "Vantorelle.PPC3_MIPS.DAT", "Vantorelle.PPC3_SH3.CAB", "Vantorelle.PPC3_SH3.DAT",
             "RUDUSync.dll", "CASLregARM.exe", "CASLregMIPS.exe", "CASLregSH3.exe"});
-    if (!FileExists(dataFolder + QStringLiteral("Setup.exe"))) {
-        WriteSetupLog(installation, QStringLiteral("Setup not found"));
+    if (!pathExists(dataFolder + QStringLiteral("Setup.exe"))) {
+        writeSetupLog(installation, QStringLiteral("Setup not found"));
         showMissingFile(QStringLiteral("The Windows Mobile installer utility was not found."));
     } else {
         ToolCommand setup(dataFolder + QStringLiteral("Setup.exe"));
         setup.option(QStringLiteral("-SyncDataPath"))
             .quoted(QDir::toNativeSeparators(withoutFinalSlash(dataFolder)));
-        WriteSetupLog(
+        writeSetupLog(
             installation, QStringLiteral("Setup ready to run: ExeStr = ") + setup.commandLine());
         setup.run(dataFolder);
-        WriteSetupLog(installation, QStringLiteral("Setup finished running"));
+        writeSetupLog(installation, QStringLiteral("Setup finished running"));
     }
-    WriteSetupLog(installation, QStringLiteral("WinMob installer finished"));
+    writeSetupLog(installation, QStringLiteral("WinMob installer finished"));
     return true;
 }
 
 void showBlackBerryInstructions(const Installation &installation)
 {
-    WriteSetupLog(installation, QStringLiteral("Prompt user to do install for Blackberry"));
+    writeSetupLog(installation, QStringLiteral("Prompt user to do install for Blackberry"));
     prompter().ask(QStringLiteral("Vantorelle - Blackberry Installation Instructions"),
         joinLines(
             {QStringLiteral(
@@ -343,14 +343,14 @@ void showBlackBerryInstructions(const Installation &installation)
 
 } // namespace
 
-void setupInstallType(Installation &installation, MainWindowActions *main)
+void setUpHandheld(Installation &installation, MainWindowActions *main)
 {
     try {
-        WriteSetupLog(installation,
+        writeSetupLog(installation,
             joinLines({QString(), QStringLiteral("Start setup_install_type for Vantorelle"),
                 QStringLiteral("Version = ") + QLatin1String(AppInfo::version),
                 QStringLiteral("Date = ") + setupLogDate()}));
-        WriteSetupLog(
+        writeSetupLog(
             installation, QStringLiteral("InstallType = ") + platformName(installation.platform));
 
         switch (installation.platform) {
@@ -370,10 +370,10 @@ void setupInstallType(Installation &installation, MainWindowActions *main)
         case Platform::WindowsOnly:
             break;
         }
-        WriteSetupLog(
+        writeSetupLog(
             installation, QStringLiteral("Done with setup_install_type for Vantorelle") + crLf);
     } catch (const AppError &error) {
-        ShowError(installation, error, QStringLiteral("setting up the install type"));
+        showError(installation, error, QStringLiteral("setting up the install type"));
     }
 }
 
@@ -382,22 +382,22 @@ bool locateHandheldDataFolder(Installation &installation, MainWindowActions *mai
     QString &dataFolder = installation.dataFolder;
     if (installation.platform == Platform::Palm) {
         const QString logPath = dataFolder + QStringLiteral("CASLcopy.log");
-        WriteSetupLog(installation, QStringLiteral("Looking for: ") + logPath);
-        if (FileExists(logPath))
-            WriteSetupLog(installation, QStringLiteral("Found: ") + logPath);
+        writeSetupLog(installation, QStringLiteral("Looking for: ") + logPath);
+        if (pathExists(logPath))
+            writeSetupLog(installation, QStringLiteral("Found: ") + logPath);
         else
             fetchLogFromDriveRoot(installation, logPath);
 
         QString userFolder;
-        if (FileExists(logPath)) {
-            WriteSetupLog(installation, QStringLiteral("Found: ") + logPath);
+        if (pathExists(logPath)) {
+            writeSetupLog(installation, QStringLiteral("Found: ") + logPath);
             userFolder = userPathFromLog(logPath);
         } else {
-            WriteSetupLog(installation, QStringLiteral("Unable to locate caslcopy.log"));
+            writeSetupLog(installation, QStringLiteral("Unable to locate caslcopy.log"));
         }
         if (!userFolder.isEmpty() && userFolder != dataFolder) {
             dataFolder = userFolder;
-            SetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey),
+            writeRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
                 QStringLiteral("data_path"), dataFolder);
         }
     }
@@ -428,7 +428,7 @@ void reinstallHandheld(const Installation &installation, MainWindowActions &main
     // The installation of this run stays as it is; the setup may find the
     // data folder elsewhere, for the next start.
     Installation setUp = installation;
-    setupInstallType(setUp, &main);
+    setUpHandheld(setUp, &main);
     if (setUp.dataFolder.isEmpty())
         return; // the program is ending
 

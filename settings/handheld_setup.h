@@ -17,7 +17,7 @@ class MainWindowActions;
 // while the Palm tools run), or nullptr during the start-up, before it has
 // loaded any table. A failure is shown in the error box and ends the setup;
 // the steps done before stay done.
-void setupInstallType(Installation &installation, MainWindowActions *main = nullptr);
+void setUpHandheld(Installation &installation, MainWindowActions *main = nullptr);
 
 // For a Palm installation: makes the folder named on the "UserPath: " line of
 // the install tool's log ("CASLcopy.log") the data folder, in `installation`

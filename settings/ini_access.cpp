@@ -7,13 +7,13 @@
 
 namespace vantorelle {
 
-QString ReadIni(
+QString readSetting(
     const QString &section, const QString &key, const QString &defaultValue, const QString &file)
 {
     return SettingsFile::read(file, section, key).value_or(defaultValue);
 }
 
-qint16 WriteIni(
+qint16 writeSetting(
     const QString &section, const QString &key, const QString &value, const QString &file)
 {
     try {

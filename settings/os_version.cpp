@@ -4,7 +4,7 @@
 
 namespace vantorelle {
 
-QString GetOSVersionName()
+QString osVersionName()
 {
     return QSysInfo::prettyProductName();
 }

@@ -5,6 +5,6 @@
 namespace vantorelle {
 
 // The name of the running operating system, as the about window shows it.
-QString GetOSVersionName();
+QString osVersionName();
 
 } // namespace vantorelle

@@ -7,8 +7,7 @@ class QLineEdit;
 namespace vantorelle {
 
 // The start-up prompt for the access password. OK (or Enter) accepts the
-// window with the typed text; closing it any other way rejects it. The box is
-// "txtPassword", the button "cmdSave".
+// window with the typed text; closing it any other way rejects it.
 class PasswordWindow : public QDialog {
     Q_OBJECT
 public:

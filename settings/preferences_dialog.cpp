@@ -102,7 +102,7 @@ void PreferencesDialog::showStoredValues()
     for (QComboBox *box : {dateFormatBox_, dateSeparatorBox_, glucoseBox_})
         box->setCurrentIndex(0);
 
-    MemoryTable &prefs = store_.dsPrefs();
+    MemoryTable &prefs = store_.table(TableId::Prefs);
     if (prefs.recordCount() > 0) {
         for (std::size_t i = 0; i < preferenceKeys.size(); ++i) {
             // A key that cannot be read keeps its default; the others still load.
@@ -116,7 +116,7 @@ void PreferencesDialog::showStoredValues()
                 case ConfirmDelKey:
                 case BackupKey:
                     (i == ConfirmDelKey ? deleteBox_ : backupBox_)
-                        ->setChecked(LeadingNumber(stored) == 1);
+                        ->setChecked(leadingNumber(stored) == 1);
                     break;
                 case CurrencyKey:
                     currencyBox_->setText(text);
@@ -151,10 +151,10 @@ void PreferencesDialog::storeChanges()
     const std::array<QString, 6> values = shownValues();
     try {
         for (std::size_t i = 0; i < preferenceKeys.size(); ++i)
-            store_.SetPref(
+            store_.setPreference(
                 preferenceKeys[i], Cp1252::toStdString(previous_[i]), Cp1252::toStdString(values[i]));
     } catch (const TableError &error) {
-        ShowError(installation_, AppError(error.number(), QString::fromStdString(error.what())),
+        showError(installation_, AppError(error.number(), QString::fromStdString(error.what())),
             QStringLiteral("saving the preferences"));
         return;
     }

@@ -18,9 +18,7 @@ class Store;
 // format and separator, glucose units, and two switches only the handheld uses.
 // OK stores the values the user changed in the preferences table and makes the
 // four display preferences take effect at once; the table file is written at
-// the next Save All or exit. Cancel stores nothing. The controls are
-// "chkDelete", "chkBackup", "txtCurrency", "cboDateFmt", "cboDateSep",
-// "cboGlucose", and the buttons "cmdSave" and "cmdCancel".
+// the next Save All or exit. Cancel stores nothing.
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:

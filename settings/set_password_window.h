@@ -12,8 +12,7 @@ namespace vantorelle {
 
 // Sets, changes or clears the access password. The new password takes effect
 // at the next start: the current password this window asks for is the one
-// loaded at start-up. The boxes are "txtCurrPW", "txtNewPW(0)" and
-// "txtNewPW(1)", the button "cmdPasswordOK".
+// loaded at start-up.
 class SetPasswordWindow : public QDialog {
     Q_OBJECT
 public:

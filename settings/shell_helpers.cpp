@@ -13,7 +13,7 @@
 
 namespace vantorelle {
 
-bool FileExists(const QString &path)
+bool pathExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
@@ -26,25 +26,22 @@ bool FileExists(const QString &path)
                 .isEmpty();
 }
 
-QString GetSpecialFolderPath(int folder)
+QString specialFolderPath(SpecialFolder folder)
 {
-    QString path;
-    if (folder == MyDocuments)
-        path = paths().documentsFolder();
-    else if (folder == ProgramFiles)
-        path = paths().programFolder();
+    const QString path = folder == SpecialFolder::Documents ? paths().documentsFolder()
+                                                            : paths().programFolder();
     if (path.isEmpty())
         throw AppError(AppError::PathNotFound);
     return withFinalSlash(path);
 }
 
-void ShellAndWait(
+void runAndWait(
     const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
     processRunner().run(program, arguments, workingFolder);
 }
 
-void OpenWebPage(const QString &address)
+void openWebPage(const QString &address)
 {
     const QString title = QString::fromUtf8(AppInfo::title);
     const QUrl url = QUrl::fromUserInput(address);

@@ -10,20 +10,20 @@ namespace vantorelle {
 // True when `path` names an existing file or folder. A "*" or "?" in its last
 // part makes it a pattern that any file or folder in that folder may match
 // (hidden ones excepted). "" and anything unreadable count as missing.
-bool FileExists(const QString &path);
+bool pathExists(const QString &path);
 
-enum SpecialFolder { MyDocuments = 5, ProgramFiles = 38 };
+enum class SpecialFolder { Documents, ProgramFiles };
 
 // The special folder's path, ending in "/". The installed program's folder
 // stands for Program Files. Throws AppError when the folder is unknown.
-QString GetSpecialFolderPath(int folder);
+QString specialFolderPath(SpecialFolder folder);
 
 // Runs `program` with `arguments` in `workingFolder` and waits until it ends,
 // however long it takes. Throws AppError 53 when it cannot be started.
-void ShellAndWait(
+void runAndWait(
     const QString &program, const QStringList &arguments, const QString &workingFolder);
 
 // Opens `address` in the user's web browser; tells the user when it cannot.
-void OpenWebPage(const QString &address);
+void openWebPage(const QString &address);
 
 } // namespace vantorelle

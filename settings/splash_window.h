@@ -8,7 +8,6 @@ namespace vantorelle {
 
 // Product name and version shown while the tables load. It closes no earlier
 // than its own timer allows: the start-up waits for the timer, then closes it.
-// The timer's object name is "Timer1".
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:

@@ -7,9 +7,9 @@
 
 namespace vantorelle {
 
-bool CheckForHotsync(MainWindowActions &main)
+bool checkForHotsync(MainWindowActions &main)
 {
-    if (!windowFinder().exists(QLatin1String(HotsyncWindowTitle)))
+    if (!windowFinder().exists(QLatin1String(hotsyncWindowTitle)))
         return false;
     main.setHotsyncDetected();
     main.setWatchEnabled(false);
@@ -17,10 +17,10 @@ bool CheckForHotsync(MainWindowActions &main)
     return true;
 }
 
-void ConnectSyncWatch(QTimer &timer, MainWindowActions &main)
+void connectSyncWatch(QTimer &timer, MainWindowActions &main)
 {
     timer.setInterval(1000);
-    QObject::connect(&timer, &QTimer::timeout, [&main] { CheckForHotsync(main); });
+    QObject::connect(&timer, &QTimer::timeout, [&main] { checkForHotsync(main); });
 }
 
 } // namespace vantorelle

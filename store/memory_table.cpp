@@ -349,10 +349,10 @@ void MemoryTable::deleteRow()
 void MemoryTable::applyDeleteRule()
 {
     const std::size_t status = requireColumn("STATUS");
-    if (value(status) == RecordStatus::New) {
+    if (value(status) == RecordStatus::added) {
         deleteRow();
     } else {
-        setValue(status, RecordStatus::Deleted);
+        setValue(status, RecordStatus::deleted);
         update();
     }
 }

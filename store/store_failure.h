@@ -5,7 +5,7 @@
 namespace vantorelle {
 
 // A failure of a store step, reported as a value: the store cannot show the
-// error box itself, so the main window turns these into ShowError calls.
+// error box itself, so the main window turns these into showError calls.
 struct StoreFailure {
     std::string operation; // completes "An error occurred while ...", e.g. "loading data source 4"
     std::string details; // extra text for the box, e.g. "... Filename = <path>"; may be empty

@@ -206,7 +206,7 @@ int TableFile::fieldCount(const MemoryTable &table) const
     return static_cast<int>(table.columns().size()) - 2; // every value after REC_ID and STATUS
 }
 
-std::string TableFile::UpdateCdbHeader(std::string_view previousContent, std::int64_t recordCount,
+std::string TableFile::updatedHeader(std::string_view previousContent, std::int64_t recordCount,
     int fieldCount, std::string_view fieldType)
 {
     std::string header;
@@ -262,7 +262,7 @@ std::string TableFile::handheldCopy(std::string_view content)
         if (line.starts_with('#') || line.size() < statusStart) {
             copy.append(line.starts_with("#SYNCMODE") ? std::string_view("#SYNCMODE: MERGE") : line);
         } else {
-            copy.append(line.substr(statusStart, 6) == RecordStatus::Deleted
+            copy.append(line.substr(statusStart, 6) == RecordStatus::deleted
                     ? "0x00000000,0x0002"
                     : "0x00000000,0x0000");
             if (line.size() > keyStart)
@@ -396,7 +396,7 @@ std::string TableFile::bytes(
     table.setFilter(std::nullopt);
     const auto count = static_cast<std::int64_t>(table.recordCount());
     std::string content = previousContent
-        ? UpdateCdbHeader(*previousContent, count, fieldCount(table), layout_.fieldType)
+        ? updatedHeader(*previousContent, count, fieldCount(table), layout_.fieldType)
         : newHeader(count, fieldCount(table), layout_.fieldType);
     content.append(crlf);
     content.reserve(content.size() + lineBytesEstimate(table));

@@ -15,8 +15,8 @@ TEST(Templates, EveryTableHasTheFileOfAnEmptyTable)
 {
     QTemporaryDir written;
     const QString templates = TemporaryInstall::sourceDataFolder();
-    EXPECT_EQ(QDir(templates).entryList({"*.cdb"}, QDir::Files).size(), int(TableCount));
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    EXPECT_EQ(QDir(templates).entryList({"*.cdb"}, QDir::Files).size(), int(tableCount));
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const auto id = static_cast<TableId>(i);
         const QString name = QString::fromStdString(tableFileName(id));
         MemoryTable empty(tableColumns(id));

@@ -108,7 +108,7 @@ QStringList EditorFixture::fixtureLines(TableId id)
 
 void EditorFixture::saveTables()
 {
-    EXPECT_TRUE(main->store().SaveDBs().empty());
+    EXPECT_TRUE(main->store().writeTables().empty());
 }
 
 void EditorFixture::enter(Topic topic, int row, const QString &value)

@@ -16,7 +16,7 @@ std::filesystem::path FixtureTables::dataPath()
 
 FixtureTables::FixtureTables(const std::string &folder)
 {
-    for (TableId id : ReaderOrder) {
+    for (TableId id : readerOrder) {
         auto table = std::make_unique<MemoryTable>(tableColumns(id));
         const auto path = dataPath() / folder / tableFileName(id);
         if (std::filesystem::exists(path)) {

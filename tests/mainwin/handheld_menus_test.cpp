@@ -24,7 +24,7 @@ protected:
     void editProfile()
     {
         main->editState().setMode(EditMode::Edit);
-        MemoryTable &profiles = main->store().dsMainID();
+        MemoryTable &profiles = main->store().table(TableId::MainID);
         profiles.moveFirst();
         profiles.setValue("Last", "Changed");
         profiles.update();

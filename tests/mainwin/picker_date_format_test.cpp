@@ -64,9 +64,9 @@ TEST_F(StartupFixture, PickersShowDatesByThePreferencesReadAtStartUp)
     {
         Store store(QFile::encodeName(folder).toStdString());
         store.load();
-        store.SetPref("date_format", "", "yyyymmdd");
-        store.SetPref("date_sep", "", "-");
-        ASSERT_TRUE(store.SaveDBs().empty());
+        store.setPreference("date_format", "", "yyyymmdd");
+        store.setPreference("date_sep", "", "-");
+        ASSERT_TRUE(store.writeTables().empty());
     }
     Pickers pickers;
     ASSERT_TRUE(start());

@@ -24,7 +24,7 @@ protected:
         EXPECT_TRUE(profiles.find(Criterion::equal("Key", profileKey)));
         ValueSources sources;
         sources.record = RecordRef::current(profiles);
-        return RecordViewText(recordView(topic), sources);
+        return recordViewText(recordView(topic), sources);
     }
 
     FixedClock clock {{2009, 3, 5, 7, 8, 9}};

@@ -29,7 +29,7 @@ protected:
     // Changes the profile in memory only.
     void renameProfile()
     {
-        MemoryTable &profiles = main->store().dsMainID();
+        MemoryTable &profiles = main->store().table(TableId::MainID);
         profiles.moveFirst();
         profiles.setValue("Last", "Changed");
         profiles.update();
@@ -62,9 +62,9 @@ TEST_F(Shutdown, ClosingWritesTheTablesAndThePlacement)
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_TRUE(profileFileChanged());
     EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
-    EXPECT_EQ(ReadIni("Form", "Width", "", main->installation().settingsFile()),
+    EXPECT_EQ(readSetting("Form", "Width", "", main->installation().settingsFile()),
         QString::number(main->width() * 15));
-    EXPECT_EQ(ReadIni("Form", "Height", "", main->installation().settingsFile()),
+    EXPECT_EQ(readSetting("Form", "Height", "", main->installation().settingsFile()),
         QString::number(main->height() * 15));
 }
 

@@ -52,7 +52,7 @@ void StartupFixture::SetUp()
 
 void StartupFixture::TearDown()
 {
-    passwordTimer.reset();
+    passwordTimer_.reset();
     main.reset();
     Clock::install(nullptr);
 }
@@ -77,7 +77,7 @@ QString StartupFixture::dataFolderWithProfile()
 
     Store store(QFile::encodeName(folder).toStdString());
     store.load();
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     profiles.addNew();
     profiles.setValue("REC_ID", "0x00000011");
     profiles.setValue("STATUS", "0x0000");
@@ -85,7 +85,7 @@ QString StartupFixture::dataFolderWithProfile()
     profiles.setValue("First", "Ann");
     profiles.setValue("Last", "Lee");
     profiles.update();
-    MemoryTable &names = store.dsMainNm();
+    MemoryTable &names = store.table(TableId::MainNm);
     names.addNew();
     names.setValue("REC_ID", "0x00000012");
     names.setValue("STATUS", "0x0000");
@@ -94,7 +94,7 @@ QString StartupFixture::dataFolderWithProfile()
     names.setValue("Last", "Lee");
     names.setValue("MainID", "20090305070809p");
     names.update();
-    EXPECT_TRUE(store.SaveDBs().empty());
+    EXPECT_TRUE(store.writeTables().empty());
     return folder;
 }
 
@@ -102,8 +102,8 @@ void StartupFixture::storePassword(const QString &folder, const QString &passwor
 {
     Store store(QFile::encodeName(folder).toStdString());
     store.load();
-    store.SetPref("password", "", Cp1252::toStdString(password));
-    EXPECT_TRUE(store.SaveDBs().empty());
+    store.setPreference("password", "", Cp1252::toStdString(password));
+    EXPECT_TRUE(store.writeTables().empty());
 }
 
 bool StartupFixture::start()
@@ -118,22 +118,22 @@ bool StartupFixture::start()
 
 void StartupFixture::typePasswords(const QStringList &texts)
 {
-    passwords = texts;
+    passwords_ = texts;
     // The prompt is modal: answer it from inside its own event loop.
-    passwordTimer = std::make_unique<QTimer>();
-    QObject::connect(passwordTimer.get(), &QTimer::timeout, [this] {
+    passwordTimer_ = std::make_unique<QTimer>();
+    QObject::connect(passwordTimer_.get(), &QTimer::timeout, [this] {
         auto *prompt = qobject_cast<PasswordWindow *>(QApplication::activeModalWidget());
         if (!prompt)
             return;
-        if (passwords.isEmpty()) {
+        if (passwords_.isEmpty()) {
             prompt->reject(); // more prompts than the test expected
             return;
         }
         QTest::keyClicks(prompt->findChild<QLineEdit *>(QStringLiteral("txtPassword")),
-            passwords.takeFirst());
+            passwords_.takeFirst());
         prompt->findChild<QPushButton *>(QStringLiteral("cmdSave"))->click();
     });
-    passwordTimer->start(5);
+    passwordTimer_->start(5);
 }
 
 QMap<QString, QByteArray> StartupFixture::tableFiles(const QString &folder)

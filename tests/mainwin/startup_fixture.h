@@ -94,8 +94,8 @@ protected:
     std::unique_ptr<MainWindow> main;
 
 private:
-    QStringList passwords;
-    std::unique_ptr<QTimer> passwordTimer;
+    QStringList passwords_;
+    std::unique_ptr<QTimer> passwordTimer_;
 };
 
 } // namespace vantorelle

@@ -60,7 +60,7 @@ TEST_F(StartupFixture, WithAProfileTheWindowOpensInNormalMode)
 
     EXPECT_EQ(main->installation().dataFolder, folder);
     EXPECT_TRUE(prompter.boxes.isEmpty());
-    EXPECT_EQ(main->store().dsMainID().recordCount(), 1u);
+    EXPECT_EQ(main->store().table(TableId::MainID).recordCount(), 1u);
     EXPECT_FALSE(editor.calls.contains("newProfile"));
     EXPECT_TRUE(editor.calls.contains("mode(Normal)"));
     EXPECT_FALSE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
@@ -202,5 +202,5 @@ TEST_F(StartupFixture, AMissingTopicTableIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(start());
     ASSERT_EQ(boxTitles(), QStringList{"Error"});
     EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while loading data source 14."));
-    EXPECT_EQ(main->store().dsBP().recordCount(), 0u);
+    EXPECT_EQ(main->store().table(TableId::BP).recordCount(), 0u);
 }

@@ -42,7 +42,7 @@ TEST_F(AboutWindowTest, InformationTextListsEveryLineInOrder)
         "Application: Vantorelle Rize",
         "Version: 5.5.2",
         "Platform: Windows PC and Palm OS",
-        "OS: " + GetOSVersionName(),
+        "OS: " + osVersionName(),
         "",
         "Data Path: /home/ann/Documents/Vantorelle/",
         "Program Path: /opt/vantorelle/",

@@ -53,7 +53,7 @@ TEST_F(BackupRestore, BackingUpTwiceKeepsThePreviousCopiesAsBak)
     for (const QString &name : tables)
         EXPECT_EQ(readFile(backup + name), readFile(installation.dataFolder + name))
             << name.toStdString();
-    EXPECT_EQ(ReadIni("Main", "BackupPath", "", installation.settingsFile()), backup);
+    EXPECT_EQ(readSetting("Main", "BackupPath", "", installation.settingsFile()), backup);
     ASSERT_EQ(prompter.boxes.size(), 2);
     EXPECT_EQ(prompter.boxes[0].title, "Backup Location");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNoCancel);
@@ -95,7 +95,7 @@ TEST_F(BackupRestore, AnEmptyBackupFolderIsTheDefaultOneMadeWhenMissing)
     EXPECT_EQ(backupFolder, folder);
     EXPECT_EQ(prompter.boxes[0].text.split("\r\n").value(2), folder);
     EXPECT_EQ(filesIn(folder), tables);
-    EXPECT_EQ(ReadIni("Main", "BackupPath", "", installation.settingsFile()), folder);
+    EXPECT_EQ(readSetting("Main", "BackupPath", "", installation.settingsFile()), folder);
 }
 
 TEST_F(BackupRestore, NoLetsTheUserPickAnotherFolder)
@@ -111,7 +111,7 @@ TEST_F(BackupRestore, NoLetsTheUserPickAnotherFolder)
     EXPECT_EQ(dialogs.requests[0].title, "Select destination for the backup files...");
     EXPECT_EQ(backupFolder, picked + "/");
     EXPECT_EQ(filesIn(picked), tables);
-    EXPECT_EQ(ReadIni("Main", "BackupPath", "", installation.settingsFile()), picked + "/");
+    EXPECT_EQ(readSetting("Main", "BackupPath", "", installation.settingsFile()), picked + "/");
 }
 
 TEST_F(BackupRestore, BackupThatStopsEarlyCopiesNothing)

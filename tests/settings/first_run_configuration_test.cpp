@@ -281,7 +281,7 @@ TEST_F(FirstRunConfiguration, ABackupFolderUnderTheProgramFolderMovesOnce)
 TEST_F(FirstRunConfiguration, PlatformDescriptions)
 {
     const auto description
-        = [](const char *name) { return PlatformDescription(platformNamed(name)); };
+        = [](const char *name) { return platformDescription(platformNamed(name)); };
     EXPECT_EQ(description("Palm"), "Windows PC and Palm OS handheld");
     EXPECT_EQ(description("WM"), "Windows PC and Windows Mobile handheld");
     EXPECT_EQ(description("BB"), "Windows PC and Blackberry handheld");

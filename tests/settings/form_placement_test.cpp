@@ -33,18 +33,18 @@ TEST_F(FormPlacementTest, PlacementIsSavedInTwipsAndRestored)
     QWidget form;
     form.move(100, 50);
     form.resize(800, 600);
-    SaveFormPlacement(&form, settingsFile);
+    saveWindowPlacement(&form, settingsFile);
 
     EXPECT_TRUE(prompter.boxes.isEmpty());
     const char *keys[] = {"Left", "Top", "Width", "Height"};
     const char *twips[] = {"1500", "750", "12000", "9000"};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(ReadIni(QStringLiteral("Form"), QLatin1String(keys[i]), QString(), settingsFile),
+        EXPECT_EQ(readSetting(QStringLiteral("Form"), QLatin1String(keys[i]), QString(), settingsFile),
             QLatin1String(twips[i]));
     }
 
     QWidget restored;
-    RestoreFormPlacement(&restored, settingsFile);
+    restoreWindowPlacement(&restored, settingsFile);
     EXPECT_EQ(restored.pos(), QPoint(100, 50));
     EXPECT_EQ(restored.size(), QSize(800, 600));
 }
@@ -55,7 +55,7 @@ TEST_F(FormPlacementTest, MinimisedWindowKeepsThePreviousPlacement)
     QWidget form;
     form.resize(500, 400);
     form.setWindowState(Qt::WindowMinimized);
-    SaveFormPlacement(&form, settingsFile);
+    saveWindowPlacement(&form, settingsFile);
 
     QFile file(settingsFile);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -95,7 +95,7 @@ TEST_F(FormPlacementTest, OnlyAWholePlacementIsRestored)
         QWidget form;
         form.move(untouched.topLeft());
         form.resize(untouched.size());
-        RestoreFormPlacement(&form, settingsFile);
+        restoreWindowPlacement(&form, settingsFile);
         EXPECT_EQ(QRect(form.pos(), form.size()), c.expected);
     }
     EXPECT_TRUE(prompter.boxes.isEmpty());

@@ -171,7 +171,7 @@ TEST(HandheldCopy, RecordsGoAsNewOrDeletedAndTheSyncModeAsMerge)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         writeFile(table, c.table);
-        MakeCdiFromCdb(table);
+        writeHandheldCopy(table);
         EXPECT_EQ(readFile(dir.filePath("VantorelleBP.cdi")), c.copy);
     }
 }
@@ -182,8 +182,8 @@ TEST(HandheldCopy, OnlyTheFinalExtensionChanges)
     const QString folder = dir.filePath("backup.cdb/");
     writeFile(folder + "VantorelleBP.cdb", "#SYNCMODE\r\n");
 
-    MakeCdiFromCdb(folder + "VantorelleBP.cdb");
-    MakeCdiFromCdb(folder + "VantorelleChol.cdb"); // missing: writes nothing
+    writeHandheldCopy(folder + "VantorelleBP.cdb");
+    writeHandheldCopy(folder + "VantorelleChol.cdb"); // missing: writes nothing
 
     EXPECT_EQ(readFile(folder + "VantorelleBP.cdi"), "#SYNCMODE: MERGE\r\n");
     EXPECT_EQ(

@@ -39,7 +39,7 @@ protected:
     void runSetup(const char *name)
     {
         installation.platform = platformNamed(QString::fromLatin1(name));
-        setupInstallType(installation, &main);
+        setUpHandheld(installation, &main);
     }
 
     // The setup log as lines (the last one ends it).

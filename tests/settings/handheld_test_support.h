@@ -43,11 +43,11 @@ public:
 // A frozen clock while it lives: 8 December 2026, 07:05:09.
 class FrozenClock {
 public:
-    FrozenClock() { Clock::install(&clock); }
+    FrozenClock() { Clock::install(&clock_); }
     ~FrozenClock() { Clock::install(nullptr); }
 
 private:
-    FixedClock clock {LocalDateTime {2026, 12, 8, 7, 5, 9}};
+    FixedClock clock_ {LocalDateTime {2026, 12, 8, 7, 5, 9}};
 };
 
 // One run of a fake tool: the folder it ran in and its arguments.
@@ -64,7 +64,7 @@ class FakeTools {
 public:
     FakeTools() { QDir().mkpath(records()); }
 
-    QString records() const { return dir.path() + QStringLiteral("/records/"); }
+    QString records() const { return dir_.path() + QStringLiteral("/records/"); }
 
     void write(
         const QString &folder, const QString &name, const QByteArray &body = QByteArray()) const
@@ -87,7 +87,7 @@ public:
     }
 
 private:
-    QTemporaryDir dir;
+    QTemporaryDir dir_;
 };
 
 inline QString canonical(const QString &folder)

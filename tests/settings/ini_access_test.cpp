@@ -81,7 +81,7 @@ TEST_F(IniAccessTest, ReadsValuesAsTheProfileFunctionsDo)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.section) + "/" + c.key);
-        EXPECT_EQ(ReadIni(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
+        EXPECT_EQ(readSetting(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
                       QStringLiteral("<default>"), path),
             QString::fromUtf8(c.expected));
     }
@@ -90,7 +90,7 @@ TEST_F(IniAccessTest, ReadsValuesAsTheProfileFunctionsDo)
 
 TEST_F(IniAccessTest, MissingFileGivesTheDefault)
 {
-    EXPECT_EQ(ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"),
+    EXPECT_EQ(readSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"),
                   QStringLiteral("/data/Backup/"), path),
         QStringLiteral("/data/Backup/"));
     EXPECT_TRUE(prompter.boxes.isEmpty());
@@ -100,9 +100,9 @@ TEST_F(IniAccessTest, LongValuesComeBackWhole)
 {
     const QString fields = QStringLiteral("Date~~Time~~Systolic~~Diastolic~~").repeated(20);
     ASSERT_GT(fields.size(), 600);
-    ASSERT_EQ(WriteIni(QStringLiteral("Main"), QStringLiteral("ExportFields"), fields, path), 1);
+    ASSERT_EQ(writeSetting(QStringLiteral("Main"), QStringLiteral("ExportFields"), fields, path), 1);
     EXPECT_EQ(
-        ReadIni(QStringLiteral("Main"), QStringLiteral("ExportFields"), QString(), path), fields);
+        readSetting(QStringLiteral("Main"), QStringLiteral("ExportFields"), QString(), path), fields);
 }
 
 TEST_F(IniAccessTest, WritesChangeOneLineAndKeepTheRest)
@@ -138,11 +138,11 @@ TEST_F(IniAccessTest, WritesChangeOneLineAndKeepTheRest)
         QFile::remove(path);
         if (!c.before.isNull())
             setFile(c.before);
-        EXPECT_EQ(WriteIni(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
+        EXPECT_EQ(writeSetting(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
                       QString::fromUtf8(c.value), path),
             1);
         EXPECT_EQ(file(), c.after);
-        EXPECT_EQ(ReadIni(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
+        EXPECT_EQ(readSetting(QString::fromLatin1(c.section), QString::fromLatin1(c.key),
                       QStringLiteral("<default>"), path),
             QString::fromUtf8(c.value));
     }
@@ -152,9 +152,9 @@ TEST_F(IniAccessTest, WritesChangeOneLineAndKeepTheRest)
 TEST_F(IniAccessTest, ValuesOutsideCp1252SurviveAsUtf8)
 {
     const QString folder = QStringLiteral("/home/Łukasz/Документы/Vantorelle/Backup/");
-    ASSERT_EQ(WriteIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), folder, path), 1);
+    ASSERT_EQ(writeSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"), folder, path), 1);
     EXPECT_EQ(
-        ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), QString(), path), folder);
+        readSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"), QString(), path), folder);
 }
 
 TEST_F(IniAccessTest, FailedWriteTellsTheUserAndKeepsTheFile)
@@ -162,10 +162,10 @@ TEST_F(IniAccessTest, FailedWriteTellsTheUserAndKeepsTheFile)
     setFile("[Main]\r\nA=1\r\n");
     const QString blocked = dir.filePath(QStringLiteral("no folder/vantorelleplus.ini"));
     EXPECT_EQ(
-        WriteIni(QStringLiteral("Main"), QStringLiteral("A"), QStringLiteral("2"), blocked), 0);
+        writeSetting(QStringLiteral("Main"), QStringLiteral("A"), QStringLiteral("2"), blocked), 0);
     // A folder where the file should be cannot be read nor replaced.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
-    EXPECT_EQ(WriteIni(QStringLiteral("Main"), QStringLiteral("A"), QStringLiteral("2"),
+    EXPECT_EQ(writeSetting(QStringLiteral("Main"), QStringLiteral("A"), QStringLiteral("2"),
                   dir.filePath(QStringLiteral("folder.ini"))),
         0);
 

@@ -73,7 +73,7 @@ protected:
 TEST_F(PreferencesDialogTest, ShowsTheStoredValuesAndOkWithoutChangesStoresNothing)
 {
     Store &basic = basicStore();
-    const Prefs before = prefsOf(basic.dsPrefs());
+    const Prefs before = prefsOf(basic.table(TableId::Prefs));
 
     PreferencesDialog window(basic, preferences, installation);
     EXPECT_EQ(window.windowTitle(), "Preferences");
@@ -87,7 +87,7 @@ TEST_F(PreferencesDialogTest, ShowsTheStoredValuesAndOkWithoutChangesStoresNothi
     QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
 
     EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(prefsOf(basic.dsPrefs()), before);
+    EXPECT_EQ(prefsOf(basic.table(TableId::Prefs)), before);
     // The shown values are in force at once.
     EXPECT_EQ(preferences.display().currencySymbol, "\x80");
     EXPECT_EQ(preferences.display().dateFormat, DateFormat::DayMonthYear);
@@ -98,7 +98,7 @@ TEST_F(PreferencesDialogTest, ShowsTheStoredValuesAndOkWithoutChangesStoresNothi
 TEST_F(PreferencesDialogTest, OkStoresOnlyTheChangedValues)
 {
     Store &basic = basicStore();
-    Prefs expected = prefsOf(basic.dsPrefs());
+    Prefs expected = prefsOf(basic.table(TableId::Prefs));
 
     PreferencesDialog window(basic, preferences, installation);
     QSignalSpy changes(&preferences, &Preferences::changed);
@@ -110,7 +110,7 @@ TEST_F(PreferencesDialogTest, OkStoresOnlyTheChangedValues)
     expected["confirm_del"] = {"0x00000000", "0x0008", "1"}; // new
     expected["date_sep"].value = "-"; // still new ("0x0008")
     expected["glucose_units"] = {"0x0000002F", "0x0004", "mmol/L"}; // was unchanged
-    EXPECT_EQ(prefsOf(basic.dsPrefs()), expected);
+    EXPECT_EQ(prefsOf(basic.table(TableId::Prefs)), expected);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(preferences.display().dateSeparator, "-");
     EXPECT_EQ(preferences.display().glucoseUnits, "mmol/L");
@@ -130,13 +130,13 @@ TEST_F(PreferencesDialogTest, AnEmptyTableShowsTheDefaultsAndOkAddsNothing)
     EXPECT_EQ(findControl<QComboBox>(window, "cboGlucose")->currentText(), "mg/dL");
     QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
 
-    EXPECT_EQ(empty.dsPrefs().recordCount(), 0u);
+    EXPECT_EQ(empty.table(TableId::Prefs).recordCount(), 0u);
 }
 
 TEST_F(PreferencesDialogTest, CancelStoresNothing)
 {
     Store &basic = basicStore();
-    const Prefs before = prefsOf(basic.dsPrefs());
+    const Prefs before = prefsOf(basic.table(TableId::Prefs));
     const DisplayPreferences shown = preferences.display();
 
     PreferencesDialog window(basic, preferences, installation);
@@ -147,7 +147,7 @@ TEST_F(PreferencesDialogTest, CancelStoresNothing)
     QTest::mouseClick(findControl<QPushButton>(window, "cmdCancel"), Qt::LeftButton);
 
     EXPECT_EQ(window.result(), QDialog::Rejected);
-    EXPECT_EQ(prefsOf(basic.dsPrefs()), before);
+    EXPECT_EQ(prefsOf(basic.table(TableId::Prefs)), before);
     EXPECT_EQ(preferences.display(), shown);
     EXPECT_EQ(changes.count(), 0);
 }
@@ -168,7 +168,7 @@ TEST_F(PreferencesDialogTest, StoredValuesAreShownAsTheirControlsCan)
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.key) + " = " + c.value);
         Store prefs(dir.path().toStdString());
-        prefs.SetPref(c.key, "", c.value);
+        prefs.setPreference(c.key, "", c.value);
 
         PreferencesDialog window(prefs, preferences, installation);
         EXPECT_EQ(findControl<QCheckBox>(window, "chkDelete")->isChecked(), c.deleteTicked);
@@ -176,9 +176,9 @@ TEST_F(PreferencesDialogTest, StoredValuesAreShownAsTheirControlsCan)
         EXPECT_EQ(findControl<QComboBox>(window, "cboDateFmt")->currentText(), c.dateFormat);
 
         // Shown as stored, so OK stores nothing back.
-        const Prefs before = prefsOf(prefs.dsPrefs());
+        const Prefs before = prefsOf(prefs.table(TableId::Prefs));
         QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
-        EXPECT_EQ(prefsOf(prefs.dsPrefs()), before);
+        EXPECT_EQ(prefsOf(prefs.table(TableId::Prefs)), before);
     }
 }
 
@@ -193,13 +193,13 @@ TEST_F(PreferencesDialogTest, TheCurrencyBoxTakesAtMost200Characters)
 
     EXPECT_EQ(currency->text(), QString(200, 'x'));
     QTest::mouseClick(findControl<QPushButton>(window, "cmdSave"), Qt::LeftButton);
-    EXPECT_EQ(prefsOf(prefs.dsPrefs())["currency_symbol"].value, std::string(200, 'x'));
+    EXPECT_EQ(prefsOf(prefs.table(TableId::Prefs))["currency_symbol"].value, std::string(200, 'x'));
 }
 
 TEST_F(PreferencesDialogTest, ALongerStoredCurrencyIsShownWholeAndCanOnlyShrink)
 {
     Store prefs(dir.path().toStdString());
-    MemoryTable &table = prefs.dsPrefs();
+    MemoryTable &table = prefs.table(TableId::Prefs);
     table.addNew();
     table.setValue("REC_ID", "0x00000031");
     table.setValue("STATUS", "0x0000");

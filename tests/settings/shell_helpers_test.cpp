@@ -23,7 +23,7 @@ void touch(const QString &path)
 
 } // namespace
 
-TEST(FileExists, FilesFoldersAndPatterns)
+TEST(PathExists, FilesFoldersAndPatterns)
 {
     QTemporaryDir dir;
     const QString data = dir.path() + QStringLiteral("/Vantorelle/");
@@ -52,23 +52,22 @@ TEST(FileExists, FilesFoldersAndPatterns)
         {QString(), false},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(FileExists(c.path), c.exists) << c.path.toStdString();
+        EXPECT_EQ(pathExists(c.path), c.exists) << c.path.toStdString();
 }
 
-TEST(GetSpecialFolderPath, DocumentsAndProgramFolders)
+TEST(SpecialFolderPath, DocumentsAndProgramFolders)
 {
     FakePaths paths(QStringLiteral("/opt/vantorelle/"), QStringLiteral("/home/u/Documents"));
-    EXPECT_EQ(GetSpecialFolderPath(MyDocuments), QStringLiteral("/home/u/Documents/"));
-    EXPECT_EQ(GetSpecialFolderPath(ProgramFiles), QStringLiteral("/opt/vantorelle/"));
-    EXPECT_THROW(GetSpecialFolderPath(26), AppError);
+    EXPECT_EQ(specialFolderPath(SpecialFolder::Documents), QStringLiteral("/home/u/Documents/"));
+    EXPECT_EQ(specialFolderPath(SpecialFolder::ProgramFiles), QStringLiteral("/opt/vantorelle/"));
     paths.documents.clear();
-    EXPECT_THROW(GetSpecialFolderPath(MyDocuments), AppError);
+    EXPECT_THROW(specialFolderPath(SpecialFolder::Documents), AppError);
 }
 
-TEST(ShellAndWait, RunsTheProgramInItsFolder)
+TEST(RunAndWait, RunsTheProgramInItsFolder)
 {
     FakeProcessRunner runner;
-    ShellAndWait(QStringLiteral("/data/CondReg.exe"),
+    runAndWait(QStringLiteral("/data/CondReg.exe"),
         {QStringLiteral("/data"), QStringLiteral("-AppName"), QStringLiteral("Vantorelle")},
         QStringLiteral("/data/"));
     ASSERT_EQ(runner.calls.size(), 1);
@@ -77,11 +76,11 @@ TEST(ShellAndWait, RunsTheProgramInItsFolder)
     EXPECT_EQ(runner.calls[0].workingFolder, QStringLiteral("/data/"));
 }
 
-TEST(ShellAndWait, ProgramThatCannotStartReachesTheCaller)
+TEST(RunAndWait, ProgramThatCannotStartReachesTheCaller)
 {
     QTemporaryDir dir;
     try {
-        ShellAndWait(dir.filePath(QStringLiteral("Setup.exe")), {}, dir.path());
+        runAndWait(dir.filePath(QStringLiteral("Setup.exe")), {}, dir.path());
         FAIL() << "no error";
     } catch (const AppError &e) {
         EXPECT_EQ(e.number(), 53);
@@ -92,8 +91,8 @@ TEST(OpenWebPage, OpensTheAddressInTheBrowser)
 {
     FakePrompter prompter;
     FakeBrowser browser;
-    OpenWebPage(QStringLiteral("https://www.brasselwicket.com/vantorelle/download.html"));
-    OpenWebPage(QStringLiteral("www.brasselwicket.com/vantorelle/"));
+    openWebPage(QStringLiteral("https://www.brasselwicket.com/vantorelle/download.html"));
+    openWebPage(QStringLiteral("www.brasselwicket.com/vantorelle/"));
     ASSERT_EQ(browser.opened.size(), 2);
     EXPECT_EQ(browser.opened[0],
         QUrl(QStringLiteral("https://www.brasselwicket.com/vantorelle/download.html")));
@@ -105,7 +104,7 @@ TEST(OpenWebPage, AnAddressThatCannotBeOpenedIsReported)
 {
     FakePrompter prompter;
     FakeBrowser browser;
-    OpenWebPage(QString());
+    openWebPage(QString());
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Vantorelle Rize"));
     EXPECT_EQ(prompter.boxes[0].text, QStringLiteral("Web Page not Opened"));

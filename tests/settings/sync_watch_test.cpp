@@ -99,13 +99,13 @@ TEST(SyncWatch, OnlyTheExactTitleClosesTheProgram)
     for (const QByteArray nearMiss : {"Hotsync Progress ", "hotsync progress",
              "HotSync Progress - Lee", " Hotsync Progress", "Hotsync Progres"}) {
         const xcb_window_t window = hotsync.open(nearMiss);
-        EXPECT_FALSE(CheckForHotsync(main)) << nearMiss.constData();
+        EXPECT_FALSE(checkForHotsync(main)) << nearMiss.constData();
         hotsync.close(window);
     }
     EXPECT_TRUE(main.events.isEmpty());
 
     const xcb_window_t window = hotsync.open("Hotsync Progress");
-    EXPECT_TRUE(CheckForHotsync(main));
+    EXPECT_TRUE(checkForHotsync(main));
     hotsync.close(window);
     EXPECT_EQ(main.events, forcedClose);
 }
@@ -114,7 +114,7 @@ TEST(SyncWatch, TheTimerLooksOnceASecondUntilItFindsTheWindow)
 {
     FakeWindowFinder desktop;
     WatchedMainWindow main;
-    ConnectSyncWatch(main.timer, main);
+    connectSyncWatch(main.timer, main);
     EXPECT_EQ(main.timer.interval(), 1000);
 
     main.setWatchEnabled(true);

@@ -1,4 +1,4 @@
-// SaveDBs interrupted: killed at any point of the write, stopped by a full
+// writeTables interrupted: killed at any point of the write, stopped by a full
 // disk, refused by a read-only folder. Every table file must afterwards be its
 // whole old or its whole new version and load without error.
 #include "store/record_status.h"
@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // A scratch folder in memory where the machine has one: the kill test runs
-// SaveDBs hundreds of times, and each of its flushes costs milliseconds on a
+// writeTables hundreds of times, and each of its flushes costs milliseconds on a
 // disk. Renaming is atomic on every file system, so the test means the same.
 class ScratchFolder {
 public:
@@ -68,30 +68,30 @@ TableId tableAt(std::size_t i)
 // One new record in every table, so that every file's new version differs from its old one.
 void changeEveryTable(Store &store)
 {
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         MemoryTable &table = store.table(tableAt(i));
         table.addNew();
-        table.setValue(std::size_t {0}, NewRecordId);
-        table.setValue(std::size_t {1}, RecordStatus::New);
+        table.setValue(std::size_t {0}, newRecordId);
+        table.setValue(std::size_t {1}, RecordStatus::added);
         table.setValue(std::size_t {2}, "zz saved by the crash test");
         table.update();
     }
 }
 
-// The end of a child that ran SaveDBs.
+// The end of a child that ran writeTables.
 struct ChildEnd {
     bool killed = false;
-    int exitCode = -1; // 0: SaveDBs reported nothing
+    int exitCode = -1; // 0: writeTables reported nothing
     int stops = 0; // system-call stops seen (traced runs)
-    std::vector<std::string> failedPaths; // the files SaveDBs reported
+    std::vector<std::string> failedPaths; // the files writeTables reported
 };
 
 constexpr int noPtrace = 77;
 constexpr int noPrivilegeDrop = 78;
 
 // Runs, in a child process: load the folder, change every table, `prepare`,
-// SaveDBs; the child reports the paths of the failures through a pipe.
-// With `traced`, SaveDBs runs under ptrace and the child is killed (SIGKILL)
+// writeTables; the child reports the paths of the failures through a pipe.
+// With `traced`, writeTables runs under ptrace and the child is killed (SIGKILL)
 // at system-call stop `killAt` (entries and exits both count; 0: never).
 ChildEnd saveInChild(const fs::path &folder, const std::function<void()> &prepare, bool traced,
     int killAt = 0)
@@ -113,7 +113,7 @@ ChildEnd saveInChild(const fs::path &folder, const std::function<void()> &prepar
             ::raise(SIGSTOP);
         }
         std::string report;
-        for (const StoreFailure &failure : store.SaveDBs())
+        for (const StoreFailure &failure : store.writeTables())
             report += failure.path + "\n";
         const bool written = ::write(pipeEnds[1], report.data(), report.size())
             == static_cast<ssize_t>(report.size());
@@ -154,9 +154,9 @@ ChildEnd saveInChild(const fs::path &folder, const std::function<void()> &prepar
     for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
         report.append(buffer, static_cast<std::size_t>(got));
     ::close(pipeEnds[0]);
-    for (std::size_t start = 0, end_; (end_ = report.find('\n', start)) != std::string::npos;
-         start = end_ + 1)
-        end.failedPaths.push_back(report.substr(start, end_ - start));
+    for (std::size_t start = 0, lineEnd; (lineEnd = report.find('\n', start)) != std::string::npos;
+         start = lineEnd + 1)
+        end.failedPaths.push_back(report.substr(start, lineEnd - start));
     return end;
 }
 
@@ -172,9 +172,9 @@ protected:
             Store store(reference.path().string());
             ASSERT_TRUE(store.load().empty());
             changeEveryTable(store);
-            ASSERT_TRUE(store.SaveDBs().empty());
+            ASSERT_TRUE(store.writeTables().empty());
         }
-        for (std::size_t i = 0; i < TableCount; ++i) {
+        for (std::size_t i = 0; i < tableCount; ++i) {
             const std::string name = tableFileName(tableAt(i));
             oldVersion[i] = readBytes(testDataPath() / "basic" / name);
             newVersion[i] = readBytes(reference.path() / name);
@@ -189,7 +189,7 @@ protected:
     std::size_t countNewFiles() const
     {
         std::size_t updated = 0;
-        for (std::size_t i = 0; i < TableCount; ++i) {
+        for (std::size_t i = 0; i < tableCount; ++i) {
             const std::string bytes = readBytes(path(i));
             if (bytes == newVersion[i])
                 ++updated;
@@ -206,7 +206,7 @@ protected:
     }
 
     ScratchFolder folder;
-    std::array<std::string, TableCount> oldVersion, newVersion;
+    std::array<std::string, tableCount> oldVersion, newVersion;
 };
 
 TEST_F(CrashSafeSave, KilledAtAnySystemCallEveryFileIsWholeOldOrWholeNew)
@@ -216,7 +216,7 @@ TEST_F(CrashSafeSave, KilledAtAnySystemCallEveryFileIsWholeOldOrWholeNew)
         GTEST_SKIP() << "this machine does not let a test trace its child (ptrace)";
     ASSERT_EQ(whole.exitCode, 0);
     ASSERT_GT(whole.stops, 0);
-    EXPECT_EQ(countNewFiles(), TableCount);
+    EXPECT_EQ(countNewFiles(), tableCount);
 
     // Killed at every stop, before and after each call: the files written so
     // far are new, the others old, none cut.
@@ -235,7 +235,7 @@ TEST_F(CrashSafeSave, KilledAtAnySystemCallEveryFileIsWholeOldOrWholeNew)
         }
     }
     // Every state from "no file written yet" to "all written" was met.
-    EXPECT_EQ(newFileCounts.size(), TableCount + 1);
+    EXPECT_EQ(newFileCounts.size(), tableCount + 1);
 }
 
 // A full disk, here the file size limit (700 bytes): the files that do not
@@ -252,7 +252,7 @@ TEST_F(CrashSafeSave, FullDiskKeepsTheOldFilesAndReportsThem)
         false);
     ASSERT_EQ(end.exitCode, 1) << "SaveDBs must report the files it could not write";
     const std::set<std::string> failed(end.failedPaths.begin(), end.failedPaths.end());
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const std::string bytes = readBytes(path(i));
         if (newVersion[i].size() > 700) {
             EXPECT_TRUE(failed.contains(path(i))) << tableFileName(tableAt(i));
@@ -263,12 +263,12 @@ TEST_F(CrashSafeSave, FullDiskKeepsTheOldFilesAndReportsThem)
         }
     }
     EXPECT_FALSE(failed.empty());
-    EXPECT_LT(failed.size(), TableCount);
+    EXPECT_LT(failed.size(), tableCount);
     expectLoadsWithoutError();
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto &entry : fs::directory_iterator(folder.path()))
         ++entries;
-    EXPECT_EQ(entries, TableCount) << "a temporary file was left behind";
+    EXPECT_EQ(entries, tableCount) << "a temporary file was left behind";
 }
 
 // A folder the user may not write to. Root writes anywhere, so as root the
@@ -292,7 +292,7 @@ TEST_F(CrashSafeSave, ReadOnlyFolderKeepsEveryFileAndReportsEachOne)
 
     ASSERT_EQ(end.exitCode, 1) << "SaveDBs must report the files it could not write";
     std::set<std::string> expected;
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         expected.insert(path(i));
         EXPECT_EQ(readBytes(path(i)), oldVersion[i]) << tableFileName(tableAt(i));
     }

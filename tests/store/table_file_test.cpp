@@ -99,7 +99,7 @@ TEST(TableFile, HeaderRebuild)
         std::string expected = joined(c.header);
         expected.resize(expected.size() - 2);
         EXPECT_EQ(
-            TableFile::UpdateCdbHeader(c.previous, c.recordCount, c.fieldCount, "S"), expected)
+            TableFile::updatedHeader(c.previous, c.recordCount, c.fieldCount, "S"), expected)
             << c.what;
     }
 }

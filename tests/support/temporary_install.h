@@ -17,17 +17,17 @@ public:
     // into programFolder() + "data/".
     void copyTemplates();
 
-    QString programFolder() const { return paths.program; }
-    QString documentsFolder() const { return paths.documents; }
+    QString programFolder() const { return paths_.program; }
+    QString documentsFolder() const { return paths_.documents; }
     // The data folder a first run makes.
-    QString dataFolder() const { return paths.documents + QStringLiteral("Vantorelle/"); }
+    QString dataFolder() const { return paths_.documents + QStringLiteral("Vantorelle/"); }
 
     // The source tree's data/ folder, ending in "/".
     static QString sourceDataFolder();
 
 private:
-    QTemporaryDir dir;
-    FakePaths paths;
+    QTemporaryDir dir_;
+    FakePaths paths_;
 };
 
 // Writes `bytes` to `path`, creating its folder.
