@@ -12,12 +12,13 @@ namespace vantorelle {
 
 namespace {
 
-// Twips are 1/1440 inch; the settings file keeps the 96-dpi scale of the forms.
+// Twips are 1/1440 inch; the settings file counts 15 of them to a pixel (96 dpi),
+// so placements already in the file come back where they were.
 constexpr int twipsPerPixel = 15;
 
 const char *const placementKeys[] = {"Left", "Top", "Width", "Height"};
 
-// The stored text as a 32-bit number, halves rounded to even as the forms did.
+// The stored text as a 32-bit number; a half goes to the even neighbour.
 std::optional<int> twipsValue(const QString &text)
 {
     bool ok = false;

@@ -2,21 +2,6 @@
 
 namespace vantorelle {
 
-std::string FieldTable::cell(int row, int column) const
-{
-    if (row == 0)
-        return std::to_string(visibleCount);
-    const FieldRow &r = this->row(row);
-    switch (column) {
-    case 0:
-        return std::string(r.caption);
-    case 1:
-        return std::string(r.name);
-    default:
-        return std::to_string(r.size);
-    }
-}
-
 namespace {
 
 constexpr FieldRow mainIdRows[] = {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace vantorelle {
@@ -26,9 +25,6 @@ struct FieldTable {
     int lastRow() const { return static_cast<int>(rows.size()); }
     // Row 1..n.
     const FieldRow &row(int number) const { return rows[static_cast<std::size_t>(number - 1)]; }
-    // The grid the forms index as (row, column): column 0 caption, 1 field name,
-    // 2 size as text; row 0 holds the visible count in all three columns.
-    std::string cell(int row, int column) const;
 };
 
 extern const FieldTable mainIdFields;

@@ -31,7 +31,7 @@ struct SavedRecord {
     RowHandle row = 0;
 };
 
-// The store operations the editors call, so that no form re-implements the
+// The store operations the editors call, so that no window re-implements the
 // rules of keys, statuses, the name index and the links. Every save leaves the
 // saved row current; a value longer than its column is refused (TableError)
 // before anything changes, unless it is the value the row already holds.

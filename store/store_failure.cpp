@@ -8,7 +8,7 @@ namespace vantorelle {
 namespace {
 
 // A missing file in an existing folder is "File not found"; a missing folder
-// on the way is "Path not found", as the forms' error numbers tell them apart.
+// on the way is "Path not found": the error box tells them apart by number.
 bool parentFolderExists(const std::string &path)
 {
     const auto slash = path.find_last_of('/');

@@ -10,7 +10,7 @@ struct StoreFailure {
     std::string operation; // completes "An error occurred while ...", e.g. "loading data source 4"
     std::string details; // extra text for the box, e.g. "... Filename = <path>"; may be empty
     std::string path; // the file concerned
-    int number = 0; // error number as the forms know them: 53, 70, 76, ...
+    int number = 0; // error number as the error box shows it: 53, 70, 76, ...
     std::string description; // "File not found"
     bool fatal = false; // the program must end (a required table could not be loaded)
 

@@ -38,8 +38,7 @@ TEST(FieldTables, CountsAndLastRowsAreFixed)
     };
     for (const Case &c : cases) {
         EXPECT_EQ(c.table.lastRow(), c.lastRow);
-        for (int column = 0; column < 3; ++column)
-            EXPECT_EQ(c.table.cell(0, column), std::to_string(c.visible));
+        EXPECT_EQ(c.table.visibleCount, c.visible);
         std::set<std::string_view> captions, names;
         for (const FieldRow &row : c.table.rows) {
             captions.insert(row.caption);
@@ -57,21 +56,21 @@ TEST(FieldTables, CountsAndLastRowsAreFixed)
 
 TEST(FieldTables, RowsThatOthersIndexByNumber)
 {
-    EXPECT_EQ(mainIdFields.cell(27, 1), "Notes");
-    EXPECT_EQ(mainIdFields.cell(28, 1), "Other1");
-    EXPECT_EQ(mainIdFields.cell(33, 2), "10");
-    EXPECT_EQ(mainIdFields.cell(10, 0), "ID # (SSN)");
-    EXPECT_EQ(mainIdFields.cell(11, 0), "ID# Type");
-    EXPECT_EQ(glucoseFields.cell(8, 0), "Insulin");
-    EXPECT_EQ(glucoseFields.cell(8, 2), "30");
-    EXPECT_EQ(glucoseFields.cell(9, 1), "Other2");
-    EXPECT_EQ(medFields.cell(11, 2), "2000");
-    EXPECT_EQ(illnessFields.cell(3, 0), "Onset Date");
-    EXPECT_EQ(familyFields.cell(5, 0), "Birthdate");
-    EXPECT_EQ(familyFields.cell(5, 1), "Date");
-    EXPECT_EQ(bpFields.cell(1, 1), "SBP");
-    EXPECT_EQ(cholFields.cell(4, 1), "Triglycerides");
-    EXPECT_EQ(weightFields.cell(1, 1), "Weight");
+    EXPECT_EQ(mainIdFields.row(27).name, "Notes");
+    EXPECT_EQ(mainIdFields.row(28).name, "Other1");
+    EXPECT_EQ(mainIdFields.row(33).size, 10);
+    EXPECT_EQ(mainIdFields.row(10).caption, "ID # (SSN)");
+    EXPECT_EQ(mainIdFields.row(11).caption, "ID# Type");
+    EXPECT_EQ(glucoseFields.row(8).caption, "Insulin");
+    EXPECT_EQ(glucoseFields.row(8).size, 30);
+    EXPECT_EQ(glucoseFields.row(9).name, "Other2");
+    EXPECT_EQ(medFields.row(11).size, 2000);
+    EXPECT_EQ(illnessFields.row(3).caption, "Onset Date");
+    EXPECT_EQ(familyFields.row(5).caption, "Birthdate");
+    EXPECT_EQ(familyFields.row(5).name, "Date");
+    EXPECT_EQ(bpFields.row(1).name, "SBP");
+    EXPECT_EQ(cholFields.row(4).name, "Triglycerides");
+    EXPECT_EQ(weightFields.row(1).name, "Weight");
 }
 
 TEST(FieldTables, TableColumnsFollowTheFieldTables)
