@@ -19,7 +19,7 @@ tables=(MainID MainNm InsXref InsID ConID ConXref Allergy Illness Surgery Appt M
 seeds="$build/seeds"
 rm -rf "$seeds"
 mkdir -p "$seeds"/{table_file,table_header,kill_file_dupes} "$build/artifacts"
-cp -r fuzz/seeds/settings_file fuzz/seeds/rich_text_reader "$seeds/"
+cp -r fuzz/seeds/settings_file fuzz/seeds/rich_text_reader fuzz/seeds/import_line "$seeds/"
 n=0
 while IFS= read -r -d '' file; do
   n=$((n + 1))
@@ -35,7 +35,7 @@ while IFS= read -r -d '' file; do
 done < <(find tests/data data -name '*.cdb' -print0 | sort -z)
 
 status=0
-for target in table_file table_header kill_file_dupes settings_file rich_text_reader; do
+for target in table_file table_header kill_file_dupes settings_file rich_text_reader import_line; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   echo "== $target: ${seconds} s"

@@ -50,6 +50,8 @@ public:
     // an empty profile key has none.
     TableRows profileRows(TableId table, std::string_view profileKey) const;
     TableRows tableRows(TableId table) const;
+    // The number of rows the table's filter lets through.
+    std::size_t visibleRowCount(TableId table) const;
 
     // Writes the 22 data tables whole, tombstones included, in the write order,
     // then the preferences (writePreferences). Each file is replaced atomically.
