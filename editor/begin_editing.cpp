@@ -1,7 +1,7 @@
 #include "editor/begin_editing.h"
 
-#include "settings/edit_state.h"
-#include "settings/main_window_context.h"
+#include "context/edit_state.h"
+#include "context/main_window_context.h"
 #include "store/store.h"
 
 namespace vantorelle {

@@ -1,13 +1,13 @@
 #include "editor/handler_families.h"
 
+#include "context/edit_state.h"
+#include "context/main_window_context.h"
 #include "editor/begin_editing.h"
 #include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "editor/type_ahead.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
-#include "settings/edit_state.h"
-#include "settings/main_window_context.h"
 #include "store/store.h"
 
 #include <QComboBox>

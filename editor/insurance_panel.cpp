@@ -1,8 +1,8 @@
 #include "editor/insurance_panel.h"
 
+#include "context/edit_state.h"
 #include "editor/record_editor.h"
 #include "mainwin/record_editor_host.h"
-#include "settings/edit_state.h"
 
 namespace vantorelle {
 

@@ -1,11 +1,11 @@
 #include "editor/master_picker.h"
 
+#include "context/edit_state.h"
 #include "editor/begin_editing.h"
 #include "editor/record_editor.h"
 #include "editor/topic_panel.h"
 #include "mainwin/record_editor_host.h"
 #include "platform/cp1252.h"
-#include "settings/edit_state.h"
 #include "store/criterion.h"
 #include "store/store.h"
 

@@ -1,11 +1,11 @@
 #include "editor/personal_panel.h"
 
+#include "context/edit_state.h"
+#include "context/main_window_context.h"
 #include "editor/topic_panel.h"
 #include "mainwin/master_list_filler.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
-#include "settings/edit_state.h"
-#include "settings/main_window_context.h"
 #include "store/stored_dates.h"
 
 #include <QGridLayout>

@@ -2,9 +2,9 @@
 
 #include "editor/panel_hooks.h"
 #include "editor/text_box.h"
-#include "platform/typing_limit.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
+#include "platform/typing_limit.h"
 #include "settings/preferences.h"
 #include "store/record_status.h"
 #include "store/stored_dates.h"

@@ -1,7 +1,7 @@
 #include "mainwin/field_value.h"
 
-#include "store/glucose_units.h"
 #include "mainwin/master_index.h"
+#include "store/glucose_units.h"
 #include "store/stored_dates.h"
 
 namespace vantorelle {

@@ -1,8 +1,8 @@
 #include "mainwin/main_window.h"
 
-#include "settings/backup_restore.h"
-#include "settings/handheld_exchange.h"
-#include "settings/handheld_setup.h"
+#include "backup/backup_restore.h"
+#include "handheld/handheld_exchange.h"
+#include "handheld/handheld_setup.h"
 
 #include <QAction>
 

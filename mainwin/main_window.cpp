@@ -1,12 +1,12 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
+#include "handheld/sync_watch.h"
 #include "mainwin/picker_date_format.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
 #include "platform/rich_text_view.h"
 #include "settings/app_info.h"
-#include "settings/sync_watch.h"
+#include "settings/error_trap.h"
 #include "store/store.h"
 
 #include <QAction>
@@ -236,6 +236,21 @@ void MainWindow::setWatchEnabled(bool enabled)
         watchTimer_->start();
     else
         watchTimer_->stop();
+}
+
+void MainWindow::fillMasterLists()
+{
+    masterLists_.fill(tableAccess());
+}
+
+void MainWindow::registerMasterList(MasterList list, QComboBox *combo)
+{
+    masterLists_.add(list, combo);
+}
+
+void MainWindow::registerMasterList(MasterList list, QListWidget *listBox)
+{
+    masterLists_.add(list, listBox);
 }
 
 void MainWindow::addEditorPanel(QWidget *panel)

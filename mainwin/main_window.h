@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "context/edit_state.h"
+#include "context/main_window_actions.h"
 #include "mainwin/master_list_filler.h"
 #include "mainwin/record_editor_host.h"
 #include "mainwin/secondary_windows.h"
 #include "mainwin/table_access.h"
-#include "settings/edit_state.h"
 #include "settings/installation.h"
-#include "settings/main_window_actions.h"
 #include "settings/preferences.h"
 #include "store/topics.h"
 
@@ -51,8 +51,8 @@ struct StoreFailure;
 // The procedures live in files named after what they hold: start-up in
 // startup.cpp, close and Save All in shutdown.cpp, the profile selector in
 // profile_selector.cpp, the topic list in topic_list.cpp, the record viewer in
-// record_viewer.cpp, the delete commands in delete_commands.cpp, the
-// master-list combos in master_lists.cpp, the menu handlers in menus.cpp.
+// record_viewer.cpp, the delete commands in delete_commands.cpp, the menu
+// handlers in menus.cpp and the handheld and backup ones in handheld_menus.cpp.
 class MainWindow : public QMainWindow, public RecordEditorHost, public MainWindowActions {
     Q_OBJECT
 public:

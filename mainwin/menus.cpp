@@ -1,12 +1,13 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
+#include "dialogs/about_window.h"
+#include "dialogs/preferences_dialog.h"
+#include "dialogs/set_password_window.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/prompter.h"
-#include "settings/about_window.h"
-#include "settings/preferences_dialog.h"
-#include "settings/set_password_window.h"
-#include "settings/shell_helpers.h"
+#include "platform/web_page.h"
+#include "settings/app_info.h"
+#include "settings/error_trap.h"
 #include "settings/support_info.h"
 #include "store/store.h"
 
@@ -157,12 +158,12 @@ void MainWindow::showAbout()
 
 void MainWindow::openWebsite()
 {
-    openWebPage(QString::fromLatin1(SupportInfo::productPage));
+    openWebPage(QString::fromLatin1(SupportInfo::productPage), QString::fromUtf8(AppInfo::title));
 }
 
 void MainWindow::openDownloadPage()
 {
-    openWebPage(QString::fromLatin1(SupportInfo::downloadPage));
+    openWebPage(QString::fromLatin1(SupportInfo::downloadPage), QString::fromUtf8(AppInfo::title));
 }
 
 std::function<void(const std::string &, const std::string &, const std::string &)>

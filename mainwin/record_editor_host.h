@@ -1,7 +1,7 @@
 #pragma once
 
+#include "context/main_window_context.h"
 #include "mainwin/master_list_filler.h"
-#include "settings/main_window_context.h"
 
 #include <QString>
 

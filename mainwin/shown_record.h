@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/record_view_lines.h"
+#include "mainwin/record_views.h"
 #include "mainwin/table_access.h"
 #include "store/display_preferences.h"
 

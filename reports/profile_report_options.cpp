@@ -3,7 +3,7 @@
 #include "reports/profile_sections.h"
 #include "reports/settings_date.h"
 #include "reports/settings_number.h"
-#include "settings/ini_access.h"
+#include "settings/settings_access.h"
 
 #include <cmath>
 #include <limits>

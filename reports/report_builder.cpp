@@ -1,5 +1,6 @@
 #include "reports/report_builder.h"
 
+#include "context/main_window_context.h"
 #include "platform/app_error.h"
 #include "platform/print_layout.h"
 #include "reports/cell_formatter.h"
@@ -9,7 +10,6 @@
 #include "reports/report_file.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/installation.h"
-#include "settings/main_window_context.h"
 #include "settings/preferences.h"
 #include "store/clock.h"
 #include "store/stored_dates.h"

@@ -1,6 +1,6 @@
 #include "reports/settings_number.h"
 
-#include "settings/ini_access.h"
+#include "settings/settings_access.h"
 #include "store/stored_dates.h"
 
 namespace vantorelle {

@@ -1,14 +1,13 @@
 #include "settings/first_run_configuration.h"
 
 #include "platform/app_error.h"
+#include "platform/file_copy.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
 #include "settings/error_box_and_logs.h"
-#include "settings/file_copy.h"
-#include "settings/ini_access.h"
 #include "settings/registry_access.h"
-#include "settings/shell_helpers.h"
+#include "settings/settings_access.h"
 #include "store/clock.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "startup_fixture.h"
 
-#include "settings/ini_access.h"
+#include "settings/settings_access.h"
 #include "store/store.h"
 #include "support/fake_window_finder.h"
 

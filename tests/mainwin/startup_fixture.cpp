@@ -1,7 +1,7 @@
 #include "startup_fixture.h"
 
+#include "dialogs/password_window.h"
 #include "platform/cp1252.h"
-#include "settings/password_window.h"
 #include "store/store.h"
 #include "store/table_error.h"
 

@@ -1,8 +1,8 @@
 #include "startup_fixture.h"
 
+#include "dialogs/splash_window.h"
 #include "platform/instance_guard.h"
-#include "settings/ini_access.h"
-#include "settings/splash_window.h"
+#include "settings/settings_access.h"
 #include "store/store.h"
 
 #include <QApplication>

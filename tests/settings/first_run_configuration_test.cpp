@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "settings/backup_restore.h"
 #include "settings/first_run_configuration.h"
+#include "settings/settings_access.h"
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
@@ -44,6 +44,13 @@ protected:
         registry.machine = {{"install_type", type}, {"install_date", "20240101"}};
     }
 
+    // The backup folder stored in the settings file, "" for none.
+    QString backupSetting() const
+    {
+        return readSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"), QString(),
+            installation.settingsFile());
+    }
+
     QString setupLog() const
     {
         return QString::fromLatin1(
@@ -68,7 +75,8 @@ TEST_F(FirstRunConfiguration, FirstRunMakesTheDataFolderFromTheTemplates)
     const QString data = install.dataFolder();
     EXPECT_EQ(installation.dataFolder, data);
     EXPECT_EQ(installation.settingsFile(), data + "vantorelleplus.ini");
-    EXPECT_EQ(readBackupFolder(installation), data + "Backup/");
+    // No backup folder is stored: backups go to the data folder's default one.
+    EXPECT_EQ(backupSetting(), QString());
     EXPECT_EQ(registry.user.value("data_path").toString(), data);
     for (const QString &name : tableNames) {
         EXPECT_EQ(readFile(data + tableFile(name)),
@@ -272,7 +280,7 @@ TEST_F(FirstRunConfiguration, ABackupFolderUnderTheProgramFolderMovesOnce)
     run();
 
     const QString data = install.dataFolder();
-    EXPECT_EQ(readBackupFolder(installation), data + "backup/");
+    EXPECT_EQ(backupSetting(), data + "backup/");
     EXPECT_EQ(readFile(data + "backup/" + tableFile("BP")), "backed up");
     EXPECT_EQ(readFile(data + "vantorelleplus.ini"),
               "[Main]\r\nBackupPath=" + (data + "backup/").toUtf8() + "\r\nDataPath=\r\n");

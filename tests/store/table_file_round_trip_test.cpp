@@ -1,7 +1,7 @@
 // Record lines found by fuzzing the reader and writer: each is read, written
 // back and read again, and must give the same values both times.
-#include "store/table_file.h"
 #include "store/table_catalog.h"
+#include "store/table_file.h"
 
 #include "store_test_support.h"
 

@@ -1,6 +1,6 @@
 #include "store/line_reader.h"
-#include "store/table_file.h"
 #include "store/table_catalog.h"
+#include "store/table_file.h"
 
 #include "store_test_support.h"
 

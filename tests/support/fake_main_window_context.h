@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/edit_state.h"
+#include "context/edit_state.h"
+#include "context/main_window_context.h"
 #include "settings/installation.h"
-#include "settings/main_window_context.h"
 #include "settings/preferences.h"
 #include "store/store.h"
 
