@@ -60,10 +60,9 @@ public:
     // The panel of `topic` (Personal and Legal share one).
     TopicPanel *panel(Topic topic) const { return panels_[topicIndex(topic)]; }
 
-    // What the Personal, Insurance and Contacts panels remember of the record they show.
+    // What the Personal and Insurance panels remember of the record they show.
     const PersonalPanel &personalPanel() const { return *personal_; }
     const InsurancePanel &insurancePanel() const { return *insurance_; }
-    const ContactsPanel &contactsPanel() const { return *contacts_; }
 
 private:
     TopicPanel &addPanel(Topic topic, const PanelDescriptor &descriptor);

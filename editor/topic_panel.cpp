@@ -200,14 +200,6 @@ DateTimePicker *TopicPanel::picker(int row) const
     return slots_.at(std::size_t(row)).picker;
 }
 
-std::vector<TextBox *> TopicPanel::textBoxes() const
-{
-    std::vector<TextBox *> boxes;
-    for (const Slot &slot : slots_)
-        boxes.push_back(slot.text);
-    return boxes;
-}
-
 void TopicPanel::setTextLimits()
 {
     for (const Slot &slot : slots_) {

@@ -44,8 +44,6 @@ public:
     TextBox *textBox(int row) const;
     QComboBox *combo(int row) const;
     DateTimePicker *picker(int row) const;
-    // The text-box array, indexed by row (nullptr where no text box is).
-    std::vector<TextBox *> textBoxes() const;
 
     // The hidden boxes: the shown record's Key ("" for a new record), REC_ID and STATUS.
     QLineEdit *const keyBox;

@@ -154,7 +154,6 @@ private:
     void setEditMenuEnabled(bool enabled);
 
     // ---- Profile selector (profile_selector.cpp)
-    void profileChanged();
     void profileChosen();
 
     // ---- Topic list and record grid (topic_list.cpp)
