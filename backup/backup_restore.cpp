@@ -57,8 +57,7 @@ QString readBackupFolder(const Installation &installation)
         defaultBackupFolder(installation), installation.settingsFile());
 }
 
-void backUpTables(
-    const Installation &installation, QString &backupFolder, MainWindowActions &main)
+void backUpTables(const Installation &installation, QString &backupFolder, MainWindowActions &main)
 {
     const QString &dataFolder = installation.dataFolder;
     try {

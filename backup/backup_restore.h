@@ -20,8 +20,7 @@ QString readBackupFolder(const Installation &installation);
 // and is stored in the settings file. The default folder is created when
 // missing. Nothing is copied when a table could not be saved. Failures are
 // shown in the error box.
-void backUpTables(
-    const Installation &installation, QString &backupFolder, MainWindowActions &main);
+void backUpTables(const Installation &installation, QString &backupFolder, MainWindowActions &main);
 
 // The menu's Restore Records: after two questions (and a folder picker when
 // the user wants another folder than `backupFolder`), copies the table files

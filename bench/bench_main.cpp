@@ -18,12 +18,12 @@
 #include "store/store.h"
 
 #include <algorithm>
-#include <memory>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -40,8 +40,8 @@ constexpr std::uint32_t generatorSeed = 20240611;
 constexpr TableId readingTopics[] = {TableId::BP, TableId::Glucose, TableId::Weight, TableId::Chol};
 
 // Milliseconds of each run; the median is reported.
-std::vector<double> timeRuns(int runs, const std::function<void()> &prepare,
-    const std::function<void()> &measured)
+std::vector<double> timeRuns(
+    int runs, const std::function<void()> &prepare, const std::function<void()> &measured)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -223,8 +223,8 @@ int run(const char *self, const char *userFolder)
         std::printf("Data folder: generated (seed %u) in %.1f s\n", generatorSeed, took.count());
     }
     const double bytes = static_cast<double>(folderBytes(folder));
-    std::printf("%.1f MB in the table files; medians of several runs, warm file cache\n\n",
-        bytes / 1e6);
+    std::printf(
+        "%.1f MB in the table files; medians of several runs, warm file cache\n\n", bytes / 1e6);
 
     const long long peak = loadPeakMemory(self, folder);
 
@@ -232,7 +232,7 @@ int run(const char *self, const char *userFolder)
     const auto newStore = [&] { store = std::make_unique<Store>(folder.string()); };
     std::printf("%-52s %12s %-17s %-16s %-12s\n", "", "median", "fastest-slowest", "", "target");
     const Runs load = summary(timeRuns(7, newStore, [&] { loadOrExit(*store); }));
-    report("load (start-up: readers, sorts, filters, KillDupes)", load,
+    report("load (start-up: readers, sorts, filters, duplicates)", load,
         megabytesPerSecond(bytes, load.median), ">= 200 MB/s",
         bytes / 1e6 / (load.median / 1000) >= 200);
 
@@ -248,18 +248,20 @@ int run(const char *self, const char *userFolder)
     // same rows, with no table's view moved.
     for (TableId topic : readingTopics) {
         std::size_t rows = 0;
-        const Runs query = summary(
-            timeRuns(51, [] {}, [&] { rows = store->profileRows(topic, profileKey).size(); }));
-        report("profile query of the largest profile: " + std::string(tableSpec(topic).name),
-            query, std::to_string(rows) + " rows", "< 5 ms", query.median < 5);
+        const Runs query = summary(timeRuns(
+            51, [] {}, [&] { rows = store->profileRows(topic, profileKey).size(); }));
+        report("profile query of the largest profile: " + std::string(tableSpec(topic).name), query,
+            std::to_string(rows) + " rows", "< 5 ms", query.median < 5);
     }
     benchQueryAtScale();
 
-    const Runs save = summary(timeRuns(7, [] {}, [&] {
-        if (!store->writeTables().empty())
-            std::fprintf(stderr, "SaveDBs reported a failure\n");
-    }));
-    report("SaveDBs (each file flushed and renamed over the old)", save,
+    const Runs save = summary(timeRuns(
+        7, [] {},
+        [&] {
+            if (!store->writeTables().empty())
+                std::fprintf(stderr, "writeTables reported a failure\n");
+        }));
+    report("writeTables (each file flushed and renamed over the old)", save,
         megabytesPerSecond(bytes, save.median), ">= 150 MB/s",
         bytes / 1e6 / (save.median / 1000) >= 150);
 

@@ -94,7 +94,8 @@ AboutWindow::AboutWindow(const Installation &installation, QWidget *parent)
     header->addWidget(titleLabel, 1);
     auto *footer = new QHBoxLayout;
     auto *notices = new QVBoxLayout;
-    notices->addWidget(label(QStringLiteral("For technical support, please go to:"), "Label1", this));
+    notices->addWidget(
+        label(QStringLiteral("For technical support, please go to:"), "Label1", this));
     notices->addWidget(label(ProductNotice::webAddress(), "Label3", this));
     notices->addWidget(label(ProductNotice::copyright(), "lblCopyright", this));
     notices->addWidget(warning);

@@ -77,9 +77,9 @@ PreferencesDialog::PreferencesDialog(
     auto *layout = new QGridLayout(this);
     layout->addWidget(deleteBox_, 0, 0, 1, 2);
     layout->addWidget(backupBox_, 1, 0, 1, 2);
-    const std::pair<const char *, QWidget *> rows[] = {{"Currency Symbol:", currencyBox_},
-        {"Date Format:", dateFormatBox_}, {"Separator:", dateSeparatorBox_},
-        {"Glucose Units:", glucoseBox_}};
+    const std::pair<const char *, QWidget *> rows[]
+        = {{"Currency Symbol:", currencyBox_}, {"Date Format:", dateFormatBox_},
+            {"Separator:", dateSeparatorBox_}, {"Glucose Units:", glucoseBox_}};
     int row = 2;
     for (const auto &[label, control] : rows) {
         layout->addWidget(new QLabel(QLatin1String(label), this), row, 0);
@@ -151,8 +151,8 @@ void PreferencesDialog::storeChanges()
     const std::array<QString, 6> values = shownValues();
     try {
         for (std::size_t i = 0; i < preferenceKeys.size(); ++i)
-            store_.setPreference(
-                preferenceKeys[i], Cp1252::toStdString(previous_[i]), Cp1252::toStdString(values[i]));
+            store_.setPreference(preferenceKeys[i], Cp1252::toStdString(previous_[i]),
+                Cp1252::toStdString(values[i]));
     } catch (const TableError &error) {
         showError(installation_, AppError(error.number(), QString::fromStdString(error.what())),
             QStringLiteral("saving the preferences"));

@@ -9,8 +9,8 @@ namespace vantorelle {
 void beginEditing(MainWindowContext &context)
 {
     EditState &state = context.editState();
-    const bool newProfile
-        = state.mode() == EditMode::Add || context.store().table(TableId::MainID).recordCount() == 0;
+    const bool newProfile = state.mode() == EditMode::Add
+        || context.store().table(TableId::MainID).recordCount() == 0;
     state.setMode(newProfile ? EditMode::Add : EditMode::Edit);
 }
 

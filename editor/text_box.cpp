@@ -25,8 +25,8 @@ TextBox::TextBox(Lines lines, QWidget *parent)
         lines_->setTabChangesFocus(true);
         // Room for two lines however crowded the panel: a squeezed box would
         // show a sliver and hide what it holds.
-        lines_->setMinimumHeight(lines_->fontMetrics().lineSpacing() * 2
-            + 2 * lines_->frameWidth() + int(lines_->document()->documentMargin() * 2));
+        lines_->setMinimumHeight(lines_->fontMetrics().lineSpacing() * 2 + 2 * lines_->frameWidth()
+            + int(lines_->document()->documentMargin() * 2));
         layout->addWidget(lines_);
         connect(lines_, &QPlainTextEdit::textChanged, this, &TextBox::onLinesChanged);
     }

@@ -220,9 +220,8 @@ void TopicPanel::clear()
         if (!slot.control || slot.control->clear == ClearTo::Keep)
             continue;
         const bool now = slot.control->clear == ClearTo::Now;
-        const QString cleared = slot.control->clear == ClearTo::Text
-            ? text(slot.control->clearText)
-            : QString();
+        const QString cleared
+            = slot.control->clear == ClearTo::Text ? text(slot.control->clearText) : QString();
         if (slot.text)
             slot.text->setText(cleared);
         else if (slot.combo && slot.combo->isEditable())
@@ -267,7 +266,8 @@ void TopicPanel::showRecord(const MemoryTable &table)
             slot.text->setText(shownText(value));
         } else if (slot.control->kind == ControlKind::KeyList) {
             // The item of the stored Key; none for an empty Key or one the list lacks.
-            slot.combo->setCurrentIndex(value.empty() ? -1 : slot.combo->findData(shownText(value)));
+            slot.combo->setCurrentIndex(
+                value.empty() ? -1 : slot.combo->findData(shownText(value)));
         } else if (slot.combo && slot.combo->isEditable()) {
             slot.combo->setEditText(shownText(value));
         } else if (slot.combo) {

@@ -32,8 +32,8 @@ std::string_view statusOf(std::string_view line)
     if (first == std::string_view::npos)
         return {};
     const auto second = line.find(',', first + 1);
-    return line.substr(first + 1,
-        (second == std::string_view::npos ? line.size() : second) - first - 1);
+    return line.substr(
+        first + 1, (second == std::string_view::npos ? line.size() : second) - first - 1);
 }
 
 // Whether `after` is `before` with its status made "0x0002".

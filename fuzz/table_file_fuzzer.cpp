@@ -5,8 +5,8 @@
 // included). Input: the file's bytes, then one byte choosing the table.
 #include "fuzz_support.h"
 
-#include "store/table_file.h"
 #include "store/table_catalog.h"
+#include "store/table_file.h"
 
 #include <cstdint>
 #include <string>
@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const auto id = static_cast<TableId>(data[size - 1] % tableCount);
     const std::string_view original(reinterpret_cast<const char *>(data), size - 1);
-    const TableFile file(tableFileName(id), tableLayout(id)); // bytes only: the file is never opened
+    const TableFile file(
+        tableFileName(id), tableLayout(id)); // bytes only: the file is never opened
 
     MemoryTable read(tableColumns(id));
     file.readBytes(original, read);

@@ -40,7 +40,8 @@ std::string fieldValueText(const FieldValue &value, const ValueSources &sources)
         text = sources.pharmacies->name(field(value.field));
         break;
     case FieldValue::Rule::Glucose:
-        text = glucoseInUnits(field(value.field), field(value.field2), sources.display.glucoseUnits);
+        text
+            = glucoseInUnits(field(value.field), field(value.field2), sources.display.glucoseUnits);
         break;
     case FieldValue::Rule::LinkText:
         text = sources.link.value(value.field);

@@ -210,9 +210,12 @@ void MainWindow::createMenus()
     newProfileAction_ = addEntry(editMenu_, "mnuAddNew", "Add &New Profile", 'N');
     addEntry(editMenu_, "mnuSepEdit1", "-", 0);
     static const char *const masterCaptions[] = {
-        "Edit Master Contacts List", "Edit Master Insurance List",
-        "Edit Master Location List", "Edit Master Pharmacy List",
-        "Edit Master Provider List", "Edit Master Provider Type List",
+        "Edit Master Contacts List",
+        "Edit Master Insurance List",
+        "Edit Master Location List",
+        "Edit Master Pharmacy List",
+        "Edit Master Provider List",
+        "Edit Master Provider Type List",
     };
     for (std::size_t i = 0; i < editMasterActions_.size(); ++i) {
         const QByteArray name = "mnuEditMaster(" + QByteArray::number(qsizetype(i)) + ')';

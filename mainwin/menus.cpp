@@ -68,7 +68,8 @@ void MainWindow::connectMenus()
         connect(action, &QAction::triggered, this, handler);
     connect(saveAllAction_, &QAction::triggered, this, [this] { saveAll(); });
     for (std::size_t i = 0; i < editMasterActions_.size(); ++i)
-        connect(editMasterActions_[i], &QAction::triggered, this, [this, i] { editMasterList(int(i)); });
+        connect(editMasterActions_[i], &QAction::triggered, this,
+            [this, i] { editMasterList(int(i)); });
 }
 
 void MainWindow::setEditMenuEnabled(bool enabled)

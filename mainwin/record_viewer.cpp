@@ -35,8 +35,8 @@ void MainWindow::showListedRecord()
     ShownRecord shown;
     if (layout) {
         const int row = std::max(recordGrid_->currentRow(), 0);
-        const std::string key = Cp1252::toStdString(
-            cellText(recordGrid_, row, layout->keyColumn()));
+        const std::string key
+            = Cp1252::toStdString(cellText(recordGrid_, row, layout->keyColumn()));
         shown = shownRecordOf(*topic, key, tableAccess(), preferences_.display());
     } else {
         shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);

@@ -57,10 +57,9 @@ void MainWindow::closeStep(bool &cancel)
     endLongOperation();
     if (!failures.empty()) {
         reportSaveFailures(failures);
-        const int answer = prompter().ask(
-            QStringLiteral("Changes Not Saved"),
-            QStringLiteral("Some of the records could not be saved and will be lost.") + crLf
-                + crLf + QStringLiteral("Do you want to close anyway?"),
+        const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
+            QStringLiteral("Some of the records could not be saved and will be lost.") + crLf + crLf
+                + QStringLiteral("Do you want to close anyway?"),
             Prompter::YesNo, Prompter::Exclamation);
         if (answer != Prompter::Yes) {
             closing_ = false;

@@ -39,8 +39,8 @@ bool MainWindow::load()
     instanceGuard_ = std::make_unique<InstanceGuard>(instanceLockPath_);
     if (!instanceGuard_->acquire()) {
         prompter().ask(QStringLiteral("Already Running"),
-                       QStringLiteral("Vantorelle is already running"), Prompter::OkOnly,
-                       Prompter::Exclamation);
+            QStringLiteral("Vantorelle is already running"), Prompter::OkOnly,
+            Prompter::Exclamation);
         return false;
     }
 
@@ -155,8 +155,8 @@ bool MainWindow::passwordGate()
     ask();
     if (typed == password)
         return true;
-    prompter().ask(QStringLiteral("Password Incorrect"),
-        QStringLiteral("Password incorrect. Try again."));
+    prompter().ask(
+        QStringLiteral("Password Incorrect"), QStringLiteral("Password incorrect. Try again."));
     ask();
     if (typed == password)
         return true;

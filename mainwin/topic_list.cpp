@@ -40,8 +40,8 @@ void MainWindow::connectViews()
 {
     connect(profileSelector_, &QComboBox::currentIndexChanged, this, [this] { profileChosen(); });
     connect(topicList_, &QListWidget::currentRowChanged, this, [this] { topicChosen(); });
-    connect(
-        recordGrid_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
+    connect(recordGrid_, &QTableWidget::currentCellChanged, this,
+        [this](int row, int, int previousRow) {
             if (row != previousRow)
                 gridRowChanged();
         });

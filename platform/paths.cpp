@@ -61,8 +61,8 @@ bool pathExists(const QString &path)
 
 QString specialFolderPath(SpecialFolder folder)
 {
-    const QString path = folder == SpecialFolder::Documents ? paths().documentsFolder()
-                                                            : paths().programFolder();
+    const QString path
+        = folder == SpecialFolder::Documents ? paths().documentsFolder() : paths().programFolder();
     if (path.isEmpty())
         throw AppError(AppError::PathNotFound);
     return withFinalSlash(path);

@@ -28,27 +28,29 @@ constexpr int maxTableFiles = 40;
 QString logDate()
 {
     const LocalDateTime now = Clock::current().now();
-    const QDateTime at(QDate(now.year, now.month, now.day), QTime(now.hour, now.minute, now.second));
+    const QDateTime at(
+        QDate(now.year, now.month, now.day), QTime(now.hour, now.minute, now.second));
     return QLocale::c().toString(at, QStringLiteral("MMM d, yyyy HH:mm"));
 }
 
 QString userValue(const char *name)
 {
-    return readRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey), QLatin1String(name),
-                            QString())
+    return readRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
+        QLatin1String(name), QString())
         .toString();
 }
 
 QString machineValue(const char *name)
 {
-    return readRegistryValue(RegistryScope::LocalMachine, QLatin1String(programRegistryKey), QLatin1String(name),
-                            QString())
+    return readRegistryValue(RegistryScope::LocalMachine, QLatin1String(programRegistryKey),
+        QLatin1String(name), QString())
         .toString();
 }
 
 void setUserValue(const char *name, const QString &value)
 {
-    writeRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey), QLatin1String(name), value);
+    writeRegistryValue(
+        RegistryScope::CurrentUser, QLatin1String(programRegistryKey), QLatin1String(name), value);
 }
 
 void makeFolder(const QString &folder)
@@ -60,8 +62,8 @@ void makeFolder(const QString &folder)
 // Copies every table file of `from` that `to` lacks; existing files are kept.
 void copyMissingTables(const QString &from, const QString &to)
 {
-    const QStringList names = QDir(from).entryList({QStringLiteral("*.cdb")}, QDir::Files,
-                                                   QDir::Name);
+    const QStringList names
+        = QDir(from).entryList({QStringLiteral("*.cdb")}, QDir::Files, QDir::Name);
     if (names.size() > maxTableFiles)
         throw AppError(9, QStringLiteral("Subscript out of range"));
     for (const QString &name : names) {
@@ -79,7 +81,8 @@ void copyFolderFiles(const QString &from, const QString &to)
 
 QString documentsDataFolder()
 {
-    const QString folder = specialFolderPath(SpecialFolder::Documents) + QStringLiteral("Vantorelle/");
+    const QString folder
+        = specialFolderPath(SpecialFolder::Documents) + QStringLiteral("Vantorelle/");
     makeFolder(folder);
     return folder;
 }
@@ -122,9 +125,8 @@ void fillDataFolder(const Installation &installation)
 void firstRun(Installation &installation)
 {
     prompter().ask(QStringLiteral("Vantorelle Rize - Configuration"),
-                   QStringLiteral("It appears this is the first time this program has been run.")
-                       + crLf + crLf
-                       + QStringLiteral("Please wait while program settings are configured..."));
+        QStringLiteral("It appears this is the first time this program has been run.") + crLf + crLf
+            + QStringLiteral("Please wait while program settings are configured..."));
     installation.dataFolder = documentsDataFolder();
     writeSetupLog(installation,
         QStringLiteral("Data path was blank, must be first run of Vantorelle") + crLf
@@ -185,8 +187,8 @@ bool askConversion(Installation &installation, const QString &userType, const QS
         QString(),
         QStringLiteral("install?"),
     };
-    const int answer = prompter().ask(QStringLiteral("Vantorelle Updated"), lines.join(crLf),
-                                      Prompter::YesNo);
+    const int answer
+        = prompter().ask(QStringLiteral("Vantorelle Updated"), lines.join(crLf), Prompter::YesNo);
     if (answer != Prompter::Yes) {
         setUserValue("install_date", machineDate);
         writeSetupLog(installation,

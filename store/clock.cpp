@@ -6,8 +6,7 @@ namespace vantorelle {
 
 namespace {
 
-class SystemClock : public Clock
-{
+class SystemClock : public Clock {
 public:
     LocalDateTime now() const override
     {

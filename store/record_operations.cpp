@@ -205,8 +205,9 @@ SavedRecord RecordOperations::saveProfile(const EditedRecord &record, bool addin
         = record.key.empty() ? std::nullopt : locate(profiles, record);
     checkValues(profiles, record.values, old);
     const FieldValues none;
-    const std::string profileKey
-        = record.key.empty() ? uniqueKey(profiles, TableId::MainID, "", lookupOf(none)) : record.key;
+    const std::string profileKey = record.key.empty()
+        ? uniqueKey(profiles, TableId::MainID, "", lookupOf(none))
+        : record.key;
 
     // Keep the name index: a name row that no longer matches is retired, and
     // replaced, so that a profile never loses its name row by a save.

@@ -199,7 +199,8 @@ std::vector<StoreFailure> Store::writeTables()
 
 std::optional<StoreFailure> Store::writePreferences()
 {
-    auto failure = TableFile(path(TableId::Prefs), tableLayout(TableId::Prefs)).write(table(TableId::Prefs));
+    auto failure
+        = TableFile(path(TableId::Prefs), tableLayout(TableId::Prefs)).write(table(TableId::Prefs));
     if (failure) {
         failure->operation = "saving the databases";
         failure->details = "Filename = " + failure->path;
@@ -239,7 +240,8 @@ void Store::retireDuplicateProfiles()
     }
 }
 
-void Store::setPreference(std::string_view key, std::string_view previousValue, std::string_view newValue)
+void Store::setPreference(
+    std::string_view key, std::string_view previousValue, std::string_view newValue)
 {
     if (newValue == previousValue)
         return;

@@ -73,7 +73,8 @@ public:
     // a new record ("0x00000000", "0x0008") or the found one ("0x0000" becomes
     // "0x0004"). A value longer than 200 characters is refused (TableError)
     // before anything changes. The file is written at the next writeTables.
-    void setPreference(std::string_view key, std::string_view previousValue, std::string_view newValue);
+    void setPreference(
+        std::string_view key, std::string_view previousValue, std::string_view newValue);
 
     // A provider's Name (a pharmacy's Pharmacy) for a key: "" for an empty key
     // or an empty table, "<not found>" when no visible record has the key.

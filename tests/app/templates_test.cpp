@@ -21,7 +21,8 @@ TEST(Templates, EveryTableHasTheFileOfAnEmptyTable)
         const QString name = QString::fromStdString(tableFileName(id));
         MemoryTable empty(tableColumns(id));
         const QString path = written.path() + "/" + name;
-        ASSERT_FALSE(TableFile(QFile::encodeName(path).toStdString(), tableLayout(id)).write(empty));
+        ASSERT_FALSE(
+            TableFile(QFile::encodeName(path).toStdString(), tableLayout(id)).write(empty));
         EXPECT_EQ(readFile(templates + name), readFile(path)) << name.toStdString();
         // A close deletes table files shorter than 50 bytes.
         EXPECT_GE(readFile(templates + name).size(), 50) << name.toStdString();

@@ -53,7 +53,8 @@ TEST(PasswordWindow, CloseBoxSubmitsNothing)
 {
     PasswordWindow window;
     QTimer::singleShot(0, &window, [&window] {
-        QTest::keyClicks(findControl<QLineEdit>(window, "txtPassword"), QStringLiteral("second try"));
+        QTest::keyClicks(
+            findControl<QLineEdit>(window, "txtPassword"), QStringLiteral("second try"));
         window.close();
     });
     EXPECT_EQ(window.exec(), QDialog::Rejected);

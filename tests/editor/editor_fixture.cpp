@@ -16,7 +16,9 @@ namespace {
 
 QString dataFolder(const QString &name)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/") + name)
+    return QFileInfo(QStringLiteral(__FILE__))
+               .absoluteDir()
+               .filePath(QStringLiteral("../data/") + name)
         + QLatin1Char('/');
 }
 

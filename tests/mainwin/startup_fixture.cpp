@@ -129,8 +129,8 @@ void StartupFixture::typePasswords(const QStringList &texts)
             prompt->reject(); // more prompts than the test expected
             return;
         }
-        QTest::keyClicks(prompt->findChild<QLineEdit *>(QStringLiteral("txtPassword")),
-            passwords_.takeFirst());
+        QTest::keyClicks(
+            prompt->findChild<QLineEdit *>(QStringLiteral("txtPassword")), passwords_.takeFirst());
         prompt->findChild<QPushButton *>(QStringLiteral("cmdSave"))->click();
     });
     passwordTimer_->start(5);

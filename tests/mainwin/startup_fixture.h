@@ -89,7 +89,7 @@ protected:
     FakePrompter prompter;
     // The watch of the main window looks here, not on the X server the tests share.
     FakeWindowFinder windowFinder;
-    FixedClock clock{{2026, 3, 7, 9, 5, 0}};
+    FixedClock clock {{2026, 3, 7, 9, 5, 0}};
     FakeEditor editor;
     std::unique_ptr<MainWindow> main;
 

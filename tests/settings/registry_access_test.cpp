@@ -44,8 +44,8 @@ TEST_F(RegistryAccessTest, ValuesReadByKind)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const QVariant value = readRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
-            QLatin1String(c.name), QStringLiteral("<default>"));
+        const QVariant value = readRegistryValue(RegistryScope::CurrentUser,
+            QLatin1String(programRegistryKey), QLatin1String(c.name), QStringLiteral("<default>"));
         EXPECT_EQ(value.typeId(), c.expected.typeId());
         EXPECT_EQ(value, c.expected);
     }
@@ -55,8 +55,8 @@ TEST_F(RegistryAccessTest, MissingKeyOrValueGivesTheDefaultUnchanged)
 {
     registry.machine = {{"install_type", QStringLiteral("WM")}};
     EXPECT_EQ(
-        readRegistryValue(RegistryScope::LocalMachine, QStringLiteral("software\\brasselwicket\\vantorelle"),
-            QStringLiteral("install_type")),
+        readRegistryValue(RegistryScope::LocalMachine,
+            QStringLiteral("software\\brasselwicket\\vantorelle"), QStringLiteral("install_type")),
         QStringLiteral("WM"));
     EXPECT_EQ(readRegistryValue(RegistryScope::LocalMachine, QStringLiteral("Software\\Other"),
                   QStringLiteral("install_type"), 7),
@@ -64,8 +64,8 @@ TEST_F(RegistryAccessTest, MissingKeyOrValueGivesTheDefaultUnchanged)
     EXPECT_EQ(readRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
                   QStringLiteral("install_type"), 7),
         QVariant(7));
-    EXPECT_FALSE(readRegistryValue(
-        RegistryScope::CurrentUser, QLatin1String(programRegistryKey), QStringLiteral("install_type"))
+    EXPECT_FALSE(readRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
+        QStringLiteral("install_type"))
                      .isValid());
 }
 
@@ -84,8 +84,8 @@ TEST_F(RegistryAccessTest, ValuesStoredByKind)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(writeRegistryValue(
-            RegistryScope::CurrentUser, QLatin1String(programRegistryKey), QLatin1String(c.name), c.value));
+        EXPECT_TRUE(writeRegistryValue(RegistryScope::CurrentUser,
+            QLatin1String(programRegistryKey), QLatin1String(c.name), c.value));
         EXPECT_EQ(registry.user.value(QLatin1String(c.name)), c.stored);
     }
 }

@@ -100,9 +100,10 @@ TEST_F(IniAccessTest, LongValuesComeBackWhole)
 {
     const QString fields = QStringLiteral("Date~~Time~~Systolic~~Diastolic~~").repeated(20);
     ASSERT_GT(fields.size(), 600);
-    ASSERT_EQ(writeSetting(QStringLiteral("Main"), QStringLiteral("ExportFields"), fields, path), 1);
-    EXPECT_EQ(
-        readSetting(QStringLiteral("Main"), QStringLiteral("ExportFields"), QString(), path), fields);
+    ASSERT_EQ(
+        writeSetting(QStringLiteral("Main"), QStringLiteral("ExportFields"), fields, path), 1);
+    EXPECT_EQ(readSetting(QStringLiteral("Main"), QStringLiteral("ExportFields"), QString(), path),
+        fields);
 }
 
 TEST_F(IniAccessTest, WritesChangeOneLineAndKeepTheRest)

@@ -39,7 +39,8 @@ TEST_F(FormPlacementTest, PlacementIsSavedInTwipsAndRestored)
     const char *keys[] = {"Left", "Top", "Width", "Height"};
     const char *twips[] = {"1500", "750", "12000", "9000"};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(readSetting(QStringLiteral("Form"), QLatin1String(keys[i]), QString(), settingsFile),
+        EXPECT_EQ(
+            readSetting(QStringLiteral("Form"), QLatin1String(keys[i]), QString(), settingsFile),
             QLatin1String(twips[i]));
     }
 

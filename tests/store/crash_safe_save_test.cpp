@@ -93,8 +93,8 @@ constexpr int noPrivilegeDrop = 78;
 // writeTables; the child reports the paths of the failures through a pipe.
 // With `traced`, writeTables runs under ptrace and the child is killed (SIGKILL)
 // at system-call stop `killAt` (entries and exits both count; 0: never).
-ChildEnd saveInChild(const fs::path &folder, const std::function<void()> &prepare, bool traced,
-    int killAt = 0)
+ChildEnd saveInChild(
+    const fs::path &folder, const std::function<void()> &prepare, bool traced, int killAt = 0)
 {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0)
@@ -182,7 +182,10 @@ protected:
         }
     }
 
-    std::string path(std::size_t i) const { return (folder.path() / tableFileName(tableAt(i))).string(); }
+    std::string path(std::size_t i) const
+    {
+        return (folder.path() / tableFileName(tableAt(i))).string();
+    }
 
     // How many table files hold their new version; a file that is neither its
     // old nor its new version fails the test.
@@ -211,7 +214,8 @@ protected:
 
 TEST_F(CrashSafeSave, KilledAtAnySystemCallEveryFileIsWholeOldOrWholeNew)
 {
-    const ChildEnd whole = saveInChild(folder.path(), [] {}, true);
+    const ChildEnd whole = saveInChild(
+        folder.path(), [] {}, true);
     if (whole.exitCode == noPtrace)
         GTEST_SKIP() << "this machine does not let a test trace its child (ptrace)";
     ASSERT_EQ(whole.exitCode, 0);
@@ -223,7 +227,8 @@ TEST_F(CrashSafeSave, KilledAtAnySystemCallEveryFileIsWholeOldOrWholeNew)
     std::set<std::size_t> newFileCounts;
     for (int stop = 1; stop <= whole.stops; ++stop) {
         folder.fillWithFixture();
-        const ChildEnd end = saveInChild(folder.path(), [] {}, true, stop);
+        const ChildEnd end = saveInChild(
+            folder.path(), [] {}, true, stop);
         // The count can differ by a few calls from run to run (the allocator
         // maps memory as it needs it): a save that ended first was not killed.
         ASSERT_TRUE(end.killed || end.exitCode == 0) << "stop " << stop;
@@ -250,7 +255,7 @@ TEST_F(CrashSafeSave, FullDiskKeepsTheOldFilesAndReportsThem)
             ::setrlimit(RLIMIT_FSIZE, &small);
         },
         false);
-    ASSERT_EQ(end.exitCode, 1) << "SaveDBs must report the files it could not write";
+    ASSERT_EQ(end.exitCode, 1) << "writeTables must report the files it could not write";
     const std::set<std::string> failed(end.failedPaths.begin(), end.failedPaths.end());
     for (std::size_t i = 0; i < tableCount; ++i) {
         const std::string bytes = readBytes(path(i));
@@ -290,7 +295,7 @@ TEST_F(CrashSafeSave, ReadOnlyFolderKeepsEveryFileAndReportsEachOne)
     if (end.exitCode == noPrivilegeDrop)
         GTEST_SKIP() << "running as root, and the child cannot give up root's rights";
 
-    ASSERT_EQ(end.exitCode, 1) << "SaveDBs must report the files it could not write";
+    ASSERT_EQ(end.exitCode, 1) << "writeTables must report the files it could not write";
     std::set<std::string> expected;
     for (std::size_t i = 0; i < tableCount; ++i) {
         expected.insert(path(i));

@@ -407,8 +407,8 @@ TEST(MemoryTable, AgreesWithAPlainModelUnderRandomOperations)
             << "step " << step;
 
         // "", "p", "p3" or "p3b": every row, many, a few, one Key.
-        const std::string key = "p" + std::to_string(queryRandom() % 5)
-            + static_cast<char>('a' + queryRandom() % 4);
+        const std::string key
+            = "p" + std::to_string(queryRandom() % 5) + static_cast<char>('a' + queryRandom() % 4);
         const std::string prefix = key.substr(0, queryRandom() % 4);
         std::vector<RowHandle> expected;
         for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -417,7 +417,8 @@ TEST(MemoryTable, AgreesWithAPlainModelUnderRandomOperations)
         }
         std::stable_sort(expected.begin(), expected.end(),
             [&](RowHandle a, RowHandle b) { return rows[a].key < rows[b].key; });
-        ASSERT_EQ(table.rowsByValue(2, prefix), expected) << "step " << step << " prefix " << prefix;
+        ASSERT_EQ(table.rowsByValue(2, prefix), expected)
+            << "step " << step << " prefix " << prefix;
     }
 }
 

@@ -131,9 +131,11 @@ TEST_F(BasicFolder, ReaderFailures)
                 + path);
         EXPECT_EQ(store.table(c.missing).recordCount(), 0u);
         if (c.fatal) {
-            EXPECT_EQ(store.table(TableId::Chol).recordCount(), 0u) << "the start-up stops at a required table";
+            EXPECT_EQ(store.table(TableId::Chol).recordCount(), 0u)
+                << "the start-up stops at a required table";
         } else {
-            EXPECT_EQ(store.table(TableId::PharmID).recordCount() + store.table(TableId::Chol).recordCount(),
+            EXPECT_EQ(store.table(TableId::PharmID).recordCount()
+                    + store.table(TableId::Chol).recordCount(),
                 c.missing == PharmID || c.missing == Chol ? 1u : 2u)
                 << "the start-up goes on";
             // A missing table is written at save, with a header of its own.
@@ -204,7 +206,7 @@ TEST_F(BasicFolder, DeleteRuleAndStatusesAcrossASave)
     EXPECT_TRUE(readBytes(file(TableId::Allergy)).find("#RECCNT: 2\r\n") != std::string::npos);
 }
 
-TEST_F(BasicFolder, KillDupesKeepsTheFirstOfEachKey)
+TEST_F(BasicFolder, RetiringDuplicateProfilesKeepsTheFirstOfEachKey)
 {
     Store store(folder.folder());
     ASSERT_TRUE(store.load().empty());
@@ -230,7 +232,7 @@ TEST_F(BasicFolder, KillDupesKeepsTheFirstOfEachKey)
     EXPECT_EQ(rows, (std::multiset<std::string> {"Ann/0x0000", "Bob/0x0008", "0x0000/0x0002"}));
 }
 
-TEST_F(BasicFolder, SetPrefStatuses)
+TEST_F(BasicFolder, SetPreferenceStatuses)
 {
     Store store(folder.folder());
     ASSERT_TRUE(store.load().empty());
