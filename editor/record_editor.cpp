@@ -3,7 +3,7 @@
 #include "context/edit_state.h"
 #include "editor/begin_editing.h"
 #include "editor/contacts_panel.h"
-#include "editor/handler_families.h"
+#include "editor/control_handlers.h"
 #include "editor/history_panels.h"
 #include "editor/insurance_panel.h"
 #include "editor/panel_hooks.h"
@@ -93,7 +93,7 @@ TopicPanel &RecordEditor::addPanel(Topic topic, const PanelDescriptor &descripto
     }
     host_.addEditorPanel(panel);
     panel->hide();
-    HandlerFamilies::attach(host_, *panel);
+    ControlHandlers::attach(host_, *panel);
     addEditListButtons(*panel);
     return *panel;
 }

@@ -16,14 +16,14 @@ class TopicPanel;
 //   (TypeAhead), after its typing limit has beeped and cut (TypingLimit).
 // What the panel itself sets while it clears or shows a record switches
 // nothing. Enter moves through the panel in its order in the engine (TopicPanel).
-class HandlerFamilies : public QObject {
+class ControlHandlers : public QObject {
     Q_OBJECT
 public:
     // Connects every control of `panel`, for as long as the panel lives.
     static void attach(MainWindowContext &context, TopicPanel &panel);
 
 private:
-    HandlerFamilies(MainWindowContext &context, TopicPanel &panel);
+    ControlHandlers(MainWindowContext &context, TopicPanel &panel);
     bool tracking() const;
     // A combo box or a picker changed.
     void controlChanged();

@@ -21,7 +21,7 @@ namespace {
 
 const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");
 
-using HandlerFamiliesTest = EditorFixture;
+using ControlHandlersTest = EditorFixture;
 
 bool hasFocus(const QWidget *control)
 {
@@ -62,7 +62,7 @@ void typeInto(QComboBox *combo, const char *keys)
 }
 
 // The vaccination names: DTaP, Td, Flu, HepB, HepA, Hib, MMR, IPV, ...
-TEST_F(HandlerFamiliesTest, TypeAheadCompletesTypingFromTheList)
+TEST_F(ControlHandlersTest, TypeAheadCompletesTypingFromTheList)
 {
     showTopic(Topic::Vaccinations);
     editor->addRecord();
@@ -103,7 +103,7 @@ const CompletionCase completionCases[] = {
     {Topic::FamilyHistory, "cboFamilySide", "m", "m"},
 };
 
-TEST_F(HandlerFamiliesTest, OnlyCappedCombosCompleteTyping)
+TEST_F(ControlHandlersTest, OnlyCappedCombosCompleteTyping)
 {
     for (const CompletionCase &test : completionCases) {
         QComboBox *combo = control<QComboBox>(test.combo);
@@ -116,7 +116,7 @@ TEST_F(HandlerFamiliesTest, OnlyCappedCombosCompleteTyping)
     }
 }
 
-TEST_F(HandlerFamiliesTest, FreeTextComboStopsTypingAtItsFieldSize)
+TEST_F(ControlHandlersTest, FreeTextComboStopsTypingAtItsFieldSize)
 {
     showTopic(Topic::Vaccinations);
     editor->addRecord();
@@ -126,7 +126,7 @@ TEST_F(HandlerFamiliesTest, FreeTextComboStopsTypingAtItsFieldSize)
 }
 
 // Coming into a free-text combo selects nothing: a key adds to the text.
-TEST_F(HandlerFamiliesTest, FreeTextComboTakesTheFocusWithNothingSelected)
+TEST_F(ControlHandlersTest, FreeTextComboTakesTheFocusWithNothingSelected)
 {
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -215,7 +215,7 @@ const EditModeCase editModeCases[] = {
         false},
 };
 
-TEST_F(HandlerFamiliesTest, ChangesSwitchToEditModeByControlKind)
+TEST_F(ControlHandlersTest, ChangesSwitchToEditModeByControlKind)
 {
     for (const EditModeCase &c : editModeCases) {
         SCOPED_TRACE(c.name);
@@ -239,7 +239,7 @@ TEST_F(HandlerFamiliesTest, ChangesSwitchToEditModeByControlKind)
 
 // Showing a record sets every control, with edits tracked: none of that is
 // the user's change.
-TEST_F(HandlerFamiliesTest, ShowingARecordSwitchesNothing)
+TEST_F(ControlHandlersTest, ShowingARecordSwitchesNothing)
 {
     showTopic(Topic::BloodPressure);
     ASSERT_TRUE(selectRecord(bpStored));

@@ -1,4 +1,4 @@
-#include "editor/handler_families.h"
+#include "editor/control_handlers.h"
 
 #include "context/edit_state.h"
 #include "context/main_window_context.h"
@@ -15,12 +15,12 @@
 
 namespace vantorelle {
 
-void HandlerFamilies::attach(MainWindowContext &context, TopicPanel &panel)
+void ControlHandlers::attach(MainWindowContext &context, TopicPanel &panel)
 {
-    new HandlerFamilies(context, panel);
+    new ControlHandlers(context, panel);
 }
 
-HandlerFamilies::HandlerFamilies(MainWindowContext &context, TopicPanel &panel)
+ControlHandlers::ControlHandlers(MainWindowContext &context, TopicPanel &panel)
     : QObject(&panel)
     , context_(context)
     , panel_(panel)
@@ -37,35 +37,35 @@ HandlerFamilies::HandlerFamilies(MainWindowContext &context, TopicPanel &panel)
         case ControlKind::EditCombo:
             if (control.typeAhead)
                 TypeAhead::attach(combo);
-            connect(combo, &QComboBox::editTextChanged, this, &HandlerFamilies::controlChanged);
-            connect(combo, &QComboBox::activated, this, &HandlerFamilies::controlChanged);
+            connect(combo, &QComboBox::editTextChanged, this, &ControlHandlers::controlChanged);
+            connect(combo, &QComboBox::activated, this, &ControlHandlers::controlChanged);
             break;
         case ControlKind::ListCombo:
         case ControlKind::KeyList:
-            connect(combo, &QComboBox::currentIndexChanged, this, &HandlerFamilies::controlChanged);
-            connect(combo, &QComboBox::activated, this, &HandlerFamilies::controlChanged);
+            connect(combo, &QComboBox::currentIndexChanged, this, &ControlHandlers::controlChanged);
+            connect(combo, &QComboBox::activated, this, &ControlHandlers::controlChanged);
             break;
         case ControlKind::Date:
         case ControlKind::Time:
             connect(panel.picker(row), &DateTimePicker::changed, this,
-                &HandlerFamilies::controlChanged);
+                &ControlHandlers::controlChanged);
             break;
         }
     }
 }
 
-bool HandlerFamilies::tracking() const
+bool ControlHandlers::tracking() const
 {
     return context_.editState().tracking() && !panel_.filling();
 }
 
-void HandlerFamilies::controlChanged()
+void ControlHandlers::controlChanged()
 {
     if (tracking())
         beginEditing(context_);
 }
 
-void HandlerFamilies::textChanged(int row)
+void ControlHandlers::textChanged(int row)
 {
     const std::optional<RowHandle> shown = panel_.shownRow();
     if (!tracking() || panel_.keyBox->text().isEmpty() || !shown)
