@@ -2,6 +2,8 @@
 
 #include "editor/record_editor.h"
 #include "mainwin/main_window.h"
+#include "masters/master_list_editor.h"
+#include "masters/provider_viewer.h"
 
 using namespace vantorelle;
 
@@ -11,6 +13,17 @@ int main(int argc, char **argv)
     MainWindow window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);
+
+    SecondaryWindows windows;
+    windows.editMaster = [&window](int index) {
+        if (const auto list = masterListFromIndex(index))
+            MasterListEditor::edit(window, *list, &window);
+    };
+    windows.viewProvider = [&window](QWidget *owner, const std::string &key, bool pharmacy) {
+        ProviderViewer::view(window, key, pharmacy, owner);
+    };
+    window.setSecondaryWindows(std::move(windows));
+
     if (!window.load())
         return 0;
     window.show();

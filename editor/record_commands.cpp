@@ -2,12 +2,12 @@
 
 #include "context/edit_state.h"
 #include "editor/begin_editing.h"
-#include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/master_list_filler.h"
 #include "mainwin/record_editor_host.h"
 #include "platform/prompter.h"
+#include "platform/text_box.h"
 #include "settings/error_trap.h"
 #include "store/store.h"
 

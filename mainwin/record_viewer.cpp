@@ -2,11 +2,11 @@
 
 #include "mainwin/grid_cells.h"
 #include "mainwin/grid_layouts.h"
-#include "mainwin/rtf_field.h"
 #include "mainwin/saved_row.h"
 #include "mainwin/shown_record.h"
 #include "platform/cp1252.h"
 #include "platform/rich_text_view.h"
+#include "platform/rtf_field.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
 
@@ -39,7 +39,7 @@ void MainWindow::showListedRecord()
             = Cp1252::toStdString(cellText(recordGrid_, row, layout->keyColumn()));
         shown = shownRecordOf(*topic, key, tableAccess(), preferences_.display());
     } else {
-        shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
+        shown.rtf = std::string(recordViewHeader).append(recordViewEnd);
     }
     if (shown.button != ViewButton::None) {
         if (shown.button == ViewButton::Pharmacy)

@@ -1,6 +1,6 @@
 #include "mainwin/record_views.h"
 
-#include "mainwin/rtf_field.h"
+#include "platform/rtf_field.h"
 
 #include <array>
 
@@ -234,10 +234,10 @@ const RecordView &recordView(Topic topic)
 
 std::string recordViewText(const RecordView &view, const ValueSources &sources)
 {
-    std::string rtf(RecordViewHeader);
+    std::string rtf(recordViewHeader);
     for (const ViewLine &line : view.lines)
-        rtf += RtfField(labelText(line, sources), fieldValueText(line.value, sources));
-    rtf += RecordViewEnd;
+        rtf += rtfField(labelText(line, sources), fieldValueText(line.value, sources));
+    rtf += recordViewEnd;
     return rtf;
 }
 

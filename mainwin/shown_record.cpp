@@ -2,7 +2,7 @@
 
 #include "mainwin/grid_layouts.h"
 #include "mainwin/master_index.h"
-#include "mainwin/rtf_field.h"
+#include "platform/rtf_field.h"
 
 #include <algorithm>
 #include <optional>
@@ -28,7 +28,7 @@ ShownRecord shownRecordOf(
     Topic topic, std::string_view key, const TableAccess &tables, const DisplayPreferences &display)
 {
     ShownRecord shown;
-    shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
+    shown.rtf = std::string(recordViewHeader).append(recordViewEnd);
     if (!gridLayout(topic))
         return shown;
     const RecordView &view = recordView(topic);

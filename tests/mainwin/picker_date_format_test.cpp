@@ -1,6 +1,6 @@
 #include "dialogs/preferences_dialog.h"
-#include "mainwin/picker_date_format.h"
 #include "platform/date_time_picker.h"
+#include "settings/picker_date_format.h"
 #include "startup_fixture.h"
 #include "store/store.h"
 #include "support/find_control.h"
