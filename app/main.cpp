@@ -6,22 +6,24 @@
 #include "masters/provider_viewer.h"
 #include "reports/report_windows.h"
 
+using namespace vantorelle;
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Main window;
+    MainWindow window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);
     // Declared after the main window, so that a graph window still open goes first.
-    vantorelle::ReportWindows reports(window);
+    ReportWindows reports(window);
 
     SecondaryWindows windows;
     windows.editMaster = [&window](int index) {
-        if (const auto list = vantorelle::masterListFromIndex(index))
-            vantorelle::MasterListEditor::edit(window, *list, &window);
+        if (const auto list = masterListFromIndex(index))
+            MasterListEditor::edit(window, *list, &window);
     };
     windows.viewProvider = [&window](QWidget *owner, const std::string &key, bool pharmacy) {
-        vantorelle::ProviderViewer::view(window, key, pharmacy, owner);
+        ProviderViewer::view(window, key, pharmacy, owner);
     };
     windows.graph = [&reports] { reports.showGraph(); };
     windows.printProfile = [&reports] { reports.printProfile(); };

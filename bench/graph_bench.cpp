@@ -16,7 +16,7 @@
 #include <functional>
 #include <vector>
 
-using namespace vantorelle;
+namespace vantorelle {
 
 namespace {
 
@@ -118,3 +118,5 @@ void benchGraph(const std::string &folder)
         9, [&] { GifWriter::write(GraphRenderer::paletteImage(model, imageSize), path); });
     report("graph: save as GIF, 1200 x 800", save, readings, 300);
 }
+
+} // namespace vantorelle

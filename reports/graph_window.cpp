@@ -163,7 +163,7 @@ void GraphWindow::print()
     try {
         graph_->print(printer);
     } catch (const AppError &error) {
-        ShowError(context_.installation(), error, QStringLiteral("printing the graph"));
+        showError(context_.installation(), error, QStringLiteral("printing the graph"));
     }
 }
 
@@ -183,7 +183,7 @@ void GraphWindow::save()
     try {
         graph_->saveGif(*path, gifSize);
     } catch (const AppError &error) {
-        ShowError(context_.installation(), error, QStringLiteral("saving the graph"));
+        showError(context_.installation(), error, QStringLiteral("saving the graph"));
     }
 }
 

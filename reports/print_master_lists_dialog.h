@@ -1,8 +1,8 @@
 #pragma once
 
+#include "context/main_window_context.h"
 #include "reports/master_list_options.h"
 #include "reports/settings_writer.h"
-#include "settings/main_window_context.h"
 
 #include <QDialog>
 

@@ -159,7 +159,7 @@ void PrintPreviewWindow::chooseZoom(int index)
 {
     const QString item = zoomBox_->itemText(index);
     if (item.contains(QLatin1Char('%')))
-        pages_->setZoomPercent(LeadingNumber(item.toStdString()));
+        pages_->setZoomPercent(leadingNumber(item.toStdString()));
     else
         pages_->setZoom(static_cast<PageView::Zoom>(index));
     updateScroller();
@@ -223,7 +223,7 @@ void PrintPreviewWindow::print()
         last = std::max(first, printer_->toPage());
     }
     if (!PrintPainter::print(*printer_, *layout_, first, last))
-        ShowError(context_.installation(), AppError(AppError::DeviceIoError),
+        showError(context_.installation(), AppError(AppError::DeviceIoError),
             QStringLiteral("printing the report"));
 }
 
@@ -249,7 +249,7 @@ void PrintPreviewWindow::saveToFile()
             throw AppError(AppError::DeviceIoError);
         FileWriter::replace(*path, bytes);
     } catch (const AppError &error) {
-        ShowError(context_.installation(), error, QStringLiteral("saving the report to a file"));
+        showError(context_.installation(), error, QStringLiteral("saving the report to a file"));
     }
 }
 

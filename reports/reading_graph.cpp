@@ -34,12 +34,12 @@ struct TopicGraph {
 
 // In GraphTopic order.
 const std::array<TopicGraph, graphTopicCount> topicGraphs = {{
-    {"Blood Pressure", TableId::BP, &BPFields, 3, {1, 2, 3}, {"Systolic", "Diastolic", "Pulse"},
+    {"Blood Pressure", TableId::BP, &bpFields, 3, {1, 2, 3}, {"Systolic", "Diastolic", "Pulse"},
         "Blood Pressure vs Time", "Units", false},
-    {"Weight", TableId::Weight, &WeightFields, 1, {1}, {}, "Weight vs Time", "Weight", false},
-    {"Cholesterol", TableId::Chol, &CholFields, 4, {1, 2, 3, 4},
+    {"Weight", TableId::Weight, &weightFields, 1, {1}, {}, "Weight vs Time", "Weight", false},
+    {"Cholesterol", TableId::Chol, &cholFields, 4, {1, 2, 3, 4},
         {"Total", "LDL", "HDL", "Triglycerides"}, "Cholesterol vs Time", "Units", false},
-    {"Glucose", TableId::Glucose, &GlucoseFields, 3, {1, 3, 8}, {"Glucose", "Carbs(g)", "Insulin"},
+    {"Glucose", TableId::Glucose, &glucoseFields, 3, {1, 3, 8}, {"Glucose", "Carbs(g)", "Insulin"},
         "Glucose vs Time", "Units", true},
 }};
 
@@ -174,8 +174,8 @@ GraphModel readingGraph(const Store &store, std::string_view profileKey, GraphTo
         for (int s = 0; s < graph.seriesCount; ++s) {
             const std::string_view value = row.value(valueColumns[s]);
             values[s] = s == 0 && graph.glucoseFirst
-                ? LeadingNumber(GlucoseInUnits(value, row.value(unitsColumn), display.glucoseUnits))
-                : LeadingNumber(value);
+                ? leadingNumber(glucoseInUnits(value, row.value(unitsColumn), display.glucoseUnits))
+                : leadingNumber(value);
         }
         model.appendRow(*when, values);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "context/main_window_context.h"
 #include "reports/report_file.h"
-#include "settings/main_window_context.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #include "reports/settings_date.h"
 
 #include "platform/app_error.h"
-#include "settings/ini_access.h"
+#include "settings/settings_access.h"
 #include "store/clock.h"
 
 #include <QRegularExpression>
@@ -52,7 +52,7 @@ QDate settingsDateOr(const QString &settingsFile, const QString &key, QDate fall
 {
     try {
         return dateFromSettingsText(
-            ReadIni(QStringLiteral("Main"), key, settingsDateText(fallback), settingsFile));
+            readSetting(QStringLiteral("Main"), key, settingsDateText(fallback), settingsFile));
     } catch (const AppError &) {
         return fallback;
     }

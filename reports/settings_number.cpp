@@ -1,6 +1,6 @@
 #include "reports/settings_number.h"
 
-#include "settings/ini_access.h"
+#include "settings/settings_access.h"
 #include "store/stored_dates.h"
 
 #include <cmath>
@@ -9,8 +9,8 @@ namespace vantorelle {
 
 double settingsNumber(const QString &settingsFile, const QString &key, const QString &defaultValue)
 {
-    const QString text = ReadIni(QStringLiteral("Main"), key, defaultValue, settingsFile);
-    return LeadingNumber(text.toLatin1().toStdString());
+    const QString text = readSetting(QStringLiteral("Main"), key, defaultValue, settingsFile);
+    return leadingNumber(text.toLatin1().toStdString());
 }
 
 int settingsChoice(const QString &settingsFile, const QString &key, int defaultValue, int highest)

@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+namespace vantorelle {
+
 // The report and graph windows on a faked main window that shows Ann Lee, over
 // a copy of the report fixture whose folder also holds the settings file; the
 // report file is in a folder of the test's own, and the clock stands at
@@ -61,5 +63,7 @@ protected:
     QTemporaryDir cache;
     FakeMainWindowContext context {data.path().toStdString()};
     FakePrompter prompter;
-    vantorelle::ReportFile reportFile {cache.filePath(QStringLiteral("Vantorelle"))};
+    ReportFile reportFile {cache.filePath(QStringLiteral("Vantorelle"))};
 };
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace vantorelle {
+
 // Records every file or folder dialog and answers from a script: a path, or
 // std::nullopt for "cancelled". Installed while it lives.
 class FakeFileDialogs : public FileDialogs {
@@ -33,3 +35,5 @@ private:
 
     QList<std::optional<QString>> answers_;
 };
+
+} // namespace vantorelle

@@ -2,15 +2,17 @@
 
 #include <QPrinter>
 
+namespace vantorelle {
+
 FakePrintDialogs::FakePrintDialogs(QString pdfPath)
     : pdfPath_(std::move(pdfPath))
 {
-    vantorelle::installPrintDialogs(this);
+    installPrintDialogs(this);
 }
 
 FakePrintDialogs::~FakePrintDialogs()
 {
-    vantorelle::installPrintDialogs(nullptr);
+    installPrintDialogs(nullptr);
 }
 
 bool FakePrintDialogs::pageSetup(QPrinter &printer, QWidget *)
@@ -36,3 +38,5 @@ bool FakePrintDialogs::answer(Kind kind, QPrinter &printer)
     requests.append(kind);
     return !answers_.isEmpty() && answers_.takeFirst()(printer);
 }
+
+} // namespace vantorelle

@@ -7,11 +7,13 @@
 
 #include <functional>
 
+namespace vantorelle {
+
 // Records every printer dialog and answers from a script: accepted or
 // cancelled, and what the user changed on the printer before accepting.
 // The print dialog sends the printer to a PDF file of the test's own.
 // Installed while it lives.
-class FakePrintDialogs : public vantorelle::PrintDialogs {
+class FakePrintDialogs : public PrintDialogs {
 public:
     enum Kind { PageSetup, PrinterSetup, Print };
     // What a dialog does: change the printer, then accept (true) or cancel.
@@ -38,3 +40,5 @@ private:
     QString pdfPath_;
     QList<Answer> answers_;
 };
+
+} // namespace vantorelle
