@@ -1,9 +1,9 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/prompter.h"
 #include "settings/about_window.h"
+#include "settings/error_trap.h"
 #include "settings/preferences_dialog.h"
 #include "settings/set_password_window.h"
 #include "settings/shell_helpers.h"

@@ -1,9 +1,9 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
 #include "mainwin/long_operation.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/cp1252.h"
+#include "settings/error_trap.h"
 #include "store/store.h"
 
 #include <QComboBox>

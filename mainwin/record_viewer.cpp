@@ -1,6 +1,5 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
 #include "mainwin/grid_cells.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/rtf_field.h"
@@ -8,6 +7,7 @@
 #include "mainwin/shown_record.h"
 #include "platform/cp1252.h"
 #include "platform/rich_text_view.h"
+#include "settings/error_trap.h"
 #include "settings/preferences.h"
 
 #include <QPushButton>

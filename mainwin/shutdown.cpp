@@ -1,9 +1,9 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
 #include "platform/app_error.h"
 #include "platform/prompter.h"
 #include "settings/error_box_and_logs.h"
+#include "settings/error_trap.h"
 #include "settings/form_placement.h"
 #include "store/store.h"
 

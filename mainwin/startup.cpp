@@ -1,6 +1,5 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/cp1252.h"
 #include "platform/instance_guard.h"
@@ -8,6 +7,7 @@
 #include "platform/prompter.h"
 #include "settings/backup_restore.h"
 #include "settings/error_box_and_logs.h"
+#include "settings/error_trap.h"
 #include "settings/first_run_configuration.h"
 #include "settings/form_placement.h"
 #include "settings/handheld_setup.h"

@@ -1,9 +1,9 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/error_trap.h"
 #include "mainwin/record_grid.h"
 #include "mainwin/record_view_lines.h"
 #include "platform/cp1252.h"
+#include "settings/error_trap.h"
 #include "settings/preferences.h"
 #include "store/store.h"
 

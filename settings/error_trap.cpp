@@ -1,4 +1,4 @@
-#include "mainwin/error_trap.h"
+#include "settings/error_trap.h"
 
 #include "platform/app_error.h"
 #include "settings/error_box_and_logs.h"
