@@ -45,6 +45,9 @@ public:
     }
     void fillMasterLists() override { refreshes << QStringLiteral("fillMasterLists"); }
 
+    // The installation starts with no data folder (no settings file, no logs).
+    void setInstallation(Installation installation) { installation_ = std::move(installation); }
+
     std::optional<ListedProfile> profile;
     std::optional<Topic> topic;
     std::set<std::string> listed;
