@@ -53,6 +53,18 @@ int storedChoice(const QString &text, int first, int last)
     return static_cast<int>(number);
 }
 
+// The settings file drops the blanks around a value and one pair of quotes
+// enclosing it: a custom delimiter such as " " or "; " is stored in quotes so
+// that it comes back as typed.
+QString storedAsTyped(const QString &value)
+{
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    const bool blankAround = !value.isEmpty() && (blank(value.front()) || blank(value.back()));
+    const bool quoted = value.size() >= 2 && value.front() == value.back()
+        && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''));
+    return blankAround || quoted ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+}
+
 QRadioButton *radio(const QString &text, const char *name, QWidget *parent)
 {
     auto *button = new QRadioButton(text, parent);
@@ -297,7 +309,7 @@ void ExportDialog::storeChoices() const
         choices.emplace_back("ExportFields", fields.join(fieldEnd) + fieldEnd);
     choices.emplace_back("ExportData", QString::number(topics_->currentIndex()));
     choices.emplace_back("ExportDelim", QString::number(delimiters_->checkedId()));
-    choices.emplace_back("ExportDelimCustom", customDelimiter_->text());
+    choices.emplace_back("ExportDelimCustom", storedAsTyped(customDelimiter_->text()));
     choices.emplace_back("ExportFormat", wholeDatabase() ? QStringLiteral("0") : QStringLiteral("1"));
 
     const QString settings = context_.installation().settingsFile();

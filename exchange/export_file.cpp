@@ -21,7 +21,9 @@ void ExportFile::writeBuffer()
 {
     errno = 0;
     const auto size = static_cast<qint64>(buffer_.size());
-    if (file_.write(buffer_.data(), size) != size)
+    // A write the disk cut short can stay in Qt's buffer until the commit,
+    // which would not report it: flushing shows it here.
+    if (file_.write(buffer_.data(), size) != size || !file_.flush())
         throw AppError::fromErrno(errno);
     buffer_.clear();
 }

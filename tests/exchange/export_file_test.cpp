@@ -58,14 +58,21 @@ private:
     void (*previousHandler_)(int);
 };
 
-TEST(ExportFile, AFailedWriteLeavesTheOldFileAndNoTemporaryOne)
+class FailedExport : public ::testing::TestWithParam<int> {
+};
+
+// Lines of 100 bytes: a large export is written as it grows, a small one at the end.
+INSTANTIATE_TEST_SUITE_P(Lines, FailedExport, ::testing::Values(20000, 80),
+    [](const auto &info) { return std::to_string(info.param) + "Lines"; });
+
+TEST_P(FailedExport, LeavesTheOldFileAndNoTemporaryOne)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("readings.csv"));
     writeFile(path, "the old export\r\n");
     {
-        const FileSizeLimit full(64 * 1024);
-        EXPECT_THROW(exportLines(path, std::string(99, 'x') + "\r\n", 20000), AppError);
+        const FileSizeLimit full(4096);
+        EXPECT_THROW(exportLines(path, std::string(98, 'x') + "\r\n", GetParam()), AppError);
     }
     EXPECT_EQ(readFile(path), "the old export\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"readings.csv"}));
