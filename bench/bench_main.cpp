@@ -2,11 +2,13 @@
 //
 // Times the record store on a data folder: the start-up load, one profile's
 // readings of one topic walked on the shared view and read by the read-only
-// query, SaveDBs, deleting a profile, and the peak memory of the load; then a
-// report document and the graph of 25,000 readings, drawn and saved as GIF.
+// query, SaveDBs, the whole-database and topic exports, deleting a profile,
+// and the peak memory of the load; then a report document and the graph of
+// 25,000 readings, drawn and saved as GIF.
 // Without a folder it generates one (fixed seed). It always works on a copy in
 // a temporary folder, so a user's folder is never written.
 #include "bench/data_generator.h"
+#include "bench/export_bench.h"
 #include "bench/graph_bench.h"
 #include "bench/import_lines_bench.h"
 #include "bench/print_document_bench.h"
@@ -256,6 +258,7 @@ int run(const char *self, const char *userFolder)
     report("SaveDBs (each file flushed and renamed over the old)", save,
         megabytesPerSecond(bytes, save.median), ">= 150 MB/s",
         bytes / 1e6 / (save.median / 1000) >= 150);
+    benchExport(*store, folder.string());
 
     const Runs remove = summary(timeRuns(
         5,

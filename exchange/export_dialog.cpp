@@ -212,8 +212,7 @@ void ExportDialog::restoreChoices()
     showTopicFields();
     delimiters_->button(storedChoice(stored("ExportDelim", QStringLiteral("0")), 0, 2))
         ->setChecked(true);
-    dataOptions_[storedChoice(stored("ExportFormat", QStringLiteral("0")), 0, 1)]->setChecked(
-        true);
+    dataOptions_[storedChoice(stored("ExportFormat", QStringLiteral("0")), 0, 1)]->setChecked(true);
     customDelimiter_->setText(stored("ExportDelimCustom", QString()));
     if (const QString file = stored("ExportFile", QString()); !file.isEmpty()) {
         fileName_ = file;
@@ -247,10 +246,10 @@ bool ExportDialog::wholeDatabase() const
 
 void ExportDialog::chooseFile()
 {
-    const std::optional<QString> chosen = fileDialogs().saveFile(
-        QStringLiteral("Select Filename to Create or Save to"),
-        QStringLiteral("Text Files(*.txt,*.csv,*.lxp)|*.txt;*.csv;*.lxp|All Files (*.*)|*.*"),
-        fileName_.value_or(paths().documentsFolder()));
+    const std::optional<QString> chosen
+        = fileDialogs().saveFile(QStringLiteral("Select Filename to Create or Save to"),
+            QStringLiteral("Text Files(*.txt,*.csv,*.lxp)|*.txt;*.csv;*.lxp|All Files (*.*)|*.*"),
+            fileName_.value_or(paths().documentsFolder()));
     if (!chosen)
         return;
     QString name = *chosen;
@@ -267,8 +266,8 @@ void ExportDialog::chooseFile()
 void ExportDialog::exportData()
 {
     if (!fileName_) {
-        prompter().ask(QStringLiteral("File Not Selected"), QStringLiteral("Please select a filename"),
-            Prompter::OkOnly, Prompter::Information);
+        prompter().ask(QStringLiteral("File Not Selected"),
+            QStringLiteral("Please select a filename"), Prompter::OkOnly, Prompter::Information);
         return;
     }
     const QString path = *fileName_;
@@ -310,7 +309,8 @@ void ExportDialog::storeChoices() const
     choices.emplace_back("ExportData", QString::number(topics_->currentIndex()));
     choices.emplace_back("ExportDelim", QString::number(delimiters_->checkedId()));
     choices.emplace_back("ExportDelimCustom", storedAsTyped(customDelimiter_->text()));
-    choices.emplace_back("ExportFormat", wholeDatabase() ? QStringLiteral("0") : QStringLiteral("1"));
+    choices.emplace_back(
+        "ExportFormat", wholeDatabase() ? QStringLiteral("0") : QStringLiteral("1"));
 
     const QString settings = context_.installation().settingsFile();
     for (const auto &[key, value] : choices) {
@@ -354,8 +354,8 @@ bool ExportDialog::writeExport(const QString &path)
         const std::optional<ListedProfile> profile = context_.currentProfile();
         topic->write(profile ? profile->key : std::string(), file, progress);
     } else if (wholeDatabase()) {
-        DatabaseExport(store).write(file, Cp1252::toStdString(path),
-            lxpHeaderDate(Clock::current().now()), progress);
+        DatabaseExport(store).write(
+            file, Cp1252::toStdString(path), lxpHeaderDate(Clock::current().now()), progress);
     }
     file.commit();
     return true;

@@ -18,8 +18,8 @@ QPushButton *button(const QString &text, const char *name, QWidget *parent)
     return b;
 }
 
-QToolButton *arrow(Qt::ArrowType type, const char *name, const QString &accessibleName,
-    QWidget *parent)
+QToolButton *arrow(
+    Qt::ArrowType type, const char *name, const QString &accessibleName, QWidget *parent)
 {
     auto *b = new QToolButton(parent);
     b->setArrowType(type);

@@ -43,8 +43,8 @@ TopicExport::TopicExport(Store &store, const ExportTopic &topic,
             throw AppError(AppError::InvalidProcedureCall,
                 QStringLiteral("\"%1\" is not a field of the %2")
                     .arg(QString::fromUtf8(caption), QString::fromUtf8(topic.entry)));
-        fields_.push_back({row->caption, columnOf(store, values, row->name),
-            topic.conversion(row->name)});
+        fields_.push_back(
+            {row->caption, columnOf(store, values, row->name), topic.conversion(row->name)});
     }
 }
 

@@ -83,13 +83,15 @@ TEST_F(DatabaseExportTest, BytesOfASmallDatabase)
               "family,20240101120000p1,\"Eve\","
             + empty(7)
             + "\r\n"
-              "cholesterol,20240101120000p1,\"190\",\"\",\"\",\"\",\"20240301\",\"08:15\",\"\",\r\n");
+              "cholesterol,20240101120000p1,\"190\",\"\",\"\",\"\",\"20240301\",\"08:15\",\"\","
+              "\r\n");
     EXPECT_EQ(lines, 11u);
 }
 
 TEST_F(DatabaseExportTest, AnEmptyDatabaseGivesTheHeaderOnly)
 {
-    EXPECT_EQ(exported(), "** Exported for Vantorelle VOXA! -- /data/family.lxp on Mar 8, 2024 **\r\n");
+    EXPECT_EQ(
+        exported(), "** Exported for Vantorelle VOXA! -- /data/family.lxp on Mar 8, 2024 **\r\n");
     EXPECT_EQ(lines, 0u);
 }
 
@@ -105,14 +107,14 @@ TEST_F(DatabaseExportTest, MoreLinesThanASixteenBitCounterHolds)
     const QString path = dir.filePath(QStringLiteral("big.lxp"));
     ExportFile file(path);
     ASSERT_TRUE(file.open());
-    EXPECT_EQ(DatabaseExport(store).write(file, "big.lxp", "Mar 8, 2024",
-                  [&](std::size_t lines) { progressed = lines; }),
+    EXPECT_EQ(DatabaseExport(store).write(
+                  file, "big.lxp", "Mar 8, 2024", [&](std::size_t lines) { progressed = lines; }),
         std::size_t(readings));
     file.commit();
     const QByteArray written = readFile(path);
     EXPECT_EQ(written.count("\r\n"), readings + 1);
-    EXPECT_TRUE(written.endsWith("bp,20240101120000p039999,\"120\"," + QByteArray(empty(6).c_str())
-        + "\r\n"));
+    EXPECT_TRUE(written.endsWith(
+        "bp,20240101120000p039999,\"120\"," + QByteArray(empty(6).c_str()) + "\r\n"));
     EXPECT_EQ(progressed, std::size_t(readings));
 }
 

@@ -1,10 +1,10 @@
 #include "exchange/export_dialog.h"
 #include "export_fixture.h"
+#include "store/clock.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_main_window_context.h"
 #include "support/fake_prompter.h"
 #include "support/find_control.h"
-#include "store/clock.h"
 #include "support/temporary_install.h"
 
 #include <gtest/gtest.h>
@@ -111,8 +111,7 @@ protected:
     std::unique_ptr<QSignalSpy> finished;
 };
 
-const char *const insuranceFields
-    = "Company|Type|Group #|Policy #|Date|Phone|FAX|Address|Notes";
+const char *const insuranceFields = "Company|Type|Group #|Policy #|Date|Phone|FAX|Address|Notes";
 
 TEST_F(ExportDialogTest, TheFirstOpeningShowsTheDefaults)
 {
@@ -169,8 +168,8 @@ TEST_F(ExportDialogTest, AStoredChoiceOutOfRangeEndsTheRestoring)
     storeSettings("ExportData=9\r\nExportDelim=3\r\nExportFile=/home/ann/bp.csv\r\n");
     open();
     ASSERT_EQ(prompter.boxes.size(), 1);
-    EXPECT_TRUE(prompter.boxes[0].text.startsWith(
-        "An error occurred while loading the Export Dialog."));
+    EXPECT_TRUE(
+        prompter.boxes[0].text.startsWith("An error occurred while loading the Export Dialog."));
     EXPECT_EQ(text(control<QComboBox>("cboExport")->currentText()), "Blood Pressure Data List");
     EXPECT_EQ(shown("lblFilename"), "No Filename Selected");
 }
@@ -389,7 +388,8 @@ TEST_F(ExportDialogTest, AFailedExportLeavesTheOldFileAndSaysSo)
 TEST_F(ExportDialogTest, EnterInAListOrTheDelimiterStartsNoExport)
 {
     storeSettings("ExportData=10\r\nExportFormat=1\r\nExportFields=Weight~~\r\n"
-                  "ExportFile=" + folder().toUtf8() + "weight.csv\r\n");
+                  "ExportFile="
+        + folder().toUtf8() + "weight.csv\r\n");
     open();
     for (const char *name : {"lstFields(0)", "lstFields(1)", "txtDelim"}) {
         control(name)->setFocus();

@@ -19,7 +19,7 @@ namespace {
 
 mode_t modeOf(const QString &path)
 {
-    struct stat info {};
+    struct stat info { };
     EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
     return info.st_mode & 0777;
 }
@@ -58,8 +58,7 @@ private:
     void (*previousHandler_)(int);
 };
 
-class FailedExport : public ::testing::TestWithParam<int> {
-};
+class FailedExport : public ::testing::TestWithParam<int> { };
 
 // Lines of 100 bytes: a large export is written as it grows, a small one at the end.
 INSTANTIATE_TEST_SUITE_P(Lines, FailedExport, ::testing::Values(20000, 80),

@@ -32,8 +32,8 @@ void addFamily(Store &store)
     addRecord(store, ProvID, bo, {{"Name", "Dr. \"Bo\" Smith, MD"}, {"Type", "GP"}});
     addRecord(store, ProvID, kim, {{"Name", "Kim Ray"}});
     addRecord(store, PharmID, corner, {{"Pharmacy", "Corner Drug"}});
-    addRecord(store, InsID, acme,
-        {{"Company", "Acme, Inc."}, {"Type", "Dental"}, {"Date", "20240102"}});
+    addRecord(
+        store, InsID, acme, {{"Company", "Acme, Inc."}, {"Type", "Dental"}, {"Date", "20240102"}});
     addRecord(store, ConID, sue, {{"ConFirst", "Sue"}, {"ConLast", "Poe"}});
 
     addRecord(store, InsXref, annKey + acme, {{"InsID", acme}});
@@ -54,11 +54,11 @@ void addFamily(Store &store)
 
     addRecord(store, Illness, annKey + "1",
         {{"Illness", "Flu"}, {"Date", "20240105"}, {"Date2", "20240110"}, {"ProvID", bo}});
-    addRecord(store, Surgery, annKey + "1",
-        {{"Surgery", "Knee"}, {"Date", "20220615"}, {"ProvID", kim}});
+    addRecord(
+        store, Surgery, annKey + "1", {{"Surgery", "Knee"}, {"Date", "20220615"}, {"ProvID", kim}});
     addRecord(store, Med, annKey + "1",
-        {{"Medication", "Aspirin"}, {"Date", "20240105"}, {"Date2", "20240110"},
-            {"ProvID", kim}, {"PharmID", corner}});
+        {{"Medication", "Aspirin"}, {"Date", "20240105"}, {"Date2", "20240110"}, {"ProvID", kim},
+            {"PharmID", corner}});
     addRecord(store, Vacc, annKey + "1", {{"Vaccination", "Tetanus"}, {"ProvID", kim}});
     addRecord(store, BP, annKey + "1",
         {{"SBP", "120"}, {"DBP", "80"}, {"Date", "20240201"}, {"Time", "12:00"}});

@@ -1,7 +1,6 @@
 #include "exchange/field_picker.h"
 #include "support/find_control.h"
 
-
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>

@@ -63,13 +63,12 @@ void PrintTo(const DelimiterCase &c, std::ostream *os)
 }
 
 class TopicExportBytes : public TopicExportTest,
-                         public ::testing::WithParamInterface<DelimiterCase> {
-};
+                         public ::testing::WithParamInterface<DelimiterCase> { };
 
 TEST_P(TopicExportBytes, OfEveryAppointmentOfTheProfile)
 {
-    EXPECT_EQ(exported(Topic::Appointments, appointmentCaptions, GetParam().delimiter),
-        GetParam().file);
+    EXPECT_EQ(
+        exported(Topic::Appointments, appointmentCaptions, GetParam().delimiter), GetParam().file);
     EXPECT_EQ(lines, 3u);
 }
 
@@ -115,8 +114,7 @@ void PrintTo(const ConversionCase &c, std::ostream *os)
 }
 
 class TopicExportConversions : public TopicExportTest,
-                               public ::testing::WithParamInterface<ConversionCase> {
-};
+                               public ::testing::WithParamInterface<ConversionCase> { };
 
 TEST_P(TopicExportConversions, OnlyTheFieldsTheTopicShowsConverted)
 {
@@ -133,8 +131,8 @@ INSTANTIATE_TEST_SUITE_P(Topics, TopicExportConversions,
             {"Onset Date", "Cured Date", "Provider"}, "05.01.2024,20240110,20230101000000p,"},
         ConversionCase {"SurgeryProviderAsStored", Topic::Surgeries, {"Date", "Provider"},
             "15.06.2022,20230102000000p,"},
-        ConversionCase {"MedicationPhysicianAndPharmacyNamedStopDateAsStored",
-            Topic::Medications, {"Start Date", "Stop Date", "Physician", "Pharmacy"},
+        ConversionCase {"MedicationPhysicianAndPharmacyNamedStopDateAsStored", Topic::Medications,
+            {"Start Date", "Stop Date", "Physician", "Pharmacy"},
             "05.01.2024,20240110,Kim Ray,Corner Drug,"},
         ConversionCase {"VaccinationPhysicianNamedEmptyDateEmpty", Topic::Vaccinations,
             {"Date", "Physician"}, ",Kim Ray,"},
@@ -144,10 +142,10 @@ INSTANTIATE_TEST_SUITE_P(Topics, TopicExportConversions,
             "19400101,20001231,"},
         ConversionCase {"InsuranceDateAsStored", Topic::Insurance, {"Company", "Date"},
             "\"Acme, Inc.\",20240102,"},
-        ConversionCase {"ContactFromItsMaster", Topic::Contacts, {"Last Name", "First Name"},
-            "Poe,Sue,"},
-        ConversionCase {"SameFieldTwice", Topic::FamilyHistory, {"First Name", "First Name"},
-            "Eve,Eve,"}),
+        ConversionCase {
+            "ContactFromItsMaster", Topic::Contacts, {"Last Name", "First Name"}, "Poe,Sue,"},
+        ConversionCase {
+            "SameFieldTwice", Topic::FamilyHistory, {"First Name", "First Name"}, "Eve,Eve,"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(TopicExportTest, ALinkWhoseMasterIsGoneGivesNoLine)
@@ -166,8 +164,8 @@ TEST_F(TopicExportTest, AProfileWithoutRecordsGetsTheHeaderOnly)
 
 TEST_F(TopicExportTest, ACaptionThatIsNoFieldOfTheTopicIsRefusedBeforeAnyFile)
 {
-    EXPECT_THROW(TopicExport(store, exportTopic(Topic::Weight), {"Weight", "Systolic"}, ",",
-                     dayFirst()),
+    EXPECT_THROW(
+        TopicExport(store, exportTopic(Topic::Weight), {"Weight", "Systolic"}, ",", dayFirst()),
         AppError);
 }
 

@@ -44,8 +44,7 @@ TEST_F(FileWriterTest, ReplacedFileKeepsItsPermissions)
     EXPECT_EQ(QFile::permissions(path), before);
 }
 
-class FailedReplace : public FileWriterTest, public ::testing::WithParamInterface<int> {
-};
+class FailedReplace : public FileWriterTest, public ::testing::WithParamInterface<int> { };
 
 // Large writes go straight to the file; small ones through Qt's buffer.
 INSTANTIATE_TEST_SUITE_P(Sizes, FailedReplace, ::testing::Values(64 * 1024, 8 * 1024),
