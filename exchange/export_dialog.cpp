@@ -97,8 +97,6 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
     , topics_(new QComboBox(this))
     , format_(new QGroupBox(QStringLiteral("Export File Format"), this))
     , delimiters_(new QButtonGroup(this))
-    , customDelimiter_(new QLineEdit(format_))
-    , picker_(new FieldPicker(QStringLiteral("Field Order In File to Export:"), format_))
     , fileLabel_(label(noFilename, "lblFilename", this))
     , exportedLabel_(label(QStringLiteral("Records Exported:"), "lblExported", this))
     , count_(label(QStringLiteral("none"), "lblNum", this))
@@ -106,7 +104,6 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
     setWindowTitle(QStringLiteral("Export Data"));
     topics_->setObjectName(QStringLiteral("cboExport"));
     format_->setObjectName(QStringLiteral("Frame2"));
-    customDelimiter_->setObjectName(QStringLiteral("txtDelim"));
     dataOptions_[TopicOption]->setAccessibleName(QStringLiteral("Topic"));
 
     auto *data = new QGroupBox(QStringLiteral("Data to Export"), this);
@@ -121,6 +118,7 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
     dataGroup->addButton(dataOptions_[WholeDatabaseOption]);
     dataGroup->addButton(dataOptions_[TopicOption]);
 
+    // Controls are made in the order the Tab key goes through them.
     auto *delimiterRow = new QHBoxLayout;
     delimiterRow->addWidget(new QLabel(QStringLiteral("Field Delimiter:"), format_));
     const char *const delimiterNames[] = {"Comma", "Tab", "Custom"};
@@ -130,8 +128,11 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
         delimiters_->addButton(option, i);
         delimiterRow->addWidget(option);
     }
+    customDelimiter_ = new QLineEdit(format_);
+    customDelimiter_->setObjectName(QStringLiteral("txtDelim"));
     delimiterRow->addWidget(customDelimiter_);
     delimiterRow->addStretch();
+    picker_ = new FieldPicker(QStringLiteral("Field Order In File to Export:"), format_);
     auto *formatLayout = new QVBoxLayout(format_);
     formatLayout->addLayout(delimiterRow);
     formatLayout->addWidget(picker_);
@@ -175,6 +176,10 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
     connect(exportButton, &QPushButton::clicked, this, &ExportDialog::exportData);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    // No button stands ready for Enter (see keyPressEvent).
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+
     {
         const QSignalBlocker filling(topics_);
         for (const ExportTopic &topic : ExportTopics)
@@ -192,6 +197,8 @@ void ExportDialog::keyPressEvent(QKeyEvent *event)
     // Enter clicks the button that has the focus and nothing else: no export
     // starts from a list or the delimiter box.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
         event->accept();
         return;
     }
@@ -249,7 +256,9 @@ void ExportDialog::chooseFile()
     const std::optional<QString> chosen
         = fileDialogs().saveFile(QStringLiteral("Select Filename to Create or Save to"),
             QStringLiteral("Text Files(*.txt,*.csv,*.lxp)|*.txt;*.csv;*.lxp|All Files (*.*)|*.*"),
-            fileName_.value_or(paths().documentsFolder()));
+            fileName_.value_or(paths().documentsFolder()),
+            // Export asks before it replaces a file.
+            FileDialogs::ExistingFile::DoNotConfirm);
     if (!chosen)
         return;
     QString name = *chosen;

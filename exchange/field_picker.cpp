@@ -50,20 +50,21 @@ QStringList texts(const QListWidget &list)
 FieldPicker::FieldPicker(const QString &orderCaption, QWidget *parent)
     : QWidget(parent)
     , available_(list("lstFields(0)", this))
-    , order_(list("lstFields(1)", this))
 {
+    // Controls are made in the order the Tab key goes through them.
+    QPushButton *add = button(QStringLiteral("A&dd >>"), "cmdAdd(0)", this);
+    QPushButton *remove = button(QStringLiteral("<< &Remove"), "cmdAdd(1)", this);
+    QPushButton *all = button(QStringLiteral("&All >>"), "cmdAdd(2)", this);
+    QPushButton *none = button(QStringLiteral("<< &None"), "cmdAdd(3)", this);
+    order_ = list("lstFields(1)", this);
+    QToolButton *up = arrow(Qt::UpArrow, "cmdScroll(0)", QStringLiteral("Move up"), this);
+    QToolButton *down = arrow(Qt::DownArrow, "cmdScroll(1)", QStringLiteral("Move down"), this);
+
     available_->setToolTip(QStringLiteral("Hold CTRL to select more than one field"));
     auto *availableLabel = new QLabel(QStringLiteral("Available Fields:"), this);
     availableLabel->setBuddy(available_);
     auto *orderLabel = new QLabel(orderCaption, this);
     orderLabel->setBuddy(order_);
-
-    QPushButton *add = button(QStringLiteral("A&dd >>"), "cmdAdd(0)", this);
-    QPushButton *remove = button(QStringLiteral("<< &Remove"), "cmdAdd(1)", this);
-    QPushButton *all = button(QStringLiteral("&All >>"), "cmdAdd(2)", this);
-    QPushButton *none = button(QStringLiteral("<< &None"), "cmdAdd(3)", this);
-    QToolButton *up = arrow(Qt::UpArrow, "cmdScroll(0)", QStringLiteral("Move up"), this);
-    QToolButton *down = arrow(Qt::DownArrow, "cmdScroll(1)", QStringLiteral("Move down"), this);
 
     auto *buttons = new QVBoxLayout;
     buttons->addStretch();

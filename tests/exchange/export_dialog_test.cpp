@@ -216,6 +216,8 @@ TEST_F(ExportDialogTest, TheWholeDatabaseChangesOnlyTheFinalExtensionOfTheChosen
     EXPECT_EQ(text(request.filter),
         "Text Files(*.txt,*.csv,*.lxp)|*.txt;*.csv;*.lxp|All Files (*.*)|*.*");
     EXPECT_EQ(text(request.initialPath), "/home/ann/family.dat") << "the name chosen before";
+    EXPECT_EQ(request.existing, FileDialogs::ExistingFile::DoNotConfirm)
+        << "Export asks before replacing a file";
 
     click("cmdGetDir"); // cancelled
     EXPECT_EQ(shown("lblFilename"), "/home/ann/family.txt");
@@ -383,6 +385,21 @@ TEST_F(ExportDialogTest, AFailedExportLeavesTheOldFileAndSaysSo)
     EXPECT_EQ(QDir(dir.path()).entryList({"family*"}, QDir::Files), QStringList({"family.lxp"}));
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(finished->count(), 1);
+}
+
+TEST_F(ExportDialogTest, TheTabKeyGoesThroughTheControlsAsTheyAreShown)
+{
+    storeSettings("ExportFormat=1\r\n");
+    open();
+    control("optData(1)")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 14; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(text(visited.join(QLatin1Char(' '))),
+        "optData(1) cboExport optDL(0) txtDelim lstFields(0) cmdAdd(0) cmdAdd(1) cmdAdd(2) "
+        "cmdAdd(3) lstFields(1) cmdScroll(0) cmdScroll(1) cmdGetDir cmdExport");
 }
 
 TEST_F(ExportDialogTest, EnterInAListOrTheDelimiterStartsNoExport)
