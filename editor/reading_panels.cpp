@@ -1,7 +1,7 @@
 #include "editor/reading_panels.h"
 
 #include "editor/topic_panel.h"
-#include "mainwin/glucose_units.h"
+#include "store/glucose_units.h"
 
 #include <QComboBox>
 

@@ -1,6 +1,6 @@
 #include "mainwin/field_value.h"
 
-#include "mainwin/glucose_units.h"
+#include "store/glucose_units.h"
 #include "mainwin/master_index.h"
 #include "store/stored_dates.h"
 

@@ -11,7 +11,7 @@ namespace vantorelle {
 namespace {
 
 // Space between a cell's rules and its text, in twips.
-constexpr qreal cellPaddingX = 80;
+constexpr qreal cellPaddingX = 60;
 constexpr qreal cellPaddingY = 30;
 // Narrowest text width of a cell, so that a column too narrow for its padding
 // still shows its text.
@@ -86,7 +86,7 @@ private:
         const QMarginsF margins = layout_.pageLayout_.margins(QPageLayout::Point);
         layout_.pageSize_ = full.size() * twipsPerPoint;
         QRectF body(margins.left() * twipsPerPoint, margins.top() * twipsPerPoint,
-            layout_.pageSize_.width() - (margins.left() + margins.right()) * twipsPerPoint,
+            bodyWidth(layout_.pageLayout_),
             layout_.pageSize_.height() - (margins.top() + margins.bottom()) * twipsPerPoint);
         const RunningText &running = document_.runningText();
         if (!running.isEmpty()) {
@@ -316,6 +316,13 @@ PrintLayout::PrintLayout(const PrintDocument &document, const QPageLayout &pageL
     , fontFamily_(document.fontFamily())
 {
     Builder(*this, document).build();
+}
+
+qreal PrintLayout::bodyWidth(const QPageLayout &pageLayout)
+{
+    const QMarginsF margins = pageLayout.margins(QPageLayout::Point);
+    return (pageLayout.fullRect(QPageLayout::Point).width() - margins.left() - margins.right())
+        * twipsPerPoint;
 }
 
 QFont PrintLayout::font(int index) const

@@ -57,6 +57,9 @@ public:
     QSizeF pageSize() const { return pageSize_; }
     // The area the body is laid out in, in twips from the page's top-left corner.
     QRectF bodyRect() const { return bodyRect_; }
+    // The width of the body on pages of `pageLayout` (the page less its left
+    // and right margins), in twips: what tables divide among their columns.
+    static qreal bodyWidth(const QPageLayout &pageLayout);
 
     // Never less than 1: an empty document has one page with its running text.
     int pageCount() const { return static_cast<int>(pages_.size()); }

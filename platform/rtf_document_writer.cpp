@@ -15,7 +15,7 @@ namespace {
 
 constexpr int twipsPerPoint = 20;
 // Half the space between the text of neighbouring cells, in twips.
-constexpr int cellGap = 80;
+constexpr int cellGap = 60;
 
 int twips(qreal points)
 {

@@ -109,6 +109,11 @@ vantorelle::TableRows Store::tableRows(TableId id) const
     return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, {}));
 }
 
+std::size_t Store::visibleRowCount(TableId id) const
+{
+    return tables_[static_cast<std::size_t>(id)]->recordCount();
+}
+
 std::optional<StoreFailure> Store::loadTable(TableId id)
 {
     auto failure = TableFile(path(id), tableLayout(id)).read(table(id));

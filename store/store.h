@@ -48,6 +48,8 @@ public:
     // an empty profile key has none.
     vantorelle::TableRows profileRows(TableId table, std::string_view profileKey) const;
     vantorelle::TableRows tableRows(TableId table) const;
+    // The number of rows the table's filter lets through.
+    std::size_t visibleRowCount(TableId table) const;
 
     MemoryTable &dsMainID() { return table(TableId::MainID); }
     MemoryTable &dsMainNm() { return table(TableId::MainNm); }

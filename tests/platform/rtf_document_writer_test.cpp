@@ -66,11 +66,11 @@ TEST(RtfDocumentWriter, WritesASmallReport)
           "{\\header\\pard\\plain\\f0\\fs20\\tqc\\tx4680\\tqr\\tx9360 Vantorelle Rize"
           "\\tab 1/2/2024\\tab Page {\\field{\\*\\fldinst PAGE}{\\fldrslt }}\\par}\r\n"
           "\\pard\\plain\\qc\\f0\\fs24\\b Vantorelle Master Lists\\line Ada\\par\r\n"
-          "\\trowd\\trgaph80\\trhdr"
+          "\\trowd\\trgaph60\\trhdr"
         + borders + "\\cellx1440" + borders
         + "\\cellx4320\r\n"
           "\\pard\\plain\\intbl\\f0\\fs20\\b Location\\cell Notes\\cell \\row\r\n"
-          "\\trowd\\trgaph80"
+          "\\trowd\\trgaph60"
         + borders + "\\cellx1440" + borders
         + "\\cellx4320\r\n"
           "\\pard\\plain\\intbl\\f0\\fs20 Clinic \\{North\\}\\cell a|b~c\\cell \\row\r\n"

@@ -1,4 +1,4 @@
-#include "mainwin/glucose_units.h"
+#include "store/glucose_units.h"
 
 #include <gtest/gtest.h>
 
