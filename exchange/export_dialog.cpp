@@ -311,7 +311,7 @@ void ExportDialog::exportData()
 void ExportDialog::storeChoices() const
 {
     std::vector<std::pair<const char *, QString>> choices;
-    choices.emplace_back("ExportFile", fileName_.value_or(noFilename));
+    choices.emplace_back("ExportFile", *fileName_);
     const QStringList fields = picker_->ordered();
     if (!wholeDatabase() && !fields.isEmpty())
         choices.emplace_back("ExportFields", fields.join(fieldEnd) + fieldEnd);

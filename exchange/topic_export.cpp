@@ -17,13 +17,20 @@ namespace {
 // Record lines between two progress reports.
 constexpr std::size_t progressStep = 1024;
 
+// Every field a field table names is a column of its table.
 std::size_t columnOf(Store &store, TableId table, std::string_view name)
 {
-    const auto column = store.table(table).columnIndex(name);
-    if (!column)
-        throw AppError(AppError::InvalidProcedureCall,
-            QStringLiteral("No field %1 in the table").arg(QString::fromUtf8(name)));
-    return *column;
+    return *store.table(table).columnIndex(name);
+}
+
+// The visible row of `fields` captioned `caption`, if any.
+const FieldRow *visibleField(const FieldTable &fields, std::string_view caption)
+{
+    for (int row = 1; row <= fields.visibleCount; ++row) {
+        if (fields.row(row).caption == caption)
+            return &fields.row(row);
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -46,15 +53,6 @@ TopicExport::TopicExport(Store &store, const ExportTopic &topic,
         fields_.push_back(
             {row->caption, columnOf(store, values, row->name), topic.conversion(row->name)});
     }
-}
-
-const FieldRow *TopicExport::visibleField(const FieldTable &fields, std::string_view caption)
-{
-    for (int row = 1; row <= fields.visibleCount; ++row) {
-        if (fields.row(row).caption == caption)
-            return &fields.row(row);
-    }
-    return nullptr;
 }
 
 std::size_t TopicExport::write(

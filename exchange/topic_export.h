@@ -32,9 +32,6 @@ public:
     std::size_t write(
         std::string_view profileKey, ExportFile &file, const ExportProgress &progress = {}) const;
 
-    // The visible row of `fields` captioned `caption`, if any.
-    static const FieldRow *visibleField(const FieldTable &fields, std::string_view caption);
-
 private:
     struct Field {
         std::string_view caption;
