@@ -277,6 +277,21 @@ TEST_F(ExportDialogTest, AFolderThatDoesNotExistCannotTakeTheFile)
         << "the choices are stored all the same";
 }
 
+TEST_F(ExportDialogTest, SettingsThatCannotBeStoredAreReportedOnceAndTheExportGoesOn)
+{
+    // The settings file's folder is gone; the export goes elsewhere.
+    Installation installation;
+    installation.dataFolder = folder() + QStringLiteral("gone/");
+    context.setInstallation(installation);
+    open();
+    const QString path = folder() + QStringLiteral("family.lxp");
+    chooseFile(path);
+    click("cmdExport");
+    EXPECT_EQ(boxTitles(), "Vantorelle Rize|Export");
+    EXPECT_EQ(text(prompter.boxes[0].text), "An error occurred while writing to the ini file.");
+    EXPECT_TRUE(readFile(path).startsWith("** Exported for Vantorelle VOXA! -- "));
+}
+
 TEST_F(ExportDialogTest, ATopicExportAsTheUserMakesIt)
 {
     open();
