@@ -3,7 +3,8 @@
 #include "editor/record_editor.h"
 #include "exchange/export_dialog.h"
 #include "mainwin/main_window.h"
-#include "mainwin/secondary_windows.h"
+#include "masters/master_list_editor.h"
+#include "masters/provider_viewer.h"
 
 int main(int argc, char **argv)
 {
@@ -11,12 +12,21 @@ int main(int argc, char **argv)
     Main window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);
+
     SecondaryWindows windows;
+    windows.editMaster = [&window](int index) {
+        if (const auto list = vantorelle::masterListFromIndex(index))
+            vantorelle::MasterListEditor::edit(window, *list, &window);
+    };
+    windows.viewProvider = [&window](QWidget *owner, const std::string &key, bool pharmacy) {
+        vantorelle::ProviderViewer::view(window, key, pharmacy, owner);
+    };
     windows.exportData = [&window](QWidget *owner, const QString &profile) {
         vantorelle::ExportDialog dialog(window, profile, owner);
         dialog.exec();
     };
     window.setSecondaryWindows(std::move(windows));
+
     if (!window.load())
         return 0;
     window.show();

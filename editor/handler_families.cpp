@@ -1,11 +1,11 @@
 #include "editor/handler_families.h"
 
 #include "editor/begin_editing.h"
-#include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "editor/type_ahead.h"
-#include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
+#include "platform/stored_text.h"
+#include "platform/text_box.h"
 #include "settings/edit_state.h"
 #include "settings/main_window_context.h"
 #include "store/store.h"
@@ -73,9 +73,6 @@ void HandlerFamilies::textChanged(int row)
     const auto column = table.columnIndex(panel_.descriptor().fields->row(row).name);
     if (!column || !table.isVisible(*shown))
         return;
-    const QString text = panel_.textBox(row)->text();
-    const std::string stored
-        = Cp1252::toStdString(QString(text).replace(u'\n', QLatin1String("\r\n")));
-    if (stored != table.valueAt(*shown, *column))
+    if (vantorelle::storedText(panel_.textBox(row)->text()) != table.valueAt(*shown, *column))
         beginEditing(context_);
 }

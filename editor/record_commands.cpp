@@ -1,12 +1,12 @@
 #include "editor/record_editor.h"
 
 #include "editor/begin_editing.h"
-#include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/master_list_filler.h"
 #include "mainwin/record_editor_host.h"
 #include "platform/prompter.h"
+#include "platform/text_box.h"
 #include "settings/edit_state.h"
 #include "settings/error_trap.h"
 #include "store/store.h"

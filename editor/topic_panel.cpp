@@ -1,10 +1,10 @@
 #include "editor/topic_panel.h"
 
 #include "editor/panel_hooks.h"
-#include "editor/text_box.h"
-#include "platform/typing_limit.h"
-#include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
+#include "platform/stored_text.h"
+#include "platform/text_box.h"
+#include "platform/typing_limit.h"
 #include "settings/preferences.h"
 #include "store/record_status.h"
 #include "store/stored_dates.h"
@@ -18,17 +18,8 @@
 
 namespace {
 
-// Stored text is cp1252 with CR LF line breaks; the widgets hold Unicode with LF.
-QString shownText(std::string_view stored)
-{
-    return Cp1252::toUnicode(QByteArray(stored.data(), qsizetype(stored.size())))
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
-
-std::string storedText(const QString &shown)
-{
-    return Cp1252::toStdString(QString(shown).replace(u'\n', QLatin1String("\r\n")));
-}
+using vantorelle::shownText;
+using vantorelle::storedText;
 
 QString text(std::string_view s)
 {

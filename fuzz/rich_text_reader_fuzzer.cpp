@@ -1,12 +1,14 @@
 // The rich-text reader: any text reads without a crash or a hang, and a field
 // line as the record views build it reads back to its label in bold, a tab and
 // its value as the view shows it. Input: a choice, then either any text, or a
-// label and a value (cp1252 bytes, as stored).
+// label and a value (cp1252 bytes, as stored) made into a field line by the
+// views' own field builder.
 #include "fuzz_support.h"
 #include "qt_allocation_stacks.h"
 
 #include "platform/cp1252.h"
 #include "platform/rich_text_reader.h"
+#include "platform/rtf_field.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -21,35 +23,6 @@
 #include <string_view>
 
 namespace {
-
-// The record views' field lines, built as the main window builds them (the
-// fuzz targets use the platform layer only): label and value escaped, each
-// CR LF a line break whose next line starts at the tab stop; no line for an
-// empty value.
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\\' || c == '{' || c == '}') {
-            out += '\\';
-            out += c;
-        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            out += "\\line\\tab ";
-            ++i;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::string fieldLine(std::string_view label, std::string_view value)
-{
-    if (value.empty())
-        return {};
-    return "\\b " + escaped(label) + ":\\b0\\tab " + escaped(value) + "\\line";
-}
 
 // What the view shows of a text: a CR LF is a line break and a tab, a lone CR
 // or LF nothing (raw line ends are not text in RTF).
@@ -120,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string label = input.ConsumeRandomLengthString(60);
     const std::string value = input.ConsumeRemainingBytesAsString();
     const std::string rtf
-        = "{\\rtf1\\ansi {\\colortbl;\\red0\\green0\\blue255;}" + fieldLine(label, value) + "}";
+        = std::string(RecordViewHeader) + RtfField(label, value) + std::string(RecordViewEnd);
     RichTextReader::read(Cp1252::toUnicode(rtf), &document);
 
     const Read read = readBack(document);

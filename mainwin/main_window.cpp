@@ -1,11 +1,11 @@
 #include "mainwin/main_window.h"
 
-#include "mainwin/picker_date_format.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
 #include "platform/rich_text_view.h"
 #include "settings/app_info.h"
 #include "settings/error_trap.h"
+#include "settings/picker_date_format.h"
 #include "settings/sync_watch.h"
 #include "store/store.h"
 

@@ -1,6 +1,6 @@
 #include "mainwin/record_view_lines.h"
 
-#include "mainwin/rtf_field.h"
+#include "platform/rtf_field.h"
 
 #include <array>
 

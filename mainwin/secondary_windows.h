@@ -14,7 +14,7 @@ class QWidget;
 // the graph window, which stays open beside the main window.
 struct SecondaryWindows {
     // The master-list editor on list `index` (0 contacts .. 5 provider types),
-    // modal, without owner.
+    // modal.
     std::function<void(int index)> editMaster;
     // The provider or pharmacy viewer, modal, owned by `owner`: it shows the
     // master whose Key is `masterKey` (cp1252 bytes), a pharmacy when the View

@@ -2,7 +2,7 @@
 
 #include "mainwin/grid_layouts.h"
 #include "mainwin/master_index.h"
-#include "mainwin/rtf_field.h"
+#include "platform/rtf_field.h"
 
 #include <algorithm>
 #include <optional>

@@ -83,6 +83,17 @@ void assign(MemoryTable &table, const FieldValues &values)
     }
 }
 
+// Fields the editor did not give (hidden ones) move with a record replaced
+// under a new key.
+void carryOver(const MemoryTable &table, RowHandle old, FieldValues &values)
+{
+    for (std::size_t column = keyColumn + 1; column < table.columns().size(); ++column) {
+        const std::string &name = table.columns()[column].name;
+        if (!find(values, name))
+            values.emplace_back(name, table.valueAt(old, column));
+    }
+}
+
 bool isMasterKeyedByName(TableId master)
 {
     return master == TableId::Location || master == TableId::ProvType;
@@ -179,12 +190,7 @@ SavedRecord RecordOperations::saveTopicRecord(
     }
     // Replaced under a new key: a new record for the synchronisation, so that
     // no two rows share an id while one of them claims to be unchanged.
-    // Fields the editor did not give move with the record.
-    for (std::size_t column = keyColumn + 1; column < table.columns().size(); ++column) {
-        const std::string &name = table.columns()[column].name;
-        if (!find(values, name))
-            values.emplace_back(name, table.valueAt(*old, column));
-    }
+    carryOver(table, *old, values);
     table.moveTo(*old);
     table.applyDeleteRule();
     std::string key = NewKey(table, topic, profileKey, lookupOf(values));
@@ -345,14 +351,16 @@ SavedRecord RecordOperations::saveMasterItem(
             updateRow(table, *old, item.values, false);
             return finish(table, item.key, *old);
         }
+        // Renamed: replaced like a re-keyed record.
         const bool renamed = old.has_value();
+        FieldValues values = item.values;
         if (renamed) {
+            carryOver(table, *old, values);
             table.moveTo(*old);
             table.applyDeleteRule();
         }
-        const RowHandle row = renamed
-            ? addRow(table, NewRecordId, RecordStatus::New, name, item.values)
-            : addRow(table, item.recId, item.status, name, item.values);
+        const RowHandle row = renamed ? addRow(table, NewRecordId, RecordStatus::New, name, values)
+                                      : addRow(table, item.recId, item.status, name, values);
         return finish(table, std::string(name), row);
     }
 

@@ -284,3 +284,48 @@ TEST_F(TypingEndToEnd, ABloodPressureReadingTypedWithItsDateAndAMorningTimeIsSto
         << readFile(file).toStdString();
     closeAndWait();
 }
+
+TEST_F(TypingEndToEnd, AProviderAddedThroughTheMenuByKeyboardIsInTheFileAfterSaveAll)
+{
+    const QString fixture
+        = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
+    copyTree(fixture, dataFolder());
+    registerDataFolder(dataFolder());
+    const auto clock = clockAt("2026-03-07 15:20:00");
+    ASSERT_FALSE(clock.isEmpty()) << "libfaketime missing: scripts/setup.sh installs it";
+    start(clock);
+    ASSERT_TRUE(waitForWindow(mainTitle));
+    const QString window = QString::number(desktop.find(program.processId(), mainTitle));
+    xdotool({"windowfocus", "--sync", window});
+
+    // Edit menu (from the File menu on, as the Edit menu has no access key),
+    // its sixth item: "Edit Master Provider List".
+    xdotool({"key", "--delay", "80", "alt+f", "Right", "Down", "Down", "Down", "Down", "Down",
+        "Return"});
+    ASSERT_TRUE(waitForWindow(QStringLiteral("Edit Master List")));
+    xdotool({"key", "alt+n"}); // New: the focus in Name
+    typeLine("Dr. O'Brien"); // Enter: on to the type list
+    xdotool({"key", "c", "Tab"}); // Cardiology
+    typeLine("555-0700"); // office phone
+    typeLine("555-0701"); // emergency phone
+    typeLine("555-0702"); // FAX; Enter: on to the clinic or hospital
+    xdotool({"type", "--delay", "30", "St. Mary's"});
+    xdotool({"key", "alt+s"}); // Save
+    xdotool({"key", "alt+l"}); // Close
+    const QDeadlineTimer closed(30000);
+    while (desktop.find(program.processId(), QStringLiteral("Edit Master List"))
+        && !closed.hasExpired())
+        QThread::msleep(50);
+    xdotool({"windowfocus", "--sync", window});
+    xdotool({"key", "ctrl+s"}); // Save All
+
+    const QRegularExpression stored(QStringLiteral(
+        R"(\r\n0x00000000,0x0008,"2026030715\d{4}p","Dr\. O'Brien","Cardiology","555-0700","555-0701","555-0702","St\. Mary's","","","","","","","",""\r\n)"));
+    const QString file = dataFolder() + "VantorelleProvID.cdb";
+    const QDeadlineTimer deadline(30000);
+    while (!stored.match(QString::fromLatin1(readFile(file))).hasMatch() && !deadline.hasExpired())
+        QThread::msleep(50);
+    EXPECT_TRUE(stored.match(QString::fromLatin1(readFile(file))).hasMatch())
+        << readFile(file).toStdString();
+    closeAndWait();
+}

@@ -1,10 +1,10 @@
 #include "editor_fixture.h"
 
-#include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "mainwin/grid_layouts.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
+#include "platform/text_box.h"
 #include "store/store.h"
 
 #include <QComboBox>

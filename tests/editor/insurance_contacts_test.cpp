@@ -2,9 +2,9 @@
 
 #include "editor/contacts_panel.h"
 #include "editor/insurance_panel.h"
-#include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "platform/date_time_picker.h"
+#include "platform/text_box.h"
 #include "store/criterion.h"
 #include "store/keys.h"
 #include "store/topics.h"

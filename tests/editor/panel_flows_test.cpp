@@ -1,8 +1,8 @@
 #include "history_fixture.h"
 
-#include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "platform/date_time_picker.h"
+#include "platform/text_box.h"
 #include "settings/app_info.h"
 #include "store/criterion.h"
 

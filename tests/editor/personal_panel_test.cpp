@@ -1,9 +1,9 @@
 #include "editor_fixture.h"
 
 #include "editor/personal_panel.h"
-#include "editor/text_box.h"
 #include "editor/topic_panel.h"
 #include "platform/date_time_picker.h"
+#include "platform/text_box.h"
 #include "store/criterion.h"
 #include "store/record_operations.h"
 #include "store/topics.h"

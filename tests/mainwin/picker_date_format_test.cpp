@@ -1,5 +1,5 @@
-#include "mainwin/picker_date_format.h"
 #include "platform/date_time_picker.h"
+#include "settings/picker_date_format.h"
 #include "settings/preferences_dialog.h"
 #include "startup_fixture.h"
 #include "store/store.h"

@@ -286,6 +286,22 @@ TEST_F(RecordOperationsTest, MasterItems)
     EXPECT_EQ(operations.saveMasterItem(TableId::PharmID, pharmacy).key, "20240315143005p");
 }
 
+TEST_F(RecordOperationsTest, ARenamedLocationKeepsItsHiddenFields)
+{
+    // Values the handheld keeps in the fields the editor never shows.
+    MemoryTable &locations = store.dsLocation();
+    locations.moveFirst();
+    ASSERT_TRUE(locations.find(Criterion::equal("Key", "Clinic")));
+    locations.setValue("Other2", "W-4");
+    locations.update();
+
+    const SavedRecord renamed = operations.saveMasterItem(
+        TableId::Location, shown(TableId::Location, locations.handle()), "North Clinic");
+    ASSERT_EQ(locations.handle(), renamed.row);
+    EXPECT_EQ(locations.value("Other2"), "W-4");
+    EXPECT_EQ(locations.value("STATUS"), RecordStatus::New);
+}
+
 TEST_F(RecordOperationsTest, DeletingAProfileRetiresItsRowsEverywhere)
 {
     operations.deleteProfile(annKey);

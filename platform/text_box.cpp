@@ -1,4 +1,4 @@
-#include "editor/text_box.h"
+#include "platform/text_box.h"
 
 #include "platform/typing_limit.h"
 

@@ -1,4 +1,4 @@
-#include "mainwin/rtf_field.h"
+#include "platform/rtf_field.h"
 
 #include <gtest/gtest.h>
 

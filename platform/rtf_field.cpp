@@ -1,4 +1,4 @@
-#include "mainwin/rtf_field.h"
+#include "platform/rtf_field.h"
 
 std::string RtfEscape(std::string_view text)
 {

@@ -1,4 +1,4 @@
-#include "mainwin/picker_date_format.h"
+#include "settings/picker_date_format.h"
 
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
@@ -23,13 +23,17 @@ DateTimePicker::DateOrder pickerOrder(DateFormat format)
 
 } // namespace
 
+void applyDatePreference(DateTimePicker &picker, const DisplayPreferences &preferences)
+{
+    if (picker.mode() == DateTimePicker::Mode::Date)
+        picker.setDateFormat(
+            pickerOrder(preferences.dateFormat), Cp1252::toUnicode(preferences.dateSeparator));
+}
+
 void applyDatePreferenceToPickers(const DisplayPreferences &preferences)
 {
-    const DateTimePicker::DateOrder order = pickerOrder(preferences.dateFormat);
-    const QString separator = Cp1252::toUnicode(preferences.dateSeparator);
     for (QWidget *widget : QApplication::allWidgets()) {
-        auto *picker = qobject_cast<DateTimePicker *>(widget);
-        if (picker && picker->mode() == DateTimePicker::Mode::Date)
-            picker->setDateFormat(order, separator);
+        if (auto *picker = qobject_cast<DateTimePicker *>(widget))
+            applyDatePreference(*picker, preferences);
     }
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/text_box.h"
+#include "platform/text_box.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-// The record views are RTF text built here, as cp1252 bytes like the values in
-// them, and shown through RichTextReader.
+// The record and provider views are RTF text built here, as cp1252 bytes like
+// the values in them, and shown through RichTextReader.
 
 // Opens a record view: the document and its colour table (default and blue).
 inline constexpr std::string_view RecordViewHeader

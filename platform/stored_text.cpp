@@ -1,0 +1,18 @@
+#include "platform/stored_text.h"
+
+#include "platform/cp1252.h"
+
+namespace vantorelle {
+
+QString shownText(std::string_view stored)
+{
+    return Cp1252::toUnicode(QByteArray(stored.data(), qsizetype(stored.size())))
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+std::string storedText(const QString &shown)
+{
+    return Cp1252::toStdString(QString(shown).replace(u'\n', QLatin1String("\r\n")));
+}
+
+} // namespace vantorelle
