@@ -24,12 +24,13 @@ bench: build
 	cmake --build $(BUILD_DIR) --target vantorelle_bench
 	$(BUILD_DIR)/bench/vantorelle_bench $(BENCH_FOLDER)
 
-# The store, platform and settings tests built with AddressSanitizer and
+# The tests of the modules below the main window (store, platform, settings,
+# context, handheld, backup, dialogs) built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, in a build folder of their own.
 SANITIZE_DIR ?= build-sanitize
 SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 sanitize: build
-	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_STORE_ONLY=ON \
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_LOWER_LAYERS_ONLY=ON \
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZERS)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZERS)" >/dev/null
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j$(JOBS)

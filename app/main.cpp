@@ -6,20 +6,22 @@
 #include "masters/master_list_editor.h"
 #include "masters/provider_viewer.h"
 
+using namespace vantorelle;
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Main window;
+    MainWindow window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);
 
     SecondaryWindows windows;
     windows.editMaster = [&window](int index) {
-        if (const auto list = vantorelle::masterListFromIndex(index))
-            vantorelle::MasterListEditor::edit(window, *list, &window);
+        if (const auto list = masterListFromIndex(index))
+            MasterListEditor::edit(window, *list, &window);
     };
     windows.viewProvider = [&window](QWidget *owner, const std::string &key, bool pharmacy) {
-        vantorelle::ProviderViewer::view(window, key, pharmacy, owner);
+        ProviderViewer::view(window, key, pharmacy, owner);
     };
     windows.exportData = [&window](QWidget *owner, const QString &profile) {
         vantorelle::ExportDialog dialog(window, profile, owner);

@@ -2,11 +2,11 @@
 //
 // Times the record store on a data folder: the start-up load, one profile's
 // readings of one topic walked on the shared view and read by the read-only
-// query, SaveDBs, the whole-database and topic exports, deleting a profile,
-// and the peak memory of the load; then the profile report of the profile with
-// the most readings (built, paginated, printed to PDF, saved as RTF), the graph
-// of 25,000 readings, drawn and saved as GIF, and the reading of an import file
-// of 100,000 lines.
+// query, writing every table, the whole-database and topic exports, deleting a
+// profile, and the peak memory of the load; then the profile report of the
+// profile with the most readings (built, paginated, printed to PDF, saved as
+// RTF), the graph of 25,000 readings, drawn and saved as GIF, and the reading
+// of an import file of 100,000 lines.
 // Without a folder it generates one (fixed seed). It always works on a copy in
 // a temporary folder, so a user's folder is never written.
 #include "bench/data_generator.h"
@@ -20,19 +20,19 @@
 #include "store/store.h"
 
 #include <algorithm>
-#include <memory>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <spawn.h>
+#include <memory>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
-extern char **environ;
+using namespace vantorelle;
 
 namespace fs = std::filesystem;
 
@@ -42,8 +42,8 @@ constexpr std::uint32_t generatorSeed = 20240611;
 constexpr TableId readingTopics[] = {TableId::BP, TableId::Glucose, TableId::Weight, TableId::Chol};
 
 // Milliseconds of each run; the median is reported.
-std::vector<double> timeRuns(int runs, const std::function<void()> &prepare,
-    const std::function<void()> &measured)
+std::vector<double> timeRuns(
+    int runs, const std::function<void()> &prepare, const std::function<void()> &measured)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -90,7 +90,7 @@ std::string megabytesPerSecond(double bytes, double ms)
 long long folderBytes(const fs::path &folder)
 {
     long long bytes = 0;
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const fs::path file = folder / tableFileName(static_cast<TableId>(i));
         if (fs::exists(file))
             bytes += static_cast<long long>(fs::file_size(file));
@@ -111,7 +111,7 @@ void loadOrExit(Store &store)
 std::pair<std::string, std::size_t> busiestProfile(Store &store)
 {
     std::pair<std::string, std::size_t> busiest;
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     std::vector<std::string> keys;
     for (profiles.moveFirst(); !profiles.eof(); profiles.moveNext())
         keys.emplace_back(profiles.value("Key"));
@@ -179,9 +179,13 @@ long long loadPeakMemory(const char *self, const fs::path &folder)
     const std::string folderText = folder.string();
     char *arguments[] = {const_cast<char *>(self), const_cast<char *>("--load-only"),
         const_cast<char *>(folderText.c_str()), nullptr};
-    pid_t child = 0;
-    if (posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, arguments, environ) != 0)
+    const pid_t child = ::fork();
+    if (child < 0)
         return -1;
+    if (child == 0) {
+        ::execv("/proc/self/exe", arguments); // the environment goes along
+        ::_exit(127);
+    }
     int status = 0;
     rusage usage {};
     if (::wait4(child, &status, 0, &usage) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
@@ -192,7 +196,7 @@ long long loadPeakMemory(const char *self, const fs::path &folder)
 // Copies the table files of `from` into `to`.
 void copyTables(const fs::path &from, const fs::path &to)
 {
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const std::string name = tableFileName(static_cast<TableId>(i));
         if (fs::exists(from / name))
             fs::copy_file(from / name, to / name);
@@ -221,8 +225,8 @@ int run(const char *self, const char *userFolder)
         std::printf("Data folder: generated (seed %u) in %.1f s\n", generatorSeed, took.count());
     }
     const double bytes = static_cast<double>(folderBytes(folder));
-    std::printf("%.1f MB in the table files; medians of several runs, warm file cache\n\n",
-        bytes / 1e6);
+    std::printf(
+        "%.1f MB in the table files; medians of several runs, warm file cache\n\n", bytes / 1e6);
 
     const long long peak = loadPeakMemory(self, folder);
 
@@ -230,7 +234,7 @@ int run(const char *self, const char *userFolder)
     const auto newStore = [&] { store = std::make_unique<Store>(folder.string()); };
     std::printf("%-52s %12s %-17s %-16s %-12s\n", "", "median", "fastest-slowest", "", "target");
     const Runs load = summary(timeRuns(7, newStore, [&] { loadOrExit(*store); }));
-    report("load (start-up: readers, sorts, filters, KillDupes)", load,
+    report("load (start-up: readers, sorts, filters, duplicates)", load,
         megabytesPerSecond(bytes, load.median), ">= 200 MB/s",
         bytes / 1e6 / (load.median / 1000) >= 200);
 
@@ -246,18 +250,20 @@ int run(const char *self, const char *userFolder)
     // same rows, with no table's view moved.
     for (TableId topic : readingTopics) {
         std::size_t rows = 0;
-        const Runs query = summary(
-            timeRuns(51, [] {}, [&] { rows = store->profileRows(topic, profileKey).size(); }));
-        report("profile query of the largest profile: " + std::string(tableSpec(topic).name),
-            query, std::to_string(rows) + " rows", "< 5 ms", query.median < 5);
+        const Runs query = summary(timeRuns(
+            51, [] {}, [&] { rows = store->profileRows(topic, profileKey).size(); }));
+        report("profile query of the largest profile: " + std::string(tableSpec(topic).name), query,
+            std::to_string(rows) + " rows", "< 5 ms", query.median < 5);
     }
     benchQueryAtScale();
 
-    const Runs save = summary(timeRuns(7, [] {}, [&] {
-        if (!store->SaveDBs().empty())
-            std::fprintf(stderr, "SaveDBs reported a failure\n");
-    }));
-    report("SaveDBs (each file flushed and renamed over the old)", save,
+    const Runs save = summary(timeRuns(
+        7, [] {},
+        [&] {
+            if (!store->writeTables().empty())
+                std::fprintf(stderr, "writeTables reported a failure\n");
+        }));
+    report("writeTables (each file flushed and renamed over the old)", save,
         megabytesPerSecond(bytes, save.median), ">= 150 MB/s",
         bytes / 1e6 / (save.median / 1000) >= 150);
     benchExport(*store, folder.string());

@@ -12,6 +12,8 @@
 #include <span>
 #include <string_view>
 
+namespace vantorelle {
+
 namespace {
 
 // std::mt19937's output is fixed by the standard; the distributions are not,
@@ -52,8 +54,8 @@ constexpr std::string_view notes[] = {
     "Short",
 };
 
-constexpr std::string_view firstNames[] = {"Ann", "Bob", "Carla", "Dmitri", "Elise", "Fran\xE7ois",
-    "Grace", "Hiro", "Ines", "Jos\xE9"};
+constexpr std::string_view firstNames[]
+    = {"Ann", "Bob", "Carla", "Dmitri", "Elise", "Fran\xE7ois", "Grace", "Hiro", "Ines", "Jos\xE9"};
 constexpr std::string_view lastNames[] = {"Lee", "O'Neil", "Smith", "M\xFCller", "Garcia", "Novak"};
 constexpr std::string_view activities[] = {"Resting", "Walking", "After meal", "Exercise"};
 constexpr std::string_view events[] = {"Fasting", "Before lunch", "After dinner", "Bedtime"};
@@ -119,7 +121,7 @@ public:
     // clock reading `clock`; returns the key.
     std::string add(std::string_view profileKey, const Values &values, const LocalDateTime &clock)
     {
-        const std::string key = BuildKey(
+        const std::string key = buildKey(
             id_, profileKey,
             [&values](std::string_view field) {
                 const auto it = values.find(field);
@@ -135,12 +137,12 @@ public:
         // Most records are as last synchronised; some changed, some new, some deleted.
         const int kind = mixed_ ? draw_.below(100) : 100;
         const bool isNew = kind < 2;
-        const std::string_view status = isNew ? RecordStatus::New
-            : kind < 5                        ? RecordStatus::Modified
-            : kind < 7                        ? RecordStatus::Deleted
-                                              : RecordStatus::Unchanged;
+        const std::string_view status = isNew ? RecordStatus::added
+            : kind < 5                        ? RecordStatus::modified
+            : kind < 7                        ? RecordStatus::deleted
+                                              : RecordStatus::unchanged;
         row_.clear();
-        row_.add(isNew ? std::string(NewRecordId) : hex(++lastId_, 8));
+        row_.add(isNew ? std::string(newRecordId) : hex(++lastId_, 8));
         row_.add(status);
         row_.add(key);
         const auto &columns = table_.columns();
@@ -161,8 +163,8 @@ private:
 };
 
 struct Masters {
-    std::vector<std::string> providers, pharmacies, insurers, insurerNames, contacts,
-        contactFirst, contactLast, locations;
+    std::vector<std::string> providers, pharmacies, insurers, insurerNames, contacts, contactFirst,
+        contactLast, locations;
 };
 
 std::string note(Draw &draw, int percent)
@@ -175,7 +177,7 @@ Masters addMasters(Store &store, Draw &draw)
     Masters m;
     LocalDateTime made {2008, 6, 1, 9, 0, 0};
     const auto next = [&made] {
-        made = NextSecond(made);
+        made = nextSecond(made);
         return made;
     };
     TableFiller locations(store, TableId::Location, draw);
@@ -189,8 +191,8 @@ Masters addMasters(Store &store, Draw &draw)
     TableFiller providers(store, TableId::ProvID, draw);
     for (int i = 0; i < 40; ++i) {
         m.providers.push_back(providers.add({},
-            {{"Name", "Dr. " + draw.pick(lastNames)},
-                {"Type", "GP"}, {"Phone1", "555-01" + twoDigits(i)},
+            {{"Name", "Dr. " + draw.pick(lastNames)}, {"Type", "GP"},
+                {"Phone1", "555-01" + twoDigits(i)},
                 {"Location", m.locations[static_cast<std::size_t>(i % 12)]},
                 {"Address", std::to_string(i + 1) + " Main St\r\nSpringfield"},
                 {"Notes", note(draw, 40)}},
@@ -244,14 +246,14 @@ std::vector<StoreFailure> DataGenerator::write(const std::string &folder)
     const Masters masters = addMasters(store, draw);
 
     TableFiller profiles(store, TableId::MainID, draw, false),
-        names(store, TableId::MainNm, draw, false),
-        insLinks(store, TableId::InsXref, draw), conLinks(store, TableId::ConXref, draw),
-        bp(store, TableId::BP, draw), glucose(store, TableId::Glucose, draw),
-        weight(store, TableId::Weight, draw), chol(store, TableId::Chol, draw),
-        allergy(store, TableId::Allergy, draw), illness(store, TableId::Illness, draw),
-        surgery(store, TableId::Surgery, draw), appt(store, TableId::Appt, draw),
-        med(store, TableId::Med, draw), vacc(store, TableId::Vacc, draw),
-        test(store, TableId::Test, draw), family(store, TableId::Family, draw);
+        names(store, TableId::MainNm, draw, false), insLinks(store, TableId::InsXref, draw),
+        conLinks(store, TableId::ConXref, draw), bp(store, TableId::BP, draw),
+        glucose(store, TableId::Glucose, draw), weight(store, TableId::Weight, draw),
+        chol(store, TableId::Chol, draw), allergy(store, TableId::Allergy, draw),
+        illness(store, TableId::Illness, draw), surgery(store, TableId::Surgery, draw),
+        appt(store, TableId::Appt, draw), med(store, TableId::Med, draw),
+        vacc(store, TableId::Vacc, draw), test(store, TableId::Test, draw),
+        family(store, TableId::Family, draw);
 
     for (int p = 0; p < sizes_.profiles; ++p) {
         const LocalDateTime created {2009, 3, 5, 7, 8 + p / 60, p % 60};
@@ -266,7 +268,8 @@ std::vector<StoreFailure> DataGenerator::write(const std::string &folder)
         for (int i = 0; i < 2; ++i) {
             const auto ins = static_cast<std::size_t>(draw.below(15));
             insLinks.add(profileKey,
-                {{"Company", KeyText(masters.insurerNames[ins])}, {"InsID", masters.insurers[ins]}},
+                {{"Company", keyTextOf(masters.insurerNames[ins])},
+                    {"InsID", masters.insurers[ins]}},
                 created);
         }
         for (int i = 0; i < 3; ++i) {
@@ -299,9 +302,8 @@ std::vector<StoreFailure> DataGenerator::write(const std::string &folder)
                 glucose.add(profileKey,
                     {{"Glucose", std::to_string(draw.between(70, 220))}, {"Units", "mg/dL"},
                         {"Carbs", std::to_string(draw.between(0, 90))},
-                        {"Event", draw.pick(events)}, {"Date", date},
-                        {"Time", time}, {"Notes", note(draw, 8)},
-                        {"Insulin", draw.percent(30) ? "10 units" : ""}},
+                        {"Event", draw.pick(events)}, {"Date", date}, {"Time", time},
+                        {"Notes", note(draw, 8)}, {"Insulin", draw.percent(30) ? "10 units" : ""}},
                     entered);
             } else if (kind < 9) {
                 weight.add(profileKey,
@@ -339,16 +341,16 @@ std::vector<StoreFailure> DataGenerator::write(const std::string &folder)
                     entered);
             } else if (kind < 9) {
                 med.add(profileKey,
-                    {{"Medication", draw.pick(medications)},
-                        {"Take", "1 daily"}, {"Dosage", "81 mg"}, {"ProvID", provider},
-                        {"Date", date}, {"PharmID", masters.pharmacies[draw.below(8)]},
+                    {{"Medication", draw.pick(medications)}, {"Take", "1 daily"},
+                        {"Dosage", "81 mg"}, {"ProvID", provider}, {"Date", date},
+                        {"PharmID", masters.pharmacies[draw.below(8)]},
                         {"Active", draw.percent(50) ? "Yes" : "No"}, {"Notes", note(draw, 40)}},
                     entered);
             } else if (kind < 13) {
                 test.add(profileKey,
-                    {{"Test", draw.pick(tests)}, {"Date", date},
-                        {"ProvID", provider}, {"Location", location},
-                        {"Result", "Within range, \"normal\""}, {"Notes", note(draw, 40)}},
+                    {{"Test", draw.pick(tests)}, {"Date", date}, {"ProvID", provider},
+                        {"Location", location}, {"Result", "Within range, \"normal\""},
+                        {"Notes", note(draw, 40)}},
                     entered);
             } else if (kind < 15) {
                 illness.add(profileKey,
@@ -358,39 +360,42 @@ std::vector<StoreFailure> DataGenerator::write(const std::string &folder)
                     entered);
             } else if (kind < 17) {
                 vacc.add(profileKey,
-                    {{"Vaccination", draw.pick(vaccines)}, {"Date", date},
-                        {"ProvID", provider}, {"Location", location}, {"Notes", note(draw, 30)}},
+                    {{"Vaccination", draw.pick(vaccines)}, {"Date", date}, {"ProvID", provider},
+                        {"Location", location}, {"Notes", note(draw, 30)}},
                     entered);
             } else if (kind == 17) {
                 allergy.add(profileKey,
-                    {{"Allergy", draw.pick(allergies) + " " + date},
-                        {"Reaction", "Rash, itching"}, {"Date", date}, {"Notes", note(draw, 50)}},
+                    {{"Allergy", draw.pick(allergies) + " " + date}, {"Reaction", "Rash, itching"},
+                        {"Date", date}, {"Notes", note(draw, 50)}},
                     entered);
             } else if (kind == 18) {
                 surgery.add(profileKey,
-                    {{"Surgery", draw.pick(surgeries)}, {"Date", date},
-                        {"ProvID", provider}, {"Location", location},
-                        {"Instructions", "Rest\r\nNo lifting"}, {"Notes", note(draw, 50)}},
+                    {{"Surgery", draw.pick(surgeries)}, {"Date", date}, {"ProvID", provider},
+                        {"Location", location}, {"Instructions", "Rest\r\nNo lifting"},
+                        {"Notes", note(draw, 50)}},
                     entered);
             } else {
                 family.add(profileKey,
-                    {{"FamFirst", draw.pick(firstNames)},
-                        {"FamLast", last}, {"Relation", draw.pick(relations)},
-                        {"Illness", "Hypertension, diabetes"}, {"Notes", note(draw, 30)}},
+                    {{"FamFirst", draw.pick(firstNames)}, {"FamLast", last},
+                        {"Relation", draw.pick(relations)}, {"Illness", "Hypertension, diabetes"},
+                        {"Notes", note(draw, 30)}},
                     entered);
             }
         }
     }
 
     TableFiller prefs(store, TableId::Prefs, draw, false);
-    for (const auto &[key, value] : {std::pair {"currency_symbol", "$"}, {"date_format", "mmddyyyy"},
-             {"date_sep", "/"}, {"glucose_units", "mg/dL"}, {"password", ""}})
+    for (const auto &[key, value] :
+        {std::pair {"currency_symbol", "$"}, {"date_format", "mmddyyyy"}, {"date_sep", "/"},
+            {"glucose_units", "mg/dL"}, {"password", ""}})
         prefs.addWithKey(key, {{"PrefsStr1", value}, {"PrefsNum1", "0"}});
 
     // Written in key order, as the program writes its tables.
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const auto id = static_cast<TableId>(i);
         store.table(id).setSort({id == TableId::Prefs ? "PrefsKey" : "Key"});
     }
-    return store.SaveDBs();
+    return store.writeTables();
 }
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorelle {
+
 // Writes a data folder of the size years of a family's readings reach, always
 // the same for the same seed: profiles with their name rows, insurance and
 // contact links, the master lists, the four reading topics and the other
@@ -30,3 +32,5 @@ private:
     std::uint32_t seed_;
     Sizes sizes_;
 };
+
+} // namespace vantorelle

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-using namespace vantorelle;
+namespace vantorelle {
 
 namespace {
 
@@ -102,7 +102,7 @@ void benchExport(Store &store, const std::string &folder)
     const std::string profile = "20140101080000p";
     addReadings(readings, profile);
     const ExportTopic &bloodPressure
-        = ExportTopics[topicIndex(Topic::BloodPressure) - topicIndex(Topic::Insurance)];
+        = exportTopics[topicIndex(Topic::BloodPressure) - topicIndex(Topic::Insurance)];
     const TopicExport exporter(readings, bloodPressure,
         {"Systolic", "Diastolic", "Pulse", "Date", "Time", "Activity", "Notes"}, ",",
         DisplayPreferences());
@@ -118,3 +118,5 @@ void benchExport(Store &store, const std::string &folder)
         std::to_string(lines) + " lines", "< 100 ms",
         topic.median < 100 && lines == std::size_t(readingCount));
 }
+
+} // namespace vantorelle

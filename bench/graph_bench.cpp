@@ -13,7 +13,7 @@
 #include <random>
 #include <vector>
 
-using namespace vantorelle;
+namespace vantorelle {
 
 namespace {
 
@@ -96,3 +96,5 @@ void benchGraph(const std::string &folder)
         "graph: save blood pressure as GIF, 1200 x 800",
         [&] { GifWriter::write(GraphRenderer::paletteImage(model, imageSize), path); }, 300);
 }
+
+} // namespace vantorelle

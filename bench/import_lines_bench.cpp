@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-using namespace vantorelle;
+namespace vantorelle {
 
 namespace {
 
@@ -70,3 +70,5 @@ void benchImportLines()
         "import: cut 100,000 reading lines, dates and times", median, spread, lines.c_str(),
         "< 100 ms", median < 100 && converted == lineCount ? "ok" : "MISSED");
 }
+
+} // namespace vantorelle

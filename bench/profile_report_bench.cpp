@@ -21,7 +21,7 @@
 #include <memory>
 #include <vector>
 
-using namespace vantorelle;
+namespace vantorelle {
 
 namespace {
 
@@ -107,3 +107,5 @@ void benchProfileReport(
     report("profile report: save as RTF", rtf, QStringLiteral("%1 rows").arg(bodyRows(*document)),
         "", true);
 }
+
+} // namespace vantorelle

@@ -1,34 +1,73 @@
-# vantorelle_module(<folder> <dependencies...>)
-# One library per source folder, named vantorelle_<folder>, holding every .cpp/.h
-# file of that folder. A folder with no sources yet is an interface library.
-function(vantorelle_module folder)
-  file(GLOB sources CONFIGURE_DEPENDS
-       ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
-  set(target vantorelle_${folder})
-  set(deps)
-  foreach(dep IN LISTS ARGN)
-    if(TARGET vantorelle_${dep})
-      list(APPEND deps vantorelle_${dep})
-    else()
-      list(APPEND deps ${dep})
+# The layers. A module is one source folder; it may include its own headers
+# and those of the modules below it, never those of a module above it or beside
+# it. The build holds every module to that: each one compiles with a single
+# include folder of its own in the build tree, layers/<name>/, which holds a
+# link to each source folder the module may include (layers/editor/store ->
+# <source>/store, ...) and nothing else. An include of a higher module's header
+# finds no such file, and the build stops there.
+
+# vantorelle_layer(<name> [BELOW <modules...>] [ALSO <folders...>])
+# Makes layers/<name>/ with links to <name> and to every folder the modules
+# BELOW see, and to the source folders ALSO names (relative to the source root).
+# Sets vantorelle_layer_folder to it.
+function(vantorelle_layer name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "BELOW;ALSO")
+  set(visible ${name})
+  foreach(below IN LISTS arg_BELOW)
+    get_property(seen GLOBAL PROPERTY vantorelle_visible_${below})
+    if(NOT seen)
+      message(FATAL_ERROR "layer ${name}: ${below} must be declared before it")
+    endif()
+    list(APPEND visible ${seen})
+  endforeach()
+  list(REMOVE_DUPLICATES visible)
+  set_property(GLOBAL PROPERTY vantorelle_visible_${name} ${visible})
+
+  set(folder ${PROJECT_BINARY_DIR}/layers/${name})
+  file(REMOVE_RECURSE ${folder})
+  file(MAKE_DIRECTORY ${folder})
+  foreach(module IN LISTS visible)
+    if(EXISTS ${PROJECT_SOURCE_DIR}/${module})
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${module} ${folder}/${module} SYMBOLIC)
     endif()
   endforeach()
-  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  foreach(path IN LISTS arg_ALSO)
+    get_filename_component(link ${path} NAME)
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${path} ${folder}/${link} SYMBOLIC)
+  endforeach()
+  set(vantorelle_layer_folder ${folder} PARENT_SCOPE)
+endfunction()
+
+# vantorelle_module(<folder> [BELOW <modules...>] [LIBRARIES <libraries...>])
+# One library per source folder, named vantorelle_<folder>, holding every
+# .cpp/.h file of that folder, in the layer above the modules BELOW names. A
+# folder with no sources yet is an interface library.
+function(vantorelle_module folder)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "BELOW;LIBRARIES")
+  vantorelle_layer(${folder} BELOW ${arg_BELOW})
+  set(target vantorelle_${folder})
+  set(deps ${arg_LIBRARIES})
+  foreach(below IN LISTS arg_BELOW)
+    list(APPEND deps vantorelle_${below})
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
   if(sources)
     file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.h)
     add_library(${target} STATIC ${sources} ${headers})
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    # Private: a module above sees this one's headers through its own layer.
+    target_include_directories(${target} PRIVATE ${vantorelle_layer_folder})
     target_link_libraries(${target} PUBLIC ${deps})
   else()
     add_library(${target} INTERFACE)
-    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${target} INTERFACE ${deps})
   endif()
 endfunction()
 
-# vantorelle_tests(<folder> [WITHOUT_QT] <libraries...> [DESKTOP_TITLES <gtest filter>])
-# One GoogleTest executable per test folder; tests/support holds the shared main
-# (it starts a QApplication, offscreen unless a platform is set) and the fakes.
+# vantorelle_tests(<folder> [WITHOUT_QT] [DESKTOP_TITLES <gtest filter>])
+# One GoogleTest executable per test folder, for the module of the same name:
+# it sees that module and the modules below it, and tests/support, which holds
+# the shared main (it starts a QApplication, offscreen unless a platform is
+# set) and the fakes.
 # WITHOUT_QT: GoogleTest's own main and no test support, so nothing brings Qt in.
 # The tests DESKTOP_TITLES names open, or look for, windows of the exact title
 # the synchronisation watch looks for on the X server all tests share: they
@@ -42,10 +81,16 @@ function(vantorelle_tests folder)
   set(target ${folder}_tests)
   add_executable(${target} ${sources})
   if(arg_WITHOUT_QT)
+    vantorelle_layer(${target} BELOW ${folder})
     set_target_properties(${target} PROPERTIES AUTOMOC OFF)
-    target_link_libraries(${target} PRIVATE GTest::gtest_main ${arg_UNPARSED_ARGUMENTS})
+    target_link_libraries(${target} PRIVATE GTest::gtest_main)
   else()
-    target_link_libraries(${target} PRIVATE vantorelle_test_support ${arg_UNPARSED_ARGUMENTS})
+    vantorelle_layer(${target} BELOW ${folder} ALSO tests/support)
+    target_link_libraries(${target} PRIVATE vantorelle_test_support)
+  endif()
+  target_include_directories(${target} PRIVATE ${vantorelle_layer_folder})
+  if(TARGET vantorelle_${folder})
+    target_link_libraries(${target} PRIVATE vantorelle_${folder})
   endif()
   # One variable only: the discovery passes a property's value on as a list,
   # so a second "NAME=value" would be taken for a property of its own. The

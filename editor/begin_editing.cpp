@@ -1,13 +1,17 @@
 #include "editor/begin_editing.h"
 
-#include "settings/edit_state.h"
-#include "settings/main_window_context.h"
+#include "context/edit_state.h"
+#include "context/main_window_context.h"
 #include "store/store.h"
+
+namespace vantorelle {
 
 void beginEditing(MainWindowContext &context)
 {
     EditState &state = context.editState();
-    const bool newProfile
-        = state.mode() == EditMode::Add || context.store().dsMainID().recordCount() == 0;
+    const bool newProfile = state.mode() == EditMode::Add
+        || context.store().table(TableId::MainID).recordCount() == 0;
     state.setMode(newProfile ? EditMode::Add : EditMode::Edit);
 }
+
+} // namespace vantorelle

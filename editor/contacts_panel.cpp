@@ -1,8 +1,10 @@
 #include "editor/contacts_panel.h"
 
+#include "context/edit_state.h"
 #include "editor/record_editor.h"
 #include "mainwin/record_editor_host.h"
-#include "settings/edit_state.h"
+
+namespace vantorelle {
 
 namespace {
 
@@ -32,7 +34,7 @@ const PanelDescriptor ContactsPanel::descriptor = {
     .caption = "Contacts",
     .boxes = "txtCon",
     .table = TableId::ConID,
-    .fields = &ConIDFields,
+    .fields = &conIdFields,
     .controls = controls,
     .required = required,
     .message = {"The name fields cannot be blank.", "Please enter a full name."},
@@ -50,17 +52,19 @@ SavedRecord ContactsPanel::store(const EditedRecord &record)
 {
     return RecordOperations(host_.store())
         .saveContact(editor_.profileKey(), host_.editState().mode() == EditMode::Add, record,
-            ShownConFirst, ShownConLast);
+            shownFirst, shownLast);
 }
 
 void ContactsPanel::remember(const std::vector<std::string> &values)
 {
-    ShownConFirst = values[1];
-    ShownConLast = values[2];
+    shownFirst = values[1];
+    shownLast = values[2];
 }
 
 void ContactsPanel::forget()
 {
-    ShownConFirst.clear();
-    ShownConLast.clear();
+    shownFirst.clear();
+    shownLast.clear();
 }
+
+} // namespace vantorelle

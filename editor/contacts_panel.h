@@ -3,6 +3,8 @@
 #include "editor/master_picker.h"
 #include "editor/panel_descriptor.h"
 
+namespace vantorelle {
+
 // The Contacts panel: a contact of the master list, linked to the current
 // profile when saved.
 class ContactsPanel : public MasterPicker {
@@ -14,8 +16,8 @@ public:
 
     // The names as last shown: a save under other names replaces the
     // profile's link. A pick forgets them, so that the picked contact is linked.
-    std::string ShownConFirst;
-    std::string ShownConLast;
+    std::string shownFirst;
+    std::string shownLast;
 
     SavedRecord store(const EditedRecord &record) override;
 
@@ -23,3 +25,5 @@ protected:
     void remember(const std::vector<std::string> &values) override;
     void forget() override;
 };
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include "mainwin/master_list_filler.h"
 #include "store/store.h"
 
+namespace vantorelle {
+
 namespace {
 
 using enum ControlKind;
@@ -148,7 +150,7 @@ constexpr PanelControl apptControls[] = {
 // The grid lists an appointment by its physician's name.
 std::string providerName(Store &store, const std::vector<std::string> &values)
 {
-    return store.GetProviderName(values[1]);
+    return store.providerName(values[1]);
 }
 
 // ---- Medications
@@ -315,22 +317,22 @@ constexpr int firstTwoRows[] = {1, 2};
 
 } // namespace
 
-const PanelDescriptor AllergiesPanel = {
+const PanelDescriptor allergiesPanel = {
     .caption = "Allergy",
     .boxes = "txtAllergy",
     .table = TableId::Allergy,
-    .fields = &AllergyFields,
+    .fields = &allergyFields,
     .controls = allergyControls,
     .required = firstRow,
     .message = {"The allergy field cannot be blank.", "Please enter an allergy."},
     .endColumn = 2,
 };
 
-const PanelDescriptor IllnessesPanel = {
+const PanelDescriptor illnessesPanel = {
     .caption = "Illness or Condition",
     .boxes = "txtIllness",
     .table = TableId::Illness,
-    .fields = &IllnessFields,
+    .fields = &illnessFields,
     .controls = illnessControls,
     .required = firstRow,
     .message
@@ -338,11 +340,11 @@ const PanelDescriptor IllnessesPanel = {
     .endColumn = 3,
 };
 
-const PanelDescriptor SurgeriesPanel = {
+const PanelDescriptor surgeriesPanel = {
     .caption = "Surgery or Hospitalization",
     .boxes = "txtSurgery",
     .table = TableId::Surgery,
-    .fields = &SurgeryFields,
+    .fields = &surgeryFields,
     .controls = surgeryControls,
     .required = firstRow,
     .message = {"The surgery/hospitalization field cannot be blank.",
@@ -350,11 +352,11 @@ const PanelDescriptor SurgeriesPanel = {
     .endColumn = 2,
 };
 
-const PanelDescriptor AppointmentsPanel = {
+const PanelDescriptor appointmentsPanel = {
     .caption = "Appointment",
     .boxes = "txtAppt",
     .table = TableId::Appt,
-    .fields = &ApptFields,
+    .fields = &apptFields,
     .controls = apptControls,
     .required = firstRow,
     .message = {"The physician field cannot be blank.", "Please enter or select a physician."},
@@ -362,22 +364,22 @@ const PanelDescriptor AppointmentsPanel = {
     .reselectLookup = providerName,
 };
 
-const PanelDescriptor MedicationsPanel = {
+const PanelDescriptor medicationsPanel = {
     .caption = "Medication",
     .boxes = "txtMed",
     .table = TableId::Med,
-    .fields = &MedFields,
+    .fields = &medFields,
     .controls = medControls,
     .required = firstRow,
     .message = {"The medication field cannot be blank.", "Please enter a medication."},
     .endColumn = 3,
 };
 
-const PanelDescriptor VaccinationsPanel = {
+const PanelDescriptor vaccinationsPanel = {
     .caption = "Vaccination",
     .boxes = "txtVacc",
     .table = TableId::Vacc,
-    .fields = &VaccFields,
+    .fields = &vaccFields,
     .controls = vaccControls,
     .required = firstTwoRows,
     .message
@@ -385,25 +387,27 @@ const PanelDescriptor VaccinationsPanel = {
     .endColumn = 3,
 };
 
-const PanelDescriptor TestsPanel = {
+const PanelDescriptor testsPanel = {
     .caption = "Test",
     .boxes = "txtTest",
     .table = TableId::Test,
-    .fields = &TestFields,
+    .fields = &testFields,
     .controls = testControls,
     .required = firstTwoRows,
     .message = {"The test and date fields cannot be blank.", "Please enter a test and date."},
     .endColumn = 3,
 };
 
-const PanelDescriptor FamilyHistoryPanel = {
+const PanelDescriptor familyHistoryPanel = {
     .caption = "Family History",
     .boxes = "txtFamily",
     .table = TableId::Family,
-    .fields = &FamilyFields,
+    .fields = &familyFields,
     .controls = familyControls,
     .required = firstTwoRows,
     .message = {"The name fields cannot be blank.", "Please enter a full name."},
     .endColumn = 3,
     .reselectText = relativeName,
 };
+
+} // namespace vantorelle

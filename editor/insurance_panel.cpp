@@ -1,8 +1,10 @@
 #include "editor/insurance_panel.h"
 
+#include "context/edit_state.h"
 #include "editor/record_editor.h"
 #include "mainwin/record_editor_host.h"
-#include "settings/edit_state.h"
+
+namespace vantorelle {
 
 namespace {
 
@@ -42,7 +44,7 @@ const PanelDescriptor InsurancePanel::descriptor = {
     .caption = "Insurance",
     .boxes = "txtIns",
     .table = TableId::InsID,
-    .fields = &InsIDFields,
+    .fields = &insIdFields,
     .controls = controls,
     .required = required,
     .message = {"The company field cannot be blank.", "Please enter a company name."},
@@ -59,15 +61,17 @@ SavedRecord InsurancePanel::store(const EditedRecord &record)
 {
     return RecordOperations(host_.store())
         .saveInsurance(
-            editor_.profileKey(), host_.editState().mode() == EditMode::Add, record, ShownCompany);
+            editor_.profileKey(), host_.editState().mode() == EditMode::Add, record, shownCompany);
 }
 
 void InsurancePanel::remember(const std::vector<std::string> &values)
 {
-    ShownCompany = values[1];
+    shownCompany = values[1];
 }
 
 void InsurancePanel::forget()
 {
-    ShownCompany.clear();
+    shownCompany.clear();
 }
+
+} // namespace vantorelle

@@ -1,11 +1,11 @@
 #include "editor/master_picker.h"
 
+#include "context/edit_state.h"
 #include "editor/begin_editing.h"
 #include "editor/record_editor.h"
 #include "editor/topic_panel.h"
 #include "mainwin/record_editor_host.h"
 #include "platform/cp1252.h"
-#include "settings/edit_state.h"
 #include "store/criterion.h"
 #include "store/store.h"
 
@@ -14,40 +14,42 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+namespace vantorelle {
+
 MasterPicker::MasterPicker(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel,
     MasterList list, const QString &buttonName, const QString &listName)
-    : button(new QPushButton(QStringLiteral("Select"), &panel))
-    , list(new QListWidget(&panel))
-    , editor_(editor)
+    : editor_(editor)
     , host_(host)
     , panel_(panel)
+    , button_(new QPushButton(QStringLiteral("Select"), &panel))
+    , list_(new QListWidget(&panel))
 {
-    button->setObjectName(buttonName);
-    this->list->setObjectName(listName);
+    button_->setObjectName(buttonName);
+    list_->setObjectName(listName);
     auto *layout = static_cast<QGridLayout *>(panel.layout());
     const int line = layout->rowCount();
-    layout->addWidget(button, line, 0, Qt::AlignTop);
-    layout->addWidget(this->list, line, 1, 1, -1);
-    button->hide();
-    this->list->hide();
-    host.registerMasterList(list, this->list);
-    connect(button, &QPushButton::clicked, this, &MasterPicker::cmdSelect_Click);
-    connect(this->list, &QListWidget::itemClicked, this, &MasterPicker::lstSelect_Click);
+    layout->addWidget(button_, line, 0, Qt::AlignTop);
+    layout->addWidget(list_, line, 1, 1, -1);
+    button_->hide();
+    list_->hide();
+    host.registerMasterList(list, list_);
+    connect(button_, &QPushButton::clicked, this, &MasterPicker::toggleList);
+    connect(list_, &QListWidget::itemClicked, this, &MasterPicker::pickFromList);
 }
 
-void MasterPicker::cmdSelect_Click()
+void MasterPicker::toggleList()
 {
-    const bool show = button->text() == QLatin1String("Select");
-    list->setVisible(show);
-    button->setText(show ? QStringLiteral("Cancel") : QStringLiteral("Select"));
+    const bool show = button_->text() == QLatin1String("Select");
+    list_->setVisible(show);
+    button_->setText(show ? QStringLiteral("Cancel") : QStringLiteral("Select"));
 }
 
-void MasterPicker::lstSelect_Click()
+void MasterPicker::pickFromList()
 {
-    cmdSelect_Click();
+    toggleList();
     // Each item carries its master's Key: the pick finds its record even when
     // the table's order has changed since the list was filled.
-    const QListWidgetItem *item = list->currentItem();
+    const QListWidgetItem *item = list_->currentItem();
     MemoryTable &masters = host_.store().table(panel_.descriptor().table);
     if (item && masters.recordCount() > 0) {
         masters.moveFirst();
@@ -62,21 +64,23 @@ void MasterPicker::lstSelect_Click()
             forget();
         }
     }
-    list->hide();
+    list_->hide();
 }
 
 void MasterPicker::afterClear()
 {
-    button->setText(QStringLiteral("Select"));
-    button->show();
-    list->hide();
+    button_->setText(QStringLiteral("Select"));
+    button_->show();
+    list_->hide();
 }
 
 void MasterPicker::afterShow()
 {
     remember(panel_.values());
     if (!picking_) {
-        button->hide();
-        list->hide();
+        button_->hide();
+        list_->hide();
     }
 }
+
+} // namespace vantorelle

@@ -10,6 +10,9 @@
 
 class QListWidget;
 class QPushButton;
+
+namespace vantorelle {
+
 class RecordEditor;
 class RecordEditorHost;
 class TopicPanel;
@@ -22,18 +25,10 @@ class TopicPanel;
 class MasterPicker : public QObject, public PanelHooks {
     Q_OBJECT
 public:
-    // Adds the picker to `panel`; the list is filled with the master list `list`.
+    // Adds the picker to `panel`, the button and list named `buttonName` and
+    // `listName`; the list is filled with the master list `list`.
     MasterPicker(RecordEditor &editor, RecordEditorHost &host, TopicPanel &panel, MasterList list,
         const QString &buttonName, const QString &listName);
-
-    QPushButton *const button; // cmdInsuranceSelect, cmdContactSelect
-    QListWidget *const list; // lstInsuranceSelect, lstContactSelect
-
-    // The button: shows the list ("Cancel"), or hides it again ("Select").
-    void cmdSelect_Click();
-    // A pick from the list: loads that master record, in editing mode, and
-    // forgets the remembered values, so that saving links it to the profile.
-    void lstSelect_Click();
 
     // A new record is offered the picker, its list hidden.
     void afterClear() override;
@@ -51,5 +46,15 @@ protected:
     TopicPanel &panel_;
 
 private:
+    // The button: shows the list ("Cancel"), or hides it again ("Select").
+    void toggleList();
+    // A pick from the list: loads that master record, in editing mode, and
+    // forgets the remembered values, so that saving links it to the profile.
+    void pickFromList();
+
+    QPushButton *const button_;
+    QListWidget *const list_;
     bool picking_ = false;
 };
+
+} // namespace vantorelle

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 class Store;
 class TopicPanel;
 enum class MasterList; // mainwin/master_list_filler.h
@@ -41,7 +43,7 @@ enum class ClearTo {
 };
 
 // Enter in a control: moves to the control of another row, or stays the control's own.
-inline constexpr int EnterPasses = 0;
+inline constexpr int enterPasses = 0;
 
 struct PanelControl {
     int row; // the field-table row the control edits
@@ -50,7 +52,7 @@ struct PanelControl {
     std::string_view label; // its caption on the panel; "" stands it beside the previous control
     ClearTo clear = ClearTo::Empty;
     std::span<const std::string_view> items = {}; // the fixed list of a combo box
-    int enterNext = EnterPasses; // the row whose control Enter moves to
+    int enterNext = enterPasses; // the row whose control Enter moves to
     bool checkBox = false; // a picker with a check box, so it can be left without a value
     bool midnightShowsNone = false; // a stored time "00:00" is shown as no time
     bool checkBoxOnNone = false; // showing no time gives the picker its check box for good
@@ -99,3 +101,5 @@ struct PanelDescriptor {
     // Hidden boxes named apart from the prefix ("txtKey", "txtID", "txtSTATUS").
     HiddenBoxNames hiddenBoxes = {};
 };
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include "store/record_operations.h"
 
+namespace vantorelle {
+
 // What a topic adds to the panel engine where its panel needs state or
 // commands of its own: the Personal panel keeps the name index and the
 // profile selector, the Insurance and Contacts panels keep the links of a
@@ -25,3 +27,5 @@ public:
     // (the topic grid rebuilt and the saved row selected).
     virtual bool refresh(const SavedRecord &) { return false; }
 };
+
+} // namespace vantorelle

@@ -1,16 +1,18 @@
 #include "editor/personal_panel.h"
 
+#include "context/edit_state.h"
+#include "context/main_window_context.h"
 #include "editor/topic_panel.h"
 #include "mainwin/master_list_filler.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
-#include "settings/edit_state.h"
-#include "settings/main_window_context.h"
 #include "store/stored_dates.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+
+namespace vantorelle {
 
 namespace {
 
@@ -129,7 +131,7 @@ const PanelDescriptor PersonalPanel::descriptor = {
     .caption = "Personal",
     .boxes = "txtMainID",
     .table = TableId::MainID,
-    .fields = &MainIDFields,
+    .fields = &mainIdFields,
     .controls = controls,
     .required = required,
     .message = {"The name fields cannot be blank.", "Please enter a full name."},
@@ -152,30 +154,30 @@ PersonalPanel::PersonalPanel(MainWindowContext &context, TopicPanel &panel)
     layout->addWidget(age_, line, column + 2);
     // The age follows the birth date, whoever sets it.
     QObject::connect(birth, &DateTimePicker::changed, age_, [this, birth] {
-        age_->setText(QString::fromStdString(CalcAge(birth->storedText().toStdString())));
+        age_->setText(QString::fromStdString(ageInYears(birth->storedText().toStdString())));
     });
 }
 
 void PersonalPanel::afterClear()
 {
-    ShownFirst.clear();
-    ShownLast.clear();
+    shownFirst.clear();
+    shownLast.clear();
 }
 
 void PersonalPanel::afterShow()
 {
     const std::vector<std::string> values = panel_.values();
-    age_->setText(QString::fromStdString(CalcAge(values[3])));
-    ShownFirst = values[1];
-    ShownLast = values[2];
+    age_->setText(QString::fromStdString(ageInYears(values[3])));
+    shownFirst = values[1];
+    shownLast = values[2];
 }
 
 SavedRecord PersonalPanel::store(const EditedRecord &record)
 {
     const bool adding = context_.editState().mode() == EditMode::Add;
     relist_
-        = adding || valueOf(record, "First") != ShownFirst || valueOf(record, "Last") != ShownLast;
-    return RecordOperations(context_.store()).saveProfile(record, adding, ShownFirst, ShownLast);
+        = adding || valueOf(record, "First") != shownFirst || valueOf(record, "Last") != shownLast;
+    return RecordOperations(context_.store()).saveProfile(record, adding, shownFirst, shownLast);
 }
 
 bool PersonalPanel::refresh(const SavedRecord &saved)
@@ -187,3 +189,5 @@ bool PersonalPanel::refresh(const SavedRecord &saved)
     context_.showTopic();
     return true;
 }
+
+} // namespace vantorelle

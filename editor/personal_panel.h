@@ -5,8 +5,11 @@
 
 #include <string>
 
-class MainWindowContext;
 class QLineEdit;
+
+namespace vantorelle {
+
+class MainWindowContext;
 class TopicPanel;
 
 // The Personal and Legal panel: one panel for both topics, editing the
@@ -21,8 +24,8 @@ public:
 
     // The names as last shown ("" for a new profile): a save under other names
     // replaces the profile's name-index row.
-    std::string ShownFirst;
-    std::string ShownLast;
+    std::string shownFirst;
+    std::string shownLast;
 
     // A cleared panel starts a new profile: no names shown.
     void afterClear() override;
@@ -38,3 +41,5 @@ private:
     QLineEdit *const age_; // "txtAge": the age in years of the birth date shown
     bool relist_ = false; // the selector lacks the saved profile or its new name
 };
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 #include "editor/topic_panel.h"
 #include "mainwin/record_editor_host.h"
 
+namespace vantorelle {
+
 // The panels of the profile itself and of its shared master records.
 
 void RecordEditor::addProfileHooks()
@@ -22,3 +24,5 @@ void RecordEditor::addProfileHooks()
     contacts_ = std::make_unique<ContactsPanel>(*this, host_, contacts);
     contacts.setHooks(contacts_.get());
 }
+
+} // namespace vantorelle

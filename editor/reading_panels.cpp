@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+namespace vantorelle {
+
 namespace {
 
 using enum ControlKind;
@@ -136,7 +138,7 @@ constexpr int glucoseRequired[] = {1, 5, 6};
 // typed in the other.
 std::string glucoseText(const std::vector<std::string> &values, const DisplayPreferences &display)
 {
-    return GlucoseInUnits(values[1], values[2], display.glucoseUnits);
+    return glucoseInUnits(values[1], values[2], display.glucoseUnits);
 }
 
 // A new reading starts in the preferred units: the first unit when the
@@ -150,11 +152,11 @@ void presetGlucoseUnits(TopicPanel &panel, const DisplayPreferences &display)
 
 } // namespace
 
-const PanelDescriptor BloodPressurePanel = {
+const PanelDescriptor bloodPressurePanel = {
     .caption = "Blood Pressure",
     .boxes = "txtBP",
     .table = TableId::BP,
-    .fields = &BPFields,
+    .fields = &bpFields,
     .controls = bpControls,
     .required = bpRequired,
     .message = {"The BP and date/time fields cannot be blank.", "Please enter a BP and date/time."},
@@ -162,11 +164,11 @@ const PanelDescriptor BloodPressurePanel = {
     .reselectText = bpText,
 };
 
-const PanelDescriptor CholesterolPanel = {
+const PanelDescriptor cholesterolPanel = {
     .caption = "Cholesterol",
     .boxes = "txtChol",
     .table = TableId::Chol,
-    .fields = &CholFields,
+    .fields = &cholFields,
     .controls = cholControls,
     .required = cholRequired,
     .message
@@ -174,11 +176,11 @@ const PanelDescriptor CholesterolPanel = {
     .endColumn = 5,
 };
 
-const PanelDescriptor WeightPanel = {
+const PanelDescriptor weightPanel = {
     .caption = "Weight",
     .boxes = "txtWt",
     .table = TableId::Weight,
-    .fields = &WeightFields,
+    .fields = &weightFields,
     .controls = weightControls,
     .required = weightRequired,
     .message
@@ -186,11 +188,11 @@ const PanelDescriptor WeightPanel = {
     .endColumn = 2,
 };
 
-const PanelDescriptor GlucosePanel = {
+const PanelDescriptor glucosePanel = {
     .caption = "Glucose",
     .boxes = "txtGlucose",
     .table = TableId::Glucose,
-    .fields = &GlucoseFields,
+    .fields = &glucoseFields,
     .controls = glucoseControls,
     .required = glucoseRequired,
     .message = {"The glucose and date/time fields cannot be blank.",
@@ -199,3 +201,5 @@ const PanelDescriptor GlucosePanel = {
     .reselectText = glucoseText,
     .afterClear = presetGlucoseUnits,
 };
+
+} // namespace vantorelle

@@ -1,5 +1,6 @@
 #include "editor/record_editor.h"
 
+#include "context/edit_state.h"
 #include "editor/begin_editing.h"
 #include "editor/topic_panel.h"
 #include "mainwin/grid_layouts.h"
@@ -7,7 +8,6 @@
 #include "mainwin/record_editor_host.h"
 #include "platform/prompter.h"
 #include "platform/text_box.h"
-#include "settings/edit_state.h"
 #include "settings/error_trap.h"
 #include "store/store.h"
 
@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace vantorelle {
+
 // The record commands: add, edit and cancel a record of the selected topic,
 // start a new profile, and the Edit List buttons. Every command that fails
 // leaves the window usable: the tracking of edits is given back.
@@ -25,7 +27,7 @@
 namespace {
 
 // The most profiles the handheld's synchronisation takes.
-constexpr std::size_t ProfileLimit = 15999;
+constexpr std::size_t profileLimit = 15999;
 
 // The Edit List button of each master list a panel offers, with the list's
 // index in the master-list editor.
@@ -93,11 +95,11 @@ void RecordEditor::cancelEditing()
 void RecordEditor::newProfile()
 {
     const EditState::Untracked untracked(host_.editState());
-    if (host_.store().dsMainID().recordCount() > ProfileLimit) {
+    if (host_.store().table(TableId::MainID).recordCount() > profileLimit) {
         prompter().ask(QStringLiteral("Database Limit"),
             QStringLiteral("You may not have more than  %1 records.  This is a synchronization "
                            "limit.")
-                .arg(ProfileLimit));
+                .arg(profileLimit));
         return;
     }
     runTrapped(host_.installation(), QStringLiteral("adding a new record"), [this] {
@@ -157,3 +159,5 @@ void RecordEditor::editList(TopicPanel &panel, int index)
             k.combo->setCurrentIndex(k.combo->findData(k.key));
     }
 }
+
+} // namespace vantorelle

@@ -1,8 +1,9 @@
 #include "editor/record_editor.h"
 
+#include "context/edit_state.h"
 #include "editor/begin_editing.h"
 #include "editor/contacts_panel.h"
-#include "editor/handler_families.h"
+#include "editor/control_handlers.h"
 #include "editor/history_panels.h"
 #include "editor/insurance_panel.h"
 #include "editor/panel_hooks.h"
@@ -14,13 +15,14 @@
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
-#include "settings/edit_state.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
 #include "store/record_operations.h"
 #include "store/store.h"
 
 #include <QLineEdit>
+
+namespace vantorelle {
 
 namespace {
 
@@ -35,24 +37,24 @@ struct TopicPanelEntry {
     const PanelDescriptor *descriptor;
 };
 
-constexpr std::array<TopicPanelEntry, TopicCount> topicPanels = {{
+constexpr std::array<TopicPanelEntry, topicCount> topicPanels = {{
     {Topic::Personal, &PersonalPanel::descriptor},
     // The Legal topic edits the same profile record on the same panel.
     {Topic::Legal, &PersonalPanel::descriptor},
     {Topic::Insurance, &InsurancePanel::descriptor},
     {Topic::Contacts, &ContactsPanel::descriptor},
-    {Topic::Allergies, &AllergiesPanel},
-    {Topic::Illnesses, &IllnessesPanel},
-    {Topic::Surgeries, &SurgeriesPanel},
-    {Topic::Appointments, &AppointmentsPanel},
-    {Topic::Medications, &MedicationsPanel},
-    {Topic::Vaccinations, &VaccinationsPanel},
-    {Topic::Tests, &TestsPanel},
-    {Topic::BloodPressure, &BloodPressurePanel},
-    {Topic::Weight, &WeightPanel},
-    {Topic::Glucose, &GlucosePanel},
-    {Topic::Cholesterol, &CholesterolPanel},
-    {Topic::FamilyHistory, &FamilyHistoryPanel},
+    {Topic::Allergies, &allergiesPanel},
+    {Topic::Illnesses, &illnessesPanel},
+    {Topic::Surgeries, &surgeriesPanel},
+    {Topic::Appointments, &appointmentsPanel},
+    {Topic::Medications, &medicationsPanel},
+    {Topic::Vaccinations, &vaccinationsPanel},
+    {Topic::Tests, &testsPanel},
+    {Topic::BloodPressure, &bloodPressurePanel},
+    {Topic::Weight, &weightPanel},
+    {Topic::Glucose, &glucosePanel},
+    {Topic::Cholesterol, &cholesterolPanel},
+    {Topic::FamilyHistory, &familyHistoryPanel},
 }};
 static_assert(coversTopicsInOrder(topicPanels));
 
@@ -91,7 +93,7 @@ TopicPanel &RecordEditor::addPanel(Topic topic, const PanelDescriptor &descripto
     }
     host_.addEditorPanel(panel);
     panel->hide();
-    HandlerFamilies::attach(host_, *panel);
+    ControlHandlers::attach(host_, *panel);
     addEditListButtons(*panel);
     return *panel;
 }
@@ -193,7 +195,7 @@ std::string RecordEditor::profileKey()
     // when the selector shows none (and none at all is an error).
     if (const std::optional<ListedProfile> profile = host_.currentProfile())
         return profile->key;
-    return std::string(host_.store().dsMainID().value("Key"));
+    return std::string(host_.store().table(TableId::MainID).value("Key"));
 }
 
 void RecordEditor::reselect(
@@ -217,3 +219,5 @@ void RecordEditor::setTextLimits()
             panel(entry.topic)->setTextLimits();
     }
 }
+
+} // namespace vantorelle

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorelle {
+
 class ContactsPanel;
 class InsurancePanel;
 class PersonalPanel;
@@ -58,10 +60,9 @@ public:
     // The panel of `topic` (Personal and Legal share one).
     TopicPanel *panel(Topic topic) const { return panels_[topicIndex(topic)]; }
 
-    // What the Personal, Insurance and Contacts panels remember of the record they show.
+    // What the Personal and Insurance panels remember of the record they show.
     const PersonalPanel &personalPanel() const { return *personal_; }
     const InsurancePanel &insurancePanel() const { return *insurance_; }
-    const ContactsPanel &contactsPanel() const { return *contacts_; }
 
 private:
     TopicPanel &addPanel(Topic topic, const PanelDescriptor &descriptor);
@@ -82,8 +83,10 @@ private:
         const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key);
 
     RecordEditorHost &host_;
-    std::array<TopicPanel *, TopicCount> panels_ {};
+    std::array<TopicPanel *, topicCount> panels_ {};
     std::unique_ptr<PersonalPanel> personal_;
     std::unique_ptr<InsurancePanel> insurance_;
     std::unique_ptr<ContactsPanel> contacts_;
 };
+
+} // namespace vantorelle

@@ -1,6 +1,7 @@
 #include "editor/topic_panel.h"
 
 #include "editor/panel_hooks.h"
+#include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
 #include "platform/stored_text.h"
 #include "platform/text_box.h"
@@ -16,10 +17,9 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
-namespace {
+namespace vantorelle {
 
-using vantorelle::shownText;
-using vantorelle::storedText;
+namespace {
 
 QString text(std::string_view s)
 {
@@ -137,7 +137,7 @@ QWidget *TopicPanel::makeControl(Slot &slot)
                 this);
         slot.picker->setCheckBoxVisible(control.checkBox);
         connect(slot.picker, &DateTimePicker::changed, this, touch);
-        if (control.enterNext != EnterPasses)
+        if (control.enterNext != enterPasses)
             connect(
                 slot.picker, &DateTimePicker::returnPressed, this, [this, row] { moveOn(row); });
         return slot.picker;
@@ -147,7 +147,7 @@ QWidget *TopicPanel::makeControl(Slot &slot)
 
 void TopicPanel::watch(int row, QObject *keys)
 {
-    if (slots_[std::size_t(row)].control->enterNext == EnterPasses)
+    if (slots_[std::size_t(row)].control->enterNext == enterPasses)
         return;
     keys->setProperty("panelRow", row);
     keys->installEventFilter(this);
@@ -189,14 +189,6 @@ DateTimePicker *TopicPanel::picker(int row) const
     return slots_.at(std::size_t(row)).picker;
 }
 
-std::vector<TextBox *> TopicPanel::textBoxes() const
-{
-    std::vector<TextBox *> boxes;
-    for (const Slot &slot : slots_)
-        boxes.push_back(slot.text);
-    return boxes;
-}
-
 void TopicPanel::setTextLimits()
 {
     for (const Slot &slot : slots_) {
@@ -217,9 +209,8 @@ void TopicPanel::clear()
         if (!slot.control || slot.control->clear == ClearTo::Keep)
             continue;
         const bool now = slot.control->clear == ClearTo::Now;
-        const QString cleared = slot.control->clear == ClearTo::Text
-            ? text(slot.control->clearText)
-            : QString();
+        const QString cleared
+            = slot.control->clear == ClearTo::Text ? text(slot.control->clearText) : QString();
         if (slot.text)
             slot.text->setText(cleared);
         else if (slot.combo && slot.combo->isEditable())
@@ -237,8 +228,8 @@ void TopicPanel::clear()
         descriptor_.afterClear(*this, preferences_.display());
     if (hooks_)
         hooks_->afterClear();
-    idBox->setText(text(NewRecordId));
-    statusBox->setText(text(RecordStatus::New));
+    idBox->setText(text(newRecordId));
+    statusBox->setText(text(RecordStatus::added));
     keyBox->setText(QString());
     stored_.clear();
     shownRow_.reset();
@@ -264,7 +255,8 @@ void TopicPanel::showRecord(const MemoryTable &table)
             slot.text->setText(shownText(value));
         } else if (slot.control->kind == ControlKind::KeyList) {
             // The item of the stored Key; none for an empty Key or one the list lacks.
-            slot.combo->setCurrentIndex(value.empty() ? -1 : slot.combo->findData(shownText(value)));
+            slot.combo->setCurrentIndex(
+                value.empty() ? -1 : slot.combo->findData(shownText(value)));
         } else if (slot.combo && slot.combo->isEditable()) {
             slot.combo->setEditText(shownText(value));
         } else if (slot.combo) {
@@ -280,7 +272,7 @@ void TopicPanel::showRecord(const MemoryTable &table)
                 slot.picker->setCheckBoxVisible(true);
             slot.picker->setNull();
         } else {
-            slot.picker->setStoredText(shownText(FormatTime12(value)));
+            slot.picker->setStoredText(shownText(twelveHourTime(value)));
         }
     }
     stored_ = std::move(stored);
@@ -326,3 +318,5 @@ bool TopicPanel::blank(int row) const
         return slot.combo->currentIndex() < 0 || slot.combo->currentText().isEmpty();
     return values()[std::size_t(row)].empty();
 }
+
+} // namespace vantorelle

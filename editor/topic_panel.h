@@ -10,11 +10,14 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
+class QLineEdit;
+
+namespace vantorelle {
+
 class DateTimePicker;
 class PanelHooks;
 class Preferences;
-class QComboBox;
-class QLineEdit;
 class TextBox;
 
 // The panel engine: one topic's entry panel, built from its descriptor. It
@@ -41,8 +44,6 @@ public:
     TextBox *textBox(int row) const;
     QComboBox *combo(int row) const;
     DateTimePicker *picker(int row) const;
-    // The text-box array, indexed by row (nullptr where no text box is).
-    std::vector<TextBox *> textBoxes() const;
 
     // The hidden boxes: the shown record's Key ("" for a new record), REC_ID and STATUS.
     QLineEdit *const keyBox;
@@ -103,3 +104,5 @@ private:
     bool filling_ = false; // the panel itself is setting the controls
     PanelHooks *hooks_ = nullptr;
 };
+
+} // namespace vantorelle

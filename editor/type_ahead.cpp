@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace vantorelle {
+
 void TypeAhead::attach(QComboBox *combo)
 {
     new TypeAhead(combo);
@@ -33,15 +35,15 @@ bool TypeAhead::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        NoAutoComplete = key == Qt::Key_Delete || key == Qt::Key_Backspace;
+        noCompletion_ = key == Qt::Key_Delete || key == Qt::Key_Backspace;
     }
     return QObject::eventFilter(watched, event);
 }
 
 void TypeAhead::onTextEdited()
 {
-    if (NoAutoComplete) {
-        NoAutoComplete = false;
+    if (noCompletion_) {
+        noCompletion_ = false;
         return;
     }
     complete();
@@ -62,3 +64,5 @@ void TypeAhead::complete()
     edit->setText(item);
     edit->setSelection(int(typed.size()), int(item.size() - typed.size()));
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 class QComboBox;
 
+namespace vantorelle {
+
 // Completes what the user types into an editable combo box from the box's own
 // list: the first item that begins with the typed text, in any letter case,
 // is shown whole with its untyped tail selected, so the next key replaces the
@@ -28,5 +30,7 @@ private:
 
     QComboBox *combo_;
     // The last key was Delete or Backspace: the change it makes is left as is.
-    bool NoAutoComplete = false;
+    bool noCompletion_ = false;
 };
+
+} // namespace vantorelle

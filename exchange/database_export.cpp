@@ -32,7 +32,7 @@ std::size_t DatabaseExport::write(ExportFile &file, std::string_view path, std::
 
     std::size_t lines = 0;
     std::vector<std::size_t> columns;
-    for (const LxpSection &section : LxpSections) {
+    for (const LxpSection &section : lxpSections) {
         const MemoryTable &table = store_.table(section.table);
         const std::size_t keyColumn = *table.columnIndex("Key");
         columns.clear();

@@ -1,5 +1,6 @@
 #include "exchange/export_dialog.h"
 
+#include "context/main_window_context.h"
 #include "exchange/database_export.h"
 #include "exchange/export_file.h"
 #include "exchange/export_line.h"
@@ -12,10 +13,9 @@
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "settings/error_trap.h"
-#include "settings/ini_access.h"
 #include "settings/installation.h"
-#include "settings/main_window_context.h"
 #include "settings/preferences.h"
+#include "settings/settings_access.h"
 #include "store/clock.h"
 #include "store/stored_dates.h"
 
@@ -47,7 +47,7 @@ enum DataOption { WholeDatabaseOption, TopicOption };
 // it names no choice between `first` and `last`.
 int storedChoice(const QString &text, int first, int last)
 {
-    const double number = LeadingNumber(text.toStdString());
+    const double number = leadingNumber(text.toStdString());
     if (number < first || number >= last + 1)
         throw AppError(380, QStringLiteral("Invalid property value"));
     return static_cast<int>(number);
@@ -182,7 +182,7 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
 
     {
         const QSignalBlocker filling(topics_);
-        for (const ExportTopic &topic : ExportTopics)
+        for (const ExportTopic &topic : exportTopics)
             topics_->addItem(QString::fromUtf8(topic.entry));
     }
     dataOptions_[WholeDatabaseOption]->setChecked(true);
@@ -209,12 +209,12 @@ void ExportDialog::restoreChoices()
 {
     const QString settings = context_.installation().settingsFile();
     const auto stored = [&](const char *key, const QString &defaultValue) {
-        return ReadIni(section, QLatin1String(key), defaultValue, settings);
+        return readSetting(section, QLatin1String(key), defaultValue, settings);
     };
     {
         const QSignalBlocker choosing(topics_);
         topics_->setCurrentIndex(
-            storedChoice(stored("ExportData", QStringLiteral("0")), -1, int(ExportTopicCount) - 1));
+            storedChoice(stored("ExportData", QStringLiteral("0")), -1, int(exportTopicCount) - 1));
     }
     showTopicFields();
     delimiters_->button(storedChoice(stored("ExportDelim", QStringLiteral("0")), 0, 2))
@@ -239,7 +239,7 @@ void ExportDialog::showTopicFields()
     QStringList captions;
     const int index = topics_->currentIndex();
     if (index >= 0) {
-        const FieldTable &fields = *ExportTopics[std::size_t(index)].fields;
+        const FieldTable &fields = *exportTopics[std::size_t(index)].fields;
         for (int row = 1; row <= fields.visibleCount; ++row)
             captions << QString::fromUtf8(fields.row(row).caption);
     }
@@ -324,7 +324,7 @@ void ExportDialog::storeChoices() const
     const QString settings = context_.installation().settingsFile();
     for (const auto &[key, value] : choices) {
         // One message is enough: the keys after a failed one would fail alike.
-        if (WriteIni(section, QLatin1String(key), value, settings) != 1)
+        if (writeSetting(section, QLatin1String(key), value, settings) != 1)
             return;
     }
 }
@@ -340,7 +340,7 @@ bool ExportDialog::writeExport(const QString &path)
         for (const QString &caption : picker_->ordered())
             captions.push_back(Cp1252::toStdString(caption));
         const auto delimiter = static_cast<ExportDelimiter>(delimiters_->checkedId());
-        topic.emplace(store, ExportTopics[std::size_t(index)], captions,
+        topic.emplace(store, exportTopics[std::size_t(index)], captions,
             exportDelimiterText(delimiter, Cp1252::toStdString(customDelimiter_->text())),
             context_.preferences().display());
     }

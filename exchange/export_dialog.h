@@ -1,12 +1,13 @@
 #pragma once
 
+#include "context/main_window_context.h"
+
 #include <QDialog>
 #include <QString>
 
 #include <array>
 #include <optional>
 
-class MainWindowContext;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;

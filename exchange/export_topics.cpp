@@ -20,27 +20,27 @@ constexpr ExportTopic records(Topic topic, std::string_view entry, const FieldTa
     return {topic, entry, fields, table, {}, MainID, date, time, provider, pharmacy};
 }
 
-constexpr std::array<ExportTopic, ExportTopicCount> topics = {{
-    link(Topic::Insurance, "Insurance List", &InsIDFields, InsXref, "InsID", InsID),
-    link(Topic::Contacts, "Contacts List", &ConIDFields, ConXref, "ConID", ConID),
-    records(Topic::Allergies, "Allergies List", &AllergyFields, Allergy, true),
-    records(Topic::Illnesses, "Illnesses/Conditions List", &IllnessFields, Illness, true),
-    records(Topic::Surgeries, "Surgeries/Hospitalizations List", &SurgeryFields, Surgery, true),
-    records(Topic::Appointments, "Appointments List", &ApptFields, Appt, true, true, true),
-    records(Topic::Medications, "Medications List", &MedFields, Med, true, false, true, true),
-    records(Topic::Vaccinations, "Vaccinations List", &VaccFields, Vacc, true, false, true),
-    records(Topic::Tests, "Tests List", &TestFields, Test, true, false, true),
-    records(Topic::BloodPressure, "Blood Pressure Data List", &BPFields, BP, true, true),
-    records(Topic::Weight, "Weight Data List", &WeightFields, Weight, true, true),
-    records(Topic::Glucose, "Glucose Data List", &GlucoseFields, Glucose, true, true),
-    records(Topic::Cholesterol, "Cholesterol Data List", &CholFields, Chol, true, true),
-    records(Topic::FamilyHistory, "Family History List", &FamilyFields, Family, false),
+constexpr std::array<ExportTopic, exportTopicCount> topics = {{
+    link(Topic::Insurance, "Insurance List", &insIdFields, InsXref, "InsID", InsID),
+    link(Topic::Contacts, "Contacts List", &conIdFields, ConXref, "ConID", ConID),
+    records(Topic::Allergies, "Allergies List", &allergyFields, Allergy, true),
+    records(Topic::Illnesses, "Illnesses/Conditions List", &illnessFields, Illness, true),
+    records(Topic::Surgeries, "Surgeries/Hospitalizations List", &surgeryFields, Surgery, true),
+    records(Topic::Appointments, "Appointments List", &apptFields, Appt, true, true, true),
+    records(Topic::Medications, "Medications List", &medFields, Med, true, false, true, true),
+    records(Topic::Vaccinations, "Vaccinations List", &vaccFields, Vacc, true, false, true),
+    records(Topic::Tests, "Tests List", &testFields, Test, true, false, true),
+    records(Topic::BloodPressure, "Blood Pressure Data List", &bpFields, BP, true, true),
+    records(Topic::Weight, "Weight Data List", &weightFields, Weight, true, true),
+    records(Topic::Glucose, "Glucose Data List", &glucoseFields, Glucose, true, true),
+    records(Topic::Cholesterol, "Cholesterol Data List", &cholFields, Chol, true, true),
+    records(Topic::FamilyHistory, "Family History List", &familyFields, Family, false),
 }};
 static_assert(coversTopicsInOrder(topics, Topic::Insurance));
 
 } // namespace
 
-const std::array<ExportTopic, ExportTopicCount> ExportTopics = topics;
+const std::array<ExportTopic, exportTopicCount> exportTopics = topics;
 
 ExportConversion ExportTopic::conversion(std::string_view name) const
 {

@@ -41,10 +41,10 @@ struct ExportTopic {
     ExportConversion conversion(std::string_view name) const;
 };
 
-inline constexpr std::size_t ExportTopicCount = 14;
+inline constexpr std::size_t exportTopicCount = 14;
 
 // Insurance, contacts, then the topics of the topic list from allergies to
 // family history.
-extern const std::array<ExportTopic, ExportTopicCount> ExportTopics;
+extern const std::array<ExportTopic, exportTopicCount> exportTopics;
 
 } // namespace vantorelle

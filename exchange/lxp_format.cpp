@@ -4,7 +4,7 @@ namespace vantorelle {
 
 using enum TableId;
 
-const std::array<LxpSection, 21> LxpSections = {{
+const std::array<LxpSection, 21> lxpSections = {{
     {"profiles,", MainID},
     {"ins_master,", InsID},
     {"con_master,", ConID},

@@ -10,7 +10,7 @@
 namespace vantorelle {
 
 // The whole-database ".lxp" file: a header line, then one line per record,
-// table by table in the order of `LxpSections`. A record line is the section's
+// table by table in the order of `lxpSections`. A record line is the section's
 // tag, the record's Key as stored, a comma, then each value in double quotes
 // followed by a comma. Values are the stored texts; those of tables with a
 // field table have a backslash put before every double quote and each CR LF
@@ -27,7 +27,7 @@ struct LxpSection {
 };
 
 // Profiles, master lists, links, then the topics; cholesterol last.
-extern const std::array<LxpSection, 21> LxpSections;
+extern const std::array<LxpSection, 21> lxpSections;
 
 // "** Exported for Vantorelle VOXA! -- <path> on <date> **", the date already
 // formatted ("MMM d, yyyy").

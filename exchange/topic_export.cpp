@@ -100,11 +100,11 @@ std::size_t TopicExport::write(
                 appendExportValue(out, stored, delimiter_);
                 break;
             case ExportConversion::Date:
-                shown = FormatStoredDate(stored, display_.dateFormat, display_.dateSeparator);
+                shown = formatStoredDate(stored, display_.dateFormat, display_.dateSeparator);
                 appendExportValue(out, shown, delimiter_);
                 break;
             case ExportConversion::Time12:
-                shown = FormatTime12(stored);
+                shown = twelveHourTime(stored);
                 appendExportValue(out, shown, delimiter_);
                 break;
             case ExportConversion::ProviderName:

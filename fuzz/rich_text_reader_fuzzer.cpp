@@ -22,6 +22,8 @@
 #include <string>
 #include <string_view>
 
+using namespace vantorelle;
+
 namespace {
 
 // What the view shows of a text: a CR LF is a line break and a tab, a lone CR
@@ -93,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string label = input.ConsumeRandomLengthString(60);
     const std::string value = input.ConsumeRemainingBytesAsString();
     const std::string rtf
-        = std::string(RecordViewHeader) + RtfField(label, value) + std::string(RecordViewEnd);
+        = std::string(recordViewHeader) + rtfField(label, value) + std::string(recordViewEnd);
     RichTextReader::read(Cp1252::toUnicode(rtf), &document);
 
     const Read read = readBack(document);

@@ -18,7 +18,7 @@ tables=(MainID MainNm InsXref InsID ConID ConXref Allergy Illness Surgery Appt M
         BP Weight Glucose Family PharmID ProvID Location ProvType Chol Prefs)
 seeds="$build/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds"/{table_file,table_header,kill_file_dupes} "$build/artifacts"
+mkdir -p "$seeds"/{table_file,table_header,duplicate_keys} "$build/artifacts"
 cp -r fuzz/seeds/settings_file fuzz/seeds/rich_text_reader fuzz/seeds/import_line "$seeds/"
 n=0
 while IFS= read -r -d '' file; do
@@ -31,11 +31,11 @@ while IFS= read -r -d '' file; do
     fi
   done
   cp "$file" "$seeds/table_header/$n-$name"
-  cp "$file" "$seeds/kill_file_dupes/$n-$name"
+  cp "$file" "$seeds/duplicate_keys/$n-$name"
 done < <(find tests/data data -name '*.cdb' -print0 | sort -z)
 
 status=0
-for target in table_file table_header kill_file_dupes settings_file rich_text_reader import_line; do
+for target in table_file table_header duplicate_keys settings_file rich_text_reader import_line; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   echo "== $target: ${seconds} s"

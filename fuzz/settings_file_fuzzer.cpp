@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+using namespace vantorelle;
+
 namespace {
 
 bool blankAtAnEnd(const QString &text)
@@ -105,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString section = Cp1252::toUnicode(input.ConsumeRandomLengthString(40));
     const QString key = Cp1252::toUnicode(input.ConsumeRandomLengthString(40));
     const std::string valueBytes = input.ConsumeRandomLengthString(200);
-    const QString value = input.ConsumeBool() ? QString::fromUtf8(valueBytes)
-                                              : Cp1252::toUnicode(valueBytes);
+    const QString value
+        = input.ConsumeBool() ? QString::fromUtf8(valueBytes) : Cp1252::toUnicode(valueBytes);
     const QByteArray file = QByteArray::fromStdString(input.ConsumeRemainingBytesAsString());
 
     const auto names = namesIn(file);

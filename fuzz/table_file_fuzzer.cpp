@@ -5,12 +5,14 @@
 // included). Input: the file's bytes, then one byte choosing the table.
 #include "fuzz_support.h"
 
-#include "store/table_file.h"
 #include "store/table_catalog.h"
+#include "store/table_file.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+using namespace vantorelle;
 
 namespace {
 
@@ -34,9 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const auto id = static_cast<TableId>(data[size - 1] % TableCount);
+    const auto id = static_cast<TableId>(data[size - 1] % tableCount);
     const std::string_view original(reinterpret_cast<const char *>(data), size - 1);
-    const TableFile file(tableFileName(id), tableLayout(id)); // bytes only: the file is never opened
+    const TableFile file(
+        tableFileName(id), tableLayout(id)); // bytes only: the file is never opened
 
     MemoryTable read(tableColumns(id));
     file.readBytes(original, read);
@@ -44,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto rows = static_cast<std::int64_t>(read.recordCount());
     const int fields = static_cast<int>(read.columns().size()) - 2;
     FUZZ_CHECK(written.starts_with(
-        TableFile::UpdateCdbHeader(original, rows, fields, tableLayout(id).fieldType) + "\r\n"));
+        TableFile::updatedHeader(original, rows, fields, tableLayout(id).fieldType) + "\r\n"));
     FUZZ_CHECK(written.ends_with("\r\n"));
 
     MemoryTable reread(tableColumns(id));

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+using namespace vantorelle;
+
 namespace {
 
 std::vector<std::string_view> splitAtCrLf(std::string_view text)
@@ -50,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string type = input.ConsumeBool() ? "S" : "N";
     const std::string previous = input.ConsumeRemainingBytesAsString();
 
-    const std::string header = TableFile::UpdateCdbHeader(previous, records, fields, type);
+    const std::string header = TableFile::updatedHeader(previous, records, fields, type);
     if (header.empty()) {
         FUZZ_CHECK(fields == 0);
         return 0;
@@ -73,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The header as written (then CR LF and the records) is rebuilt unchanged,
     // and the reader sees no record in it.
     const std::string written = header + "\r\n";
-    FUZZ_CHECK(TableFile::UpdateCdbHeader(written, records, fields, type) == header);
+    FUZZ_CHECK(TableFile::updatedHeader(written, records, fields, type) == header);
     LineReader reader(written);
     std::string_view line;
     while (reader.next(line))

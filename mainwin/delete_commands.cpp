@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace vantorelle {
+
 // The Delete buttons: one record of the listed topic, or a whole profile.
 // Every command that fails leaves the window usable: the pointer, the
 // window's enabled state and the tracking of edits are given back.
@@ -31,7 +33,7 @@ namespace {
 std::optional<RowHandle> gridRecord(
     MemoryTable &table, const QTableWidget *grid, int row, int keyColumn)
 {
-    const auto keyAt = [&](int r) { return gridText(grid, gridIndex(r, keyColumn, grid)); };
+    const auto keyAt = [&](int r) { return cellText(grid, r, keyColumn); };
     const QString key = keyAt(row);
     int earlier = 0;
     for (int r = 0; r < row; ++r)
@@ -46,11 +48,11 @@ std::optional<RowHandle> gridRecord(
 
 } // namespace
 
-void Main::deleteListedRecord()
+void MainWindow::deleteListedRecord()
 {
     const std::optional<Topic> topic = currentTopic();
     const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
-    QTableWidget *grid = gridViewer;
+    QTableWidget *grid = recordGrid_;
     if (!layout || grid->rowCount() < 1)
         return;
     runTrapped(installation_, QStringLiteral("deleting row item"), [&] {
@@ -72,11 +74,11 @@ void Main::deleteListedRecord()
     });
 }
 
-void Main::deleteProfile()
+void MainWindow::deleteProfile()
 {
-    const int idx = cboProfiles->currentIndex();
-    const QListWidgetItem *keyItem = lstKeys->item(idx);
-    if (cboProfiles->count() == 0 || !keyItem)
+    const int idx = profileSelector_->currentIndex();
+    const QListWidgetItem *keyItem = profileKeys_->item(idx);
+    if (profileSelector_->count() == 0 || !keyItem)
         return;
     const int answer = prompter().ask(QStringLiteral("Confirm Delete"),
         QStringLiteral("Do you really want to delete this personal profile and associated data?"),
@@ -92,19 +94,19 @@ void Main::deleteProfile()
             const EditState::Untracked untracked(editState_);
             RecordOperations(store()).deleteProfile(key);
             {
-                const QSignalBlocker blocker(cboProfiles);
-                cboProfiles->removeItem(idx);
-                delete lstKeys->takeItem(idx);
-                cboProfiles->setCurrentIndex(-1);
+                const QSignalBlocker blocker(profileSelector_);
+                profileSelector_->removeItem(idx);
+                delete profileKeys_->takeItem(idx);
+                profileSelector_->setCurrentIndex(-1);
             }
             editState_.setMode(EditMode::Normal);
         }
-        const int left = cboProfiles->count();
-        StatusPanel1->setText(QStringLiteral("Records Listed: ") + QString::number(left));
+        const int left = profileSelector_->count();
+        recordCountLabel_->setText(QStringLiteral("Records Listed: ") + QString::number(left));
         if (left > 0) {
             {
-                const QSignalBlocker blocker(cboProfiles);
-                cboProfiles->setCurrentIndex(idx < left ? idx : idx - 1);
+                const QSignalBlocker blocker(profileSelector_);
+                profileSelector_->setCurrentIndex(idx < left ? idx : idx - 1);
             }
             profileChosen();
             if (editorHooks_)
@@ -117,3 +119,5 @@ void Main::deleteProfile()
             editorHooks_->cancelEditing();
     });
 }
+
+} // namespace vantorelle

@@ -1,14 +1,16 @@
 #include "mainwin/field_value.h"
 
-#include "store/glucose_units.h"
 #include "mainwin/master_index.h"
+#include "store/glucose_units.h"
 #include "store/stored_dates.h"
 
-std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
+namespace vantorelle {
+
+std::string fieldValueText(const FieldValue &value, const ValueSources &sources)
 {
     const auto field = [&](std::string_view name) { return sources.record.value(name); };
     const auto date = [&](std::string_view stored) {
-        return FormatStoredDate(stored, sources.display.dateFormat, sources.display.dateSeparator);
+        return formatStoredDate(stored, sources.display.dateFormat, sources.display.dateSeparator);
     };
     std::string text;
     switch (value.rule) {
@@ -23,12 +25,12 @@ std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
         break;
     case FieldValue::Rule::DateTime:
         text = date(field(value.field));
-        text.append(value.separator).append(FormatTime12(field(value.field2)));
+        text.append(value.separator).append(twelveHourTime(field(value.field2)));
         break;
     case FieldValue::Rule::DateWithAge: {
         const std::string_view birth = field(value.field);
         if (!birth.empty())
-            text = date(birth) + " (Age: " + CalcAge(birth) + ")";
+            text = date(birth) + " (Age: " + ageInYears(birth) + ")";
         break;
     }
     case FieldValue::Rule::Provider:
@@ -38,7 +40,8 @@ std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
         text = sources.pharmacies->name(field(value.field));
         break;
     case FieldValue::Rule::Glucose:
-        text = GlucoseInUnits(field(value.field), field(value.field2), sources.display.glucoseUnits);
+        text
+            = glucoseInUnits(field(value.field), field(value.field2), sources.display.glucoseUnits);
         break;
     case FieldValue::Rule::LinkText:
         text = sources.link.value(value.field);
@@ -46,3 +49,5 @@ std::string FieldValueText(const FieldValue &value, const ValueSources &sources)
     }
     return text;
 }
+
+} // namespace vantorelle

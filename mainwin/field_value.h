@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 class MasterIndex;
 
 // How a grid cell or a record-view line makes its text from a record.
@@ -37,4 +39,6 @@ struct ValueSources {
 };
 
 // The text of `value` for the record in `sources`.
-std::string FieldValueText(const FieldValue &value, const ValueSources &sources);
+std::string fieldValueText(const FieldValue &value, const ValueSources &sources);
+
+} // namespace vantorelle

@@ -2,15 +2,12 @@
 
 #include <QTableWidget>
 
-int gridIndex(int row, int col, const QTableWidget *grid)
-{
-    return row * grid->columnCount() + col;
-}
+namespace vantorelle {
 
-QString gridText(const QTableWidget *grid, int index)
+QString cellText(const QTableWidget *grid, int row, int column)
 {
-    const int columns = grid->columnCount();
-    const QTableWidgetItem *item
-        = columns > 0 && index >= 0 ? grid->item(index / columns, index % columns) : nullptr;
+    const QTableWidgetItem *item = grid->item(row, column);
     return item ? item->text() : QString();
 }
+
+} // namespace vantorelle

@@ -4,10 +4,9 @@
 
 class QTableWidget;
 
-// The record grid's cells as one array of texts, row after row.
+namespace vantorelle {
 
-// The index of cell (row, col) in the array.
-int gridIndex(int row, int col, const QTableWidget *grid);
+// The text of the record grid's cell (`row`, `column`); "" outside the grid.
+QString cellText(const QTableWidget *grid, int row, int column);
 
-// The text of the cell at `index`; "" outside the grid.
-QString gridText(const QTableWidget *grid, int index);
+} // namespace vantorelle

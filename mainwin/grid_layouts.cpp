@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+namespace vantorelle {
+
 namespace {
 
 using R = FieldValue::Rule;
@@ -24,22 +26,22 @@ constexpr FieldValue provider()
     return {R::Provider, "ProvID"};
 }
 
-constexpr GridColumn key {"", HiddenWidth, text("Key")};
+constexpr GridColumn key {"", hiddenWidth, text("Key")};
 
 constexpr GridColumn insurance[] = {
     {"Company ", 2400, text("Company")},
     {"Type ", 1000, text("Type")},
     {"Group # ", 1300, text("Group")},
     {"Policy # ", 9000, text("Policy")},
-    {"", HiddenWidth, {R::LinkText, "InsID"}},
-    {"", HiddenWidth, {R::LinkText, "Key"}},
+    {"", hiddenWidth, {R::LinkText, "InsID"}},
+    {"", hiddenWidth, {R::LinkText, "Key"}},
 };
 constexpr GridColumn contacts[] = {
     {"Name ", 2600, {R::Join, "ConLast", "ConFirst", ", "}},
     {"Home Phone ", 2000, text("Phone1")},
     {"Work Phone ", 9000, text("Phone2")},
-    {"", HiddenWidth, {R::LinkText, "ConID"}},
-    {"", HiddenWidth, {R::LinkText, "Key"}},
+    {"", hiddenWidth, {R::LinkText, "ConID"}},
+    {"", hiddenWidth, {R::LinkText, "Key"}},
 };
 constexpr GridColumn allergies[] = {
     {"Allergy ", 4500, text("Allergy")},
@@ -136,7 +138,7 @@ static_assert(coversTopicsInOrder(layouts, Topic::Insurance));
 int GridLayout::keyColumn() const
 {
     const auto found = std::find_if(
-        columns.begin(), columns.end(), [](const GridColumn &c) { return c.width == HiddenWidth; });
+        columns.begin(), columns.end(), [](const GridColumn &c) { return c.width == hiddenWidth; });
     return int(found - columns.begin());
 }
 
@@ -147,7 +149,7 @@ const GridLayout *gridLayout(Topic topic)
     return &layouts[topicIndex(topic) - topicIndex(Topic::Insurance)];
 }
 
-std::vector<std::string> GridHeaders(const GridLayout &layout, std::string_view glucoseUnits)
+std::vector<std::string> gridHeaders(const GridLayout &layout, std::string_view glucoseUnits)
 {
     std::vector<std::string> headers;
     for (const GridColumn &column : layout.columns) {
@@ -159,8 +161,10 @@ std::vector<std::string> GridHeaders(const GridLayout &layout, std::string_view 
     return headers;
 }
 
-bool UsesRule(const GridLayout &layout, FieldValue::Rule rule)
+bool usesRule(const GridLayout &layout, FieldValue::Rule rule)
 {
     return std::any_of(layout.columns.begin(), layout.columns.end(),
         [rule](const GridColumn &c) { return c.cell.rule == rule; });
 }
+
+} // namespace vantorelle

@@ -10,14 +10,16 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 // One column of the record grid.
 struct GridColumn {
     std::string_view header; // left-aligned; the trailing blank is part of it
-    int width; // twips; HiddenWidth marks a key column the user never sees
+    int width; // twips; hiddenWidth marks a key column the user never sees
     FieldValue cell;
 };
 
-inline constexpr int HiddenWidth = 1;
+inline constexpr int hiddenWidth = 1;
 
 // How the record grid lists one topic: a row per record of `table` whose Key
 // begins with the profile's Key. Insurance and contacts list the profile's
@@ -33,7 +35,7 @@ struct GridLayout {
     // The first hidden column: the Key of the record the row shows (for
     // insurance and contacts the master's; the link's Key follows it).
     int keyColumn() const;
-    bool hidden(int column) const { return columns[std::size_t(column)].width == HiddenWidth; }
+    bool hidden(int column) const { return columns[std::size_t(column)].width == hiddenWidth; }
 };
 
 // The layout of a grid topic (Insurance .. Family History); nullptr for
@@ -42,7 +44,9 @@ const GridLayout *gridLayout(Topic topic);
 
 // The header texts of every column ("" for the hidden ones); the glucose
 // column's header is completed by the preferred units and ") ".
-std::vector<std::string> GridHeaders(const GridLayout &layout, std::string_view glucoseUnits);
+std::vector<std::string> gridHeaders(const GridLayout &layout, std::string_view glucoseUnits);
 
 // Whether any cell of `layout` is made by `rule`.
-bool UsesRule(const GridLayout &layout, FieldValue::Rule rule);
+bool usesRule(const GridLayout &layout, FieldValue::Rule rule);
+
+} // namespace vantorelle

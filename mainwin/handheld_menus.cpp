@@ -1,45 +1,49 @@
 #include "mainwin/main_window.h"
 
-#include "settings/backup_restore.h"
-#include "settings/handheld_exchange.h"
-#include "settings/handheld_setup.h"
+#include "backup/backup_restore.h"
+#include "handheld/handheld_exchange.h"
+#include "handheld/handheld_setup.h"
 
 #include <QAction>
 
-void Main::connectHandheldMenus()
+namespace vantorelle {
+
+void MainWindow::connectHandheldMenus()
 {
-    const std::pair<QAction *, void (Main::*)()> handlers[] = {
-        {mnuBackup, &Main::mnuBackup_Click},
-        {mnuRestore, &Main::mnuRestore_Click},
-        {mnuTransfer, &Main::mnuTransfer_Click},
-        {mnuRetrieve, &Main::mnuRetrieve_Click},
-        {mnuReinstallHH, &Main::mnuReinstallHH_Click},
+    const std::pair<QAction *, void (MainWindow::*)()> handlers[] = {
+        {backupAction_, &MainWindow::backupRecords},
+        {restoreAction_, &MainWindow::restoreRecords},
+        {transferAction_, &MainWindow::transferToHandheld},
+        {retrieveAction_, &MainWindow::retrieveFromHandheld},
+        {reinstallAction_, &MainWindow::reinstallHandheldSoftware},
     };
     for (const auto &[action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
 }
 
-void Main::mnuBackup_Click()
+void MainWindow::backupRecords()
 {
-    BackupDatabases(installation_, backupFolder_, *this);
+    backUpTables(installation_, backupFolder_, *this);
 }
 
-void Main::mnuRestore_Click()
+void MainWindow::restoreRecords()
 {
-    RestoreBackup(installation_, backupFolder_, *this);
+    restoreBackup(installation_, backupFolder_, *this);
 }
 
-void Main::mnuTransfer_Click()
+void MainWindow::transferToHandheld()
 {
-    TransferToHandheld(installation_, *this);
+    sendTablesToHandheld(installation_, *this);
 }
 
-void Main::mnuRetrieve_Click()
+void MainWindow::retrieveFromHandheld()
 {
-    RetrieveFromHandheld(installation_, *this);
+    takeTablesFromHandheld(installation_, *this);
 }
 
-void Main::mnuReinstallHH_Click()
+void MainWindow::reinstallHandheldSoftware()
 {
-    ReinstallHandheldSoftware(installation_, *this);
+    reinstallHandheld(installation_, *this);
 }
+
+} // namespace vantorelle

@@ -1,12 +1,12 @@
 #include "mainwin/main_window.h"
 
+#include "handheld/sync_watch.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
 #include "platform/rich_text_view.h"
 #include "settings/app_info.h"
 #include "settings/error_trap.h"
 #include "settings/picker_date_format.h"
-#include "settings/sync_watch.h"
 #include "store/store.h"
 
 #include <QAction>
@@ -26,6 +26,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace vantorelle {
 
 namespace {
 
@@ -57,7 +59,7 @@ QAction *addEntry(QMenu *menu, const char *name, const char *caption, char short
 
 } // namespace
 
-Main::Main(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , instanceLockPath_(InstanceGuard::defaultLockPath())
 {
@@ -71,77 +73,77 @@ Main::Main(QWidget *parent)
     connectHandheldMenus();
     connectViews();
     connectCommands();
-    connect(&editState_, &EditState::modeChanged, this, &Main::showEditMode);
+    connect(&editState_, &EditState::modeChanged, this, &MainWindow::showEditMode);
     // The date pickers, the editor's and any other window's, follow the date
     // preference from start-up on.
     connect(&preferences_, &Preferences::changed, this,
         [this] { applyDatePreferenceToPickers(preferences_.display()); });
 }
 
-Main::~Main()
+MainWindow::~MainWindow()
 {
     // The editor goes first; nothing may reach it while the controls go.
     editorHooks_ = nullptr;
 }
 
-void Main::createControls()
+void MainWindow::createControls()
 {
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    cboProfiles = named(new QComboBox(central), "cboProfiles");
-    cboProfiles->setMinimumContentsLength(24);
-    lstKeys = named(new QListWidget(central), "lstKeys");
-    lstKeys->hide();
-    cmdNew = button("cmdNew", "&New Profile", "Add New Record", central);
-    cmdDelete = button("cmdDelete", "&Delete Profile", "Delete Record", central);
-    lstTopics = named(new QListWidget(central), "lstTopics");
+    profileSelector_ = named(new QComboBox(central), "cboProfiles");
+    profileSelector_->setMinimumContentsLength(24);
+    profileKeys_ = named(new QListWidget(central), "lstKeys");
+    profileKeys_->hide();
+    newProfileButton_ = button("cmdNew", "&New Profile", "Add New Record", central);
+    deleteProfileButton_ = button("cmdDelete", "&Delete Profile", "Delete Record", central);
+    topicList_ = named(new QListWidget(central), "lstTopics");
 
-    frmViewer = named(new QFrame(central), "frmViewer");
-    frmViewer->setFrameShape(QFrame::StyledPanel);
+    viewerFrame_ = named(new QFrame(central), "frmViewer");
+    viewerFrame_->setFrameShape(QFrame::StyledPanel);
     // The viewer frame and the entry panels share one place; the front one must hide the others.
-    frmViewer->setAutoFillBackground(true);
+    viewerFrame_->setAutoFillBackground(true);
     // With the topic list beside it, this keeps the window at 9000 by 6000 twips
     // or more; a taller entry panel makes the layouts ask for more.
-    frmViewer->setMinimumSize(510, 320);
-    gridViewer = named(new QTableWidget(frmViewer), "gridViewer");
-    gridViewer->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    gridViewer->setSelectionBehavior(QAbstractItemView::SelectRows);
-    gridViewer->setSelectionMode(QAbstractItemView::SingleSelection);
-    gridViewer->verticalHeader()->hide();
-    rtViewer = named(new RichTextView(frmViewer), "rtViewer");
-    cmdAdd = button("cmdAdd", "&Add", "Add a record", frmViewer);
-    cmdDel = button("cmdDel", "De&lete", "Delete the selected record", frmViewer);
-    cmdEdit = button("cmdEdit", "Ed&it", "Edit the shown record", frmViewer);
-    cmdViewProvider = button("cmdViewProvider", "View Provider", "", frmViewer);
+    viewerFrame_->setMinimumSize(510, 320);
+    recordGrid_ = named(new QTableWidget(viewerFrame_), "gridViewer");
+    recordGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    recordGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    recordGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    recordGrid_->verticalHeader()->hide();
+    recordViewer_ = named(new RichTextView(viewerFrame_), "rtViewer");
+    addButton_ = button("cmdAdd", "&Add", "Add a record", viewerFrame_);
+    deleteButton_ = button("cmdDel", "De&lete", "Delete the selected record", viewerFrame_);
+    editButton_ = button("cmdEdit", "Ed&it", "Edit the shown record", viewerFrame_);
+    viewProviderButton_ = button("cmdViewProvider", "View Provider", "", viewerFrame_);
 
     auto *viewerButtons = new QHBoxLayout;
-    for (QPushButton *b : {cmdAdd, cmdDel, cmdEdit})
+    for (QPushButton *b : {addButton_, deleteButton_, editButton_})
         viewerButtons->addWidget(b);
     viewerButtons->addStretch(1);
-    viewerButtons->addWidget(cmdViewProvider);
-    auto *viewerLayout = new QVBoxLayout(frmViewer);
-    viewerLayout->addWidget(gridViewer, 2);
-    viewerLayout->addWidget(rtViewer, 3);
+    viewerButtons->addWidget(viewProviderButton_);
+    auto *viewerLayout = new QVBoxLayout(viewerFrame_);
+    viewerLayout->addWidget(recordGrid_, 2);
+    viewerLayout->addWidget(recordViewer_, 3);
     viewerLayout->addLayout(viewerButtons);
 
-    cmdNewSave = button("cmdNewSave", "&Save", "Save Changes", central);
-    cmdNewCancel = button("cmdNewCancel", "Canc&el", "Cancel Changes", central);
+    saveButton_ = button("cmdNewSave", "&Save", "Save Changes", central);
+    cancelButton_ = button("cmdNewCancel", "Canc&el", "Cancel Changes", central);
 
     auto *profileRow = new QHBoxLayout;
-    profileRow->addWidget(cboProfiles, 1);
-    profileRow->addWidget(cmdNew);
-    profileRow->addWidget(cmdDelete);
+    profileRow->addWidget(profileSelector_, 1);
+    profileRow->addWidget(newProfileButton_);
+    profileRow->addWidget(deleteProfileButton_);
     profileRow->addStretch(2);
 
     panelArea_ = new QGridLayout;
     panelArea_->setContentsMargins(0, 0, 0, 0);
-    panelArea_->addWidget(frmViewer, 0, 0);
+    panelArea_->addWidget(viewerFrame_, 0, 0);
 
     auto *saveRow = new QHBoxLayout;
     saveRow->addStretch(1);
-    saveRow->addWidget(cmdNewSave);
-    saveRow->addWidget(cmdNewCancel);
+    saveRow->addWidget(saveButton_);
+    saveRow->addWidget(cancelButton_);
 
     auto *work = new QVBoxLayout;
     work->addLayout(panelArea_, 1);
@@ -149,112 +151,133 @@ void Main::createControls()
 
     // The topic list and the work area grow in proportion, as the window does.
     auto *body = new QHBoxLayout;
-    body->addWidget(lstTopics, 1);
+    body->addWidget(topicList_, 1);
     body->addLayout(work, 4);
 
     auto *layout = new QVBoxLayout(central);
     layout->addLayout(profileRow);
     layout->addLayout(body, 1);
 
-    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
-    StatusPanel1 = named(new QLabel(StatusBar1), "StatusPanel1");
-    StatusPanel2 = named(new QLabel(StatusBar1), "StatusPanel2");
-    StatusBar1->addWidget(StatusPanel1, 1);
-    StatusBar1->addWidget(StatusPanel2, 1);
-    setStatusBar(StatusBar1);
+    auto *status = named(new QStatusBar(this), "StatusBar1");
+    recordCountLabel_ = named(new QLabel(status), "StatusPanel1");
+    modeLabel_ = named(new QLabel(status), "StatusPanel2");
+    status->addWidget(recordCountLabel_, 1);
+    status->addWidget(modeLabel_, 1);
+    setStatusBar(status);
 
-    Timer1 = named(new QTimer(this), "Timer1");
-    ConnectSyncWatch(*Timer1, *this);
+    watchTimer_ = named(new QTimer(this), "Timer1");
+    connectSyncWatch(*watchTimer_, *this);
 }
 
-void Main::createMenus()
+void MainWindow::createMenus()
 {
-    // One menu entry: the member it goes to, its name and caption ("-" a
-    // separator) and its Ctrl shortcut letter (0: none).
+    // One menu entry: the member it goes to (none for most separators), its
+    // name and caption ("-" a separator) and its Ctrl shortcut letter (0: none).
     struct MenuEntry {
-        QAction *Main::*member;
+        QAction *MainWindow::*member;
         const char *name;
         const char *caption;
         char shortcut;
     };
-    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    fileMenu_ = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
     static const MenuEntry fileEntries[] = {
-        {&Main::mnuSaveAll, "mnuSaveAll", "&Save All", 'S'},
-        {&Main::mnuSep6, "mnuSep6", "-", 0},
-        {&Main::mnuImport, "mnuImport", "&Import Data...", 'I'},
-        {&Main::mnuExport, "mnuExport", "&Export Data...", 'E'},
-        {&Main::mnuSep10, "mnuSep10", "-", 0},
-        {&Main::mnuBackup, "mnuBackup", "&Backup Records...", 'B'},
-        {&Main::mnuRestore, "mnuRestore", "&Restore Records...", 0},
-        {&Main::mnuHH, "mnuHH", "-", 0},
-        {&Main::mnuTransfer, "mnuTransfer", "&Transfer PC Data to Handheld", 0},
-        {&Main::mnuRetrieve, "mnuRetrieve", "&Retrieve Data from Handheld", 0},
-        {&Main::mnuReinstallHH, "mnuReinstallHH", "Reinstall &Handheld Software", 0},
-        {&Main::mnuSep4, "mnuSep4", "-", 0},
-        {&Main::mnuGraph, "mnuGraph", "&Graph Data...", 'G'},
-        {&Main::mnuSep5, "mnuSep5", "-", 0},
-        {&Main::mnuPrint, "mnuPrint", "&Print Profile...", 0},
-        {&Main::mnuPrintMaster, "mnuPrintMaster", "Print &Master Lists...", 0},
-        {&Main::mnuSep3, "mnuSep3", "-", 0},
-        {&Main::mnuExit, "mnuExit", "E&xit", 0},
+        {&MainWindow::saveAllAction_, "mnuSaveAll", "&Save All", 'S'},
+        {nullptr, "mnuSep6", "-", 0},
+        {&MainWindow::importAction_, "mnuImport", "&Import Data...", 'I'},
+        {&MainWindow::exportAction_, "mnuExport", "&Export Data...", 'E'},
+        {nullptr, "mnuSep10", "-", 0},
+        {&MainWindow::backupAction_, "mnuBackup", "&Backup Records...", 'B'},
+        {&MainWindow::restoreAction_, "mnuRestore", "&Restore Records...", 0},
+        {nullptr, "mnuHH", "-", 0},
+        {&MainWindow::transferAction_, "mnuTransfer", "&Transfer PC Data to Handheld", 0},
+        {&MainWindow::retrieveAction_, "mnuRetrieve", "&Retrieve Data from Handheld", 0},
+        {&MainWindow::reinstallAction_, "mnuReinstallHH", "Reinstall &Handheld Software", 0},
+        {&MainWindow::reinstallSeparator_, "mnuSep4", "-", 0},
+        {&MainWindow::graphAction_, "mnuGraph", "&Graph Data...", 'G'},
+        {nullptr, "mnuSep5", "-", 0},
+        {&MainWindow::printAction_, "mnuPrint", "&Print Profile...", 0},
+        {&MainWindow::printMastersAction_, "mnuPrintMaster", "Print &Master Lists...", 0},
+        {nullptr, "mnuSep3", "-", 0},
+        {&MainWindow::exitAction_, "mnuExit", "E&xit", 0},
     };
-    for (const MenuEntry &e : fileEntries)
-        this->*e.member = addEntry(mnuFile, e.name, e.caption, e.shortcut);
-
-    mnuEdit = named(menuBar()->addMenu(QStringLiteral("Edit")), "mnuEdit");
-    mnuAddNew = addEntry(mnuEdit, "mnuAddNew", "Add &New Profile", 'N');
-    mnuSepEdit1 = addEntry(mnuEdit, "mnuSepEdit1", "-", 0);
-    static const char *const masterCaptions[] = {
-        "Edit Master Contacts List", "Edit Master Insurance List",
-        "Edit Master Location List", "Edit Master Pharmacy List",
-        "Edit Master Provider List", "Edit Master Provider Type List",
-    };
-    for (std::size_t i = 0; i < mnuEditMaster.size(); ++i) {
-        const QByteArray name = "mnuEditMaster(" + QByteArray::number(qsizetype(i)) + ')';
-        mnuEditMaster[i] = addEntry(mnuEdit, name.constData(), masterCaptions[i], 0);
+    for (const MenuEntry &e : fileEntries) {
+        QAction *action = addEntry(fileMenu_, e.name, e.caption, e.shortcut);
+        if (e.member)
+            this->*e.member = action;
     }
-    mnuSepEdit2 = addEntry(mnuEdit, "mnuSepEdit2", "-", 0);
-    mnuPrefs = addEntry(mnuEdit, "mnuPrefs", "Preferences...", 0);
-    mnuPassword = addEntry(mnuEdit, "mnuPassword", "Change &Password...", 0);
 
-    mnuHelp = named(menuBar()->addMenu(QStringLiteral("Help")), "mnuHelp");
-    mnuManual = addEntry(mnuHelp, "mnuManual", "&Help File...", 'H');
-    mnuAbout = addEntry(mnuHelp, "mnuAbout", "&About...", 0);
-    mnuH1 = addEntry(mnuHelp, "mnuH1", "-", 0);
-    mnuWebsite = addEntry(mnuHelp, "mnuWebsite", "&Website...", 0);
-    mnuDnldUpdate = addEntry(mnuHelp, "mnuDnldUpdate", "Download &Update...", 0);
+    editMenu_ = named(menuBar()->addMenu(QStringLiteral("Edit")), "mnuEdit");
+    newProfileAction_ = addEntry(editMenu_, "mnuAddNew", "Add &New Profile", 'N');
+    addEntry(editMenu_, "mnuSepEdit1", "-", 0);
+    static const char *const masterCaptions[] = {
+        "Edit Master Contacts List",
+        "Edit Master Insurance List",
+        "Edit Master Location List",
+        "Edit Master Pharmacy List",
+        "Edit Master Provider List",
+        "Edit Master Provider Type List",
+    };
+    for (std::size_t i = 0; i < editMasterActions_.size(); ++i) {
+        const QByteArray name = "mnuEditMaster(" + QByteArray::number(qsizetype(i)) + ')';
+        editMasterActions_[i] = addEntry(editMenu_, name.constData(), masterCaptions[i], 0);
+    }
+    addEntry(editMenu_, "mnuSepEdit2", "-", 0);
+    preferencesAction_ = addEntry(editMenu_, "mnuPrefs", "Preferences...", 0);
+    passwordAction_ = addEntry(editMenu_, "mnuPassword", "Change &Password...", 0);
+
+    helpMenu_ = named(menuBar()->addMenu(QStringLiteral("Help")), "mnuHelp");
+    helpFileAction_ = addEntry(helpMenu_, "mnuManual", "&Help File...", 'H');
+    aboutAction_ = addEntry(helpMenu_, "mnuAbout", "&About...", 0);
+    addEntry(helpMenu_, "mnuH1", "-", 0);
+    websiteAction_ = addEntry(helpMenu_, "mnuWebsite", "&Website...", 0);
+    downloadUpdateAction_ = addEntry(helpMenu_, "mnuDnldUpdate", "Download &Update...", 0);
 }
 
-void Main::setWatchEnabled(bool enabled)
+void MainWindow::setWatchEnabled(bool enabled)
 {
     if (enabled)
-        Timer1->start();
+        watchTimer_->start();
     else
-        Timer1->stop();
+        watchTimer_->stop();
 }
 
-void Main::addEditorPanel(QWidget *panel)
+void MainWindow::fillMasterLists()
+{
+    masterLists_.fill(tableAccess());
+}
+
+void MainWindow::registerMasterList(MasterList list, QComboBox *combo)
+{
+    masterLists_.add(list, combo);
+}
+
+void MainWindow::registerMasterList(MasterList list, QListWidget *listBox)
+{
+    masterLists_.add(list, listBox);
+}
+
+void MainWindow::addEditorPanel(QWidget *panel)
 {
     panel->setAutoFillBackground(true);
     panelArea_->addWidget(panel, 0, 0);
 }
 
-void Main::showEditorPanel(QWidget *panel)
+void MainWindow::showEditorPanel(QWidget *panel)
 {
     panel->show();
     panel->raise();
-    frmViewer->hide();
+    viewerFrame_->hide();
 }
 
-void Main::connectCommands()
+void MainWindow::connectCommands()
 {
     // The editor's commands; without an editor the buttons do nothing.
     const std::pair<QPushButton *, void (RecordEditorHooks::*)()> editorCommands[] = {
-        {cmdNew, &RecordEditorHooks::newProfile},
-        {cmdAdd, &RecordEditorHooks::addRecord},
-        {cmdEdit, &RecordEditorHooks::editRecord},
-        {cmdNewSave, &RecordEditorHooks::saveRecord},
-        {cmdNewCancel, &RecordEditorHooks::cancelEditing},
+        {newProfileButton_, &RecordEditorHooks::newProfile},
+        {addButton_, &RecordEditorHooks::addRecord},
+        {editButton_, &RecordEditorHooks::editRecord},
+        {saveButton_, &RecordEditorHooks::saveRecord},
+        {cancelButton_, &RecordEditorHooks::cancelEditing},
     };
     for (const auto &[button, command] : editorCommands) {
         connect(button, &QPushButton::clicked, this, [this, command] {
@@ -262,55 +285,55 @@ void Main::connectCommands()
                 (editorHooks_->*command)();
         });
     }
-    connect(cmdDel, &QPushButton::clicked, this, &Main::deleteListedRecord);
-    connect(cmdDelete, &QPushButton::clicked, this, &Main::deleteProfile);
-    connect(cmdViewProvider, &QPushButton::clicked, this, &Main::viewProvider);
+    connect(deleteButton_, &QPushButton::clicked, this, &MainWindow::deleteListedRecord);
+    connect(deleteProfileButton_, &QPushButton::clicked, this, &MainWindow::deleteProfile);
+    connect(viewProviderButton_, &QPushButton::clicked, this, &MainWindow::viewProvider);
 }
 
-void Main::followPreferences()
+void MainWindow::followPreferences()
 {
     // Dates, amounts and glucose readings are shown again at once, the same
     // record still chosen.
     connect(&preferences_, &Preferences::changed, this, [this] {
         if (editState_.editing())
             return;
-        const int row = gridViewer->currentRow();
+        const int row = recordGrid_->currentRow();
         showTopic();
-        if (row > 0 && row < gridViewer->rowCount() && !gridViewer->isHidden())
-            gridViewer->setCurrentCell(row, 0);
+        if (row > 0 && row < recordGrid_->rowCount() && !recordGrid_->isHidden())
+            recordGrid_->setCurrentCell(row, 0);
     });
 }
 
-void Main::showEditMode(EditMode mode)
+void MainWindow::showEditMode(EditMode mode)
 {
     if (mode == EditMode::Normal) {
-        cmdNewCancel->hide();
-        cmdNewSave->hide();
+        cancelButton_->hide();
+        saveButton_->hide();
         setEditMenuEnabled(true);
-        lstTopics->setEnabled(true);
-        cmdNew->setEnabled(true);
-        cmdDelete->setEnabled(true);
-        cboProfiles->setEnabled(true);
-        StatusPanel2->setText(QString());
+        topicList_->setEnabled(true);
+        newProfileButton_->setEnabled(true);
+        deleteProfileButton_->setEnabled(true);
+        profileSelector_->setEnabled(true);
+        modeLabel_->setText(QString());
         return;
     }
-    lstTopics->setEnabled(false);
-    cmdNew->setEnabled(false);
-    cmdDelete->setEnabled(false);
-    cboProfiles->setEnabled(false);
+    topicList_->setEnabled(false);
+    newProfileButton_->setEnabled(false);
+    deleteProfileButton_->setEnabled(false);
+    profileSelector_->setEnabled(false);
     setEditMenuEnabled(false);
-    cmdNewCancel->show();
-    cmdNewSave->show();
-    StatusPanel2->setText(QStringLiteral("EDIT MODE"));
+    cancelButton_->show();
+    saveButton_->show();
+    modeLabel_->setText(QStringLiteral("EDIT MODE"));
 }
 
-void Main::discardEditorWork()
+void MainWindow::discardEditorWork()
 {
-    if (cmdNewCancel->isVisibleTo(this) && editorHooks_)
+    if (cancelButton_->isVisibleTo(this) && editorHooks_)
         editorHooks_->cancelEditing();
 }
 
-void Main::editMasterList(int index)
+void MainWindow::editMasterList(int index)
 {
     if (!secondaryWindows_.editMaster)
         return;
@@ -319,7 +342,7 @@ void Main::editMasterList(int index)
         fillMasterLists();
 }
 
-void Main::beginLongOperation()
+void MainWindow::beginLongOperation()
 {
     if (longOperations_++ == 0)
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -328,10 +351,12 @@ void Main::beginLongOperation()
     QApplication::processEvents();
 }
 
-void Main::endLongOperation()
+void MainWindow::endLongOperation()
 {
     if (longOperations_ > 0 && --longOperations_ == 0)
         QApplication::restoreOverrideCursor();
     if (longOperations_ == 0)
         setEnabled(true);
 }
+
+} // namespace vantorelle

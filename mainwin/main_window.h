@@ -9,18 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "context/edit_state.h"
+#include "context/main_window_actions.h"
 #include "mainwin/master_list_filler.h"
 #include "mainwin/record_editor_host.h"
 #include "mainwin/secondary_windows.h"
 #include "mainwin/table_access.h"
-#include "settings/edit_state.h"
 #include "settings/installation.h"
-#include "settings/main_window_actions.h"
 #include "settings/preferences.h"
 #include "store/topics.h"
 
-class frmSplash;
-class InstanceGuard;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -29,9 +27,13 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QStatusBar;
 class QTableWidget;
 class QTimer;
+
+namespace vantorelle {
+
+class SplashWindow;
+class InstanceGuard;
 class RecordEditorHooks;
 class RichTextView;
 class Store;
@@ -43,19 +45,19 @@ struct StoreFailure;
 //
 // Its controls are its own: the record editor and the windows beside it reach
 // it through RecordEditorHost and MainWindowContext, the handheld, backup and
-// watch commands through MainWindowActions. The controls' object names are
-// their short names ("cboProfiles", "gridViewer", "cmdNewSave", "mnuBackup").
+// watch commands through MainWindowActions. The controls carry short object
+// names, by which tests find them.
 //
 // The procedures live in files named after what they hold: start-up in
 // startup.cpp, close and Save All in shutdown.cpp, the profile selector in
 // profile_selector.cpp, the topic list in topic_list.cpp, the record viewer in
-// record_viewer.cpp, the delete commands in delete_commands.cpp, the
-// master-list combos in master_lists.cpp, the menu handlers in menus.cpp.
-class Main : public QMainWindow, public RecordEditorHost, public MainWindowActions {
+// record_viewer.cpp, the delete commands in delete_commands.cpp, the menu
+// handlers in menus.cpp and the handheld and backup ones in handheld_menus.cpp.
+class MainWindow : public QMainWindow, public RecordEditorHost, public MainWindowActions {
     Q_OBJECT
 public:
-    explicit Main(QWidget *parent = nullptr);
-    ~Main() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // ---- Before the load step
     // The lock a second copy finds taken.
@@ -136,7 +138,7 @@ private:
 
     // ---- Start-up and shutdown (startup.cpp, shutdown.cpp)
     bool loadTables();
-    void prepareWindow(frmSplash &splash);
+    void prepareWindow(SplashWindow &splash);
     bool passwordGate();
     void showFirstTopic();
     // The close step; `cancel` = true keeps the window open. Past its question
@@ -152,7 +154,6 @@ private:
     void setEditMenuEnabled(bool enabled);
 
     // ---- Profile selector (profile_selector.cpp)
-    void profileChanged();
     void profileChosen();
 
     // ---- Topic list and record grid (topic_list.cpp)
@@ -177,24 +178,24 @@ private:
     };
     void showProfileDialog(
         const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show);
-    void mnuAddNew_Click();
-    void mnuExit_Click();
-    void mnuExport_Click();
-    void mnuImport_Click();
-    void mnuGraph_Click();
-    void mnuPrint_Click();
-    void mnuPrintMaster_Click();
-    void mnuPrefs_Click();
-    void mnuPassword_Click();
-    void mnuManual_Click();
-    void mnuAbout_Click();
-    void mnuWebsite_Click();
-    void mnuDnldUpdate_Click();
-    void mnuBackup_Click();
-    void mnuRestore_Click();
-    void mnuTransfer_Click();
-    void mnuRetrieve_Click();
-    void mnuReinstallHH_Click();
+    void addNewProfile();
+    void exitProgram();
+    void exportRecords();
+    void importRecords();
+    void showGraph();
+    void printProfile();
+    void printMasterLists();
+    void editPreferences();
+    void changePassword();
+    void openHelpFile();
+    void showAbout();
+    void openWebsite();
+    void openDownloadPage();
+    void backupRecords();
+    void restoreRecords();
+    void transferToHandheld();
+    void retrieveFromHandheld();
+    void reinstallHandheldSoftware();
 
     // ---- Long operations: hourglass, window disabled and repainted, pending
     // events processed; then back (LongOperation).
@@ -203,42 +204,42 @@ private:
     void endLongOperation();
 
     // ---- Controls
-    QComboBox *cboProfiles;
-    QListWidget *lstKeys; // hidden: the Key of each profile at the selector's index
-    QListWidget *lstTopics;
-    QPushButton *cmdNew;
-    QPushButton *cmdDelete;
+    QComboBox *profileSelector_;
+    QListWidget *profileKeys_; // hidden: the Key of each profile at the selector's index
+    QListWidget *topicList_;
+    QPushButton *newProfileButton_;
+    QPushButton *deleteProfileButton_;
 
     // The record viewer frame: grid over viewer, command buttons below. Hiding
     // the grid gives the viewer the whole frame, so nothing is placed by hand.
-    QFrame *frmViewer;
-    QTableWidget *gridViewer; // read-only, whole rows selected
-    RichTextView *rtViewer;
-    QPushButton *cmdAdd;
-    QPushButton *cmdDel;
-    QPushButton *cmdEdit;
-    QPushButton *cmdViewProvider;
+    QFrame *viewerFrame_;
+    QTableWidget *recordGrid_; // read-only, whole rows selected
+    RichTextView *recordViewer_;
+    QPushButton *addButton_;
+    QPushButton *deleteButton_;
+    QPushButton *editButton_;
+    QPushButton *viewProviderButton_;
 
     // The record-save frame of the editor.
-    QPushButton *cmdNewSave;
-    QPushButton *cmdNewCancel;
+    QPushButton *saveButton_;
+    QPushButton *cancelButton_;
 
-    QStatusBar *StatusBar1;
-    QLabel *StatusPanel1; // "Records Listed: n"
-    QLabel *StatusPanel2; // "EDIT MODE"
-    QTimer *Timer1; // the synchronisation watch, one tick a second
+    QLabel *recordCountLabel_; // "Records Listed: n"
+    QLabel *modeLabel_; // "EDIT MODE"
+    QTimer *watchTimer_; // the synchronisation watch, one tick a second
 
     // ---- Menus (captions and shortcuts set here; handlers connected in menus.cpp)
-    QMenu *mnuFile;
-    QAction *mnuSaveAll, *mnuSep6, *mnuImport, *mnuExport, *mnuSep10, *mnuBackup, *mnuRestore,
-        *mnuHH, *mnuTransfer, *mnuRetrieve, *mnuReinstallHH, *mnuSep4, *mnuGraph, *mnuSep5,
-        *mnuPrint, *mnuPrintMaster, *mnuSep3, *mnuExit;
-    QMenu *mnuEdit;
-    QAction *mnuAddNew, *mnuSepEdit1;
-    std::array<QAction *, 6> mnuEditMaster; // 0 contacts .. 5 provider types
-    QAction *mnuSepEdit2, *mnuPrefs, *mnuPassword;
-    QMenu *mnuHelp;
-    QAction *mnuManual, *mnuAbout, *mnuH1, *mnuWebsite, *mnuDnldUpdate;
+    QMenu *fileMenu_;
+    QAction *saveAllAction_, *importAction_, *exportAction_, *backupAction_, *restoreAction_,
+        *transferAction_, *retrieveAction_, *reinstallAction_, *graphAction_, *printAction_,
+        *printMastersAction_, *exitAction_;
+    QAction *reinstallSeparator_; // goes with the Reinstall item
+    QMenu *editMenu_;
+    QAction *newProfileAction_;
+    std::array<QAction *, 6> editMasterActions_; // 0 contacts .. 5 provider types
+    QAction *preferencesAction_, *passwordAction_;
+    QMenu *helpMenu_;
+    QAction *helpFileAction_, *aboutAction_, *websiteAction_, *downloadUpdateAction_;
 
     // ---- State
     QString instanceLockPath_;
@@ -261,3 +262,5 @@ private:
     int longOperations_ = 0;
     bool closing_ = false;
 };
+
+} // namespace vantorelle

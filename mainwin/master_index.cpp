@@ -1,5 +1,7 @@
 #include "mainwin/master_index.h"
 
+namespace vantorelle {
+
 MasterIndex::MasterIndex(MemoryTable &table, std::string_view nameField)
     : table_(&table)
     , nameField_(nameField)
@@ -24,3 +26,5 @@ std::string MasterIndex::name(std::string_view key) const
     const auto record = find(key);
     return record ? std::string(record->value(nameField_)) : std::string("<not found>");
 }
+
+} // namespace vantorelle

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // The rows of a master table by Key, made once per fill so that a grid of
 // thousands of rows finds its providers, pharmacies and linked masters without
 // searching the master table row by row. Only the rows the table's filter lets
@@ -30,3 +32,5 @@ private:
     std::string nameField_;
     std::map<std::string, RowHandle, std::less<>> rows_;
 };
+
+} // namespace vantorelle

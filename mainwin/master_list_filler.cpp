@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 namespace {
 
 // One master list: its table, the sort set on it, and its item text:
@@ -95,3 +97,5 @@ void MasterListFiller::fill(const TableAccess &tables) const
                 target->combo->setCurrentIndex(-1);
     }
 }
+
+} // namespace vantorelle

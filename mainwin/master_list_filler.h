@@ -9,6 +9,8 @@
 class QComboBox;
 class QListWidget;
 
+namespace vantorelle {
+
 // The master lists the record editor offers.
 enum class MasterList {
     Insurance, // "Company (Type)", by company
@@ -42,3 +44,5 @@ private:
     };
     std::vector<Target> targets_;
 };
+
+} // namespace vantorelle

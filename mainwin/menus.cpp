@@ -1,12 +1,13 @@
 #include "mainwin/main_window.h"
 
+#include "dialogs/about_window.h"
+#include "dialogs/preferences_dialog.h"
+#include "dialogs/set_password_window.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/prompter.h"
-#include "settings/about_window.h"
+#include "platform/web_page.h"
+#include "settings/app_info.h"
 #include "settings/error_trap.h"
-#include "settings/preferences_dialog.h"
-#include "settings/set_password_window.h"
-#include "settings/shell_helpers.h"
 #include "settings/support_info.h"
 #include "store/store.h"
 
@@ -16,17 +17,19 @@
 #include <QMenu>
 #include <QUrl>
 
+namespace vantorelle {
+
 namespace {
 
 } // namespace
 
-void Main::showProfileDialog(
+void MainWindow::showProfileDialog(
     const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show)
 {
     runTrapped(installation_, QString::fromLatin1(dialog.operation), [&] {
-        if (cboProfiles->count() == 0)
+        if (profileSelector_->count() == 0)
             return;
-        const QString profile = cboProfiles->currentText();
+        const QString profile = profileSelector_->currentText();
         if (profile.isEmpty()) {
             prompter().ask(
                 QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile));
@@ -40,74 +43,75 @@ void Main::showProfileDialog(
                 return;
             editState_.setMode(EditMode::Normal);
         }
-        cboProfiles->setCurrentText(profile);
+        profileSelector_->setCurrentText(profile);
     });
 }
 
-void Main::connectMenus()
+void MainWindow::connectMenus()
 {
-    const std::pair<QAction *, void (Main::*)()> handlers[] = {
-        {mnuImport, &Main::mnuImport_Click},
-        {mnuExport, &Main::mnuExport_Click},
-        {mnuGraph, &Main::mnuGraph_Click},
-        {mnuPrint, &Main::mnuPrint_Click},
-        {mnuPrintMaster, &Main::mnuPrintMaster_Click},
-        {mnuExit, &Main::mnuExit_Click},
-        {mnuAddNew, &Main::mnuAddNew_Click},
-        {mnuPrefs, &Main::mnuPrefs_Click},
-        {mnuPassword, &Main::mnuPassword_Click},
-        {mnuManual, &Main::mnuManual_Click},
-        {mnuAbout, &Main::mnuAbout_Click},
-        {mnuWebsite, &Main::mnuWebsite_Click},
-        {mnuDnldUpdate, &Main::mnuDnldUpdate_Click},
+    const std::pair<QAction *, void (MainWindow::*)()> handlers[] = {
+        {importAction_, &MainWindow::importRecords},
+        {exportAction_, &MainWindow::exportRecords},
+        {graphAction_, &MainWindow::showGraph},
+        {printAction_, &MainWindow::printProfile},
+        {printMastersAction_, &MainWindow::printMasterLists},
+        {exitAction_, &MainWindow::exitProgram},
+        {newProfileAction_, &MainWindow::addNewProfile},
+        {preferencesAction_, &MainWindow::editPreferences},
+        {passwordAction_, &MainWindow::changePassword},
+        {helpFileAction_, &MainWindow::openHelpFile},
+        {aboutAction_, &MainWindow::showAbout},
+        {websiteAction_, &MainWindow::openWebsite},
+        {downloadUpdateAction_, &MainWindow::openDownloadPage},
     };
     for (const auto &[action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
-    connect(mnuSaveAll, &QAction::triggered, this, [this] { saveAll(); });
-    for (std::size_t i = 0; i < mnuEditMaster.size(); ++i)
-        connect(mnuEditMaster[i], &QAction::triggered, this, [this, i] { editMasterList(int(i)); });
+    connect(saveAllAction_, &QAction::triggered, this, [this] { saveAll(); });
+    for (std::size_t i = 0; i < editMasterActions_.size(); ++i)
+        connect(editMasterActions_[i], &QAction::triggered, this,
+            [this, i] { editMasterList(int(i)); });
 }
 
-void Main::setEditMenuEnabled(bool enabled)
+void MainWindow::setEditMenuEnabled(bool enabled)
 {
     // A disabled menu leaves its actions' shortcuts working: each action goes too.
-    mnuEdit->setEnabled(enabled);
-    for (QAction *action : mnuEdit->actions())
+    editMenu_->setEnabled(enabled);
+    for (QAction *action : editMenu_->actions())
         action->setEnabled(enabled);
 }
 
-void Main::mnuAddNew_Click()
+void MainWindow::addNewProfile()
 {
     if (editorHooks_)
         editorHooks_->newProfile();
 }
 
-void Main::mnuExit_Click()
+void MainWindow::exitProgram()
 {
     close();
 }
 
-void Main::mnuExport_Click()
+void MainWindow::exportRecords()
 {
     showProfileDialog({"exporting records", "Unable to Export",
                           "No record was selected.  Please select a record to export."},
         secondaryWindows_.exportData);
 }
 
-void Main::mnuImport_Click()
+void MainWindow::importRecords()
 {
     showProfileDialog({"importing records", "Unable to Import",
                           "No profile was selected.  Please select a profile before importing."},
         secondaryWindows_.importData);
 }
 
-void Main::mnuGraph_Click()
+void MainWindow::showGraph()
 {
     if (secondaryWindows_.graph)
         secondaryWindows_.graph();
 }
 
-void Main::mnuPrint_Click()
+void MainWindow::printProfile()
 {
     runTrapped(installation_, QStringLiteral("printing"), [this] {
         if (secondaryWindows_.printProfile)
@@ -117,7 +121,7 @@ void Main::mnuPrint_Click()
     });
 }
 
-void Main::mnuPrintMaster_Click()
+void MainWindow::printMasterLists()
 {
     runTrapped(installation_, QStringLiteral("printing master lists"), [this] {
         if (secondaryWindows_.printMasterLists)
@@ -127,46 +131,48 @@ void Main::mnuPrintMaster_Click()
     });
 }
 
-void Main::mnuPrefs_Click()
+void MainWindow::editPreferences()
 {
     runTrapped(installation_, QStringLiteral("loading the preferences dialog"), [this] {
-        frmPreferences dialog(store(), preferences_, installation_);
+        PreferencesDialog dialog(store(), preferences_, installation_);
         dialog.exec();
     });
 }
 
-void Main::mnuPassword_Click()
+void MainWindow::changePassword()
 {
-    frmSetPassword dialog(preferences_.password(), setPrefFunction());
+    SetPasswordWindow dialog(preferences_.password(), setPrefFunction());
     dialog.exec();
 }
 
-void Main::mnuManual_Click()
+void MainWindow::openHelpFile()
 {
     QDesktopServices::openUrl(
         QUrl::fromLocalFile(installation_.programFolder + QStringLiteral("Vantorelle Help.chm")));
 }
 
-void Main::mnuAbout_Click()
+void MainWindow::showAbout()
 {
-    frmAbout dialog(installation_, this);
+    AboutWindow dialog(installation_, this);
     dialog.exec();
 }
 
-void Main::mnuWebsite_Click()
+void MainWindow::openWebsite()
 {
-    OpenWebPage(QString::fromLatin1(SupportInfo::productPage));
+    openWebPage(QString::fromLatin1(SupportInfo::productPage), QString::fromUtf8(AppInfo::title));
 }
 
-void Main::mnuDnldUpdate_Click()
+void MainWindow::openDownloadPage()
 {
-    OpenWebPage(QString::fromLatin1(SupportInfo::downloadPage));
+    openWebPage(QString::fromLatin1(SupportInfo::downloadPage), QString::fromUtf8(AppInfo::title));
 }
 
 std::function<void(const std::string &, const std::string &, const std::string &)>
-Main::setPrefFunction()
+MainWindow::setPrefFunction()
 {
     return [this](const std::string &key, const std::string &previous, const std::string &value) {
-        store().SetPref(key, previous, value);
+        store().setPreference(key, previous, value);
     };
 }
+
+} // namespace vantorelle

@@ -12,38 +12,40 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-void Main::showRecords()
+namespace vantorelle {
+
+void MainWindow::showRecords()
 {
     const EditMode mode = editState_.mode();
     {
         const LongOperation busy(*this);
-        cboProfiles->hide();
+        profileSelector_->hide();
         bool listed = false;
         {
-            const QSignalBlocker blocker(cboProfiles);
-            cboProfiles->clear();
-            lstKeys->clear();
-            MemoryTable &profiles = store().dsMainID();
+            const QSignalBlocker blocker(profileSelector_);
+            profileSelector_->clear();
+            profileKeys_->clear();
+            MemoryTable &profiles = store().table(TableId::MainID);
             profiles.setFilter(Criterion::standardFilter());
             profiles.setSort({"Last", "First"});
             for (profiles.moveFirst(); !profiles.eof(); profiles.moveNext()) {
                 std::string name(profiles.value("Last"));
                 name.append(", ").append(profiles.value("First"));
-                cboProfiles->addItem(Cp1252::toUnicode(name));
-                lstKeys->addItem(Cp1252::toUnicode(std::string(profiles.value("Key"))));
+                profileSelector_->addItem(Cp1252::toUnicode(name));
+                profileKeys_->addItem(Cp1252::toUnicode(std::string(profiles.value("Key"))));
             }
-            listed = cboProfiles->count() > 0;
-            cboProfiles->show();
+            listed = profileSelector_->count() > 0;
+            profileSelector_->show();
             if (listed)
-                cboProfiles->setCurrentIndex(0);
+                profileSelector_->setCurrentIndex(0);
         }
         if (!listed) {
             if (editorHooks_)
                 editorHooks_->clearPanel(Topic::Personal);
         } else {
             profileChosen();
-            MemoryTable &profiles = store().dsMainID();
-            StatusPanel1->setText(
+            MemoryTable &profiles = store().table(TableId::MainID);
+            recordCountLabel_->setText(
                 QStringLiteral("Records Listed: ") + QString::number(profiles.recordCount()));
             profiles.moveFirst();
         }
@@ -52,55 +54,57 @@ void Main::showRecords()
     // A new profile being entered stays in Add mode; any other work ends.
     if (mode != EditMode::Add) {
         editState_.setMode(EditMode::Normal);
-        if (cboProfiles->count() > 0) {
-            const QSignalBlocker blocker(cboProfiles);
-            cboProfiles->setCurrentIndex(0);
+        if (profileSelector_->count() > 0) {
+            const QSignalBlocker blocker(profileSelector_);
+            profileSelector_->setCurrentIndex(0);
             if (isVisible())
-                cboProfiles->setFocus();
+                profileSelector_->setFocus();
         }
     }
 }
 
-std::optional<ListedProfile> Main::currentProfile() const
+std::optional<ListedProfile> MainWindow::currentProfile() const
 {
-    const int index = cboProfiles->currentIndex();
-    const QListWidgetItem *key = lstKeys->item(index);
+    const int index = profileSelector_->currentIndex();
+    const QListWidgetItem *key = profileKeys_->item(index);
     if (!key)
         return std::nullopt;
-    return ListedProfile {Cp1252::toStdString(key->text()), cboProfiles->itemText(index)};
+    return ListedProfile {Cp1252::toStdString(key->text()), profileSelector_->itemText(index)};
 }
 
-bool Main::selectProfile(const std::string &key)
+bool MainWindow::selectProfile(const std::string &key)
 {
     const QString wanted = Cp1252::toUnicode(key);
-    for (int i = 0; i < lstKeys->count(); ++i) {
-        if (lstKeys->item(i)->text() != wanted)
+    for (int i = 0; i < profileKeys_->count(); ++i) {
+        if (profileKeys_->item(i)->text() != wanted)
             continue;
-        if (i != cboProfiles->currentIndex())
-            cboProfiles->setCurrentIndex(i); // shows that profile
+        if (i != profileSelector_->currentIndex())
+            profileSelector_->setCurrentIndex(i); // shows that profile
         return true;
     }
     return false;
 }
 
-void Main::profileChosen()
+void MainWindow::profileChosen()
 {
-    if (cboProfiles->count() == 0) {
+    if (profileSelector_->count() == 0) {
         // While a first profile is being entered there is nothing to show.
-        if (!cmdNewSave->isVisibleTo(this) && editorHooks_)
+        if (!saveButton_->isVisibleTo(this) && editorHooks_)
             editorHooks_->newProfile();
         return;
     }
     runTrapped(installation_, QStringLiteral("listing all records"), [this] {
         const EditState::Untracked untracked(editState_);
-        if (cboProfiles->currentIndex() < 0) {
-            const QSignalBlocker blocker(cboProfiles);
-            cboProfiles->setCurrentIndex(0);
+        if (profileSelector_->currentIndex() < 0) {
+            const QSignalBlocker blocker(profileSelector_);
+            profileSelector_->setCurrentIndex(0);
         }
         {
-            const QSignalBlocker blocker(lstTopics);
-            lstTopics->setCurrentRow(0);
+            const QSignalBlocker blocker(topicList_);
+            topicList_->setCurrentRow(0);
         }
         topicChosen();
     });
 }
+
+} // namespace vantorelle

@@ -2,8 +2,10 @@
 
 #include "store/topics.h"
 
+namespace vantorelle {
+
 // What the main window asks of the record editor. The editor sits above the
-// main window (it reaches the main window through RecordEditorHost), so Main
+// main window (it reaches the main window through RecordEditorHost), so MainWindow
 // only knows this interface; the program installs the real editor, and with
 // none installed the main window runs without entry panels.
 class RecordEditorHooks {
@@ -26,3 +28,5 @@ public:
     // Start-up: the text limits of the entry controls, from the field tables.
     virtual void setTextLimits() = 0;
 };
+
+} // namespace vantorelle

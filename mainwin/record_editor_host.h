@@ -1,13 +1,15 @@
 #pragma once
 
+#include "context/main_window_context.h"
 #include "mainwin/master_list_filler.h"
-#include "settings/main_window_context.h"
 
 #include <QString>
 
 class QComboBox;
 class QListWidget;
 class QWidget;
+
+namespace vantorelle {
 
 // What the record editor asks of the main window beyond MainWindowContext:
 // room for its panels, the master lists its controls offer, and the record
@@ -40,3 +42,5 @@ public:
     // True once the program is ending: code that resumes after a modal window stops.
     virtual bool closing() const = 0;
 };
+
+} // namespace vantorelle

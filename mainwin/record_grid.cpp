@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr int twipsPerInch = 1440;
@@ -25,15 +27,15 @@ QString text(const std::string &bytes)
 
 } // namespace
 
-std::vector<GridRow> GridRows(const GridLayout &layout, std::string_view profileKey,
+std::vector<GridRow> gridRows(const GridLayout &layout, std::string_view profileKey,
     const TableAccess &tables, const DisplayPreferences &display)
 {
     std::optional<MasterIndex> masters, providers, pharmacies;
     if (layout.master)
         masters.emplace(tables(*layout.master), "Key");
-    if (UsesRule(layout, FieldValue::Rule::Provider))
+    if (usesRule(layout, FieldValue::Rule::Provider))
         providers.emplace(tables(TableId::ProvID), "Name");
-    if (UsesRule(layout, FieldValue::Rule::Pharmacy))
+    if (usesRule(layout, FieldValue::Rule::Pharmacy))
         pharmacies.emplace(tables(TableId::PharmID), "Pharmacy");
 
     ValueSources sources;
@@ -60,12 +62,12 @@ std::vector<GridRow> GridRows(const GridLayout &layout, std::string_view profile
         GridRow &row = rows.emplace_back();
         row.reserve(layout.columns.size());
         for (const GridColumn &column : layout.columns)
-            row.push_back(FieldValueText(column.cell, sources));
+            row.push_back(fieldValueText(column.cell, sources));
     }
     return rows;
 }
 
-void FillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<GridRow> &rows,
+void fillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<GridRow> &rows,
     std::string_view glucoseUnits)
 {
     const QSignalBlocker blocker(grid);
@@ -74,7 +76,7 @@ void FillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<Gr
     grid->setColumnCount(int(layout.columns.size()));
 
     QStringList headers;
-    for (const std::string &header : GridHeaders(layout, glucoseUnits))
+    for (const std::string &header : gridHeaders(layout, glucoseUnits))
         headers << text(header);
     grid->setHorizontalHeaderLabels(headers);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -94,3 +96,5 @@ void FillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<Gr
         grid->setCurrentCell(0, 0);
     grid->setUpdatesEnabled(true);
 }
+
+} // namespace vantorelle

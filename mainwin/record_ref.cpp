@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace vantorelle {
+
 std::string_view RecordRef::value(std::string_view field) const
 {
     if (!table)
@@ -14,3 +16,5 @@ std::string_view RecordRef::value(std::string_view field) const
             "Item cannot be found in the collection: " + std::string(field));
     return table->valueAt(row, *column);
 }
+
+} // namespace vantorelle

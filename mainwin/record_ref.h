@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace vantorelle {
+
 // One row of an in-memory table, read by field name without moving the
 // table's current row.
 struct RecordRef {
@@ -17,3 +19,5 @@ struct RecordRef {
     // throws TableError.
     std::string_view value(std::string_view field) const;
 };
+
+} // namespace vantorelle

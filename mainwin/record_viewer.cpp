@@ -16,67 +16,71 @@
 
 #include <algorithm>
 
-void Main::showListedRecord()
+namespace vantorelle {
+
+void MainWindow::showListedRecord()
 {
-    if (gridViewer->rowCount() == 0) {
-        cmdEdit->hide();
-        rtViewer->setRtf(QString());
+    if (recordGrid_->rowCount() == 0) {
+        editButton_->hide();
+        recordViewer_->setRtf(QString());
         return;
     }
-    cmdEdit->show();
-    cmdViewProvider->hide();
-    cmdViewProvider->setText(QStringLiteral("View Provider"));
+    editButton_->show();
+    viewProviderButton_->hide();
+    viewProviderButton_->setText(QStringLiteral("View Provider"));
 
     // Rows left from a grid topic show nothing under another topic.
     const std::optional<Topic> topic = currentTopic();
     const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
     ShownRecord shown;
     if (layout) {
-        const int row = std::max(gridViewer->currentRow(), 0);
-        const std::string key = Cp1252::toStdString(
-            gridText(gridViewer, gridIndex(row, layout->keyColumn(), gridViewer)));
-        shown = ShowRecordOf(*topic, key, tableAccess(), preferences_.display());
+        const int row = std::max(recordGrid_->currentRow(), 0);
+        const std::string key
+            = Cp1252::toStdString(cellText(recordGrid_, row, layout->keyColumn()));
+        shown = shownRecordOf(*topic, key, tableAccess(), preferences_.display());
     } else {
-        shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
+        shown.rtf = std::string(recordViewHeader).append(recordViewEnd);
     }
     if (shown.button != ViewButton::None) {
         if (shown.button == ViewButton::Pharmacy)
-            cmdViewProvider->setText(QStringLiteral("View Pharmacy"));
+            viewProviderButton_->setText(QStringLiteral("View Pharmacy"));
         viewProviderKey_ = shown.masterKey;
-        cmdViewProvider->show();
+        viewProviderButton_->show();
     }
-    rtViewer->setRtf(Cp1252::toUnicode(shown.rtf));
-    rtViewer->setTabStop(shown.tabStop);
-    rtViewer->moveCursor(QTextCursor::Start);
+    recordViewer_->setRtf(Cp1252::toUnicode(shown.rtf));
+    recordViewer_->setTabStop(shown.tabStop);
+    recordViewer_->moveCursor(QTextCursor::Start);
 }
 
-void Main::gridRowChanged()
+void MainWindow::gridRowChanged()
 {
     runTrapped(installation_, QStringLiteral("showing a record"), [this] { showListedRecord(); });
 }
 
-void Main::viewProvider()
+void MainWindow::viewProvider()
 {
     if (secondaryWindows_.viewProvider) {
         secondaryWindows_.viewProvider(
-            this, viewProviderKey_, cmdViewProvider->text() == QLatin1String("View Pharmacy"));
+            this, viewProviderKey_, viewProviderButton_->text() == QLatin1String("View Pharmacy"));
     }
 }
 
-void Main::selectSavedRecord(const QString &shownText, const QString &key, int lastColumn)
+void MainWindow::selectSavedRecord(const QString &shownText, const QString &key, int lastColumn)
 {
     const std::optional<Topic> topic = currentTopic();
     const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
     if (!layout)
         return;
-    const int row = savedRow(gridViewer, shownText, key, layout->keyColumn());
+    const int row = savedRow(recordGrid_, shownText, key, layout->keyColumn());
     if (row < 0)
         return; // the grid keeps the row the refresh made current
-    gridViewer->setFocus();
+    recordGrid_->setFocus();
     {
-        const QSignalBlocker blocker(gridViewer);
-        gridViewer->setCurrentCell(row, 0);
-        gridViewer->setRangeSelected(QTableWidgetSelectionRange(row, 0, row, lastColumn), true);
+        const QSignalBlocker blocker(recordGrid_);
+        recordGrid_->setCurrentCell(row, 0);
+        recordGrid_->setRangeSelected(QTableWidgetSelectionRange(row, 0, row, lastColumn), true);
     }
     showListedRecord();
 }
+
+} // namespace vantorelle

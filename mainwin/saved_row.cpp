@@ -4,15 +4,19 @@
 
 #include <QTableWidget>
 
+namespace vantorelle {
+
 int savedRow(const QTableWidget *grid, const QString &text, const QString &key, int keyColumn)
 {
     int found = -1;
     for (int row = 0; row < grid->rowCount(); ++row) {
-        if (gridText(grid, gridIndex(row, 0, grid)) != text)
+        if (cellText(grid, row, 0) != text)
             continue;
         found = row;
-        if (gridText(grid, gridIndex(row, keyColumn, grid)) == key)
+        if (cellText(grid, row, keyColumn) == key)
             return row;
     }
     return found;
 }
+
+} // namespace vantorelle

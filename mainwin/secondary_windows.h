@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace vantorelle {
+
 // The windows of the master lists, reports and exchange that the main
 // window's menus open. Those subsystems sit beside the main window, not below
 // it, so the program installs them here; a window not installed leaves its
@@ -31,3 +33,5 @@ struct SecondaryWindows {
     std::function<void()> printProfile;
     std::function<void()> printMasterLists;
 };
+
+} // namespace vantorelle

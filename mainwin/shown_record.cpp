@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace vantorelle {
+
 namespace {
 
 bool usesRule(const RecordView &view, FieldValue::Rule rule)
@@ -22,11 +24,11 @@ std::string_view buttonField(ViewButton button)
 
 } // namespace
 
-ShownRecord ShowRecordOf(
+ShownRecord shownRecordOf(
     Topic topic, std::string_view key, const TableAccess &tables, const DisplayPreferences &display)
 {
     ShownRecord shown;
-    shown.rtf = std::string(RecordViewHeader).append(RecordViewEnd);
+    shown.rtf = std::string(recordViewHeader).append(recordViewEnd);
     if (!gridLayout(topic))
         return shown;
     const RecordView &view = recordView(topic);
@@ -48,7 +50,7 @@ ShownRecord ShowRecordOf(
     sources.providers = providers ? &*providers : nullptr;
     sources.pharmacies = pharmacies ? &*pharmacies : nullptr;
     sources.display = display;
-    shown.rtf = RecordViewText(view, sources);
+    shown.rtf = recordViewText(view, sources);
 
     if (view.button != ViewButton::None) {
         const std::string_view master = sources.record.value(buttonField(view.button));
@@ -59,3 +61,5 @@ ShownRecord ShowRecordOf(
     }
     return shown;
 }
+
+} // namespace vantorelle

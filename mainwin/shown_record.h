@@ -1,12 +1,13 @@
 #pragma once
 
-#include "mainwin/record_view_lines.h"
+#include "mainwin/record_views.h"
 #include "mainwin/table_access.h"
 #include "store/display_preferences.h"
 
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
 
 // What the record viewer shows for one row of the record grid.
 struct ShownRecord {
@@ -19,5 +20,7 @@ struct ShownRecord {
 // Finds the record of grid topic `topic` whose Key is `key` and builds its
 // view. The found record stays the current record of its table: the Edit and
 // Delete commands read it there. Personal and Legal give an empty view.
-ShownRecord ShowRecordOf(Topic topic, std::string_view key, const TableAccess &tables,
+ShownRecord shownRecordOf(Topic topic, std::string_view key, const TableAccess &tables,
     const DisplayPreferences &display);
+
+} // namespace vantorelle

@@ -4,7 +4,7 @@
 #include "platform/prompter.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/error_trap.h"
-#include "settings/form_placement.h"
+#include "settings/window_placement.h"
 #include "store/store.h"
 
 #include <QApplication>
@@ -13,13 +13,15 @@
 #include <QPushButton>
 #include <QTimer>
 
+namespace vantorelle {
+
 namespace {
 
 const QString crLf = QStringLiteral("\r\n");
 
 } // namespace
 
-void Main::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool cancel = false;
     closeStep(cancel);
@@ -29,11 +31,11 @@ void Main::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
-void Main::closeStep(bool &cancel)
+void MainWindow::closeStep(bool &cancel)
 {
     if (closing_)
         return;
-    if (cmdNewSave->isVisibleTo(this) && !hotsyncDetected_) {
+    if (saveButton_->isVisibleTo(this) && !hotsyncDetected_) {
         const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
             QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
                 + QStringLiteral("Do you want to go back and save changes?"),
@@ -45,24 +47,23 @@ void Main::closeStep(bool &cancel)
     }
     closing_ = true;
 
-    SaveFormPlacement(this, installation_.settingsFile());
-    Timer1->stop();
+    saveWindowPlacement(this, installation_.settingsFile());
+    watchTimer_->stop();
     beginLongOperation();
     // After a restore, a retrieval or a move the files on disk are the ones to keep.
     std::vector<StoreFailure> failures;
     if (hasStore() && !keepFilesOnExit_)
-        failures = store().SaveDBs();
+        failures = store().writeTables();
     endLongOperation();
     if (!failures.empty()) {
         reportSaveFailures(failures);
-        const int answer = prompter().ask(
-            QStringLiteral("Changes Not Saved"),
-            QStringLiteral("Some of the records could not be saved and will be lost.") + crLf
-                + crLf + QStringLiteral("Do you want to close anyway?"),
+        const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
+            QStringLiteral("Some of the records could not be saved and will be lost.") + crLf + crLf
+                + QStringLiteral("Do you want to close anyway?"),
             Prompter::YesNo, Prompter::Exclamation);
         if (answer != Prompter::Yes) {
             closing_ = false;
-            Timer1->start();
+            watchTimer_->start();
             cancel = true;
             return;
         }
@@ -85,7 +86,7 @@ void Main::closeStep(bool &cancel)
     endProgram();
 }
 
-void Main::endProgram()
+void MainWindow::endProgram()
 {
     // Every other window goes with the main one. Hiding a modal window ends
     // its event loop; the code after it sees closing() and stops.
@@ -97,12 +98,12 @@ void Main::endProgram()
         QCoreApplication::quit();
 }
 
-QStringList Main::saveAll()
+QStringList MainWindow::saveAll()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     discardEditorWork();
     beginLongOperation();
-    const std::vector<StoreFailure> failures = store().SaveDBs();
+    const std::vector<StoreFailure> failures = store().writeTables();
     endLongOperation();
     QApplication::restoreOverrideCursor();
     reportSaveFailures(failures);
@@ -114,14 +115,14 @@ QStringList Main::saveAll()
     return unwritten;
 }
 
-void Main::endApplication()
+void MainWindow::endApplication()
 {
     closing_ = true;
-    Timer1->stop();
+    watchTimer_->stop();
     endProgram();
 }
 
-void Main::reportSaveFailures(const std::vector<StoreFailure> &failures)
+void MainWindow::reportSaveFailures(const std::vector<StoreFailure> &failures)
 {
     if (failures.empty())
         return;
@@ -129,6 +130,8 @@ void Main::reportSaveFailures(const std::vector<StoreFailure> &failures)
     for (const StoreFailure &failure : failures)
         details += crLf + QFile::decodeName(QByteArray::fromStdString(failure.path));
     const StoreFailure &first = failures.front();
-    ShowError(installation_, AppError(first.number, QString::fromStdString(first.description)),
+    showError(installation_, AppError(first.number, QString::fromStdString(first.description)),
         QStringLiteral("saving the databases"), details);
 }
+
+} // namespace vantorelle

@@ -1,18 +1,18 @@
 #include "mainwin/main_window.h"
 
+#include "backup/backup_restore.h"
+#include "dialogs/password_window.h"
+#include "dialogs/splash_window.h"
+#include "handheld/handheld_setup.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/cp1252.h"
 #include "platform/instance_guard.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
-#include "settings/backup_restore.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/error_trap.h"
 #include "settings/first_run_configuration.h"
-#include "settings/form_placement.h"
-#include "settings/handheld_setup.h"
-#include "settings/password_window.h"
-#include "settings/splash_window.h"
+#include "settings/window_placement.h"
 #include "store/store.h"
 #include "store/topics.h"
 
@@ -26,27 +26,29 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+namespace vantorelle {
+
 namespace {
 
 const QString loading = QStringLiteral("loading");
 
 } // namespace
 
-bool Main::load()
+bool MainWindow::load()
 {
     instanceGuard_ = std::make_unique<InstanceGuard>(instanceLockPath_);
     if (!instanceGuard_->acquire()) {
         prompter().ask(QStringLiteral("Already Running"),
-                       QStringLiteral("Vantorelle is already running"), Prompter::OkOnly,
-                       Prompter::Exclamation);
+            QStringLiteral("Vantorelle is already running"), Prompter::OkOnly,
+            Prompter::Exclamation);
         return false;
     }
 
     installation_ = configureInstallation(withFinalSlash(paths().programFolder()),
-        [](Installation &installation) { setupInstallType(installation); });
+        [](Installation &installation) { setUpHandheld(installation); });
 
-    auto splash = std::make_unique<frmSplash>();
-    splash->Timer1->setInterval(splashMilliseconds_);
+    auto splash = std::make_unique<SplashWindow>();
+    splash->setShowTime(splashMilliseconds_);
     splash->show();
     QApplication::processEvents();
 
@@ -56,12 +58,12 @@ bool Main::load()
 
     // Items for handheld kinds this installation does not serve.
     if (installation_.platform != Platform::WindowsMobile) {
-        mnuTransfer->setVisible(false);
-        mnuRetrieve->setVisible(false);
+        transferAction_->setVisible(false);
+        retrieveAction_->setVisible(false);
     }
     if (installation_.platform == Platform::WindowsOnly) {
-        mnuReinstallHH->setVisible(false);
-        mnuSep4->setVisible(false);
+        reinstallAction_->setVisible(false);
+        reinstallSeparator_->setVisible(false);
     }
 
     // Without the preferences there is no telling whether a password guards
@@ -84,7 +86,7 @@ bool Main::load()
     return true;
 }
 
-bool Main::loadTables()
+bool MainWindow::loadTables()
 {
     store_ = std::make_unique<Store>(QFile::encodeName(installation_.dataFolder).toStdString());
     const std::vector<StoreFailure> failures = store_->load();
@@ -98,21 +100,21 @@ bool Main::loadTables()
     return true;
 }
 
-void Main::prepareWindow(frmSplash &splash)
+void MainWindow::prepareWindow(SplashWindow &splash)
 {
     {
-        const QSignalBlocker blocker(lstTopics);
-        lstTopics->clear();
-        for (const TopicName &topic : TopicNames)
-            lstTopics->addItem(
+        const QSignalBlocker blocker(topicList_);
+        topicList_->clear();
+        for (const TopicName &topic : topicNames)
+            topicList_->addItem(
                 QString::fromLatin1(topic.name.data(), qsizetype(topic.name.size())));
     }
     showRecords();
     fillMasterLists();
-    if (store().dsMainID().recordCount() > 0) {
+    if (store().table(TableId::MainID).recordCount() > 0) {
         profileChosen();
     } else {
-        frmViewer->lower();
+        viewerFrame_->lower();
         if (editorHooks_)
             editorHooks_->newProfile();
     }
@@ -122,23 +124,23 @@ void Main::prepareWindow(frmSplash &splash)
     splash.close();
 
     // Laid out once with the record-save frame in place, as the editor shows it.
-    cmdNewSave->show();
-    cmdNewCancel->show();
+    saveButton_->show();
+    cancelButton_->show();
     if (layout())
         layout()->activate();
 
     editState_.setMode(EditMode::Normal);
-    if (store().dsMainID().recordCount() == 0 && editorHooks_)
+    if (store().table(TableId::MainID).recordCount() == 0 && editorHooks_)
         editorHooks_->newProfile();
-    Timer1->start();
-    RestoreFormPlacement(this, installation_.settingsFile());
-    cmdNewSave->hide();
-    cmdNewCancel->hide();
+    watchTimer_->start();
+    restoreWindowPlacement(this, installation_.settingsFile());
+    saveButton_->hide();
+    cancelButton_->hide();
     if (editorHooks_)
         editorHooks_->setTextLimits();
 }
 
-bool Main::passwordGate()
+bool MainWindow::passwordGate()
 {
     const QString &password = preferences_.password();
     if (password.isEmpty())
@@ -146,15 +148,15 @@ bool Main::passwordGate()
     // A prompt closed without OK leaves what was typed at the try before.
     QString typed;
     const auto ask = [&] {
-        frmPassword prompt(this);
+        PasswordWindow prompt(this);
         if (prompt.exec() == QDialog::Accepted)
             typed = prompt.typedPassword();
     };
     ask();
     if (typed == password)
         return true;
-    prompter().ask(QStringLiteral("Password Incorrect"),
-        QStringLiteral("Password incorrect. Try again."));
+    prompter().ask(
+        QStringLiteral("Password Incorrect"), QStringLiteral("Password incorrect. Try again."));
     ask();
     if (typed == password)
         return true;
@@ -162,9 +164,9 @@ bool Main::passwordGate()
     return false;
 }
 
-void Main::showFirstTopic()
+void MainWindow::showFirstTopic()
 {
-    if (store().dsMainID().recordCount() == 0) {
+    if (store().table(TableId::MainID).recordCount() == 0) {
         // The editor waits in Add mode for the first profile.
         if (editorHooks_) {
             editorHooks_->newProfile();
@@ -173,8 +175,10 @@ void Main::showFirstTopic()
         editState_.setMode(EditMode::Add);
     }
     {
-        const QSignalBlocker blocker(lstTopics);
-        lstTopics->setCurrentRow(0);
+        const QSignalBlocker blocker(topicList_);
+        topicList_->setCurrentRow(0);
     }
     topicChosen();
 }
+
+} // namespace vantorelle

@@ -5,5 +5,9 @@
 
 #include <functional>
 
+namespace vantorelle {
+
 // How the main window's views reach the in-memory tables: the table of an id.
 using TableAccess = std::function<MemoryTable &(TableId)>;
+
+} // namespace vantorelle

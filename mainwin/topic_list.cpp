@@ -1,7 +1,7 @@
 #include "mainwin/main_window.h"
 
 #include "mainwin/record_grid.h"
-#include "mainwin/record_view_lines.h"
+#include "mainwin/record_views.h"
 #include "platform/cp1252.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
@@ -16,6 +16,8 @@
 
 #include "platform/rich_text_view.h"
 
+namespace vantorelle {
+
 namespace {
 
 // The profile the selector shows, made the current row of the profile table;
@@ -29,72 +31,72 @@ bool findSelectedProfile(MemoryTable &profiles, const QComboBox *selector, const
 
 } // namespace
 
-TableAccess Main::tableAccess()
+TableAccess MainWindow::tableAccess()
 {
     return [this](TableId id) -> MemoryTable & { return store().table(id); };
 }
 
-void Main::connectViews()
+void MainWindow::connectViews()
 {
-    connect(cboProfiles, &QComboBox::currentIndexChanged, this, [this] { profileChosen(); });
-    connect(lstTopics, &QListWidget::currentRowChanged, this, [this] { topicChosen(); });
-    connect(
-        gridViewer, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
+    connect(profileSelector_, &QComboBox::currentIndexChanged, this, [this] { profileChosen(); });
+    connect(topicList_, &QListWidget::currentRowChanged, this, [this] { topicChosen(); });
+    connect(recordGrid_, &QTableWidget::currentCellChanged, this,
+        [this](int row, int, int previousRow) {
             if (row != previousRow)
                 gridRowChanged();
         });
 }
 
-std::optional<Topic> Main::currentTopic() const
+std::optional<Topic> MainWindow::currentTopic() const
 {
-    const int row = lstTopics->currentRow();
-    if (row < 0 || row >= int(TopicCount))
+    const int row = topicList_->currentRow();
+    if (row < 0 || row >= int(topicCount))
         return std::nullopt;
     return topicAt(std::size_t(row));
 }
 
-void Main::showTopic()
+void MainWindow::showTopic()
 {
     topicChosen();
 }
 
-void Main::selectTopic(Topic topic)
+void MainWindow::selectTopic(Topic topic)
 {
     {
-        const QSignalBlocker blocker(lstTopics);
-        lstTopics->setCurrentRow(int(topicIndex(topic)));
+        const QSignalBlocker blocker(topicList_);
+        topicList_->setCurrentRow(int(topicIndex(topic)));
     }
     topicChosen();
 }
 
-void Main::topicChosen()
+void MainWindow::topicChosen()
 {
     runTrapped(installation_, QStringLiteral("selecting a topic"), [this] {
-        MemoryTable &profiles = store().dsMainID();
-        if (!findSelectedProfile(profiles, cboProfiles, lstKeys)) {
-            if (cboProfiles->count() == 0)
+        MemoryTable &profiles = store().table(TableId::MainID);
+        if (!findSelectedProfile(profiles, profileSelector_, profileKeys_)) {
+            if (profileSelector_->count() == 0)
                 return;
             // The record behind the entry is gone: drop the entry and show
             // another profile.
-            const int gone = cboProfiles->currentIndex();
+            const int gone = profileSelector_->currentIndex();
             {
-                const QSignalBlocker blocker(cboProfiles);
+                const QSignalBlocker blocker(profileSelector_);
                 if (gone >= 0) {
-                    cboProfiles->removeItem(gone);
-                    delete lstKeys->takeItem(gone);
+                    profileSelector_->removeItem(gone);
+                    delete profileKeys_->takeItem(gone);
                 }
-                cboProfiles->setCurrentIndex(-1);
+                profileSelector_->setCurrentIndex(-1);
             }
             profileChosen();
             return;
         }
 
-        cmdAdd->show();
-        cmdDel->show();
-        cmdViewProvider->hide();
+        addButton_->show();
+        deleteButton_->show();
+        viewProviderButton_->hide();
         const std::string profileKey(profiles.value("Key"));
-        frmViewer->raise();
-        frmViewer->show();
+        viewerFrame_->raise();
+        viewerFrame_->show();
 
         const std::optional<Topic> topic = currentTopic();
         const DisplayPreferences &display = preferences_.display();
@@ -103,19 +105,21 @@ void Main::topicChosen()
             ValueSources sources;
             sources.record = RecordRef::current(profiles);
             sources.display = display;
-            cmdAdd->hide();
-            cmdDel->hide();
-            cmdEdit->show();
-            gridViewer->hide();
-            rtViewer->show();
-            rtViewer->raise();
-            rtViewer->setRtf(Cp1252::toUnicode(RecordViewText(view, sources)));
-            rtViewer->setTabStop(view.tabStop);
+            addButton_->hide();
+            deleteButton_->hide();
+            editButton_->show();
+            recordGrid_->hide();
+            recordViewer_->show();
+            recordViewer_->raise();
+            recordViewer_->setRtf(Cp1252::toUnicode(recordViewText(view, sources)));
+            recordViewer_->setTabStop(view.tabStop);
         } else if (const GridLayout *layout = topic ? gridLayout(*topic) : nullptr) {
-            const auto rows = GridRows(*layout, profileKey, tableAccess(), display);
-            FillGrid(gridViewer, *layout, rows, display.glucoseUnits);
+            const auto rows = gridRows(*layout, profileKey, tableAccess(), display);
+            fillGrid(recordGrid_, *layout, rows, display.glucoseUnits);
             showListedRecord();
-            gridViewer->show();
+            recordGrid_->show();
         }
     });
 }
+
+} // namespace vantorelle

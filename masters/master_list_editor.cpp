@@ -41,7 +41,7 @@ QPushButton *button(const char *name, const char *caption, QWidget *parent)
 }
 
 // The Key column: REC_ID, STATUS, Key, then the table's own fields.
-constexpr std::size_t KeyColumn = 2;
+constexpr std::size_t keyColumn = 2;
 
 } // namespace
 
@@ -63,7 +63,7 @@ MasterListEditor::MasterListEditor(MainWindowContext &context, MasterListId list
     listChooser_->setObjectName(QStringLiteral("cboMasterList"));
     items_->setObjectName(QStringLiteral("lstMasterItems"));
 
-    for (int i = 0; i < MasterListCount; ++i) {
+    for (int i = 0; i < masterListCount; ++i) {
         const MasterListSpec &listSpec = masterListSpec(static_cast<MasterListId>(i));
         listChooser_->addItem(text(listSpec.title));
         auto *panel = new MasterPanel(listSpec, panelStack_);
@@ -172,7 +172,7 @@ void MasterListEditor::fillItems()
         if (second)
             line.append(", ").append(rows.value(*second));
         items_->addItem(shownText(line));
-        listed_.push_back({std::string(rows.value(KeyColumn)), rows.handle()});
+        listed_.push_back({std::string(rows.value(keyColumn)), rows.handle()});
     }
 }
 
@@ -205,7 +205,7 @@ void MasterListEditor::showSelectedItem()
     const ListedItem &item = listed_[std::size_t(row)];
     MemoryTable &rows = table();
     std::optional<RowHandle> found;
-    if (rows.isVisible(item.row) && rows.valueAt(item.row, KeyColumn) == item.key) {
+    if (rows.isVisible(item.row) && rows.valueAt(item.row, keyColumn) == item.key) {
         found = item.row;
     } else if (rows.recordCount() > 0) {
         rows.moveFirst();
@@ -248,7 +248,7 @@ void MasterListEditor::newItem()
                 text(listSpec.maximumText) + QString::number(listSpec.maximum) + QLatin1Char('.'));
             return;
         }
-        shown_ = ShownItem {std::string(NewRecordId), std::string(RecordStatus::New), {}, {}};
+        shown_ = ShownItem {std::string(newRecordId), std::string(RecordStatus::added), {}, {}};
         panel().clear();
         setEditing(true);
     });
@@ -320,7 +320,7 @@ void MasterListEditor::deleteItem()
         // The selected row's own record, never another of the same Key; the
         // list loses the row only once the record is deleted or marked.
         const ListedItem item = listed_[std::size_t(row)];
-        if (table().isVisible(item.row) && table().valueAt(item.row, KeyColumn) == item.key)
+        if (table().isVisible(item.row) && table().valueAt(item.row, keyColumn) == item.key)
             RecordOperations(context_.store()).deleteRecord(spec().table, item.row);
         fillItems();
         selectRow(row - 1);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "context/main_window_context.h"
 #include "masters/master_list_spec.h"
-#include "settings/main_window_context.h"
 #include "store/memory_table.h"
 
 #include <QDialog>
@@ -91,11 +91,11 @@ private:
 
     MainWindowContext &context_;
 
-    // Object names: the short control names ("cboMasterList", "cmdNew").
+    // The controls carry short object names, by which tests find them.
     QComboBox *listChooser_;
     QListWidget *items_;
     QStackedWidget *panelStack_;
-    std::array<MasterPanel *, MasterListCount> panels_ {};
+    std::array<MasterPanel *, masterListCount> panels_ {};
     QPushButton *newButton_;
     QPushButton *editButton_;
     QPushButton *deleteButton_;

@@ -40,7 +40,7 @@ constexpr MasterControl locationControls[] = {
         .kind = Text,
         .name = "txtLocation(0)",
         .label = "Location:",
-        .sizeFrom = &IllnessFields,
+        .sizeFrom = &illnessFields,
         .sizeRow = 7},
 };
 
@@ -84,7 +84,7 @@ constexpr MasterControl providerTypeControls[] = {
         .kind = Text,
         .name = "txtProvType(0)",
         .label = "Type:",
-        .sizeFrom = &ProvIDFields,
+        .sizeFrom = &provIdFields,
         .sizeRow = 2},
 };
 
@@ -98,12 +98,12 @@ constexpr int bothNames[] = {1, 2};
 constexpr int firstRow[] = {1};
 constexpr int theName[] = {0};
 
-constexpr std::array<MasterListSpec, MasterListCount> specs = {{
+constexpr std::array<MasterListSpec, masterListCount> specs = {{
     {.id = MasterListId::Contacts,
         .title = "Master Contact List",
         .caption = "Contact",
         .table = TableId::ConID,
-        .fields = &ConIDFields,
+        .fields = &conIdFields,
         .order = contactOrder,
         .first = "ConLast",
         .second = "ConFirst",
@@ -118,7 +118,7 @@ constexpr std::array<MasterListSpec, MasterListCount> specs = {{
         .title = "Master Insurance List",
         .caption = "Insurance",
         .table = TableId::InsID,
-        .fields = &InsIDFields,
+        .fields = &insIdFields,
         .order = companyOrder,
         .first = "Company",
         .required = firstRow,
@@ -132,7 +132,7 @@ constexpr std::array<MasterListSpec, MasterListCount> specs = {{
         .title = "Master Location List",
         .caption = "Location",
         .table = TableId::Location,
-        .fields = &LocationFields,
+        .fields = &locationFields,
         .order = keyOrder,
         .first = "Key",
         .keyedByName = true,
@@ -147,7 +147,7 @@ constexpr std::array<MasterListSpec, MasterListCount> specs = {{
         .title = "Master Pharmacy List",
         .caption = "Pharmacy",
         .table = TableId::PharmID,
-        .fields = &PharmIDFields,
+        .fields = &pharmIdFields,
         .order = pharmacyOrder,
         .first = "Pharmacy",
         .required = firstRow,
@@ -161,7 +161,7 @@ constexpr std::array<MasterListSpec, MasterListCount> specs = {{
         .title = "Master Provider List",
         .caption = "Provider/Physician",
         .table = TableId::ProvID,
-        .fields = &ProvIDFields,
+        .fields = &provIdFields,
         .order = nameOrder,
         .first = "Name",
         .required = firstRow,
@@ -175,7 +175,7 @@ constexpr std::array<MasterListSpec, MasterListCount> specs = {{
         .title = "Master Provider Type List",
         .caption = "Provider Type/Specialty",
         .table = TableId::ProvType,
-        .fields = &ProvTypeFields,
+        .fields = &provTypeFields,
         .order = keyOrder,
         .first = "Key",
         .keyedByName = true,
@@ -203,7 +203,7 @@ static_assert(inOrder());
 
 std::optional<MasterListId> masterListFromIndex(int index)
 {
-    if (index < 0 || index >= MasterListCount)
+    if (index < 0 || index >= masterListCount)
         return std::nullopt;
     return static_cast<MasterListId>(index);
 }

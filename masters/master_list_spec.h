@@ -20,7 +20,7 @@ enum class MasterListId {
     ProviderTypes,
 };
 
-inline constexpr int MasterListCount = 6;
+inline constexpr int masterListCount = 6;
 
 // The list of number `index` (0..5); none for any other number.
 std::optional<MasterListId> masterListFromIndex(int index);
@@ -36,7 +36,7 @@ enum class MasterControlKind {
 };
 
 // Where Enter in a control does not move the focus.
-inline constexpr int NoEnterMove = -1;
+inline constexpr int noEnterMove = -1;
 
 // One entry control: the field-table row it edits, row 0 being the name of a
 // list keyed by name (its Key).
@@ -45,7 +45,7 @@ struct MasterControl {
     MasterControlKind kind;
     std::string_view name; // object name: "txtConID(1)", "cboInsType"
     std::string_view label;
-    int enterNext = NoEnterMove; // the row whose control Enter moves to
+    int enterNext = noEnterMove; // the row whose control Enter moves to
     std::span<const std::string_view> items = {}; // a FixedList's items
     // The table whose Keys fill a KeyList or KeyCombo.
     std::optional<TableId> itemsFrom = std::nullopt;

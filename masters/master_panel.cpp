@@ -22,9 +22,9 @@ QString text(std::string_view s)
 }
 
 // Marks the item a drop-down list shows for a stored value it does not offer.
-constexpr int StoredOnlyRole = Qt::UserRole + 1;
+constexpr int storedOnlyRole = Qt::UserRole + 1;
 
-const char *const RowProperty = "masterRow";
+const char *const rowProperty = "masterRow";
 
 } // namespace
 
@@ -121,8 +121,8 @@ QWidget *MasterPanel::makeControl(Slot &slot)
         connect(slot.picker, &DateTimePicker::changed, this, touch);
         break;
     }
-    if (keys && control.enterNext != NoEnterMove) {
-        keys->setProperty(RowProperty, row);
+    if (keys && control.enterNext != noEnterMove) {
+        keys->setProperty(rowProperty, row);
         keys->installEventFilter(this);
     }
     return slot.widget();
@@ -198,9 +198,9 @@ void MasterPanel::showItem(const MemoryTable &table, RowHandle row)
 
 void MasterPanel::dropStoredOnly(QComboBox &combo)
 {
-    const bool shownNow = combo.currentData(StoredOnlyRole).toBool();
+    const bool shownNow = combo.currentData(storedOnlyRole).toBool();
     for (int i = combo.count() - 1; i >= 0; --i) {
-        if (combo.itemData(i, StoredOnlyRole).toBool())
+        if (combo.itemData(i, storedOnlyRole).toBool())
             combo.removeItem(i);
     }
     if (shownNow)
@@ -218,7 +218,7 @@ void MasterPanel::showInList(QComboBox &combo, const QString &value)
     if (item < 0) {
         combo.addItem(value);
         item = combo.count() - 1;
-        combo.setItemData(item, true, StoredOnlyRole);
+        combo.setItemData(item, true, storedOnlyRole);
     }
     combo.setCurrentIndex(item);
 }
@@ -274,7 +274,7 @@ bool MasterPanel::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            const int row = watched->property(RowProperty).toInt();
+            const int row = watched->property(rowProperty).toInt();
             const int next = slots_[std::size_t(row)].control->enterNext;
             if (QWidget *target = control(next); target && target->isEnabled())
                 target->setFocus(Qt::TabFocusReason);

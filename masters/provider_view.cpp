@@ -61,7 +61,7 @@ ProviderView providerView(Store &store, std::string_view key, bool pharmacy)
     const MemoryTable &table = store.table(kind.table);
     const std::size_t keyColumn = *table.columnIndex("Key");
     ProviderView view;
-    view.rtf = RecordViewHeader;
+    view.rtf = recordViewHeader;
     // The first row of the Key, in Key order. The Key is a literal: any
     // character in it, an apostrophe too, is just that character.
     const std::vector<RowHandle> rows = table.rowsByValue(keyColumn, key);
@@ -69,10 +69,10 @@ ProviderView providerView(Store &store, std::string_view key, bool pharmacy)
         [&](RowHandle row) { return table.valueAt(row, keyColumn) == key; });
     if (found != rows.end()) {
         for (const ViewLine &line : kind.lines)
-            view.rtf += RtfField(line.label, table.valueAt(*found, *table.columnIndex(line.field)));
+            view.rtf += rtfField(line.label, table.valueAt(*found, *table.columnIndex(line.field)));
         view.tabStop = kind.tabStop;
     }
-    view.rtf += RecordViewEnd;
+    view.rtf += recordViewEnd;
     return view;
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 
-#include "settings/main_window_context.h"
+#include "context/main_window_context.h"
 
 #include <QDialog>
 
 #include <string>
 
 class QPushButton;
-class RichTextView;
 
 namespace vantorelle {
+
+class RichTextView;
 
 // Shows one provider or pharmacy of the master lists, read-only, for the
 // record the main window shows; Edit opens the master-list editor on its list.
@@ -32,7 +33,7 @@ private:
 
     MainWindowContext &context_;
     const bool pharmacy_;
-    // Object names: "rtViewer", "cmdEdit", "cmdClose".
+    // The controls carry short object names, by which tests find them.
     RichTextView *text_;
     QPushButton *editButton_;
     QPushButton *closeButton_;

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+namespace vantorelle {
+
 namespace {
 
 struct KnownError {
@@ -64,3 +66,5 @@ AppError AppError::fromErrno(int code, int fallback)
         return AppError(fallback);
     }
 }
+
+} // namespace vantorelle

@@ -4,7 +4,9 @@
 
 #include <stdexcept>
 
-// A failure as the forms report it: a number and a description ("53", "File not
+namespace vantorelle {
+
+// A failure as the error box reports it: a number and a description ("53", "File not
 // found"). Thrown by the layers and helpers; the handlers catch it and show it
 // through the error box.
 class AppError : public std::runtime_error {
@@ -36,3 +38,5 @@ private:
     int number_;
     QString description_;
 };
+
+} // namespace vantorelle

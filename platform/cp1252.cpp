@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vantorelle {
+
 namespace {
 
 // Bytes 0x80..0x9F; every other byte is the character of the same number.
@@ -14,7 +16,7 @@ constexpr std::array<char16_t, 32> upperControlRange = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
-char16_t toChar(unsigned char byte)
+char16_t unicodeOf(unsigned char byte)
 {
     if (byte >= 0x80 && byte <= 0x9F)
         return upperControlRange[byte - 0x80];
@@ -38,7 +40,7 @@ template<typename Bytes> QString decode(const Bytes &bytes)
     QString text(qsizetype(bytes.size()), Qt::Uninitialized);
     QChar *out = text.data();
     for (char byte : bytes)
-        *out++ = QChar(toChar(static_cast<unsigned char>(byte)));
+        *out++ = QChar(unicodeOf(static_cast<unsigned char>(byte)));
     return text;
 }
 
@@ -60,7 +62,7 @@ namespace Cp1252 {
 
 QChar toChar(char byte)
 {
-    return QChar(::toChar(static_cast<unsigned char>(byte)));
+    return QChar(unicodeOf(static_cast<unsigned char>(byte)));
 }
 
 QString toUnicode(const QByteArray &bytes)
@@ -93,3 +95,5 @@ bool canEncode(const QString &text)
 }
 
 } // namespace Cp1252
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace vantorelle {
+
 // Windows-1252, the encoding of the table files and the logs. Qt 6 has no such
 // codec. Every byte maps to a character and back: the five bytes cp1252 leaves
 // undefined (0x81 0x8D 0x8F 0x90 0x9D) stand for the control characters of the
@@ -21,3 +23,5 @@ std::string toStdString(const QString &text);
 bool canEncode(const QString &text);
 
 } // namespace Cp1252
+
+} // namespace vantorelle

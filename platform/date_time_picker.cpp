@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+namespace vantorelle {
+
 namespace {
 
 // The edit's lowest value doubles as "no value": while the picker holds none the
@@ -585,3 +587,5 @@ void DateTimePicker::showParts(const Typing &typing)
     text_->setValidator(reading);
     text_->setSelection(int(start), int(length));
 }
+
+} // namespace vantorelle

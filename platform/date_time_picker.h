@@ -12,6 +12,8 @@ class QCheckBox;
 class QDateTimeEdit;
 class QLineEdit;
 
+namespace vantorelle {
+
 // A date or time edit that can also hold no value, for the entry panels.
 //
 // "No value" stands for the stored empty text "". With the check box shown it
@@ -143,3 +145,5 @@ private:
     std::vector<QString> separators_; // the text after each section but the last
     std::optional<Typing> typing_;
 };
+
+} // namespace vantorelle

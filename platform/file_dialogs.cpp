@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 
+namespace vantorelle {
+
 namespace {
 
 class QtFileDialogs : public FileDialogs {
@@ -70,3 +72,5 @@ QString qtNameFilters(const QString &filter)
     }
     return filters.join(QLatin1String(";;"));
 }
+
+} // namespace vantorelle

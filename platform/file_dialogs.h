@@ -4,8 +4,10 @@
 
 #include <optional>
 
+namespace vantorelle {
+
 // The file and folder pickers. Each returns the chosen path, or nothing when
-// the user cancelled. Filters are written as the forms keep them: pairs of
+// the user cancelled. Filters are written in the pipe notation: pairs of
 // description and patterns joined by "|", patterns separated by ";"
 // ("Rich Text (*.RTF)|*.rtf|All files (*.*)|*.*").
 class FileDialogs {
@@ -31,6 +33,8 @@ FileDialogs &fileDialogs();
 // Installs `dialogs` (nullptr restores the real ones). The caller keeps ownership.
 void installFileDialogs(FileDialogs *dialogs);
 
-// A filter in the forms' notation as Qt writes it: "Text|*.txt; *.csv|All|*.*"
+// A filter in the pipe notation as Qt writes it: "Text|*.txt; *.csv|All|*.*"
 // gives "Text (*.txt *.csv);;All (*.*)".
 QString qtNameFilters(const QString &filter);
+
+} // namespace vantorelle

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+namespace vantorelle {
+
 namespace FileWriter {
 
 void replace(const QString &path, const QByteArray &bytes)
@@ -37,3 +39,5 @@ void append(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace FileWriter
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace vantorelle {
+
 // Writes files so that a crash, a power cut or a full disk never leaves a cut
 // file. Both throw AppError when the write fails.
 namespace FileWriter {
@@ -16,3 +18,5 @@ void replace(const QString &path, const QByteArray &bytes);
 void append(const QString &path, const QByteArray &bytes);
 
 } // namespace FileWriter
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+namespace vantorelle {
+
 InstanceGuard::InstanceGuard(const QString &lockPath)
     : lock_(lockPath)
 {
@@ -21,3 +23,5 @@ QString InstanceGuard::defaultLockPath()
 {
     return QDir::tempPath() + QStringLiteral("/vantorelle-%1.lock").arg(getuid());
 }
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include <QLockFile>
 #include <QString>
 
+namespace vantorelle {
+
 // Keeps a second copy of the program from starting: the first one holds a lock
 // file until it ends. A lock left by a program that died is taken over.
 class InstanceGuard {
@@ -18,3 +20,5 @@ public:
 private:
     QLockFile lock_;
 };
+
+} // namespace vantorelle

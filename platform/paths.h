@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // The folders the program starts from. Folder paths use "/" and end in "/".
 class Paths {
 public:
@@ -20,3 +22,16 @@ void installPaths(Paths *paths);
 
 // `folder` with a final "/" added when it has none ("" stays "").
 QString withFinalSlash(const QString &folder);
+
+// True when `path` names an existing file or folder. A "*" or "?" in its last
+// part makes it a pattern that any file or folder in that folder may match
+// (hidden ones excepted). "" and anything unreadable count as missing.
+bool pathExists(const QString &path);
+
+enum class SpecialFolder { Documents, ProgramFiles };
+
+// The special folder's path, ending in "/". The installed program's folder
+// stands for Program Files. Throws AppError when the folder is unknown.
+QString specialFolderPath(SpecialFolder folder);
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <QProcess>
 
+namespace vantorelle {
+
 namespace {
 
 class QtProcessRunner : public ProcessRunner {
@@ -36,3 +38,5 @@ void installProcessRunner(ProcessRunner *runner)
 {
     installed = runner;
 }
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace vantorelle {
+
 // Starts an outside program and waits until it ends.
 class ProcessRunner {
 public:
@@ -20,3 +22,5 @@ public:
 ProcessRunner &processRunner();
 // Installs `runner` (nullptr restores the real one). The caller keeps ownership.
 void installProcessRunner(ProcessRunner *runner);
+
+} // namespace vantorelle

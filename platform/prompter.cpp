@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace vantorelle {
+
 namespace {
 
 struct ButtonSet {
@@ -85,3 +87,5 @@ void installPrompter(Prompter *prompter)
 {
     installed = prompter;
 }
+
+} // namespace vantorelle

@@ -2,9 +2,11 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // Every message box of the program goes through the current Prompter, so tests
-// can see each box and answer it. The codes are those the forms keep in their
-// answer global.
+// can see each box and answer it. Buttons, icons and answers carry the numbers
+// Windows gives message boxes, which the logs and the tests read.
 class Prompter {
 public:
     enum Buttons { OkOnly = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
@@ -25,3 +27,5 @@ public:
 Prompter &prompter();
 // Installs `prompter` (nullptr restores the real one). The caller keeps ownership.
 void installPrompter(Prompter *prompter);
+
+} // namespace vantorelle

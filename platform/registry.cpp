@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+namespace vantorelle {
+
 namespace {
 
 class SettingsRegistry : public Registry {
@@ -46,3 +48,5 @@ void installRegistry(Registry *registry)
 {
     installed = registry;
 }
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariant>
 
+namespace vantorelle {
+
 // The program's registry key ("Software\Brasselwicket\Vantorelle") in two
 // scopes: the current user's values, read and written, and the machine's
 // values, written by the installer and only read here. A user value never
@@ -25,3 +27,5 @@ public:
 Registry &registry();
 // Installs `registry` (nullptr restores the real one). The caller keeps ownership.
 void installRegistry(Registry *registry);
+
+} // namespace vantorelle

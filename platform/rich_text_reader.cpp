@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <climits>
 
+namespace vantorelle {
+
 namespace {
 
 // RichEdit's limit; a wild \fs must not ask the font engine for giant glyphs.
@@ -222,3 +224,5 @@ qreal RichTextReader::twipsToDocumentUnits(int twips, const QTextDocument *docum
         dpi = qRound(screen->logicalDotsPerInchX());
     return twips * dpi / 1440.0;
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 class QTextDocument;
 
+namespace vantorelle {
+
 // Reads the RTF the program writes for its record views into a QTextDocument.
 //
 // Understood: groups, the font, colour and style tables and "\*" groups
@@ -20,3 +22,5 @@ public:
     // tab stops: pixels at the DPI its text is laid out with.
     static qreal twipsToDocumentUnits(int twips, const QTextDocument *document);
 };
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
+namespace vantorelle {
+
 RichTextView::RichTextView(QWidget *parent)
     : QTextEdit(parent)
 {
@@ -27,3 +29,5 @@ void RichTextView::setTabStop(int twips)
     cursor.select(QTextCursor::Document);
     cursor.mergeBlockFormat(format);
 }
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <QTextEdit>
 
+namespace vantorelle {
+
 // The read-only rich-text box of the record and provider views: it shows the
 // RTF the program builds, and lines the values up at one tab stop after the
 // bold labels.
@@ -17,3 +19,5 @@ public:
     // Gives every paragraph exactly one tab stop, `twips` from its left edge.
     void setTabStop(int twips);
 };
+
+} // namespace vantorelle

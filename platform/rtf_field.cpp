@@ -1,6 +1,8 @@
 #include "platform/rtf_field.h"
 
-std::string RtfEscape(std::string_view text)
+namespace vantorelle {
+
+std::string rtfEscape(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
@@ -19,9 +21,11 @@ std::string RtfEscape(std::string_view text)
     return out;
 }
 
-std::string RtfField(std::string_view label, std::string_view value)
+std::string rtfField(std::string_view label, std::string_view value)
 {
     if (value.empty())
         return {};
-    return "\\b " + RtfEscape(label) + ":\\b0\\tab " + RtfEscape(value) + "\\line";
+    return "\\b " + rtfEscape(label) + ":\\b0\\tab " + rtfEscape(value) + "\\line";
 }
+
+} // namespace vantorelle

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <vector>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr QByteArrayView crLf = "\r\n";
@@ -41,7 +43,8 @@ public:
             start_ = bytes_.size();
             return true;
         }
-        const qsizetype endLength = hasCr_ && at + 1 < bytes_.size() && bytes_[at + 1] == '\n' ? 2 : 1;
+        const qsizetype endLength
+            = hasCr_ && at + 1 < bytes_.size() && bytes_[at + 1] == '\n' ? 2 : 1;
         line = {bytes_.sliced(start_, at - start_), bytes_.sliced(at, endLength)};
         start_ = at + endLength;
         return true;
@@ -251,3 +254,5 @@ QByteArray withValue(
 }
 
 } // namespace SettingsFile
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace vantorelle {
+
 // The settings file ("vantorelleplus.ini"): sections of "Key=Value" lines, read
 // and written one value at a time.
 //
@@ -32,3 +34,5 @@ QByteArray withValue(
     const QByteArray &content, const QString &section, const QString &key, const QString &value);
 
 } // namespace SettingsFile
+
+} // namespace vantorelle

@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace vantorelle {
+
 TextBox::TextBox(Lines lines, QWidget *parent)
     : QWidget(parent)
 {
@@ -23,8 +25,8 @@ TextBox::TextBox(Lines lines, QWidget *parent)
         lines_->setTabChangesFocus(true);
         // Room for two lines however crowded the panel: a squeezed box would
         // show a sliver and hide what it holds.
-        lines_->setMinimumHeight(lines_->fontMetrics().lineSpacing() * 2
-            + 2 * lines_->frameWidth() + int(lines_->document()->documentMargin() * 2));
+        lines_->setMinimumHeight(lines_->fontMetrics().lineSpacing() * 2 + 2 * lines_->frameWidth()
+            + int(lines_->document()->documentMargin() * 2));
         layout->addWidget(lines_);
         connect(lines_, &QPlainTextEdit::textChanged, this, &TextBox::onLinesChanged);
     }
@@ -82,3 +84,5 @@ void TextBox::onLinesChanged()
     }
     emit textChanged();
 }
+
+} // namespace vantorelle

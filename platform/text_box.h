@@ -6,6 +6,8 @@
 class QLineEdit;
 class QPlainTextEdit;
 
+namespace vantorelle {
+
 // A text box of an entry panel: one line, or several (the notes). Its limit
 // holds what the user types or pastes to the field's size, a line break
 // counting two characters as it is stored; text the program sets is shown
@@ -42,3 +44,5 @@ private:
     QString before_; // multi-line: the text before the change being made
     bool settingText_ = false;
 };
+
+} // namespace vantorelle

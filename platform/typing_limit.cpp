@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace vantorelle {
+
 int storedLength(const QString &text)
 {
     return int(text.size() + text.count(u'\n'));
@@ -61,3 +63,5 @@ void TypingLimit::onTextEdited(const QString &text)
     edit_->setText(QString(text).remove(cut->position, cut->count));
     edit_->setCursorPosition(cut->position);
 }
+
+} // namespace vantorelle

@@ -7,6 +7,8 @@
 
 class QLineEdit;
 
+namespace vantorelle {
+
 // The characters a text takes when stored: a line break is stored as CR LF.
 int storedLength(const QString &text);
 
@@ -43,3 +45,5 @@ private:
     QString before_; // the text before the change being made
     int limit_ = 0;
 };
+
+} // namespace vantorelle

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace vantorelle {
+
 namespace {
 
 template<typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
@@ -109,3 +111,5 @@ void installWindowFinder(WindowFinder *finder)
 {
     installed = finder;
 }
+
+} // namespace vantorelle

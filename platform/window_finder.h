@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // Tells whether a window with a given title is open on the desktop (another
 // program's window, such as the handheld synchronisation's progress window).
 class WindowFinder {
@@ -17,3 +19,5 @@ public:
 WindowFinder &windowFinder();
 // Installs `finder` (nullptr restores the real one). The caller keeps ownership.
 void installWindowFinder(WindowFinder *finder);
+
+} // namespace vantorelle

@@ -29,15 +29,15 @@ std::string CellFormatter::bytes(const RowView &row, const ShownField &field) co
     case Shown::Stored:
         break;
     case Shown::Date:
-        return FormatStoredDate(value, display_.dateFormat, display_.dateSeparator);
+        return formatStoredDate(value, display_.dateFormat, display_.dateSeparator);
     case Shown::Time:
-        return FormatTime12(value);
+        return twelveHourTime(value);
     case Shown::Provider:
         return providers_.name(value);
     case Shown::Pharmacy:
         return pharmacies_.name(value);
     case Shown::Glucose:
-        return GlucoseInUnits(value, row.value("Units"), display_.glucoseUnits);
+        return glucoseInUnits(value, row.value("Units"), display_.glucoseUnits);
     }
     return std::string(value);
 }

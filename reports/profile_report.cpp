@@ -115,10 +115,10 @@ bool ProfileReport::isTaken(const ProfileSection &section, const RowView &record
     case SectionDates::Undated:
         return true;
     case SectionDates::Dated:
-        return options_.range.takes(LeadingNumber(record.value("Date")));
+        return options_.range.takes(leadingNumber(record.value("Date")));
     case SectionDates::Period:
         return options_.range.takesPeriod(
-            LeadingNumber(record.value("Date")), LeadingNumber(record.value("Date2")));
+            leadingNumber(record.value("Date")), leadingNumber(record.value("Date2")));
     }
     return true;
 }

@@ -3,7 +3,7 @@
 #include "reports/profile_sections.h"
 #include "reports/settings_date.h"
 #include "reports/settings_number.h"
-#include "settings/ini_access.h"
+#include "settings/settings_access.h"
 
 #include <cmath>
 #include <limits>
@@ -20,7 +20,7 @@ int yyyymmdd(QDate date)
 QDate settingsDate(const QString &settingsFile, const QString &key, QDate today)
 {
     return dateFromSettingsText(
-        ReadIni(QStringLiteral("Main"), key, settingsDateText(today), settingsFile));
+        readSetting(QStringLiteral("Main"), key, settingsDateText(today), settingsFile));
 }
 
 // The switch as a whole number, halves to even; a number beyond any switch

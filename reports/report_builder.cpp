@@ -1,5 +1,6 @@
 #include "reports/report_builder.h"
 
+#include "context/main_window_context.h"
 #include "platform/app_error.h"
 #include "platform/print_layout.h"
 #include "reports/cell_formatter.h"
@@ -9,7 +10,6 @@
 #include "reports/report_file.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/installation.h"
-#include "settings/main_window_context.h"
 #include "settings/preferences.h"
 #include "store/clock.h"
 #include "store/stored_dates.h"
@@ -36,7 +36,7 @@ QString displayDate(QDate date, const DisplayPreferences &display)
 {
     char stored[16];
     std::snprintf(stored, sizeof stored, "%04d%02d%02d", date.year(), date.month(), date.day());
-    return textOf(FormatStoredDate(stored, display.dateFormat, display.dateSeparator));
+    return textOf(formatStoredDate(stored, display.dateFormat, display.dateSeparator));
 }
 
 } // namespace
@@ -56,9 +56,9 @@ BuiltReport ReportBuilder::build(ReportKind kind, const QPageLayout &pageLayout,
         report.complete = true;
         file.save(report.document, pageLayout);
     } catch (const AppError &error) {
-        ShowError(context_.installation(), error, operation);
+        showError(context_.installation(), error, operation);
     } catch (const TableError &error) {
-        ShowError(context_.installation(),
+        showError(context_.installation(),
             AppError(error.number(), QString::fromUtf8(error.what())), operation);
     }
     return report;

@@ -8,6 +8,8 @@
 #include "settings/support_info.h"
 #include "store/clock.h"
 
+namespace vantorelle {
+
 namespace {
 
 const QString crLf = QStringLiteral("\r\n");
@@ -33,7 +35,7 @@ void appendToLog(const QString &dataFolder, const QString &fileName, const QStri
 
 } // namespace
 
-void ShowError(const Installation &installation, const AppError &error, const QString &operation,
+void showError(const Installation &installation, const AppError &error, const QString &operation,
     const QString &details)
 {
     QString advice = details.isEmpty() ? QString() : crLf + crLf + details;
@@ -52,14 +54,14 @@ void ShowError(const Installation &installation, const AppError &error, const QS
         + error.description() + QLatin1Char(')');
 
     try {
-        ErrorLog(installation, text);
+        writeErrorLog(installation, text);
     } catch (const AppError &) {
         // The user still learns of the original failure from the box.
     }
     prompter().ask(QStringLiteral("Error"), text + advice);
 }
 
-void ErrorLog(const Installation &installation, const QString &text)
+void writeErrorLog(const Installation &installation, const QString &text)
 {
     QString programPath = paths().programFolder();
     if (programPath.endsWith(QLatin1Char('/')))
@@ -75,7 +77,9 @@ void ErrorLog(const Installation &installation, const QString &text)
     appendToLog(installation.dataFolder, QStringLiteral("errorlog.txt"), entry);
 }
 
-void WriteSetupLog(const Installation &installation, const QString &text)
+void writeSetupLog(const Installation &installation, const QString &text)
 {
     appendToLog(installation.dataFolder, QStringLiteral("setuplog.txt"), text + crLf);
 }
+
+} // namespace vantorelle

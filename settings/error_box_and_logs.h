@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // The common error box and the two logs in the installation's data folder.
 
 // Shows the error box for `error`, which happened while `operation` ("saving a
@@ -12,15 +14,17 @@
 // `details` (may be empty) and the support advice; logs the failure to
 // "errorlog.txt" first. A log that cannot be written never keeps the box from
 // showing.
-void ShowError(const Installation &installation, const AppError &error, const QString &operation,
+void showError(const Installation &installation, const AppError &error, const QString &operation,
     const QString &details = QString());
 
 // Appends one entry to "errorlog.txt" in the data folder: the program, its
 // platform and folders, the date and `text`. Does nothing while the data
 // folder is unknown; throws AppError when the log cannot be written.
-void ErrorLog(const Installation &installation, const QString &text);
+void writeErrorLog(const Installation &installation, const QString &text);
 
 // Appends `text` as one line to "setuplog.txt" in the data folder. Does nothing
 // while the data folder is unknown; throws AppError when the log cannot be
 // written.
-void WriteSetupLog(const Installation &installation, const QString &text);
+void writeSetupLog(const Installation &installation, const QString &text);
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include "store/store_failure.h"
 #include "store/table_error.h"
 
+namespace vantorelle {
+
 bool runTrapped(
     const Installation &installation, const QString &operation, const std::function<void()> &step)
 {
@@ -12,9 +14,9 @@ bool runTrapped(
         step();
         return true;
     } catch (const AppError &error) {
-        ShowError(installation, error, operation);
+        showError(installation, error, operation);
     } catch (const TableError &error) {
-        ShowError(
+        showError(
             installation, AppError(error.number(), QString::fromUtf8(error.what())), operation);
     }
     return false;
@@ -22,6 +24,8 @@ bool runTrapped(
 
 void showStoreFailure(const Installation &installation, const StoreFailure &failure)
 {
-    ShowError(installation, AppError(failure.number, QString::fromStdString(failure.description)),
+    showError(installation, AppError(failure.number, QString::fromStdString(failure.description)),
         QString::fromStdString(failure.operation), QString::fromStdString(failure.details));
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace vantorelle {
+
 struct Installation;
 struct StoreFailure;
 
@@ -16,3 +18,5 @@ bool runTrapped(
 
 // Shows a failure the record store reported, with its own operation and details.
 void showStoreFailure(const Installation &installation, const StoreFailure &failure);
+
+} // namespace vantorelle

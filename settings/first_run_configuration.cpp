@@ -1,19 +1,20 @@
 #include "settings/first_run_configuration.h"
 
 #include "platform/app_error.h"
+#include "platform/file_copy.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
 #include "settings/error_box_and_logs.h"
-#include "settings/file_copy.h"
-#include "settings/ini_access.h"
 #include "settings/registry_access.h"
-#include "settings/shell_helpers.h"
+#include "settings/settings_access.h"
 #include "store/clock.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
+
+namespace vantorelle {
 
 namespace {
 
@@ -27,27 +28,29 @@ constexpr int maxTableFiles = 40;
 QString logDate()
 {
     const LocalDateTime now = Clock::current().now();
-    const QDateTime at(QDate(now.year, now.month, now.day), QTime(now.hour, now.minute, now.second));
+    const QDateTime at(
+        QDate(now.year, now.month, now.day), QTime(now.hour, now.minute, now.second));
     return QLocale::c().toString(at, QStringLiteral("MMM d, yyyy HH:mm"));
 }
 
 QString userValue(const char *name)
 {
-    return GetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey), QLatin1String(name),
-                            QString())
+    return readRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
+        QLatin1String(name), QString())
         .toString();
 }
 
 QString machineValue(const char *name)
 {
-    return GetRegistryValue(HKEY_LOCAL_MACHINE, QLatin1String(VantorelleKey), QLatin1String(name),
-                            QString())
+    return readRegistryValue(RegistryScope::LocalMachine, QLatin1String(programRegistryKey),
+        QLatin1String(name), QString())
         .toString();
 }
 
 void setUserValue(const char *name, const QString &value)
 {
-    SetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey), QLatin1String(name), value);
+    writeRegistryValue(
+        RegistryScope::CurrentUser, QLatin1String(programRegistryKey), QLatin1String(name), value);
 }
 
 void makeFolder(const QString &folder)
@@ -59,13 +62,13 @@ void makeFolder(const QString &folder)
 // Copies every table file of `from` that `to` lacks; existing files are kept.
 void copyMissingTables(const QString &from, const QString &to)
 {
-    const QStringList names = QDir(from).entryList({QStringLiteral("*.cdb")}, QDir::Files,
-                                                   QDir::Name);
+    const QStringList names
+        = QDir(from).entryList({QStringLiteral("*.cdb")}, QDir::Files, QDir::Name);
     if (names.size() > maxTableFiles)
         throw AppError(9, QStringLiteral("Subscript out of range"));
     for (const QString &name : names) {
-        if (!FileExists(to + name))
-            CopyFileAtomically(from + name, to + name);
+        if (!pathExists(to + name))
+            copyFileAtomically(from + name, to + name);
     }
 }
 
@@ -73,12 +76,13 @@ void copyFolderFiles(const QString &from, const QString &to)
 {
     makeFolder(to);
     for (const QString &name : QDir(from).entryList(QDir::Files, QDir::Name))
-        CopyFileAtomically(from + name, to + name);
+        copyFileAtomically(from + name, to + name);
 }
 
 QString documentsDataFolder()
 {
-    const QString folder = GetSpecialFolderPath(MyDocuments) + QStringLiteral("Vantorelle/");
+    const QString folder
+        = specialFolderPath(SpecialFolder::Documents) + QStringLiteral("Vantorelle/");
     makeFolder(folder);
     return folder;
 }
@@ -88,52 +92,51 @@ void fillDataFolder(const Installation &installation)
 {
     const QString &data = installation.dataFolder;
     const QString templates = installation.programFolder + QStringLiteral("data/");
-    if (FileExists(data + profileTable)) {
-        WriteSetupLog(installation, QStringLiteral("Found database:") + data + profileTable);
+    if (pathExists(data + profileTable)) {
+        writeSetupLog(installation, QStringLiteral("Found database:") + data + profileTable);
         return;
     }
-    WriteSetupLog(installation, QStringLiteral("Did not find database:") + data + profileTable);
-    if (!FileExists(templates + profileTable))
+    writeSetupLog(installation, QStringLiteral("Did not find database:") + data + profileTable);
+    if (!pathExists(templates + profileTable))
         return;
-    WriteSetupLog(installation,
+    writeSetupLog(installation,
         QStringLiteral("About to copy CDBs...") + crLf + QStringLiteral("   FROM: ") + templates
             + crLf + QStringLiteral("     TO: ") + data);
     copyMissingTables(templates, data);
 
     const QString settingsFile = installation.settingsFile();
-    if (!FileExists(settingsFile) && FileExists(templates + settingsFileName)) {
-        CopyFileAtomically(templates + settingsFileName, settingsFile);
-        WriteIni(QStringLiteral("Main"), QStringLiteral("DataPath"), QString(), settingsFile);
+    if (!pathExists(settingsFile) && pathExists(templates + settingsFileName)) {
+        copyFileAtomically(templates + settingsFileName, settingsFile);
+        writeSetting(QStringLiteral("Main"), QStringLiteral("DataPath"), QString(), settingsFile);
     }
 
     copyFolderFiles(templates + QStringLiteral("graphics/"), data + QStringLiteral("graphics/"));
 
     // A backup folder under the program folder is moved into the data folder.
-    const QString backup = ReadIni(QStringLiteral("Main"), QStringLiteral("BackupPath"),
+    const QString backup = readSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"),
         data + QStringLiteral("Backup/"), settingsFile);
-    if (backup.contains(GetSpecialFolderPath(ProgramFiles))) {
+    if (backup.contains(specialFolderPath(SpecialFolder::ProgramFiles))) {
         const QString moved = data + QStringLiteral("backup/");
         copyFolderFiles(withFinalSlash(backup), moved);
-        WriteIni(QStringLiteral("Main"), QStringLiteral("BackupPath"), moved, settingsFile);
+        writeSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"), moved, settingsFile);
     }
 }
 
 void firstRun(Installation &installation)
 {
     prompter().ask(QStringLiteral("Vantorelle Rize - Configuration"),
-                   QStringLiteral("It appears this is the first time this program has been run.")
-                       + crLf + crLf
-                       + QStringLiteral("Please wait while program settings are configured..."));
+        QStringLiteral("It appears this is the first time this program has been run.") + crLf + crLf
+            + QStringLiteral("Please wait while program settings are configured..."));
     installation.dataFolder = documentsDataFolder();
-    WriteSetupLog(installation,
+    writeSetupLog(installation,
         QStringLiteral("Data path was blank, must be first run of Vantorelle") + crLf
             + QStringLiteral("Version = ") + QLatin1String(AppInfo::version) + crLf
             + QStringLiteral("Date = ") + logDate() + crLf);
-    CreateRegistryKey(HKEY_CURRENT_USER, QLatin1String(VantorelleKey));
-    WriteSetupLog(installation,
+    // The registry keeps only the program's key, and that one always exists.
+    writeSetupLog(installation,
         QStringLiteral("Create Registry Key: HKCU\\Software\\Brasselwicket\\Vantorelle"));
     setUserValue("data_path", installation.dataFolder);
-    WriteSetupLog(installation,
+    writeSetupLog(installation,
         QStringLiteral("Set Registry: HKCU / data_path = ") + installation.dataFolder);
     fillDataFolder(installation);
 }
@@ -146,19 +149,19 @@ void moveDataFromPalmFolder(Installation &installation)
     installation.dataFolder = documentsDataFolder();
     const QString &data = installation.dataFolder;
     if (data != oldFolder && !oldFolder.isEmpty()) {
-        WriteSetupLog(installation,
+        writeSetupLog(installation,
             QStringLiteral("Data path changed...") + crLf + QStringLiteral("   FROM: ") + oldFolder
                 + crLf + QStringLiteral("     TO: ") + data);
         copyMissingTables(oldFolder, data);
         // A Palm folder may have no settings file yet; there is then nothing to carry over.
-        if (!FileExists(data + settingsFileName) && FileExists(oldFolder + settingsFileName))
-            CopyFileAtomically(oldFolder + settingsFileName, data + settingsFileName);
+        if (!pathExists(data + settingsFileName) && pathExists(oldFolder + settingsFileName))
+            copyFileAtomically(oldFolder + settingsFileName, data + settingsFileName);
         for (const char *log : {"errorlog.txt", "setuplog.txt"}) {
-            if (FileExists(oldFolder + QLatin1String(log)))
-                CopyFileAtomically(oldFolder + QLatin1String(log), data + QLatin1String(log));
+            if (pathExists(oldFolder + QLatin1String(log)))
+                copyFileAtomically(oldFolder + QLatin1String(log), data + QLatin1String(log));
         }
     }
-    WriteSetupLog(
+    writeSetupLog(
         installation, QStringLiteral("Finished copying CDBs to new (non-Palm) data location"));
     setUserValue("data_path", data);
 }
@@ -167,8 +170,8 @@ void moveDataFromPalmFolder(Installation &installation)
 bool askConversion(Installation &installation, const QString &userType, const QString &machineType,
     const QString &machineDate)
 {
-    const QString from = PlatformDescription(platformNamed(userType));
-    const QString to = PlatformDescription(platformNamed(machineType));
+    const QString from = platformDescription(platformNamed(userType));
+    const QString to = platformDescription(platformNamed(machineType));
     const QStringList lines = {
         QStringLiteral("IMPORTANT:"),
         QString(),
@@ -184,18 +187,18 @@ bool askConversion(Installation &installation, const QString &userType, const QS
         QString(),
         QStringLiteral("install?"),
     };
-    const int answer = prompter().ask(QStringLiteral("Vantorelle Updated"), lines.join(crLf),
-                                      Prompter::YesNo);
+    const int answer
+        = prompter().ask(QStringLiteral("Vantorelle Updated"), lines.join(crLf), Prompter::YesNo);
     if (answer != Prompter::Yes) {
         setUserValue("install_date", machineDate);
-        WriteSetupLog(installation,
+        writeSetupLog(installation,
             QStringLiteral("User did NOT want to convert FROM ") + from + QStringLiteral(" -TO- ")
                 + to);
         return false;
     }
-    WriteSetupLog(installation,
+    writeSetupLog(installation,
         QStringLiteral("User wants to convert FROM ") + from + QStringLiteral(" -TO- ") + to);
-    if (from == PlatformDescription(Platform::Palm))
+    if (from == platformDescription(Platform::Palm))
         moveDataFromPalmFolder(installation);
     return true;
 }
@@ -208,8 +211,8 @@ void configure(Installation &installation, const HandheldSetupFunction &setupHan
     QString &data = installation.dataFolder;
     data = withFinalSlash(userValue("data_path"));
     // A folder that lost only its profile table still holds the user's data.
-    if (!data.isEmpty() && !FileExists(data + profileTable)
-        && !FileExists(data + QStringLiteral("*.cdb")))
+    if (!data.isEmpty() && !pathExists(data + profileTable)
+        && !pathExists(data + QStringLiteral("*.cdb")))
         data.clear();
     if (data.isEmpty()) {
         firstRunFlag = true;
@@ -220,16 +223,16 @@ void configure(Installation &installation, const HandheldSetupFunction &setupHan
     installation.platform = platformNamed(userType);
     const QString userDate = userValue("install_date");
     if (userType.isEmpty()) {
-        WriteSetupLog(installation, QStringLiteral("InstallType blank - need to update install"));
+        writeSetupLog(installation, QStringLiteral("InstallType blank - need to update install"));
         updateFlag = true;
     } else {
         const QString machineDate = machineValue("install_date");
         const QString machineType = machineValue("install_type");
         if (machineType != userType && machineDate != userDate) {
-            WriteSetupLog(installation, QStringLiteral("Install Types AND Dates did not match..."));
+            writeSetupLog(installation, QStringLiteral("Install Types AND Dates did not match..."));
             updateFlag = askConversion(installation, userType, machineType, machineDate);
         } else if (userDate != machineDate) {
-            WriteSetupLog(installation,
+            writeSetupLog(installation,
                 QStringLiteral(
                     "Dates of HKLM & HKCU don't match, set update flag if not Windows only"));
             const Platform platform = installation.platform;
@@ -241,27 +244,27 @@ void configure(Installation &installation, const HandheldSetupFunction &setupHan
 
     if (updateFlag) {
         firstRunFlag = true;
-        WriteSetupLog(installation, QStringLiteral("update_install = True"));
+        writeSetupLog(installation, QStringLiteral("update_install = True"));
         // The installer's values are recorded for the user as they stand.
         const QString machineType = machineValue("install_type");
         const QString machineDate = machineValue("install_date");
         installation.platform = platformNamed(machineType);
-        WriteSetupLog(
+        writeSetupLog(
             installation, QStringLiteral("Read Registry: HKLM / install_type = ") + machineType);
-        WriteSetupLog(
+        writeSetupLog(
             installation, QStringLiteral("Read Registry: HKLM / install_date = ") + machineDate);
         if (setupHandheld)
             setupHandheld(installation);
         setUserValue("install_type", machineType);
         setUserValue("install_date", machineDate);
-        WriteSetupLog(
+        writeSetupLog(
             installation, QStringLiteral("Set Registry: HKCU / install_type = ") + machineType);
-        WriteSetupLog(
+        writeSetupLog(
             installation, QStringLiteral("Set Registry: HKCU / install_date = ") + machineDate);
     }
 
     if (firstRunFlag) {
-        WriteSetupLog(installation,
+        writeSetupLog(installation,
             crLf + QStringLiteral("Done with config for Vantorelle") + crLf
                 + QStringLiteral("Version = ") + QLatin1String(AppInfo::version) + crLf
                 + QStringLiteral("Date = ") + logDate() + crLf + crLf
@@ -271,7 +274,7 @@ void configure(Installation &installation, const HandheldSetupFunction &setupHan
 
 } // namespace
 
-QString PlatformDescription(Platform platform)
+QString platformDescription(Platform platform)
 {
     switch (platform) {
     case Platform::Palm:
@@ -295,7 +298,9 @@ Installation configureInstallation(
     try {
         configure(installation, setupHandheld);
     } catch (const AppError &error) {
-        ShowError(installation, error, QStringLiteral("in config_registry"));
+        showError(installation, error, QStringLiteral("in config_registry"));
     }
     return installation;
 }
+
+} // namespace vantorelle

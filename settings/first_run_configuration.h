@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace vantorelle {
+
 // Prepares the PC for the handheld of the installation's platform (Palm,
 // Windows Mobile, BlackBerry; the others need nothing); it may move the data
 // folder. The handheld setup provides it.
@@ -25,4 +27,6 @@ Installation configureInstallation(
     const QString &programFolder, const HandheldSetupFunction &setupHandheld);
 
 // The text naming a platform in the conversion question and the setup log.
-QString PlatformDescription(Platform platform);
+QString platformDescription(Platform platform);
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr std::array<std::pair<Platform, const char *>, 4> names = {{
@@ -31,3 +33,5 @@ Platform platformNamed(const QString &name)
     }
     return Platform::None;
 }
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vantorelle {
+
 // The handheld an installation serves alongside the PC.
 enum class Platform {
     None, // no installation recorded
@@ -28,3 +30,5 @@ struct Installation {
     // The settings file, "vantorelleplus.ini" in the data folder.
     QString settingsFile() const { return dataFolder + QStringLiteral("vantorelleplus.ini"); }
 };
+
+} // namespace vantorelle

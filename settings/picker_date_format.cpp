@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+namespace vantorelle {
+
 namespace {
 
 DateTimePicker::DateOrder pickerOrder(DateFormat format)
@@ -37,3 +39,5 @@ void applyDatePreferenceToPickers(const DisplayPreferences &preferences)
             applyDatePreference(*picker, preferences);
     }
 }
+
+} // namespace vantorelle

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantorelle {
+
 class DateTimePicker;
 struct DisplayPreferences;
 
@@ -11,3 +13,5 @@ void applyDatePreference(DateTimePicker &picker, const DisplayPreferences &prefe
 // with the separator of the date preference. The main window calls it
 // whenever the preferences change, at start-up too.
 void applyDatePreferenceToPickers(const DisplayPreferences &preferences);
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include "platform/cp1252.h"
 
+namespace vantorelle {
+
 Preferences::Preferences(QObject *parent)
     : QObject(parent)
 {
@@ -20,3 +22,5 @@ void Preferences::setDisplay(const DisplayPreferences &display)
     display_ = display;
     emit changed();
 }
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+namespace vantorelle {
+
 // The user's preferences for the whole run: the access password and the
 // display preferences. Start-up loads them from the preferences table; the
 // preferences window changes the display preferences, which take effect at
@@ -32,3 +34,5 @@ private:
     QString password_;
     DisplayPreferences display_;
 };
+
+} // namespace vantorelle

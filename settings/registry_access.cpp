@@ -7,11 +7,13 @@
 
 #include <limits>
 
+namespace vantorelle {
+
 namespace {
 
 bool isProgramKey(const QString &keyPath)
 {
-    return keyPath.compare(QLatin1String(VantorelleKey), Qt::CaseInsensitive) == 0;
+    return keyPath.compare(QLatin1String(programRegistryKey), Qt::CaseInsensitive) == 0;
 }
 
 bool fitsInt32(const QVariant &value)
@@ -23,7 +25,7 @@ bool fitsInt32(const QVariant &value)
 
 } // namespace
 
-QVariant GetRegistryValue(RegistryScope root, const QString &keyPath, const QString &valueName,
+QVariant readRegistryValue(RegistryScope root, const QString &keyPath, const QString &valueName,
     const QVariant &defaultValue)
 {
     if (!isProgramKey(keyPath))
@@ -50,12 +52,7 @@ QVariant GetRegistryValue(RegistryScope root, const QString &keyPath, const QStr
     return QString(QLatin1String(""));
 }
 
-void CreateRegistryKey(RegistryScope, const QString &)
-{
-    // The store holds only the program's key, and that one always exists.
-}
-
-bool SetRegistryValue(
+bool writeRegistryValue(
     RegistryScope root, const QString &keyPath, const QString &valueName, const QVariant &value)
 {
     if (root != RegistryScope::CurrentUser || !isProgramKey(keyPath))
@@ -81,3 +78,5 @@ bool SetRegistryValue(
     }
     return registry().setValue(valueName, stored);
 }
+
+} // namespace vantorelle

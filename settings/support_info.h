@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vantorelle {
+
 // Where users find help: named in the error box and opened from the Help menu.
 namespace SupportInfo {
 inline constexpr const char *webSite = "www.brasselwicket.com";
@@ -8,3 +10,5 @@ inline constexpr const char *productPage = "https://www.brasselwicket.com/vantor
 inline constexpr const char *downloadPage
     = "https://www.brasselwicket.com/vantorelle/download.html";
 } // namespace SupportInfo
+
+} // namespace vantorelle

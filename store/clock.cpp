@@ -2,10 +2,11 @@
 
 #include <ctime>
 
+namespace vantorelle {
+
 namespace {
 
-class SystemClock : public Clock
-{
+class SystemClock : public Clock {
 public:
     LocalDateTime now() const override
     {
@@ -30,3 +31,5 @@ void Clock::install(const Clock *clock)
 {
     installed = clock;
 }
+
+} // namespace vantorelle

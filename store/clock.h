@@ -2,6 +2,8 @@
 
 #include <memory>
 
+namespace vantorelle {
+
 // The current local date and time, as the record keys, defaults and logs see it.
 // One clock serves the whole program; tests install a frozen one.
 struct LocalDateTime {
@@ -9,8 +11,7 @@ struct LocalDateTime {
     int hour = 0, minute = 0, second = 0;
 };
 
-class Clock
-{
+class Clock {
 public:
     virtual ~Clock() = default;
     virtual LocalDateTime now() const = 0;
@@ -22,13 +23,17 @@ public:
 };
 
 // A clock that always answers the same moment, for tests and tools.
-class FixedClock : public Clock
-{
+class FixedClock : public Clock {
 public:
-    explicit FixedClock(LocalDateTime at) : at_(at) {}
+    explicit FixedClock(LocalDateTime at)
+        : at_(at)
+    {
+    }
     LocalDateTime now() const override { return at_; }
     void set(LocalDateTime at) { at_ = at; }
 
 private:
     LocalDateTime at_;
 };
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+namespace vantorelle {
+
 // One comparison of a column with a literal, as the tables filter and search by
 // it ("Key = 'k'", "Key like 'k*'", "STATUS <> '0x0002'"). Criteria are typed
 // values, never parsed from quoted text, so an apostrophe in a literal is an
@@ -45,3 +47,5 @@ struct Criterion {
 
     bool operator==(const Criterion &) const = default;
 };
+
+} // namespace vantorelle

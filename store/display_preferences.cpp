@@ -1,5 +1,7 @@
 #include "store/display_preferences.h"
 
+namespace vantorelle {
+
 DateFormat dateFormatFromText(std::string_view text)
 {
     if (text == "ddmmyyyy")
@@ -14,3 +16,5 @@ DisplayPreferences DisplayPreferences::from(const StoredPreferences &stored)
     return {stored.currencySymbol, dateFormatFromText(stored.dateFormat), stored.dateSeparator,
         stored.glucoseUnits};
 }
+
+} // namespace vantorelle

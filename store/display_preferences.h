@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // The order a date is shown in; the preference text names it ("mmddyyyy",
 // "ddmmyyyy", "yyyymmdd"), and any other text shows month first.
 enum class DateFormat { MonthDayYear, DayMonthYear, YearMonthDay };
@@ -30,3 +32,5 @@ struct DisplayPreferences {
     static DisplayPreferences from(const StoredPreferences &stored);
     bool operator==(const DisplayPreferences &) const = default;
 };
+
+} // namespace vantorelle

@@ -1,19 +1,6 @@
 #include "store/field_tables.h"
 
-std::string FieldTable::cell(int row, int column) const
-{
-    if (row == 0)
-        return std::to_string(visibleCount);
-    const FieldRow &r = this->row(row);
-    switch (column) {
-    case 0:
-        return std::string(r.caption);
-    case 1:
-        return std::string(r.name);
-    default:
-        return std::to_string(r.size);
-    }
-}
+namespace vantorelle {
 
 namespace {
 
@@ -284,22 +271,24 @@ constexpr FieldRow hiddenOnlyRows[] = {
 
 } // namespace
 
-const FieldTable MainIDFields {27, mainIdRows};
-const FieldTable InsIDFields {9, insIdRows};
-const FieldTable ConIDFields {8, conIdRows};
-const FieldTable AllergyFields {4, allergyRows};
-const FieldTable IllnessFields {9, illnessRows};
-const FieldTable SurgeryFields {7, surgeryRows};
-const FieldTable ApptFields {10, apptRows};
-const FieldTable MedFields {11, medRows};
-const FieldTable VaccFields {5, vaccRows};
-const FieldTable TestFields {8, testRows};
-const FieldTable BPFields {7, bpRows};
-const FieldTable CholFields {7, cholRows};
-const FieldTable WeightFields {4, weightRows};
-const FieldTable GlucoseFields {8, glucoseRows};
-const FieldTable FamilyFields {8, familyRows};
-const FieldTable PharmIDFields {9, pharmIdRows};
-const FieldTable ProvIDFields {11, provIdRows};
-const FieldTable LocationFields {0, hiddenOnlyRows};
-const FieldTable ProvTypeFields {0, hiddenOnlyRows};
+const FieldTable mainIdFields {27, mainIdRows};
+const FieldTable insIdFields {9, insIdRows};
+const FieldTable conIdFields {8, conIdRows};
+const FieldTable allergyFields {4, allergyRows};
+const FieldTable illnessFields {9, illnessRows};
+const FieldTable surgeryFields {7, surgeryRows};
+const FieldTable apptFields {10, apptRows};
+const FieldTable medFields {11, medRows};
+const FieldTable vaccFields {5, vaccRows};
+const FieldTable testFields {8, testRows};
+const FieldTable bpFields {7, bpRows};
+const FieldTable cholFields {7, cholRows};
+const FieldTable weightFields {4, weightRows};
+const FieldTable glucoseFields {8, glucoseRows};
+const FieldTable familyFields {8, familyRows};
+const FieldTable pharmIdFields {9, pharmIdRows};
+const FieldTable provIdFields {11, provIdRows};
+const FieldTable locationFields {0, hiddenOnlyRows};
+const FieldTable provTypeFields {0, hiddenOnlyRows};
+
+} // namespace vantorelle

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
+
+namespace vantorelle {
 
 // One row of a field table: what the user sees, the column it names, and the
 // most characters the user may type into it.
@@ -24,27 +25,26 @@ struct FieldTable {
     int lastRow() const { return static_cast<int>(rows.size()); }
     // Row 1..n.
     const FieldRow &row(int number) const { return rows[static_cast<std::size_t>(number - 1)]; }
-    // The grid the forms index as (row, column): column 0 caption, 1 field name,
-    // 2 size as text; row 0 holds the visible count in all three columns.
-    std::string cell(int row, int column) const;
 };
 
-extern const FieldTable MainIDFields;
-extern const FieldTable InsIDFields;
-extern const FieldTable ConIDFields;
-extern const FieldTable AllergyFields;
-extern const FieldTable IllnessFields;
-extern const FieldTable SurgeryFields;
-extern const FieldTable ApptFields;
-extern const FieldTable MedFields;
-extern const FieldTable VaccFields;
-extern const FieldTable TestFields;
-extern const FieldTable BPFields;
-extern const FieldTable CholFields;
-extern const FieldTable WeightFields;
-extern const FieldTable GlucoseFields;
-extern const FieldTable FamilyFields;
-extern const FieldTable PharmIDFields;
-extern const FieldTable ProvIDFields;
-extern const FieldTable LocationFields;
-extern const FieldTable ProvTypeFields;
+extern const FieldTable mainIdFields;
+extern const FieldTable insIdFields;
+extern const FieldTable conIdFields;
+extern const FieldTable allergyFields;
+extern const FieldTable illnessFields;
+extern const FieldTable surgeryFields;
+extern const FieldTable apptFields;
+extern const FieldTable medFields;
+extern const FieldTable vaccFields;
+extern const FieldTable testFields;
+extern const FieldTable bpFields;
+extern const FieldTable cholFields;
+extern const FieldTable weightFields;
+extern const FieldTable glucoseFields;
+extern const FieldTable familyFields;
+extern const FieldTable pharmIdFields;
+extern const FieldTable provIdFields;
+extern const FieldTable locationFields;
+extern const FieldTable provTypeFields;
+
+} // namespace vantorelle

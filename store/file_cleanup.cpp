@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
+namespace vantorelle {
+
 namespace {
 
 // Where the status field of a record line stands: between the first comma
@@ -41,7 +43,7 @@ bool recordKey(std::string_view line, std::string_view &key)
 
 } // namespace
 
-std::optional<StoreFailure> KillIfEmpty(const std::string &path)
+std::optional<StoreFailure> removeNearEmptyFile(const std::string &path)
 {
     const long long size = fileSize(path);
     if (size < 0 || size >= 50)
@@ -51,7 +53,7 @@ std::optional<StoreFailure> KillIfEmpty(const std::string &path)
     return std::nullopt;
 }
 
-std::optional<StoreFailure> KillFileDupes(const std::string &path)
+std::optional<StoreFailure> retireDuplicateKeys(const std::string &path)
 {
     std::string content;
     if (const int error = readWholeFile(path, content))
@@ -79,7 +81,7 @@ std::string withDuplicateKeysRetired(std::string_view content)
             continue;
         const StatusField status = statusField(line);
         const std::string_view statusText = line.substr(status.start, status.length);
-        if (statusText == RecordStatus::Deleted)
+        if (statusText == RecordStatus::deleted)
             continue;
         if (line.size() <= 5) {
             cleaned.resize(lineStart);
@@ -89,10 +91,12 @@ std::string withDuplicateKeysRetired(std::string_view content)
         if (!recordKey(line, key))
             return std::string(content); // not a record line we can compare: leave the file alone
         if (key == previousKey
-            && (statusText == RecordStatus::Unchanged || statusText == RecordStatus::Modified
-                || statusText == RecordStatus::New))
-            cleaned.replace(lineStart + status.start, status.length, RecordStatus::Deleted);
+            && (statusText == RecordStatus::unchanged || statusText == RecordStatus::modified
+                || statusText == RecordStatus::added))
+            cleaned.replace(lineStart + status.start, status.length, RecordStatus::deleted);
         previousKey = key;
     }
     return cleaned;
 }
+
+} // namespace vantorelle

@@ -6,9 +6,11 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // Deletes the file at `path` when it exists and holds fewer than 50 bytes.
 // Reports a file that could not be deleted.
-std::optional<StoreFailure> KillIfEmpty(const std::string &path);
+std::optional<StoreFailure> removeNearEmptyFile(const std::string &path);
 
 // Cleans a table file before it is loaded: a record line whose key (its first
 // quoted value) repeats the key of the record line compared before it gets the
@@ -17,6 +19,8 @@ std::optional<StoreFailure> KillIfEmpty(const std::string &path);
 // dropped. Only the status field of a line is ever changed. A line whose key
 // cannot be cut stops the cleaning and leaves the file as it was. The file is
 // rewritten atomically, and only when something changed.
-std::optional<StoreFailure> KillFileDupes(const std::string &path);
+std::optional<StoreFailure> retireDuplicateKeys(const std::string &path);
 // The same on the bytes of a file: the cleaned bytes, or `content` as it is.
 std::string withDuplicateKeysRetired(std::string_view content);
+
+} // namespace vantorelle

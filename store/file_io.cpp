@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace vantorelle {
+
 namespace {
 
 std::string folderOf(const std::string &path)
@@ -157,3 +159,5 @@ long long fileSize(const std::string &path)
         return -1;
     return static_cast<long long>(st.st_size);
 }
+
+} // namespace vantorelle

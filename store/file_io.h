@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 // Whole-file reading and writing for the store (standard library and POSIX).
 // Both return 0 or the errno of the step that failed.
 
@@ -24,3 +26,5 @@ int writeFileAtomically(const std::string &path, std::string_view content);
 
 // The size of the file at `path`, or -1 when there is none.
 long long fileSize(const std::string &path);
+
+} // namespace vantorelle

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr double mgPerMmol = 18;
@@ -21,13 +23,15 @@ std::string oneDecimal(double number)
 
 } // namespace
 
-std::string GlucoseInUnits(
+std::string glucoseInUnits(
     std::string_view glucose, std::string_view units, std::string_view preferredUnits)
 {
     if (units == preferredUnits)
         return std::string(glucose);
-    const double value = LeadingNumber(glucose);
+    const double value = leadingNumber(glucose);
     if (units == "mmol/L")
-        return PaddedWholeNumber(value * mgPerMmol, 1);
+        return paddedWholeNumber(value * mgPerMmol, 1);
     return oneDecimal(value / mgPerMmol);
 }
+
+} // namespace vantorelle

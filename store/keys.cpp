@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdio>
 
+namespace vantorelle {
+
 namespace {
 
 std::string twoDigits(int number)
@@ -88,12 +90,12 @@ const std::vector<KeyRecipe> &recipes()
 
 } // namespace
 
-std::string NewRecordKey()
+std::string clockKey()
 {
-    return NewRecordKey(Clock::current().now());
+    return clockKey(Clock::current().now());
 }
 
-std::string NewRecordKey(const LocalDateTime &at)
+std::string clockKey(const LocalDateTime &at)
 {
     char text[64];
     std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02dp", at.year, at.month, at.day,
@@ -101,7 +103,7 @@ std::string NewRecordKey(const LocalDateTime &at)
     return text;
 }
 
-LocalDateTime NextSecond(const LocalDateTime &at)
+LocalDateTime nextSecond(const LocalDateTime &at)
 {
     using namespace std::chrono;
     const sys_days day = year_month_day {year {at.year}, month {static_cast<unsigned>(at.month)},
@@ -116,23 +118,23 @@ LocalDateTime NextSecond(const LocalDateTime &at)
         static_cast<int>(clock.minutes().count()), static_cast<int>(clock.seconds().count())};
 }
 
-std::string InvertDate(std::string_view date)
+std::string invertedDate(std::string_view date)
 {
     if (date.empty())
         return "00000000";
-    return PaddedWholeNumber(99999999.0 - LeadingNumber(date), 8);
+    return paddedWholeNumber(99999999.0 - leadingNumber(date), 8);
 }
 
-std::string InvertTime(std::string_view time)
+std::string invertedTime(std::string_view time)
 {
     if (time.empty())
         return "9999";
     const std::string hourAndMinute = std::string(time.substr(0, 2))
         + std::string(time.size() <= 2 ? time : time.substr(time.size() - 2));
-    return PaddedWholeNumber(9999.0 - LeadingNumber(hourAndMinute), 4);
+    return paddedWholeNumber(9999.0 - leadingNumber(hourAndMinute), 4);
 }
 
-std::string KeyText(std::string_view text)
+std::string keyTextOf(std::string_view text)
 {
     std::string key;
     key.reserve(text.size());
@@ -157,7 +159,7 @@ const KeyRecipe &keyRecipe(TableId table)
     return recipes()[static_cast<std::size_t>(table)];
 }
 
-std::string BuildKey(TableId table, std::string_view profileKey, const FieldLookup &values,
+std::string buildKey(TableId table, std::string_view profileKey, const FieldLookup &values,
     const LocalDateTime &clock)
 {
     const KeyRecipe &r = keyRecipe(table);
@@ -171,21 +173,21 @@ std::string BuildKey(TableId table, std::string_view profileKey, const FieldLook
             key += values(step.field);
             break;
         case Part::InvertedDate:
-            key += InvertDate(values(step.field));
+            key += invertedDate(values(step.field));
             break;
         case Part::InvertedTime:
-            key += InvertTime(values(step.field));
+            key += invertedTime(values(step.field));
             break;
         case Part::DefaultedTime: {
             std::string time(values(step.field));
-            key += DefaultTime(time);
+            key += defaultedTime(time);
             break;
         }
         case Part::ActiveCode:
-            key += YesNoCode(values(step.field));
+            key += activityCode(values(step.field));
             break;
         case Part::Clock:
-            key += NewRecordKey(clock);
+            key += clockKey(clock);
             break;
         case Part::ClockMinuteSecond:
             key += twoDigits(clock.minute) + twoDigits(clock.second);
@@ -193,26 +195,28 @@ std::string BuildKey(TableId table, std::string_view profileKey, const FieldLook
         }
     }
     if (r.keyText)
-        key = KeyText(key);
-    if (key.size() > KeySize)
-        key.resize(KeySize);
+        key = keyTextOf(key);
+    if (key.size() > maxKeyLength)
+        key.resize(maxKeyLength);
     return key;
 }
 
-std::string NewKey(
+std::string uniqueKey(
     const MemoryTable &rows, TableId table, std::string_view profileKey, const FieldLookup &values)
 {
     LocalDateTime clock = Clock::current().now();
-    std::string key = BuildKey(table, profileKey, values, clock);
+    std::string key = buildKey(table, profileKey, values, clock);
     if (!keyRecipe(table).usesClock())
         return key;
     const std::size_t keyColumn = *rows.columnIndex("Key");
     while (rows.containsValue(keyColumn, key)) {
-        clock = NextSecond(clock);
-        std::string later = BuildKey(table, profileKey, values, clock);
+        clock = nextSecond(clock);
+        std::string later = buildKey(table, profileKey, values, clock);
         if (later == key)
             break; // the clock part was cut off with an over-long value: nothing to advance
         key = std::move(later);
     }
     return key;
 }
+
+} // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace vantorelle {
+
 // Cuts a table file's text into lines as the handheld's files need: a line ends
 // at CR LF or at a lone CR (a lone LF stays inside the line), except that a text
 // with no CR at all is split at LF. A line end at the very end adds no empty line.
@@ -35,3 +37,5 @@ private:
     char separator_;
     std::size_t pos_ = 0;
 };
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace vantorelle {
+
 namespace {
 
 char asciiLower(char c)
@@ -347,10 +349,10 @@ void MemoryTable::deleteRow()
 void MemoryTable::applyDeleteRule()
 {
     const std::size_t status = requireColumn("STATUS");
-    if (value(status) == RecordStatus::New) {
+    if (value(status) == RecordStatus::added) {
         deleteRow();
     } else {
-        setValue(status, RecordStatus::Deleted);
+        setValue(status, RecordStatus::deleted);
         update();
     }
 }
@@ -460,3 +462,5 @@ void MemoryTable::appendRow(const RowValues &values)
         ++visibleCount_;
     }
 }
+
+} // namespace vantorelle

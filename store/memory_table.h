@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 // Column kinds, numbered as the column declarations of the tables number them.
 enum class ColumnKind {
     FixedText = 129, // REC_ID (10), STATUS (6)
@@ -153,3 +155,5 @@ private:
     std::size_t visibleCount_ = 0;
     std::size_t pos_ = 0;
 };
+
+} // namespace vantorelle

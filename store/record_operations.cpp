@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace vantorelle {
+
 namespace {
 
 constexpr std::size_t keyColumn = 2;
@@ -66,7 +68,7 @@ void checkValues(const MemoryTable &table, const FieldValues &values, std::optio
 
 void checkKey(std::string_view key)
 {
-    if (key.size() > KeySize)
+    if (key.size() > maxKeyLength)
         throw TableError(TableError::ValueRefused,
             "Multiple-step operation generated errors. Check each status value. (Key)");
 }
@@ -140,9 +142,9 @@ void RecordOperations::updateRow(
     const std::string_view status = table.value(std::size_t {1});
     const bool modified = keepNewAndDeleted ? status.find("0008") == std::string_view::npos
             && status.find("0002") == std::string_view::npos
-                                            : status == RecordStatus::Unchanged;
+                                            : status == RecordStatus::unchanged;
     if (modified)
-        table.setValue(std::size_t {1}, RecordStatus::Modified);
+        table.setValue(std::size_t {1}, RecordStatus::modified);
     table.update();
 }
 
@@ -165,13 +167,13 @@ SavedRecord RecordOperations::saveTopicRecord(
         if (time == values.end())
             values.emplace_back("Time", "00:00");
         else
-            DefaultTime(time->second);
+            defaultedTime(time->second);
     }
     const std::optional<RowHandle> old = record.key.empty() ? std::nullopt : locate(table, record);
     checkValues(table, values, old);
 
     if (record.key.empty()) {
-        std::string key = NewKey(table, topic, profileKey, lookupOf(values));
+        std::string key = uniqueKey(table, topic, profileKey, lookupOf(values));
         const RowHandle row = addRow(table, record.recId, record.status, key, values);
         return finish(table, std::move(key), row);
     }
@@ -193,24 +195,25 @@ SavedRecord RecordOperations::saveTopicRecord(
     carryOver(table, *old, values);
     table.moveTo(*old);
     table.applyDeleteRule();
-    std::string key = NewKey(table, topic, profileKey, lookupOf(values));
-    const RowHandle row = addRow(table, NewRecordId, RecordStatus::New, key, values);
+    std::string key = uniqueKey(table, topic, profileKey, lookupOf(values));
+    const RowHandle row = addRow(table, newRecordId, RecordStatus::added, key, values);
     return finish(table, std::move(key), row);
 }
 
 SavedRecord RecordOperations::saveProfile(const EditedRecord &record, bool adding,
     std::string_view shownFirst, std::string_view shownLast)
 {
-    MemoryTable &profiles = store_.dsMainID();
-    MemoryTable &names = store_.dsMainNm();
+    MemoryTable &profiles = store_.table(TableId::MainID);
+    MemoryTable &names = store_.table(TableId::MainNm);
     const std::string first(valueOf(record.values, "First"));
     const std::string last(valueOf(record.values, "Last"));
     const std::optional<RowHandle> old
         = record.key.empty() ? std::nullopt : locate(profiles, record);
     checkValues(profiles, record.values, old);
     const FieldValues none;
-    const std::string profileKey
-        = record.key.empty() ? NewKey(profiles, TableId::MainID, "", lookupOf(none)) : record.key;
+    const std::string profileKey = record.key.empty()
+        ? uniqueKey(profiles, TableId::MainID, "", lookupOf(none))
+        : record.key;
 
     // Keep the name index: a name row that no longer matches is retired, and
     // replaced, so that a profile never loses its name row by a save.
@@ -225,8 +228,8 @@ SavedRecord RecordOperations::saveProfile(const EditedRecord &record, bool addin
     }
     if (first != shownFirst || last != shownLast || retired) {
         const FieldValues name = {{"First", first}, {"Last", last}, {"MainID", profileKey}};
-        const std::string nameKey = NewKey(names, TableId::MainNm, "", lookupOf(name));
-        addRow(names, NewRecordId, RecordStatus::New, nameKey, name);
+        const std::string nameKey = uniqueKey(names, TableId::MainNm, "", lookupOf(name));
+        addRow(names, newRecordId, RecordStatus::added, nameKey, name);
     }
 
     if (adding || !old) {
@@ -259,7 +262,7 @@ void RecordOperations::addLink(TableId links, std::string_view key, std::string_
     MemoryTable &table = store_.table(links);
     const FieldValues values
         = {{links == TableId::InsXref ? "InsID" : "ConID", std::string(masterKey)}};
-    addRow(table, NewRecordId, RecordStatus::New, key, values);
+    addRow(table, newRecordId, RecordStatus::added, key, values);
 }
 
 SavedRecord RecordOperations::storeMaster(
@@ -278,29 +281,29 @@ SavedRecord RecordOperations::storeMaster(
 SavedRecord RecordOperations::saveInsurance(std::string_view profileKey, bool profileAdding,
     const EditedRecord &entry, std::string_view shownCompany)
 {
-    MemoryTable &masters = store_.dsInsID();
+    MemoryTable &masters = store_.table(TableId::InsID);
     const std::string company(valueOf(entry.values, "Company"));
     const bool isNew = entry.key.empty();
     const std::optional<RowHandle> old = isNew ? std::nullopt : locate(masters, entry);
     checkValues(masters, entry.values, old);
     const FieldValues none;
     const std::string insuranceKey
-        = isNew ? NewKey(masters, TableId::InsID, "", lookupOf(none)) : entry.key;
+        = isNew ? uniqueKey(masters, TableId::InsID, "", lookupOf(none)) : entry.key;
 
     // Only this profile's link: an edit from one profile never retires another's.
     if (!profileAdding && old) {
         if (auto link = profileLink(TableId::InsXref, profileKey, insuranceKey)) {
             if (masters.valueAt(*old, columnOf(masters, "Company")) != company) {
-                store_.dsInsXref().moveTo(*link);
-                store_.dsInsXref().applyDeleteRule();
+                store_.table(TableId::InsXref).moveTo(*link);
+                store_.table(TableId::InsXref).applyDeleteRule();
             }
         }
     }
     if (company != shownCompany || isNew) {
         const FieldValues link = {{"Company", company}, {"InsID", insuranceKey}};
-        const std::string linkKey = BuildKey(TableId::InsXref, profileKey, lookupOf(link), {});
+        const std::string linkKey = buildKey(TableId::InsXref, profileKey, lookupOf(link), {});
         auto existing = profileLink(TableId::InsXref, profileKey, insuranceKey);
-        if (!existing || store_.dsInsXref().valueAt(*existing, keyColumn) != linkKey)
+        if (!existing || store_.table(TableId::InsXref).valueAt(*existing, keyColumn) != linkKey)
             addLink(TableId::InsXref, linkKey, insuranceKey);
     }
     return storeMaster(TableId::InsID, entry, insuranceKey, isNew);
@@ -309,7 +312,7 @@ SavedRecord RecordOperations::saveInsurance(std::string_view profileKey, bool pr
 SavedRecord RecordOperations::saveContact(std::string_view profileKey, bool profileAdding,
     const EditedRecord &contact, std::string_view shownFirst, std::string_view shownLast)
 {
-    MemoryTable &masters = store_.dsConID();
+    MemoryTable &masters = store_.table(TableId::ConID);
     const std::string first(valueOf(contact.values, "ConFirst"));
     const std::string last(valueOf(contact.values, "ConLast"));
     const bool isNew = contact.key.empty();
@@ -317,22 +320,22 @@ SavedRecord RecordOperations::saveContact(std::string_view profileKey, bool prof
     checkValues(masters, contact.values, old);
     const FieldValues none;
     const std::string contactKey
-        = isNew ? NewKey(masters, TableId::ConID, "", lookupOf(none)) : contact.key;
+        = isNew ? uniqueKey(masters, TableId::ConID, "", lookupOf(none)) : contact.key;
 
     if (!profileAdding && old) {
         if (auto link = profileLink(TableId::ConXref, profileKey, contactKey)) {
             if (masters.valueAt(*old, columnOf(masters, "ConFirst")) != first
                 || masters.valueAt(*old, columnOf(masters, "ConLast")) != last) {
-                store_.dsConXref().moveTo(*link);
-                store_.dsConXref().applyDeleteRule();
+                store_.table(TableId::ConXref).moveTo(*link);
+                store_.table(TableId::ConXref).applyDeleteRule();
             }
         }
     }
     if (first != shownFirst || last != shownLast || isNew) {
         const FieldValues link = {{"ConFirst", first}, {"ConLast", last}, {"ConID", contactKey}};
-        const std::string linkKey = BuildKey(TableId::ConXref, profileKey, lookupOf(link), {});
+        const std::string linkKey = buildKey(TableId::ConXref, profileKey, lookupOf(link), {});
         auto existing = profileLink(TableId::ConXref, profileKey, contactKey);
-        if (!existing || store_.dsConXref().valueAt(*existing, keyColumn) != linkKey)
+        if (!existing || store_.table(TableId::ConXref).valueAt(*existing, keyColumn) != linkKey)
             addLink(TableId::ConXref, linkKey, contactKey);
     }
     return storeMaster(TableId::ConID, contact, contactKey, isNew);
@@ -359,8 +362,9 @@ SavedRecord RecordOperations::saveMasterItem(
             table.moveTo(*old);
             table.applyDeleteRule();
         }
-        const RowHandle row = renamed ? addRow(table, NewRecordId, RecordStatus::New, name, values)
-                                      : addRow(table, item.recId, item.status, name, values);
+        const RowHandle row = renamed
+            ? addRow(table, newRecordId, RecordStatus::added, name, values)
+            : addRow(table, item.recId, item.status, name, values);
         return finish(table, std::string(name), row);
     }
 
@@ -369,7 +373,7 @@ SavedRecord RecordOperations::saveMasterItem(
         return finish(table, item.key, *old);
     }
     const FieldValues none;
-    std::string key = item.key.empty() ? NewKey(table, master, "", lookupOf(none)) : item.key;
+    std::string key = item.key.empty() ? uniqueKey(table, master, "", lookupOf(none)) : item.key;
     const RowHandle row = addRow(table, item.recId, item.status, key, item.values);
     return finish(table, std::move(key), row);
 }
@@ -393,8 +397,10 @@ void RecordOperations::deleteProfile(std::string_view profileKey)
         for (table.moveFirst(); table.find(criterion); table.moveNext())
             table.applyDeleteRule();
     };
-    retireAll(store_.dsMainID(), Criterion::equal("Key", key));
-    retireAll(store_.dsMainNm(), Criterion::equal("MainID", key));
-    for (TableId table : ProfileTables)
+    retireAll(store_.table(TableId::MainID), Criterion::equal("Key", key));
+    retireAll(store_.table(TableId::MainNm), Criterion::equal("MainID", key));
+    for (TableId table : profileTables)
         retireAll(store_.table(table), Criterion::startsWith("Key", key));
 }
+
+} // namespace vantorelle

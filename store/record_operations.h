@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+namespace vantorelle {
+
 class Store;
 
 // Field name (any case) and value as stored: dates "yyyymmdd", times "HH:mm".
@@ -19,8 +21,8 @@ using FieldValues = std::vector<std::pair<std::string, std::string>>;
 struct EditedRecord {
     std::string key; // the key box: empty for a new record
     std::optional<RowHandle> row; // the row shown for editing, when known
-    std::string recId = std::string(NewRecordId); // the hidden record-id box
-    std::string status = std::string(RecordStatus::New); // the hidden status box
+    std::string recId = std::string(newRecordId); // the hidden record-id box
+    std::string status = std::string(RecordStatus::added); // the hidden status box
     FieldValues values; // the table's own fields
 };
 
@@ -29,7 +31,7 @@ struct SavedRecord {
     RowHandle row = 0;
 };
 
-// The store operations the editors call, so that no form re-implements the
+// The store operations the editors call, so that no window re-implements the
 // rules of keys, statuses, the name index and the links. Every save leaves the
 // saved row current; a value longer than its column is refused (TableError)
 // before anything changes, unless it is the value the row already holds.
@@ -94,3 +96,5 @@ private:
 
     Store &store_;
 };
+
+} // namespace vantorelle

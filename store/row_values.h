@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 // The values of one row being read, back to back in one buffer, so that a
 // reader fills a row without an allocation per value. Reused from line to line.
 class RowValues {
@@ -38,3 +40,5 @@ private:
     std::string bytes_;
     std::vector<std::uint32_t> ends_;
 };
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 #include "store/table_error.h"
 #include "store/table_file.h"
 
+namespace vantorelle {
+
 namespace {
 
 std::string loadDetails(const std::string &path)
@@ -81,7 +83,7 @@ Store::Store(std::string dataPath)
 {
     if (!dataPath_.empty() && !dataPath_.ends_with('/'))
         dataPath_ += '/';
-    for (std::size_t i = 0; i < TableCount; ++i)
+    for (std::size_t i = 0; i < tableCount; ++i)
         tables_.push_back(std::make_unique<MemoryTable>(tableColumns(static_cast<TableId>(i))));
 }
 
@@ -95,18 +97,18 @@ MemoryTable &Store::table(TableId table)
     return *tables_[static_cast<std::size_t>(table)];
 }
 
-vantorelle::TableRows Store::profileRows(TableId id, std::string_view profileKey) const
+TableRows Store::profileRows(TableId id, std::string_view profileKey) const
 {
     const MemoryTable &rows = *tables_[static_cast<std::size_t>(id)];
     if (profileKey.empty())
-        return vantorelle::TableRows(rows, {}); // an empty prefix would reach every profile
-    return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, profileKey));
+        return TableRows(rows, {}); // an empty prefix would reach every profile
+    return TableRows(rows, rows.rowsByValue(keyColumn, profileKey));
 }
 
-vantorelle::TableRows Store::tableRows(TableId id) const
+TableRows Store::tableRows(TableId id) const
 {
     const MemoryTable &rows = *tables_[static_cast<std::size_t>(id)];
-    return vantorelle::TableRows(rows, rows.rowsByValue(keyColumn, {}));
+    return TableRows(rows, rows.rowsByValue(keyColumn, {}));
 }
 
 std::size_t Store::visibleRowCount(TableId id) const
@@ -130,13 +132,13 @@ std::optional<StoreFailure> Store::loadTable(TableId id)
 std::vector<StoreFailure> Store::load()
 {
     std::vector<StoreFailure> failures;
-    KillFileDupes(path(TableId::Prefs)); // a file it cannot clean is loaded as it is
+    retireDuplicateKeys(path(TableId::Prefs)); // a file it cannot clean is loaded as it is
 
     if (auto failure = loadTable(TableId::Prefs)) {
         failures.push_back(*failure);
         return failures;
     }
-    MemoryTable &prefs = dsPrefs();
+    MemoryTable &prefs = table(TableId::Prefs);
     prefs.setFilter(Criterion::standardFilter());
     prefs.setSort({"PrefsKey"});
 
@@ -156,7 +158,7 @@ std::vector<StoreFailure> Store::load()
         }
     }
 
-    for (TableId id : ReaderOrder) {
+    for (TableId id : readerOrder) {
         if (auto failure = loadTable(id)) {
             failures.push_back(*failure);
             if (failure->fatal)
@@ -165,16 +167,16 @@ std::vector<StoreFailure> Store::load()
     }
     for (TableId id : keySorted)
         table(id).setSort({"Key"});
-    for (TableId id : ReaderOrder)
+    for (TableId id : readerOrder)
         table(id).setFilter(Criterion::standardFilter());
-    KillDupes();
+    retireDuplicateProfiles();
     return failures;
 }
 
-std::vector<StoreFailure> Store::SaveDBs()
+std::vector<StoreFailure> Store::writeTables()
 {
     std::vector<StoreFailure> failures;
-    for (TableId id : SaveOrder) {
+    for (TableId id : saveOrder) {
         if (const auto &unread = unreadable_[static_cast<std::size_t>(id)]) {
             StoreFailure kept = *unread;
             kept.operation = "saving the databases";
@@ -190,14 +192,15 @@ std::vector<StoreFailure> Store::SaveDBs()
             failures.push_back(*failure);
         }
     }
-    if (auto failure = SavePrefsFile())
+    if (auto failure = writePreferences())
         failures.push_back(*failure);
     return failures;
 }
 
-std::optional<StoreFailure> Store::SavePrefsFile()
+std::optional<StoreFailure> Store::writePreferences()
 {
-    auto failure = TableFile(path(TableId::Prefs), tableLayout(TableId::Prefs)).write(dsPrefs());
+    auto failure
+        = TableFile(path(TableId::Prefs), tableLayout(TableId::Prefs)).write(table(TableId::Prefs));
     if (failure) {
         failure->operation = "saving the databases";
         failure->details = "Filename = " + failure->path;
@@ -211,7 +214,7 @@ std::vector<StoreFailure> Store::removeNearEmptyFiles()
     for (TableId id : exitOrder) {
         if (tableSpec(id).requiredAtStart)
             continue;
-        if (auto failure = KillIfEmpty(path(id))) {
+        if (auto failure = removeNearEmptyFile(path(id))) {
             failure->operation = "removing empty table files";
             failure->details = "Filename = " + failure->path;
             failures.push_back(*failure);
@@ -220,7 +223,7 @@ std::vector<StoreFailure> Store::removeNearEmptyFiles()
     return failures;
 }
 
-void Store::KillDupes()
+void Store::retireDuplicateProfiles()
 {
     for (TableId id : {TableId::MainID, TableId::MainNm}) {
         MemoryTable &rows = table(id);
@@ -237,7 +240,8 @@ void Store::KillDupes()
     }
 }
 
-void Store::SetPref(std::string_view key, std::string_view previousValue, std::string_view newValue)
+void Store::setPreference(
+    std::string_view key, std::string_view previousValue, std::string_view newValue)
 {
     if (newValue == previousValue)
         return;
@@ -245,7 +249,7 @@ void Store::SetPref(std::string_view key, std::string_view previousValue, std::s
         throw TableError(TableError::ValueRefused,
             "Multiple-step operation generated errors. Check each status value. "
             "(PrefsStr1)");
-    MemoryTable &prefs = dsPrefs();
+    MemoryTable &prefs = table(TableId::Prefs);
     bool found = false;
     if (prefs.recordCount() > 0) {
         prefs.moveFirst();
@@ -253,11 +257,11 @@ void Store::SetPref(std::string_view key, std::string_view previousValue, std::s
     }
     if (!found) {
         prefs.addNew();
-        prefs.setValue("REC_ID", NewRecordId);
-        prefs.setValue("STATUS", RecordStatus::New);
+        prefs.setValue("REC_ID", newRecordId);
+        prefs.setValue("STATUS", RecordStatus::added);
         prefs.setValue("PrefsKey", key);
-    } else if (prefs.value("STATUS") == RecordStatus::Unchanged) {
-        prefs.setValue("STATUS", RecordStatus::Modified);
+    } else if (prefs.value("STATUS") == RecordStatus::unchanged) {
+        prefs.setValue("STATUS", RecordStatus::modified);
     }
     prefs.setValue("PrefsStr1", newValue);
     prefs.update();
@@ -289,22 +293,24 @@ int Store::masterPosition(TableId master, std::string_view key)
     return -1;
 }
 
-std::string Store::GetProviderName(std::string_view key)
+std::string Store::providerName(std::string_view key)
 {
     return masterName(TableId::ProvID, "Name", key);
 }
 
-std::string Store::GetPharmacyName(std::string_view key)
+std::string Store::pharmacyName(std::string_view key)
 {
     return masterName(TableId::PharmID, "Pharmacy", key);
 }
 
-int Store::ProviderExists(std::string_view key)
+int Store::providerPosition(std::string_view key)
 {
     return masterPosition(TableId::ProvID, key);
 }
 
-int Store::PharmacyExists(std::string_view key)
+int Store::pharmacyPosition(std::string_view key)
 {
     return masterPosition(TableId::PharmID, key);
 }
+
+} // namespace vantorelle

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 // The record store of one data folder: owns the 22 data tables and the
 // preferences table for the whole run, loads them at start-up and writes them
 // back whole. Every table is one shared object with one filter, sort and
@@ -30,7 +32,7 @@ public:
     // the preferences loaded (filter, sort "PrefsKey ASC") and their values
     // read over the defaults (loadedPreferences), the 22 tables loaded in reader
     // order, sorted "Key ASC" where the system keeps them so, given the
-    // standard filter, and duplicate profiles retired (KillDupes). Returns every
+    // standard filter, and duplicate profiles retired (retireDuplicateProfiles). Returns every
     // load failure in order; a fatal one (a required table) ends the list and
     // the sequence: the program must end without saving. Call once.
     std::vector<StoreFailure> load();
@@ -46,42 +48,18 @@ public:
     // they were added), with their values. No table's view or current row
     // moves. The rows of one profile are those whose Key begins with its key;
     // an empty profile key has none.
-    vantorelle::TableRows profileRows(TableId table, std::string_view profileKey) const;
-    vantorelle::TableRows tableRows(TableId table) const;
+    TableRows profileRows(TableId table, std::string_view profileKey) const;
+    TableRows tableRows(TableId table) const;
     // The number of rows the table's filter lets through.
     std::size_t visibleRowCount(TableId table) const;
 
-    MemoryTable &dsMainID() { return table(TableId::MainID); }
-    MemoryTable &dsMainNm() { return table(TableId::MainNm); }
-    MemoryTable &dsInsXref() { return table(TableId::InsXref); }
-    MemoryTable &dsInsID() { return table(TableId::InsID); }
-    MemoryTable &dsConID() { return table(TableId::ConID); }
-    MemoryTable &dsConXref() { return table(TableId::ConXref); }
-    MemoryTable &dsAllergy() { return table(TableId::Allergy); }
-    MemoryTable &dsIllness() { return table(TableId::Illness); }
-    MemoryTable &dsSurgery() { return table(TableId::Surgery); }
-    MemoryTable &dsAppt() { return table(TableId::Appt); }
-    MemoryTable &dsMed() { return table(TableId::Med); }
-    MemoryTable &dsVacc() { return table(TableId::Vacc); }
-    MemoryTable &dsTest() { return table(TableId::Test); }
-    MemoryTable &dsBP() { return table(TableId::BP); }
-    MemoryTable &dsWeight() { return table(TableId::Weight); }
-    MemoryTable &dsGlucose() { return table(TableId::Glucose); }
-    MemoryTable &dsFamily() { return table(TableId::Family); }
-    MemoryTable &dsPharmID() { return table(TableId::PharmID); }
-    MemoryTable &dsProvID() { return table(TableId::ProvID); }
-    MemoryTable &dsLocation() { return table(TableId::Location); }
-    MemoryTable &dsProvType() { return table(TableId::ProvType); }
-    MemoryTable &dsChol() { return table(TableId::Chol); }
-    MemoryTable &dsPrefs() { return table(TableId::Prefs); }
-
     // Writes the 22 data tables whole, tombstones included, in the write order,
-    // then the preferences (SavePrefsFile). Each file is replaced atomically.
+    // then the preferences (writePreferences). Each file is replaced atomically.
     // A table whose existing file could not be read completely at start-up is
     // not written (its file stays as it was). Returns the files not written.
-    std::vector<StoreFailure> SaveDBs();
+    std::vector<StoreFailure> writeTables();
     // Writes the preferences file; a missing one is created with its header.
-    std::optional<StoreFailure> SavePrefsFile();
+    std::optional<StoreFailure> writePreferences();
     // At exit: deletes the table files shorter than 50 bytes, except the four
     // the next start-up cannot do without (name index, locations, provider
     // types, preferences). Returns the files that could not be deleted.
@@ -89,23 +67,24 @@ public:
 
     // Retires rows with a repeated Key in MainID and MainNm (the first in
     // "Key ASC" order stays); both tables keep the standard filter and "Key ASC".
-    void KillDupes();
+    void retireDuplicateProfiles();
 
     // Stores `newValue` for preference `key` unless it equals `previousValue`:
     // a new record ("0x00000000", "0x0008") or the found one ("0x0000" becomes
     // "0x0004"). A value longer than 200 characters is refused (TableError)
-    // before anything changes. The file is written at the next SaveDBs.
-    void SetPref(std::string_view key, std::string_view previousValue, std::string_view newValue);
+    // before anything changes. The file is written at the next writeTables.
+    void setPreference(
+        std::string_view key, std::string_view previousValue, std::string_view newValue);
 
     // A provider's Name (a pharmacy's Pharmacy) for a key: "" for an empty key
     // or an empty table, "<not found>" when no visible record has the key.
     // Leaves the table on the record found (or at EOF).
-    std::string GetProviderName(std::string_view key);
-    std::string GetPharmacyName(std::string_view key);
+    std::string providerName(std::string_view key);
+    std::string pharmacyName(std::string_view key);
     // The position of the record with this key in the table's current order
     // (its position in the editor's list), or -1. Leaves the table on it.
-    int ProviderExists(std::string_view key);
-    int PharmacyExists(std::string_view key);
+    int providerPosition(std::string_view key);
+    int pharmacyPosition(std::string_view key);
 
 private:
     std::optional<StoreFailure> loadTable(TableId id);
@@ -116,5 +95,7 @@ private:
     StoredPreferences loadedPreferences_;
     std::vector<std::unique_ptr<MemoryTable>> tables_;
     // Load failures of files that exist but could not be read completely.
-    std::array<std::optional<StoreFailure>, TableCount> unreadable_;
+    std::array<std::optional<StoreFailure>, tableCount> unreadable_;
 };
+
+} // namespace vantorelle

@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+namespace vantorelle {
+
 namespace {
 
 // A missing file in an existing folder is "File not found"; a missing folder
-// on the way is "Path not found", as the forms' error numbers tell them apart.
+// on the way is "Path not found": the error box tells them apart by number.
 bool parentFolderExists(const std::string &path)
 {
     const auto slash = path.find_last_of('/');
@@ -60,3 +62,5 @@ StoreFailure StoreFailure::fromErrno(int errnoCode, const std::string &path)
     }
     return failure;
 }
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace vantorelle {
+
 namespace {
 
 std::string_view left(std::string_view text, std::size_t count)
@@ -31,7 +33,7 @@ long long wholeNumber(double number)
 
 } // namespace
 
-double LeadingNumber(std::string_view text)
+double leadingNumber(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
@@ -51,7 +53,7 @@ double LeadingNumber(std::string_view text)
     return std::strtod(number.c_str(), nullptr); // "", "-" and "." give 0
 }
 
-std::string PaddedWholeNumber(double number, int digits)
+std::string paddedWholeNumber(double number, int digits)
 {
     // Kept as a double: a stored "date" of twenty digits must not overflow an integer.
     const double whole = std::round(number);
@@ -63,7 +65,7 @@ std::string PaddedWholeNumber(double number, int digits)
     return whole < 0 ? "-" + text : text;
 }
 
-std::string FormatStoredDate(std::string_view date, DateFormat format, std::string_view separator)
+std::string formatStoredDate(std::string_view date, DateFormat format, std::string_view separator)
 {
     if (date.empty())
         return {};
@@ -82,11 +84,11 @@ std::string FormatStoredDate(std::string_view date, DateFormat format, std::stri
     return month + sep + day + sep + year;
 }
 
-std::string FormatTime12(std::string_view time)
+std::string twelveHourTime(std::string_view time)
 {
     if (time.empty())
         return {};
-    const long long hour = wholeNumber(LeadingNumber(left(time, 2)));
+    const long long hour = wholeNumber(leadingNumber(left(time, 2)));
     const std::string rest(right(time, 3));
     if (hour == 12)
         return "12" + rest + " PM";
@@ -97,13 +99,13 @@ std::string FormatTime12(std::string_view time)
     return std::to_string(hour) + rest + " AM";
 }
 
-std::string CalcAge(std::string_view birthDate)
+std::string ageInYears(std::string_view birthDate)
 {
     if (birthDate.empty())
         return {};
-    const long long day = wholeNumber(LeadingNumber(right(birthDate, 2)));
-    const long long year = wholeNumber(LeadingNumber(left(birthDate, 4)));
-    const long long month = wholeNumber(LeadingNumber(middle(birthDate)));
+    const long long day = wholeNumber(leadingNumber(right(birthDate, 2)));
+    const long long year = wholeNumber(leadingNumber(left(birthDate, 4)));
+    const long long month = wholeNumber(leadingNumber(middle(birthDate)));
     const LocalDateTime today = Clock::current().now();
     long long age = today.year - year - 1;
     if (today.month > month || (today.month == month && today.day >= day))
@@ -111,14 +113,16 @@ std::string CalcAge(std::string_view birthDate)
     return age == 0 ? std::string() : std::to_string(age);
 }
 
-std::string YesNoCode(std::string_view active)
+std::string activityCode(std::string_view active)
 {
     return active == "No" ? "01" : "00";
 }
 
-std::string DefaultTime(std::string &time)
+std::string defaultedTime(std::string &time)
 {
     if (time.empty())
         time = "00:00";
     return time;
 }
+
+} // namespace vantorelle

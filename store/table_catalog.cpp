@@ -1,32 +1,34 @@
 #include "store/table_catalog.h"
 
+namespace vantorelle {
+
 namespace {
 
 using enum TableId;
 
-const TableSpec specs[TableCount] = {
-    {MainID, "MainID", 1, &MainIDFields, false},
+const TableSpec specs[tableCount] = {
+    {MainID, "MainID", 1, &mainIdFields, false},
     {MainNm, "MainNm", 2, nullptr, true},
     {InsXref, "InsXref", 3, nullptr, false},
-    {InsID, "InsID", 4, &InsIDFields, false},
-    {ConID, "ConID", 5, &ConIDFields, false},
+    {InsID, "InsID", 4, &insIdFields, false},
+    {ConID, "ConID", 5, &conIdFields, false},
     {ConXref, "ConXref", 6, nullptr, false},
-    {Allergy, "Allergy", 7, &AllergyFields, false},
-    {Illness, "Illness", 8, &IllnessFields, false},
-    {Surgery, "Surgery", 9, &SurgeryFields, false},
-    {Appt, "Appt", 10, &ApptFields, false},
-    {Med, "Med", 11, &MedFields, false},
-    {Vacc, "Vacc", 12, &VaccFields, false},
-    {Test, "Test", 13, &TestFields, false},
-    {BP, "BP", 14, &BPFields, false},
-    {Weight, "Weight", 15, &WeightFields, false},
-    {Glucose, "Glucose", 16, &GlucoseFields, false},
-    {Family, "Family", 17, &FamilyFields, false},
-    {PharmID, "PharmID", 18, &PharmIDFields, false},
-    {ProvID, "ProvID", 19, &ProvIDFields, false},
-    {Location, "Location", 20, &LocationFields, true},
-    {ProvType, "ProvType", 21, &ProvTypeFields, true},
-    {Chol, "Chol", 22, &CholFields, false},
+    {Allergy, "Allergy", 7, &allergyFields, false},
+    {Illness, "Illness", 8, &illnessFields, false},
+    {Surgery, "Surgery", 9, &surgeryFields, false},
+    {Appt, "Appt", 10, &apptFields, false},
+    {Med, "Med", 11, &medFields, false},
+    {Vacc, "Vacc", 12, &vaccFields, false},
+    {Test, "Test", 13, &testFields, false},
+    {BP, "BP", 14, &bpFields, false},
+    {Weight, "Weight", 15, &weightFields, false},
+    {Glucose, "Glucose", 16, &glucoseFields, false},
+    {Family, "Family", 17, &familyFields, false},
+    {PharmID, "PharmID", 18, &pharmIdFields, false},
+    {ProvID, "ProvID", 19, &provIdFields, false},
+    {Location, "Location", 20, &locationFields, true},
+    {ProvType, "ProvType", 21, &provTypeFields, true},
+    {Chol, "Chol", 22, &cholFields, false},
     {Prefs, "Prefs", 0, nullptr, true},
 };
 
@@ -37,15 +39,15 @@ Column text(std::string name, int size)
 
 } // namespace
 
-const std::array<TableId, 22> SaveOrder
+const std::array<TableId, 22> saveOrder
     = {MainID, MainNm, InsXref, InsID, ConID, ConXref, Allergy, Illness, Surgery, Appt, Med, Vacc,
         Test, BP, Chol, Weight, Glucose, Family, PharmID, ProvID, Location, ProvType};
 
-const std::array<TableId, 22> ReaderOrder
+const std::array<TableId, 22> readerOrder
     = {MainID, MainNm, InsXref, InsID, ConID, ConXref, Allergy, Illness, Surgery, Appt, Med, Vacc,
         Test, BP, Weight, Glucose, Family, PharmID, ProvID, Location, ProvType, Chol};
 
-const std::array<TableId, 14> ProfileTables = {InsXref, ConXref, Allergy, Illness, Surgery, Appt,
+const std::array<TableId, 14> profileTables = {InsXref, ConXref, Allergy, Illness, Surgery, Appt,
     Med, Vacc, Test, BP, Weight, Glucose, Family, Chol};
 
 const TableSpec &tableSpec(TableId id)
@@ -72,8 +74,8 @@ std::vector<Column> tableColumns(TableId id)
     case MainNm:
         // The name index takes exactly as many characters as the profile's own names.
         columns.push_back(text("Key", 200));
-        columns.push_back(text("First", MainIDFields.row(1).size));
-        columns.push_back(text("Last", MainIDFields.row(2).size));
+        columns.push_back(text("First", mainIdFields.row(1).size));
+        columns.push_back(text("Last", mainIdFields.row(2).size));
         columns.push_back(text("MainID", 200));
         columns.push_back(text("Other1", 10));
         columns.push_back(text("Other2", 10));
@@ -106,3 +108,5 @@ FileLayout tableLayout(TableId id)
     }
     return layout;
 }
+
+} // namespace vantorelle

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace vantorelle {
+
 // The 22 data tables in reader order (DataSource1 .. DataSource22), then the
 // preferences table.
 enum class TableId {
@@ -37,7 +39,7 @@ enum class TableId {
     Prefs,
 };
 
-inline constexpr std::size_t TableCount = 23;
+inline constexpr std::size_t tableCount = 23;
 
 // Everything the store knows about one table, as data.
 struct TableSpec {
@@ -55,9 +57,11 @@ std::string tableFileName(TableId id);
 std::vector<Column> tableColumns(TableId id);
 FileLayout tableLayout(TableId id);
 
-// The data tables in the order SaveDBs writes them (Chol after BP).
-extern const std::array<TableId, 22> SaveOrder;
+// The data tables in the order writeTables writes them (Chol after BP).
+extern const std::array<TableId, 22> saveOrder;
 // The data tables in reader order.
-extern const std::array<TableId, 22> ReaderOrder;
+extern const std::array<TableId, 22> readerOrder;
 // The fourteen tables whose rows belong to a profile by the Key prefix.
-extern const std::array<TableId, 14> ProfileTables;
+extern const std::array<TableId, 14> profileTables;
+
+} // namespace vantorelle

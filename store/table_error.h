@@ -3,9 +3,11 @@
 #include <stdexcept>
 #include <string>
 
+namespace vantorelle {
+
 // A table operation that cannot be carried out: a column that does not exist,
-// no current row, a value its column refuses. The forms catch it in their
-// handler and show it through the error box, with its number and description.
+// no current row, a value its column refuses. Window code catches it in its
+// handler and shows it through the error box, with its number and description.
 class TableError : public std::runtime_error {
 public:
     enum Number {
@@ -25,3 +27,5 @@ public:
 private:
     int number_;
 };
+
+} // namespace vantorelle

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace vantorelle {
+
 namespace {
 
 // Whether `value` holds `a` or `b` ('\0': none): memchr is much faster than a
@@ -204,7 +206,7 @@ int TableFile::fieldCount(const MemoryTable &table) const
     return static_cast<int>(table.columns().size()) - 2; // every value after REC_ID and STATUS
 }
 
-std::string TableFile::UpdateCdbHeader(std::string_view previousContent, std::int64_t recordCount,
+std::string TableFile::updatedHeader(std::string_view previousContent, std::int64_t recordCount,
     int fieldCount, std::string_view fieldType)
 {
     std::string header;
@@ -258,11 +260,11 @@ std::string TableFile::handheldCopy(std::string_view content)
     std::string_view line;
     while (lines.next(line)) {
         if (line.starts_with('#') || line.size() < statusStart) {
-            copy.append(line.starts_with("#SYNCMODE") ? std::string_view("#SYNCMODE: MERGE") : line);
+            copy.append(
+                line.starts_with("#SYNCMODE") ? std::string_view("#SYNCMODE: MERGE") : line);
         } else {
-            copy.append(line.substr(statusStart, 6) == RecordStatus::Deleted
-                    ? "0x00000000,0x0002"
-                    : "0x00000000,0x0000");
+            copy.append(line.substr(statusStart, 6) == RecordStatus::deleted ? "0x00000000,0x0002"
+                                                                             : "0x00000000,0x0000");
             if (line.size() > keyStart)
                 copy.append(line.substr(keyStart));
         }
@@ -291,8 +293,7 @@ void TableFile::cutLine(std::string_view line, std::size_t columnCount, RowValue
         // PrefsKey, PrefsStr1..3 quoted; the three numbers bare.
         // The fourth separator is `",` before the first number.
         for (int quoted = 0; quoted < 4; ++quoted) {
-            const bool found
-                = quoted < 3 ? cutQuoted(rest, value) : cutQuoted(rest, value, "\",");
+            const bool found = quoted < 3 ? cutQuoted(rest, value) : cutQuoted(rest, value, "\",");
             appendUnquoted(values.buffer(), found ? value : withoutCutSeparator(value), false);
             values.endValue();
             if (!found)
@@ -380,8 +381,8 @@ std::optional<StoreFailure> TableFile::write(MemoryTable &table) const
     if (readError != 0 && readError != ENOENT)
         return StoreFailure::fromErrno(readError, path_);
 
-    const std::string content = bytes(
-        table, readError == 0 ? std::optional<std::string_view>(previous) : std::nullopt);
+    const std::string content
+        = bytes(table, readError == 0 ? std::optional<std::string_view>(previous) : std::nullopt);
     if (const int error = writeFileAtomically(path_, content))
         return StoreFailure::fromErrno(error, path_);
     return std::nullopt;
@@ -394,7 +395,7 @@ std::string TableFile::bytes(
     table.setFilter(std::nullopt);
     const auto count = static_cast<std::int64_t>(table.recordCount());
     std::string content = previousContent
-        ? UpdateCdbHeader(*previousContent, count, fieldCount(table), layout_.fieldType)
+        ? updatedHeader(*previousContent, count, fieldCount(table), layout_.fieldType)
         : newHeader(count, fieldCount(table), layout_.fieldType);
     content.append(crlf);
     content.reserve(content.size() + lineBytesEstimate(table));
@@ -403,3 +404,5 @@ std::string TableFile::bytes(
     table.setFilter(kept);
     return content;
 }
+
+} // namespace vantorelle

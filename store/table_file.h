@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace vantorelle {
+
 class RowValues;
 
 // How one table is laid out in its file.
@@ -62,7 +64,7 @@ public:
     // kept in place, consecutive equal lines written once, and the "#FLDNUM:"
     // lines missing after the last declared one appended. Lines joined by CR LF,
     // none after the last.
-    static std::string UpdateCdbHeader(std::string_view previousContent, std::int64_t recordCount,
+    static std::string updatedHeader(std::string_view previousContent, std::int64_t recordCount,
         int fieldCount, std::string_view fieldType);
     // The header of a file written for the first time.
     static std::string newHeader(
@@ -83,3 +85,5 @@ private:
     std::string path_;
     FileLayout layout_;
 };
+
+} // namespace vantorelle

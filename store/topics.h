@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace vantorelle {
+
 // The topics of a profile's records, in the order the topic list shows them.
 enum class Topic {
     Personal,
@@ -24,7 +26,7 @@ enum class Topic {
     FamilyHistory,
 };
 
-inline constexpr std::size_t TopicCount = 16;
+inline constexpr std::size_t topicCount = 16;
 
 // The topic at position `index` of the topic list.
 constexpr Topic topicAt(std::size_t index)
@@ -44,7 +46,7 @@ constexpr std::size_t topicIndex(Topic topic)
 template<typename Table>
 constexpr bool coversTopicsInOrder(const Table &table, Topic first = Topic::Personal)
 {
-    if (table.size() != TopicCount - topicIndex(first))
+    if (table.size() != topicCount - topicIndex(first))
         return false;
     for (std::size_t i = 0; i < table.size(); ++i) {
         if (table[i].topic != topicAt(topicIndex(first) + i))
@@ -59,7 +61,7 @@ struct TopicName {
 };
 
 // The topic list's entries.
-inline constexpr std::array<TopicName, TopicCount> TopicNames = {{
+inline constexpr std::array<TopicName, topicCount> topicNames = {{
     {Topic::Personal, "Personal"},
     {Topic::Legal, "Legal"},
     {Topic::Insurance, "Insurance"},
@@ -77,10 +79,12 @@ inline constexpr std::array<TopicName, TopicCount> TopicNames = {{
     {Topic::Cholesterol, "Cholesterol"},
     {Topic::FamilyHistory, "Family History"},
 }};
-static_assert(coversTopicsInOrder(TopicNames));
+static_assert(coversTopicsInOrder(topicNames));
 
 // The name of `topic` in the topic list.
 constexpr std::string_view topicName(Topic topic)
 {
-    return TopicNames[topicIndex(topic)].name;
+    return topicNames[topicIndex(topic)].name;
 }
+
+} // namespace vantorelle

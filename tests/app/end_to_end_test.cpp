@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+using namespace vantorelle;
+
 namespace {
 
 const QString mainTitle = QStringLiteral("Vantorelle Rize");
@@ -93,8 +95,8 @@ protected:
                 return false;
             QThread::msleep(50);
         }
-        ADD_FAILURE() << "no window " << title.toStdString() << "; open: "
-                      << desktop.titles(program.processId()).join(", ").toStdString();
+        ADD_FAILURE() << "no window " << title.toStdString()
+                      << "; open: " << desktop.titles(program.processId()).join(", ").toStdString();
         return false;
     }
 

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+namespace vantorelle {
+
 namespace {
 
 template<typename Reply> std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
@@ -18,12 +20,15 @@ QString propertyText(xcb_get_property_reply_t *reply)
     if (!reply || xcb_get_property_value_length(reply) <= 0)
         return QString();
     return QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(reply)),
-                             xcb_get_property_value_length(reply));
+        xcb_get_property_value_length(reply));
 }
 
 } // namespace
 
-XDesktop::XDesktop() : connection_(xcb_connect(nullptr, nullptr)) {}
+XDesktop::XDesktop()
+    : connection_(xcb_connect(nullptr, nullptr))
+{
+}
 
 void XDesktop::connectTo(const QByteArray &display)
 {
@@ -56,7 +61,8 @@ QList<XDesktop::Window> XDesktop::mappedWindows(qint64 pid) const
     const xcb_atom_t netWmName = atom("_NET_WM_NAME");
     const xcb_atom_t netWmPid = atom("_NET_WM_PID");
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
-    auto tree = owned(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root), nullptr));
+    auto tree
+        = owned(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root), nullptr));
     if (!tree)
         return windows;
     const xcb_window_t *children = xcb_query_tree_children(tree.get());
@@ -66,21 +72,19 @@ QList<XDesktop::Window> XDesktop::mappedWindows(qint64 pid) const
             connection_, xcb_get_window_attributes(connection_, w), nullptr));
         if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
             continue;
-        auto owner = owned(xcb_get_property_reply(
-            connection_,
+        auto owner = owned(xcb_get_property_reply(connection_,
             xcb_get_property(connection_, 0, w, netWmPid, XCB_ATOM_CARDINAL, 0, 1), nullptr));
         if (!owner || xcb_get_property_value_length(owner.get()) != 4
             || *static_cast<const std::uint32_t *>(xcb_get_property_value(owner.get())) != pid)
             continue;
-        auto name = owned(xcb_get_property_reply(
-            connection_, xcb_get_property(connection_, 0, w, netWmName, XCB_GET_PROPERTY_TYPE_ANY,
-                                          0, 1024),
+        auto name = owned(xcb_get_property_reply(connection_,
+            xcb_get_property(connection_, 0, w, netWmName, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
             nullptr));
         QString title = propertyText(name.get());
         if (title.isEmpty()) {
-            auto classic = owned(xcb_get_property_reply(
-                connection_, xcb_get_property(connection_, 0, w, XCB_ATOM_WM_NAME,
-                                              XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+            auto classic = owned(xcb_get_property_reply(connection_,
+                xcb_get_property(
+                    connection_, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
                 nullptr));
             title = propertyText(classic.get());
         }
@@ -119,8 +123,10 @@ bool XDesktop::close(qint64 pid, const QString &title) const
     event.type = atom("WM_PROTOCOLS");
     event.data.data32[0] = atom("WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char *>(&event));
+    xcb_send_event(
+        connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
     xcb_flush(connection_);
     return true;
 }
+
+} // namespace vantorelle

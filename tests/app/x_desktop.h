@@ -8,6 +8,8 @@
 
 struct xcb_connection_t;
 
+namespace vantorelle {
+
 // The X display the tests run on, seen from outside the program: the mapped
 // top-level windows of one process by title, and closing one as a window
 // manager does (a WM_DELETE_WINDOW message; the program decides what happens).
@@ -40,3 +42,5 @@ private:
 
     xcb_connection_t *connection_;
 };
+
+} // namespace vantorelle

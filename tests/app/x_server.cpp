@@ -2,6 +2,8 @@
 
 #include <QDeadlineTimer>
 
+namespace vantorelle {
+
 XServer::~XServer()
 {
     if (process_.state() != QProcess::NotRunning) {
@@ -33,3 +35,5 @@ bool XServer::start()
     display_ = ':' + number.trimmed();
     return true;
 }
+
+} // namespace vantorelle

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QProcess>
 
+namespace vantorelle {
+
 // An X server of a test's own (Xvfb on a free display), for a test that sends
 // real key events: on the display the tests share, a window another test shows
 // could take the keyboard focus halfway through.
@@ -22,3 +24,5 @@ private:
     QProcess process_;
     QByteArray display_;
 };
+
+} // namespace vantorelle

@@ -10,11 +10,15 @@
 #include <QComboBox>
 #include <QFileInfo>
 
+namespace vantorelle {
+
 namespace {
 
 QString dataFolder(const QString &name)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/") + name)
+    return QFileInfo(QStringLiteral(__FILE__))
+               .absoluteDir()
+               .filePath(QStringLiteral("../data/") + name)
         + QLatin1Char('/');
 }
 
@@ -47,7 +51,7 @@ void EditorFixture::SetUp()
     registry.user = {{"data_path", folder}, {"install_type", "Win"}, {"install_date", "20240101"}};
     registry.machine = {{"install_type", "Win"}, {"install_date", "20240101"}};
 
-    main = std::make_unique<Main>();
+    main = std::make_unique<MainWindow>();
     main->setInstanceLockPath(install.documentsFolder() + QStringLiteral("vantorelle.lock"));
     main->setSplashMilliseconds(0);
     editor = std::make_unique<RecordEditor>(*main);
@@ -106,7 +110,7 @@ QStringList EditorFixture::fixtureLines(TableId id)
 
 void EditorFixture::saveTables()
 {
-    EXPECT_TRUE(main->store().SaveDBs().empty());
+    EXPECT_TRUE(main->store().writeTables().empty());
 }
 
 void EditorFixture::enter(Topic topic, int row, const QString &value)
@@ -134,3 +138,5 @@ QStringList EditorFixture::boxTexts() const
         texts << box.text;
     return texts;
 }
+
+} // namespace vantorelle

@@ -31,7 +31,9 @@
 
 #include <memory>
 
-// A Main with the record editor installed, started on a data folder made of
+namespace vantorelle {
+
+// A MainWindow with the record editor installed, started on a data folder made of
 // the program's templates and the tables of tests/data/editor: one profile
 // (Ann Lee, "20090305070809p") with readings of the four reading topics. The
 // clock stands at 7 March 2026, 09:05:00.
@@ -82,8 +84,10 @@ protected:
     FakeWindowFinder windowFinder;
     FixedClock clock {{2026, 3, 7, 9, 5, 0}};
     QString folder; // the data folder
-    std::unique_ptr<Main> main;
+    std::unique_ptr<MainWindow> main;
     std::unique_ptr<RecordEditor> editor;
 
 private:
 };
+
+} // namespace vantorelle

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorelle {
+
 // The editor on the fixture of tests/data/editor with tests/data/editor_history
 // over it: the profile Ann Lee ("20090305070809p") with records of every
 // history and reading topic; providers "" (nameless), Dr. Adams, Dr. Brown and
@@ -98,3 +100,5 @@ inline std::vector<std::string> sorted(QStringList lines)
         texts.push_back(line.toStdString());
     return texts;
 }
+
+} // namespace vantorelle

@@ -21,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+using namespace vantorelle;
+
 // What the health-history panels do beyond the flows every topic panel shares
 // (panel_flows_test.cpp).
 

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace vantorelle;
+
 namespace {
 
 // tests/data/editor_personal: Ann Lee is linked to the insurance company Acme
@@ -62,7 +64,7 @@ const LinkCase contacts {"Contacts", Topic::Contacts, TableId::ConID, TableId::C
 std::string linkKey(const QString &profile, const QStringList &names, const QString &master)
 {
     const QString name = names.size() == 1 ? names[0] : names[1] + names[0];
-    return KeyText((profile + name + master).toStdString());
+    return keyTextOf((profile + name + master).toStdString());
 }
 
 struct Link {
@@ -326,14 +328,14 @@ TEST_F(MasterPanelsTest, InsuranceShowsItsTypeAndDateAndClearingKeepsTheType)
     EXPECT_EQ(control<TextBox>("txtInsID(8)")->text(), QStringLiteral("1 Main St"));
     EXPECT_EQ(control<QComboBox>("cboInsType")->currentText(), QStringLiteral("Health"));
     EXPECT_EQ(control<DateTimePicker>("dtInsDate")->storedText(), QStringLiteral("20240101"));
-    EXPECT_EQ(editor->insurancePanel().ShownCompany, "Acme Health");
+    EXPECT_EQ(editor->insurancePanel().shownCompany, "Acme Health");
 
     editor->clearPanel(Topic::Insurance);
     EXPECT_EQ(control<TextBox>("txtInsID(1)")->text(), QString());
     EXPECT_EQ(control<QComboBox>("cboInsType")->currentText(), QStringLiteral("Health"));
     EXPECT_TRUE(control<DateTimePicker>("dtInsDate")->isNull());
     EXPECT_EQ(control<QLineEdit>("txtInsSTATUS")->text(), QStringLiteral("0x0008"));
-    EXPECT_EQ(editor->insurancePanel().ShownCompany, "Acme Health");
+    EXPECT_EQ(editor->insurancePanel().shownCompany, "Acme Health");
 }
 
 // The other phone has no control: an edit keeps what the handheld stored.

@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+using namespace vantorelle;
+
 // What every topic panel of the history and reading topics does with its
 // table, one table of cases over the descriptor topics; and where Enter moves
 // through each panel.

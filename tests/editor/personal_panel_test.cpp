@@ -15,6 +15,8 @@
 #include <ostream>
 #include <string>
 
+using namespace vantorelle;
+
 namespace {
 
 // tests/data/editor_personal: Ann Lee (synchronised, born 10 March 1970), Bob
@@ -180,8 +182,8 @@ TEST_F(PersonalPanelTest, ShowingAndClearingTheProfile)
     EXPECT_EQ(control<DateTimePicker>("dtDate0")->storedText(), QStringLiteral("19700310"));
     EXPECT_EQ(control<QLineEdit>("txtAge")->text(),
         QStringLiteral("55")); // the birthday is three days off
-    EXPECT_EQ(editor->personalPanel().ShownFirst, "Ann");
-    EXPECT_EQ(editor->personalPanel().ShownLast, "Lee");
+    EXPECT_EQ(editor->personalPanel().shownFirst, "Ann");
+    EXPECT_EQ(editor->personalPanel().shownLast, "Lee");
 
     control<DateTimePicker>("dtDate0")->setStoredText(QStringLiteral("19700301"));
     EXPECT_EQ(control<QLineEdit>("txtAge")->text(), QStringLiteral("56"));
@@ -204,7 +206,7 @@ TEST_F(PersonalPanelTest, NewProfileGetsItsKeyAndNameRowAndIsSelected)
     editor->cancelEditing();
     editor->newProfile();
     EXPECT_EQ(main->editState().mode(), EditMode::Add);
-    EXPECT_EQ(editor->personalPanel().ShownFirst, "");
+    EXPECT_EQ(editor->personalPanel().shownFirst, "");
     enterName(QStringLiteral("Ann"), QStringLiteral("Lee"));
     editor->saveRecord();
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 // The Personal panel's refresh after a save, on a faked main window: the
 // selector lists the profiles again only when it lacks the saved one or its
 // new name, then shows the profile by its Key.
@@ -51,8 +53,8 @@ TEST_F(PersonalRefresh, OnlyARenamedProfileIsListedAgain)
     context.editState().setMode(EditMode::Add);
     const SavedRecord added = save(profile("Ann", "Lee"));
     context.listed.insert(added.key);
-    hooks.ShownFirst = "Ann";
-    hooks.ShownLast = "Lee";
+    hooks.shownFirst = "Ann";
+    hooks.shownLast = "Lee";
     context.editState().setMode(EditMode::Edit);
     const QString selected = QStringLiteral("selectProfile(%1)").arg(added.key.c_str());
 

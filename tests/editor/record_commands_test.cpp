@@ -16,6 +16,8 @@
 #include <ostream>
 #include <string>
 
+using namespace vantorelle;
+
 namespace {
 
 const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");
@@ -38,7 +40,7 @@ QStringList rowsOf(const QStringList &lines)
 void addProfile(Store &store, const std::string &key, const std::string &first,
     const std::string &last, const std::string &status = "0x0000")
 {
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     profiles.addNew();
     profiles.setValueAsRead(0, "0x00000020");
     profiles.setValueAsRead(1, status);
@@ -46,7 +48,7 @@ void addProfile(Store &store, const std::string &key, const std::string &first,
     profiles.setValue("First", first);
     profiles.setValue("Last", last);
     profiles.update();
-    MemoryTable &names = store.dsMainNm();
+    MemoryTable &names = store.table(TableId::MainNm);
     names.addNew();
     names.setValueAsRead(0, "0x00000021");
     names.setValueAsRead(1, status);

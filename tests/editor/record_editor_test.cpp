@@ -14,6 +14,8 @@
 #include <ostream>
 #include <string>
 
+using namespace vantorelle;
+
 namespace {
 
 const QString bpStored = QStringLiteral("20090305070809p79759684916920240315083100p");
@@ -33,7 +35,7 @@ struct ModeView {
     bool operator==(const ModeView &) const = default;
 };
 
-ModeView modeOf(const Main &main)
+ModeView modeOf(const MainWindow &main)
 {
     const auto enabled
         = [&](const char *name) { return findControl<QWidget>(main, name)->isEnabled(); };

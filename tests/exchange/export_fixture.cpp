@@ -2,6 +2,8 @@
 
 #include "store/criterion.h"
 
+namespace vantorelle {
+
 void addRecord(Store &store, TableId table, const std::string &key, const FieldValues &values,
     const std::string &status)
 {
@@ -17,7 +19,7 @@ void addRecord(Store &store, TableId table, const std::string &key, const FieldV
 
 void hideDeletedRecords(Store &store)
 {
-    for (TableId table : ReaderOrder)
+    for (TableId table : readerOrder)
         store.table(table).setFilter(Criterion::standardFilter());
 }
 
@@ -65,3 +67,5 @@ void addFamily(Store &store)
     addRecord(store, Family, annKey + "1",
         {{"FamFirst", "Eve"}, {"Date", "19400101"}, {"Date2", "20001231"}});
 }
+
+} // namespace vantorelle

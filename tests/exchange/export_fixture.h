@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace vantorelle {
+
 // Values of a record by field name, cp1252 bytes.
 using FieldValues = std::vector<std::pair<std::string, std::string>>;
 
@@ -24,3 +26,5 @@ void hideDeletedRecords(Store &store);
 inline const std::string annKey = "20240101120000p";
 inline const std::string benKey = "20240202130000p";
 void addFamily(Store &store);
+
+} // namespace vantorelle

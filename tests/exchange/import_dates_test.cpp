@@ -5,9 +5,7 @@
 #include <optional>
 #include <string>
 
-using vantorelle::importDate;
-using vantorelle::ImportDateOrder;
-using vantorelle::importTime;
+using namespace vantorelle;
 
 namespace {
 

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-using vantorelle::ImportDelimiter;
-using vantorelle::ImportLineParser;
+using namespace vantorelle;
 using Result = ImportLineParser::Result;
 
 namespace {

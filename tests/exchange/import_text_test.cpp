@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-using vantorelle::ImportText;
-using vantorelle::readImportFile;
+using namespace vantorelle;
 
 namespace {
 

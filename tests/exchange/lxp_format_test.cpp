@@ -12,7 +12,7 @@ namespace {
 
 const LxpSection &section(std::string_view tag)
 {
-    for (const LxpSection &each : LxpSections) {
+    for (const LxpSection &each : lxpSections) {
         if (each.tag == tag)
             return each;
     }
@@ -55,7 +55,7 @@ TEST(LxpFormat, KeysAndLinkValuesAreWrittenAsTheyAre)
 TEST(LxpFormat, SectionsInFileOrder)
 {
     std::vector<std::string_view> tags;
-    for (const LxpSection &each : LxpSections)
+    for (const LxpSection &each : lxpSections)
         tags.push_back(each.tag);
     EXPECT_EQ(tags,
         (std::vector<std::string_view> {"profiles,", "ins_master,", "con_master,", "provider,",

@@ -14,7 +14,7 @@ namespace {
 
 const ExportTopic &exportTopic(Topic topic)
 {
-    return ExportTopics[topicIndex(topic) - topicIndex(Topic::Insurance)];
+    return exportTopics[topicIndex(topic) - topicIndex(Topic::Insurance)];
 }
 
 // Dates shown day first with dots, so that a converted date cannot pass for a stored one.

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+namespace vantorelle {
+
 std::filesystem::path FixtureTables::dataPath()
 {
     if (const char *path = std::getenv("VANTORELLE_TEST_DATA"))
@@ -14,7 +16,7 @@ std::filesystem::path FixtureTables::dataPath()
 
 FixtureTables::FixtureTables(const std::string &folder)
 {
-    for (TableId id : ReaderOrder) {
+    for (TableId id : readerOrder) {
         auto table = std::make_unique<MemoryTable>(tableColumns(id));
         const auto path = dataPath() / folder / tableFileName(id);
         if (std::filesystem::exists(path)) {
@@ -30,3 +32,5 @@ FixtureTables::FixtureTables(const std::string &folder)
         tables_[std::size_t(id)] = std::move(table);
     }
 }
+
+} // namespace vantorelle

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <memory>
 
+namespace vantorelle {
+
 // The 22 data tables of a fixture folder under tests/data, loaded, filtered
 // and sorted as the program's start-up leaves them.
 class FixtureTables {
@@ -23,3 +25,5 @@ public:
 private:
     std::array<std::unique_ptr<MemoryTable>, 22> tables_;
 };
+
+} // namespace vantorelle

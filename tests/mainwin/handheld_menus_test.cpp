@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+using namespace vantorelle;
+
 namespace {
 
 // The backup, restore and handheld commands as the File menu runs them on a
@@ -22,7 +24,7 @@ protected:
     void editProfile()
     {
         main->editState().setMode(EditMode::Edit);
-        MemoryTable &profiles = main->store().dsMainID();
+        MemoryTable &profiles = main->store().table(TableId::MainID);
         profiles.moveFirst();
         profiles.setValue("Last", "Changed");
         profiles.update();

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+using namespace vantorelle;
+
 namespace {
 
 // The main window shown at its laid-out size.
@@ -41,7 +43,7 @@ protected:
         return findControl<Control>(window, name);
     }
 
-    Main window;
+    MainWindow window;
     QSize base;
 };
 

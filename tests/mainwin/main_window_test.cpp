@@ -2,8 +2,10 @@
 
 #include "mainwin/main_window.h"
 
+using namespace vantorelle;
+
 TEST(MainWindow, CarriesTheApplicationTitle)
 {
-    Main window;
+    MainWindow window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vantorelle Rize"));
 }

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 QStringList texts(const QComboBox &combo)

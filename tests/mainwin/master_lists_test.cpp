@@ -2,6 +2,8 @@
 
 #include "store/store.h"
 
+using namespace vantorelle;
+
 namespace {
 
 using MasterListsTest = ViewsFixture;

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace vantorelle;
+
 namespace {
 
 using MenusTest = ViewsFixture;

@@ -1,12 +1,17 @@
+#include "dialogs/preferences_dialog.h"
 #include "platform/date_time_picker.h"
 #include "settings/picker_date_format.h"
-#include "settings/preferences_dialog.h"
 #include "startup_fixture.h"
 #include "store/store.h"
+#include "support/find_control.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
+
+using namespace vantorelle;
 
 namespace {
 
@@ -59,9 +64,9 @@ TEST_F(StartupFixture, PickersShowDatesByThePreferencesReadAtStartUp)
     {
         Store store(QFile::encodeName(folder).toStdString());
         store.load();
-        store.SetPref("date_format", "", "yyyymmdd");
-        store.SetPref("date_sep", "", "-");
-        ASSERT_TRUE(store.SaveDBs().empty());
+        store.setPreference("date_format", "", "yyyymmdd");
+        store.setPreference("date_sep", "", "-");
+        ASSERT_TRUE(store.writeTables().empty());
     }
     Pickers pickers;
     ASSERT_TRUE(start());
@@ -78,11 +83,11 @@ TEST_F(StartupFixture, PickersFollowAChangeOfThePreferencesAtOnce)
     // The preferences dialog is modal: answered from inside its own event loop.
     const auto answer = [](bool save) {
         QTimer::singleShot(0, [save] {
-            auto *dialog = qobject_cast<frmPreferences *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<PreferencesDialog *>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
-            dialog->cboDateFmt->setCurrentText("ddmmyyyy");
-            dialog->cboDateSep->setCurrentText(".");
-            (save ? dialog->cmdSave : dialog->cmdCancel)->click();
+            findControl<QComboBox>(*dialog, "cboDateFmt")->setCurrentText("ddmmyyyy");
+            findControl<QComboBox>(*dialog, "cboDateSep")->setCurrentText(".");
+            findControl<QPushButton>(*dialog, save ? "cmdSave" : "cmdCancel")->click();
         });
     };
     answer(false);

@@ -3,6 +3,8 @@
 #include "store/store.h"
 #include "store/topics.h"
 
+using namespace vantorelle;
+
 namespace {
 
 QStringList entries(const QComboBox *combo)

@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 const std::string jane = "doejane20080101101010p";
@@ -19,7 +21,7 @@ protected:
     {
         DisplayPreferences display;
         display.glucoseUnits = units;
-        return GridRows(*gridLayout(topic), profile, tables.access(), display);
+        return gridRows(*gridLayout(topic), profile, tables.access(), display);
     }
 
     FixtureTables tables;
@@ -106,7 +108,7 @@ TEST_F(RecordGridTest, AProfileWithoutRecordsListsNothing)
 TEST_F(RecordGridTest, KeyColumnsFollowTheShownColumns)
 {
     const int keyColumns[] = {4, 3, 2, 3, 2, 2, 3, 3, 3, 3, 2, 4, 5, 3};
-    for (std::size_t i = topicIndex(Topic::Insurance); i < TopicCount; ++i) {
+    for (std::size_t i = topicIndex(Topic::Insurance); i < topicCount; ++i) {
         const GridLayout &layout = *gridLayout(topicAt(i));
         EXPECT_EQ(layout.keyColumn(), keyColumns[i - topicIndex(Topic::Insurance)]) << i;
         EXPECT_TRUE(layout.hidden(int(layout.columns.size()) - 1)) << i;
@@ -120,7 +122,7 @@ TEST_F(RecordGridTest, FillLaysTheGridOutWithoutSignals)
     QTableWidget grid;
     QSignalSpy moved(&grid, &QTableWidget::currentCellChanged);
     const GridLayout &layout = *gridLayout(Topic::Glucose);
-    FillGrid(&grid, layout, rows(Topic::Glucose), "mmol/L");
+    fillGrid(&grid, layout, rows(Topic::Glucose), "mmol/L");
 
     EXPECT_EQ(moved.count(), 0);
     ASSERT_EQ(grid.columnCount(), 5);
@@ -135,7 +137,7 @@ TEST_F(RecordGridTest, FillLaysTheGridOutWithoutSignals)
     EXPECT_EQ(grid.columnWidth(0), 1400 * grid.logicalDpiX() / 1440);
 
     // A refill for a topic with fewer columns and no rows leaves only the header.
-    FillGrid(&grid, *gridLayout(Topic::Weight), {}, "mmol/L");
+    fillGrid(&grid, *gridLayout(Topic::Weight), {}, "mmol/L");
     EXPECT_EQ(grid.rowCount(), 0);
     EXPECT_EQ(grid.columnCount(), 3);
 }
@@ -148,7 +150,7 @@ TEST_F(RecordGridTest, ATabInAValueStaysInItsCell)
     allergies.setValue("Allergy", "Dust\tmites");
     allergies.update();
     QTableWidget grid;
-    FillGrid(&grid, *gridLayout(Topic::Allergies), rows(Topic::Allergies), "mg/dL");
+    fillGrid(&grid, *gridLayout(Topic::Allergies), rows(Topic::Allergies), "mg/dL");
     EXPECT_EQ(grid.item(0, 0)->text(), "Dust\tmites");
     EXPECT_EQ(grid.item(0, 2)->text().toStdString(), jane + "dust79919797");
 }

@@ -3,6 +3,8 @@
 #include "mainwin/grid_cells.h"
 #include "store/topics.h"
 
+using namespace vantorelle;
+
 namespace {
 
 class RecordViewerTest : public ViewsFixture {
@@ -86,16 +88,16 @@ TEST_F(RecordViewerTest, OnPersonalAGridStillListingRowsGivesAnEmptyView)
     EXPECT_FALSE(control<QPushButton>("cmdEdit")->isHidden());
 }
 
-TEST_F(RecordViewerTest, GridIndexAddressesTheCellTextArray)
+TEST_F(RecordViewerTest, CellTextReadsTheGridAndNothingOutsideIt)
 {
     ASSERT_TRUE(startOn());
     show(jane, Topic::Allergies);
     const QTableWidget *grid = control<QTableWidget>("gridViewer");
-    EXPECT_EQ(gridIndex(1, 2, grid), 5);
-    EXPECT_EQ(gridText(grid, gridIndex(1, 2, grid)), "doejane20080101101010ppeanuts79919898");
-    EXPECT_EQ(gridText(grid, gridIndex(0, 0, grid)), "Dust");
-    EXPECT_EQ(gridText(grid, gridIndex(2, 0, grid)), "");
-    EXPECT_EQ(gridText(grid, -1), "");
+    EXPECT_EQ(cellText(grid, 1, 2), "doejane20080101101010ppeanuts79919898");
+    EXPECT_EQ(cellText(grid, 0, 0), "Dust");
+    EXPECT_EQ(cellText(grid, 2, 0), "");
+    EXPECT_EQ(cellText(grid, -1, 0), "");
+    EXPECT_EQ(cellText(grid, 0, grid->columnCount()), "");
 }
 
 TEST_F(RecordViewerTest, LaterLinesOfAValueStartAtTheValueColumn)

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+using namespace vantorelle;
+
 namespace {
 
 struct SavedRowCase {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 const std::string header = "{\\rtf1\\ansi {\\colortbl;\\red0\\green0\\blue255;}";
@@ -116,7 +118,7 @@ TEST_F(ShownRecordTest, ShowsEachTopicsLines)
             1200},
     };
     for (const Case &c : cases) {
-        const ShownRecord shown = ShowRecordOf(c.topic, c.key, tables.access(), prefs);
+        const ShownRecord shown = shownRecordOf(c.topic, c.key, tables.access(), prefs);
         EXPECT_EQ(shown.rtf, view(c.lines)) << c.key;
         EXPECT_EQ(shown.tabStop, c.tabStop) << c.key;
         EXPECT_EQ(shown.button, c.button) << c.key;
@@ -126,14 +128,14 @@ TEST_F(ShownRecordTest, ShowsEachTopicsLines)
 
 TEST_F(ShownRecordTest, LeavesTheFoundRecordCurrent)
 {
-    ShowRecordOf(Topic::Medications, jane + "zinc0079917373", tables.access(), prefs);
+    shownRecordOf(Topic::Medications, jane + "zinc0079917373", tables.access(), prefs);
     EXPECT_EQ(tables(TableId::Med).value("Medication"), "Zinc");
 }
 
 TEST_F(ShownRecordTest, AKeyNotFoundGivesAnEmptyView)
 {
     const ShownRecord shown
-        = ShowRecordOf(Topic::Illnesses, jane + "nothing", tables.access(), prefs);
+        = shownRecordOf(Topic::Illnesses, jane + "nothing", tables.access(), prefs);
     EXPECT_EQ(shown.rtf, view(""));
     EXPECT_EQ(shown.button, ViewButton::None);
     EXPECT_TRUE(tables(TableId::Illness).eof());
@@ -141,14 +143,14 @@ TEST_F(ShownRecordTest, AKeyNotFoundGivesAnEmptyView)
 
 TEST_F(ShownRecordTest, PersonalAndLegalGiveAnEmptyView)
 {
-    EXPECT_EQ(ShowRecordOf(Topic::Personal, jane, tables.access(), prefs).rtf, view(""));
-    EXPECT_EQ(ShowRecordOf(Topic::Legal, jane, tables.access(), prefs).rtf, view(""));
+    EXPECT_EQ(shownRecordOf(Topic::Personal, jane, tables.access(), prefs).rtf, view(""));
+    EXPECT_EQ(shownRecordOf(Topic::Legal, jane, tables.access(), prefs).rtf, view(""));
 }
 
 TEST_F(ShownRecordTest, AmountLabelCarriesTheCurrencySymbol)
 {
     prefs.currencySymbol = "\x80"; // the euro sign in cp1252
     const ShownRecord shown
-        = ShowRecordOf(Topic::Tests, jane + "blood79917171", tables.access(), prefs);
+        = shownRecordOf(Topic::Tests, jane + "blood79917171", tables.access(), prefs);
     EXPECT_NE(shown.rtf.find("\\b Amount (\x80):\\b0\\tab 50\\line"), std::string::npos);
 }

@@ -1,6 +1,6 @@
 #include "startup_fixture.h"
 
-#include "settings/ini_access.h"
+#include "settings/settings_access.h"
 #include "store/store.h"
 #include "support/fake_window_finder.h"
 
@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+
+using namespace vantorelle;
 
 namespace {
 
@@ -27,7 +29,7 @@ protected:
     // Changes the profile in memory only.
     void renameProfile()
     {
-        MemoryTable &profiles = main->store().dsMainID();
+        MemoryTable &profiles = main->store().table(TableId::MainID);
         profiles.moveFirst();
         profiles.setValue("Last", "Changed");
         profiles.update();
@@ -60,9 +62,9 @@ TEST_F(Shutdown, ClosingWritesTheTablesAndThePlacement)
     EXPECT_TRUE(prompter.boxes.isEmpty());
     EXPECT_TRUE(profileFileChanged());
     EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
-    EXPECT_EQ(ReadIni("Form", "Width", "", main->installation().settingsFile()),
+    EXPECT_EQ(readSetting("Form", "Width", "", main->installation().settingsFile()),
         QString::number(main->width() * 15));
-    EXPECT_EQ(ReadIni("Form", "Height", "", main->installation().settingsFile()),
+    EXPECT_EQ(readSetting("Form", "Height", "", main->installation().settingsFile()),
         QString::number(main->height() * 15));
 }
 
@@ -81,8 +83,9 @@ TEST_F(Shutdown, UnsavedEditorWorkCanBeKept)
     EXPECT_FALSE(main->close());
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Changes Not Saved");
-    EXPECT_EQ(prompter.boxes[0].text, "You have made changes that have not been saved.\r\n\r\n"
-                                      "Do you want to go back and save changes?");
+    EXPECT_EQ(prompter.boxes[0].text,
+        "You have made changes that have not been saved.\r\n\r\n"
+        "Do you want to go back and save changes?");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
     EXPECT_EQ(prompter.boxes[0].icon, Prompter::NoIcon);
     EXPECT_FALSE(main->closing());
@@ -126,9 +129,9 @@ TEST_F(Shutdown, AForcedCloseAsksNothingAndTellsWhy)
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Hotsync Detected");
     EXPECT_EQ(prompter.boxes[0].text,
-              "Vantorelle Rize on the PC must be closed during the hotsync operation.\r\n\r\n"
-              "A hotsync operation has been detected and your data has been saved.\r\n\r\n"
-              "You may restart the software when the hotsync operation is complete.");
+        "Vantorelle Rize on the PC must be closed during the hotsync operation.\r\n\r\n"
+        "A hotsync operation has been detected and your data has been saved.\r\n\r\n"
+        "You may restart the software when the hotsync operation is complete.");
     EXPECT_TRUE(profileFileChanged());
 }
 
@@ -173,12 +176,12 @@ TEST_F(Shutdown, SaveAllNamesTheFilesItCouldNotWrite)
 {
     makeProfileTableUnwritable();
 
-    EXPECT_EQ(main->saveAll(), QStringList{folder + "VantorelleMainID.cdb"});
+    EXPECT_EQ(main->saveAll(), QStringList {folder + "VantorelleMainID.cdb"});
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Error");
     EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while saving the databases."));
-    EXPECT_TRUE(prompter.boxes[0].text.contains("These files could not be written:\r\n" + folder
-                                                + "VantorelleMainID.cdb"));
+    EXPECT_TRUE(prompter.boxes[0].text.contains(
+        "These files could not be written:\r\n" + folder + "VantorelleMainID.cdb"));
     EXPECT_EQ(readFile(folder + "VantorelleBP.cdb"), before.value("VantorelleBP.cdb"));
     EXPECT_TRUE(main->isEnabled());
 }
@@ -211,7 +214,7 @@ TEST_F(Shutdown, ASynchronisationSeenByTheWatchSavesAndCloses)
     QMetaObject::invokeMethod(control<QTimer>("Timer1"), "timeout"); // the next tick
     EXPECT_TRUE(main->closing());
     EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
-    EXPECT_EQ(boxTitles(), QStringList{"Hotsync Detected"});
+    EXPECT_EQ(boxTitles(), QStringList {"Hotsync Detected"});
     EXPECT_TRUE(profileFileChanged());
 }
 

@@ -1,14 +1,19 @@
 #include "startup_fixture.h"
 
+#include "dialogs/password_window.h"
 #include "platform/cp1252.h"
-#include "settings/password_window.h"
 #include "store/store.h"
 #include "store/table_error.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+
+namespace vantorelle {
 
 void FakeEditor::cancelEditing()
 {
@@ -16,7 +21,7 @@ void FakeEditor::cancelEditing()
     main->editState().setMode(EditMode::Normal);
 }
 
-void FakeEditor::follow(Main &window)
+void FakeEditor::follow(MainWindow &window)
 {
     main = &window;
     QObject::connect(&window.editState(), &EditState::modeChanged, [this](EditMode mode) {
@@ -47,7 +52,7 @@ void StartupFixture::SetUp()
 
 void StartupFixture::TearDown()
 {
-    passwordTimer.reset();
+    passwordTimer_.reset();
     main.reset();
     Clock::install(nullptr);
 }
@@ -72,7 +77,7 @@ QString StartupFixture::dataFolderWithProfile()
 
     Store store(QFile::encodeName(folder).toStdString());
     store.load();
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     profiles.addNew();
     profiles.setValue("REC_ID", "0x00000011");
     profiles.setValue("STATUS", "0x0000");
@@ -80,7 +85,7 @@ QString StartupFixture::dataFolderWithProfile()
     profiles.setValue("First", "Ann");
     profiles.setValue("Last", "Lee");
     profiles.update();
-    MemoryTable &names = store.dsMainNm();
+    MemoryTable &names = store.table(TableId::MainNm);
     names.addNew();
     names.setValue("REC_ID", "0x00000012");
     names.setValue("STATUS", "0x0000");
@@ -89,7 +94,7 @@ QString StartupFixture::dataFolderWithProfile()
     names.setValue("Last", "Lee");
     names.setValue("MainID", "20090305070809p");
     names.update();
-    EXPECT_TRUE(store.SaveDBs().empty());
+    EXPECT_TRUE(store.writeTables().empty());
     return folder;
 }
 
@@ -97,13 +102,13 @@ void StartupFixture::storePassword(const QString &folder, const QString &passwor
 {
     Store store(QFile::encodeName(folder).toStdString());
     store.load();
-    store.SetPref("password", "", Cp1252::toStdString(password));
-    EXPECT_TRUE(store.SaveDBs().empty());
+    store.setPreference("password", "", Cp1252::toStdString(password));
+    EXPECT_TRUE(store.writeTables().empty());
 }
 
 bool StartupFixture::start()
 {
-    main = std::make_unique<Main>();
+    main = std::make_unique<MainWindow>();
     main->setInstanceLockPath(install.documentsFolder() + QStringLiteral("vantorelle.lock"));
     main->setSplashMilliseconds(0);
     editor.follow(*main);
@@ -113,21 +118,22 @@ bool StartupFixture::start()
 
 void StartupFixture::typePasswords(const QStringList &texts)
 {
-    passwords = texts;
+    passwords_ = texts;
     // The prompt is modal: answer it from inside its own event loop.
-    passwordTimer = std::make_unique<QTimer>();
-    QObject::connect(passwordTimer.get(), &QTimer::timeout, [this] {
-        auto *prompt = qobject_cast<frmPassword *>(QApplication::activeModalWidget());
+    passwordTimer_ = std::make_unique<QTimer>();
+    QObject::connect(passwordTimer_.get(), &QTimer::timeout, [this] {
+        auto *prompt = qobject_cast<PasswordWindow *>(QApplication::activeModalWidget());
         if (!prompt)
             return;
-        if (passwords.isEmpty()) {
+        if (passwords_.isEmpty()) {
             prompt->reject(); // more prompts than the test expected
             return;
         }
-        prompt->txtPassword->setText(passwords.takeFirst());
-        prompt->cmdSave->click();
+        QTest::keyClicks(
+            prompt->findChild<QLineEdit *>(QStringLiteral("txtPassword")), passwords_.takeFirst());
+        prompt->findChild<QPushButton *>(QStringLiteral("cmdSave"))->click();
     });
-    passwordTimer->start(5);
+    passwordTimer_->start(5);
 }
 
 QMap<QString, QByteArray> StartupFixture::tableFiles(const QString &folder)
@@ -145,3 +151,5 @@ QStringList StartupFixture::boxTitles() const
         titles << box.title;
     return titles;
 }
+
+} // namespace vantorelle

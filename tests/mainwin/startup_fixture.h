@@ -28,6 +28,8 @@
 
 #include <memory>
 
+namespace vantorelle {
+
 // Stands in for the record editor: notes each call, and each mode the main
 // window's edit state enters ("mode(Add)"). Cancel returns to normal mode,
 // as the editor's does.
@@ -43,15 +45,15 @@ public:
     void setTextLimits() override { calls << "setTextLimits"; }
 
     // Follows the edit state of `main`.
-    void follow(Main &main);
+    void follow(MainWindow &main);
 
-    Main *main = nullptr;
+    MainWindow *main = nullptr;
     QStringList calls;
     bool failClearing = false; // throws a table error from clearPanel
 };
 
 // A temporary home with the program's templates, the registry, message boxes
-// and clock faked, and one Main started on it.
+// and clock faked, and one MainWindow started on it.
 class StartupFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -66,7 +68,7 @@ protected:
     // Stores `password` in the preferences of `folder`.
     static void storePassword(const QString &folder, const QString &password);
 
-    // Makes a Main and runs its load step.
+    // Makes a MainWindow and runs its load step.
     bool start();
     // Answers the password prompts to come with these texts, in order.
     void typePasswords(const QStringList &passwords);
@@ -87,11 +89,13 @@ protected:
     FakePrompter prompter;
     // The watch of the main window looks here, not on the X server the tests share.
     FakeWindowFinder windowFinder;
-    FixedClock clock{{2026, 3, 7, 9, 5, 0}};
+    FixedClock clock {{2026, 3, 7, 9, 5, 0}};
     FakeEditor editor;
-    std::unique_ptr<Main> main;
+    std::unique_ptr<MainWindow> main;
 
 private:
-    QStringList passwords;
-    std::unique_ptr<QTimer> passwordTimer;
+    QStringList passwords_;
+    std::unique_ptr<QTimer> passwordTimer_;
 };
+
+} // namespace vantorelle

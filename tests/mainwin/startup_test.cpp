@@ -1,12 +1,14 @@
 #include "startup_fixture.h"
 
+#include "dialogs/splash_window.h"
 #include "platform/instance_guard.h"
-#include "settings/ini_access.h"
-#include "settings/splash_window.h"
+#include "settings/settings_access.h"
 #include "store/store.h"
 
 #include <QApplication>
 #include <QDir>
+
+using namespace vantorelle;
 
 TEST_F(StartupFixture, ASecondCopyIsRefused)
 {
@@ -29,7 +31,7 @@ TEST_F(StartupFixture, AFirstRunOnAnEmptyHomeWaitsInAddModeForTheFirstProfile)
 
     EXPECT_EQ(main->installation().dataFolder, install.dataFolder());
     EXPECT_EQ(tableFiles(main->installation().dataFolder).size(), 23);
-    EXPECT_EQ(boxTitles(), QStringList{"Vantorelle Rize - Configuration"});
+    EXPECT_EQ(boxTitles(), QStringList {"Vantorelle Rize - Configuration"});
     EXPECT_EQ(main->backupFolder(), main->installation().dataFolder + "Backup/");
 
     ASSERT_EQ(control<QListWidget>("lstTopics")->count(), 16);
@@ -46,19 +48,19 @@ TEST_F(StartupFixture, AFirstRunOnAnEmptyHomeWaitsInAddModeForTheFirstProfile)
     EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
 
     for (QWidget *window : QApplication::topLevelWidgets())
-        EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
+        EXPECT_EQ(qobject_cast<SplashWindow *>(window), nullptr);
 }
 
 TEST_F(StartupFixture, WithAProfileTheWindowOpensInNormalMode)
 {
     const QString folder = dataFolderWithProfile();
     writeFile(folder + "vantorelleplus.ini",
-              "[Form]\r\nLeft=1500\r\nTop=1500\r\nWidth=12000\r\nHeight=9000\r\n");
+        "[Form]\r\nLeft=1500\r\nTop=1500\r\nWidth=12000\r\nHeight=9000\r\n");
     ASSERT_TRUE(start());
 
     EXPECT_EQ(main->installation().dataFolder, folder);
     EXPECT_TRUE(prompter.boxes.isEmpty());
-    EXPECT_EQ(main->store().dsMainID().recordCount(), 1u);
+    EXPECT_EQ(main->store().table(TableId::MainID).recordCount(), 1u);
     EXPECT_FALSE(editor.calls.contains("newProfile"));
     EXPECT_TRUE(editor.calls.contains("mode(Normal)"));
     EXPECT_FALSE(control<QPushButton>("cmdNewSave")->isVisibleTo(main.get()));
@@ -73,8 +75,8 @@ TEST_F(StartupFixture, MenuItemsFollowThePlatformType)
         bool transfer, reinstall;
     };
     const QString folder = dataFolderWithProfile();
-    for (const Case &c : {Case{"Win", false, false}, Case{"WM", true, true},
-                          Case{"Palm", false, true}, Case{"BB", false, true}}) {
+    for (const Case &c : {Case {"Win", false, false}, Case {"WM", true, true},
+             Case {"Palm", false, true}, Case {"BB", false, true}}) {
         registerDataFolder(folder, c.type);
         ASSERT_TRUE(start()) << c.type;
         EXPECT_EQ(control<QAction>("mnuTransfer")->isVisible(), c.transfer) << c.type;
@@ -110,7 +112,7 @@ void PrintTo(const PasswordCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class PasswordGate : public StartupFixture, public ::testing::WithParamInterface<PasswordCase> {};
+class PasswordGate : public StartupFixture, public ::testing::WithParamInterface<PasswordCase> { };
 
 } // namespace
 
@@ -139,16 +141,14 @@ TEST_P(PasswordGate, TwoTriesAreAllowed)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StartupFixture, PasswordGate,
-    ::testing::Values(
-        PasswordCase{"RightAtOnce", {"Secret"}, true, {}},
-        PasswordCase{"RightAtTheSecondTry", {"secret", "Secret"}, true,
-                     {"Password incorrect. Try again."}},
-        PasswordCase{"WrongTwice", {"secret", "SECRET"}, false,
-                     {"Password incorrect. Try again.", "Password incorrect."}},
-        PasswordCase{"PromptClosedTwice", {}, false,
-                     {"Password incorrect. Try again.", "Password incorrect."}}),
+INSTANTIATE_TEST_SUITE_P(StartupFixture, PasswordGate,
+    ::testing::Values(PasswordCase {"RightAtOnce", {"Secret"}, true, {}},
+        PasswordCase {
+            "RightAtTheSecondTry", {"secret", "Secret"}, true, {"Password incorrect. Try again."}},
+        PasswordCase {"WrongTwice", {"secret", "SECRET"}, false,
+            {"Password incorrect. Try again.", "Password incorrect."}},
+        PasswordCase {"PromptClosedTwice", {}, false,
+            {"Password incorrect. Try again.", "Password incorrect."}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(StartupFixture, ALoadErrorStillAsksForThePassword)
@@ -172,7 +172,7 @@ TEST_F(StartupFixture, ALoadErrorLeavesTheWindowAsFarAsItGot)
     editor.failClearing = true;
 
     EXPECT_TRUE(start());
-    EXPECT_EQ(boxTitles(), QStringList{"Error"});
+    EXPECT_EQ(boxTitles(), QStringList {"Error"});
     // The steps after the failure did not run.
     EXPECT_FALSE(editor.calls.contains("setTextLimits"));
     EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
@@ -185,8 +185,9 @@ TEST_F(StartupFixture, AMissingRequiredTableEndsTheProgram)
     const auto before = tableFiles(folder);
 
     EXPECT_FALSE(start());
-    ASSERT_EQ(boxTitles(), QStringList{"Error"});
-    EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while loading data source 20."))
+    ASSERT_EQ(boxTitles(), QStringList {"Error"});
+    EXPECT_TRUE(
+        prompter.boxes[0].text.startsWith("An error occurred while loading data source 20."))
         << prompter.boxes[0].text.toStdString();
     EXPECT_FALSE(main->hasStore());
     EXPECT_EQ(tableFiles(folder), before);
@@ -198,7 +199,8 @@ TEST_F(StartupFixture, AMissingTopicTableIsReportedAndTheProgramGoesOn)
     QFile::remove(folder + "VantorelleBP.cdb");
 
     EXPECT_TRUE(start());
-    ASSERT_EQ(boxTitles(), QStringList{"Error"});
-    EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while loading data source 14."));
-    EXPECT_EQ(main->store().dsBP().recordCount(), 0u);
+    ASSERT_EQ(boxTitles(), QStringList {"Error"});
+    EXPECT_TRUE(
+        prompter.boxes[0].text.startsWith("An error occurred while loading data source 14."));
+    EXPECT_EQ(main->store().table(TableId::BP).recordCount(), 0u);
 }

@@ -5,6 +5,8 @@
 
 #include <QHeaderView>
 
+using namespace vantorelle;
+
 namespace {
 
 using TopicListTest = ViewsFixture;

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+namespace vantorelle {
+
 bool ViewsFixture::startOn(const QString &fixture, const QString &installType)
 {
     const QString folder = install.documentsFolder() + QStringLiteral("records/");
@@ -49,3 +51,5 @@ int ViewsFixture::viewerTabStop() const
     const qreal unitsPerTwip = RichTextReader::twipsToDocumentUnits(1440, document) / 1440;
     return int(std::lround(tabs[0].position / unitsPerTwip));
 }
+
+} // namespace vantorelle

@@ -6,7 +6,9 @@
 
 #include <string>
 
-// A Main started on a data folder made of the program's templates and the
+namespace vantorelle {
+
+// A MainWindow started on a data folder made of the program's templates and the
 // tables of a fixture folder under tests/data.
 class ViewsFixture : public StartupFixture {
 protected:
@@ -24,3 +26,5 @@ protected:
     // The viewer's tab stop, in twips; -1 when it has not exactly one.
     int viewerTabStop() const;
 };
+
+} // namespace vantorelle

@@ -1,7 +1,9 @@
 #include "views_fixture.h"
 
-#include "settings/main_window_context.h"
+#include "context/main_window_context.h"
 #include "store/topics.h"
+
+using namespace vantorelle;
 
 namespace {
 

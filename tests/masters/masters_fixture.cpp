@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 
-using namespace vantorelle;
+namespace vantorelle {
 
 void MastersFixture::SetUp()
 {
@@ -161,7 +161,7 @@ QStringList MastersFixture::rows(TableId id)
 
 void MastersFixture::saveAll()
 {
-    EXPECT_TRUE(context->store().SaveDBs().empty());
+    EXPECT_TRUE(context->store().writeTables().empty());
 }
 
 QStringList MastersFixture::fileLines(TableId id) const
@@ -188,3 +188,5 @@ QStringList MastersFixture::fileRows(TableId id) const
     rows.sort();
     return rows;
 }
+
+} // namespace vantorelle

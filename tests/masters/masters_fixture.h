@@ -17,11 +17,13 @@
 #include <ostream>
 #include <string>
 
-// Texts in failure messages as text.
+// Texts in failure messages as text (found by argument lookup, beside QString).
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
 }
+
+namespace vantorelle {
 
 // A main window as the master-list windows see it, on a copy of the tables of
 // tests/data/basic: contact "Smith, Jo", insurance "ACME Health" (type "PPO",
@@ -39,7 +41,7 @@ protected:
     MemoryTable &table(TableId id) { return context->store().table(id); }
 
     // Opens the editor on `list`, shown and active, as the menu opens it.
-    void open(vantorelle::MasterListId list);
+    void open(MasterListId list);
 
     template<typename Control> Control *control(const char *name) const
     {
@@ -75,5 +77,7 @@ protected:
     FakePrompter prompter;
     FixedClock clock {{2024, 3, 15, 14, 30, 5}};
     std::unique_ptr<FakeMainWindowContext> context;
-    std::unique_ptr<vantorelle::MasterListEditor> editor;
+    std::unique_ptr<MasterListEditor> editor;
 };
+
+} // namespace vantorelle

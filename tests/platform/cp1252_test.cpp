@@ -2,6 +2,8 @@
 
 #include "platform/cp1252.h"
 
+using namespace vantorelle;
+
 TEST(Cp1252, EveryByteRoundTrips)
 {
     QByteArray all;

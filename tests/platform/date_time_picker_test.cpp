@@ -18,6 +18,8 @@
 #include <ostream>
 #include <string>
 
+using namespace vantorelle;
+
 namespace {
 
 class DateTimePickerTest : public ::testing::Test {

@@ -2,6 +2,8 @@
 
 #include "platform/file_dialogs.h"
 
+using namespace vantorelle;
+
 TEST(FileDialogs, FiltersAreTranslatedForQt)
 {
     struct Case {

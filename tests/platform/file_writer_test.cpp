@@ -10,6 +10,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using namespace vantorelle;
+
 namespace {
 
 QByteArray contents(const QString &path)

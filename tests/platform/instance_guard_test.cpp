@@ -6,6 +6,8 @@
 
 #include <memory>
 
+using namespace vantorelle;
+
 TEST(InstanceGuard, OnlyOneCopyHoldsTheLock)
 {
     QTemporaryDir dir;

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+using namespace vantorelle;
+
 namespace {
 
 // A stand-in for a handheld tool: it records its arguments, one a line, and

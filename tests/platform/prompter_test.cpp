@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace vantorelle;
+
 namespace {
 
 struct Seen {

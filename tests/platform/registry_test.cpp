@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+using namespace vantorelle;
+
 namespace {
 
 // Points both scopes of the native settings at a temporary folder.

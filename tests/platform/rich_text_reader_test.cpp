@@ -10,6 +10,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+using namespace vantorelle;
+
 namespace {
 
 // The record view's opening, as the viewers write it.

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTextBlock>
 
+using namespace vantorelle;
+
 TEST(RichTextView, ShowsTheRtfReadOnly)
 {
     RichTextView view;

@@ -2,15 +2,17 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 TEST(RtfField, MakesOneBoldLabelLine)
 {
-    EXPECT_EQ(RtfField("Allergy", "Peanuts"), "\\b Allergy:\\b0\\tab Peanuts\\line");
+    EXPECT_EQ(rtfField("Allergy", "Peanuts"), "\\b Allergy:\\b0\\tab Peanuts\\line");
 }
 
 TEST(RtfField, EmptyValueGivesNoLine)
 {
-    EXPECT_EQ(RtfField("Allergy", ""), "");
-    EXPECT_EQ(RtfField("", " "), "\\b :\\b0\\tab  \\line");
+    EXPECT_EQ(rtfField("Allergy", ""), "");
+    EXPECT_EQ(rtfField("", " "), "\\b :\\b0\\tab  \\line");
 }
 
 TEST(RtfField, ValuesShowAsTyped)
@@ -27,10 +29,10 @@ TEST(RtfField, ValuesShowAsTyped)
         {"caf\xe9 \"quoted\"", "caf\xe9 \"quoted\""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(RtfEscape(c.value), c.escaped) << c.value;
+        EXPECT_EQ(rtfEscape(c.value), c.escaped) << c.value;
 }
 
 TEST(RtfField, LabelsFromTheDataAreEscapedToo)
 {
-    EXPECT_EQ(RtfField("{Cell}", "555"), "\\b \\{Cell\\}:\\b0\\tab 555\\line");
+    EXPECT_EQ(rtfField("{Cell}", "555"), "\\b \\{Cell\\}:\\b0\\tab 555\\line");
 }

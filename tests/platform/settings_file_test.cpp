@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace vantorelle;
+
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -26,7 +28,8 @@ TEST(SettingsFile, AddedLinesEndAsTheFileLinesEnd)
     const Case cases[] = {
         {"[Form]\nLeft=10\n[Main]\nDataPath=\n", "Form",
             "[Form]\nLeft=10\nWidth=9000\n[Main]\nDataPath=\n"},
-        {"[Main]\nDataPath=\n[Form]\nLeft=10", "Form", "[Main]\nDataPath=\n[Form]\nLeft=10\nWidth=9000\n"},
+        {"[Main]\nDataPath=\n[Form]\nLeft=10", "Form",
+            "[Main]\nDataPath=\n[Form]\nLeft=10\nWidth=9000\n"},
         {"[Main]\nDataPath=\n", "Form", "[Main]\nDataPath=\n\n[Form]\nWidth=9000\n"},
         {"[Form]\r\nLeft=10\r\n", "Form", "[Form]\r\nLeft=10\r\nWidth=9000\r\n"},
         {"[Main]", "Form", "[Main]\r\n\r\n[Form]\r\nWidth=9000\r\n"},
@@ -44,7 +47,8 @@ TEST(SettingsFile, AddedLinesEndAsTheFileLinesEnd)
 
         SettingsFile::write(path, c.section, QStringLiteral("Width"), QStringLiteral("9000"));
         EXPECT_EQ(readAll(path), c.after) << c.before.toStdString();
-        EXPECT_EQ(SettingsFile::read(path, c.section, QStringLiteral("Width")), QStringLiteral("9000"));
+        EXPECT_EQ(
+            SettingsFile::read(path, c.section, QStringLiteral("Width")), QStringLiteral("9000"));
         if (c.before.contains("Left")) {
             EXPECT_EQ(SettingsFile::read(path, QStringLiteral("Form"), QStringLiteral("Left")),
                 QStringLiteral("10"));
@@ -59,8 +63,9 @@ TEST(SettingsFile, AddedLinesEndAsTheFileLinesEnd)
 // The file's bytes in memory read as the file does.
 TEST(SettingsFile, ReadsValuesFromBytes)
 {
-    const QByteArray content = "[Main]\r\nDataPath = \"C:\\Data\\\" \r\nEmpty=\r\ndatapath=second\r\n"
-                               "[Other]\r\nKey=1\r\n";
+    const QByteArray content
+        = "[Main]\r\nDataPath = \"C:\\Data\\\" \r\nEmpty=\r\ndatapath=second\r\n"
+          "[Other]\r\nKey=1\r\n";
     const struct {
         const char *section, *key;
         std::optional<QString> value;

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+using namespace vantorelle;
+
 namespace {
 
 TEST(TextBox, TypingStopsAtTheLimit)

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QTextLayout>
 
-using vantorelle::TextMeasurer;
+using namespace vantorelle;
 
 namespace {
 

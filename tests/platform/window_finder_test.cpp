@@ -10,6 +10,8 @@
 #include <cstring>
 #include <unistd.h>
 
+using namespace vantorelle;
+
 namespace {
 
 // Opens, on its own connection, a window carrying the given titles, as another

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+namespace vantorelle {
+
 // The report fixture, tests/data/reports: Ann Lee ("20090305070809p") with
 // records of every topic, and Bob O'Neil ("20100101101010p") with a few.
 inline QString reportFixtureFolder()
@@ -56,7 +58,7 @@ protected:
 // A table as text rows, its header first, for readable comparisons.
 using Cells = std::vector<std::vector<std::string>>;
 
-inline Cells cellsOf(const vantorelle::PrintTable &table)
+inline Cells cellsOf(const PrintTable &table)
 {
     const auto row = [](const QStringList &texts) {
         std::vector<std::string> out;
@@ -71,12 +73,14 @@ inline Cells cellsOf(const vantorelle::PrintTable &table)
 }
 
 // The tables of a document, in order.
-inline std::vector<vantorelle::PrintTable> tablesOf(const vantorelle::PrintDocument &document)
+inline std::vector<PrintTable> tablesOf(const PrintDocument &document)
 {
-    std::vector<vantorelle::PrintTable> tables;
+    std::vector<PrintTable> tables;
     for (const auto &block : document.blocks()) {
-        if (const auto *table = std::get_if<vantorelle::PrintTable>(&block))
+        if (const auto *table = std::get_if<PrintTable>(&block))
             tables.push_back(*table);
     }
     return tables;
 }
+
+} // namespace vantorelle

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace vantorelle;
+
 namespace {
 
 const QString support
@@ -62,7 +64,7 @@ protected:
 TEST_F(ErrorBoxTest, BoxAndLogEntryWithDetails)
 {
     prompter.setNextAnswers({Prompter::Ok});
-    ShowError(installation, AppError(53), QStringLiteral("saving a record"),
+    showError(installation, AppError(53), QStringLiteral("saving a record"),
         QStringLiteral("Filename = /data/VantorelleBP.cdb"));
 
     ASSERT_EQ(prompter.boxes.size(), 1);
@@ -87,7 +89,7 @@ TEST_F(ErrorBoxTest, BoxAndLogEntryWithDetails)
 
 TEST_F(ErrorBoxTest, WithoutDetailsTheSupportAdviceFollowsTheCode)
 {
-    ShowError(installation, AppError(-2147, QStringLiteral("Automation error")),
+    showError(installation, AppError(-2147, QStringLiteral("Automation error")),
         QStringLiteral("backing up the databases"));
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes.first().text,
@@ -100,9 +102,9 @@ TEST_F(ErrorBoxTest, WithoutDetailsTheSupportAdviceFollowsTheCode)
 
 TEST_F(ErrorBoxTest, EachFailureAppendsAFullEntry)
 {
-    ShowError(installation, AppError(70), QStringLiteral("opening web page"));
+    showError(installation, AppError(70), QStringLiteral("opening web page"));
     clock.set({2027, 1, 31, 23, 59, 0});
-    ShowError(installation, AppError(61), QStringLiteral("saving a record"));
+    showError(installation, AppError(61), QStringLiteral("saving a record"));
 
     QByteArray second = entry("An error occurred while saving a record.\r\n"
                               "\r\n"
@@ -118,7 +120,7 @@ TEST_F(ErrorBoxTest, EachFailureAppendsAFullEntry)
 TEST_F(ErrorBoxTest, UnwritableLogNeverHidesTheBox)
 {
     installation.dataFolder = dir.filePath(QStringLiteral("gone/"));
-    ShowError(installation, AppError(76), QStringLiteral("in config_registry"));
+    showError(installation, AppError(76), QStringLiteral("in config_registry"));
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_TRUE(prompter.boxes.first().text.startsWith(
         QStringLiteral("An error occurred while in config_registry.")));
@@ -127,8 +129,8 @@ TEST_F(ErrorBoxTest, UnwritableLogNeverHidesTheBox)
 TEST_F(ErrorBoxTest, NothingIsLoggedWhileTheDataFolderIsUnknown)
 {
     installation.dataFolder.clear();
-    ShowError(installation, AppError(53), QStringLiteral("in config_registry"));
-    WriteSetupLog(
+    showError(installation, AppError(53), QStringLiteral("in config_registry"));
+    writeSetupLog(
         installation, QStringLiteral("Data path was blank, must be first run of Vantorelle"));
     EXPECT_EQ(prompter.boxes.size(), 1);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
@@ -138,12 +140,12 @@ TEST_F(ErrorBoxTest, NothingIsLoggedWhileTheDataFolderIsUnknown)
 
 TEST_F(ErrorBoxTest, SetupLogAppendsLines)
 {
-    WriteSetupLog(installation, QStringLiteral("InstallType = Palm"));
-    WriteSetupLog(
+    writeSetupLog(installation, QStringLiteral("InstallType = Palm"));
+    writeSetupLog(
         installation, QStringLiteral("About to copy CDBs...\r\n   FROM: /opt/vantorelle/"));
     EXPECT_EQ(log("setuplog.txt"),
         QByteArray("InstallType = Palm\r\nAbout to copy CDBs...\r\n   FROM: /opt/vantorelle/\r\n"));
 
     installation.dataFolder = dir.filePath(QStringLiteral("gone/"));
-    EXPECT_THROW(WriteSetupLog(installation, QStringLiteral("x")), AppError);
+    EXPECT_THROW(writeSetupLog(installation, QStringLiteral("x")), AppError);
 }

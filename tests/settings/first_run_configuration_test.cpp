@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "settings/backup_restore.h"
 #include "settings/first_run_configuration.h"
+#include "settings/settings_access.h"
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
 #include "support/temporary_install.h"
 
 #include <QDir>
+
+using namespace vantorelle;
 
 namespace {
 
@@ -23,10 +25,7 @@ QString tableFile(const QString &name)
 class FirstRunConfiguration : public ::testing::Test {
 protected:
     void SetUp() override { Clock::install(&clock); }
-    void TearDown() override
-    {
-        Clock::install(nullptr);
-    }
+    void TearDown() override { Clock::install(nullptr); }
 
     void run()
     {
@@ -37,9 +36,16 @@ protected:
     // A registered data folder of an installation that has not changed.
     void registerDataFolder(const QString &folder, const QString &type)
     {
-        registry.user = {{"data_path", folder}, {"install_type", type},
-            {"install_date", "20240101"}};
+        registry.user
+            = {{"data_path", folder}, {"install_type", type}, {"install_date", "20240101"}};
         registry.machine = {{"install_type", type}, {"install_date", "20240101"}};
+    }
+
+    // The backup folder stored in the settings file, "" for none.
+    QString backupSetting() const
+    {
+        return readSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"), QString(),
+            installation.settingsFile());
     }
 
     QString setupLog() const
@@ -51,7 +57,7 @@ protected:
     TemporaryInstall install;
     FakeRegistry registry;
     FakePrompter prompter;
-    FixedClock clock{{2026, 3, 7, 9, 5, 0}};
+    FixedClock clock {{2026, 3, 7, 9, 5, 0}};
     QStringList setups;
     Installation installation; // what the last run settled
 };
@@ -66,11 +72,12 @@ TEST_F(FirstRunConfiguration, FirstRunMakesTheDataFolderFromTheTemplates)
     const QString data = install.dataFolder();
     EXPECT_EQ(installation.dataFolder, data);
     EXPECT_EQ(installation.settingsFile(), data + "vantorelleplus.ini");
-    EXPECT_EQ(readBackupFolder(installation), data + "Backup/");
+    // No backup folder is stored: backups go to the data folder's default one.
+    EXPECT_EQ(backupSetting(), QString());
     EXPECT_EQ(registry.user.value("data_path").toString(), data);
     for (const QString &name : tableNames) {
         EXPECT_EQ(readFile(data + tableFile(name)),
-                  readFile(TemporaryInstall::sourceDataFolder() + tableFile(name)))
+            readFile(TemporaryInstall::sourceDataFolder() + tableFile(name)))
             << name.toStdString();
     }
     EXPECT_TRUE(QFile::exists(data + "graphics/vantorelle_logo.png"));
@@ -78,11 +85,11 @@ TEST_F(FirstRunConfiguration, FirstRunMakesTheDataFolderFromTheTemplates)
     ASSERT_GE(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle Rize - Configuration");
     EXPECT_EQ(prompter.boxes[0].text,
-              "It appears this is the first time this program has been run.\r\n\r\n"
-              "Please wait while program settings are configured...");
+        "It appears this is the first time this program has been run.\r\n\r\n"
+        "Please wait while program settings are configured...");
 
     // No installation is recorded anywhere: the handheld setup runs for none.
-    EXPECT_EQ(setups, QStringList{""});
+    EXPECT_EQ(setups, QStringList {""});
     const QString expectedLog = QStringLiteral(
         "Data path was blank, must be first run of Vantorelle\r\n"
         "Version = 5.5.2\r\n"
@@ -99,7 +106,7 @@ TEST_F(FirstRunConfiguration, FirstRunMakesTheDataFolderFromTheTemplates)
         "Set Registry: HKCU / install_date = \r\n"
         "\r\nDone with config for Vantorelle\r\nVersion = 5.5.2\r\nDate = Mar 7, 2026 09:05\r\n\r\n"
         "---------------------------------\r\n")
-                                      .arg(data, install.programFolder());
+                                    .arg(data, install.programFolder());
     EXPECT_EQ(setupLog(), expectedLog);
 }
 
@@ -181,8 +188,8 @@ TEST_F(FirstRunConfiguration, ANewInstallationDateRepeatsTheHandheldSetupSilentl
         const char *type;
         bool setupRuns;
     };
-    for (const Case &c : {Case{"Palm", true}, Case{"WM", true}, Case{"BB", true},
-                          Case{"Win", false}}) {
+    for (const Case &c :
+        {Case {"Palm", true}, Case {"WM", true}, Case {"BB", true}, Case {"Win", false}}) {
         const QString folder = install.documentsFolder() + c.type + "/";
         writeFile(folder + tableFile("MainID"), "mine");
         registerDataFolder(folder, c.type);
@@ -191,9 +198,9 @@ TEST_F(FirstRunConfiguration, ANewInstallationDateRepeatsTheHandheldSetupSilentl
         run();
 
         EXPECT_TRUE(prompter.boxes.isEmpty()) << c.type;
-        EXPECT_EQ(setups, c.setupRuns ? QStringList{c.type} : QStringList()) << c.type;
-        EXPECT_EQ(registry.user.value("install_date").toString(),
-                  c.setupRuns ? "20250505" : "20240101")
+        EXPECT_EQ(setups, c.setupRuns ? QStringList {c.type} : QStringList()) << c.type;
+        EXPECT_EQ(
+            registry.user.value("install_date").toString(), c.setupRuns ? "20250505" : "20240101")
             << c.type;
     }
 }
@@ -211,17 +218,16 @@ TEST_F(FirstRunConfiguration, DecliningTheConversionKeepsThePlatformAndStopsTheQ
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle Updated");
     EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
     EXPECT_EQ(prompter.boxes[0].text,
-              "IMPORTANT:\r\n\r\nA more recent install or update for Vantorelle Rize has been "
-              "done.\r\n\r\nDo you want to convert from a \r\n\r\nWindows PC Only\r\n\r\n"
-              "install, to a \r\n\r\nWindows PC and Windows Mobile handheld\r\n\r\ninstall?");
+        "IMPORTANT:\r\n\r\nA more recent install or update for Vantorelle Rize has been "
+        "done.\r\n\r\nDo you want to convert from a \r\n\r\nWindows PC Only\r\n\r\n"
+        "install, to a \r\n\r\nWindows PC and Windows Mobile handheld\r\n\r\ninstall?");
     EXPECT_EQ(platformName(installation.platform), "Win");
     EXPECT_TRUE(setups.isEmpty());
     EXPECT_EQ(registry.user.value("install_date").toString(), "20250505");
     EXPECT_EQ(registry.user.value("install_type").toString(), "Win");
-    EXPECT_TRUE(setupLog().endsWith(
-        "Install Types AND Dates did not match...\r\n"
-        "User did NOT want to convert FROM Windows PC Only -TO- "
-        "Windows PC and Windows Mobile handheld\r\n"));
+    EXPECT_TRUE(setupLog().endsWith("Install Types AND Dates did not match...\r\n"
+                                    "User did NOT want to convert FROM Windows PC Only -TO- "
+                                    "Windows PC and Windows Mobile handheld\r\n"));
 
     prompter.boxes.clear();
     run();
@@ -250,7 +256,7 @@ TEST_F(FirstRunConfiguration, ConvertingFromPalmMovesTheTablesToTheDocumentsFold
     EXPECT_FALSE(QFile::exists(data + "vantorelleplus.ini"));
     EXPECT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(registry.user.value("data_path").toString(), data);
-    EXPECT_EQ(setups, QStringList{"WM"});
+    EXPECT_EQ(setups, QStringList {"WM"});
     EXPECT_EQ(platformName(installation.platform), "WM");
     EXPECT_EQ(registry.user.value("install_type").toString(), "WM");
     EXPECT_EQ(registry.user.value("install_date").toString(), "20250505");
@@ -266,20 +272,20 @@ TEST_F(FirstRunConfiguration, ABackupFolderUnderTheProgramFolderMovesOnce)
     const QString oldBackup = install.programFolder() + "Backup/";
     writeFile(oldBackup + tableFile("BP"), "backed up");
     writeFile(install.programFolder() + "data/vantorelleplus.ini",
-              ("[Main]\r\nBackupPath=" + oldBackup + "\r\nDataPath=C:\\old\\\r\n").toUtf8());
+        ("[Main]\r\nBackupPath=" + oldBackup + "\r\nDataPath=C:\\old\\\r\n").toUtf8());
     run();
 
     const QString data = install.dataFolder();
-    EXPECT_EQ(readBackupFolder(installation), data + "backup/");
+    EXPECT_EQ(backupSetting(), data + "backup/");
     EXPECT_EQ(readFile(data + "backup/" + tableFile("BP")), "backed up");
     EXPECT_EQ(readFile(data + "vantorelleplus.ini"),
-              "[Main]\r\nBackupPath=" + (data + "backup/").toUtf8() + "\r\nDataPath=\r\n");
+        "[Main]\r\nBackupPath=" + (data + "backup/").toUtf8() + "\r\nDataPath=\r\n");
 }
 
 TEST_F(FirstRunConfiguration, PlatformDescriptions)
 {
     const auto description
-        = [](const char *name) { return PlatformDescription(platformNamed(name)); };
+        = [](const char *name) { return platformDescription(platformNamed(name)); };
     EXPECT_EQ(description("Palm"), "Windows PC and Palm OS handheld");
     EXPECT_EQ(description("WM"), "Windows PC and Windows Mobile handheld");
     EXPECT_EQ(description("BB"), "Windows PC and Blackberry handheld");

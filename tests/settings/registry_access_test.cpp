@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+using namespace vantorelle;
+
 namespace {
 
 class RegistryAccessTest : public ::testing::Test {
@@ -42,8 +44,8 @@ TEST_F(RegistryAccessTest, ValuesReadByKind)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const QVariant value = GetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey),
-            QLatin1String(c.name), QStringLiteral("<default>"));
+        const QVariant value = readRegistryValue(RegistryScope::CurrentUser,
+            QLatin1String(programRegistryKey), QLatin1String(c.name), QStringLiteral("<default>"));
         EXPECT_EQ(value.typeId(), c.expected.typeId());
         EXPECT_EQ(value, c.expected);
     }
@@ -53,17 +55,17 @@ TEST_F(RegistryAccessTest, MissingKeyOrValueGivesTheDefaultUnchanged)
 {
     registry.machine = {{"install_type", QStringLiteral("WM")}};
     EXPECT_EQ(
-        GetRegistryValue(HKEY_LOCAL_MACHINE, QStringLiteral("software\\brasselwicket\\vantorelle"),
-            QStringLiteral("install_type")),
+        readRegistryValue(RegistryScope::LocalMachine,
+            QStringLiteral("software\\brasselwicket\\vantorelle"), QStringLiteral("install_type")),
         QStringLiteral("WM"));
-    EXPECT_EQ(GetRegistryValue(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Other"),
+    EXPECT_EQ(readRegistryValue(RegistryScope::LocalMachine, QStringLiteral("Software\\Other"),
                   QStringLiteral("install_type"), 7),
         QVariant(7));
-    EXPECT_EQ(GetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey),
+    EXPECT_EQ(readRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
                   QStringLiteral("install_type"), 7),
         QVariant(7));
-    EXPECT_FALSE(GetRegistryValue(
-        HKEY_CURRENT_USER, QLatin1String(VantorelleKey), QStringLiteral("install_type"))
+    EXPECT_FALSE(readRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
+        QStringLiteral("install_type"))
                      .isValid());
 }
 
@@ -82,8 +84,8 @@ TEST_F(RegistryAccessTest, ValuesStoredByKind)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(SetRegistryValue(
-            HKEY_CURRENT_USER, QLatin1String(VantorelleKey), QLatin1String(c.name), c.value));
+        EXPECT_TRUE(writeRegistryValue(RegistryScope::CurrentUser,
+            QLatin1String(programRegistryKey), QLatin1String(c.name), c.value));
         EXPECT_EQ(registry.user.value(QLatin1String(c.name)), c.stored);
     }
 }
@@ -92,7 +94,7 @@ TEST_F(RegistryAccessTest, UnsupportedKindsStoreNothing)
 {
     for (const QVariant &value : {QVariant(QDate(2026, 12, 8)), QVariant(true), QVariant(1.5)}) {
         try {
-            SetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey),
+            writeRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
                 QStringLiteral("install_date"), value);
             ADD_FAILURE() << "no error";
         } catch (const AppError &e) {
@@ -105,12 +107,12 @@ TEST_F(RegistryAccessTest, UnsupportedKindsStoreNothing)
 
 TEST_F(RegistryAccessTest, WritesThatCannotHappenAreFalse)
 {
-    EXPECT_FALSE(SetRegistryValue(HKEY_LOCAL_MACHINE, QLatin1String(VantorelleKey),
+    EXPECT_FALSE(writeRegistryValue(RegistryScope::LocalMachine, QLatin1String(programRegistryKey),
         QStringLiteral("install_type"), QStringLiteral("WM")));
-    EXPECT_FALSE(SetRegistryValue(HKEY_CURRENT_USER, QStringLiteral("Software\\Other"),
+    EXPECT_FALSE(writeRegistryValue(RegistryScope::CurrentUser, QStringLiteral("Software\\Other"),
         QStringLiteral("install_type"), QStringLiteral("WM")));
     registry.failWrites = true;
-    EXPECT_FALSE(SetRegistryValue(HKEY_CURRENT_USER, QLatin1String(VantorelleKey),
+    EXPECT_FALSE(writeRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
         QStringLiteral("install_type"), QStringLiteral("WM")));
     EXPECT_TRUE(registry.user.isEmpty());
     EXPECT_TRUE(registry.machine.isEmpty());

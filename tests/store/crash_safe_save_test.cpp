@@ -1,4 +1,4 @@
-// SaveDBs interrupted: killed at any point of the write, stopped by a full
+// writeTables interrupted: killed at any point of the write, stopped by a full
 // disk, refused by a read-only folder. Every table file must afterwards be its
 // whole old or its whole new version and load without error.
 #include "store/record_status.h"
@@ -18,12 +18,14 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {
 
 // A scratch folder in memory where the machine has one: the kill test runs
-// SaveDBs hundreds of times, and each of its flushes costs milliseconds on a
+// writeTables hundreds of times, and each of its flushes costs milliseconds on a
 // disk. Renaming is atomic on every file system, so the test means the same.
 class ScratchFolder {
 public:
@@ -66,33 +68,33 @@ TableId tableAt(std::size_t i)
 // One new record in every table, so that every file's new version differs from its old one.
 void changeEveryTable(Store &store)
 {
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         MemoryTable &table = store.table(tableAt(i));
         table.addNew();
-        table.setValue(std::size_t {0}, NewRecordId);
-        table.setValue(std::size_t {1}, RecordStatus::New);
+        table.setValue(std::size_t {0}, newRecordId);
+        table.setValue(std::size_t {1}, RecordStatus::added);
         table.setValue(std::size_t {2}, "zz saved by the crash test");
         table.update();
     }
 }
 
-// The end of a child that ran SaveDBs.
+// The end of a child that ran writeTables.
 struct ChildEnd {
     bool killed = false;
-    int exitCode = -1; // 0: SaveDBs reported nothing
+    int exitCode = -1; // 0: writeTables reported nothing
     int stops = 0; // system-call stops seen (traced runs)
-    std::vector<std::string> failedPaths; // the files SaveDBs reported
+    std::vector<std::string> failedPaths; // the files writeTables reported
 };
 
 constexpr int noPtrace = 77;
 constexpr int noPrivilegeDrop = 78;
 
 // Runs, in a child process: load the folder, change every table, `prepare`,
-// SaveDBs; the child reports the paths of the failures through a pipe.
-// With `traced`, SaveDBs runs under ptrace and the child is killed (SIGKILL)
+// writeTables; the child reports the paths of the failures through a pipe.
+// With `traced`, writeTables runs under ptrace and the child is killed (SIGKILL)
 // at system-call stop `killAt` (entries and exits both count; 0: never).
-ChildEnd saveInChild(const fs::path &folder, const std::function<void()> &prepare, bool traced,
-    int killAt = 0)
+ChildEnd saveInChild(
+    const fs::path &folder, const std::function<void()> &prepare, bool traced, int killAt = 0)
 {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0)
@@ -111,7 +113,7 @@ ChildEnd saveInChild(const fs::path &folder, const std::function<void()> &prepar
             ::raise(SIGSTOP);
         }
         std::string report;
-        for (const StoreFailure &failure : store.SaveDBs())
+        for (const StoreFailure &failure : store.writeTables())
             report += failure.path + "\n";
         const bool written = ::write(pipeEnds[1], report.data(), report.size())
             == static_cast<ssize_t>(report.size());
@@ -152,9 +154,9 @@ ChildEnd saveInChild(const fs::path &folder, const std::function<void()> &prepar
     for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
         report.append(buffer, static_cast<std::size_t>(got));
     ::close(pipeEnds[0]);
-    for (std::size_t start = 0, end_; (end_ = report.find('\n', start)) != std::string::npos;
-         start = end_ + 1)
-        end.failedPaths.push_back(report.substr(start, end_ - start));
+    for (std::size_t start = 0, lineEnd; (lineEnd = report.find('\n', start)) != std::string::npos;
+         start = lineEnd + 1)
+        end.failedPaths.push_back(report.substr(start, lineEnd - start));
     return end;
 }
 
@@ -170,9 +172,9 @@ protected:
             Store store(reference.path().string());
             ASSERT_TRUE(store.load().empty());
             changeEveryTable(store);
-            ASSERT_TRUE(store.SaveDBs().empty());
+            ASSERT_TRUE(store.writeTables().empty());
         }
-        for (std::size_t i = 0; i < TableCount; ++i) {
+        for (std::size_t i = 0; i < tableCount; ++i) {
             const std::string name = tableFileName(tableAt(i));
             oldVersion[i] = readBytes(testDataPath() / "basic" / name);
             newVersion[i] = readBytes(reference.path() / name);
@@ -180,14 +182,17 @@ protected:
         }
     }
 
-    std::string path(std::size_t i) const { return (folder.path() / tableFileName(tableAt(i))).string(); }
+    std::string path(std::size_t i) const
+    {
+        return (folder.path() / tableFileName(tableAt(i))).string();
+    }
 
     // How many table files hold their new version; a file that is neither its
     // old nor its new version fails the test.
     std::size_t countNewFiles() const
     {
         std::size_t updated = 0;
-        for (std::size_t i = 0; i < TableCount; ++i) {
+        for (std::size_t i = 0; i < tableCount; ++i) {
             const std::string bytes = readBytes(path(i));
             if (bytes == newVersion[i])
                 ++updated;
@@ -204,24 +209,26 @@ protected:
     }
 
     ScratchFolder folder;
-    std::array<std::string, TableCount> oldVersion, newVersion;
+    std::array<std::string, tableCount> oldVersion, newVersion;
 };
 
 TEST_F(CrashSafeSave, KilledAtAnySystemCallEveryFileIsWholeOldOrWholeNew)
 {
-    const ChildEnd whole = saveInChild(folder.path(), [] {}, true);
+    const ChildEnd whole = saveInChild(
+        folder.path(), [] {}, true);
     if (whole.exitCode == noPtrace)
         GTEST_SKIP() << "this machine does not let a test trace its child (ptrace)";
     ASSERT_EQ(whole.exitCode, 0);
     ASSERT_GT(whole.stops, 0);
-    EXPECT_EQ(countNewFiles(), TableCount);
+    EXPECT_EQ(countNewFiles(), tableCount);
 
     // Killed at every stop, before and after each call: the files written so
     // far are new, the others old, none cut.
     std::set<std::size_t> newFileCounts;
     for (int stop = 1; stop <= whole.stops; ++stop) {
         folder.fillWithFixture();
-        const ChildEnd end = saveInChild(folder.path(), [] {}, true, stop);
+        const ChildEnd end = saveInChild(
+            folder.path(), [] {}, true, stop);
         // The count can differ by a few calls from run to run (the allocator
         // maps memory as it needs it): a save that ended first was not killed.
         ASSERT_TRUE(end.killed || end.exitCode == 0) << "stop " << stop;
@@ -233,7 +240,7 @@ TEST_F(CrashSafeSave, KilledAtAnySystemCallEveryFileIsWholeOldOrWholeNew)
         }
     }
     // Every state from "no file written yet" to "all written" was met.
-    EXPECT_EQ(newFileCounts.size(), TableCount + 1);
+    EXPECT_EQ(newFileCounts.size(), tableCount + 1);
 }
 
 // A full disk, here the file size limit (700 bytes): the files that do not
@@ -248,9 +255,9 @@ TEST_F(CrashSafeSave, FullDiskKeepsTheOldFilesAndReportsThem)
             ::setrlimit(RLIMIT_FSIZE, &small);
         },
         false);
-    ASSERT_EQ(end.exitCode, 1) << "SaveDBs must report the files it could not write";
+    ASSERT_EQ(end.exitCode, 1) << "writeTables must report the files it could not write";
     const std::set<std::string> failed(end.failedPaths.begin(), end.failedPaths.end());
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const std::string bytes = readBytes(path(i));
         if (newVersion[i].size() > 700) {
             EXPECT_TRUE(failed.contains(path(i))) << tableFileName(tableAt(i));
@@ -261,12 +268,12 @@ TEST_F(CrashSafeSave, FullDiskKeepsTheOldFilesAndReportsThem)
         }
     }
     EXPECT_FALSE(failed.empty());
-    EXPECT_LT(failed.size(), TableCount);
+    EXPECT_LT(failed.size(), tableCount);
     expectLoadsWithoutError();
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto &entry : fs::directory_iterator(folder.path()))
         ++entries;
-    EXPECT_EQ(entries, TableCount) << "a temporary file was left behind";
+    EXPECT_EQ(entries, tableCount) << "a temporary file was left behind";
 }
 
 // A folder the user may not write to. Root writes anywhere, so as root the
@@ -288,9 +295,9 @@ TEST_F(CrashSafeSave, ReadOnlyFolderKeepsEveryFileAndReportsEachOne)
     if (end.exitCode == noPrivilegeDrop)
         GTEST_SKIP() << "running as root, and the child cannot give up root's rights";
 
-    ASSERT_EQ(end.exitCode, 1) << "SaveDBs must report the files it could not write";
+    ASSERT_EQ(end.exitCode, 1) << "writeTables must report the files it could not write";
     std::set<std::string> expected;
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         expected.insert(path(i));
         EXPECT_EQ(readBytes(path(i)), oldVersion[i]) << tableFileName(tableAt(i));
     }

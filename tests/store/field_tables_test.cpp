@@ -5,6 +5,8 @@
 
 #include <set>
 
+using namespace vantorelle;
+
 namespace {
 
 TEST(FieldTables, CountsAndLastRowsAreFixed)
@@ -14,30 +16,29 @@ TEST(FieldTables, CountsAndLastRowsAreFixed)
         int visible, lastRow;
     };
     const Case cases[] = {
-        {MainIDFields, 27, 33},
-        {InsIDFields, 9, 12},
-        {ConIDFields, 8, 11},
-        {AllergyFields, 4, 7},
-        {IllnessFields, 9, 12},
-        {SurgeryFields, 7, 10},
-        {ApptFields, 10, 13},
-        {MedFields, 11, 14},
-        {VaccFields, 5, 8},
-        {TestFields, 8, 11},
-        {BPFields, 7, 10},
-        {CholFields, 7, 10},
-        {WeightFields, 4, 7},
-        {GlucoseFields, 8, 13},
-        {FamilyFields, 8, 11},
-        {PharmIDFields, 9, 12},
-        {ProvIDFields, 11, 14},
-        {LocationFields, 0, 3},
-        {ProvTypeFields, 0, 3},
+        {mainIdFields, 27, 33},
+        {insIdFields, 9, 12},
+        {conIdFields, 8, 11},
+        {allergyFields, 4, 7},
+        {illnessFields, 9, 12},
+        {surgeryFields, 7, 10},
+        {apptFields, 10, 13},
+        {medFields, 11, 14},
+        {vaccFields, 5, 8},
+        {testFields, 8, 11},
+        {bpFields, 7, 10},
+        {cholFields, 7, 10},
+        {weightFields, 4, 7},
+        {glucoseFields, 8, 13},
+        {familyFields, 8, 11},
+        {pharmIdFields, 9, 12},
+        {provIdFields, 11, 14},
+        {locationFields, 0, 3},
+        {provTypeFields, 0, 3},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(c.table.lastRow(), c.lastRow);
-        for (int column = 0; column < 3; ++column)
-            EXPECT_EQ(c.table.cell(0, column), std::to_string(c.visible));
+        EXPECT_EQ(c.table.visibleCount, c.visible);
         std::set<std::string_view> captions, names;
         for (const FieldRow &row : c.table.rows) {
             captions.insert(row.caption);
@@ -55,21 +56,21 @@ TEST(FieldTables, CountsAndLastRowsAreFixed)
 
 TEST(FieldTables, RowsThatOthersIndexByNumber)
 {
-    EXPECT_EQ(MainIDFields.cell(27, 1), "Notes");
-    EXPECT_EQ(MainIDFields.cell(28, 1), "Other1");
-    EXPECT_EQ(MainIDFields.cell(33, 2), "10");
-    EXPECT_EQ(MainIDFields.cell(10, 0), "ID # (SSN)");
-    EXPECT_EQ(MainIDFields.cell(11, 0), "ID# Type");
-    EXPECT_EQ(GlucoseFields.cell(8, 0), "Insulin");
-    EXPECT_EQ(GlucoseFields.cell(8, 2), "30");
-    EXPECT_EQ(GlucoseFields.cell(9, 1), "Other2");
-    EXPECT_EQ(MedFields.cell(11, 2), "2000");
-    EXPECT_EQ(IllnessFields.cell(3, 0), "Onset Date");
-    EXPECT_EQ(FamilyFields.cell(5, 0), "Birthdate");
-    EXPECT_EQ(FamilyFields.cell(5, 1), "Date");
-    EXPECT_EQ(BPFields.cell(1, 1), "SBP");
-    EXPECT_EQ(CholFields.cell(4, 1), "Triglycerides");
-    EXPECT_EQ(WeightFields.cell(1, 1), "Weight");
+    EXPECT_EQ(mainIdFields.row(27).name, "Notes");
+    EXPECT_EQ(mainIdFields.row(28).name, "Other1");
+    EXPECT_EQ(mainIdFields.row(33).size, 10);
+    EXPECT_EQ(mainIdFields.row(10).caption, "ID # (SSN)");
+    EXPECT_EQ(mainIdFields.row(11).caption, "ID# Type");
+    EXPECT_EQ(glucoseFields.row(8).caption, "Insulin");
+    EXPECT_EQ(glucoseFields.row(8).size, 30);
+    EXPECT_EQ(glucoseFields.row(9).name, "Other2");
+    EXPECT_EQ(medFields.row(11).size, 2000);
+    EXPECT_EQ(illnessFields.row(3).caption, "Onset Date");
+    EXPECT_EQ(familyFields.row(5).caption, "Birthdate");
+    EXPECT_EQ(familyFields.row(5).name, "Date");
+    EXPECT_EQ(bpFields.row(1).name, "SBP");
+    EXPECT_EQ(cholFields.row(4).name, "Triglycerides");
+    EXPECT_EQ(weightFields.row(1).name, "Weight");
 }
 
 TEST(FieldTables, TableColumnsFollowTheFieldTables)

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
-TEST(KillFileDupes, RetiresRepeatedKeysInTheFile)
+TEST(RetireDuplicateKeys, RetiresRepeatedKeysInTheFile)
 {
     const std::string a1 = R"(0x00000001,0x0000,"date_sep","/","","",0,0,0)";
     const std::string a2 = R"(0x00000002,0x0000,"date_sep","-","","",0,0,0)";
@@ -42,24 +44,24 @@ TEST(KillFileDupes, RetiresRepeatedKeysInTheFile)
         const std::string &expected = c.after.empty() ? c.before : c.after;
         EXPECT_EQ(withDuplicateKeysRetired(c.before), expected) << c.what;
         writeBytes(path, c.before);
-        EXPECT_FALSE(KillFileDupes(path)) << c.what;
+        EXPECT_FALSE(retireDuplicateKeys(path)) << c.what;
         EXPECT_EQ(readBytes(path), expected) << c.what;
     }
-    EXPECT_TRUE(KillFileDupes(folder.file("missing.cdb")));
+    EXPECT_TRUE(retireDuplicateKeys(folder.file("missing.cdb")));
 }
 
-TEST(KillIfEmpty, DeletesFilesShorterThanFiftyBytes)
+TEST(RemoveNearEmptyFile, DeletesFilesShorterThanFiftyBytes)
 {
     TempFolder folder;
     const std::pair<std::size_t, bool> cases[] = {{0, true}, {49, true}, {50, false}, {500, false}};
     for (const auto &[size, deleted] : cases) {
         const std::string path = folder.file("t.cdb");
         writeBytes(path, std::string(size, 'x'));
-        EXPECT_FALSE(KillIfEmpty(path));
+        EXPECT_FALSE(removeNearEmptyFile(path));
         EXPECT_EQ(!std::filesystem::exists(path), deleted) << size;
         std::filesystem::remove(path);
     }
-    EXPECT_FALSE(KillIfEmpty(folder.file("none.cdb")));
+    EXPECT_FALSE(removeNearEmptyFile(folder.file("none.cdb")));
 }
 
 } // namespace

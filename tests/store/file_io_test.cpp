@@ -8,6 +8,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 TEST(GlucoseUnits, ShowsReadingsInThePreferredUnits)
 {
     const struct {
@@ -26,6 +28,6 @@ TEST(GlucoseUnits, ShowsReadingsInThePreferredUnits)
         {"-0.5", "mg/dL", "mmol/L", "0.0"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(GlucoseInUnits(c.glucose, c.units, c.preferred), c.shown)
+        EXPECT_EQ(glucoseInUnits(c.glucose, c.units, c.preferred), c.shown)
             << c.glucose << " " << c.units << " -> " << c.preferred;
 }

@@ -6,6 +6,8 @@
 
 #include <map>
 
+using namespace vantorelle;
+
 namespace {
 
 // Freezes the clock for one test.
@@ -34,17 +36,17 @@ FieldLookup lookup(const std::map<std::string, std::string> &values)
 TEST(Keys, NewRecordKeyFromTheClock)
 {
     FrozenClock clock({2009, 3, 5, 7, 8, 9});
-    EXPECT_EQ(NewRecordKey(), "20090305070809p");
+    EXPECT_EQ(clockKey(), "20090305070809p");
     clock.set({2010, 12, 31, 23, 5, 0});
-    EXPECT_EQ(NewRecordKey(), "20101231230500p");
+    EXPECT_EQ(clockKey(), "20101231230500p");
 }
 
 TEST(Keys, NextSecondCarries)
 {
-    EXPECT_EQ(NewRecordKey(NextSecond({2010, 12, 31, 23, 59, 59})), "20110101000000p");
-    EXPECT_EQ(NewRecordKey(NextSecond({2024, 2, 28, 23, 59, 59})), "20240229000000p");
-    EXPECT_EQ(NewRecordKey(NextSecond({2023, 2, 28, 23, 59, 59})), "20230301000000p");
-    EXPECT_EQ(NewRecordKey(NextSecond({2009, 3, 5, 7, 8, 9})), "20090305070810p");
+    EXPECT_EQ(clockKey(nextSecond({2010, 12, 31, 23, 59, 59})), "20110101000000p");
+    EXPECT_EQ(clockKey(nextSecond({2024, 2, 28, 23, 59, 59})), "20240229000000p");
+    EXPECT_EQ(clockKey(nextSecond({2023, 2, 28, 23, 59, 59})), "20230301000000p");
+    EXPECT_EQ(clockKey(nextSecond({2009, 3, 5, 7, 8, 9})), "20090305070810p");
 }
 
 TEST(Keys, InvertDateAndTime)
@@ -59,7 +61,7 @@ TEST(Keys, InvertDateAndTime)
         {"123456789012345678901234567890", "-123456789012345677877719597056"},
     };
     for (const auto &[date, inverted] : dates)
-        EXPECT_EQ(InvertDate(date), inverted) << date;
+        EXPECT_EQ(invertedDate(date), inverted) << date;
     const std::pair<const char *, const char *> times[] = {
         {"", "9999"},
         {"00:00", "9999"},
@@ -68,15 +70,15 @@ TEST(Keys, InvertDateAndTime)
         {"7:45", "9992"},
     };
     for (const auto &[time, inverted] : times)
-        EXPECT_EQ(InvertTime(time), inverted) << time;
+        EXPECT_EQ(invertedTime(time), inverted) << time;
 }
 
-TEST(Keys, KeyText)
+TEST(Keys, KeyTextOf)
 {
-    EXPECT_EQ(KeyText("O'Brien*Smith"), "obriensmith");
-    EXPECT_EQ(KeyText("Hay Fever, Severe"), "hay fever, severe");
+    EXPECT_EQ(keyTextOf("O'Brien*Smith"), "obriensmith");
+    EXPECT_EQ(keyTextOf("Hay Fever, Severe"), "hay fever, severe");
     // cp1252 capitals: 0xC9 É, 0xDE Þ, 0x8A Š, 0x8C Œ, 0x8E Ž; 0xD7 × is no letter.
-    EXPECT_EQ(KeyText("\xC9\xD7\xDE\x8A\x8C\x8E\xE9"), "\xE9\xD7\xFE\x9A\x9C\x9E\xE9");
+    EXPECT_EQ(keyTextOf("\xC9\xD7\xDE\x8A\x8C\x8E\xE9"), "\xE9\xD7\xFE\x9A\x9C\x9E\xE9");
 }
 
 TEST(Keys, RecipeOfEveryTable)
@@ -116,7 +118,7 @@ TEST(Keys, RecipeOfEveryTable)
         {Location, {{"Key", "St. Mary's *Clinic*"}}, "St. Mary's *Clinic*"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(BuildKey(c.table, profile, lookup(c.values), clock), c.key)
+        EXPECT_EQ(buildKey(c.table, profile, lookup(c.values), clock), c.key)
             << tableSpec(c.table).name;
 }
 
@@ -141,11 +143,11 @@ TEST(Keys, NewerReadingsSortFirst)
     const std::map<std::string, std::string> morning = {{"Date", "20240315"}, {"Time", "08:00"}};
     const std::map<std::string, std::string> evening = {{"Date", "20240315"}, {"Time", "18:00"}};
     const std::map<std::string, std::string> dayBefore = {{"Date", "20240314"}, {"Time", "23:00"}};
-    const auto bp = [&](const auto &values) { return BuildKey(BP, "p", lookup(values), clock); };
+    const auto bp = [&](const auto &values) { return buildKey(BP, "p", lookup(values), clock); };
     EXPECT_LT(bp(evening), bp(morning));
     EXPECT_LT(bp(morning), bp(dayBefore));
     const auto appt
-        = [&](const auto &values) { return BuildKey(Appt, "p", lookup(values), clock); };
+        = [&](const auto &values) { return buildKey(Appt, "p", lookup(values), clock); };
     EXPECT_LT(appt(morning), appt(evening)); // appointments of a day by ascending time
 }
 
@@ -153,7 +155,7 @@ TEST(Keys, LongKeysAreCutTo200KeepingTheirStart)
 {
     const std::map<std::string, std::string> values
         = {{"Surgery", std::string(200, 's')}, {"Date", "20240315"}};
-    const std::string key = BuildKey(TableId::Surgery, "20090305070809p", lookup(values), {});
+    const std::string key = buildKey(TableId::Surgery, "20090305070809p", lookup(values), {});
     EXPECT_EQ(key.size(), 200u);
     EXPECT_TRUE(key.starts_with("20090305070809p79759684sss"));
 }
@@ -164,21 +166,21 @@ TEST(Keys, ClockKeysAreUniqueInTheirTable)
     MemoryTable profiles(tableColumns(TableId::MainID));
     const std::map<std::string, std::string> none;
     for (const char *status : {"0x0002", "0x0008", "0x0000"}) {
-        const std::string key = NewKey(profiles, TableId::MainID, "", lookup(none));
+        const std::string key = uniqueKey(profiles, TableId::MainID, "", lookup(none));
         profiles.addNew();
         profiles.setValue("STATUS", status);
         profiles.setValue("Key", key);
         profiles.update();
     }
     profiles.setFilter(Criterion::standardFilter()); // the tombstone still holds its key
-    EXPECT_EQ(NewKey(profiles, TableId::MainID, "", lookup(none)), "20090305070812p");
+    EXPECT_EQ(uniqueKey(profiles, TableId::MainID, "", lookup(none)), "20090305070812p");
 
     // Keys without a clock part may repeat, as the recipes make them.
     MemoryTable allergies(tableColumns(TableId::Allergy));
     const std::map<std::string, std::string> values = {{"Allergy", "Dust"}};
     allergies.addNew();
     allergies.setValue("Key", "pdust");
-    EXPECT_EQ(NewKey(allergies, TableId::Allergy, "p", lookup(values)), "pdust");
+    EXPECT_EQ(uniqueKey(allergies, TableId::Allergy, "p", lookup(values)), "pdust");
 }
 
 TEST(Keys, KeyWhoseClockPartWasCutStaysAsItIs)
@@ -186,10 +188,10 @@ TEST(Keys, KeyWhoseClockPartWasCutStaysAsItIs)
     FrozenClock clock({2009, 3, 5, 7, 8, 9});
     MemoryTable family(tableColumns(TableId::Family));
     const std::map<std::string, std::string> values = {{"FamLast", std::string(250, 'r')}};
-    const std::string key = NewKey(family, TableId::Family, "p", lookup(values));
+    const std::string key = uniqueKey(family, TableId::Family, "p", lookup(values));
     family.addNew();
     family.setValueAsRead(2, key);
-    EXPECT_EQ(NewKey(family, TableId::Family, "p", lookup(values)), key);
+    EXPECT_EQ(uniqueKey(family, TableId::Family, "p", lookup(values)), key);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <random>
 
+using namespace vantorelle;
+
 namespace {
 
 MemoryTable makeTable()
@@ -17,7 +19,7 @@ MemoryTable makeTable()
 }
 
 void add(MemoryTable &table, std::string_view key,
-    std::string_view status = RecordStatus::Unchanged, std::string_view last = "",
+    std::string_view status = RecordStatus::unchanged, std::string_view last = "",
     std::string_view first = "")
 {
     table.addNew();
@@ -95,8 +97,8 @@ TEST(MemoryTable, StandardFilterHidesTombstonesAndTheEmptyFilterShowsThem)
 {
     MemoryTable table = makeTable();
     add(table, "a");
-    add(table, "b", RecordStatus::Deleted);
-    add(table, "c", RecordStatus::New);
+    add(table, "b", RecordStatus::deleted);
+    add(table, "c", RecordStatus::added);
     table.setFilter(Criterion::standardFilter());
     EXPECT_EQ(table.recordCount(), 2u);
     EXPECT_EQ(keys(table), (Keys {"a", "c"}));
@@ -109,8 +111,8 @@ TEST(MemoryTable, DeleteRuleRemovesNewRowsAndMarksOthers)
 {
     MemoryTable table = makeTable();
     add(table, "a");
-    add(table, "b", RecordStatus::New);
-    add(table, "c", RecordStatus::Modified);
+    add(table, "b", RecordStatus::added);
+    add(table, "c", RecordStatus::modified);
     add(table, "d");
     table.setFilter(Criterion::standardFilter());
 
@@ -131,7 +133,7 @@ TEST(MemoryTable, DeleteRuleRemovesNewRowsAndMarksOthers)
     EXPECT_EQ(keys(table), (Keys {"a", "c", "d"})); // "b" is gone for good
     table.moveFirst();
     ASSERT_TRUE(table.find(Criterion::equal("Key", "c")));
-    EXPECT_EQ(table.value("STATUS"), RecordStatus::Deleted);
+    EXPECT_EQ(table.value("STATUS"), RecordStatus::deleted);
 }
 
 TEST(MemoryTable, AddedRowStandsAtTheEndUntilTheViewIsRebuilt)
@@ -151,11 +153,11 @@ TEST(MemoryTable, AddedRowStandsAtTheEndUntilTheViewIsRebuilt)
 TEST(MemoryTable, SortIsOrdinalAndStable)
 {
     MemoryTable table = makeTable();
-    add(table, "1", RecordStatus::Unchanged, "smith", "bob");
-    add(table, "2", RecordStatus::Unchanged, "Smith", "ann");
-    add(table, "3", RecordStatus::Unchanged, "smith", "al");
-    add(table, "4", RecordStatus::Unchanged, "\xC9vora", "x"); // cp1252 bytes sort after ASCII
-    add(table, "5", RecordStatus::Unchanged, "smith", "bob");
+    add(table, "1", RecordStatus::unchanged, "smith", "bob");
+    add(table, "2", RecordStatus::unchanged, "Smith", "ann");
+    add(table, "3", RecordStatus::unchanged, "smith", "al");
+    add(table, "4", RecordStatus::unchanged, "\xC9vora", "x"); // cp1252 bytes sort after ASCII
+    add(table, "5", RecordStatus::unchanged, "smith", "bob");
     table.setSort({"Last", "First"});
     EXPECT_EQ(keys(table), (Keys {"2", "3", "1", "5", "4"}));
     table.setSort({"Last"});
@@ -225,9 +227,9 @@ TEST(MemoryTable, RepeatedFindAndMarkRetiresAProfile)
 TEST(MemoryTable, WalkThatRetiresRepeatedKeysKeepsTheFirst)
 {
     MemoryTable table = makeTable();
-    add(table, "k", RecordStatus::Unchanged, "first");
-    add(table, "k", RecordStatus::New, "second");
-    add(table, "k", RecordStatus::Modified, "third");
+    add(table, "k", RecordStatus::unchanged, "first");
+    add(table, "k", RecordStatus::added, "second");
+    add(table, "k", RecordStatus::modified, "third");
     add(table, "m");
     table.setFilter(Criterion::standardFilter());
     table.setSort({"Key"});
@@ -251,9 +253,9 @@ TEST(MemoryTable, WalkThatRetiresRepeatedKeysKeepsTheFirst)
 TEST(MemoryTable, HandlesReachTheRowShownEvenWhenKeysRepeat)
 {
     MemoryTable table = makeTable();
-    add(table, "same", RecordStatus::Unchanged, "one");
+    add(table, "same", RecordStatus::unchanged, "one");
     const RowHandle one = table.handle();
-    add(table, "same", RecordStatus::New, "two");
+    add(table, "same", RecordStatus::added, "two");
     const RowHandle two = table.handle();
     table.setSort({"Key"});
     table.setFilter(Criterion::standardFilter());
@@ -278,11 +280,11 @@ TEST(MemoryTable, HandlesReachTheRowShownEvenWhenKeysRepeat)
 TEST(MemoryTable, ContainsValueSeesTombstonesAndNewRows)
 {
     MemoryTable table = makeTable();
-    add(table, "b", RecordStatus::Deleted);
+    add(table, "b", RecordStatus::deleted);
     add(table, "a");
     table.setSort({"Key"});
     table.setFilter(Criterion::standardFilter());
-    add(table, "c", RecordStatus::New);
+    add(table, "c", RecordStatus::added);
     for (const char *key : {"a", "b", "c"})
         EXPECT_TRUE(table.containsValue(2, key)) << key;
     EXPECT_FALSE(table.containsValue(2, "d"));
@@ -405,8 +407,8 @@ TEST(MemoryTable, AgreesWithAPlainModelUnderRandomOperations)
             << "step " << step;
 
         // "", "p", "p3" or "p3b": every row, many, a few, one Key.
-        const std::string key = "p" + std::to_string(queryRandom() % 5)
-            + static_cast<char>('a' + queryRandom() % 4);
+        const std::string key
+            = "p" + std::to_string(queryRandom() % 5) + static_cast<char>('a' + queryRandom() % 4);
         const std::string prefix = key.substr(0, queryRandom() % 4);
         std::vector<RowHandle> expected;
         for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -415,7 +417,8 @@ TEST(MemoryTable, AgreesWithAPlainModelUnderRandomOperations)
         }
         std::stable_sort(expected.begin(), expected.end(),
             [&](RowHandle a, RowHandle b) { return rows[a].key < rows[b].key; });
-        ASSERT_EQ(table.rowsByValue(2, prefix), expected) << "step " << step << " prefix " << prefix;
+        ASSERT_EQ(table.rowsByValue(2, prefix), expected)
+            << "step " << step << " prefix " << prefix;
     }
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -68,10 +70,10 @@ TEST_F(RecordOperationsTest, NewTopicRecordIsAddedUnderItsRecipeKey)
     record.values = {{"SBP", "118"}, {"DBP", "76"}, {"Date", "20240316"}, {"Time", "07:15"}};
     const SavedRecord saved = operations.saveTopicRecord(TableId::BP, annKey, record);
     EXPECT_EQ(saved.key, annKey + "797596839284" + "20240315143005p");
-    MemoryTable &bp = store.dsBP();
+    MemoryTable &bp = store.table(TableId::BP);
     EXPECT_EQ(bp.handle(), saved.row);
-    EXPECT_EQ(bp.value("REC_ID"), NewRecordId);
-    EXPECT_EQ(bp.value("STATUS"), RecordStatus::New);
+    EXPECT_EQ(bp.value("REC_ID"), newRecordId);
+    EXPECT_EQ(bp.value("STATUS"), RecordStatus::added);
     EXPECT_EQ(bp.value("SBP"), "118");
     // The filter was assigned again: the newest reading is now first.
     bp.moveFirst();
@@ -87,9 +89,9 @@ TEST_F(RecordOperationsTest, UnchangedRekeyValuesUpdateInPlace)
     const SavedRecord saved = operations.saveTopicRecord(TableId::BP, annKey, record);
     EXPECT_EQ(saved.row, rows[0]);
     EXPECT_EQ(saved.key, record.key);
-    EXPECT_EQ(store.dsBP().value("STATUS"), RecordStatus::Modified);
-    EXPECT_EQ(store.dsBP().value("Pulse"), "99");
-    EXPECT_EQ(store.dsBP().value("REC_ID"), "0x00000020");
+    EXPECT_EQ(store.table(TableId::BP).value("STATUS"), RecordStatus::modified);
+    EXPECT_EQ(store.table(TableId::BP).value("Pulse"), "99");
+    EXPECT_EQ(store.table(TableId::BP).value("REC_ID"), "0x00000020");
     EXPECT_EQ(allRows(TableId::BP).size(), 3u);
 }
 
@@ -101,9 +103,9 @@ TEST_F(RecordOperationsTest, ChangedRekeyValueReplacesTheRecordUnderANewKey)
     record.values = {{"SBP", "131"}};
     const SavedRecord saved = operations.saveTopicRecord(TableId::BP, annKey, record);
     EXPECT_NE(saved.key, oldKey);
-    EXPECT_EQ(store.dsBP().value("REC_ID"), NewRecordId);
-    EXPECT_EQ(store.dsBP().value("STATUS"), RecordStatus::New);
-    EXPECT_EQ(store.dsBP().value("DBP"), "85"); // the other values move with it
+    EXPECT_EQ(store.table(TableId::BP).value("REC_ID"), newRecordId);
+    EXPECT_EQ(store.table(TableId::BP).value("STATUS"), RecordStatus::added);
+    EXPECT_EQ(store.table(TableId::BP).value("DBP"), "85"); // the other values move with it
     const Rows rows = allRows(TableId::BP, annKey);
     EXPECT_NE(std::find(rows.begin(), rows.end(), oldKey + " 0x0002"), rows.end());
     EXPECT_NE(std::find(rows.begin(), rows.end(), saved.key + " 0x0008"), rows.end());
@@ -122,7 +124,7 @@ TEST_F(RecordOperationsTest, AppointmentWithoutTimeIsStoredAtMidnight)
     record.values = {{"ProvID", ""}, {"Date", "20240401"}, {"Time", ""}};
     const SavedRecord saved = operations.saveTopicRecord(TableId::Appt, bobKey, record);
     EXPECT_EQ(saved.key, bobKey + "7975959800:00");
-    EXPECT_EQ(store.dsAppt().value("Time"), "00:00");
+    EXPECT_EQ(store.table(TableId::Appt).value("Time"), "00:00");
 }
 
 TEST_F(RecordOperationsTest, SaveReachesTheRowShownWhenKeysRepeat)
@@ -137,8 +139,8 @@ TEST_F(RecordOperationsTest, SaveReachesTheRowShownWhenKeysRepeat)
     EditedRecord edit = shown(TableId::Allergy, b.row);
     edit.values = {{"Reaction", "two, edited"}};
     operations.saveTopicRecord(TableId::Allergy, bobKey, edit);
-    EXPECT_EQ(store.dsAllergy().valueAt(a.row, 4), "one");
-    EXPECT_EQ(store.dsAllergy().valueAt(b.row, 4), "two, edited");
+    EXPECT_EQ(store.table(TableId::Allergy).valueAt(a.row, 4), "one");
+    EXPECT_EQ(store.table(TableId::Allergy).valueAt(b.row, 4), "two, edited");
 }
 
 TEST_F(RecordOperationsTest, OverLongValuesAreRefusedUnlessTheyAreAlreadyStored)
@@ -151,7 +153,7 @@ TEST_F(RecordOperationsTest, OverLongValuesAreRefusedUnlessTheyAreAlreadyStored)
     EXPECT_THROW(operations.saveTopicRecord(TableId::Allergy, bobKey, record), TableError);
 
     // A value read longer than its column is saved back as it was.
-    MemoryTable &allergies = store.dsAllergy();
+    MemoryTable &allergies = store.table(TableId::Allergy);
     allergies.moveFirst();
     allergies.setValueAsRead(4, std::string(600, 'r'));
     EditedRecord edit = shown(TableId::Allergy, allergies.handle());
@@ -168,18 +170,18 @@ TEST_F(RecordOperationsTest, NewProfilesGetDistinctKeysAndANameRow)
     const SavedRecord second = operations.saveProfile(ann, true, "", ""); // the same second
     EXPECT_EQ(first.key, "20240315143005p");
     EXPECT_EQ(second.key, "20240315143006p");
-    EXPECT_EQ(store.dsMainID().value("STATUS"), RecordStatus::New);
-    MemoryTable &names = store.dsMainNm();
+    EXPECT_EQ(store.table(TableId::MainID).value("STATUS"), RecordStatus::added);
+    MemoryTable &names = store.table(TableId::MainNm);
     names.moveFirst();
     ASSERT_TRUE(names.find(Criterion::startsWith("Key", "deecy")));
     EXPECT_EQ(names.value("MainID"), first.key);
-    EXPECT_EQ(names.value("STATUS"), RecordStatus::New);
+    EXPECT_EQ(names.value("STATUS"), RecordStatus::added);
     EXPECT_EQ(names.value("Key"), "deecy20240315143005p");
 }
 
 TEST_F(RecordOperationsTest, NameIndexFollowsRenames)
 {
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     profiles.moveFirst();
     ASSERT_TRUE(profiles.find(Criterion::equal("Key", annKey)));
     EditedRecord ann = shown(TableId::MainID, profiles.handle());
@@ -188,7 +190,7 @@ TEST_F(RecordOperationsTest, NameIndexFollowsRenames)
     EXPECT_EQ(allRows(TableId::MainNm),
         (Rows {"leeann" + annKey + " 0x0000", "leeanne20090101000000p 0x0002",
             "oneilbob" + bobKey + " 0x0008"}));
-    EXPECT_EQ(profiles.value("STATUS"), RecordStatus::Modified);
+    EXPECT_EQ(profiles.value("STATUS"), RecordStatus::modified);
 
     ann.values = {{"First", "Anna"}, {"Last", "Lee"}};
     operations.saveProfile(ann, false, "Ann", "Lee");
@@ -212,13 +214,13 @@ TEST_F(RecordOperationsTest, NameIndexFollowsRenames)
 TEST_F(RecordOperationsTest, ProfileNeverLosesItsNameRow)
 {
     // The name row holds other names than the profile shows (changed on the handheld).
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     profiles.moveFirst();
     ASSERT_TRUE(profiles.find(Criterion::equal("Key", annKey)));
     EditedRecord ann = shown(TableId::MainID, profiles.handle());
     ann.values = {{"First", "Annie"}, {"Last", "Lee"}};
     operations.saveProfile(ann, false, "Annie", "Lee");
-    MemoryTable &names = store.dsMainNm();
+    MemoryTable &names = store.table(TableId::MainNm);
     names.moveFirst();
     ASSERT_TRUE(names.find(Criterion::equal("MainID", annKey)));
     EXPECT_EQ(names.value("First"), "Annie");
@@ -226,7 +228,7 @@ TEST_F(RecordOperationsTest, ProfileNeverLosesItsNameRow)
 
 TEST_F(RecordOperationsTest, InsuranceLinksOfOtherProfilesAreNeverRetired)
 {
-    MemoryTable &insurance = store.dsInsID();
+    MemoryTable &insurance = store.table(TableId::InsID);
     insurance.moveFirst();
     EditedRecord entry = shown(TableId::InsID, insurance.handle());
     entry.values = {{"Company", "ACME Care"}};
@@ -235,7 +237,7 @@ TEST_F(RecordOperationsTest, InsuranceLinksOfOtherProfilesAreNeverRetired)
     EXPECT_EQ(allRows(TableId::InsXref),
         (Rows {annKey + "acme health" + insuranceKey + " 0x0000",
             bobKey + "acme care" + insuranceKey + " 0x0008"}));
-    EXPECT_EQ(insurance.value("STATUS"), RecordStatus::Modified);
+    EXPECT_EQ(insurance.value("STATUS"), RecordStatus::modified);
     EXPECT_EQ(allRows(TableId::InsID).size(), 1u) << "the master entry is not duplicated";
 
     // Ann renames it from her own profile: only her link is replaced.
@@ -258,29 +260,29 @@ TEST_F(RecordOperationsTest, NewContactIsAlwaysLinked)
     const Rows links = allRows(TableId::ConXref, bobKey);
     EXPECT_NE(std::find(links.begin(), links.end(), bobKey + "smithjo20240315143005p 0x0008"),
         links.end());
-    EXPECT_EQ(store.dsConID().value("STATUS"), RecordStatus::New);
+    EXPECT_EQ(store.table(TableId::ConID).value("STATUS"), RecordStatus::added);
 }
 
 TEST_F(RecordOperationsTest, MasterItems)
 {
     // A location renamed: a new row under the new name, the old one retired.
-    MemoryTable &locations = store.dsLocation();
+    MemoryTable &locations = store.table(TableId::Location);
     locations.moveFirst();
     ASSERT_TRUE(locations.find(Criterion::equal("Key", "Clinic")));
     const SavedRecord renamed = operations.saveMasterItem(
         TableId::Location, shown(TableId::Location, locations.handle()), "clinic");
     EXPECT_EQ(renamed.key, "clinic");
-    EXPECT_EQ(locations.value("REC_ID"), NewRecordId);
+    EXPECT_EQ(locations.value("REC_ID"), newRecordId);
     EXPECT_EQ(
         allRows(TableId::Location), (Rows {"Clinic 0x0002", "St. Mary's 0x0008", "clinic 0x0008"}));
 
     // A provider edited in place; a new pharmacy gets a clock key.
-    MemoryTable &providers = store.dsProvID();
+    MemoryTable &providers = store.table(TableId::ProvID);
     providers.moveFirst();
     EditedRecord provider = shown(TableId::ProvID, providers.handle());
     provider.values = {{"Phone1", "555-0601"}};
     operations.saveMasterItem(TableId::ProvID, provider);
-    EXPECT_EQ(providers.value("STATUS"), RecordStatus::Modified);
+    EXPECT_EQ(providers.value("STATUS"), RecordStatus::modified);
     EditedRecord pharmacy;
     pharmacy.values = {{"Pharmacy", "New Drug"}};
     EXPECT_EQ(operations.saveMasterItem(TableId::PharmID, pharmacy).key, "20240315143005p");
@@ -289,7 +291,7 @@ TEST_F(RecordOperationsTest, MasterItems)
 TEST_F(RecordOperationsTest, ARenamedLocationKeepsItsHiddenFields)
 {
     // Values the handheld keeps in the fields the editor never shows.
-    MemoryTable &locations = store.dsLocation();
+    MemoryTable &locations = store.table(TableId::Location);
     locations.moveFirst();
     ASSERT_TRUE(locations.find(Criterion::equal("Key", "Clinic")));
     locations.setValue("Other2", "W-4");
@@ -299,28 +301,28 @@ TEST_F(RecordOperationsTest, ARenamedLocationKeepsItsHiddenFields)
         TableId::Location, shown(TableId::Location, locations.handle()), "North Clinic");
     ASSERT_EQ(locations.handle(), renamed.row);
     EXPECT_EQ(locations.value("Other2"), "W-4");
-    EXPECT_EQ(locations.value("STATUS"), RecordStatus::New);
+    EXPECT_EQ(locations.value("STATUS"), RecordStatus::added);
 }
 
 TEST_F(RecordOperationsTest, DeletingAProfileRetiresItsRowsEverywhere)
 {
     operations.deleteProfile(annKey);
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     profiles.moveFirst();
     EXPECT_FALSE(profiles.find(Criterion::equal("Key", annKey)));
-    for (TableId id : ProfileTables)
+    for (TableId id : profileTables)
         EXPECT_TRUE(store.profileRows(id, annKey).empty()) << tableSpec(id).name;
-    MemoryTable &names = store.dsMainNm();
+    MemoryTable &names = store.table(TableId::MainNm);
     names.moveFirst();
     EXPECT_FALSE(names.find(Criterion::equal("MainID", annKey)));
     EXPECT_EQ(store.profileRows(TableId::BP, bobKey).size(), 1u) << "other profiles stay";
-    EXPECT_EQ(store.dsInsID().recordCount(), 1u) << "master entries stay";
+    EXPECT_EQ(store.table(TableId::InsID).recordCount(), 1u) << "master entries stay";
     EXPECT_EQ(allRows(TableId::BP, annKey).size(), 2u) << "synchronised rows stay as tombstones";
 
     operations.deleteProfile(bobKey);
     EXPECT_TRUE(allRows(TableId::BP, bobKey).empty()) << "rows made on the PC are gone";
     operations.deleteProfile("");
-    EXPECT_EQ(store.dsLocation().recordCount(), 2u);
+    EXPECT_EQ(store.table(TableId::Location).recordCount(), 2u);
 }
 
 TEST_F(RecordOperationsTest, DeletingARowByItsHandle)

@@ -8,12 +8,11 @@
 
 #include <array>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {
-
-using vantorelle::RowView;
-using vantorelle::TableRows;
 
 const std::string annKey = "20090305070809p";
 const std::string bobKey = "20100101101010p";
@@ -51,10 +50,10 @@ protected:
         return state;
     }
 
-    std::array<ViewState, TableCount> everyView()
+    std::array<ViewState, tableCount> everyView()
     {
-        std::array<ViewState, TableCount> states;
-        for (std::size_t i = 0; i < TableCount; ++i)
+        std::array<ViewState, tableCount> states;
+        for (std::size_t i = 0; i < tableCount; ++i)
             states[i] = viewState(static_cast<TableId>(i));
         return states;
     }
@@ -81,7 +80,7 @@ TEST_F(StoreQuery, ProfileRowsInKeyOrderWithTheirValues)
     EXPECT_EQ(rows[1].value("Time"), "08:00");
     EXPECT_EQ(rows[1].value("Notes"), "Before\r\nbreakfast");
     EXPECT_EQ(rows[1].value(std::size_t {0}), "0x00000021");
-    EXPECT_EQ(store.dsBP().valueAt(rows[1].handle(), 3), "120");
+    EXPECT_EQ(store.table(TableId::BP).valueAt(rows[1].handle(), 3), "120");
     EXPECT_THROW(rows[0].value("Pressure"), TableError);
 
     EXPECT_EQ(keys(store.profileRows(TableId::BP, bobKey)),
@@ -102,7 +101,7 @@ TEST_F(StoreQuery, TombstonesAreHidden)
         std::vector<std::string> {annKey + "peanuts"}); // "dust" is a tombstone
 
     // A row retired since the last rebuild is hidden at once.
-    MemoryTable &allergies = store.dsAllergy();
+    MemoryTable &allergies = store.table(TableId::Allergy);
     ASSERT_TRUE(allergies.moveTo(store.profileRows(TableId::Allergy, annKey)[0].handle()));
     allergies.applyDeleteRule();
     EXPECT_TRUE(store.profileRows(TableId::Allergy, annKey).empty());
@@ -110,11 +109,11 @@ TEST_F(StoreQuery, TombstonesAreHidden)
 
 TEST_F(StoreQuery, RowsAddedSinceTheLastSortStandInKeyOrder)
 {
-    MemoryTable &bp = store.dsBP();
+    MemoryTable &bp = store.table(TableId::BP);
     const auto add = [&](const std::string &key) {
         bp.addNew();
-        bp.setValue("REC_ID", NewRecordId);
-        bp.setValue("STATUS", RecordStatus::New);
+        bp.setValue("REC_ID", newRecordId);
+        bp.setValue("STATUS", RecordStatus::added);
         bp.setValue("Key", key);
         bp.update();
     };
@@ -129,40 +128,40 @@ TEST_F(StoreQuery, RowsAddedSinceTheLastSortStandInKeyOrder)
             annKey + "79759684919920240315080000p"}));
     const TableRows rows = store.profileRows(TableId::BP, annKey);
     EXPECT_EQ(rows[1].value("REC_ID"), "0x00000020") << "the row of the file comes first";
-    EXPECT_EQ(rows[2].value("REC_ID"), NewRecordId);
+    EXPECT_EQ(rows[2].value("REC_ID"), newRecordId);
 }
 
 TEST_F(StoreQuery, ReadingMovesNoViewAndNoCurrentRow)
 {
     // Current rows in the middle of a view, at its end and after a find.
-    store.dsBP().moveFirst();
-    store.dsBP().moveNext();
-    store.dsAllergy().moveFirst();
-    while (!store.dsAllergy().eof())
-        store.dsAllergy().moveNext();
-    store.dsMainNm().moveFirst();
-    ASSERT_TRUE(store.dsMainNm().find(Criterion::equal("MainID", bobKey)));
+    store.table(TableId::BP).moveFirst();
+    store.table(TableId::BP).moveNext();
+    store.table(TableId::Allergy).moveFirst();
+    while (!store.table(TableId::Allergy).eof())
+        store.table(TableId::Allergy).moveNext();
+    store.table(TableId::MainNm).moveFirst();
+    ASSERT_TRUE(store.table(TableId::MainNm).find(Criterion::equal("MainID", bobKey)));
     const auto before = everyView();
 
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const auto id = static_cast<TableId>(i);
         store.profileRows(id, annKey);
         store.profileRows(id, bobKey);
         store.tableRows(id);
     }
     EXPECT_EQ(everyView(), before);
-    EXPECT_EQ(store.dsBP().sort(), std::vector<std::string> {"Key"});
-    EXPECT_EQ(store.dsBP().filter(), Criterion::standardFilter());
+    EXPECT_EQ(store.table(TableId::BP).sort(), std::vector<std::string> {"Key"});
+    EXPECT_EQ(store.table(TableId::BP).filter(), Criterion::standardFilter());
 }
 
 TEST_F(StoreQuery, UnsortedTablesAndThePreferencesInKeyOrderToo)
 {
     // The providers keep the order of addition; the query gives Key order.
-    MemoryTable &providers = store.dsProvID();
+    MemoryTable &providers = store.table(TableId::ProvID);
     for (const char *key : {"20090306090000p", "20090306080100p"}) {
         providers.addNew();
-        providers.setValue("REC_ID", NewRecordId);
-        providers.setValue("STATUS", RecordStatus::New);
+        providers.setValue("REC_ID", newRecordId);
+        providers.setValue("STATUS", RecordStatus::added);
         providers.setValue("Key", key);
         providers.update();
     }
@@ -174,7 +173,7 @@ TEST_F(StoreQuery, UnsortedTablesAndThePreferencesInKeyOrderToo)
     for (std::size_t i = 1; i < preferences.size(); ++i)
         EXPECT_LE(preferences[i - 1].value("PrefsKey"), preferences[i].value("PrefsKey"));
     for (RowView row : preferences)
-        EXPECT_NE(row.value("STATUS"), RecordStatus::Deleted);
+        EXPECT_NE(row.value("STATUS"), RecordStatus::deleted);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <set>
 
+using namespace vantorelle;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,16 +44,16 @@ TEST_F(BasicFolder, LoadsAndSavesEveryFileByteForByte)
 {
     Store store(folder.path().string()); // the final "/" is added
     ASSERT_TRUE(store.load().empty());
-    EXPECT_EQ(store.dsMainID().recordCount(), 2u);
-    EXPECT_EQ(store.dsAllergy().recordCount(), 2u); // the tombstone is hidden
-    EXPECT_EQ(store.dsBP().recordCount(), 3u);
-    ASSERT_TRUE(store.SaveDBs().empty());
-    for (std::size_t i = 0; i < TableCount; ++i) {
+    EXPECT_EQ(store.table(TableId::MainID).recordCount(), 2u);
+    EXPECT_EQ(store.table(TableId::Allergy).recordCount(), 2u); // the tombstone is hidden
+    EXPECT_EQ(store.table(TableId::BP).recordCount(), 3u);
+    ASSERT_TRUE(store.writeTables().empty());
+    for (std::size_t i = 0; i < tableCount; ++i) {
         const auto id = static_cast<TableId>(i);
         EXPECT_EQ(readBytes(file(id)), original(id)) << tableFileName(id);
     }
-    EXPECT_EQ(store.dsAllergy().filter(), Criterion::standardFilter());
-    EXPECT_EQ(store.dsAllergy().recordCount(), 2u);
+    EXPECT_EQ(store.table(TableId::Allergy).filter(), Criterion::standardFilter());
+    EXPECT_EQ(store.table(TableId::Allergy).recordCount(), 2u);
 }
 
 TEST_F(BasicFolder, StartUpReadsThePreferencesAndSetsTheViews)
@@ -65,16 +67,16 @@ TEST_F(BasicFolder, StartUpReadsThePreferencesAndSetsTheViews)
     EXPECT_EQ(loaded.password, ""); // no record: the default
     EXPECT_EQ(loaded.glucoseUnits, "mg/dL");
 
-    EXPECT_EQ(store.dsBP().sort(), std::vector<std::string> {"Key"});
-    EXPECT_EQ(store.dsPrefs().sort(), std::vector<std::string> {"PrefsKey"});
-    EXPECT_TRUE(store.dsInsID().sort().empty());
-    EXPECT_EQ(store.dsLocation().filter(), Criterion::standardFilter());
+    EXPECT_EQ(store.table(TableId::BP).sort(), std::vector<std::string> {"Key"});
+    EXPECT_EQ(store.table(TableId::Prefs).sort(), std::vector<std::string> {"PrefsKey"});
+    EXPECT_TRUE(store.table(TableId::InsID).sort().empty());
+    EXPECT_EQ(store.table(TableId::Location).filter(), Criterion::standardFilter());
     // Newest reading first within a profile: 18:00 before 08:00 of the same day.
-    const std::vector<std::string> bp = keys(store.dsBP());
+    const std::vector<std::string> bp = keys(store.table(TableId::BP));
     ASSERT_EQ(bp.size(), 3u);
     EXPECT_LT(bp[0], bp[1]);
-    store.dsBP().moveFirst();
-    EXPECT_EQ(store.dsBP().value("Time"), "18:00");
+    store.table(TableId::BP).moveFirst();
+    EXPECT_EQ(store.table(TableId::BP).value("Time"), "18:00");
     EXPECT_EQ(store.path(TableId::Chol), folder.folder() + "VantorelleChol.cdb");
 }
 
@@ -129,13 +131,15 @@ TEST_F(BasicFolder, ReaderFailures)
                 + path);
         EXPECT_EQ(store.table(c.missing).recordCount(), 0u);
         if (c.fatal) {
-            EXPECT_EQ(store.dsChol().recordCount(), 0u) << "the start-up stops at a required table";
+            EXPECT_EQ(store.table(TableId::Chol).recordCount(), 0u)
+                << "the start-up stops at a required table";
         } else {
-            EXPECT_EQ(store.dsPharmID().recordCount() + store.dsChol().recordCount(),
+            EXPECT_EQ(store.table(TableId::PharmID).recordCount()
+                    + store.table(TableId::Chol).recordCount(),
                 c.missing == PharmID || c.missing == Chol ? 1u : 2u)
                 << "the start-up goes on";
             // A missing table is written at save, with a header of its own.
-            ASSERT_TRUE(store.SaveDBs().empty());
+            ASSERT_TRUE(store.writeTables().empty());
             EXPECT_TRUE(readBytes(path).starts_with("#RECCNT: 0\r\n#SYNCMODE: MERGE\r\n#FLDCNT: "));
             fs::remove(path);
         }
@@ -155,7 +159,7 @@ TEST_F(BasicFolder, FileThatCouldNotBeReadIsNotWrittenBack)
     EXPECT_EQ(failures[0].operation, "loading data source 7");
     EXPECT_FALSE(failures[0].fatal);
 
-    const std::vector<StoreFailure> unsaved = store.SaveDBs();
+    const std::vector<StoreFailure> unsaved = store.writeTables();
     ASSERT_EQ(unsaved.size(), 1u);
     EXPECT_EQ(unsaved[0].path, path);
     EXPECT_TRUE(fs::is_directory(path));
@@ -168,7 +172,7 @@ TEST_F(BasicFolder, SaveReportsFilesItCouldNotWrite)
     ASSERT_TRUE(store.load().empty());
     fs::remove(file(TableId::Vacc));
     fs::create_directory(file(TableId::Vacc)); // cannot be replaced by a file
-    const std::vector<StoreFailure> unsaved = store.SaveDBs();
+    const std::vector<StoreFailure> unsaved = store.writeTables();
     ASSERT_EQ(unsaved.size(), 1u);
     EXPECT_EQ(unsaved[0].path, file(TableId::Vacc));
     EXPECT_EQ(unsaved[0].operation, "saving the databases");
@@ -179,7 +183,7 @@ TEST_F(BasicFolder, DeleteRuleAndStatusesAcrossASave)
 {
     Store store(folder.folder());
     ASSERT_TRUE(store.load().empty());
-    MemoryTable &allergies = store.dsAllergy();
+    MemoryTable &allergies = store.table(TableId::Allergy);
     allergies.moveFirst();
     ASSERT_TRUE(allergies.find(Criterion::startsWith("Key", "20100101101010p"))); // "0x0008"
     allergies.applyDeleteRule();
@@ -187,26 +191,26 @@ TEST_F(BasicFolder, DeleteRuleAndStatusesAcrossASave)
     ASSERT_TRUE(allergies.find(Criterion::equal("Key", "20090305070809ppeanuts"))); // "0x0000"
     allergies.applyDeleteRule();
     EXPECT_EQ(allergies.recordCount(), 0u);
-    ASSERT_TRUE(store.SaveDBs().empty());
+    ASSERT_TRUE(store.writeTables().empty());
 
     Store again(folder.folder());
     ASSERT_TRUE(again.load().empty());
-    MemoryTable &reloaded = again.dsAllergy();
+    MemoryTable &reloaded = again.table(TableId::Allergy);
     EXPECT_EQ(reloaded.recordCount(), 0u);
     reloaded.setFilter(std::nullopt);
     EXPECT_EQ(keys(reloaded),
         (std::vector<std::string> {"20090305070809pdust", "20090305070809ppeanuts"}));
     reloaded.moveFirst();
     reloaded.moveNext();
-    EXPECT_EQ(reloaded.value("STATUS"), RecordStatus::Deleted);
+    EXPECT_EQ(reloaded.value("STATUS"), RecordStatus::deleted);
     EXPECT_TRUE(readBytes(file(TableId::Allergy)).find("#RECCNT: 2\r\n") != std::string::npos);
 }
 
-TEST_F(BasicFolder, KillDupesKeepsTheFirstOfEachKey)
+TEST_F(BasicFolder, RetiringDuplicateProfilesKeepsTheFirstOfEachKey)
 {
     Store store(folder.folder());
     ASSERT_TRUE(store.load().empty());
-    MemoryTable &profiles = store.dsMainID();
+    MemoryTable &profiles = store.table(TableId::MainID);
     profiles.setSort({"Last", "First"});
     for (const char *status : {"0x0008", "0x0000"}) {
         profiles.addNew();
@@ -216,7 +220,7 @@ TEST_F(BasicFolder, KillDupesKeepsTheFirstOfEachKey)
         profiles.setValue("First", status);
         profiles.update();
     }
-    store.KillDupes();
+    store.retireDuplicateProfiles();
     EXPECT_EQ(profiles.sort(), std::vector<std::string> {"Key"});
     EXPECT_EQ(profiles.recordCount(), 2u);
     profiles.setFilter(std::nullopt);
@@ -228,11 +232,11 @@ TEST_F(BasicFolder, KillDupesKeepsTheFirstOfEachKey)
     EXPECT_EQ(rows, (std::multiset<std::string> {"Ann/0x0000", "Bob/0x0008", "0x0000/0x0002"}));
 }
 
-TEST_F(BasicFolder, SetPrefStatuses)
+TEST_F(BasicFolder, SetPreferenceStatuses)
 {
     Store store(folder.folder());
     ASSERT_TRUE(store.load().empty());
-    MemoryTable &prefs = store.dsPrefs();
+    MemoryTable &prefs = store.table(TableId::Prefs);
     const auto record = [&](const char *key) {
         prefs.moveFirst();
         EXPECT_TRUE(prefs.find(Criterion::equal("PrefsKey", key))) << key;
@@ -240,28 +244,28 @@ TEST_F(BasicFolder, SetPrefStatuses)
     };
     const std::size_t count = prefs.recordCount();
 
-    store.SetPref("currency_symbol", "$", "$");
+    store.setPreference("currency_symbol", "$", "$");
     EXPECT_EQ(record("currency_symbol"), "0x0000 \x80") << "an unchanged value is not stored";
-    store.SetPref("confirm_del", "0", "0");
+    store.setPreference("confirm_del", "0", "0");
     EXPECT_EQ(prefs.recordCount(), count);
 
-    store.SetPref("currency_symbol", "\x80", "\xA3");
+    store.setPreference("currency_symbol", "\x80", "\xA3");
     EXPECT_EQ(record("currency_symbol"), "0x0004 \xA3");
-    store.SetPref("date_format", "ddmmyyyy", "yyyymmdd");
+    store.setPreference("date_format", "ddmmyyyy", "yyyymmdd");
     EXPECT_EQ(record("date_format"), "0x0004 yyyymmdd");
-    store.SetPref("date_sep", ".", "/");
+    store.setPreference("date_sep", ".", "/");
     EXPECT_EQ(record("date_sep"), "0x0008 /");
-    store.SetPref("password", "", "secret");
+    store.setPreference("password", "", "secret");
     EXPECT_EQ(record("password"), "0x0008 secret");
     prefs.moveFirst();
     prefs.find(Criterion::equal("PrefsKey", "password"));
-    EXPECT_EQ(prefs.value("REC_ID"), NewRecordId);
+    EXPECT_EQ(prefs.value("REC_ID"), newRecordId);
     EXPECT_EQ(prefs.recordCount(), count + 1);
 
-    EXPECT_THROW(store.SetPref("currency_symbol", "", std::string(201, 'x')), TableError);
+    EXPECT_THROW(store.setPreference("currency_symbol", "", std::string(201, 'x')), TableError);
     EXPECT_EQ(record("currency_symbol"), "0x0004 \xA3");
 
-    ASSERT_TRUE(store.SaveDBs().empty());
+    ASSERT_TRUE(store.writeTables().empty());
     const std::string saved = readBytes(file(TableId::Prefs));
     EXPECT_NE(saved.find("#RECCNT: 6\r\n"), std::string::npos);
     EXPECT_NE(saved.find("0x0000002E,0x0002,\"date_sep\",\"-\",\"\",\"\",0,0,0\r\n"
@@ -277,7 +281,7 @@ TEST_F(BasicFolder, MissingPreferencesFileIsCreatedAgainAtSave)
     Store store(folder.folder());
     ASSERT_TRUE(store.load().empty());
     fs::remove(file(TableId::Prefs));
-    ASSERT_FALSE(store.SavePrefsFile());
+    ASSERT_FALSE(store.writePreferences());
     const std::string saved = readBytes(file(TableId::Prefs));
     EXPECT_TRUE(saved.starts_with(
         "#RECCNT: 5\r\n#SYNCMODE: MERGE\r\n#FLDCNT: 7\r\n#FLDNUM:1 TYPE:N SIZE:0\r\n"));
@@ -306,35 +310,35 @@ TEST_F(BasicFolder, ProviderAndPharmacyLookups)
 {
     Store store(folder.folder());
     ASSERT_TRUE(store.load().empty());
-    EXPECT_EQ(store.GetProviderName("20090306080200p"), "Dr. Who");
-    EXPECT_EQ(store.GetProviderName(""), "");
-    EXPECT_EQ(store.GetProviderName("20090306080400p"), "<not found>"); // deleted
-    EXPECT_EQ(store.GetProviderName("nobody"), "<not found>");
-    EXPECT_EQ(store.GetPharmacyName("20090306080300p"), "Corner Drug");
-    EXPECT_EQ(store.ProviderExists("20090306080200p"), 0);
-    EXPECT_EQ(store.ProviderExists("20090306080400p"), -1);
-    EXPECT_EQ(store.ProviderExists(""), -1);
-    EXPECT_EQ(store.PharmacyExists("20090306080300P"), -1) << "exact comparison";
-    EXPECT_TRUE(store.dsPharmID().eof());
+    EXPECT_EQ(store.providerName("20090306080200p"), "Dr. Who");
+    EXPECT_EQ(store.providerName(""), "");
+    EXPECT_EQ(store.providerName("20090306080400p"), "<not found>"); // deleted
+    EXPECT_EQ(store.providerName("nobody"), "<not found>");
+    EXPECT_EQ(store.pharmacyName("20090306080300p"), "Corner Drug");
+    EXPECT_EQ(store.providerPosition("20090306080200p"), 0);
+    EXPECT_EQ(store.providerPosition("20090306080400p"), -1);
+    EXPECT_EQ(store.providerPosition(""), -1);
+    EXPECT_EQ(store.pharmacyPosition("20090306080300P"), -1) << "exact comparison";
+    EXPECT_TRUE(store.table(TableId::PharmID).eof());
 
     // Positions follow the table's current order.
-    MemoryTable &providers = store.dsProvID();
+    MemoryTable &providers = store.table(TableId::ProvID);
     providers.addNew();
     providers.setValue("STATUS", "0x0008");
     providers.setValue("Key", "20240101000000p");
     providers.setValue("Name", "Dr. Able");
     providers.update();
-    EXPECT_EQ(store.ProviderExists("20240101000000p"), 1);
+    EXPECT_EQ(store.providerPosition("20240101000000p"), 1);
     providers.setSort({"Name"});
-    EXPECT_EQ(store.ProviderExists("20240101000000p"), 0);
-    EXPECT_EQ(store.ProviderExists("20090306080200p"), 1);
+    EXPECT_EQ(store.providerPosition("20240101000000p"), 0);
+    EXPECT_EQ(store.providerPosition("20090306080200p"), 1);
 
     // An empty table: "" and -1, the position untouched.
-    MemoryTable &pharmacies = store.dsPharmID();
+    MemoryTable &pharmacies = store.table(TableId::PharmID);
     pharmacies.moveFirst();
     pharmacies.applyDeleteRule();
-    EXPECT_EQ(store.GetPharmacyName("20090306080300p"), "");
-    EXPECT_EQ(store.PharmacyExists("20090306080300p"), -1);
+    EXPECT_EQ(store.pharmacyName("20090306080300p"), "");
+    EXPECT_EQ(store.pharmacyPosition("20090306080300p"), -1);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <string>
 #include <unistd.h>
 
+namespace vantorelle {
+
 // The fixture folder tests/data (ctest sets VANTORELLE_TEST_DATA; a direct run
 // finds it beside this source file).
 inline std::filesystem::path testDataPath()
@@ -51,3 +53,5 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+} // namespace vantorelle

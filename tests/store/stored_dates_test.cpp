@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace vantorelle;
+
 namespace {
 
 TEST(StoredDates, LeadingNumber)
@@ -18,7 +20,7 @@ TEST(StoredDates, LeadingNumber)
         {".", 0},
     };
     for (const auto &[text, number] : cases)
-        EXPECT_DOUBLE_EQ(LeadingNumber(text), number) << text;
+        EXPECT_DOUBLE_EQ(leadingNumber(text), number) << text;
 }
 
 TEST(StoredDates, FormatStoredDateByFormatAndSeparator)
@@ -38,11 +40,11 @@ TEST(StoredDates, FormatStoredDateByFormatAndSeparator)
         {"yyyymmdd", " - ", "20090305", "2009 - 03 - 05"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(FormatStoredDate(c.date, dateFormatFromText(c.format), c.separator), c.shown)
+        EXPECT_EQ(formatStoredDate(c.date, dateFormatFromText(c.format), c.separator), c.shown)
             << c.format << c.date;
 }
 
-TEST(StoredDates, FormatTime12)
+TEST(StoredDates, TwelveHourTime)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"00:00", "12:00 AM"},
@@ -59,7 +61,7 @@ TEST(StoredDates, FormatTime12)
         {"5", "55 AM"},
     };
     for (const auto &[stored, shown] : cases)
-        EXPECT_EQ(FormatTime12(stored), shown) << stored;
+        EXPECT_EQ(twelveHourTime(stored), shown) << stored;
 }
 
 TEST(StoredDates, CalcAgeCountsTheBirthday)
@@ -78,31 +80,31 @@ TEST(StoredDates, CalcAgeCountsTheBirthday)
         {"", ""},
     };
     for (const auto &[birth, age] : cases)
-        EXPECT_EQ(CalcAge(birth), age) << birth;
+        EXPECT_EQ(ageInYears(birth), age) << birth;
     Clock::install(nullptr);
 }
 
 TEST(StoredDates, ValueCodes)
 {
-    EXPECT_EQ(YesNoCode("No"), "01");
+    EXPECT_EQ(activityCode("No"), "01");
     for (const char *value : {"Yes", "", "no", "NO", "No "})
-        EXPECT_EQ(YesNoCode(value), "00") << value;
+        EXPECT_EQ(activityCode(value), "00") << value;
 
     std::string empty;
-    EXPECT_EQ(DefaultTime(empty), "00:00");
+    EXPECT_EQ(defaultedTime(empty), "00:00");
     EXPECT_EQ(empty, "00:00");
     std::string time = "14:30";
-    EXPECT_EQ(DefaultTime(time), "14:30");
+    EXPECT_EQ(defaultedTime(time), "14:30");
     EXPECT_EQ(time, "14:30");
 }
 
 TEST(StoredDates, PaddedWholeNumber)
 {
-    EXPECT_EQ(PaddedWholeNumber(79759684, 8), "79759684");
-    EXPECT_EQ(PaddedWholeNumber(42, 4), "0042");
-    EXPECT_EQ(PaddedWholeNumber(-1, 8), "-00000001");
-    EXPECT_EQ(PaddedWholeNumber(2.5, 1), "3");
-    EXPECT_EQ(PaddedWholeNumber(123456, 4), "123456");
+    EXPECT_EQ(paddedWholeNumber(79759684, 8), "79759684");
+    EXPECT_EQ(paddedWholeNumber(42, 4), "0042");
+    EXPECT_EQ(paddedWholeNumber(-1, 8), "-00000001");
+    EXPECT_EQ(paddedWholeNumber(2.5, 1), "3");
+    EXPECT_EQ(paddedWholeNumber(123456, 4), "123456");
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // Record lines found by fuzzing the reader and writer: each is read, written
 // back and read again, and must give the same values both times.
-#include "store/table_file.h"
 #include "store/table_catalog.h"
+#include "store/table_file.h"
 
 #include "store_test_support.h"
 
 #include <gtest/gtest.h>
+
+using namespace vantorelle;
 
 namespace {
 
@@ -30,14 +32,18 @@ TEST(TableFileRoundTrip, LineCutShortAfterAValueReadsBackTheSame)
         // A line that ends with the comma after a closing quote: the value is
         // the text inside the quotes. Kept with the `",` it would be written
         // "Dust""," and read back as Dust" with the next value shifted.
-        {TableId::Allergy, R"(0x00000001,0x0000,"key","Dust",)", {"0x00000001", "0x0000", "key", "Dust"}},
+        {TableId::Allergy, R"(0x00000001,0x0000,"key","Dust",)",
+            {"0x00000001", "0x0000", "key", "Dust"}},
         {TableId::Allergy, R"(0x00000001,0x0000,"key",)", {"0x00000001", "0x0000", "key"}},
         {TableId::Allergy, R"(0x00000001,0x0000,"key","",)", {"0x00000001", "0x0000", "key", ""}},
-        {TableId::MainNm, R"(0x00000001,0x0000,"leeann","Ann",)", {"0x00000001", "0x0000", "leeann", "Ann"}},
+        {TableId::MainNm, R"(0x00000001,0x0000,"leeann","Ann",)",
+            {"0x00000001", "0x0000", "leeann", "Ann"}},
         {TableId::Prefs, R"(0x00000001,0x0000,"date_sep",)", {"0x00000001", "0x0000", "date_sep"}},
         // Cut short without the comma: only the closing quote goes.
-        {TableId::Allergy, R"(0x00000001,0x0000,"key","Dust")", {"0x00000001", "0x0000", "key", "Dust"}},
-        {TableId::Allergy, R"(0x00000001,0x0000,"key","a""")", {"0x00000001", "0x0000", "key", "a\""}},
+        {TableId::Allergy, R"(0x00000001,0x0000,"key","Dust")",
+            {"0x00000001", "0x0000", "key", "Dust"}},
+        {TableId::Allergy, R"(0x00000001,0x0000,"key","a""")",
+            {"0x00000001", "0x0000", "key", "a\""}},
         // A value the user typed with `","` in it stays one value.
         {TableId::Allergy, R"(0x00000001,0x0000,"key","say ""a"",""b""","x")",
             {"0x00000001", "0x0000", "key", "say \"a\",\"b\"", "x"}},

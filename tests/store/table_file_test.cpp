@@ -1,10 +1,12 @@
 #include "store/line_reader.h"
-#include "store/table_file.h"
 #include "store/table_catalog.h"
+#include "store/table_file.h"
 
 #include "store_test_support.h"
 
 #include <gtest/gtest.h>
+
+using namespace vantorelle;
 
 namespace {
 
@@ -96,8 +98,7 @@ TEST(TableFile, HeaderRebuild)
     for (const Case &c : cases) {
         std::string expected = joined(c.header);
         expected.resize(expected.size() - 2);
-        EXPECT_EQ(
-            TableFile::UpdateCdbHeader(c.previous, c.recordCount, c.fieldCount, "S"), expected)
+        EXPECT_EQ(TableFile::updatedHeader(c.previous, c.recordCount, c.fieldCount, "S"), expected)
             << c.what;
     }
 }
@@ -291,8 +292,8 @@ TEST(TableFile, HandheldCopySendsRecordsAsNewOrDeletedAndTheSyncModeAsMerge)
         {"empty and short lines", "\r\nabc\r\n0123456789\r\n", "\r\nabc\r\n0123456789\r\n"},
         {"record line cut short", "0x0000001A,0x00", "0x00000000,0x0000\r\n"},
         {"record line of eleven characters", "0x0000001A,", "0x00000000,0x0000\r\n"},
-        {"lone CR ends a line, a lone LF stays in it",
-            "#A\r0x0000001A,0x0002,\"k\n\"\r\n", "#A\r\n0x00000000,0x0002,\"k\n\"\r\n"},
+        {"lone CR ends a line, a lone LF stays in it", "#A\r0x0000001A,0x0002,\"k\n\"\r\n",
+            "#A\r\n0x00000000,0x0002,\"k\n\"\r\n"},
         {"lines of a file without CR end at LF", "#SYNCMODE: X\n0x0000001A,0x0004,\"k\"\n",
             "#SYNCMODE: MERGE\r\n0x00000000,0x0000,\"k\"\r\n"},
         {"empty file", "", ""},

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QUrl>
 
+namespace vantorelle {
+
 // Takes the browser's place for http and https addresses opened through
 // QDesktopServices, and records them. Installed while it lives.
 class FakeBrowser : public QObject {
@@ -26,3 +28,5 @@ public:
 public slots:
     void open(const QUrl &url) { opened.append(url); }
 };
+
+} // namespace vantorelle

@@ -1,5 +1,7 @@
 #include "fake_file_dialogs.h"
 
+namespace vantorelle {
+
 FakeFileDialogs::FakeFileDialogs()
 {
     installFileDialogs(this);
@@ -32,3 +34,5 @@ std::optional<QString> FakeFileDialogs::answer(const Request &request)
     requests.append(request);
     return answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
 }
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace vantorelle {
+
 // Records every file or folder dialog and answers from a script: a path, or
 // std::nullopt for "cancelled". Installed while it lives.
 class FakeFileDialogs : public FileDialogs {
@@ -34,3 +36,5 @@ private:
 
     QList<std::optional<QString>> answers_;
 };
+
+} // namespace vantorelle

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/edit_state.h"
+#include "context/edit_state.h"
+#include "context/main_window_context.h"
 #include "settings/installation.h"
-#include "settings/main_window_context.h"
 #include "settings/preferences.h"
 #include "store/store.h"
 
@@ -10,6 +10,8 @@
 
 #include <set>
 #include <string>
+
+namespace vantorelle {
 
 // A main window as the windows beside it see it, without its controls: a
 // store on `dataFolder` (loaded by the test when it wants tables from files),
@@ -59,3 +61,5 @@ private:
     Preferences preferences_;
     EditState editState_;
 };
+
+} // namespace vantorelle

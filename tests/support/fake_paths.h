@@ -2,6 +2,8 @@
 
 #include "platform/paths.h"
 
+namespace vantorelle {
+
 // Program and documents folders chosen by the test (end them in "/").
 // Installed while it lives.
 class FakePaths : public Paths {
@@ -19,3 +21,5 @@ public:
 
     QString program, documents;
 };
+
+} // namespace vantorelle

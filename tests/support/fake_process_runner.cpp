@@ -1,5 +1,7 @@
 #include "fake_process_runner.h"
 
+namespace vantorelle {
+
 FakeProcessRunner::FakeProcessRunner()
 {
     installProcessRunner(this);
@@ -16,3 +18,5 @@ int FakeProcessRunner::run(
     calls.append({program, arguments, workingFolder});
     return onRun ? onRun(calls.last()) : 0;
 }
+
+} // namespace vantorelle

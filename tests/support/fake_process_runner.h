@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace vantorelle {
+
 // Records every program run instead of starting it. Installed while it lives.
 class FakeProcessRunner : public ProcessRunner {
 public:
@@ -27,3 +29,5 @@ public:
 
     QList<Call> calls;
 };
+
+} // namespace vantorelle

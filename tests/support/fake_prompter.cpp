@@ -1,5 +1,7 @@
 #include "fake_prompter.h"
 
+namespace vantorelle {
+
 FakePrompter::FakePrompter()
 {
     installPrompter(this);
@@ -17,3 +19,5 @@ int FakePrompter::ask(const QString &title, const QString &text, Buttons buttons
         return answers_.takeFirst();
     return buttons == YesNo || buttons == YesNoCancel ? Yes : Ok;
 }
+
+} // namespace vantorelle

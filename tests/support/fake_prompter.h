@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace vantorelle {
+
 // Records every message box and answers from a script. Installed while it lives.
 class FakePrompter : public Prompter {
 public:
@@ -27,3 +29,5 @@ public:
 private:
     QList<int> answers_;
 };
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <QVariantMap>
 
+namespace vantorelle {
+
 // The program's registry key held in memory, one map per scope. Installed
 // while it lives.
 class FakeRegistry : public Registry {
@@ -27,3 +29,5 @@ public:
     QVariantMap user, machine;
     bool failWrites = false;
 };
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+namespace vantorelle {
+
 // A desktop whose open window titles the test sets. Installed while it lives.
 class FakeWindowFinder : public WindowFinder {
 public:
@@ -14,3 +16,5 @@ public:
 
     QSet<QString> openTitles;
 };
+
+} // namespace vantorelle

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+namespace vantorelle {
+
 // The control named `name` (its object name) among the children of `window`;
 // the test fails when there is none.
 template<typename Control> Control *findControl(const QWidget &window, const char *name)
@@ -12,3 +14,5 @@ template<typename Control> Control *findControl(const QWidget &window, const cha
     EXPECT_TRUE(found) << name;
     return found;
 }
+
+} // namespace vantorelle

@@ -5,16 +5,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace vantorelle {
+
 TemporaryInstall::TemporaryInstall()
-    : paths(dir.path() + QStringLiteral("/program/"), dir.path() + QStringLiteral("/documents/"))
+    : paths_(dir_.path() + QStringLiteral("/program/"), dir_.path() + QStringLiteral("/documents/"))
 {
-    QDir().mkpath(paths.program);
-    QDir().mkpath(paths.documents);
+    QDir().mkpath(paths_.program);
+    QDir().mkpath(paths_.documents);
 }
 
 void TemporaryInstall::copyTemplates()
 {
-    copyTree(sourceDataFolder(), paths.program + QStringLiteral("data/"));
+    copyTree(sourceDataFolder(), paths_.program + QStringLiteral("data/"));
 }
 
 QString TemporaryInstall::sourceDataFolder()
@@ -46,3 +48,5 @@ void copyTree(const QString &from, const QString &to)
         writeFile(to + QLatin1Char('/') + QDir(from).relativeFilePath(source), readFile(source));
     }
 }
+
+} // namespace vantorelle

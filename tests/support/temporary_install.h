@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+namespace vantorelle {
+
 // A program folder and a documents folder in a temporary directory, installed
 // as the program's paths while it lives. The program folder starts empty;
 // copyTemplates() ships the real data/ templates into it.
@@ -15,17 +17,17 @@ public:
     // into programFolder() + "data/".
     void copyTemplates();
 
-    QString programFolder() const { return paths.program; }
-    QString documentsFolder() const { return paths.documents; }
+    QString programFolder() const { return paths_.program; }
+    QString documentsFolder() const { return paths_.documents; }
     // The data folder a first run makes.
-    QString dataFolder() const { return paths.documents + QStringLiteral("Vantorelle/"); }
+    QString dataFolder() const { return paths_.documents + QStringLiteral("Vantorelle/"); }
 
     // The source tree's data/ folder, ending in "/".
     static QString sourceDataFolder();
 
 private:
-    QTemporaryDir dir;
-    FakePaths paths;
+    QTemporaryDir dir_;
+    FakePaths paths_;
 };
 
 // Writes `bytes` to `path`, creating its folder.
@@ -34,3 +36,5 @@ void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
 // Copies every file of `from` into `to` (created), recursively.
 void copyTree(const QString &from, const QString &to);
+
+} // namespace vantorelle

@@ -1,0 +1,45 @@
+#include "dialogs/password_window.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "settings/app_info.h"
+
+namespace vantorelle {
+
+PasswordWindow::PasswordWindow(QWidget *parent)
+    : QDialog(parent)
+    , password_(new QLineEdit(this))
+{
+    setWindowTitle(QStringLiteral("Input Password"));
+    auto *text = new QLabel(QString::fromUtf8(AppInfo::title)
+            + QStringLiteral(" has been password protected. Please enter the correct password:"),
+        this);
+    text->setObjectName(QStringLiteral("lblText"));
+    text->setWordWrap(true);
+    password_->setObjectName(QStringLiteral("txtPassword"));
+    password_->setEchoMode(QLineEdit::Password);
+    password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdSave"));
+    ok->setToolTip(QStringLiteral("Save Changes"));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(text, 0, 0, 1, 3);
+    layout->addWidget(new QLabel(QStringLiteral("Password:"), this), 1, 0);
+    layout->addWidget(password_, 1, 1);
+    layout->addWidget(ok, 1, 2);
+
+    connect(password_, &QLineEdit::returnPressed, this, &PasswordWindow::submit);
+    connect(ok, &QPushButton::clicked, this, &PasswordWindow::submit);
+}
+
+void PasswordWindow::submit()
+{
+    typed_ = password_->text();
+    accept();
+}
+
+} // namespace vantorelle

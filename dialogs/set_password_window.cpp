@@ -1,0 +1,103 @@
+#include "dialogs/set_password_window.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+#include "platform/cp1252.h"
+#include "platform/prompter.h"
+
+namespace vantorelle {
+
+namespace {
+
+// The password is stored in cp1252, so only characters that survive the trip
+// may be typed; another would be stored as "?" and never match again.
+class Cp1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return Cp1252::canEncode(input) ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+SetPasswordWindow::SetPasswordWindow(
+    const QString &currentPassword, SetPreference setPreference, QWidget *parent)
+    : QDialog(parent)
+    , current_(new QLineEdit(this))
+    , new_ {new QLineEdit(this), new QLineEdit(this)}
+    , currentPassword_(currentPassword)
+    , setPreference_(std::move(setPreference))
+{
+    setWindowTitle(QStringLiteral("Change Password"));
+    current_->setObjectName(QStringLiteral("txtCurrPW"));
+    new_[0]->setObjectName(QStringLiteral("txtNewPW(0)"));
+    new_[1]->setObjectName(QStringLiteral("txtNewPW(1)"));
+    auto *validator = new Cp1252Validator(this);
+    for (QLineEdit *box : {current_, new_[0], new_[1]}) {
+        box->setEchoMode(QLineEdit::Password);
+        box->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
+        box->setMaxLength(12);
+        box->setValidator(validator);
+    }
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdPasswordOK"));
+    ok->setToolTip(QStringLiteral("Select another record"));
+
+    auto *explanation = new QLabel(
+        QStringLiteral("If your password is blank, enter a new password in the text boxes to "
+                       "create a password.  If you want to change the password from what it is "
+                       "now, first enter the current password, then enter the new password."),
+        this);
+    explanation->setWordWrap(true);
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(explanation, 0, 0, 1, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Current Password:"), this), 1, 0);
+    layout->addWidget(current_, 1, 1);
+    layout->addWidget(new QLabel(QStringLiteral("New Password:"), this), 2, 0);
+    layout->addWidget(new_[0], 2, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Retype Password:"), this), 3, 0);
+    layout->addWidget(new_[1], 3, 1);
+    layout->addWidget(ok, 4, 1, Qt::AlignRight);
+
+    connect(ok, &QPushButton::clicked, this, &SetPasswordWindow::submit);
+}
+
+void SetPasswordWindow::submit()
+{
+    const QString mismatch = QStringLiteral("Password Mismatch");
+    if (current_->text() != currentPassword_) {
+        prompter().ask(
+            mismatch, QStringLiteral("The Current Password is not correct. Please try again."));
+        current_->clear();
+        return;
+    }
+    if (new_[0]->text() != new_[1]->text()) {
+        prompter().ask(mismatch,
+            QStringLiteral("New Password and Confirm New do not match. Please try again."));
+        new_[0]->clear();
+        new_[1]->clear();
+        new_[0]->setFocus();
+        return;
+    }
+
+    // The previous value is longer than a password may be, so every new
+    // password, the empty one included, is stored.
+    const QString newPassword = new_[1]->text();
+    setPreference_("password", "harvestmoonly", Cp1252::toStdString(newPassword));
+    if (newPassword.isEmpty())
+        prompter().ask(
+            QStringLiteral("Password Cleared"), QStringLiteral("The password has been CLEARED."));
+    else
+        prompter().ask(
+            QStringLiteral("Password Saved"), QStringLiteral("The new password has been saved."));
+    accept();
+}
+
+} // namespace vantorelle

@@ -1,0 +1,35 @@
+#include "platform/file_copy.h"
+
+#include "platform/app_error.h"
+#include "platform/file_writer.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace vantorelle {
+
+void copyFileAtomically(const QString &from, const QString &to)
+{
+    const QFileInfo source(from);
+    if (!source.isFile())
+        throw AppError(AppError::FileNotFound);
+    const QFileInfo target(to);
+    if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
+        return;
+
+    QFile file(from);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError::fromErrno(errno);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(AppError::DeviceIoError);
+    file.close();
+
+    FileWriter::replace(to, bytes);
+    QFile::setPermissions(to, source.permissions());
+}
+
+} // namespace vantorelle

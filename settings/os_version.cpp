@@ -1,8 +1,0 @@
-#include "settings/os_version.h"
-
-#include <QSysInfo>
-
-QString GetOSVersionName()
-{
-    return QSysInfo::prettyProductName();
-}

@@ -1,0 +1,29 @@
+#include "settings/settings_access.h"
+
+#include "platform/app_error.h"
+#include "platform/prompter.h"
+#include "platform/settings_file.h"
+#include "settings/app_info.h"
+
+namespace vantorelle {
+
+QString readSetting(
+    const QString &section, const QString &key, const QString &defaultValue, const QString &file)
+{
+    return SettingsFile::read(file, section, key).value_or(defaultValue);
+}
+
+qint16 writeSetting(
+    const QString &section, const QString &key, const QString &value, const QString &file)
+{
+    try {
+        SettingsFile::write(file, section, key, value);
+        return 1;
+    } catch (const AppError &) {
+        prompter().ask(QString::fromUtf8(AppInfo::title),
+            QStringLiteral("An error occurred while writing to the ini file."));
+        return 0;
+    }
+}
+
+} // namespace vantorelle

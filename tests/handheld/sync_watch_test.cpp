@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "handheld/sync_watch.h"
+#include "support/fake_window_finder.h"
+#include "support/handheld_fakes.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+using namespace vantorelle;
+
+namespace {
+
+// Another program on its own X connection, opening top-level windows titled
+// as the synchronisation titles its progress window. The connection stays
+// open for the whole test, so the server never resets between two checks.
+class OtherProgram {
+public:
+    OtherProgram()
+        : connection_(xcb_connect(nullptr, nullptr))
+    {
+    }
+    ~OtherProgram() { xcb_disconnect(connection_); }
+
+    bool connected() const { return !xcb_connection_has_error(connection_); }
+
+    xcb_window_t open(const QByteArray &title)
+    {
+        xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+        const xcb_window_t window = xcb_generate_id(connection_);
+        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 200, 80, 0,
+            XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_NAME"),
+            atom("UTF8_STRING"), 8, uint32_t(title.size()), title.constData());
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME,
+            XCB_ATOM_STRING, 8, uint32_t(title.size()), title.constData());
+        xcb_map_window(connection_, window);
+        sync();
+        return window;
+    }
+
+    void close(xcb_window_t window)
+    {
+        xcb_destroy_window(connection_, window);
+        sync();
+    }
+
+private:
+    // A round trip: the server has done everything asked before it.
+    void sync()
+    {
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    }
+
+    xcb_atom_t atom(const char *name)
+    {
+        auto *reply = xcb_intern_atom_reply(connection_,
+            xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
+        const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return result;
+    }
+
+    xcb_connection_t *connection_;
+};
+
+// A main window whose watch is a real timer.
+class WatchedMainWindow : public FakeMainWindow {
+public:
+    void setWatchEnabled(bool enabled) override
+    {
+        FakeMainWindow::setWatchEnabled(enabled);
+        enabled ? timer.start() : timer.stop();
+    }
+
+    QTimer timer;
+};
+
+const QStringList forcedClose = {"hotsync detected", "watch off", "close"};
+
+} // namespace
+
+TEST(SyncWatch, OnlyTheExactTitleClosesTheProgram)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "needs an X display (make test runs under xvfb-run)";
+    OtherProgram hotsync;
+    ASSERT_TRUE(hotsync.connected());
+    FakeMainWindow main;
+
+    // Every test client shares the X server: the exact title is shown only as
+    // long as the check needs it.
+    for (const QByteArray nearMiss : {"Hotsync Progress ", "hotsync progress",
+             "HotSync Progress - Lee", " Hotsync Progress", "Hotsync Progres"}) {
+        const xcb_window_t window = hotsync.open(nearMiss);
+        EXPECT_FALSE(checkForHotsync(main)) << nearMiss.constData();
+        hotsync.close(window);
+    }
+    EXPECT_TRUE(main.events.isEmpty());
+
+    const xcb_window_t window = hotsync.open("Hotsync Progress");
+    EXPECT_TRUE(checkForHotsync(main));
+    hotsync.close(window);
+    EXPECT_EQ(main.events, forcedClose);
+}
+
+TEST(SyncWatch, TheTimerLooksOnceASecondUntilItFindsTheWindow)
+{
+    FakeWindowFinder desktop;
+    WatchedMainWindow main;
+    connectSyncWatch(main.timer, main);
+    EXPECT_EQ(main.timer.interval(), 1000);
+
+    main.setWatchEnabled(true);
+    desktop.openTitles.insert("Hotsync Progress");
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.events.contains("close"); }, 10000));
+    EXPECT_EQ(main.events, QStringList({"watch on"}) + forcedClose);
+    EXPECT_FALSE(main.timer.isActive());
+}
