@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "editor/record_editor.h"
+#include "exchange/export_dialog.h"
 #include "mainwin/main_window.h"
 #include "masters/master_list_editor.h"
 #include "masters/provider_viewer.h"
@@ -24,6 +25,10 @@ int main(int argc, char **argv)
     };
     windows.viewProvider = [&window](QWidget *owner, const std::string &key, bool pharmacy) {
         ProviderViewer::view(window, key, pharmacy, owner);
+    };
+    windows.exportData = [&window](QWidget *owner, const QString &profile) {
+        ExportDialog dialog(window, profile, owner);
+        dialog.exec();
     };
     windows.graph = [&reports] { reports.showGraph(); };
     windows.printProfile = [&reports] { reports.printProfile(); };

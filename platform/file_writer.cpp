@@ -17,7 +17,9 @@ void replace(const QString &path, const QByteArray &bytes)
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         throw AppError::fromErrno(errno);
-    if (file.write(bytes) != bytes.size()) {
+    // A short write of a small file stays in Qt's buffer, and the commit would
+    // not report it: flushing shows it here.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int code = errno;
         file.cancelWriting();
         throw AppError::fromErrno(code);
