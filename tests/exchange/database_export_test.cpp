@@ -88,6 +88,37 @@ TEST_F(DatabaseExportTest, BytesOfASmallDatabase)
     EXPECT_EQ(lines, 11u);
 }
 
+// Profiles and master lists come in the order the program lists them (by
+// name), whatever order their Keys give; topic records stay in Key order.
+TEST_F(DatabaseExportTest, ProfilesAndMasterListsInTheirListingOrder)
+{
+    using enum TableId;
+    addRecord(store, MainID, "1", {{"First", "Zoe"}, {"Last", "Adams"}});
+    addRecord(store, MainID, "2", {{"First", "Al"}, {"Last", "Young"}});
+    addRecord(store, MainID, "3", {{"First", "Amy"}, {"Last", "Adams"}});
+    addRecord(store, ConID, "c1", {{"ConFirst", "Bo"}, {"ConLast", "West"}});
+    addRecord(store, ConID, "c2", {{"ConFirst", "Di"}, {"ConLast", "East"}});
+    addRecord(store, ProvID, "p1", {{"Name", "Dr. Zhu"}});
+    addRecord(store, ProvID, "p2", {{"Name", "Dr. Abe"}});
+    addRecord(store, PharmID, "h1", {{"Pharmacy", "Walgreens"}});
+    addRecord(store, PharmID, "h2", {{"Pharmacy", "CVS"}});
+    addRecord(store, InsID, "i1", {{"Company", "Zenith"}});
+    addRecord(store, InsID, "i2", {{"Company", "Aetna"}});
+    addRecord(store, BP, "2b", {{"SBP", "120"}});
+    addRecord(store, BP, "2a", {{"SBP", "130"}});
+
+    std::vector<std::string> keys;
+    const std::string text = exported();
+    std::size_t at = text.find("\r\n") + 2;
+    while (at < text.size()) {
+        const std::size_t tag = text.find(',', at);
+        keys.push_back(text.substr(tag + 1, text.find(',', tag + 1) - tag - 1));
+        at = text.find("\r\n", at) + 2;
+    }
+    EXPECT_EQ(keys, (std::vector<std::string> {"3", "1", "2", "i2", "i1", "c2", "c1", "p2", "p1",
+                        "h2", "h1", "2a", "2b"}));
+}
+
 TEST_F(DatabaseExportTest, AnEmptyDatabaseGivesTheHeaderOnly)
 {
     EXPECT_EQ(
