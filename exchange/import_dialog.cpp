@@ -336,11 +336,12 @@ void ImportDialog::importReadings()
         if (!readImportFile(*fileName_, bytes))
             throw AppError(AppError::PathFileAccessError);
         ImportText text(bytes);
+        std::size_t linesRead = 0;
         if (header_->isChecked()) {
             std::string_view header;
-            text.nextLine(header);
+            linesRead += text.nextLine(header) ? 1 : 0;
         }
-        finished = addLines(text, std::move(choices), profile->key);
+        finished = addLines(text, linesRead, std::move(choices), profile->key);
     });
     setRunning(false);
     if (!isVisible())
@@ -355,12 +356,12 @@ void ImportDialog::importReadings()
     }
 }
 
-bool ImportDialog::addLines(
-    ImportText &text, ReadingImportChoices choices, const std::string &profileKey)
+bool ImportDialog::addLines(ImportText &text, std::size_t linesRead,
+    ReadingImportChoices choices, const std::string &profileKey)
 {
     ReadingImport readings(context_.store(), std::move(choices), profileKey);
     QElapsedTimer sinceShown;
-    std::size_t lineNumber = 0;
+    std::size_t lineNumber = linesRead;
     std::string_view line;
     while (text.nextLine(line)) {
         ++lineNumber;

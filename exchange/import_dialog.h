@@ -57,8 +57,10 @@ private:
     bool validChoices();
     void storeChoices() const;
     ReadingImportChoices takeChoices();
-    // Adds the lines of `text` to the profile `profileKey`; false when it was stopped.
-    bool addLines(ImportText &text, ReadingImportChoices choices, const std::string &profileKey);
+    // Adds the lines of `text` after the `linesRead` already read to the
+    // profile `profileKey`; false when it was stopped.
+    bool addLines(ImportText &text, std::size_t linesRead, ReadingImportChoices choices,
+        const std::string &profileKey);
     void setRunning(bool running);
     void showCount(std::size_t count);
 
