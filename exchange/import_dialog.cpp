@@ -209,10 +209,8 @@ void ImportDialog::restoreChoices()
     dateFormats_->setCurrentIndex(storedChoice(stored("ImportDateFmt", QStringLiteral("0")), 0, 1));
     delimiters_->button(storedChoice(stored("ImportDelim", QStringLiteral("0")), 0, 1))
         ->setChecked(true);
-    if (const QString file = stored("ImportFile", QString()); !file.isEmpty()) {
-        fileName_ = file;
-        fileLabel_->setText(file);
-    }
+    if (const QString file = stored("ImportFile", QString()); !file.isEmpty())
+        showFile(file);
     // Kept as stored, each entry a column of the file: an entry that names no
     // field of the topic skips its column.
     picker_->appendOrdered(storedFields(stored("ImportFields", QString())));
@@ -248,18 +246,23 @@ void ImportDialog::chooseFile()
         sample_->setText(noFile);
         return;
     }
-    fileName_ = *chosen;
-    fileLabel_->setText(*chosen);
-    fileLabel_->setToolTip(*chosen);
+    showFile(*chosen);
+}
+
+void ImportDialog::showFile(const QString &path)
+{
+    fileName_ = path;
+    fileLabel_->setText(path);
+    fileLabel_->setToolTip(path);
     std::string bytes;
-    std::string_view line;
-    if (readImportFile(*chosen, bytes)) {
+    std::string firstLine;
+    if (readImportFile(path, bytes)) {
         ImportText text(bytes);
+        std::string_view line;
         text.nextLine(line);
-        sample_->setText(Cp1252::toUnicode(std::string(line)));
-    } else {
-        sample_->clear();
+        firstLine = line;
     }
+    sample_->setText(Cp1252::toUnicode(firstLine));
     sample_->setToolTip(sample_->text());
 }
 

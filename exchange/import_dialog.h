@@ -53,6 +53,9 @@ private:
     void restoreChoices();
     void showTopicFields();
     void chooseFile();
+    // Shows `path` as the file to import, and its first line (nothing when
+    // it cannot be read).
+    void showFile(const QString &path);
     void importReadings();
     bool validChoices();
     void storeChoices() const;

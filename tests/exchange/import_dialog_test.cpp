@@ -170,6 +170,7 @@ TEST_F(ImportDialogTest, RestoresTheStoredChoicesAndStopsAtOneOutOfRange)
     EXPECT_TRUE(control<QAbstractButton>("optDL(1)")->isChecked());
     EXPECT_TRUE(control<QAbstractButton>("chkHeader")->isChecked());
     EXPECT_EQ(shown("lblFile"), "/home/ann/w.txt");
+    EXPECT_EQ(shown("lblSample"), "") << "the file cannot be read";
 
     storeSettings("ImportData=2\r\nImportDateFmt=2\r\nImportFile=/home/ann/w.txt\r\n");
     open();
@@ -294,6 +295,7 @@ TEST_F(ImportDialogTest, AnImportAsTheUserMakesIt)
     open(); // the next opening shows the same choices
     EXPECT_EQ(entries("lstFields(1)"), "Date|Time|Systolic|Diastolic|IGNORE this field|Notes");
     EXPECT_EQ(shown("lblFile"), text(path));
+    EXPECT_EQ(shown("lblSample"), "Date\tTime\tSystolic\tDiastolic\tWhere\tNotes");
     EXPECT_EQ(shown("lblNum"), "none");
 }
 
