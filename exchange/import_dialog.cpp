@@ -331,7 +331,7 @@ void ImportDialog::importReadings()
         return;
     setRunning(true);
     storeChoices();
-    bool finished = false;
+    std::optional<std::size_t> refused; // lines not imported; none when the run was stopped
     const Topic topic = importTopics[std::size_t(topics_->currentIndex())].topic;
     runTrapped(context_.installation(), QStringLiteral("importing data"), [&] {
         ReadingImportChoices choices = takeChoices();
@@ -344,36 +344,46 @@ void ImportDialog::importReadings()
             std::string_view header;
             linesRead += text.nextLine(header) ? 1 : 0;
         }
-        finished = addLines(text, linesRead, std::move(choices), profile->key);
+        refused = addLines(text, linesRead, std::move(choices), profile->key);
     });
     setRunning(false);
     if (!isVisible())
         return; // the program is closing
     context_.selectTopic(topic);
-    if (finished) {
-        prompter().ask(QStringLiteral("Import"), QStringLiteral("Import Complete"),
-            Prompter::OkOnly, Prompter::Information);
-        accept();
-    } else {
+    if (!refused) {
         QDialog::reject();
+        return;
     }
+    QString complete = QStringLiteral("Import Complete");
+    if (*refused > 0) {
+        complete += crLf + crLf
+            + (*refused == 1 ? QStringLiteral("1 line could not be imported.")
+                             : QStringLiteral("%1 lines could not be imported.").arg(*refused));
+    }
+    prompter().ask(QStringLiteral("Import"), complete, Prompter::OkOnly, Prompter::Information);
+    accept();
 }
 
-bool ImportDialog::addLines(ImportText &text, std::size_t linesRead,
+std::optional<std::size_t> ImportDialog::addLines(ImportText &text, std::size_t linesRead,
     ReadingImportChoices choices, const std::string &profileKey)
 {
     ReadingImport readings(context_.store(), std::move(choices), profileKey);
     QElapsedTimer sinceShown;
     std::size_t lineNumber = linesRead;
+    std::size_t refused = 0;
     std::string_view line;
     while (text.nextLine(line)) {
         ++lineNumber;
-        if (readings.addLine(line) == ReadingImport::LineResult::Refused) {
+        // Only the first refusal is shown: a box per line would hold the user
+        // in boxes for as many lines as the file has, with Cancel out of reach.
+        if (readings.addLine(line) == ReadingImport::LineResult::Refused && refused++ == 0) {
             showError(context_.installation(),
                 AppError(AppError::TypeMismatch,
                     QStringLiteral("Line %1: ").arg(lineNumber)
                         + Cp1252::toUnicode(readings.refusal())),
-                QStringLiteral("adding during import"), QString());
+                QStringLiteral("adding during import"),
+                QStringLiteral("Any other line that cannot be imported is passed over too; "
+                               "their number is given at the end."));
         }
         if (!sinceShown.isValid() || sinceShown.elapsed() >= repaintMilliseconds) {
             showCount(readings.added());
@@ -383,12 +393,12 @@ bool ImportDialog::addLines(ImportText &text, std::size_t linesRead,
         if (stopAsked_ || !isVisible()) {
             readings.finish();
             showCount(readings.added());
-            return false;
+            return std::nullopt;
         }
     }
     readings.finish();
     showCount(readings.added());
-    return true;
+    return refused;
 }
 
 void ImportDialog::setRunning(bool running)

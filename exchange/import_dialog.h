@@ -35,6 +35,10 @@ struct ReadingImportChoices;
 // synchronisation on the handheld) stop it after the line in hand; the
 // readings added until then stay. The main window's grid shows the topic
 // afterwards.
+//
+// A line that cannot be imported (no real date or time, a quoted column never
+// closed) is passed over: the first one is shown in the error box, and
+// "Import Complete" gives their number.
 class ImportDialog : public QDialog {
     Q_OBJECT
 public:
@@ -61,9 +65,10 @@ private:
     void storeChoices() const;
     ReadingImportChoices takeChoices();
     // Adds the lines of `text` after the `linesRead` already read to the
-    // profile `profileKey`; false when it was stopped.
-    bool addLines(ImportText &text, std::size_t linesRead, ReadingImportChoices choices,
-        const std::string &profileKey);
+    // profile `profileKey`. Returns the number of lines refused; none when the
+    // import was stopped.
+    std::optional<std::size_t> addLines(ImportText &text, std::size_t linesRead,
+        ReadingImportChoices choices, const std::string &profileKey);
     void setRunning(bool running);
     void showCount(std::size_t count);
 

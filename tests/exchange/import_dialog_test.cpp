@@ -258,7 +258,8 @@ TEST_F(ImportDialogTest, AnImportAsTheUserMakesIt)
                                     "25/12/2025\t8:05 PM\t118\t76\thome\tcaf\xC3\xA9\n"
                                     "31/12/2025\t7:00\t1234567\t80\thome\t\"quoted\"\n"
                                     "30/02/2025\t7:00\t120\t80\thome\tnot a day\n"
-                                    "\t\t119\t79\n");
+                                    "\t\t119\t79\n"
+                                    "1/1/2025\t25:00\t120\t80\n");
     open();
     QComboBox *dateFormats = control<QComboBox>("cboDateFmt");
     dateFormats->setFocus();
@@ -276,7 +277,8 @@ TEST_F(ImportDialogTest, AnImportAsTheUserMakesIt)
     EXPECT_TRUE(prompter.boxes[0].text.contains(
         "Line 5: The date \"30/02/2025\" is not a date in the chosen format."))
         << text(prompter.boxes[0].text);
-    EXPECT_EQ(text(prompter.boxes[1].text), "Import Complete");
+    EXPECT_EQ(text(prompter.boxes[1].text), "Import Complete\r\n\r\n2 lines could not be imported.")
+        << "the second refused line shows no box of its own";
     EXPECT_EQ(prompter.boxes[1].icon, Prompter::Information);
     EXPECT_EQ(shown("lblNum"), "2");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
