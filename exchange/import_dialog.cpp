@@ -62,7 +62,8 @@ QLabel *fileText(const char *name, QWidget *parent)
 
 void tell(const char *title, const char *text)
 {
-    prompter().ask(QLatin1String(title), QLatin1String(text), Prompter::OkOnly, Prompter::Exclamation);
+    prompter().ask(
+        QLatin1String(title), QLatin1String(text), Prompter::OkOnly, Prompter::Exclamation);
 }
 
 } // namespace
@@ -99,7 +100,8 @@ ImportDialog::ImportDialog(MainWindowContext &context, const QString &profileNam
         "chkHeader");
     auto *fileLayout = new QGridLayout(fileGroup_);
     fileLayout->addWidget(fileButton, 0, 0, 1, 2, Qt::AlignLeft);
-    fileLayout->addWidget(named(new QLabel(QStringLiteral("Filename:"), fileGroup_), "txtFileName"), 1, 0);
+    fileLayout->addWidget(
+        named(new QLabel(QStringLiteral("Filename:"), fileGroup_), "txtFileName"), 1, 0);
     fileLayout->addWidget(fileLabel_, 1, 1);
     fileLayout->addWidget(
         named(new QLabel(QStringLiteral("Sample Line:"), fileGroup_), "txtSample"), 2, 0);
@@ -113,7 +115,8 @@ ImportDialog::ImportDialog(MainWindowContext &context, const QString &profileNam
     fileLayout->setColumnStretch(1, 1);
 
     auto *delimiterRow = new QHBoxLayout;
-    delimiterRow->addWidget(named(new QLabel(QStringLiteral("Field Delimiter:"), format_), "lblDL"));
+    delimiterRow->addWidget(
+        named(new QLabel(QStringLiteral("Field Delimiter:"), format_), "lblDL"));
     const char *const delimiterNames[] = {"Comma", "Tab"};
     for (int i = 0; i < 2; ++i) {
         auto *option = new QRadioButton(QLatin1String(delimiterNames[i]), format_);
@@ -129,7 +132,8 @@ ImportDialog::ImportDialog(MainWindowContext &context, const QString &profileNam
 
     count_ = named(new QLabel(QStringLiteral("none"), this), "lblNum");
     importButton_ = named(new QPushButton(QStringLiteral("&Import"), this), "cmdImport");
-    QPushButton *cancelButton = named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel");
+    QPushButton *cancelButton
+        = named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel");
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(named(new QLabel(QStringLiteral("Records Imported:"), this), "lblImported"));
     bottom->addWidget(count_);
@@ -327,7 +331,7 @@ ReadingImportChoices ImportDialog::takeChoices()
 void ImportDialog::importReadings()
 {
     const std::optional<ListedProfile> profile = context_.currentProfile();
-    if (!profile || topics_->currentIndex() < 0 || !validChoices())
+    if (!validChoices() || !profile || topics_->currentIndex() < 0)
         return;
     setRunning(true);
     storeChoices();
@@ -405,8 +409,8 @@ void ImportDialog::setRunning(bool running)
 {
     running_ = running;
     stopAsked_ = false;
-    for (QWidget *input : {static_cast<QWidget *>(topics_), static_cast<QWidget *>(fileGroup_),
-             static_cast<QWidget *>(format_), static_cast<QWidget *>(importButton_)})
+    const std::initializer_list<QWidget *> inputs = {topics_, fileGroup_, format_, importButton_};
+    for (QWidget *input : inputs)
         input->setEnabled(!running);
 }
 

@@ -51,7 +51,8 @@ protected:
     QString settingsFile() const { return folder() + QStringLiteral("vantorelleplus.ini"); }
     void storeSettings(const QByteArray &lines) { writeFile(settingsFile(), "[Main]\r\n" + lines); }
     // An import file in the temporary folder.
-    QString importFile(const QByteArray &bytes, const QString &name = QStringLiteral("readings.csv"))
+    QString importFile(
+        const QByteArray &bytes, const QString &name = QStringLiteral("readings.csv"))
     {
         writeFile(folder() + name, bytes);
         return folder() + name;
@@ -160,8 +161,9 @@ TEST_F(ImportDialogTest, TheFirstOpeningShowsTheDefaults)
 
 TEST_F(ImportDialogTest, RestoresTheStoredChoicesAndStopsAtOneOutOfRange)
 {
-    storeSettings("ImportData=1\r\nImportDateFmt=1\r\nImportDelim=1\r\nImportFile=/home/ann/w.txt\r\n"
-                  "ImportFields=Date~~IGNORE this field~~Weight~~Pulse~~\r\nImportHeaderRow=1\r\n");
+    storeSettings(
+        "ImportData=1\r\nImportDateFmt=1\r\nImportDelim=1\r\nImportFile=/home/ann/w.txt\r\n"
+        "ImportFields=Date~~IGNORE this field~~Weight~~Pulse~~\r\nImportHeaderRow=1\r\n");
     open();
     EXPECT_EQ(text(control<QComboBox>("cboImport")->currentText()), "Weight");
     EXPECT_EQ(entries("lstFields(0)"), "IGNORE this field|Weight|Date|Time|Notes");
@@ -178,7 +180,8 @@ TEST_F(ImportDialogTest, RestoresTheStoredChoicesAndStopsAtOneOutOfRange)
     EXPECT_TRUE(
         prompter.boxes[0].text.startsWith("An error occurred while loading the Import Dialog."));
     EXPECT_EQ(text(control<QComboBox>("cboImport")->currentText()), "Glucose");
-    EXPECT_EQ(shown("lblFile"), "No file selected") << "the steps after the failing one are skipped";
+    EXPECT_EQ(shown("lblFile"), "No file selected")
+        << "the steps after the failing one are skipped";
 }
 
 TEST_F(ImportDialogTest, ATopicOffersItsFieldsAndAllLeavesOutTheIgnoredColumn)
@@ -198,7 +201,8 @@ TEST_F(ImportDialogTest, TheChosenFileShowsItsFirstLine)
 {
     open();
     // UTF-8 with a byte-order mark, lines ending in LF only.
-    const QString path = importFile("\xEF\xBB\xBF" "120,80,3/7/2024,caf\xC3\xA9\n121,81,3/8/2024\n");
+    const QString path = importFile("\xEF\xBB\xBF"
+                                    "120,80,3/7/2024,caf\xC3\xA9\n121,81,3/8/2024\n");
     chooseFile(path);
     EXPECT_EQ(shown("lblFile"), text(path));
     EXPECT_EQ(shown("lblSample"), "120,80,3/7/2024,caf\xC3\xA9");
@@ -304,7 +308,8 @@ TEST_F(ImportDialogTest, AnImportAsTheUserMakesIt)
 TEST_F(ImportDialogTest, GlucoseReadingsTakeTheUnitsTheUserAnswers)
 {
     // The byte-order mark does not reach the first column.
-    const QString path = importFile("\xEF\xBB\xBF" "5.4,mg/dL,1/2/2024\r\n");
+    const QString path = importFile("\xEF\xBB\xBF"
+                                    "5.4,mg/dL,1/2/2024\r\n");
     open();
     QComboBox *topics = control<QComboBox>("cboImport");
     topics->setFocus();
@@ -330,8 +335,7 @@ struct StopCase {
     const char *name;
 };
 
-class ImportStopTest : public ImportDialogTest, public ::testing::WithParamInterface<StopCase> {
-};
+class ImportStopTest : public ImportDialogTest, public ::testing::WithParamInterface<StopCase> { };
 
 TEST_P(ImportStopTest, StopsAfterTheLineInHand)
 {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QDir>
-#include <string>
 #include <QFileInfo>
 #include <QString>
+#include <string>
 
 #include <cstdlib>
 
@@ -16,7 +16,9 @@ inline QString basicDataFolder()
     // ctest sets VANTORELLE_TEST_DATA; a direct run finds tests/data beside this file.
     if (const char *data = std::getenv("VANTORELLE_TEST_DATA"))
         return QString::fromLocal8Bit(data) + QStringLiteral("/basic");
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/basic"));
+    return QFileInfo(QStringLiteral(__FILE__))
+        .absoluteDir()
+        .filePath(QStringLiteral("../data/basic"));
 }
 
 inline const std::string basicAnnKey = "20090305070809p";

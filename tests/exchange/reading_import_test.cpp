@@ -1,6 +1,6 @@
 #include "exchange/import_text.h"
-#include "import_fixture.h"
 #include "exchange/reading_import.h"
+#include "import_fixture.h"
 #include "store/clock.h"
 #include "store/store.h"
 #include "store/table_rows.h"
@@ -43,9 +43,9 @@ protected:
     std::string folder() const { return dir_.path().toStdString() + "/"; }
 
     // Imports `text` (the whole file) into Ann's readings; the result of each line.
-    std::vector<ReadingImport::LineResult> import(
-        Topic topic, std::vector<std::string> columns, std::string_view text,
-        ImportDelimiter delimiter = ImportDelimiter::Comma, std::string units = {})
+    std::vector<ReadingImport::LineResult> import(Topic topic, std::vector<std::string> columns,
+        std::string_view text, ImportDelimiter delimiter = ImportDelimiter::Comma,
+        std::string units = {})
     {
         ReadingImportChoices choices;
         choices.topic = &topicOf(topic);
@@ -101,15 +101,25 @@ TEST_F(ReadingImportTest, AWholeFileIsAddedAndSaved)
     const auto results = import(Topic::BloodPressure,
         {"Systolic", "Diastolic", "Date", "Time", "Notes", "IGNORE this field"}, file);
     EXPECT_EQ(results,
-        (std::vector<Line> {Line::Added, Line::Blank, Line::Blank, Line::Added, Line::NoDate,
-            Line::Added}));
+        (std::vector<Line> {
+            Line::Added, Line::Blank, Line::Blank, Line::Added, Line::NoDate, Line::Added}));
     EXPECT_EQ(counted_, 4U);
 
-    const std::vector<std::string> fields = {"REC_ID", "SBP", "DBP", "Pulse", "Date", "Time", "Notes"};
+    const std::vector<std::string> fields
+        = {"REC_ID", "SBP", "DBP", "Pulse", "Date", "Time", "Notes"};
     const std::vector<std::string> expected = {
-        basicAnnKey + "79748774" "9999" "20261210193000p|0x00000000|12345|90||20251225||",
-        basicAnnKey + "79759692" "7994" "20261210193000p|0x00000000|120|80||20240307|20:05|after a walk, tired",
-        basicAnnKey + "79759692" "7994" "20261210193001p|0x00000000|121|81||20240307|20:05|said \"fine\"",
+        basicAnnKey
+            + "79748774"
+              "9999"
+              "20261210193000p|0x00000000|12345|90||20251225||",
+        basicAnnKey
+            + "79759692"
+              "7994"
+              "20261210193000p|0x00000000|120|80||20240307|20:05|after a walk, tired",
+        basicAnnKey
+            + "79759692"
+              "7994"
+              "20261210193001p|0x00000000|121|81||20240307|20:05|said \"fine\"",
     };
     EXPECT_EQ(added(*store_, TableId::BP, fields), expected);
 
@@ -139,7 +149,8 @@ TEST_F(ReadingImportTest, RefusedLinesAreCountedAndAddNothing)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
-        EXPECT_EQ(import(Topic::Weight, {"Date", "Time"}, c.line), std::vector<Line> {Line::Refused});
+        EXPECT_EQ(
+            import(Topic::Weight, {"Date", "Time"}, c.line), std::vector<Line> {Line::Refused});
         EXPECT_EQ(counted_, 1U);
         EXPECT_EQ(refusal_, c.refusal);
     }
@@ -151,8 +162,10 @@ TEST_F(ReadingImportTest, GlucoseReadingsTakeTheUnitsAskedForAndTabsKeepQuotes)
     import(Topic::Glucose, {"Glucose", "Units", "Date", "Notes", "Notes"},
         "5.4\tmg/dL\t01/02/2024\t\"first\"\t\"second\"\n", ImportDelimiter::Tab, "mmol/L");
     EXPECT_EQ(added(*store_, TableId::Glucose, {"Glucose", "Units", "Date", "Notes"}),
-        std::vector<std::string> {
-            basicAnnKey + "79759897" "9999" "20261210193000p|5.4|mmol/L|20240102|\"second\""});
+        std::vector<std::string> {basicAnnKey
+            + "79759897"
+              "9999"
+              "20261210193000p|5.4|mmol/L|20240102|\"second\""});
 }
 
 } // namespace

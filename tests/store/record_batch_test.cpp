@@ -1,6 +1,6 @@
-#include "store/record_batch.h"
 #include "store/clock.h"
 #include "store/memory_table.h"
+#include "store/record_batch.h"
 #include "store/record_status.h"
 #include "store/store.h"
 #include "store/table_error.h"
@@ -85,7 +85,9 @@ TEST_F(RecordBatchTest, NewRecordsTakeFreeKeysAndJoinTheOrderAtTheEnd)
 
 TEST_F(RecordBatchTest, KeysOfAnotherProfileDoNotCount)
 {
-    addStored("20230101120000p797596929194" "20261210193000p", RecordStatus::unchanged);
+    addStored("20230101120000p797596929194"
+              "20261210193000p",
+        RecordStatus::unchanged);
     RecordBatch batch(store, TableId::BP, profile);
     batch.add({{"Date", "20240307"}, {"Time", "08:05"}});
     batch.finish();
