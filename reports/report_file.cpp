@@ -72,7 +72,7 @@ void ReportFile::save(const PrintDocument &document, const QPageLayout &pageLayo
 {
     try {
         prepareFolder();
-        RtfDocumentWriter::save(document, pageLayout, path_);
+        RtfDocumentWriter::save(document, pageLayout, path_, NewFileAccess::OwnerOnly);
     } catch (const AppError &) {
         discard();
         throw;
