@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <QStringList>
 
+#include <string>
 #include <sys/stat.h>
 
 namespace vantorelle {
@@ -35,6 +39,26 @@ inline int permissionsOf(const QString &path)
 inline bool setPermissionsOf(const QString &path, mode_t mode)
 {
     return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+// The folders under `folder` (itself included) that are not 0700 and the files
+// that are not 0600, a line each with its mode; "" when there is none.
+inline std::string notTheOwnersAlone(const QString &folder)
+{
+    QStringList open;
+    const auto check = [&](const QFileInfo &entry) {
+        const int mode = permissionsOf(entry.filePath());
+        if (mode != (entry.isDir() ? 0700 : 0600))
+            open << entry.filePath() + QStringLiteral(" %1").arg(mode, 0, 8);
+    };
+    check(QFileInfo(folder));
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        check(it.fileInfo());
+    }
+    return open.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace vantorelle
