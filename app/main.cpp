@@ -1,9 +1,11 @@
 #include <QApplication>
 
 #include "editor/record_editor.h"
+#include "exchange/export_dialog.h"
 #include "mainwin/main_window.h"
 #include "masters/master_list_editor.h"
 #include "masters/provider_viewer.h"
+#include "reports/report_windows.h"
 
 using namespace vantorelle;
 
@@ -13,6 +15,8 @@ int main(int argc, char **argv)
     MainWindow window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);
+    // Declared after the main window, so that a graph window still open goes first.
+    ReportWindows reports(window);
 
     SecondaryWindows windows;
     windows.editMaster = [&window](int index) {
@@ -22,6 +26,13 @@ int main(int argc, char **argv)
     windows.viewProvider = [&window](QWidget *owner, const std::string &key, bool pharmacy) {
         ProviderViewer::view(window, key, pharmacy, owner);
     };
+    windows.exportData = [&window](QWidget *owner, const QString &profile) {
+        ExportDialog dialog(window, profile, owner);
+        dialog.exec();
+    };
+    windows.graph = [&reports] { reports.showGraph(); };
+    windows.printProfile = [&reports] { reports.printProfile(); };
+    windows.printMasterLists = [&reports] { reports.printMasterLists(); };
     window.setSecondaryWindows(std::move(windows));
 
     if (!window.load())

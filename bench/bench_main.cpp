@@ -2,13 +2,15 @@
 //
 // Times the record store on a data folder: the start-up load, one profile's
 // readings of one topic walked on the shared view and read by the read-only
-// query, writing every table, deleting a profile, and the peak memory of the
-// load; then the profile report of the profile with the most readings (built,
-// paginated, printed to PDF, saved as RTF), the graph of 25,000 readings, drawn
-// and saved as GIF, and the reading of an import file of 100,000 lines.
+// query, writing every table, the whole-database and topic exports, deleting a
+// profile, and the peak memory of the load; then the profile report of the
+// profile with the most readings (built, paginated, printed to PDF, saved as
+// RTF), the graph of a profile's 25,000 readings (queried, made a graph and
+// drawn; saved as GIF), and the reading of an import file of 100,000 lines.
 // Without a folder it generates one (fixed seed). It always works on a copy in
 // a temporary folder, so a user's folder is never written.
 #include "bench/data_generator.h"
+#include "bench/export_bench.h"
 #include "bench/graph_bench.h"
 #include "bench/import_lines_bench.h"
 #include "bench/profile_report_bench.h"
@@ -264,6 +266,7 @@ int run(const char *self, const char *userFolder)
     report("writeTables (each file flushed and renamed over the old)", save,
         megabytesPerSecond(bytes, save.median), ">= 150 MB/s",
         bytes / 1e6 / (save.median / 1000) >= 150);
+    benchExport(*store, folder.string());
 
     benchProfileReport(*store, profileKey, folder.string());
 

@@ -38,6 +38,23 @@ function(vantorelle_layer name)
   set(vantorelle_layer_folder ${folder} PARENT_SCOPE)
 endfunction()
 
+# With Ninja, CMake 3.25 runs moc again only when a file it read before
+# changes: a Q_OBJECT header added to a target (by a pull or a merge) got no moc
+# code and the link failed until the autogen folder was removed by hand. The
+# globs re-run the configuration when files come or go; when the target's list
+# of files differs from the last configuration's, its moc step is made to run.
+function(vantorelle_moc_follows_files target)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${target}_files.txt)
+  set(previous "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} previous)
+  endif()
+  if(NOT previous STREQUAL "${ARGN}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    file(WRITE ${list_file} "${ARGN}")
+  endif()
+endfunction()
+
 # vantorelle_module(<folder> [BELOW <modules...>] [LIBRARIES <libraries...>])
 # One library per source folder, named vantorelle_<folder>, holding every
 # .cpp/.h file of that folder, in the layer above the modules BELOW names. A
@@ -54,6 +71,7 @@ function(vantorelle_module folder)
   if(sources)
     file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.h)
     add_library(${target} STATIC ${sources} ${headers})
+    vantorelle_moc_follows_files(${target} ${sources} ${headers})
     # Private: a module above sees this one's headers through its own layer.
     target_include_directories(${target} PRIVATE ${vantorelle_layer_folder})
     target_link_libraries(${target} PUBLIC ${deps})
@@ -87,6 +105,7 @@ function(vantorelle_tests folder)
   else()
     vantorelle_layer(${target} BELOW ${folder} ALSO tests/support)
     target_link_libraries(${target} PRIVATE vantorelle_test_support)
+    vantorelle_moc_follows_files(${target} ${sources})
   endif()
   target_include_directories(${target} PRIVATE ${vantorelle_layer_folder})
   if(TARGET vantorelle_${folder})

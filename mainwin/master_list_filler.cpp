@@ -1,6 +1,7 @@
 #include "mainwin/master_list_filler.h"
 
 #include "platform/cp1252.h"
+#include "store/listing_order.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -14,12 +15,11 @@ namespace vantorelle {
 
 namespace {
 
-// One master list: its table, the sort set on it, and its item text:
+// One master list: its table (sorted in its listing order) and its item text:
 // first [+ separator + second + suffix].
 struct MasterListSource {
     MasterList list;
     TableId table;
-    std::vector<std::string> sort;
     std::string_view first;
     std::string_view separator = {};
     std::string_view second = {};
@@ -29,11 +29,11 @@ struct MasterListSource {
 const std::array<MasterListSource, 5> &sources()
 {
     static const std::array<MasterListSource, 5> lists = {{
-        {MasterList::Insurance, TableId::InsID, {"Company"}, "Company", " (", "Type", ")"},
-        {MasterList::Contacts, TableId::ConID, {"ConLast", "ConFirst"}, "ConFirst", " ", "ConLast"},
-        {MasterList::Pharmacies, TableId::PharmID, {"Pharmacy"}, "Pharmacy"},
-        {MasterList::Providers, TableId::ProvID, {"Name"}, "Name"},
-        {MasterList::Locations, TableId::Location, {"Key"}, "Key"},
+        {MasterList::Insurance, TableId::InsID, "Company", " (", "Type", ")"},
+        {MasterList::Contacts, TableId::ConID, "ConFirst", " ", "ConLast"},
+        {MasterList::Pharmacies, TableId::PharmID, "Pharmacy"},
+        {MasterList::Providers, TableId::ProvID, "Name"},
+        {MasterList::Locations, TableId::Location, "Key"},
     }};
     return lists;
 }
@@ -79,7 +79,7 @@ void MasterListFiller::fill(const TableAccess &tables) const
         }
 
         MemoryTable &table = tables(source.table);
-        table.setSort(source.sort);
+        table.setSort(listingSort(source.table));
         for (table.moveFirst(); !table.eof(); table.moveNext()) {
             const QString text = Cp1252::toUnicode(itemText(table, source));
             const QString key = Cp1252::toUnicode(std::string(table.value("Key")));

@@ -4,6 +4,7 @@
 #include "mainwin/record_editor_hooks.h"
 #include "platform/cp1252.h"
 #include "settings/error_trap.h"
+#include "store/listing_order.h"
 #include "store/store.h"
 
 #include <QComboBox>
@@ -27,7 +28,7 @@ void MainWindow::showRecords()
             profileKeys_->clear();
             MemoryTable &profiles = store().table(TableId::MainID);
             profiles.setFilter(Criterion::standardFilter());
-            profiles.setSort({"Last", "First"});
+            profiles.setSort(listingSort(TableId::MainID));
             for (profiles.moveFirst(); !profiles.eof(); profiles.moveNext()) {
                 std::string name(profiles.value("Last"));
                 name.append(", ").append(profiles.value("First"));

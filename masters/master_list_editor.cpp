@@ -7,6 +7,7 @@
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
 #include "store/criterion.h"
+#include "store/listing_order.h"
 #include "store/record_operations.h"
 #include "store/record_status.h"
 #include "store/store.h"
@@ -164,7 +165,7 @@ void MasterListEditor::fillItems()
     shown_.reset();
 
     MemoryTable &rows = table();
-    rows.setSort(std::vector<std::string>(listSpec.order.begin(), listSpec.order.end()));
+    rows.setSort(listingSort(listSpec.table));
     const std::size_t first = *rows.columnIndex(listSpec.first);
     const auto second = listSpec.second.empty() ? std::nullopt : rows.columnIndex(listSpec.second);
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {

@@ -62,7 +62,6 @@ struct MasterListSpec {
     std::string_view caption; // its panel's caption
     TableId table;
     const FieldTable *fields;
-    std::span<const std::string_view> order; // the columns the list is sorted by, ascending
     // The text of a row of the item list: `first`, or `first` + ", " + `second`.
     std::string_view first;
     std::string_view second = {};

@@ -16,11 +16,14 @@ public:
             qtNameFilters(filter), nullptr, QFileDialog::HideNameFilterDetails));
     }
 
-    std::optional<QString> saveFile(
-        const QString &title, const QString &filter, const QString &initialPath) override
+    std::optional<QString> saveFile(const QString &title, const QString &filter,
+        const QString &initialPath, ExistingFile existing) override
     {
+        QFileDialog::Options options = QFileDialog::HideNameFilterDetails;
+        if (existing == ExistingFile::DoNotConfirm)
+            options |= QFileDialog::DontConfirmOverwrite;
         return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialPath,
-            qtNameFilters(filter), nullptr, QFileDialog::HideNameFilterDetails));
+            qtNameFilters(filter), nullptr, options));
     }
 
     std::optional<QString> chooseFolder(const QString &title) override

@@ -12,13 +12,17 @@ namespace vantorelle {
 // ("Rich Text (*.RTF)|*.rtf|All files (*.*)|*.*").
 class FileDialogs {
 public:
+    // Whether the save dialog asks before a file that exists is chosen; a
+    // caller that asks when it writes the file says not to.
+    enum class ExistingFile { Confirm, DoNotConfirm };
+
     virtual ~FileDialogs() = default;
 
     virtual std::optional<QString> openFile(
         const QString &title, const QString &filter, const QString &initialPath)
         = 0;
-    virtual std::optional<QString> saveFile(
-        const QString &title, const QString &filter, const QString &initialPath)
+    virtual std::optional<QString> saveFile(const QString &title, const QString &filter,
+        const QString &initialPath, ExistingFile existing = ExistingFile::Confirm)
         = 0;
     // The chosen folder, ending in "/".
     virtual std::optional<QString> chooseFolder(const QString &title) = 0;

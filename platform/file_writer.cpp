@@ -28,7 +28,9 @@ void replace(const QString &path, const QByteArray &bytes, NewFileAccess access)
         file.cancelWriting();
         throw AppError::fromErrno(code);
     }
-    if (file.write(bytes) != bytes.size()) {
+    // A short write of a small file stays in Qt's buffer, and the commit would
+    // not report it: flushing shows it here.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int code = errno;
         file.cancelWriting();
         throw AppError::fromErrno(code);

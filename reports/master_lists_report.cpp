@@ -3,9 +3,9 @@
 #include "platform/print_document.h"
 #include "reports/cell_formatter.h"
 #include "reports/report_blocks.h"
+#include "store/listing_order.h"
 #include "store/store.h"
 
-#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -14,11 +14,10 @@ namespace vantorelle {
 
 namespace {
 
-// One master list: its table, its columns and the fields it is ordered by.
+// One master list: its table and its columns.
 struct MasterList {
     TableId table;
     std::span<const ListColumn> columns;
-    std::span<const std::string_view> order;
 };
 
 constexpr ListColumn contactColumns[] = {
@@ -27,7 +26,6 @@ constexpr ListColumn contactColumns[] = {
     {"Work Phone", 0.25, {asStored("Phone2")}},
     {"Mobile Phone", 0.25, {asStored("Phone3")}},
 };
-constexpr std::string_view contactOrder[] = {"ConLast", "ConFirst"};
 
 constexpr ListColumn insuranceColumns[] = {
     {"Insurance", 0.22, {asStored("Company")}},
@@ -36,12 +34,10 @@ constexpr ListColumn insuranceColumns[] = {
     {"Policy #", 0.22, {asStored("Policy")}},
     {"Phone", 0.2, {asStored("Phone1")}},
 };
-constexpr std::string_view insuranceOrder[] = {"Company"};
 
 // Locations and provider types are known by their Key.
 constexpr ListColumn locationColumns[] = {{"Location", 1, {asStored("Key")}}};
 constexpr ListColumn providerTypeColumns[] = {{"Provider Type", 1, {asStored("Key")}}};
-constexpr std::string_view keyOrder[] = {"Key"};
 
 constexpr ListColumn pharmacyColumns[] = {
     {"Pharmacy", 0.25, {asStored("Pharmacy")}},
@@ -49,7 +45,6 @@ constexpr ListColumn pharmacyColumns[] = {
     {"Phone", 0.25, {asStored("Phone1")}},
     {"Hours", 0.25, {asStored("Hours")}},
 };
-constexpr std::string_view pharmacyOrder[] = {"Pharmacy"};
 
 constexpr ListColumn providerColumns[] = {
     {"Provider", 0.25, {asStored("Name")}},
@@ -57,16 +52,15 @@ constexpr ListColumn providerColumns[] = {
     {"Office", 0.25, {asStored("Phone1")}},
     {"Emergency", 0.25, {asStored("Phone2")}},
 };
-constexpr std::string_view providerOrder[] = {"Name"};
 
 // In report order; list n is switched by "PrintList<n>".
 constexpr std::array<MasterList, MasterListOptions::listCount> masterLists = {{
-    {TableId::ConID, contactColumns, contactOrder},
-    {TableId::InsID, insuranceColumns, insuranceOrder},
-    {TableId::Location, locationColumns, keyOrder},
-    {TableId::PharmID, pharmacyColumns, pharmacyOrder},
-    {TableId::ProvID, providerColumns, providerOrder},
-    {TableId::ProvType, providerTypeColumns, keyOrder},
+    {TableId::ConID, contactColumns},
+    {TableId::InsID, insuranceColumns},
+    {TableId::Location, locationColumns},
+    {TableId::PharmID, pharmacyColumns},
+    {TableId::ProvID, providerColumns},
+    {TableId::ProvType, providerTypeColumns},
 }};
 
 QString storedText(const RowView &row, const CellValue &cell)
@@ -77,21 +71,6 @@ QString storedText(const RowView &row, const CellValue &cell)
     joined += cell.joiner;
     joined += row.value(cell.second.field);
     return textOf(joined);
-}
-
-// The rows of `table` ordered by `fields`, ordinal, rows alike staying in Key order.
-std::vector<RowView> orderedRows(const TableRows &rows, std::span<const std::string_view> fields)
-{
-    std::vector<RowView> ordered(rows.begin(), rows.end());
-    std::stable_sort(ordered.begin(), ordered.end(), [fields](const RowView &a, const RowView &b) {
-        for (std::string_view field : fields) {
-            const int order = a.value(field).compare(b.value(field));
-            if (order != 0)
-                return order < 0;
-        }
-        return false;
-    });
-    return ordered;
 }
 
 } // namespace
@@ -115,7 +94,7 @@ void MasterListsReport::addTo(PrintDocument &document) const
         if (rows.empty())
             continue; // an empty list leaves no trace
         PrintTable table = listTable(list.columns, usableWidth_);
-        for (const RowView &row : orderedRows(rows, list.order)) {
+        for (const RowView &row : inListingOrder(rows, list.table)) {
             QStringList cells;
             for (const ListColumn &column : list.columns)
                 cells << storedText(row, column.cell);

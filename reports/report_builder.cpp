@@ -8,10 +8,10 @@
 #include "reports/profile_report.h"
 #include "reports/report_blocks.h"
 #include "reports/report_file.h"
+#include "reports/settings_date.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/installation.h"
 #include "settings/preferences.h"
-#include "store/clock.h"
 #include "store/stored_dates.h"
 #include "store/table_error.h"
 
@@ -24,12 +24,6 @@
 namespace vantorelle {
 
 namespace {
-
-QDate today()
-{
-    const LocalDateTime now = Clock::current().now();
-    return QDate(now.year, now.month, now.day);
-}
 
 // `date` in the preferred date format.
 QString displayDate(QDate date, const DisplayPreferences &display)

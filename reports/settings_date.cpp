@@ -1,6 +1,8 @@
 #include "reports/settings_date.h"
 
 #include "platform/app_error.h"
+#include "settings/settings_access.h"
+#include "store/clock.h"
 
 #include <QRegularExpression>
 
@@ -12,6 +14,12 @@ namespace {
 constexpr int lastTwoDigitYear = 29;
 
 } // namespace
+
+QDate today()
+{
+    const LocalDateTime now = Clock::current().now();
+    return QDate(now.year, now.month, now.day);
+}
 
 QString settingsDateText(QDate date)
 {
@@ -38,6 +46,16 @@ QDate dateFromSettingsText(const QString &text)
     if (!result.isValid())
         throw AppError(AppError::TypeMismatch);
     return result;
+}
+
+QDate settingsDateOr(const QString &settingsFile, const QString &key, QDate fallback)
+{
+    try {
+        return dateFromSettingsText(
+            readSetting(QStringLiteral("Main"), key, settingsDateText(fallback), settingsFile));
+    } catch (const AppError &) {
+        return fallback;
+    }
 }
 
 } // namespace vantorelle

@@ -10,6 +10,10 @@ namespace vantorelle {
 // with a four-digit year ("6/11/2024"), the form settings files of earlier
 // installations hold.
 
+// Today's date from the program's clock: what a date the windows keep holds
+// until the user chooses another.
+QDate today();
+
 QString settingsDateText(QDate date);
 
 // The date a settings text holds: month/day/year, or year-month-day when it
@@ -17,5 +21,9 @@ QString settingsDateText(QDate date);
 // year is 1930..2029. Whatever follows the date (a time of day) is ignored.
 // Throws AppError (type mismatch) when the text holds no such date.
 QDate dateFromSettingsText(const QString &text);
+
+// The date of `key` in section "Main" of the settings file, or `fallback`
+// when the key is missing or holds no date.
+QDate settingsDateOr(const QString &settingsFile, const QString &key, QDate fallback);
 
 } // namespace vantorelle

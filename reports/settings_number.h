@@ -9,4 +9,9 @@ namespace vantorelle {
 // is missing).
 double settingsNumber(const QString &settingsFile, const QString &key, const QString &defaultValue);
 
+// A choice a window keeps as a whole number from 0 to `highest` (a check box,
+// a list's index): the number of `key`, rounded halves to even, or
+// `defaultValue` when the key is missing or its number is out of range.
+int settingsChoice(const QString &settingsFile, const QString &key, int defaultValue, int highest);
+
 } // namespace vantorelle

@@ -47,7 +47,13 @@ TEST_F(FileWriterTest, ReplacedFileKeepsItsPermissions)
     EXPECT_EQ(QFile::permissions(path), before);
 }
 
-TEST_F(FileWriterTest, FailedReplaceKeepsTheOldFileAndReports)
+class FailedReplace : public FileWriterTest, public ::testing::WithParamInterface<int> { };
+
+// Large writes go straight to the file; small ones through Qt's buffer.
+INSTANTIATE_TEST_SUITE_P(Sizes, FailedReplace, ::testing::Values(64 * 1024, 8 * 1024),
+    [](const auto &info) { return std::to_string(info.param / 1024) + "KB"; });
+
+TEST_P(FailedReplace, KeepsTheOldFileAndReports)
 {
     FileWriter::replace(path, "old contents", NewFileAccess::OwnerOnly);
 
@@ -60,7 +66,7 @@ TEST_F(FileWriterTest, FailedReplaceKeepsTheOldFileAndReports)
     setrlimit(RLIMIT_FSIZE, &small);
     int number = 0;
     try {
-        FileWriter::replace(path, QByteArray(64 * 1024, 'x'), NewFileAccess::OwnerOnly);
+        FileWriter::replace(path, QByteArray(GetParam(), 'x'), NewFileAccess::OwnerOnly);
     } catch (const AppError &e) {
         number = e.number();
     }

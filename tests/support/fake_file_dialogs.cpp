@@ -19,9 +19,9 @@ std::optional<QString> FakeFileDialogs::openFile(
 }
 
 std::optional<QString> FakeFileDialogs::saveFile(
-    const QString &title, const QString &filter, const QString &initialPath)
+    const QString &title, const QString &filter, const QString &initialPath, ExistingFile existing)
 {
-    return answer({Save, title, filter, initialPath});
+    return answer({Save, title, filter, initialPath, existing});
 }
 
 std::optional<QString> FakeFileDialogs::chooseFolder(const QString &title)

@@ -14,6 +14,7 @@ public:
     struct Request {
         Kind kind;
         QString title, filter, initialPath;
+        ExistingFile existing = ExistingFile::Confirm; // of a save dialog
     };
 
     FakeFileDialogs();
@@ -21,8 +22,8 @@ public:
 
     std::optional<QString> openFile(
         const QString &title, const QString &filter, const QString &initialPath) override;
-    std::optional<QString> saveFile(
-        const QString &title, const QString &filter, const QString &initialPath) override;
+    std::optional<QString> saveFile(const QString &title, const QString &filter,
+        const QString &initialPath, ExistingFile existing = ExistingFile::Confirm) override;
     std::optional<QString> chooseFolder(const QString &title) override;
 
     // The answers of the next dialogs, in order; without one a dialog is cancelled.

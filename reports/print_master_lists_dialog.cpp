@@ -1,0 +1,84 @@
+#include "reports/print_master_lists_dialog.h"
+
+#include "reports/print_preview_window.h"
+#include "reports/report_builder.h"
+#include "reports/settings_number.h"
+#include "settings/installation.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vantorelle {
+
+namespace {
+
+// By their number in the settings keys.
+constexpr std::array<const char *, MasterListOptions::listCount> listCaptions
+    = {"Contacts", "Insurance", "Location", "Pharmacy", "Provider", "Provider Type"};
+
+} // namespace
+
+PrintMasterListsDialog::PrintMasterListsDialog(
+    MainWindowContext &context, ReportFile &reportFile, QWidget *parent)
+    : QDialog(parent)
+    , context_(context)
+    , reportFile_(reportFile)
+{
+    setWindowTitle(QStringLiteral("Print Master Lists"));
+    auto *listFrame = new QGroupBox(QStringLiteral("Define Report Format"), this);
+    auto *listLayout = new QVBoxLayout(listFrame);
+    for (int n = 0; n < MasterListOptions::listCount; ++n) {
+        auto *box = new QCheckBox(QString::fromLatin1(listCaptions[n]), listFrame);
+        box->setObjectName(QStringLiteral("chkSections(%1)").arg(n));
+        listBoxes_[n] = box;
+        listLayout->addWidget(box);
+    }
+
+    auto *previewButton = new QPushButton(QStringLiteral("Preview"), this);
+    previewButton->setObjectName(QStringLiteral("cmdPrint"));
+    previewButton->setDefault(true);
+    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(previewButton);
+    buttons->addWidget(cancelButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(listFrame);
+    layout->addLayout(buttons);
+
+    connect(previewButton, &QPushButton::clicked, this, &PrintMasterListsDialog::preview);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    showStoredChoices();
+}
+
+void PrintMasterListsDialog::showStoredChoices()
+{
+    const QString settingsFile = context_.installation().settingsFile();
+    for (int n = 0; n < MasterListOptions::listCount; ++n)
+        listBoxes_[n]->setChecked(
+            settingsChoice(settingsFile, QStringLiteral("PrintList%1").arg(n), 1, 1) == 1);
+}
+
+SettingsValues PrintMasterListsDialog::shownChoices() const
+{
+    SettingsValues choices;
+    for (int n = 0; n < MasterListOptions::listCount; ++n)
+        choices.emplace_back(QStringLiteral("PrintList%1").arg(n),
+            listBoxes_[n]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    return choices;
+}
+
+void PrintMasterListsDialog::preview()
+{
+    writeSettings(context_.installation().settingsFile(), shownChoices());
+    PrintPreviewWindow window(context_, ReportKind::MasterLists, reportFile_, this);
+    window.exec();
+    accept();
+}
+
+} // namespace vantorelle
