@@ -41,6 +41,7 @@ const QString noFile = QStringLiteral("No file selected");
 const QString crLf = QStringLiteral("\r\n");
 // The count and the window are brought up to date at most this often.
 constexpr qint64 repaintMilliseconds = 50;
+constexpr std::size_t sampleCharacters = 1000;
 
 template<typename Widget> Widget *named(Widget *widget, const char *name)
 {
@@ -264,7 +265,9 @@ void ImportDialog::showFile(const QString &path)
         ImportText text(bytes);
         std::string_view line;
         text.nextLine(line);
-        firstLine = line;
+        // The label shows one line's width: a file without line breaks must
+        // not hand it megabytes.
+        firstLine = line.substr(0, sampleCharacters);
     }
     sample_->setText(Cp1252::toUnicode(firstLine));
     sample_->setToolTip(sample_->text());

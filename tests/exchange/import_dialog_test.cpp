@@ -215,6 +215,9 @@ TEST_F(ImportDialogTest, TheChosenFileShowsItsFirstLine)
     EXPECT_EQ(shown("lblFile"), text(path)) << "cancelling keeps the file chosen";
     EXPECT_EQ(text(fileDialogs.requests[1].initialPath), text(dir.path()));
 
+    chooseFile(importFile(QByteArray(100000, 'x'), QStringLiteral("one-line.csv")));
+    EXPECT_EQ(shown("lblSample"), std::string(1000, 'x')) << "the start of a line without end";
+
     chooseFile(folder() + QStringLiteral("gone.csv"));
     EXPECT_EQ(boxTitles(), "Bad File Selection");
     EXPECT_EQ(text(prompter.boxes[0].text), "A valid file has not been selected");
