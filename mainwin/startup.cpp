@@ -109,6 +109,9 @@ void MainWindow::prepareWindow(SplashWindow &splash)
             topicList_->addItem(
                 QString::fromLatin1(topic.name.data(), qsizetype(topic.name.size())));
     }
+    // Every topic name shows whole, none scrolled out of sight.
+    topicList_->setMinimumHeight(
+        topicList_->sizeHintForRow(0) * topicList_->count() + 2 * topicList_->frameWidth());
     showRecords();
     fillMasterLists();
     if (store().table(TableId::MainID).recordCount() > 0) {
