@@ -2,6 +2,7 @@
 
 #include "handheld/sync_watch.h"
 #include "mainwin/column_fitter.h"
+#include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
 #include "platform/rich_text_view.h"
@@ -125,8 +126,8 @@ void MainWindow::createControls()
     const int rowHeight = recordGrid_->fontMetrics().height() + 6;
     recordGrid_->verticalHeader()->setMinimumSectionSize(rowHeight);
     recordGrid_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    recordGrid_->setMinimumHeight(leastGridRows * rowHeight
-        + recordGrid_->horizontalHeader()->sizeHint().height() + 2 * recordGrid_->frameWidth());
+    // The header is not laid out yet: it counts as two rows, enough for its text and margins.
+    recordGrid_->setMinimumHeight((leastGridRows + 2) * rowHeight + 2 * recordGrid_->frameWidth());
     columnFitter_ = new ColumnFitter(recordGrid_);
     recordViewer_ = named(new RichTextView(viewerFrame_), "rtViewer");
     recordViewer_->setMinimumHeight(recordGrid_->minimumHeight());
@@ -296,14 +297,16 @@ void MainWindow::registerMasterList(MasterList list, QListWidget *listBox)
 
 void MainWindow::addEditorPanel(QWidget *panel)
 {
-    panel->setAutoFillBackground(true);
-    panelArea_->addWidget(panel);
+    auto *scroller = new PanelScroller(panel);
+    scroller->setAutoFillBackground(true);
+    panelArea_->addWidget(scroller);
 }
 
 void MainWindow::showEditorPanel(QWidget *panel)
 {
     panel->show();
-    panel->raise();
+    if (auto *scroller = qobject_cast<PanelScroller *>(panel->parentWidget()->parentWidget()))
+        scroller->raise();
     viewerFrame_->hide();
 }
 

@@ -23,6 +23,7 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -136,6 +137,11 @@ void MainWindow::prepareWindow(SplashWindow &splash)
     if (store().table(TableId::MainID).recordCount() == 0 && editorHooks_)
         editorHooks_->newProfile();
     watchTimer_->start();
+    // The first size shows the largest entry panel whole, where the screen has room.
+    QSize first = size().expandedTo(sizeHint());
+    if (const QScreen *shown = screen())
+        first = first.boundedTo(shown->availableGeometry().size() - (frameSize() - size()));
+    resize(first);
     restoreWindowPlacement(this, installation_.settingsFile());
     saveButton_->hide();
     cancelButton_->hide();

@@ -103,20 +103,20 @@ TEST_F(Layout, TheKeyListStaysHidden)
     EXPECT_FALSE(control<QListWidget>("lstKeys")->isVisible());
 }
 
-TEST_F(Layout, APanelSharesTheViewerFrameAndTheFrontOneShows)
+TEST_F(Layout, APanelSharesTheViewerFramesPlaceAndShowsInFront)
 {
     auto *panel = new QWidget;
+    panel->hide();
     window.addEditorPanel(panel);
     settle();
-    EXPECT_EQ(at(panel), at(control<QFrame>("frmViewer")));
-
-    const QPoint centre = control<QFrame>("frmViewer")
-                              ->mapTo(&window, control<QFrame>("frmViewer")->rect().center());
-    control<QFrame>("frmViewer")->raise();
-    QWidget *front = window.childAt(centre);
     QFrame *viewerFrame = control<QFrame>("frmViewer");
+    const QPoint centre = viewerFrame->mapTo(&window, viewerFrame->rect().center());
+    QWidget *front = window.childAt(centre);
     EXPECT_TRUE(front == viewerFrame || viewerFrame->isAncestorOf(front));
 
-    panel->raise();
+    window.showEditorPanel(panel);
+    settle();
     EXPECT_EQ(window.childAt(centre), panel);
+    EXPECT_EQ(at(panel).topLeft(), at(viewerFrame).topLeft());
+    EXPECT_TRUE(viewerFrame->isHidden());
 }
