@@ -260,7 +260,7 @@ private:
     bool hotsyncDetected_ = false; // the close was forced by a running synchronisation
     MasterListFiller masterLists_;
     RecordEditorHooks *editorHooks_ = nullptr;
-    QStackedLayout *panelArea_ = nullptr;
+    QStackedLayout *panelArea_ = nullptr; // the viewer frame and the entry panels, in one place
     int longOperations_ = 0;
     bool closing_ = false;
 };
