@@ -130,6 +130,10 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
         = pushButton(QStringLiteral("Select Filename to Create or Save"), "cmdGetDir", fileGroup);
     fileLabel_->setParent(fileGroup);
     fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path is cut at the label's edge (whole in its tool tip) instead
+    // of widening the dialog past the screen, out of reach of its buttons.
+    fileLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    fileLabel_->setMinimumWidth(300);
     auto *fileLayout = new QGridLayout(fileGroup);
     fileLayout->addWidget(chooseButton, 0, 0, 1, 2, Qt::AlignLeft);
     fileLayout->addWidget(label(QStringLiteral("Filename:"), "txtFileName", fileGroup), 1, 0);
@@ -210,7 +214,7 @@ void ExportDialog::restoreChoices()
     customDelimiter_->setText(stored("ExportDelimCustom", QString()));
     if (const QString file = stored("ExportFile", QString()); !file.isEmpty()) {
         fileName_ = file;
-        fileLabel_->setText(file);
+        showFileName(file);
     }
     // Only the fields of the topic shown come back: a caption stored for
     // another topic, or edited in the file, is dropped.
@@ -255,7 +259,13 @@ void ExportDialog::chooseFile()
         name += QLatin1String(".lxp");
     }
     fileName_ = name;
+    showFileName(name);
+}
+
+void ExportDialog::showFileName(const QString &name)
+{
     fileLabel_->setText(name);
+    fileLabel_->setToolTip(name);
 }
 
 void ExportDialog::exportData()

@@ -43,6 +43,8 @@ private:
     void restoreChoices();
     void showTopicFields();
     void chooseFile();
+    // The chosen file, shown by its full path.
+    void showFileName(const QString &name);
     void exportData();
     bool wholeDatabase() const;
     void storeChoices() const;

@@ -248,6 +248,7 @@ void ImportDialog::chooseFile()
         tell("Bad File Selection", "A valid file has not been selected");
         fileName_.reset();
         fileLabel_->setText(noFile);
+        fileLabel_->setToolTip(QString());
         sample_->setText(noFile);
         return;
     }

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -223,6 +224,31 @@ TEST_F(ExportDialogTest, TheWholeDatabaseChangesOnlyTheFinalExtensionOfTheChosen
     EXPECT_EQ(shown("lblFilename"), "/home/ann/family.txt");
     click("optData(0)");
     EXPECT_EQ(shown("lblFilename"), "/home/ann/family.txt") << "the option changes no name";
+}
+
+TEST_F(ExportDialogTest, ALongFileNameLeavesTheDialogWithinTheScreen)
+{
+    const QString folder = QStringLiteral("/home/ann/") + QString(40, QLatin1Char('f'))
+        + QStringLiteral(" family health exports/");
+    const QString stored = folder + QString(120, QLatin1Char('s')) + QStringLiteral(".dat");
+    const QString chosen = folder + QString(240, QLatin1Char('c')) + QStringLiteral(".dat");
+    storeSettings("ExportFile=" + stored.toUtf8() + "\r\n");
+    open();
+    const int screenWidth = dialog->screen()->availableGeometry().width();
+    const auto fitsTheScreen = [&] {
+        QApplication::processEvents();
+        EXPECT_LE(dialog->minimumSizeHint().width(), screenWidth);
+        EXPECT_LE(dialog->width(), screenWidth) << "Export and Cancel stay in sight";
+    };
+    fitsTheScreen();
+    EXPECT_EQ(control("lblFilename")->toolTip(), stored) << "the whole path, where it is cut";
+
+    const int width = dialog->width();
+    chooseFile(chosen);
+    fitsTheScreen();
+    EXPECT_EQ(dialog->width(), width);
+    EXPECT_EQ(shown("lblFilename"), text(chosen));
+    EXPECT_EQ(control("lblFilename")->toolTip(), chosen);
 }
 
 TEST_F(ExportDialogTest, ChoicesMissingForAnExportAreAskedFor)

@@ -222,6 +222,7 @@ TEST_F(ImportDialogTest, TheChosenFileShowsItsFirstLine)
     EXPECT_EQ(boxTitles(), "Bad File Selection");
     EXPECT_EQ(text(prompter.boxes[0].text), "A valid file has not been selected");
     EXPECT_EQ(shown("lblFile"), "No file selected");
+    EXPECT_EQ(control("lblFile")->toolTip(), QString()) << "no path of a file given up";
     EXPECT_EQ(shown("lblSample"), "No file selected");
 }
 
