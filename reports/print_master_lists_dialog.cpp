@@ -6,6 +6,7 @@
 #include "settings/installation.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -18,6 +19,9 @@ namespace {
 // By their number in the settings keys.
 constexpr std::array<const char *, MasterListOptions::listCount> listCaptions
     = {"Contacts", "Insurance", "Location", "Pharmacy", "Provider", "Provider Type"};
+
+// Pixels of a title bar beside its text: the window icon and three buttons.
+constexpr int titleBarRoom = 160;
 
 } // namespace
 
@@ -50,6 +54,13 @@ PrintMasterListsDialog::PrintMasterListsDialog(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(listFrame);
     layout->addLayout(buttons);
+
+    // A column of check boxes is narrower than the title: wide enough for the
+    // window manager to show the whole title beside the frame's icon and
+    // buttons, in the bold face title bars use.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + titleBarRoom);
 
     connect(previewButton, &QPushButton::clicked, this, &PrintMasterListsDialog::preview);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

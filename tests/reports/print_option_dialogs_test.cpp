@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -99,6 +100,17 @@ TEST_F(PrintOptionDialogs, WithoutSettingsEverythingIsOnAsListsForToday)
         EXPECT_TRUE(section(lists, n)->isChecked()) << n;
         EXPECT_EQ(section(lists, n)->text(), captions[n]);
     }
+}
+
+TEST_F(PrintOptionDialogs, MasterListsDialogIsWideEnoughForItsWholeTitle)
+{
+    PrintMasterListsDialog lists(context, reportFile);
+    lists.show();
+    QFont titleFont = lists.font();
+    titleFont.setBold(true);
+    // Beside the title a window manager draws the window icon and three buttons.
+    EXPECT_GE(lists.width(),
+        QFontMetrics(titleFont).horizontalAdvance(QStringLiteral("Print Master Lists")) + 150);
 }
 
 TEST_F(PrintOptionDialogs, ShowsTheStoredChoices)
