@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -115,6 +116,21 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
         move(room.center() - rect().center());
     }
     showStoredChoices();
+}
+
+void GraphWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A window of its own has no default button: Enter after a day typed or a
+    // topic chosen draws, Enter on a button presses that button.
+    if (auto *focused = qobject_cast<QPushButton *>(focusWidget()))
+        focused->click();
+    else
+        draw();
+    event->accept();
 }
 
 void GraphWindow::showStoredChoices()

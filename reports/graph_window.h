@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QKeyEvent;
 
 namespace vantorelle {
 
@@ -19,7 +20,8 @@ class GraphView;
 // (a value out of range or unreadable gives today, or the first topic), and
 // Draw Graph stores them again. A quick date range sets both days, ending
 // today; changing a day by hand shows "Custom Dates". Print prints the graph;
-// Save writes it as a GIF image of 1200 by 800 pixels.
+// Save writes it as a GIF image of 1200 by 800 pixels. Enter draws, as a
+// dialog's default button would, unless a button has the focus.
 //
 // The controls are "lstTopics", "cboRange", the date pickers "DTGraphStart"
 // and "DTGraphEnd", the graph "flpGraph" and the buttons "cmdGraph" (Draw
@@ -28,6 +30,9 @@ class GraphWindow : public QWidget {
     Q_OBJECT
 public:
     explicit GraphWindow(MainWindowContext &context, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showStoredChoices();

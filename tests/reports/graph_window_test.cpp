@@ -209,6 +209,26 @@ INSTANTIATE_TEST_SUITE_P(Names, SaveGraph,
         GifCase {"Cancelled", nullptr, false, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(GraphWindowTest, EnterDrawsUnlessAButtonHasTheFocus)
+{
+    open();
+    QTest::keyClicks(start()->findChild<QDateTimeEdit *>(), "03012024");
+    QTest::keyClicks(end()->findChild<QDateTimeEdit *>(), "03152024");
+    QTest::keyClick(end()->findChild<QDateTimeEdit *>(), Qt::Key_Return);
+    EXPECT_EQ(graph().title(), "Blood Pressure vs Time");
+    EXPECT_EQ(graph().rows().size(), 2) << "drawn for the days typed";
+
+    QTest::keyClick(topics(), Qt::Key_Down); // Weight
+    QTest::keyClick(topics(), Qt::Key_Enter);
+    EXPECT_EQ(graph().title(), "Weight vs Time");
+
+    auto *close = findControl<QPushButton>(*window, "cmdClose");
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible()) << "Enter pressed the button that has the focus";
+    EXPECT_EQ(graph().title(), "Weight vs Time");
+}
+
 TEST_F(GraphWindowTest, AGraphThatCannotBeSavedIsReported)
 {
     FakeFileDialogs files;
