@@ -104,7 +104,7 @@ public:
     void registerMasterList(MasterList list, QComboBox *combo) override;
     void registerMasterList(MasterList list, QListWidget *listBox) override;
     void showEditorPanel(QWidget *panel) override;
-    void showListedRecord() override;
+    bool showListedRecord() override;
     void selectSavedRecord(const QString &shownText, const QString &key, int lastColumn) override;
     void editMasterList(int index) override;
 
