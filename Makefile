@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 export BUILD_DIR
 
-.PHONY: all build run test bench fuzz sanitize clean
+.PHONY: all build run test bench fuzz sanitize screenshots readme-screenshot clean
 
 all: build
 
@@ -17,6 +17,14 @@ run: build
 # connections that tests running in parallel are opening at that moment.
 test: build
 	cd $(BUILD_DIR) && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j$(JOBS)
+
+# Screenshots of the main window on the made-up profile of tests/data/screenshots:
+# every topic at three sizes in $(BUILD_DIR)/screenshots/, or the README's picture.
+screenshots: build
+	scripts/screenshots.sh $(BUILD_DIR) tests/data/screenshots $(BUILD_DIR)/screenshots
+
+readme-screenshot: build
+	scripts/screenshots.sh $(BUILD_DIR) tests/data/screenshots --readme $(CURDIR)/docs/main-window.png
 
 # `make bench` times the store on a generated folder (fixed seed);
 # `make bench BENCH_FOLDER=/path/to/data` on a copy of an existing one.

@@ -2,6 +2,7 @@
 
 #include "editor/record_editor.h"
 #include "exchange/export_dialog.h"
+#include "exchange/import_dialog.h"
 #include "mainwin/main_window.h"
 #include "masters/master_list_editor.h"
 #include "masters/provider_viewer.h"
@@ -28,6 +29,10 @@ int main(int argc, char **argv)
     };
     windows.exportData = [&window](QWidget *owner, const QString &profile) {
         ExportDialog dialog(window, profile, owner);
+        dialog.exec();
+    };
+    windows.importData = [&window](QWidget *owner, const QString &profile) {
+        ImportDialog dialog(window, profile, owner);
         dialog.exec();
     };
     windows.graph = [&reports] { reports.showGraph(); };

@@ -6,12 +6,11 @@
 #include "platform/file_copy.h"
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
+#include "platform/private_files.h"
 #include "platform/prompter.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/settings_access.h"
 #include "store/table_catalog.h"
-
-#include <QDir>
 
 #include <initializer_list>
 
@@ -95,7 +94,7 @@ void backUpTables(const Installation &installation, QString &backupFolder, MainW
         backupFolder = withFinalSlash(backupFolder);
         writeSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"), backupFolder,
             installation.settingsFile());
-        if (backupFolder == defaultBackupFolder(installation) && !QDir().mkpath(backupFolder))
+        if (backupFolder == defaultBackupFolder(installation) && !makePrivateFolder(backupFolder))
             throw AppError(AppError::PathNotFound);
 
         const QStringList tables = tableFileNames();

@@ -6,7 +6,8 @@
 // profile, and the peak memory of the load; then the profile report of the
 // profile with the most readings (built, paginated, printed to PDF, saved as
 // RTF), the graph of a profile's 25,000 readings (queried, made a graph and
-// drawn; saved as GIF), and the reading of an import file of 100,000 lines.
+// drawn; saved as GIF), and the reading of an import file of 100,000 lines and
+// its import into a profile.
 // Without a folder it generates one (fixed seed). It always works on a copy in
 // a temporary folder, so a user's folder is never written.
 #include "bench/data_generator.h"
@@ -292,6 +293,7 @@ int run(const char *self, const char *userFolder)
 
     benchGraph(folder.string());
     benchImportLines();
+    benchReadingImport(folder.string() + "/", profileKey);
 
     store.reset();
     fs::remove_all(folder);

@@ -120,18 +120,20 @@ void RecordEditor::addEditListButtons(TopicPanel &panel)
 {
     auto *layout = qobject_cast<QGridLayout *>(panel.layout());
     const auto &controls = panel.descriptor().controls;
+    // Every Edit List button of the panel in one column, after its controls.
+    const int buttonColumn = layout ? layout->columnCount() : 0;
     for (const EditListButton &button : editListButtons) {
         const auto offered = std::find_if(controls.begin(), controls.end(),
             [&](const PanelControl &control) { return control.master == button.list; });
         QComboBox *combo = offered == controls.end() ? nullptr : panel.combo(offered->row);
         if (!combo || !layout)
             continue;
-        // On the line of the first control that offers the list, after the others.
+        // On the line of the first control that offers the list.
         int line = 0, column = 0, lines = 0, columns = 0;
         layout->getItemPosition(layout->indexOf(combo), &line, &column, &lines, &columns);
         auto *edit = new QPushButton(QStringLiteral("Edit List..."), &panel);
         edit->setObjectName(QString::fromLatin1(button.name));
-        layout->addWidget(edit, line, layout->columnCount());
+        layout->addWidget(edit, line, buttonColumn);
         connect(edit, &QPushButton::clicked, this,
             [this, &panel, index = button.index] { editList(panel, index); });
     }

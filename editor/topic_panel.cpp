@@ -81,8 +81,11 @@ void TopicPanel::build()
         } else {
             ++line;
             besideColumn = 2;
+            // A label stands level with its one-line control, at the top of a notes box.
+            const Qt::Alignment level
+                = control.kind == ControlKind::Notes ? Qt::AlignTop : Qt::AlignVCenter;
             layout->addWidget(
-                new QLabel(text(control.label), this), line, 0, Qt::AlignLeft | Qt::AlignTop);
+                new QLabel(text(control.label), this), line, 0, Qt::AlignLeft | level);
             layout->addWidget(widget, line, 1);
         }
     }

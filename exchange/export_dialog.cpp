@@ -6,8 +6,8 @@
 #include "exchange/export_line.h"
 #include "exchange/export_topics.h"
 #include "exchange/field_picker.h"
+#include "exchange/stored_choice.h"
 #include "exchange/topic_export.h"
-#include "platform/app_error.h"
 #include "platform/cp1252.h"
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
@@ -17,7 +17,6 @@
 #include "settings/preferences.h"
 #include "settings/settings_access.h"
 #include "store/clock.h"
-#include "store/stored_dates.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -38,20 +37,8 @@ namespace {
 
 const QString section = QStringLiteral("Main");
 const QString noFilename = QStringLiteral("No Filename Selected");
-// Every order-list entry is stored followed by this.
-const QString fieldEnd = QStringLiteral("~~");
 
 enum DataOption { WholeDatabaseOption, TopicOption };
-
-// A stored choice as its number: the leading number of the text. Throws when
-// it names no choice between `first` and `last`.
-int storedChoice(const QString &text, int first, int last)
-{
-    const double number = leadingNumber(text.toStdString());
-    if (number < first || number >= last + 1)
-        throw AppError(380, QStringLiteral("Invalid property value"));
-    return static_cast<int>(number);
-}
 
 // The settings file drops the blanks around a value and one pair of quotes
 // enclosing it: a custom delimiter such as " " or "; " is stored in quotes so
@@ -227,8 +214,7 @@ void ExportDialog::restoreChoices()
     }
     // Only the fields of the topic shown come back: a caption stored for
     // another topic, or edited in the file, is dropped.
-    QStringList fields = stored("ExportFields", QString()).split(fieldEnd);
-    fields.removeLast();
+    QStringList fields = storedFields(stored("ExportFields", QString()));
     const QStringList available = picker_->available();
     fields.removeIf([&](const QString &field) { return !available.contains(field); });
     picker_->appendOrdered(fields);
@@ -314,7 +300,7 @@ void ExportDialog::storeChoices() const
     choices.emplace_back("ExportFile", *fileName_);
     const QStringList fields = picker_->ordered();
     if (!wholeDatabase() && !fields.isEmpty())
-        choices.emplace_back("ExportFields", fields.join(fieldEnd) + fieldEnd);
+        choices.emplace_back("ExportFields", storedFieldList(fields));
     choices.emplace_back("ExportData", QString::number(topics_->currentIndex()));
     choices.emplace_back("ExportDelim", QString::number(delimiters_->checkedId()));
     choices.emplace_back("ExportDelimCustom", storedAsTyped(customDelimiter_->text()));

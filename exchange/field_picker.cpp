@@ -98,8 +98,9 @@ FieldPicker::FieldPicker(const QString &orderCaption, QWidget *parent)
     connect(order_, &QListWidget::itemDoubleClicked, this, &FieldPicker::removeSelected);
 }
 
-void FieldPicker::setAvailable(const QStringList &fields)
+void FieldPicker::setAvailable(const QStringList &fields, int notInAll)
 {
+    notInAll_ = notInAll;
     order_->clear();
     available_->clear();
     available_->addItems(fields);
@@ -149,7 +150,7 @@ void FieldPicker::removeSelected()
 void FieldPicker::addAll()
 {
     order_->clear();
-    order_->addItems(available());
+    order_->addItems(available().mid(notInAll_));
 }
 
 void FieldPicker::removeAll()

@@ -22,8 +22,10 @@ public:
     // `orderCaption` heads the order list ("Field Order In File to Export:").
     explicit FieldPicker(const QString &orderCaption, QWidget *parent = nullptr);
 
-    // Offers `fields` and empties the order list.
-    void setAvailable(const QStringList &fields);
+    // Offers `fields` and empties the order list. "&All >>" passes over the
+    // first `notInAll` of them: entries that stand for no field, added only
+    // one by one.
+    void setAvailable(const QStringList &fields, int notInAll = 0);
     QStringList available() const;
 
     // The order list, in file order.
@@ -40,6 +42,7 @@ private:
 
     QListWidget *available_;
     QListWidget *order_;
+    int notInAll_ = 0;
 };
 
 } // namespace vantorelle

@@ -134,7 +134,8 @@ void writeHandheldCopy(const QString &tablePath)
 
     const std::string copy
         = TableFile::handheldCopy(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    FileWriter::replace(base + QStringLiteral(".cdi"), QByteArray::fromStdString(copy));
+    FileWriter::replace(
+        base + QStringLiteral(".cdi"), QByteArray::fromStdString(copy), NewFileAccess::OwnerOnly);
 }
 
 } // namespace vantorelle

@@ -5,6 +5,7 @@
 #include "platform/cp1252.h"
 #include "platform/file_copy.h"
 #include "platform/paths.h"
+#include "platform/private_files.h"
 #include "platform/process_runner.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
@@ -163,7 +164,7 @@ void fetchLogFromDriveRoot(const Installation &installation, const QString &logP
 void moveDataFolder(const Installation &installation, const QString &oldFolder)
 {
     const QString &dataFolder = installation.dataFolder;
-    if (!QDir().mkpath(dataFolder))
+    if (!makePrivateFolder(dataFolder))
         throw AppError(AppError::PathNotFound);
     for (const char *name : {"errorlog.txt", "setuplog.txt", "CASLcopy.log"}) {
         if (pathExists(oldFolder + QLatin1String(name)))
@@ -178,7 +179,7 @@ void moveDataFolder(const Installation &installation, const QString &oldFolder)
     }
 
     const QString graphics = QStringLiteral("graphics/");
-    if (!QDir().mkpath(dataFolder + graphics))
+    if (!makePrivateFolder(dataFolder + graphics))
         throw AppError(AppError::PathNotFound);
     for (const QString &name : filesIn(oldFolder + graphics, QStringLiteral("*")))
         copyFileAtomically(oldFolder + graphics + name, dataFolder + graphics + name);

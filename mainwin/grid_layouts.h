@@ -15,7 +15,10 @@ namespace vantorelle {
 // One column of the record grid.
 struct GridColumn {
     std::string_view header; // left-aligned; the trailing blank is part of it
-    int width; // twips; hiddenWidth marks a key column the user never sees
+    // Twips: the least width the column was designed with (the last shown
+    // column's reaches the grid's edge, whatever its width); hiddenWidth marks
+    // a key column the user never sees.
+    int width;
     FieldValue cell;
 };
 

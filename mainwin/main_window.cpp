@@ -1,6 +1,8 @@
 #include "mainwin/main_window.h"
 
 #include "handheld/sync_watch.h"
+#include "mainwin/column_fitter.h"
+#include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/instance_guard.h"
 #include "platform/rich_text_view.h"
@@ -14,7 +16,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,14 +23,20 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantorelle {
 
 namespace {
+
+// The grid shows at least this many rows at the window's least size.
+constexpr int leastGridRows = 4;
 
 QPushButton *button(const char *name, const char *caption, const char *toolTip, QWidget *parent)
 {
@@ -38,6 +45,13 @@ QPushButton *button(const char *name, const char *caption, const char *toolTip, 
     if (*toolTip)
         b->setToolTip(QString::fromUtf8(toolTip));
     return b;
+}
+
+void keepPlaceWhenHidden(QWidget *widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
 }
 
 template<typename Widget> Widget *named(Widget *widget, const char *name)
@@ -64,8 +78,8 @@ MainWindow::MainWindow(QWidget *parent)
     , instanceLockPath_(InstanceGuard::defaultLockPath())
 {
     setWindowTitle(QString::fromUtf8(AppInfo::title));
-    // No fixed least size: the layouts keep the window large enough for the
-    // panel shown (at least 9000 by 6000 twips), so no control is clipped.
+    // The least size comes from the layouts: every topic name, button and
+    // panel control whole, the grid a few rows high.
     resize(900, 720);
     createControls();
     createMenus();
@@ -103,28 +117,43 @@ void MainWindow::createControls()
     viewerFrame_->setFrameShape(QFrame::StyledPanel);
     // The viewer frame and the entry panels share one place; the front one must hide the others.
     viewerFrame_->setAutoFillBackground(true);
-    // With the topic list beside it, this keeps the window at 9000 by 6000 twips
-    // or more; a taller entry panel makes the layouts ask for more.
-    viewerFrame_->setMinimumSize(510, 320);
     recordGrid_ = named(new QTableWidget(viewerFrame_), "gridViewer");
     recordGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     recordGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     recordGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
     recordGrid_->verticalHeader()->hide();
+    // Rows as high as their text needs, so that many readings show at once.
+    const int rowHeight = recordGrid_->fontMetrics().height() + 6;
+    recordGrid_->verticalHeader()->setMinimumSectionSize(rowHeight);
+    recordGrid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    // The header is not laid out yet: it counts as two rows, enough for its text and margins.
+    recordGrid_->setMinimumHeight((leastGridRows + 2) * rowHeight + 2 * recordGrid_->frameWidth());
+    columnFitter_ = new ColumnFitter(recordGrid_);
     recordViewer_ = named(new RichTextView(viewerFrame_), "rtViewer");
+    recordViewer_->setMinimumHeight(recordGrid_->minimumHeight());
     addButton_ = button("cmdAdd", "&Add", "Add a record", viewerFrame_);
     deleteButton_ = button("cmdDel", "De&lete", "Delete the selected record", viewerFrame_);
     editButton_ = button("cmdEdit", "Ed&it", "Edit the shown record", viewerFrame_);
-    viewProviderButton_ = button("cmdViewProvider", "View Provider", "", viewerFrame_);
+    viewProviderButton_ = button("cmdViewProvider", "View Pharmacy", "", viewerFrame_);
+    // Wide enough for either caption; it changes with the record shown.
+    const int pharmacyWidth = viewProviderButton_->sizeHint().width();
+    viewProviderButton_->setText(QStringLiteral("View Provider"));
+    viewProviderButton_->setMinimumWidth(
+        std::max(pharmacyWidth, viewProviderButton_->sizeHint().width()));
 
+    // Each command button keeps its own place whichever others a topic or a
+    // mode hides: a user finds Edit where it always was.
     auto *viewerButtons = new QHBoxLayout;
-    for (QPushButton *b : {addButton_, deleteButton_, editButton_})
+    for (QPushButton *b : {addButton_, deleteButton_, editButton_, viewProviderButton_}) {
+        keepPlaceWhenHidden(b);
+        if (b == viewProviderButton_)
+            viewerButtons->addStretch(1);
         viewerButtons->addWidget(b);
-    viewerButtons->addStretch(1);
-    viewerButtons->addWidget(viewProviderButton_);
+    }
     auto *viewerLayout = new QVBoxLayout(viewerFrame_);
-    viewerLayout->addWidget(recordGrid_, 2);
-    viewerLayout->addWidget(recordViewer_, 3);
+    // Grid and viewer share the height as the window grows.
+    viewerLayout->addWidget(recordGrid_, 1);
+    viewerLayout->addWidget(recordViewer_, 1);
     viewerLayout->addLayout(viewerButtons);
 
     saveButton_ = button("cmdNewSave", "&Save", "Save Changes", central);
@@ -136,23 +165,33 @@ void MainWindow::createControls()
     profileRow->addWidget(deleteProfileButton_);
     profileRow->addStretch(2);
 
-    panelArea_ = new QGridLayout;
+    // The viewer frame and every entry panel, one above the other in one
+    // place: the area is as large as the largest of them, shown or not, so
+    // the window never changes its size when another one comes to the front.
+    panelArea_ = new QStackedLayout;
+    panelArea_->setStackingMode(QStackedLayout::StackAll);
     panelArea_->setContentsMargins(0, 0, 0, 0);
-    panelArea_->addWidget(viewerFrame_, 0, 0);
+    panelArea_->addWidget(viewerFrame_);
 
+    // Save and Cancel keep their place too, so that the panel area has the
+    // same height in every mode.
     auto *saveRow = new QHBoxLayout;
     saveRow->addStretch(1);
-    saveRow->addWidget(saveButton_);
-    saveRow->addWidget(cancelButton_);
+    for (QPushButton *b : {saveButton_, cancelButton_}) {
+        keepPlaceWhenHidden(b);
+        saveRow->addWidget(b);
+    }
 
     auto *work = new QVBoxLayout;
     work->addLayout(panelArea_, 1);
     work->addLayout(saveRow);
 
-    // The topic list and the work area grow in proportion, as the window does.
+    // The topic list is as wide as its longest name; the work area takes the rest.
+    topicList_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    topicList_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     auto *body = new QHBoxLayout;
-    body->addWidget(topicList_, 1);
-    body->addLayout(work, 4);
+    body->addWidget(topicList_);
+    body->addLayout(work, 1);
 
     auto *layout = new QVBoxLayout(central);
     layout->addLayout(profileRow);
@@ -258,14 +297,16 @@ void MainWindow::registerMasterList(MasterList list, QListWidget *listBox)
 
 void MainWindow::addEditorPanel(QWidget *panel)
 {
-    panel->setAutoFillBackground(true);
-    panelArea_->addWidget(panel, 0, 0);
+    auto *scroller = new PanelScroller(panel);
+    scroller->setAutoFillBackground(true);
+    panelArea_->addWidget(scroller);
 }
 
 void MainWindow::showEditorPanel(QWidget *panel)
 {
     panel->show();
-    panel->raise();
+    if (auto *scroller = qobject_cast<PanelScroller *>(panel->parentWidget()->parentWidget()))
+        scroller->raise();
     viewerFrame_->hide();
 }
 

@@ -22,16 +22,17 @@
 class QAction;
 class QComboBox;
 class QFrame;
-class QGridLayout;
 class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QStackedLayout;
 class QTableWidget;
 class QTimer;
 
 namespace vantorelle {
 
+class ColumnFitter;
 class SplashWindow;
 class InstanceGuard;
 class RecordEditorHooks;
@@ -214,6 +215,7 @@ private:
     // the grid gives the viewer the whole frame, so nothing is placed by hand.
     QFrame *viewerFrame_;
     QTableWidget *recordGrid_; // read-only, whole rows selected
+    ColumnFitter *columnFitter_; // its columns fill its width
     RichTextView *recordViewer_;
     QPushButton *addButton_;
     QPushButton *deleteButton_;
@@ -258,7 +260,7 @@ private:
     bool hotsyncDetected_ = false; // the close was forced by a running synchronisation
     MasterListFiller masterLists_;
     RecordEditorHooks *editorHooks_ = nullptr;
-    QGridLayout *panelArea_ = nullptr;
+    QStackedLayout *panelArea_ = nullptr; // the viewer frame and the entry panels, in one place
     int longOperations_ = 0;
     bool closing_ = false;
 };

@@ -80,11 +80,8 @@ void fillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<Gr
         headers << text(header);
     grid->setHorizontalHeaderLabels(headers);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column < grid->columnCount(); ++column) {
+    for (int column = 0; column < grid->columnCount(); ++column)
         grid->setColumnHidden(column, layout.hidden(column));
-        grid->setColumnWidth(
-            column, twipsToPixels(layout.columns[std::size_t(column)].width, grid));
-    }
 
     grid->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
@@ -95,6 +92,18 @@ void fillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<Gr
     if (!rows.empty())
         grid->setCurrentCell(0, 0);
     grid->setUpdatesEnabled(true);
+}
+
+std::vector<int> designedWidths(const GridLayout &layout, const QWidget *grid)
+{
+    std::vector<int> widths;
+    const int lastShown = layout.keyColumn() - 1;
+    for (int column = 0; column < int(layout.columns.size()); ++column) {
+        const bool designed = column < lastShown && !layout.hidden(column);
+        widths.push_back(
+            designed ? twipsToPixels(layout.columns[std::size_t(column)].width, grid) : 0);
+    }
+    return widths;
 }
 
 } // namespace vantorelle

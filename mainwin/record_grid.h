@@ -8,6 +8,7 @@
 #include <vector>
 
 class QTableWidget;
+class QWidget;
 
 namespace vantorelle {
 
@@ -20,10 +21,15 @@ using GridRow = std::vector<std::string>; // cell texts, cp1252 bytes
 std::vector<GridRow> gridRows(const GridLayout &layout, std::string_view profileKey,
     const TableAccess &tables, const DisplayPreferences &display);
 
-// Lays `grid` out for `layout` (headers, widths, key columns hidden) and puts
+// Lays `grid` out for `layout` (headers, key columns hidden) and puts
 // `rows` in it cell by cell, with the grid's signals blocked; the first row,
 // if any, becomes current.
 void fillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<GridRow> &rows,
     std::string_view glucoseUnits);
+
+// The least width in pixels each column of `layout` was designed with, for
+// ColumnFitter; the last shown column, designed to reach the grid's edge, and
+// the hidden ones have none (0).
+std::vector<int> designedWidths(const GridLayout &layout, const QWidget *grid);
 
 } // namespace vantorelle

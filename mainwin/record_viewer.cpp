@@ -48,7 +48,6 @@ bool MainWindow::showListedRecord()
         viewProviderButton_->show();
     }
     recordViewer_->setRtf(Cp1252::toUnicode(shown.rtf));
-    recordViewer_->setTabStop(shown.tabStop);
     recordViewer_->moveCursor(QTextCursor::Start);
     return shown.found;
 }

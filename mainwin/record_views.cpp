@@ -190,22 +190,22 @@ constexpr ViewLine family[] = {
 };
 
 constexpr std::array<RecordView, topicCount> views = {{
-    {Topic::Personal, TableId::MainID, 1400, ViewButton::None, personal},
-    {Topic::Legal, TableId::MainID, 1650, ViewButton::None, legal},
-    {Topic::Insurance, TableId::InsID, 1100, ViewButton::None, insurance},
-    {Topic::Contacts, TableId::ConID, 1200, ViewButton::None, contacts},
-    {Topic::Allergies, TableId::Allergy, 1100, ViewButton::None, allergies},
-    {Topic::Illnesses, TableId::Illness, 1300, ViewButton::Provider, illnesses},
-    {Topic::Surgeries, TableId::Surgery, 1270, ViewButton::Provider, surgeries},
-    {Topic::Appointments, TableId::Appt, 1250, ViewButton::Provider, appointments},
-    {Topic::Medications, TableId::Med, 1250, ViewButton::Pharmacy, medications},
-    {Topic::Vaccinations, TableId::Vacc, 1300, ViewButton::Provider, vaccinations},
-    {Topic::Tests, TableId::Test, 1250, ViewButton::Provider, tests},
-    {Topic::BloodPressure, TableId::BP, 1350, ViewButton::None, bloodPressure},
-    {Topic::Weight, TableId::Weight, 1200, ViewButton::None, weight},
-    {Topic::Glucose, TableId::Glucose, 1200, ViewButton::None, glucose},
-    {Topic::Cholesterol, TableId::Chol, 1350, ViewButton::None, cholesterol},
-    {Topic::FamilyHistory, TableId::Family, 1200, ViewButton::None, family},
+    {Topic::Personal, TableId::MainID, ViewButton::None, personal},
+    {Topic::Legal, TableId::MainID, ViewButton::None, legal},
+    {Topic::Insurance, TableId::InsID, ViewButton::None, insurance},
+    {Topic::Contacts, TableId::ConID, ViewButton::None, contacts},
+    {Topic::Allergies, TableId::Allergy, ViewButton::None, allergies},
+    {Topic::Illnesses, TableId::Illness, ViewButton::Provider, illnesses},
+    {Topic::Surgeries, TableId::Surgery, ViewButton::Provider, surgeries},
+    {Topic::Appointments, TableId::Appt, ViewButton::Provider, appointments},
+    {Topic::Medications, TableId::Med, ViewButton::Pharmacy, medications},
+    {Topic::Vaccinations, TableId::Vacc, ViewButton::Provider, vaccinations},
+    {Topic::Tests, TableId::Test, ViewButton::Provider, tests},
+    {Topic::BloodPressure, TableId::BP, ViewButton::None, bloodPressure},
+    {Topic::Weight, TableId::Weight, ViewButton::None, weight},
+    {Topic::Glucose, TableId::Glucose, ViewButton::None, glucose},
+    {Topic::Cholesterol, TableId::Chol, ViewButton::None, cholesterol},
+    {Topic::FamilyHistory, TableId::Family, ViewButton::None, family},
 }};
 static_assert(coversTopicsInOrder(views));
 

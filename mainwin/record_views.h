@@ -33,7 +33,6 @@ enum class ViewButton {
 struct RecordView {
     Topic topic;
     TableId table; // where the shown record is found (insurance and contacts: the master)
-    int tabStop; // twips: where the values line up after the labels
     ViewButton button;
     std::span<const ViewLine> lines;
 };

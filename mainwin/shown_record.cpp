@@ -32,7 +32,6 @@ ShownRecord shownRecordOf(
     if (!gridLayout(topic))
         return shown;
     const RecordView &view = recordView(topic);
-    shown.tabStop = view.tabStop;
 
     MemoryTable &table = tables(view.table);
     table.moveFirst();

@@ -12,7 +12,6 @@ namespace vantorelle {
 // What the record viewer shows for one row of the record grid.
 struct ShownRecord {
     std::string rtf; // the record view; header and closing brace only when nothing is found
-    int tabStop = 0; // twips
     ViewButton button = ViewButton::None; // None unless the record names its provider or pharmacy
     std::string masterKey; // the Key the button opens
     bool found = false; // the record was found and is the current row of its table

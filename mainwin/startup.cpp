@@ -23,6 +23,7 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -109,6 +110,9 @@ void MainWindow::prepareWindow(SplashWindow &splash)
             topicList_->addItem(
                 QString::fromLatin1(topic.name.data(), qsizetype(topic.name.size())));
     }
+    // Every topic name shows whole, none scrolled out of sight.
+    topicList_->setMinimumHeight(
+        topicList_->sizeHintForRow(0) * topicList_->count() + 2 * topicList_->frameWidth());
     showRecords();
     fillMasterLists();
     if (store().table(TableId::MainID).recordCount() > 0) {
@@ -133,6 +137,11 @@ void MainWindow::prepareWindow(SplashWindow &splash)
     if (store().table(TableId::MainID).recordCount() == 0 && editorHooks_)
         editorHooks_->newProfile();
     watchTimer_->start();
+    // The first size shows the largest entry panel whole, where the screen has room.
+    QSize first = size().expandedTo(sizeHint());
+    if (const QScreen *shown = screen())
+        first = first.boundedTo(shown->availableGeometry().size() - (frameSize() - size()));
+    resize(first);
     restoreWindowPlacement(this, installation_.settingsFile());
     saveButton_->hide();
     cancelButton_->hide();

@@ -1,5 +1,6 @@
 #include "mainwin/main_window.h"
 
+#include "mainwin/column_fitter.h"
 #include "mainwin/record_grid.h"
 #include "mainwin/record_views.h"
 #include "platform/cp1252.h"
@@ -112,10 +113,10 @@ void MainWindow::topicChosen()
             recordViewer_->show();
             recordViewer_->raise();
             recordViewer_->setRtf(Cp1252::toUnicode(recordViewText(view, sources)));
-            recordViewer_->setTabStop(view.tabStop);
         } else if (const GridLayout *layout = topic ? gridLayout(*topic) : nullptr) {
             const auto rows = gridRows(*layout, profileKey, tableAccess(), display);
             fillGrid(recordGrid_, *layout, rows, display.glucoseUnits);
+            columnFitter_->measure(designedWidths(*layout, recordGrid_));
             showListedRecord();
             recordGrid_->show();
         }

@@ -42,16 +42,14 @@ constexpr std::array<ViewLine, 11> providerLines = {{
     {"Notes", "Notes"},
 }};
 
-// A kind of master shown: its table, its lines in order, and where the
-// values start after the labels (past the longest label).
+// A kind of master shown: its table and its lines in order.
 struct ViewKind {
     TableId table;
     std::span<const ViewLine> lines;
-    int tabStop;
 };
 
-constexpr ViewKind pharmacyKind = {TableId::PharmID, pharmacyLines, 1200};
-constexpr ViewKind providerKind = {TableId::ProvID, providerLines, 1700};
+constexpr ViewKind pharmacyKind = {TableId::PharmID, pharmacyLines};
+constexpr ViewKind providerKind = {TableId::ProvID, providerLines};
 
 } // namespace
 
@@ -70,7 +68,6 @@ ProviderView providerView(Store &store, std::string_view key, bool pharmacy)
     if (found != rows.end()) {
         for (const ViewLine &line : kind.lines)
             view.rtf += rtfField(line.label, table.valueAt(*found, *table.columnIndex(line.field)));
-        view.tabStop = kind.tabStop;
     }
     view.rtf += recordViewEnd;
     return view;

@@ -8,11 +8,9 @@
 namespace vantorelle {
 
 // What the provider and pharmacy viewer shows: one master as RTF text, a bold
-// label and its value per field that holds one, the values lined up at one
-// tab stop.
+// label and its value per field that holds one.
 struct ProviderView {
     std::string rtf; // cp1252 bytes
-    int tabStop = 0; // twips from the left edge; 0 when nothing is shown
 };
 
 // The pharmacy (`pharmacy`) or provider whose Key is `key`, looked up without

@@ -38,7 +38,6 @@ ProviderViewer::ProviderViewer(
 
     const ProviderView shown = providerView(context_.store(), key, pharmacy);
     text_->setRtf(Cp1252::toUnicode(shown.rtf));
-    text_->setTabStop(shown.tabStop);
     text_->moveCursor(QTextCursor::Start);
 
     connect(editButton_, &QPushButton::clicked, this, &ProviderViewer::editList);

@@ -28,8 +28,10 @@ void copyFileAtomically(const QString &from, const QString &to)
         throw AppError(AppError::DeviceIoError);
     file.close();
 
-    FileWriter::replace(to, bytes);
-    QFile::setPermissions(to, source.permissions());
+    // A copied tool stays executable.
+    FileWriter::replace(to, bytes,
+        source.permissions().testFlag(QFile::ExeOwner) ? NewFileAccess::OwnerOnlyExecutable
+                                                       : NewFileAccess::OwnerOnly);
 }
 
 } // namespace vantorelle

@@ -3,6 +3,7 @@
 #include "platform/app_error.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -11,12 +12,22 @@ namespace vantorelle {
 
 namespace FileWriter {
 
-void replace(const QString &path, const QByteArray &bytes)
+void replace(const QString &path, const QByteArray &bytes, NewFileAccess access)
 {
+    const QFileDevice::Permissions permissions = newFilePermissions(access);
+    const bool isNew = !QFileInfo::exists(path);
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         throw AppError::fromErrno(errno);
+    // Qt gives the temporary file the permissions of the file it replaces; a
+    // new one is made private before a byte is written. On Linux the temporary
+    // file has no name until the commit, so no one else can open it before.
+    if (isNew && permissions && !file.setPermissions(permissions)) {
+        const int code = errno;
+        file.cancelWriting();
+        throw AppError::fromErrno(code);
+    }
     // A short write of a small file stays in Qt's buffer, and the commit would
     // not report it: flushing shows it here.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
@@ -32,7 +43,8 @@ void append(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+            newFilePermissions(NewFileAccess::OwnerOnly)))
         throw AppError::fromErrno(errno);
     if (file.write(bytes) != bytes.size())
         throw AppError::fromErrno(errno);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/private_files.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,10 +13,12 @@ namespace FileWriter {
 
 // Replaces the whole file: the bytes go to a temporary file in the same folder,
 // are flushed to disk and renamed over the old file, which keeps its
-// permissions. On failure the old file stays as it was.
-void replace(const QString &path, const QByteArray &bytes);
+// permissions; a new file gets those `access` names. On failure the old file
+// stays as it was.
+void replace(const QString &path, const QByteArray &bytes, NewFileAccess access);
 
-// Appends the bytes in one write, creating the file when it is missing.
+// Appends the bytes in one write, creating the file, readable by its owner
+// only, when it is missing.
 void append(const QString &path, const QByteArray &bytes);
 
 } // namespace FileWriter

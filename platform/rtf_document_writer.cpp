@@ -180,10 +180,10 @@ QByteArray RtfDocumentWriter::toRtf(const PrintDocument &document, const QPageLa
     return out;
 }
 
-void RtfDocumentWriter::save(
-    const PrintDocument &document, const QPageLayout &pageLayout, const QString &path)
+void RtfDocumentWriter::save(const PrintDocument &document, const QPageLayout &pageLayout,
+    const QString &path, NewFileAccess access)
 {
-    FileWriter::replace(path, toRtf(document, pageLayout));
+    FileWriter::replace(path, toRtf(document, pageLayout), access);
 }
 
 } // namespace vantorelle

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/private_files.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,10 +21,11 @@ public:
     // The RTF of `document` on pages of `pageLayout` (paper size and margins).
     static QByteArray toRtf(const PrintDocument &document, const QPageLayout &pageLayout);
 
-    // Writes the RTF to `path`, replacing the file atomically. Throws AppError
-    // when it cannot be written; a file already there then stays as it was.
-    static void save(
-        const PrintDocument &document, const QPageLayout &pageLayout, const QString &path);
+    // Writes the RTF to `path`, replacing the file atomically; a new file gets
+    // the permissions `access` names. Throws AppError when it cannot be
+    // written; a file already there then stays as it was.
+    static void save(const PrintDocument &document, const QPageLayout &pageLayout,
+        const QString &path, NewFileAccess access);
 };
 
 } // namespace vantorelle

@@ -195,7 +195,8 @@ std::optional<QString> readBytes(
 
 void write(const QString &path, const QString &section, const QString &key, const QString &value)
 {
-    FileWriter::replace(path, withValue(readFile(path), section, key, value));
+    FileWriter::replace(
+        path, withValue(readFile(path), section, key, value), NewFileAccess::OwnerOnly);
 }
 
 QByteArray withValue(

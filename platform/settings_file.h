@@ -25,9 +25,10 @@ std::optional<QString> readBytes(
     const QByteArray &content, const QString &section, const QString &key);
 
 // Replaces the key's value in place, or adds the key after the last line of
-// its section, or adds the section at the end; creates a missing file. New
-// lines end in CR LF, or in LF in a file whose lines end in LF alone. The file
-// is replaced atomically; throws AppError when it cannot be read or written.
+// its section, or adds the section at the end; creates a missing file,
+// readable by its owner only. New lines end in CR LF, or in LF in a file whose
+// lines end in LF alone. The file is replaced atomically; throws AppError when
+// it cannot be read or written.
 void write(const QString &path, const QString &section, const QString &key, const QString &value);
 // The bytes `write` gives a file that holds `content` (empty: no file).
 QByteArray withValue(

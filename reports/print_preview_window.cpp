@@ -247,7 +247,7 @@ void PrintPreviewWindow::saveToFile()
         const QByteArray bytes = report.readAll();
         if (report.error() != QFileDevice::NoError)
             throw AppError(AppError::DeviceIoError);
-        FileWriter::replace(*path, bytes);
+        FileWriter::replace(*path, bytes, NewFileAccess::UserUmask);
     } catch (const AppError &error) {
         showError(context_.installation(), error, QStringLiteral("saving the report to a file"));
     }

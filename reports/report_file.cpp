@@ -2,11 +2,10 @@
 
 #include "platform/app_error.h"
 #include "platform/paths.h"
+#include "platform/private_files.h"
 #include "platform/rtf_document_writer.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -40,7 +39,7 @@ ReportFile::FolderState ReportFile::folderState() const
     // A folder someone else made, or a link to one, is not ours to write in.
     if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid())
         return FolderState::Foreign;
-    return (status.st_mode & 0777) == S_IRWXU ? FolderState::Private : FolderState::Open;
+    return FolderState::Own;
 }
 
 QString ReportFile::folderPath() const
@@ -50,19 +49,13 @@ QString ReportFile::folderPath() const
 
 void ReportFile::prepareFolder() const
 {
-    const QByteArray folder = QFile::encodeName(folderPath());
     switch (folderState()) {
-    case FolderState::Private:
-        return;
-    case FolderState::Open:
-        if (::chmod(folder.constData(), S_IRWXU) != 0)
-            throw AppError::fromErrno(errno);
+    case FolderState::Own:
         return;
     case FolderState::Foreign:
         throw AppError(AppError::PermissionDenied);
     case FolderState::Missing:
-        QDir().mkpath(QFileInfo(folderPath()).path());
-        if (::mkdir(folder.constData(), S_IRWXU) != 0)
+        if (!makePrivateFolder(folderPath()))
             throw AppError::fromErrno(errno, AppError::PathNotFound);
         return;
     }
@@ -72,7 +65,7 @@ void ReportFile::save(const PrintDocument &document, const QPageLayout &pageLayo
 {
     try {
         prepareFolder();
-        RtfDocumentWriter::save(document, pageLayout, path_);
+        RtfDocumentWriter::save(document, pageLayout, path_, NewFileAccess::OwnerOnly);
     } catch (const AppError &) {
         discard();
         throw;

@@ -9,9 +9,9 @@ namespace vantorelle {
 class PrintDocument;
 
 // "report.rtf": the last report built, as RTF, which the preview's Save to File
-// copies. It lives in a folder of the program's own that only its user can
-// read, never beside the program, and holds a report only while the last build
-// succeeded.
+// copies. It lives in a folder of the program's own, never beside the
+// program, made readable by its user only; the file is made so too. It holds
+// a report only while the last build succeeded.
 class ReportFile {
 public:
     // The report file in `folder` (created when missing).
@@ -34,15 +34,14 @@ public:
 private:
     enum class FolderState {
         Missing,
-        Private, // the user's own folder, closed to others
-        Open, // the user's own folder, open to others
+        Own, // the user's own folder
         Foreign, // not a folder, a link, or someone else's folder
     };
 
     QString folderPath() const; // without the final "/"
     FolderState folderState() const;
     // Creates the folder readable by its owner only, or makes sure the
-    // existing one is the user's own folder and is kept private.
+    // existing one is the user's own folder (its mode is the user's choice).
     void prepareFolder() const;
 
     QString folder_;

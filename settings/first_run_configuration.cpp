@@ -3,6 +3,7 @@
 #include "platform/app_error.h"
 #include "platform/file_copy.h"
 #include "platform/paths.h"
+#include "platform/private_files.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
 #include "settings/error_box_and_logs.h"
@@ -55,7 +56,7 @@ void setUserValue(const char *name, const QString &value)
 
 void makeFolder(const QString &folder)
 {
-    if (!QDir().mkpath(folder))
+    if (!makePrivateFolder(folder))
         throw AppError(AppError::PathNotFound);
 }
 

@@ -36,7 +36,11 @@ int writeAll(int fd, std::string_view content)
     return 0;
 }
 
-// Opens a new, unused temporary file beside `path`, honouring the umask.
+// A file the store creates is its owner's alone: the records are plain text.
+constexpr mode_t ownerOnlyFile = S_IRUSR | S_IWUSR;
+
+// Opens a new, unused temporary file beside `path`, created open to its owner
+// only, so that no one else can open it while the records are written to it.
 int createTemporary(const std::string &path, std::string &temporary)
 {
     static std::atomic<unsigned> counter {0};
@@ -44,7 +48,8 @@ int createTemporary(const std::string &path, std::string &temporary)
         = folderOf(path) + "." + nameOf(path) + ".tmp" + std::to_string(::getpid()) + "-";
     for (;;) {
         temporary = stem + std::to_string(counter++);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd
+            = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, ownerOnlyFile);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -136,7 +141,8 @@ int writeFileAtomically(const std::string &path, std::string_view content)
         return errno;
 
     int error = writeAll(fd, content);
-    if (error == 0 && hadOld && ::fchmod(fd, old.st_mode & 07777) != 0)
+    // A replaced file keeps its mode; a new one is 0600 whatever the umask.
+    if (error == 0 && ::fchmod(fd, hadOld ? old.st_mode & 07777 : ownerOnlyFile) != 0)
         error = errno;
     if (error == 0 && ::fsync(fd) != 0)
         error = errno;

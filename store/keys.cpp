@@ -97,6 +97,23 @@ std::string clockKey()
 
 std::string clockKey(const LocalDateTime &at)
 {
+    const auto inRange = [](int value, int last) { return value >= 0 && value <= last; };
+    if (inRange(at.year, 9999) && inRange(at.month, 99) && inRange(at.day, 99)
+        && inRange(at.hour, 99) && inRange(at.minute, 99) && inRange(at.second, 99)) {
+        // Written digit by digit: an import builds one of these per reading.
+        std::string key(15, 'p');
+        const auto put = [&key](std::size_t at, int value, int digits) {
+            for (int i = digits - 1; i >= 0; --i, value /= 10)
+                key[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+        };
+        put(0, at.year, 4);
+        put(4, at.month, 2);
+        put(6, at.day, 2);
+        put(8, at.hour, 2);
+        put(10, at.minute, 2);
+        put(12, at.second, 2);
+        return key;
+    }
     char text[64];
     std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02dp", at.year, at.month, at.day,
         at.hour, at.minute, at.second);

@@ -398,6 +398,27 @@ bool MemoryTable::containsValue(std::size_t column, std::string_view value) cons
     return false;
 }
 
+std::vector<std::string> MemoryTable::valuesStartingWith(
+    std::size_t column, std::string_view prefix) const
+{
+    std::vector<std::string> values;
+    std::uint32_t linearFrom = 0;
+    if (orderValid_ && !sortColumns_.empty() && sortColumns_.front() == column) {
+        auto it = std::lower_bound(order_.begin(), order_.end(), prefix,
+            [&](std::uint32_t row, std::string_view p) { return cell(row, column) < p; });
+        for (; it != order_.end() && cell(*it, column).starts_with(prefix); ++it) {
+            if (state_[*it].alive)
+                values.emplace_back(cell(*it, column));
+        }
+        linearFrom = static_cast<std::uint32_t>(orderedRows_);
+    }
+    for (std::uint32_t row = linearFrom; row < state_.size(); ++row) {
+        if (state_[row].alive && cell(row, column).starts_with(prefix))
+            values.emplace_back(cell(row, column));
+    }
+    return values;
+}
+
 std::vector<RowHandle> MemoryTable::rowsByValue(std::size_t column, std::string_view prefix) const
 {
     if (column >= width())

@@ -101,6 +101,10 @@ public:
     std::size_t byteCount() const;
     // Whether any row, hidden ones and tombstones included, holds `value`.
     bool containsValue(std::size_t column, std::string_view value) const;
+    // The values of `column` that begin with `prefix`, of every row, hidden
+    // ones and tombstones included. A binary search where the order is sorted
+    // on `column` first, plus a pass over the rows added since.
+    std::vector<std::string> valuesStartingWith(std::size_t column, std::string_view prefix) const;
     // The rows the filter lets through whose value in `column` begins with
     // `prefix` (every row for ""), ordered by that value, ordinal, rows of
     // equal value in the order of addition. Leaves the view and the current

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/file_modes.h"
 #include "support/temporary_install.h"
 #include "x_desktop.h"
 #include "x_server.h"
@@ -330,4 +331,37 @@ TEST_F(TypingEndToEnd, AProviderAddedThroughTheMenuByKeyboardIsInTheFileAfterSav
     EXPECT_TRUE(stored.match(QString::fromLatin1(readFile(file))).hasMatch())
         << readFile(file).toStdString();
     closeAndWait();
+}
+
+TEST_F(TypingEndToEnd, AFirstRunAndTwoBackupsKeepEveryRecordFileTheUsersAlone)
+{
+    // The default umask of a new account, which leaves files readable by all.
+    program.setChildProcessModifier([] { ::umask(022); });
+    start();
+    ASSERT_TRUE(waitForWindow("Vantorelle Rize - Configuration"));
+    ASSERT_TRUE(desktop.close(program.processId(), "Vantorelle Rize - Configuration"));
+    ASSERT_TRUE(waitForWindow(mainTitle));
+    const QString window = QString::number(desktop.find(program.processId(), mainTitle));
+
+    // Backup Records to the default folder, twice: the second keeps the first
+    // backup's files as ".bak" copies.
+    for (int backup = 0; backup < 2; ++backup) {
+        xdotool({"windowfocus", "--sync", window});
+        xdotool({"key", "ctrl+b"});
+        ASSERT_TRUE(waitForWindow("Backup Location"));
+        xdotool({"key", "Return"}); // Yes, this location
+        ASSERT_TRUE(waitForWindow("Backup Complete"));
+        xdotool({"key", "Return"});
+        const QDeadlineTimer closed(30000);
+        while (desktop.find(program.processId(), "Backup Complete") && !closed.hasExpired())
+            QThread::msleep(50);
+    }
+    closeAndWait();
+
+    const QString backup = dataFolder() + "Backup/";
+    EXPECT_EQ(QDir(backup).entryList({"*.cdb"}, QDir::Files).size(), 23);
+    EXPECT_EQ(QDir(backup).entryList({"*.bak"}, QDir::Files).size(), 23);
+    for (const char *name : {"vantorelleplus.ini", "setuplog.txt", "graphics/vantorelle_logo.png"})
+        EXPECT_TRUE(QFile::exists(dataFolder() + name)) << name;
+    EXPECT_EQ(notTheOwnersAlone(dataFolder().chopped(1)), "");
 }

@@ -4,6 +4,7 @@
 #include "settings/settings_access.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_prompter.h"
+#include "support/file_modes.h"
 #include "support/handheld_fakes.h"
 
 using namespace vantorelle;
@@ -96,6 +97,30 @@ TEST_F(BackupRestore, AnEmptyBackupFolderIsTheDefaultOneMadeWhenMissing)
     EXPECT_EQ(prompter.boxes[0].text.split("\r\n").value(2), folder);
     EXPECT_EQ(filesIn(folder), tables);
     EXPECT_EQ(readSetting("Main", "BackupPath", "", installation.settingsFile()), folder);
+    EXPECT_EQ(permissionsOf(folder), 0700);
+}
+
+TEST_F(BackupRestore, ABackupIntoAnExistingFolderKeepsItsModeAndMakesItsNewCopiesPrivate)
+{
+    // The tables as a umask of 022 left them, and a backup folder and an
+    // earlier copy the user opened to others.
+    const ScopedUmask umask(022);
+    for (const QString &name : tables)
+        ASSERT_TRUE(setPermissionsOf(installation.dataFolder + name, 0644));
+    ASSERT_TRUE(setPermissionsOf(backupFolder, 0755));
+    writeFile(backupFolder + "VantorelleBP.cdb", "an earlier backup\r\n");
+    ASSERT_TRUE(setPermissionsOf(backupFolder + "VantorelleBP.cdb", 0644));
+
+    backUpTables(installation, backupFolder, main);
+
+    EXPECT_EQ(permissionsOf(backupFolder), 0755);
+    EXPECT_EQ(permissionsOf(backupFolder + "VantorelleBP.cdb"), 0644);
+    EXPECT_EQ(permissionsOf(backupFolder + "VantorelleBP.bak"), 0600);
+    for (const QString &name : tables) {
+        if (name != "VantorelleBP.cdb") {
+            EXPECT_EQ(permissionsOf(backupFolder + name), 0600) << name.toStdString();
+        }
+    }
 }
 
 TEST_F(BackupRestore, NoLetsTheUserPickAnotherFolder)

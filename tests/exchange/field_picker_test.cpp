@@ -106,6 +106,17 @@ TEST_F(FieldPickerTest, AllReplacesTheOrderAndNoneEmptiesIt)
     EXPECT_EQ(ordered(), "");
 }
 
+TEST_F(FieldPickerTest, AnEntryThatStandsForNoFieldIsAddedOnlyOneByOne)
+{
+    picker.setAvailable({"IGNORE this field", "Weight", "Date"}, 1);
+    click("cmdAdd(2)");
+    EXPECT_EQ(ordered(), "Weight|Date");
+    clickEntry(available(), "IGNORE this field");
+    click("cmdAdd(0)");
+    click("cmdAdd(0)");
+    EXPECT_EQ(ordered(), "Weight|Date|IGNORE this field|IGNORE this field");
+}
+
 TEST_F(FieldPickerTest, TheArrowsMoveTheCurrentEntryWithinTheList)
 {
     click("cmdAdd(2)");

@@ -4,6 +4,7 @@
 #include "support/fake_process_runner.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
+#include "support/file_modes.h"
 #include "support/handheld_fakes.h"
 
 using namespace vantorelle;
@@ -171,6 +172,25 @@ TEST_F(HandheldSetup, PalmMovesTheDataToTheHotsyncUsersFolder)
         QStringList({"Data path changed...", "   FROM: " + oldFolder, "     TO: " + newFolder,
             "Finished copying CDBs to new (Palm) data location"}));
     EXPECT_EQ(log.mid(log.size() - 3), QStringList({"Prompt user to hotsync"}) + closing);
+}
+
+TEST_F(HandheldSetup, PalmMovingTheDataToANewFolderKeepsItTheUsersAlone)
+{
+    const ScopedUmask umask(022);
+    installation.platform = platformNamed("Palm");
+    const QString oldFolder = installation.dataFolder;
+    writeFile(oldFolder + "VantorelleBP.cdb", "PC readings");
+    writeFile(oldFolder + "graphics/logo.png", "logo");
+    writeFile(oldFolder + "vantorelleplus.ini", "[Main]\r\n");
+    const QString userFolder = install.documentsFolder() + "Palm/Lee A";
+    shipPalmTools(userFolder);
+
+    runSetup("Palm");
+
+    ASSERT_EQ(installation.dataFolder, userFolder + "/");
+    EXPECT_EQ(readFile(userFolder + "/VantorelleBP.cdb"), "PC readings");
+    EXPECT_EQ(permissionsOf(install.documentsFolder() + "Palm"), 0700);
+    EXPECT_EQ(notTheOwnersAlone(userFolder), "");
 }
 
 TEST_F(HandheldSetup, PalmWithoutAnInstallLogKeepsTheDataFolder)

@@ -1,13 +1,12 @@
 #include "views_fixture.h"
 
 #include "fixture_tables.h"
-#include "platform/rich_text_reader.h"
 #include "store/store.h"
+#include "support/value_starts.h"
 
+#include <QApplication>
 #include <QTextBlock>
 #include <QTextDocument>
-
-#include <cmath>
 
 namespace vantorelle {
 
@@ -42,14 +41,11 @@ QString ViewsFixture::viewerText() const
     return control<RichTextView>("rtViewer")->document()->toPlainText();
 }
 
-int ViewsFixture::viewerTabStop() const
+QList<qreal> ViewsFixture::viewerValueStarts() const
 {
-    const QTextDocument *document = control<RichTextView>("rtViewer")->document();
-    const auto tabs = document->firstBlock().blockFormat().tabPositions();
-    if (tabs.size() != 1)
-        return -1;
-    const qreal unitsPerTwip = RichTextReader::twipsToDocumentUnits(1440, document) / 1440;
-    return int(std::lround(tabs[0].position / unitsPerTwip));
+    main->show();
+    QApplication::processEvents();
+    return valueStarts(control<RichTextView>("rtViewer")->document());
 }
 
 } // namespace vantorelle

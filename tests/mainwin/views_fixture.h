@@ -23,8 +23,9 @@ protected:
     void clickRow(int row);
     // The viewer's text as shown.
     QString viewerText() const;
-    // The viewer's tab stop, in twips; -1 when it has not exactly one.
-    int viewerTabStop() const;
+    // Where the viewer's values start on screen (valueStarts), for a viewer
+    // as wide as the window's.
+    QList<qreal> viewerValueStarts() const;
 };
 
 } // namespace vantorelle

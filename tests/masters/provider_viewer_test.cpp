@@ -22,7 +22,6 @@ struct ViewCase {
     const char *key;
     bool pharmacy;
     std::string rtf;
-    int tabStop;
 };
 
 void PrintTo(const ViewCase &c, std::ostream *out)
@@ -39,7 +38,6 @@ TEST_P(View, OneBoldLabelLinePerFieldThatHoldsAValue)
     const ViewCase &c = GetParam();
     const ProviderView view = providerView(context->store(), c.key, c.pharmacy);
     EXPECT_EQ(view.rtf, c.rtf);
-    EXPECT_EQ(view.tabStop, c.tabStop);
 }
 
 INSTANTIATE_TEST_SUITE_P(ProviderViewer, View,
@@ -48,19 +46,17 @@ INSTANTIATE_TEST_SUITE_P(ProviderViewer, View,
             header
                 + "\\b Name:\\b0\\tab Dr. Who\\line\\b Type/Specialty:\\b0\\tab GP\\line"
                   "\\b Office Phone:\\b0\\tab 555-0600\\line\\b Clinic/Hospital:\\b0\\tab "
-                  "Clinic\\line}",
-            1700},
+                  "Clinic\\line}"},
         ViewCase {"Pharmacy", "20090306080300p", true,
             header
                 + "\\b Pharmacy:\\b0\\tab Corner Drug\\line\\b Contact:\\b0\\tab Pat\\line"
                   "\\b Phone:\\b0\\tab 555-0500\\line\\b Hours:\\b0\\tab 9-5\\line"
-                  "\\b Address:\\b0\\tab 2 Main St\\line}",
-            1200},
+                  "\\b Address:\\b0\\tab 2 Main St\\line}"},
         // Nothing found: the bare document.
-        ViewCase {"DeletedProvider", "20090306080400p", false, header + "}", 0},
-        ViewCase {"ProviderKeyAsPharmacy", "20090306080200p", true, header + "}", 0},
-        ViewCase {"NoKey", "", false, header + "}", 0},
-        ViewCase {"KeyPrefix", "20090306", false, header + "}", 0}),
+        ViewCase {"DeletedProvider", "20090306080400p", false, header + "}"},
+        ViewCase {"ProviderKeyAsPharmacy", "20090306080200p", true, header + "}"},
+        ViewCase {"NoKey", "", false, header + "}"},
+        ViewCase {"KeyPrefix", "20090306", false, header + "}"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MastersFixture, BracesAndLineBreaksOfAValueShowAsTyped)

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/rich_text_reader.h"
 #include "platform/rich_text_view.h"
+#include "support/value_starts.h"
 
+#include <QFontMetricsF>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace vantorelle;
 
@@ -22,19 +22,53 @@ TEST(RichTextView, ShowsTheRtfReadOnly)
     EXPECT_EQ(view.toPlainText(), "Name:\tAnn\n");
 }
 
-TEST(RichTextView, OneTabStopForEveryParagraph)
+namespace {
+
+qreal boldWidth(const QTextEdit &view, const QString &text)
+{
+    QFont bold = view.document()->defaultFont();
+    bold.setBold(true);
+    return QFontMetricsF(bold).horizontalAdvance(text);
+}
+
+} // namespace
+
+TEST(RichTextView, ValuesStartInOneColumnJustRightOfTheWidestLabel)
 {
     RichTextView view;
-    view.setRtf("{\\rtf1\\tx100\\tx200 \\b A:\\b0\\tab 1\\par\\pard \\b B:\\b0\\tab 2\\par C}");
-    view.setTabStop(1350);
+    view.resize(600, 300);
+    view.show();
+    view.setRtf("{\\rtf1\\ansi \\b Pwr of Attorney:\\b0\\tab John\\line"
+                "\\b Will:\\b0\\tab Yes\\line\\b Notes:\\b0\\tab x\\line}");
+    EXPECT_EQ(view.toPlainText(), "Pwr of Attorney:\tJohn\nWill:\tYes\nNotes:\tx\n");
+    const QList<qreal> starts = valueStarts(view.document());
+    ASSERT_EQ(starts.size(), 3);
+    EXPECT_EQ(starts.count(starts.front()), 3);
+    const qreal widest = boldWidth(view, "Pwr of Attorney:");
+    EXPECT_GT(starts.front(), widest);
+    EXPECT_LT(starts.front(), widest + boldWidth(view, "MMM"));
 
-    const qreal expected = RichTextReader::twipsToDocumentUnits(1350, view.document());
-    int blocks = 0;
-    for (QTextBlock block = view.document()->begin(); block.isValid();
-         block = block.next(), ++blocks) {
-        const QList<QTextOption::Tab> tabs = block.blockFormat().tabPositions();
-        ASSERT_EQ(tabs.size(), 1);
-        EXPECT_DOUBLE_EQ(tabs[0].position, expected);
-    }
-    EXPECT_EQ(blocks, 3);
+    // Another record with short labels only: its column stands further left.
+    view.setRtf("{\\rtf1\\ansi \\b Will:\\b0\\tab Yes\\line\\b Notes:\\b0\\tab x\\line}");
+    const QList<qreal> shortLabels = valueStarts(view.document());
+    ASSERT_EQ(shortLabels.size(), 2);
+    EXPECT_EQ(shortLabels.count(shortLabels.front()), 2);
+    EXPECT_GT(shortLabels.front(), boldWidth(view, "Notes:"));
+    EXPECT_LT(shortLabels.front(), starts.front());
+}
+
+TEST(RichTextView, AWrappedValueAndItsLaterLinesGoOnUnderTheColumn)
+{
+    RichTextView view;
+    view.resize(220, 300);
+    view.show();
+    view.setRtf("{\\rtf1\\ansi \\b Instructions:\\b0\\tab take one tablet with water every "
+                "morning before breakfast\\line\\tab and one at night\\line"
+                "\\b Dose:\\b0\\tab 5 mg\\line}");
+    EXPECT_EQ(view.toPlainText(),
+        "Instructions:\ttake one tablet with water every morning before breakfast\n"
+        "\tand one at night\nDose:\t5 mg\n");
+    const QList<qreal> starts = valueStarts(view.document());
+    ASSERT_GT(starts.size(), 4); // the first value wraps at least once
+    EXPECT_EQ(starts.count(starts.front()), starts.size());
 }

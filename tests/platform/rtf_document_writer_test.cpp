@@ -125,7 +125,7 @@ TEST(RtfDocumentWriter, SaveReplacesTheFile)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("a longer report of the person printed before, which must not remain");
     }
-    RtfDocumentWriter::save(smallReport(), letter(), path);
+    RtfDocumentWriter::save(smallReport(), letter(), path, NewFileAccess::OwnerOnly);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), RtfDocumentWriter::toRtf(smallReport(), letter()));
@@ -134,6 +134,7 @@ TEST(RtfDocumentWriter, SaveReplacesTheFile)
 TEST(RtfDocumentWriter, SaveThatCannotWriteReportsIt)
 {
     QTemporaryDir dir;
-    EXPECT_THROW(RtfDocumentWriter::save(smallReport(), letter(), dir.filePath("gone/report.rtf")),
+    EXPECT_THROW(RtfDocumentWriter::save(smallReport(), letter(), dir.filePath("gone/report.rtf"),
+                     NewFileAccess::OwnerOnly),
         AppError);
 }

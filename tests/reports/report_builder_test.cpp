@@ -7,12 +7,11 @@
 #include "store/clock.h"
 #include "support/fake_main_window_context.h"
 #include "support/fake_prompter.h"
+#include "support/file_modes.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 using namespace vantorelle;
 
@@ -144,18 +143,22 @@ TEST_F(ReportBuilderTest, WhatWasBuiltBeforeAFailureStaysForThePreview)
     EXPECT_TRUE(prompter.boxes[0].text.contains("ErrorCode =  13 (Type mismatch)"));
 }
 
-TEST_F(ReportBuilderTest, TheReportFolderIsTheUsersAlone)
+TEST_F(ReportBuilderTest, TheReportFolderAndFileAreTheUsersAlone)
 {
-    ASSERT_TRUE(build(ReportKind::MasterLists).complete);
-    struct stat status { };
-    ASSERT_EQ(::stat(QFile::encodeName(cache.filePath("Vantorelle")).constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    const ScopedUmask umask(022);
+    ReportFile nested(cache.filePath(".cache/Vantorelle"));
+    ASSERT_TRUE(
+        ReportBuilder(context).build(ReportKind::MasterLists, letterPage(), nested).complete);
+    EXPECT_EQ(permissionsOf(cache.filePath(".cache")), 0700);
+    EXPECT_EQ(permissionsOf(cache.filePath(".cache/Vantorelle")), 0700);
+    EXPECT_EQ(permissionsOf(nested.path()), 0600);
 
-    // A folder opened to others is closed again.
-    ::chmod(QFile::encodeName(cache.filePath("Vantorelle")).constData(), 0755);
-    ASSERT_TRUE(build(ReportKind::MasterLists).complete);
-    ASSERT_EQ(::stat(QFile::encodeName(cache.filePath("Vantorelle")).constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    // A folder the user opened to others stays as the user set it.
+    ASSERT_TRUE(setPermissionsOf(cache.filePath(".cache/Vantorelle"), 0755));
+    ASSERT_TRUE(
+        ReportBuilder(context).build(ReportKind::MasterLists, letterPage(), nested).complete);
+    EXPECT_EQ(permissionsOf(cache.filePath(".cache/Vantorelle")), 0755);
+    EXPECT_EQ(permissionsOf(nested.path()), 0600);
 }
 
 TEST_F(ReportBuilderTest, AReportFolderThatIsALinkIsRefused)

@@ -5,6 +5,7 @@
 #include "store/clock.h"
 #include "support/fake_prompter.h"
 #include "support/fake_registry.h"
+#include "support/file_modes.h"
 #include "support/temporary_install.h"
 
 #include <QDir>
@@ -67,6 +68,7 @@ protected:
 TEST_F(FirstRunConfiguration, FirstRunMakesTheDataFolderFromTheTemplates)
 {
     install.copyTemplates();
+    const ScopedUmask umask(022);
     run();
 
     const QString data = install.dataFolder();
@@ -81,6 +83,8 @@ TEST_F(FirstRunConfiguration, FirstRunMakesTheDataFolderFromTheTemplates)
             << name.toStdString();
     }
     EXPECT_TRUE(QFile::exists(data + "graphics/vantorelle_logo.png"));
+    // The records are the user's alone, whatever the umask left the templates.
+    EXPECT_EQ(notTheOwnersAlone(data.chopped(1)), "");
 
     ASSERT_GE(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Vantorelle Rize - Configuration");

@@ -72,4 +72,37 @@ TEST(AtomicWrite, ReportsWhatCannotBeWritten)
     EXPECT_EQ(writeFileAtomically(folder.file("taken.cdb"), "x"), EISDIR);
 }
 
+// The mode a write leaves, whatever the umask: a new file is its owner's
+// alone, a replaced one keeps what it had.
+struct ModeCase {
+    const char *name;
+    mode_t umask;
+    int existing; // the mode of the file already there; -1: none
+    int expected;
+};
+
+class AtomicWriteModes : public ::testing::TestWithParam<ModeCase> { };
+
+TEST_P(AtomicWriteModes, NewFilesAreTheOwnersAloneAndReplacedOnesKeepTheirMode)
+{
+    const ModeCase &c = GetParam();
+    TempFolder folder;
+    const std::string path = folder.file("VantorelleBP.cdb");
+    if (c.existing >= 0) {
+        writeBytes(path, "old");
+        ASSERT_EQ(::chmod(path.c_str(), mode_t(c.existing)), 0);
+    }
+    const ScopedUmask umask(c.umask);
+    ASSERT_EQ(writeFileAtomically(path, "new\r\n"), 0);
+    EXPECT_EQ(permissionsOf(path), c.expected) << std::oct << permissionsOf(path);
+}
+
+INSTANTIATE_TEST_SUITE_P(AtomicWrite, AtomicWriteModes,
+    ::testing::Values(ModeCase {"NewUnderUmask022", 022, -1, 0600},
+        ModeCase {"NewUnderUmask000", 0, -1, 0600}, ModeCase {"NewUnderUmask077", 077, -1, 0600},
+        ModeCase {"Existing0644UnderUmask077", 077, 0644, 0644},
+        ModeCase {"Existing0600UnderUmask000", 0, 0600, 0600},
+        ModeCase {"Existing0664UnderUmask022", 022, 0664, 0664}),
+    [](const ::testing::TestParamInfo<ModeCase> &info) { return std::string(info.param.name); });
+
 } // namespace

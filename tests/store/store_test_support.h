@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantorelle {
@@ -53,5 +54,27 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The process's umask set to `mask` while the object lives.
+class ScopedUmask {
+public:
+    explicit ScopedUmask(mode_t mask)
+        : previous_(::umask(mask))
+    {
+    }
+    ~ScopedUmask() { ::umask(previous_); }
+    ScopedUmask(const ScopedUmask &) = delete;
+    ScopedUmask &operator=(const ScopedUmask &) = delete;
+
+private:
+    mode_t previous_;
+};
+
+// The permission bits of `path`; -1 when it cannot be read.
+inline int permissionsOf(const std::filesystem::path &path)
+{
+    struct stat status { };
+    return ::stat(path.c_str(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+}
 
 } // namespace vantorelle
