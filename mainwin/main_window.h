@@ -153,6 +153,8 @@ private:
     void showEditMode(EditMode mode);
     // Enables or disables the Edit menu and each of its items, shortcuts included.
     void setEditMenuEnabled(bool enabled);
+    // Back to normal mode after a window of the File menu, the topic in front.
+    void leaveEditing();
 
     // ---- Profile selector (profile_selector.cpp)
     void profileChosen();

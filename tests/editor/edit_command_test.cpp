@@ -95,3 +95,56 @@ INSTANTIATE_TEST_SUITE_P(Links, GoneMaster,
     [](const auto &info) { return std::string(info.param.label); });
 
 } // namespace
+
+namespace {
+
+// The File menu stays open while a record is added or edited. Its Import and
+// Export dialogs end the editing; the topic's list then comes back in front,
+// listing what an import added.
+TEST_F(EditCommandTest, ImportTypedWhileAddingShowsTheTopicAgain)
+{
+    SecondaryWindows windows;
+    windows.importData = [&](QWidget *, const QString &) {
+        EditedRecord reading;
+        reading.values = {{"Vaccination", "Tetanus"}, {"Date", "20250101"}};
+        RecordOperations(main->store()).saveTopicRecord(TableId::Vacc, profileKey, reading);
+    };
+    main->setSecondaryWindows(windows);
+    ASSERT_TRUE(main->selectProfile(profileKey)); // Ann Lee, no vaccination
+    showTopic(Topic::Vaccinations);
+    ASSERT_EQ(grid()->rowCount(), 0);
+    control<QPushButton>("cmdAdd")->setFocus();
+    type(Qt::Key_Space);
+    ASSERT_TRUE(editing());
+
+    type(Qt::Key_I, Qt::ControlModifier);
+
+    EXPECT_FALSE(editing());
+    EXPECT_TRUE(control<QFrame>("frmViewer")->isVisible());
+    EXPECT_EQ(grid()->rowCount(), 1);
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EditCommandTest, PrintChosenWhileEditingShowsTheTopicAgain)
+{
+    SecondaryWindows windows;
+    windows.printProfile = [] {};
+    main->setSecondaryWindows(windows);
+    ASSERT_TRUE(main->selectProfile(profileKey)); // Ann Lee and her readings
+    showTopic(Topic::BloodPressure);
+    control<QPushButton>("cmdEdit")->setFocus();
+    type(Qt::Key_Space);
+    ASSERT_TRUE(editing());
+
+    control<QAction>("mnuPrint")->trigger();
+
+    EXPECT_FALSE(editing());
+    EXPECT_TRUE(control<QFrame>("frmViewer")->isVisible());
+    EXPECT_TRUE(grid()->isVisible());
+}
+
+} // namespace
