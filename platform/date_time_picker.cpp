@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMetaMethod>
 #include <QSignalBlocker>
 #include <QTimeEdit>
 
@@ -298,8 +299,11 @@ bool DateTimePicker::eventFilter(QObject *watched, QEvent *event)
 
 void DateTimePicker::keyPressEvent(QKeyEvent *event)
 {
-    // The edit and the check box leave Enter to their parent.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // The edit and the check box leave Enter to their parent. A panel that
+    // moves on with Enter takes it; elsewhere it goes on to the window as from
+    // any edit, to a dialog's default button.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && isSignalConnected(QMetaMethod::fromSignal(&DateTimePicker::returnPressed))) {
         emit returnPressed();
         event->accept();
         return;

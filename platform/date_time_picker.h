@@ -82,7 +82,8 @@ signals:
     // panels' change handlers expect. Not emitted when a setter gives the value
     // the picker already holds.
     void changed();
-    // Enter or Return was pressed in the picker.
+    // Enter or Return was pressed in the picker. While nothing is connected,
+    // the key goes on to the window, as from any edit.
     void returnPressed();
 
 protected:

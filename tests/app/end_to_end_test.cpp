@@ -229,6 +229,51 @@ protected:
         xdotool({"key", "Return"});
     }
 
+    // Waits for the window titled `title` and gives it the keyboard focus. The
+    // test's display has no window manager: when a window closes, nothing
+    // hands the focus back to the one below it, so a test does it.
+    bool focusWindow(const QString &title)
+    {
+        if (!waitForWindow(title))
+            return false;
+        const auto window = desktop.find(program.processId(), title);
+        xdotool({"windowfocus", "--sync", QString::number(window)});
+        return !::testing::Test::HasFatalFailure();
+    }
+
+    // Waits until the program shows no window titled `title`.
+    bool waitUntilClosed(const QString &title)
+    {
+        const QDeadlineTimer deadline(30000);
+        while (desktop.find(program.processId(), title)) {
+            if (deadline.hasExpired()) {
+                ADD_FAILURE() << "the window " << title.toStdString() << " stays open";
+                return false;
+            }
+            QThread::msleep(50);
+        }
+        return true;
+    }
+
+    // Answers the program's file dialog titled `title` with `path`.
+    bool chooseFile(const QString &title, const QString &path)
+    {
+        if (!focusWindow(title))
+            return false;
+        typeLine(path);
+        return waitUntilClosed(title);
+    }
+
+    // Starts the program on a copy of tests/data/basic, showing the profile of Ann Lee.
+    void startOnBasicData()
+    {
+        const QString fixture
+            = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
+        copyTree(fixture, dataFolder());
+        registerDataFolder(dataFolder());
+        start();
+    }
+
     XServer server;
 };
 
@@ -364,4 +409,101 @@ TEST_F(TypingEndToEnd, AFirstRunAndTwoBackupsKeepEveryRecordFileTheUsersAlone)
     for (const char *name : {"vantorelleplus.ini", "setuplog.txt", "graphics/vantorelle_logo.png"})
         EXPECT_TRUE(QFile::exists(dataFolder() + name)) << name;
     EXPECT_EQ(notTheOwnersAlone(dataFolder().chopped(1)), "");
+}
+
+TEST_F(TypingEndToEnd, ReadingsImportedFromACsvFileAreInTheProfilesTableAfterSaveAll)
+{
+    const QString readings = root() + "readings.csv";
+    writeFile(readings,
+        "128,84,66,01/05/2024,7:15 AM,Walking,\r\n"
+        "135,88,72,1/6/2024,19:40,,\"After dinner, tired\"\r\n");
+    startOnBasicData();
+    ASSERT_TRUE(focusWindow(mainTitle));
+    xdotool({"key", "ctrl+i"});
+    // Blood Pressure is the first topic offered; Tab: on to Select File.
+    ASSERT_TRUE(focusWindow("Import Data"));
+    xdotool({"key", "Tab", "Return"});
+    ASSERT_TRUE(chooseFile("File to Import", readings));
+    ASSERT_TRUE(focusWindow("Import Data"));
+    // All >>: every field in its order, as the file has them; Import.
+    xdotool({"key", "alt+a", "alt+i"});
+    ASSERT_TRUE(focusWindow("Import")); // "Import Complete"
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(waitUntilClosed("Import Data"));
+    ASSERT_TRUE(focusWindow(mainTitle));
+    xdotool({"key", "ctrl+s"}); // Save All
+    closeAndWait();
+
+    // New records of Ann Lee, for the handheld to take.
+    const QString file = QString::fromLatin1(readFile(dataFolder() + "VantorelleBP.cdb"));
+    const QString added = QStringLiteral(R"(\r\n0x00000000,0x0008,"20090305070809p\d+p",%1\r\n)");
+    for (const char *values : {R"("128","84","66","20240105","07:15","Walking","","","","")",
+             R"("135","88","72","20240106","19:40","","After dinner, tired","","","")"}) {
+        EXPECT_TRUE(QRegularExpression(added.arg(QLatin1String(values))).match(file).hasMatch())
+            << values << "\n"
+            << file.toStdString();
+    }
+    EXPECT_TRUE(file.contains("#RECCNT: 5\r\n")) << file.toStdString();
+}
+
+TEST_F(TypingEndToEnd, ATopicExportedThroughTheDialogIsInTheFileNamed)
+{
+    startOnBasicData();
+    ASSERT_TRUE(focusWindow(mainTitle));
+    xdotool({"key", "ctrl+e"});
+    // Tab: on to the topic list; "b" chooses Blood Pressure, and with it the
+    // topic export; All >>.
+    ASSERT_TRUE(focusWindow("Export Data"));
+    xdotool({"key", "--delay", "50", "Tab", "b", "alt+a"});
+    // From the topic list through the delimiter and the field lists and
+    // buttons to "Select Filename to Create or Save".
+    QStringList toFileButton {"key", "--delay", "50"};
+    for (int i = 0; i < 11; ++i)
+        toFileButton << "Tab";
+    xdotool(toFileButton << "Return");
+    const QString exported = root() + "blood pressure.csv";
+    ASSERT_TRUE(chooseFile("Select Filename to Create or Save to", exported));
+    ASSERT_TRUE(focusWindow("Export Data"));
+    xdotool({"key", "alt+e"});
+    ASSERT_TRUE(focusWindow("Export")); // "Export Complete"
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(waitUntilClosed("Export Data"));
+
+    // Ann Lee's readings, dates and times as the main window shows them; the
+    // line break of a note is dropped.
+    EXPECT_EQ(readFile(exported),
+        "Systolic,Diastolic,Pulse,Date,Time,Activity,Notes,\r\n"
+        "130,85,70,15.03.2024,6:00 PM,Walking,,\r\n"
+        "120,80,65,15.03.2024,8:00 AM,Resting,Beforebreakfast,\r\n");
+    closeAndWait();
+}
+
+TEST_F(TypingEndToEnd, AProfileReportPreviewedAndSavedToFileIsAnRtfOfTheProfile)
+{
+    startOnBasicData();
+    ASSERT_TRUE(focusWindow(mainTitle));
+    xdotool({"key", "--delay", "80", "alt+f", "p"}); // Print Profile...
+    // Every section, of March 2024 only: Space ticks the date range, whose
+    // dates follow; Enter, Preview.
+    ASSERT_TRUE(focusWindow("Print Report"));
+    xdotool({"key", "space", "Tab"});
+    xdotool({"type", "--delay", "30", "01.03.2024"});
+    xdotool({"key", "Tab"});
+    typeLine("31.03.2024");
+    ASSERT_TRUE(focusWindow("Print Preview"));
+    xdotool({"key", "alt+s"}); // Save to File...
+    const QString report = root() + "ann.rtf";
+    ASSERT_TRUE(chooseFile("Save Report to File (RTF)", report));
+    ASSERT_TRUE(focusWindow("Print Preview"));
+    xdotool({"key", "alt+c"}); // Cancel: the preview and the options close
+    ASSERT_TRUE(waitUntilClosed("Print Report"));
+
+    const QByteArray rtf = readFile(report);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1")) << rtf.left(100).toStdString();
+    for (const char *value : {"Vantorelle Personal Profile Report\\line Ann Lee",
+             "Home\\cell 555-0100\\cell", "130/85\\cell 70\\cell 15.03.2024 6:00 PM"})
+        EXPECT_TRUE(rtf.contains(value)) << value;
+    EXPECT_FALSE(rtf.contains("Ibuprofen")) << "taken in 2000 only";
+    EXPECT_TRUE(rtf.trimmed().endsWith('}'));
+    closeAndWait();
 }

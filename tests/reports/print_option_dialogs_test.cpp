@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <ostream>
 
 using namespace vantorelle;
@@ -198,6 +199,25 @@ TEST_F(PrintOptionDialogs, PreviewStoresEveryChoiceThenPreviewsTheProfileReport)
     const QByteArray report = readFile(reportFile.path());
     EXPECT_TRUE(report.contains("Vantorelle Personal Profile Report"));
     EXPECT_FALSE(report.contains("Allergies")) << "section 3 was switched off";
+}
+
+TEST_F(PrintOptionDialogs, EnterAfterADateTypedPreviewsWithThatDate)
+{
+    PrintOptionsDialog dialog(context, reportFile);
+    dialog.show();
+    click(findControl<QCheckBox>(dialog, "chkPrintDateRange"));
+    auto *end = picker(dialog, "DTPrintEnd")->findChild<QDateTimeEdit *>();
+    end->setFocus();
+    QTest::keyClicks(end, "03312024");
+    closePreviewOnShow();
+    QTest::keyClick(end, Qt::Key_Return); // as in any edit: the default button, Preview
+
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const Settings stored = settings();
+    EXPECT_NE(std::find(stored.begin(), stored.end(),
+                  std::pair<std::string, std::string>("PrintDateEnd", "3/31/2024")),
+        stored.end());
 }
 
 TEST_F(PrintOptionDialogs, CancelStoresNothingAndOpensNothing)
