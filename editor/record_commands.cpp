@@ -72,13 +72,16 @@ void RecordEditor::editRecord()
         return;
     // A listed topic's viewer finds the list row's record and leaves it the
     // table's current row, which the panel then shows; the profile topics show
-    // the profile the selector made current. A record that cannot be shown is
-    // not edited.
+    // the profile the selector made current. With no record listed (or the
+    // listed one gone) there is nothing to edit, and a record that cannot be
+    // shown is not edited.
     const bool listed = gridLayout(*topic) != nullptr;
-    if ((listed
-            && !runTrapped(host_.installation(), QStringLiteral("showing a record"),
-                [this] { host_.showListedRecord(); }))
-        || !fill(*panel))
+    bool shown = !listed;
+    if (listed
+        && !runTrapped(host_.installation(), QStringLiteral("showing a record"),
+            [this, &shown] { shown = host_.showListedRecord(); }))
+        return;
+    if (!shown || !fill(*panel))
         return;
     bringToFront(*panel);
     beginEditing(host_);

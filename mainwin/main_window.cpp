@@ -379,8 +379,13 @@ void MainWindow::editMasterList(int index)
     if (!secondaryWindows_.editMaster)
         return;
     secondaryWindows_.editMaster(index);
-    if (!closing())
-        fillMasterLists();
+    if (closing())
+        return;
+    fillMasterLists();
+    // A company or contact deleted there leaves the topic's list: shown again
+    // unless a panel is in front.
+    if (!editState_.editing())
+        showTopic();
 }
 
 void MainWindow::beginLongOperation()

@@ -105,7 +105,7 @@ public:
     void registerMasterList(MasterList list, QComboBox *combo) override;
     void registerMasterList(MasterList list, QListWidget *listBox) override;
     void showEditorPanel(QWidget *panel) override;
-    void showListedRecord() override;
+    bool showListedRecord() override;
     void selectSavedRecord(const QString &shownText, const QString &key, int lastColumn) override;
     void editMasterList(int index) override;
 
@@ -153,6 +153,8 @@ private:
     void showEditMode(EditMode mode);
     // Enables or disables the Edit menu and each of its items, shortcuts included.
     void setEditMenuEnabled(bool enabled);
+    // Back to normal mode after a window of the File menu, the topic in front.
+    void leaveEditing();
 
     // ---- Profile selector (profile_selector.cpp)
     void profileChosen();

@@ -44,6 +44,9 @@ void MainWindow::showProfileDialog(
             editState_.setMode(EditMode::Normal);
         }
         profileSelector_->setCurrentText(profile);
+        // A panel being edited went back behind the viewer, and an import
+        // added readings: the topic is shown again.
+        showTopic();
     });
 }
 
@@ -70,6 +73,15 @@ void MainWindow::connectMenus()
     for (std::size_t i = 0; i < editMasterActions_.size(); ++i)
         connect(editMasterActions_[i], &QAction::triggered, this,
             [this, i] { editMasterList(int(i)); });
+}
+
+void MainWindow::leaveEditing()
+{
+    const bool editing = editState_.editing();
+    editState_.setMode(EditMode::Normal);
+    // The panel went back behind the viewer: the topic comes to the front again.
+    if (editing)
+        showTopic();
 }
 
 void MainWindow::setEditMenuEnabled(bool enabled)
@@ -117,7 +129,7 @@ void MainWindow::printProfile()
         if (secondaryWindows_.printProfile)
             secondaryWindows_.printProfile();
         if (!closing())
-            editState_.setMode(EditMode::Normal);
+            leaveEditing();
     });
 }
 
@@ -127,7 +139,7 @@ void MainWindow::printMasterLists()
         if (secondaryWindows_.printMasterLists)
             secondaryWindows_.printMasterLists();
         if (!closing())
-            editState_.setMode(EditMode::Normal);
+            leaveEditing();
     });
 }
 

@@ -27,8 +27,10 @@ public:
     virtual void registerMasterList(MasterList list, QListWidget *listBox) = 0;
 
     // Shows the record of the record list's current row in the viewer and
-    // leaves it the current row of its table. Throws what reading it throws.
-    virtual void showListedRecord() = 0;
+    // leaves it the current row of its table. False when the list shows no
+    // record or its record is not found: no row of the table is then current.
+    // Throws what reading it throws.
+    virtual bool showListedRecord() = 0;
     // Selects the record list's row of a record just saved: of the rows whose
     // first column reads `shownText`, the one of `key`, or else the last; its
     // columns up to `lastColumn` are selected and the record shown. Nothing

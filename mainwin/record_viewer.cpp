@@ -18,12 +18,12 @@
 
 namespace vantorelle {
 
-void MainWindow::showListedRecord()
+bool MainWindow::showListedRecord()
 {
     if (recordGrid_->rowCount() == 0) {
         editButton_->hide();
         recordViewer_->setRtf(QString());
-        return;
+        return false;
     }
     editButton_->show();
     viewProviderButton_->hide();
@@ -49,6 +49,7 @@ void MainWindow::showListedRecord()
     }
     recordViewer_->setRtf(Cp1252::toUnicode(shown.rtf));
     recordViewer_->moveCursor(QTextCursor::Start);
+    return shown.found;
 }
 
 void MainWindow::gridRowChanged()

@@ -44,6 +44,7 @@ ShownRecord shownRecordOf(
     if (usesRule(view, FieldValue::Rule::Pharmacy))
         pharmacies.emplace(tables(TableId::PharmID), "Pharmacy");
 
+    shown.found = true;
     ValueSources sources;
     sources.record = RecordRef::current(table);
     sources.providers = providers ? &*providers : nullptr;

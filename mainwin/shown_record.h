@@ -14,6 +14,7 @@ struct ShownRecord {
     std::string rtf; // the record view; header and closing brace only when nothing is found
     ViewButton button = ViewButton::None; // None unless the record names its provider or pharmacy
     std::string masterKey; // the Key the button opens
+    bool found = false; // the record was found and is the current row of its table
 };
 
 // Finds the record of grid topic `topic` whose Key is `key` and builds its
