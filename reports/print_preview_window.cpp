@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace vantorelle {
 
@@ -111,13 +112,24 @@ PrintPreviewWindow::PrintPreviewWindow(
     bar->addWidget(next);
     bar->addWidget(last);
     bar->addWidget(pageLabel_);
-    bar->addSpacing(12);
+    // The commands have a row of their own, under the pages: one row for all
+    // would be wider than a small screen and leave Cancel out of sight.
+    auto *commands = new QHBoxLayout;
+    commands->addStretch(1);
     for (QPushButton *button :
         {pageSetupButton, printerSetupButton, printButton, saveButton, cancelButton})
-        bar->addWidget(button);
+        commands->addWidget(button);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(pages_, 1);
+    layout->addLayout(commands);
+    // Tab goes as the controls are seen: top row, pages, commands.
+    QWidget *before = zoomBox_;
+    for (QWidget *widget : std::initializer_list<QWidget *> {first, previous, next, last, pages_,
+             pageSetupButton, printerSetupButton, printButton, saveButton, cancelButton}) {
+        setTabOrder(before, widget);
+        before = widget;
+    }
 
     connect(zoomBox_, &QComboBox::currentIndexChanged, this, &PrintPreviewWindow::chooseZoom);
     connect(first, &QPushButton::clicked, this, [this] { showPage(1); });

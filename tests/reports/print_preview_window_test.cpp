@@ -9,12 +9,14 @@
 #include "support/fake_print_dialogs.h"
 #include "support/find_control.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -89,6 +91,26 @@ TEST_F(PrintPreview, OpensOnTheFirstWholePage)
     EXPECT_EQ(items,
         QStringList({"Thumbnail", "TwoPages", "WholePage", "PageWidth", "25%", "50%", "75%", "100%",
             "150%", "200%", "400%"}));
+}
+
+TEST_F(PrintPreview, FitsASmallScreenAndTabGoesAsTheControlsAreSeen)
+{
+    open(ReportKind::MasterLists);
+    const int screenWidth = window->screen()->availableGeometry().width();
+    ASSERT_LE(screenWidth, 1024);
+    EXPECT_LE(window->minimumSizeHint().width(), screenWidth) << "every button in sight";
+
+    QApplication::setActiveWindow(&*window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&*window));
+    zoom()->setFocus();
+    QStringList order;
+    for (int i = 0; i < 11; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order.join(QLatin1Char(' ')).toStdString(),
+        "cmdFirst cmdPrevious cmdNext cmdLast vp cmdPageSetup cmdPrinterSetup cmdPrint "
+        "cmdSaveFile cmdCancel cmbZoomMode");
 }
 
 TEST_F(PrintPreview, PageButtonsMoveOnePageAndStopAtTheEnds)
