@@ -9,6 +9,7 @@
 #include "exchange/stored_choice.h"
 #include "exchange/topic_export.h"
 #include "platform/cp1252.h"
+#include "platform/enter_key.h"
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -185,11 +186,9 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
 
 void ExportDialog::keyPressEvent(QKeyEvent *event)
 {
-    // Enter clicks the button that has the focus and nothing else: no export
-    // starts from a list or the delimiter box.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
-            button->click();
+    // No export starts from a list or the delimiter box.
+    if (isEnterKey(*event)) {
+        clickFocusedButton(*this);
         event->accept();
         return;
     }

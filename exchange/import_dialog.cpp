@@ -8,6 +8,7 @@
 #include "exchange/stored_choice.h"
 #include "platform/app_error.h"
 #include "platform/cp1252.h"
+#include "platform/enter_key.h"
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -169,11 +170,9 @@ ImportDialog::ImportDialog(MainWindowContext &context, const QString &profileNam
 
 void ImportDialog::keyPressEvent(QKeyEvent *event)
 {
-    // Enter clicks the button that has the focus and nothing else: no import
-    // starts from a list or a choice.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
-            button->click();
+    // No import starts from a list or a choice.
+    if (isEnterKey(*event)) {
+        clickFocusedButton(*this);
         event->accept();
         return;
     }

@@ -1,6 +1,7 @@
 #include "masters/master_list_editor.h"
 
 #include "masters/master_panel.h"
+#include "platform/enter_key.h"
 #include "platform/prompter.h"
 #include "platform/stored_text.h"
 #include "settings/app_info.h"
@@ -354,10 +355,8 @@ void MasterListEditor::reject()
 
 void MasterListEditor::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // Enter presses the button that has the focus, and no other.
-        if (auto *focused = qobject_cast<QPushButton *>(focusWidget()))
-            focused->click();
+    if (isEnterKey(*event)) {
+        clickFocusedButton(*this);
         event->accept();
         return;
     }

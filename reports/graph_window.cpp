@@ -1,6 +1,7 @@
 #include "reports/graph_window.h"
 
 #include "platform/app_error.h"
+#include "platform/enter_key.h"
 #include "platform/file_dialogs.h"
 #include "platform/graph_view.h"
 #include "platform/paths.h"
@@ -120,15 +121,13 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
 
 void GraphWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    if (!isEnterKey(*event)) {
         QWidget::keyPressEvent(event);
         return;
     }
     // A window of its own has no default button: Enter after a day typed or a
     // topic chosen draws, Enter on a button presses that button.
-    if (auto *focused = qobject_cast<QPushButton *>(focusWidget()))
-        focused->click();
-    else
+    if (!clickFocusedButton(*this))
         draw();
     event->accept();
 }

@@ -15,13 +15,6 @@ char asciiLower(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return asciiLower(x) == asciiLower(y);
-    });
-}
-
 // What a number column accepts: a decimal number, blanks around it allowed.
 bool isNumber(std::string_view text)
 {
@@ -37,6 +30,13 @@ bool isNumber(std::string_view text)
 
 } // namespace
 
+bool sameColumnName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return asciiLower(x) == asciiLower(y);
+    });
+}
+
 MemoryTable::MemoryTable(std::vector<Column> columns)
     : columns_(std::move(columns))
 {
@@ -45,7 +45,7 @@ MemoryTable::MemoryTable(std::vector<Column> columns)
 std::optional<std::size_t> MemoryTable::columnIndex(std::string_view name) const
 {
     for (std::size_t i = 0; i < columns_.size(); ++i) {
-        if (sameName(columns_[i].name, name))
+        if (sameColumnName(columns_[i].name, name))
             return i;
     }
     return std::nullopt;

@@ -24,6 +24,9 @@ struct Column {
     int size = 0;
 };
 
+// Column and field names match whatever their letter case (ASCII).
+bool sameColumnName(std::string_view a, std::string_view b);
+
 // A row's identity for the whole run. Never reused and never written to a file,
 // so the grid, viewer and editor reach the row they showed even when two rows
 // share a Key.

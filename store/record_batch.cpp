@@ -15,15 +15,6 @@ namespace {
 
 constexpr std::size_t keyColumn = 2;
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    const auto lower
-        = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-        return lower(x) == lower(y);
-    });
-}
-
 bool before(const LocalDateTime &a, const LocalDateTime &b)
 {
     return std::tie(a.year, a.month, a.day, a.hour, a.minute, a.second)
@@ -82,7 +73,7 @@ std::string RecordBatch::newKey(const FieldValues &values)
 {
     const FieldLookup lookup = [&values](std::string_view field) -> std::string_view {
         for (const auto &[name, value] : values) {
-            if (sameName(name, field))
+            if (sameColumnName(name, field))
                 return value;
         }
         return {};

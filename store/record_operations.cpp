@@ -14,19 +14,10 @@ namespace {
 
 constexpr std::size_t keyColumn = 2;
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    const auto lower
-        = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-        return lower(x) == lower(y);
-    });
-}
-
 const std::string *find(const FieldValues &values, std::string_view field)
 {
     for (const auto &[name, value] : values) {
-        if (sameName(name, field))
+        if (sameColumnName(name, field))
             return &value;
     }
     return nullptr;
@@ -163,7 +154,7 @@ SavedRecord RecordOperations::saveTopicRecord(
     if (topic == TableId::Appt) {
         // An appointment without a time is stored, and keyed, at "00:00".
         auto time = std::find_if(values.begin(), values.end(),
-            [](const auto &value) { return sameName(value.first, "Time"); });
+            [](const auto &value) { return sameColumnName(value.first, "Time"); });
         if (time == values.end())
             values.emplace_back("Time", "00:00");
         else
