@@ -54,6 +54,8 @@ public:
     const std::vector<Column> &columns() const { return columns_; }
     // The position of the column named `name`, compared without regard to case.
     std::optional<std::size_t> columnIndex(std::string_view name) const;
+    // The same; an unknown name throws TableError.
+    std::size_t requireColumn(std::string_view name) const;
 
     // ---- The view
     const std::optional<Criterion> &filter() const { return filter_; }
@@ -128,7 +130,6 @@ private:
     };
 
     std::size_t width() const { return columns_.size(); }
-    std::size_t requireColumn(std::string_view name) const;
     std::uint32_t currentRow() const;
     std::string_view cell(std::uint32_t row, std::size_t column) const;
     void putCell(std::uint32_t row, std::size_t column, std::string_view value);

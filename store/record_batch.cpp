@@ -21,16 +21,6 @@ bool before(const LocalDateTime &a, const LocalDateTime &b)
         < std::tie(b.year, b.month, b.day, b.hour, b.minute, b.second);
 }
 
-std::size_t columnOf(const MemoryTable &table, std::string_view name)
-{
-    if (auto column = table.columnIndex(name))
-        return *column;
-    throw TableError(TableError::UnknownColumn,
-        "Item cannot be found in the collection corresponding to the requested name or "
-        "ordinal: "
-            + std::string(name));
-}
-
 } // namespace
 
 RecordBatch::RecordBatch(Store &store, TableId table, std::string profileKey)
@@ -53,7 +43,7 @@ RecordBatch::~RecordBatch()
 void RecordBatch::add(const FieldValues &values)
 {
     for (const auto &[name, value] : values) {
-        if (!rows_.accepts(columnOf(rows_, name), value))
+        if (!rows_.accepts(rows_.requireColumn(name), value))
             throw TableError(TableError::ValueRefused,
                 "Multiple-step operation generated errors. Check each status value. (" + name
                     + ")");

@@ -34,22 +34,12 @@ FieldLookup lookupOf(const FieldValues &values)
     return [&values](std::string_view field) { return valueOf(values, field); };
 }
 
-std::size_t columnOf(const MemoryTable &table, std::string_view name)
-{
-    if (auto column = table.columnIndex(name))
-        return *column;
-    throw TableError(TableError::UnknownColumn,
-        "Item cannot be found in the collection corresponding to the requested name or "
-        "ordinal: "
-            + std::string(name));
-}
-
 // Every value must name a column and fit it, unless it is the value the row
 // being replaced already holds (a value read from a file is kept as read).
 void checkValues(const MemoryTable &table, const FieldValues &values, std::optional<RowHandle> old)
 {
     for (const auto &[name, value] : values) {
-        const std::size_t column = columnOf(table, name);
+        const std::size_t column = table.requireColumn(name);
         if (table.accepts(column, value) || (old && table.valueAt(*old, column) == value))
             continue;
         throw TableError(TableError::ValueRefused,
@@ -68,7 +58,7 @@ void checkKey(std::string_view key)
 void assign(MemoryTable &table, const FieldValues &values)
 {
     for (const auto &[name, value] : values) {
-        const std::size_t column = columnOf(table, name);
+        const std::size_t column = table.requireColumn(name);
         if (table.accepts(column, value))
             table.setValue(column, value);
         else
@@ -175,7 +165,7 @@ SavedRecord RecordOperations::saveTopicRecord(
     const bool rekey = std::any_of(keyRecipe(topic).rekeyFields.begin(),
         keyRecipe(topic).rekeyFields.end(), [&](std::string_view field) {
             const std::string *value = find(values, field);
-            return value && *value != table.valueAt(*old, columnOf(table, field));
+            return value && *value != table.valueAt(*old, table.requireColumn(field));
         });
     if (!rekey) {
         updateRow(table, *old, values, true);
@@ -284,7 +274,7 @@ SavedRecord RecordOperations::saveInsurance(std::string_view profileKey, bool pr
     // Only this profile's link: an edit from one profile never retires another's.
     if (!profileAdding && old) {
         if (auto link = profileLink(TableId::InsXref, profileKey, insuranceKey)) {
-            if (masters.valueAt(*old, columnOf(masters, "Company")) != company) {
+            if (masters.valueAt(*old, masters.requireColumn("Company")) != company) {
                 store_.table(TableId::InsXref).moveTo(*link);
                 store_.table(TableId::InsXref).applyDeleteRule();
             }
@@ -315,8 +305,8 @@ SavedRecord RecordOperations::saveContact(std::string_view profileKey, bool prof
 
     if (!profileAdding && old) {
         if (auto link = profileLink(TableId::ConXref, profileKey, contactKey)) {
-            if (masters.valueAt(*old, columnOf(masters, "ConFirst")) != first
-                || masters.valueAt(*old, columnOf(masters, "ConLast")) != last) {
+            if (masters.valueAt(*old, masters.requireColumn("ConFirst")) != first
+                || masters.valueAt(*old, masters.requireColumn("ConLast")) != last) {
                 store_.table(TableId::ConXref).moveTo(*link);
                 store_.table(TableId::ConXref).applyDeleteRule();
             }

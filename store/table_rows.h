@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/memory_table.h"
-#include "store/table_error.h"
 
 #include <cstddef>
 #include <iterator>
@@ -27,13 +26,7 @@ public:
     // By column name, compared without regard to case; an unknown name throws TableError.
     std::string_view value(std::string_view column) const
     {
-        const auto index = table_->columnIndex(column);
-        if (!index)
-            throw TableError(TableError::UnknownColumn,
-                "Item cannot be found in the collection corresponding to the requested name or "
-                "ordinal: "
-                    + std::string(column));
-        return value(*index);
+        return value(table_->requireColumn(column));
     }
 
 private:
