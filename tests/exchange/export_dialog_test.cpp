@@ -1,4 +1,5 @@
 #include "exchange/export_dialog.h"
+#include "exchange_dialog_fixture.h"
 #include "export_fixture.h"
 #include "store/clock.h"
 #include "support/fake_file_dialogs.h"
@@ -31,12 +32,7 @@ using namespace vantorelle;
 
 namespace {
 
-std::string text(const QString &shown)
-{
-    return shown.toStdString();
-}
-
-class ExportDialogTest : public ::testing::Test {
+class ExportDialogTest : public ExchangeDialogTest<ExportDialog> {
 protected:
     void SetUp() override
     {
@@ -51,65 +47,16 @@ protected:
         context.preferences().setDisplay(display);
     }
 
-    QString folder() const { return dir.path() + QLatin1Char('/'); }
-    QString settingsFile() const { return folder() + QStringLiteral("vantorelleplus.ini"); }
-    void storeSettings(const QByteArray &lines) { writeFile(settingsFile(), "[Main]\r\n" + lines); }
-
-    ExportDialog &open()
-    {
-        dialog = std::make_unique<ExportDialog>(context, QStringLiteral("Lee, Ann"));
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        finished = std::make_unique<QSignalSpy>(dialog.get(), &QDialog::finished);
-        return *dialog;
-    }
-
-    template<typename Control = QWidget> Control *control(const char *name)
-    {
-        return findControl<Control>(*dialog, name);
-    }
-    void click(const char *button)
-    {
-        QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton);
-    }
+    ExportDialog &open() { return openOn(context); }
     bool checked(const char *option) { return control<QAbstractButton>(option)->isChecked(); }
-    std::string shown(const char *label) { return text(control<QLabel>(label)->text()); }
-    std::string entries(const char *list)
-    {
-        QStringList all;
-        for (int row = 0; row < control<QListWidget>(list)->count(); ++row)
-            all << control<QListWidget>(list)->item(row)->text();
-        return text(all.join(QLatin1Char('|')));
-    }
-    void clickEntry(const char *list, const QString &entry, Qt::KeyboardModifiers modifiers = {})
-    {
-        QListWidget *box = control<QListWidget>(list);
-        const QList<QListWidgetItem *> found = box->findItems(entry, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << text(entry);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, modifiers,
-            box->visualItemRect(found.first()).center());
-    }
     // The file dialog answers `path` to the next click on the file button.
     void chooseFile(const QString &path)
     {
         fileDialogs.setNextAnswers({path});
         click("cmdGetDir");
     }
-    std::string boxTitles() const
-    {
-        QStringList titles;
-        for (const FakePrompter::Box &box : prompter.boxes)
-            titles << box.title;
-        return text(titles.join(QLatin1Char('|')));
-    }
 
-    QTemporaryDir dir;
     FakeMainWindowContext context;
-    FakePrompter prompter;
-    FakeFileDialogs fileDialogs;
-    std::unique_ptr<ExportDialog> dialog;
-    std::unique_ptr<QSignalSpy> finished;
 };
 
 const char *const insuranceFields = "Company|Type|Group #|Policy #|Date|Phone|FAX|Address|Notes";

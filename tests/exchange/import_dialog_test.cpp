@@ -1,4 +1,5 @@
 #include "exchange/import_dialog.h"
+#include "exchange_dialog_fixture.h"
 #include "import_fixture.h"
 #include "store/clock.h"
 #include "store/table_rows.h"
@@ -27,12 +28,7 @@ using namespace vantorelle;
 
 namespace {
 
-std::string text(const QString &shown)
-{
-    return shown.toStdString();
-}
-
-class ImportDialogTest : public ::testing::Test {
+class ImportDialogTest : public ExchangeDialogTest<ImportDialog> {
 protected:
     void SetUp() override
     {
@@ -45,11 +41,12 @@ protected:
         context->setInstallation(installation);
         context->profile = ListedProfile {basicAnnKey, QStringLiteral("Lee, Ann")};
     }
-    void TearDown() override { Clock::install(nullptr); }
+    void TearDown() override
+    {
+        ExchangeDialogTest::TearDown();
+        Clock::install(nullptr);
+    }
 
-    QString folder() const { return dir.path() + QLatin1Char('/'); }
-    QString settingsFile() const { return folder() + QStringLiteral("vantorelleplus.ini"); }
-    void storeSettings(const QByteArray &lines) { writeFile(settingsFile(), "[Main]\r\n" + lines); }
     // An import file in the temporary folder.
     QString importFile(
         const QByteArray &bytes, const QString &name = QStringLiteral("readings.csv"))
@@ -57,41 +54,8 @@ protected:
         writeFile(folder() + name, bytes);
         return folder() + name;
     }
+    ImportDialog &open() { return openOn(*context); }
 
-    ImportDialog &open()
-    {
-        dialog = std::make_unique<ImportDialog>(*context, QStringLiteral("Lee, Ann"));
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        finished = std::make_unique<QSignalSpy>(dialog.get(), &QDialog::finished);
-        return *dialog;
-    }
-
-    template<typename Control = QWidget> Control *control(const char *name)
-    {
-        return findControl<Control>(*dialog, name);
-    }
-    void click(const char *button)
-    {
-        QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton);
-    }
-    std::string shown(const char *label) { return text(control<QLabel>(label)->text()); }
-    std::string entries(const char *list)
-    {
-        QStringList all;
-        for (int row = 0; row < control<QListWidget>(list)->count(); ++row)
-            all << control<QListWidget>(list)->item(row)->text();
-        return text(all.join(QLatin1Char('|')));
-    }
-    void clickEntry(const char *list, const QString &entry, Qt::KeyboardModifiers modifiers = {})
-    {
-        QListWidget *box = control<QListWidget>(list);
-        const QList<QListWidgetItem *> found = box->findItems(entry, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << text(entry);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, modifiers,
-            box->visualItemRect(found.first()).center());
-    }
     // Adds the available entries named, one at a time, to the column order.
     void addColumns(const QStringList &columns)
     {
@@ -104,13 +68,6 @@ protected:
     {
         fileDialogs.setNextAnswers({path});
         click("cmdFileName");
-    }
-    std::string boxTitles() const
-    {
-        QStringList titles;
-        for (const FakePrompter::Box &box : prompter.boxes)
-            titles << box.title;
-        return text(titles.join(QLatin1Char('|')));
     }
     // Ann's new readings of `table` in Key order, the fields named joined by "|".
     std::vector<std::string> added(TableId table, const std::vector<std::string> &fields) const
@@ -127,13 +84,8 @@ protected:
         return rows;
     }
 
-    QTemporaryDir dir;
     FixedClock clock {{2026, 12, 10, 19, 30, 0}};
     std::unique_ptr<FakeMainWindowContext> context;
-    FakePrompter prompter;
-    FakeFileDialogs fileDialogs;
-    std::unique_ptr<ImportDialog> dialog;
-    std::unique_ptr<QSignalSpy> finished;
 };
 
 const char *const bloodPressureEntries
