@@ -66,9 +66,9 @@ MasterListEditor::MasterListEditor(MainWindowContext &context, MasterListId list
     items_->setObjectName(QStringLiteral("lstMasterItems"));
 
     for (int i = 0; i < masterListCount; ++i) {
-        const MasterListSpec &listSpec = masterListSpec(static_cast<MasterListId>(i));
-        listChooser_->addItem(text(listSpec.title));
-        auto *panel = new MasterPanel(listSpec, panelStack_);
+        const MasterListDefinition &definition = masterListDefinition(static_cast<MasterListId>(i));
+        listChooser_->addItem(text(definition.title));
+        auto *panel = new MasterPanel(definition, panelStack_);
         panel->setObjectName(QStringLiteral("fraMaster(%1)").arg(i));
         panel->setDatePreference(context_.preferences().display());
         panelStack_->addWidget(panel);
@@ -130,9 +130,9 @@ MasterListId MasterListEditor::list() const
     return static_cast<MasterListId>(std::max(listChooser_->currentIndex(), 0));
 }
 
-const MasterListSpec &MasterListEditor::spec() const
+const MasterListDefinition &MasterListEditor::currentList() const
 {
-    return masterListSpec(list());
+    return masterListDefinition(list());
 }
 
 MasterPanel &MasterListEditor::panel() const
@@ -142,7 +142,7 @@ MasterPanel &MasterListEditor::panel() const
 
 MemoryTable &MasterListEditor::table() const
 {
-    return context_.store().table(spec().table);
+    return context_.store().table(currentList().table);
 }
 
 void MasterListEditor::listChosen()
@@ -158,7 +158,7 @@ void MasterListEditor::listChosen()
 
 void MasterListEditor::fillItems()
 {
-    const MasterListSpec &listSpec = spec();
+    const MasterListDefinition &current = currentList();
     panelStack_->setCurrentWidget(&panel());
     const QSignalBlocker blocker(items_);
     items_->clear();
@@ -166,9 +166,9 @@ void MasterListEditor::fillItems()
     shown_.reset();
 
     MemoryTable &rows = table();
-    rows.setSort(listingSort(listSpec.table));
-    const std::size_t first = *rows.columnIndex(listSpec.first);
-    const auto second = listSpec.second.empty() ? std::nullopt : rows.columnIndex(listSpec.second);
+    rows.setSort(listingSort(current.table));
+    const std::size_t first = *rows.columnIndex(current.first);
+    const auto second = current.second.empty() ? std::nullopt : rows.columnIndex(current.second);
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         std::string line(rows.value(first));
         if (second)
@@ -243,11 +243,11 @@ void MasterListEditor::setEditing(bool editing)
 void MasterListEditor::newItem()
 {
     runTrapped(context_.installation(), QStringLiteral("adding a master record"), [this] {
-        const MasterListSpec &listSpec = spec();
+        const MasterListDefinition &current = currentList();
         // Counted on the list: the items not deleted.
-        if (items_->count() >= listSpec.maximum) {
-            prompter().ask(text(listSpec.maximumTitle),
-                text(listSpec.maximumText) + QString::number(listSpec.maximum) + QLatin1Char('.'));
+        if (items_->count() >= current.maximum) {
+            prompter().ask(text(current.maximumTitle),
+                text(current.maximumText) + QString::number(current.maximum) + QLatin1Char('.'));
             return;
         }
         shown_ = ShownItem {std::string(newRecordId), std::string(RecordStatus::added), {}, {}};
@@ -282,12 +282,12 @@ void MasterListEditor::saveItem()
 
 std::optional<RowHandle> MasterListEditor::save()
 {
-    const MasterListSpec &listSpec = spec();
+    const MasterListDefinition &current = currentList();
     const std::vector<std::string> values = panel().values();
-    for (int row : listSpec.required) {
+    for (int row : current.required) {
         if (values[std::size_t(row)].empty()) {
             prompter().ask(QString::fromUtf8(AppInfo::title),
-                text(listSpec.blankLine1) + QStringLiteral("\r\n\r\n") + text(listSpec.blankLine2));
+                text(current.blankLine1) + QStringLiteral("\r\n\r\n") + text(current.blankLine2));
             return std::nullopt;
         }
     }
@@ -299,13 +299,13 @@ std::optional<RowHandle> MasterListEditor::save()
     item.row = shown_->row;
     item.recId = shown_->recId;
     item.status = shown_->status;
-    const FieldTable &fields = *listSpec.fields;
+    const FieldTable &fields = *current.fields;
     for (int row = 1; row <= fields.visibleCount; ++row)
         item.values.emplace_back(fields.row(row).name, values[std::size_t(row)]);
     // Every value, length and key is checked before a row is touched: the
     // item is stored whole, or not at all.
-    const std::string_view name = listSpec.keyedByName ? values[0] : std::string_view();
-    return RecordOperations(context_.store()).saveMasterItem(listSpec.table, item, name).row;
+    const std::string_view name = current.keyedByName ? values[0] : std::string_view();
+    return RecordOperations(context_.store()).saveMasterItem(current.table, item, name).row;
 }
 
 void MasterListEditor::deleteItem()
@@ -323,7 +323,7 @@ void MasterListEditor::deleteItem()
         // list loses the row only once the record is deleted or marked.
         const ListedItem item = listed_[std::size_t(row)];
         if (table().isVisible(item.row) && table().valueAt(item.row, keyColumn) == item.key)
-            RecordOperations(context_.store()).deleteRecord(spec().table, item.row);
+            RecordOperations(context_.store()).deleteRecord(currentList().table, item.row);
         fillItems();
         selectRow(row - 1);
     });

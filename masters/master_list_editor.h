@@ -1,7 +1,7 @@
 #pragma once
 
 #include "context/main_window_context.h"
-#include "masters/master_list_spec.h"
+#include "masters/master_list_definition.h"
 #include "store/memory_table.h"
 
 #include <QDialog>
@@ -66,7 +66,7 @@ private:
         std::optional<RowHandle> row;
     };
 
-    const MasterListSpec &spec() const;
+    const MasterListDefinition &currentList() const;
     MasterPanel &panel() const;
     MemoryTable &table() const;
 

@@ -37,10 +37,10 @@ QWidget *MasterPanel::Slot::widget() const
     return picker;
 }
 
-MasterPanel::MasterPanel(const MasterListSpec &spec, QWidget *parent)
-    : QGroupBox(text(spec.caption), parent)
-    , spec_(spec)
-    , slots_(std::size_t(spec.fields->lastRow() + 1))
+MasterPanel::MasterPanel(const MasterListDefinition &definition, QWidget *parent)
+    : QGroupBox(text(definition.caption), parent)
+    , definition_(definition)
+    , slots_(std::size_t(definition.fields->lastRow() + 1))
     , touched_(slots_.size(), false)
 {
     build();
@@ -50,7 +50,7 @@ void MasterPanel::build()
 {
     auto *layout = new QGridLayout(this);
     int line = 0;
-    for (const MasterControl &control : spec_.controls) {
+    for (const MasterControl &control : definition_.controls) {
         Slot &slot = slots_[std::size_t(control.row)];
         slot.control = &control;
         QWidget *widget = makeControl(slot);
@@ -67,7 +67,7 @@ void MasterPanel::build()
     }
     layout->setColumnStretch(1, 1);
     // A panel of one-line controls keeps them together at the top.
-    if (std::none_of(spec_.controls.begin(), spec_.controls.end(),
+    if (std::none_of(definition_.controls.begin(), definition_.controls.end(),
             [](const MasterControl &c) { return c.kind == MasterControlKind::Lines; }))
         layout->setRowStretch(line, 1);
 }
@@ -75,7 +75,7 @@ void MasterPanel::build()
 int MasterPanel::sizeOf(const MasterControl &control) const
 {
     return control.sizeFrom ? control.sizeFrom->row(control.sizeRow).size
-                            : spec_.fields->row(control.row).size;
+                            : definition_.fields->row(control.row).size;
 }
 
 QWidget *MasterPanel::makeControl(Slot &slot)
@@ -169,7 +169,7 @@ void MasterPanel::clear()
 void MasterPanel::showItem(const MemoryTable &table, RowHandle row)
 {
     const QScopedValueRollback filling(filling_, true);
-    const FieldTable &fields = *spec_.fields;
+    const FieldTable &fields = *definition_.fields;
     std::vector<std::string> stored(slots_.size());
     stored[0] = table.valueAt(row, *table.columnIndex("Key"));
     for (int r = 1; r <= fields.lastRow(); ++r) {
@@ -240,7 +240,7 @@ QWidget *MasterPanel::control(int row) const
 
 QWidget *MasterPanel::firstControl() const
 {
-    return control(spec_.controls.front().row);
+    return control(definition_.controls.front().row);
 }
 
 std::string MasterPanel::controlValue(const Slot &slot) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "masters/master_list_spec.h"
+#include "masters/master_list_definition.h"
 #include "platform/date_time_picker.h"
 #include "platform/text_box.h"
 #include "store/display_preferences.h"
@@ -15,7 +15,7 @@
 
 namespace vantorelle {
 
-// The entry panel of one master list, built from its spec: it clears itself
+// The entry panel of one master list, built from its definition: it clears itself
 // for a new item, shows a stored item, and gives back the value of every
 // field as it is to be stored.
 //
@@ -26,9 +26,9 @@ namespace vantorelle {
 class MasterPanel : public QGroupBox {
     Q_OBJECT
 public:
-    MasterPanel(const MasterListSpec &spec, QWidget *parent = nullptr);
+    MasterPanel(const MasterListDefinition &definition, QWidget *parent = nullptr);
 
-    const MasterListSpec &spec() const { return spec_; }
+    const MasterListDefinition &definition() const { return definition_; }
 
     // Fills the combo boxes that list another master table (provider types,
     // locations) from `store`, in Key order.
@@ -74,7 +74,7 @@ private:
     void showInList(QComboBox &combo, const QString &value);
     void dropStoredOnly(QComboBox &combo);
 
-    const MasterListSpec &spec_;
+    const MasterListDefinition &definition_;
     std::vector<Slot> slots_; // by row; rows without a control have an empty slot
     std::vector<bool> touched_; // by row: the user changed the control
     std::vector<std::string> stored_; // by row: the shown item's values; empty for a new item

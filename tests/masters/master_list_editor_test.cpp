@@ -1,6 +1,6 @@
 #include "masters_fixture.h"
 
-#include "masters/master_list_spec.h"
+#include "masters/master_list_definition.h"
 #include "platform/date_time_picker.h"
 #include "platform/text_box.h"
 #include "settings/app_info.h"
@@ -59,7 +59,7 @@ TEST_P(Listing, ItemsInTheListOrderWithoutDeletedOnesTheFirstShown)
     const ListingCase &c = GetParam();
     open(c.list);
     EXPECT_EQ(control<QComboBox>("cboMasterList")->currentText(),
-        QString::fromUtf8(masterListSpec(c.list).title));
+        QString::fromUtf8(masterListDefinition(c.list).title));
     auto *panels = editor->findChild<QStackedWidget *>();
     ASSERT_TRUE(panels);
     EXPECT_EQ(panels->currentWidget()->objectName(), QString::fromLatin1(c.panel));
@@ -327,16 +327,17 @@ protected:
     // Adds items to the list's table until it lists `count`.
     void fillTo(int count)
     {
-        const MasterListSpec &spec = masterListSpec(GetParam().list);
-        MemoryTable &rows = table(spec.table);
+        const MasterListDefinition &definition = masterListDefinition(GetParam().list);
+        MemoryTable &rows = table(definition.table);
         for (int i = int(rows.recordCount()); i < count; ++i) {
             const std::string name = "Item " + std::to_string(1000 + i);
             rows.addNew();
             rows.setValue("REC_ID", "0x00000000");
             rows.setValue("STATUS", "0x0008");
-            rows.setValue("Key", spec.keyedByName ? name : "2023" + std::to_string(1000 + i) + "p");
-            if (!spec.keyedByName)
-                rows.setValue(spec.first, name);
+            rows.setValue(
+                "Key", definition.keyedByName ? name : "2023" + std::to_string(1000 + i) + "p");
+            if (!definition.keyedByName)
+                rows.setValue(definition.first, name);
             rows.update();
         }
     }
@@ -364,7 +365,7 @@ TEST_P(Maximum, NewStopsAtTheListsMaximum)
     EXPECT_EQ(prompter.boxes[0].icon, Prompter::NoIcon);
     EXPECT_FALSE(editor->editing());
     EXPECT_EQ(selected(), listed().last());
-    EXPECT_EQ(int(table(masterListSpec(c.list).table).recordCount()), c.maximum);
+    EXPECT_EQ(int(table(masterListDefinition(c.list).table).recordCount()), c.maximum);
 }
 
 INSTANTIATE_TEST_SUITE_P(MasterLists, Maximum,
@@ -401,7 +402,7 @@ class Required : public MastersFixture, public ::testing::WithParamInterface<Req
 TEST_P(Required, AnEmptyRequiredEntryIsNamedAndNothingStored)
 {
     const RequiredCase &c = GetParam();
-    const TableId id = masterListSpec(c.list).table;
+    const TableId id = masterListDefinition(c.list).table;
     const QStringList before = rows(id);
     open(c.list);
     click("cmdNew");
@@ -637,7 +638,7 @@ TEST_P(EnterKey, MovesToTheNextEntryOrStays)
     const EnterCase &c = GetParam();
     open(c.list);
     click("cmdNew");
-    const QStringList rowsBefore = rows(masterListSpec(c.list).table);
+    const QStringList rowsBefore = rows(masterListDefinition(c.list).table);
     QWidget *from = control<QWidget>(c.from);
     from->setFocus();
     QWidget *keys = QApplication::focusWidget();
@@ -651,7 +652,7 @@ TEST_P(EnterKey, MovesToTheNextEntryOrStays)
     // Enter pressed no button: still editing, nothing stored.
     EXPECT_TRUE(editor->editing());
     EXPECT_TRUE(prompter.boxes.isEmpty());
-    EXPECT_EQ(rows(masterListSpec(c.list).table), rowsBefore);
+    EXPECT_EQ(rows(masterListDefinition(c.list).table), rowsBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(MasterLists, EnterKey,

@@ -56,7 +56,7 @@ struct MasterControl {
 };
 
 // Everything the master-list editor knows of one list, as data.
-struct MasterListSpec {
+struct MasterListDefinition {
     MasterListId id;
     std::string_view title; // the list's item in the list chooser
     std::string_view caption; // its panel's caption
@@ -76,6 +76,6 @@ struct MasterListSpec {
     std::span<const MasterControl> controls; // in the order the panel shows them
 };
 
-const MasterListSpec &masterListSpec(MasterListId id);
+const MasterListDefinition &masterListDefinition(MasterListId id);
 
 } // namespace vantorelle

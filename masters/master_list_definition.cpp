@@ -1,4 +1,4 @@
-#include "masters/master_list_spec.h"
+#include "masters/master_list_definition.h"
 
 #include <array>
 
@@ -88,12 +88,11 @@ constexpr MasterControl providerTypeControls[] = {
         .sizeRow = 2},
 };
 
-
 constexpr int bothNames[] = {1, 2};
 constexpr int firstRow[] = {1};
 constexpr int theName[] = {0};
 
-constexpr std::array<MasterListSpec, masterListCount> specs = {{
+constexpr std::array<MasterListDefinition, masterListCount> definitions = {{
     {.id = MasterListId::Contacts,
         .title = "Master Contact List",
         .caption = "Contact",
@@ -180,8 +179,8 @@ constexpr std::array<MasterListSpec, masterListCount> specs = {{
 // Each list sits at its own number.
 constexpr bool inOrder()
 {
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        if (static_cast<std::size_t>(specs[i].id) != i)
+    for (std::size_t i = 0; i < definitions.size(); ++i) {
+        if (static_cast<std::size_t>(definitions[i].id) != i)
             return false;
     }
     return true;
@@ -197,9 +196,9 @@ std::optional<MasterListId> masterListFromIndex(int index)
     return static_cast<MasterListId>(index);
 }
 
-const MasterListSpec &masterListSpec(MasterListId id)
+const MasterListDefinition &masterListDefinition(MasterListId id)
 {
-    return specs[static_cast<std::size_t>(id)];
+    return definitions[static_cast<std::size_t>(id)];
 }
 
 } // namespace vantorelle
