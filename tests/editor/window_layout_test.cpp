@@ -1,6 +1,7 @@
 #include "editor_fixture.h"
 
 #include "editor/topic_panel.h"
+#include "support/topic_printer.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -291,6 +291,11 @@ struct StopCase {
     const char *name;
 };
 
+void PrintTo(const StopCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class ImportStopTest : public ImportDialogTest, public ::testing::WithParamInterface<StopCase> { };
 
 TEST_P(ImportStopTest, StopsAfterTheLineInHand)

@@ -124,6 +124,11 @@ struct ModeCase {
     int expected;
 };
 
+void PrintTo(const ModeCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class FileWriterModes : public ::testing::TestWithParam<ModeCase> { };
 
 } // namespace

@@ -81,6 +81,11 @@ struct ModeCase {
     int expected;
 };
 
+void PrintTo(const ModeCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class AtomicWriteModes : public ::testing::TestWithParam<ModeCase> { };
 
 TEST_P(AtomicWriteModes, NewFilesAreTheOwnersAloneAndReplacedOnesKeepTheirMode)
