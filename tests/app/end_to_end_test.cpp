@@ -115,6 +115,34 @@ protected:
         EXPECT_EQ(program.exitCode(), 0);
     }
 
+    // Copies tests/data/basic, which shows the profile of Ann Lee, to the data
+    // folder the program is to find.
+    void useBasicData()
+    {
+        const QString fixture
+            = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
+        copyTree(fixture, dataFolder());
+        registerDataFolder(dataFolder());
+    }
+
+    // Starts the program and, once its main window shows, closes it.
+    void startAndClose()
+    {
+        start();
+        ASSERT_TRUE(waitForWindow(mainTitle));
+        closeAndWait();
+    }
+
+    // Starts the program on an empty home and closes the configuration window
+    // of a first run, on to the main window.
+    void startFirstRun()
+    {
+        start();
+        ASSERT_TRUE(waitForWindow("Vantorelle Rize - Configuration"));
+        ASSERT_TRUE(desktop.close(program.processId(), "Vantorelle Rize - Configuration"));
+        ASSERT_TRUE(waitForWindow(mainTitle));
+    }
+
     static QMap<QString, QByteArray> tableFiles(const QString &folder)
     {
         QMap<QString, QByteArray> files;
@@ -141,18 +169,13 @@ protected:
 
 TEST_F(EndToEnd, TablesAreUnchangedByAStartAndAClose)
 {
-    const QString fixture
-        = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
-    copyTree(fixture, dataFolder());
-    registerDataFolder(dataFolder());
+    useBasicData();
     const auto handheld = tableFiles(dataFolder());
     ASSERT_EQ(handheld.size(), 23);
 
     // The first close may only reorder records: the master lists are written
     // in the order the program lists them.
-    start();
-    ASSERT_TRUE(waitForWindow(mainTitle));
-    closeAndWait();
+    startAndClose();
     const auto written = tableFiles(dataFolder());
     EXPECT_EQ(written.keys(), handheld.keys());
     for (auto it = handheld.begin(); it != handheld.end(); ++it)
@@ -163,9 +186,7 @@ TEST_F(EndToEnd, TablesAreUnchangedByAStartAndAClose)
     EXPECT_FALSE(QFile::exists(dataFolder() + "errorlog.txt"));
 
     // From then on a start and a close leave every byte as it was.
-    start();
-    ASSERT_TRUE(waitForWindow(mainTitle));
-    closeAndWait();
+    startAndClose();
     const auto rewritten = tableFiles(dataFolder());
     for (auto it = written.begin(); it != written.end(); ++it)
         EXPECT_EQ(rewritten.value(it.key()), it.value()) << it.key().toStdString();
@@ -174,10 +195,7 @@ TEST_F(EndToEnd, TablesAreUnchangedByAStartAndAClose)
 
 TEST_F(EndToEnd, AFirstRunOnAnEmptyHomeMakesTheDataFolder)
 {
-    start();
-    ASSERT_TRUE(waitForWindow("Vantorelle Rize - Configuration"));
-    ASSERT_TRUE(desktop.close(program.processId(), "Vantorelle Rize - Configuration"));
-    ASSERT_TRUE(waitForWindow(mainTitle));
+    ASSERT_NO_FATAL_FAILURE(startFirstRun());
     closeAndWait();
 
     const auto templates = tableFiles(QFileInfo(binary).absolutePath() + "/data/");
@@ -190,6 +208,20 @@ TEST_F(EndToEnd, AFirstRunOnAnEmptyHomeMakesTheDataFolder)
 }
 
 namespace {
+
+// A clock of the program's own, through libfaketime: it starts at `moment` and runs on.
+QMap<QString, QString> clockAt(const char *moment)
+{
+    const QStringList libraries
+        = QDir(QStringLiteral("/usr/lib")).entryList({"*-linux-gnu"}, QDir::Dirs);
+    for (const QString &folder : libraries) {
+        const QString library = "/usr/lib/" + folder + "/faketime/libfaketimeMT.so.1";
+        if (QFileInfo::exists(library))
+            return {{"LD_PRELOAD", library}, {"FAKETIME", QStringLiteral("@") + moment},
+                {"FAKETIME_DONT_FAKE_MONOTONIC", "1"}};
+    }
+    return {};
+}
 
 // Typing as a user does: real key events from xdotool, on an X server of the
 // test's own so that no other test's window takes the keyboard focus.
@@ -267,49 +299,43 @@ protected:
     // Starts the program on a copy of tests/data/basic, showing the profile of Ann Lee.
     void startOnBasicData()
     {
-        const QString fixture
-            = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
-        copyTree(fixture, dataFolder());
-        registerDataFolder(dataFolder());
+        useBasicData();
         start();
+    }
+    // The same with a clock of the program's own that starts at `moment`.
+    void startOnBasicDataAt(const char *moment)
+    {
+        useBasicData();
+        const auto clock = clockAt(moment);
+        ASSERT_FALSE(clock.isEmpty()) << "libfaketime missing: scripts/setup.sh installs it";
+        start(clock);
+    }
+
+    // Expects `file` to come to hold a match of `stored` as the program saves.
+    static void expectStoredSoon(const QString &file, const QRegularExpression &stored)
+    {
+        const QDeadlineTimer deadline(30000);
+        while (!stored.match(QString::fromLatin1(readFile(file))).hasMatch()
+            && !deadline.hasExpired())
+            QThread::msleep(50);
+        EXPECT_TRUE(stored.match(QString::fromLatin1(readFile(file))).hasMatch())
+            << readFile(file).toStdString();
     }
 
     XServer server;
 };
 
-// A clock of the program's own, through libfaketime: it starts at `moment` and runs on.
-QMap<QString, QString> clockAt(const char *moment)
-{
-    const QStringList libraries
-        = QDir(QStringLiteral("/usr/lib")).entryList({"*-linux-gnu"}, QDir::Dirs);
-    for (const QString &folder : libraries) {
-        const QString library = "/usr/lib/" + folder + "/faketime/libfaketimeMT.so.1";
-        if (QFileInfo::exists(library))
-            return {{"LD_PRELOAD", library}, {"FAKETIME", QStringLiteral("@") + moment},
-                {"FAKETIME_DONT_FAKE_MONOTONIC", "1"}};
-    }
-    return {};
-}
-
 } // namespace
 
 TEST_F(TypingEndToEnd, ABloodPressureReadingTypedWithItsDateAndAMorningTimeIsStored)
 {
-    const QString fixture
-        = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
-    copyTree(fixture, dataFolder());
-    registerDataFolder(dataFolder());
-
     // Past noon by the program's clock, where a morning time typed without its
     // leading zero once became the evening's.
-    const auto clock = clockAt("2026-03-07 15:20:00");
-    ASSERT_FALSE(clock.isEmpty()) << "libfaketime missing: scripts/setup.sh installs it";
-    start(clock);
-    ASSERT_TRUE(waitForWindow(mainTitle));
+    ASSERT_NO_FATAL_FAILURE(startOnBasicDataAt("2026-03-07 15:20:00"));
+    ASSERT_TRUE(focusWindow(mainTitle));
     // A click low in the topic list, below its last topic, gives it the focus
     // wherever the focus was; "b" then selects Blood Pressure; Add.
     const QString window = QString::number(desktop.find(program.processId(), mainTitle));
-    xdotool({"windowfocus", "--sync", window});
     xdotool({"mousemove", "--window", window, "--sync", "60", "500", "click", "1"});
     xdotool({"key", "--delay", "30", "b", "alt+a"});
     typeLine("131"); // systolic
@@ -324,27 +350,14 @@ TEST_F(TypingEndToEnd, ABloodPressureReadingTypedWithItsDateAndAMorningTimeIsSto
 
     const QRegularExpression stored(QStringLiteral(
         R"(\r\n0x00000000,0x0008,"20090305070809p\d+p","131","86","71","20240315","08:30","","","","",""\r\n)"));
-    const QString file = dataFolder() + "VantorelleBP.cdb";
-    const QDeadlineTimer deadline(30000);
-    while (!stored.match(QString::fromLatin1(readFile(file))).hasMatch() && !deadline.hasExpired())
-        QThread::msleep(50);
-    EXPECT_TRUE(stored.match(QString::fromLatin1(readFile(file))).hasMatch())
-        << readFile(file).toStdString();
+    expectStoredSoon(dataFolder() + "VantorelleBP.cdb", stored);
     closeAndWait();
 }
 
 TEST_F(TypingEndToEnd, AProviderAddedThroughTheMenuByKeyboardIsInTheFileAfterSaveAll)
 {
-    const QString fixture
-        = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../data/basic") + "/";
-    copyTree(fixture, dataFolder());
-    registerDataFolder(dataFolder());
-    const auto clock = clockAt("2026-03-07 15:20:00");
-    ASSERT_FALSE(clock.isEmpty()) << "libfaketime missing: scripts/setup.sh installs it";
-    start(clock);
-    ASSERT_TRUE(waitForWindow(mainTitle));
-    const QString window = QString::number(desktop.find(program.processId(), mainTitle));
-    xdotool({"windowfocus", "--sync", window});
+    ASSERT_NO_FATAL_FAILURE(startOnBasicDataAt("2026-03-07 15:20:00"));
+    ASSERT_TRUE(focusWindow(mainTitle));
 
     // Edit menu (from the File menu on, as the Edit menu has no access key),
     // its sixth item: "Edit Master Provider List".
@@ -360,21 +373,13 @@ TEST_F(TypingEndToEnd, AProviderAddedThroughTheMenuByKeyboardIsInTheFileAfterSav
     xdotool({"type", "--delay", "30", "St. Mary's"});
     xdotool({"key", "alt+s"}); // Save
     xdotool({"key", "alt+l"}); // Close
-    const QDeadlineTimer closed(30000);
-    while (desktop.find(program.processId(), QStringLiteral("Edit Master List"))
-        && !closed.hasExpired())
-        QThread::msleep(50);
-    xdotool({"windowfocus", "--sync", window});
+    ASSERT_TRUE(waitUntilClosed(QStringLiteral("Edit Master List")));
+    ASSERT_TRUE(focusWindow(mainTitle));
     xdotool({"key", "ctrl+s"}); // Save All
 
     const QRegularExpression stored(QStringLiteral(
         R"(\r\n0x00000000,0x0008,"2026030715\d{4}p","Dr\. O'Brien","Cardiology","555-0700","555-0701","555-0702","St\. Mary's","","","","","","","",""\r\n)"));
-    const QString file = dataFolder() + "VantorelleProvID.cdb";
-    const QDeadlineTimer deadline(30000);
-    while (!stored.match(QString::fromLatin1(readFile(file))).hasMatch() && !deadline.hasExpired())
-        QThread::msleep(50);
-    EXPECT_TRUE(stored.match(QString::fromLatin1(readFile(file))).hasMatch())
-        << readFile(file).toStdString();
+    expectStoredSoon(dataFolder() + "VantorelleProvID.cdb", stored);
     closeAndWait();
 }
 
@@ -382,24 +387,18 @@ TEST_F(TypingEndToEnd, AFirstRunAndTwoBackupsKeepEveryRecordFileTheUsersAlone)
 {
     // The default umask of a new account, which leaves files readable by all.
     program.setChildProcessModifier([] { ::umask(022); });
-    start();
-    ASSERT_TRUE(waitForWindow("Vantorelle Rize - Configuration"));
-    ASSERT_TRUE(desktop.close(program.processId(), "Vantorelle Rize - Configuration"));
-    ASSERT_TRUE(waitForWindow(mainTitle));
-    const QString window = QString::number(desktop.find(program.processId(), mainTitle));
+    ASSERT_NO_FATAL_FAILURE(startFirstRun());
 
     // Backup Records to the default folder, twice: the second keeps the first
     // backup's files as ".bak" copies.
     for (int backup = 0; backup < 2; ++backup) {
-        xdotool({"windowfocus", "--sync", window});
+        ASSERT_TRUE(focusWindow(mainTitle));
         xdotool({"key", "ctrl+b"});
         ASSERT_TRUE(waitForWindow("Backup Location"));
         xdotool({"key", "Return"}); // Yes, this location
         ASSERT_TRUE(waitForWindow("Backup Complete"));
         xdotool({"key", "Return"});
-        const QDeadlineTimer closed(30000);
-        while (desktop.find(program.processId(), "Backup Complete") && !closed.hasExpired())
-            QThread::msleep(50);
+        ASSERT_TRUE(waitUntilClosed("Backup Complete"));
     }
     closeAndWait();
 

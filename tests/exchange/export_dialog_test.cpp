@@ -5,6 +5,7 @@
 #include "support/fake_file_dialogs.h"
 #include "support/fake_main_window_context.h"
 #include "support/fake_prompter.h"
+#include "support/file_size_limit.h"
 #include "support/find_control.h"
 #include "support/temporary_install.h"
 
@@ -24,9 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace vantorelle;
 
@@ -332,28 +331,6 @@ TEST_F(ExportDialogTest, TheWholeDatabaseReplacesAnOldFile)
         "[Main]\r\nExportFile=" + path.toUtf8()
             + "\r\nExportData=0\r\nExportDelim=0\r\nExportDelimCustom=\r\nExportFormat=0\r\n");
 }
-
-// Files cannot grow beyond `bytes` while it lives, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &before_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = before_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &before_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit before_ {};
-    void (*previousHandler_)(int);
-};
 
 TEST_F(ExportDialogTest, AFailedExportLeavesTheOldFileAndSaysSo)
 {

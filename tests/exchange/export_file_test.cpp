@@ -1,5 +1,6 @@
 #include "exchange/export_file.h"
 #include "platform/app_error.h"
+#include "support/file_size_limit.h"
 #include "support/temporary_install.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace vantorelle;
@@ -35,28 +34,6 @@ void exportLines(const QString &path, const std::string &line, int count)
     }
     file.commit();
 }
-
-// Files cannot grow beyond `bytes` while it lives, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &before_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = before_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &before_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit before_ {};
-    void (*previousHandler_)(int);
-};
 
 class FailedExport : public ::testing::TestWithParam<int> { };
 

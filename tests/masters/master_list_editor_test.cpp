@@ -512,22 +512,6 @@ TEST_F(MastersFixture, ANewItemKeepsTheTypeShownUnlessTheListLacksIt)
     EXPECT_TRUE(control<DateTimePicker>("dtInsDate")->isNull());
 }
 
-TEST_F(MastersFixture, AProvidersTypeTheListLacksIsShownAndKept)
-{
-    MemoryTable &providers = table(TableId::ProvID);
-    providers.moveFirst();
-    providers.setValue("Type", "Surgeon");
-    providers.update();
-    open(MasterListId::Providers);
-    EXPECT_EQ(shown("cboProviderType"), "Surgeon");
-    click("cmdEdit");
-    type("txtProvID(7)", "9-5");
-    click("cmdSave");
-    providers.moveFirst();
-    EXPECT_EQ(providers.value("Type"), "Surgeon");
-    EXPECT_EQ(providers.value("Hours"), "9-5");
-}
-
 TEST_F(MastersFixture, TheDatePickerShowsTheStoredDateInTheDatePreference)
 {
     DisplayPreferences display;
@@ -555,35 +539,65 @@ TEST_F(MastersFixture, TheDatePickerShowsTheStoredDateInTheDatePreference)
     EXPECT_EQ(insurance.value("Date"), "20240315");
 }
 
-TEST_F(MastersFixture, ADateThePickerCannotShowIsKeptUnlessChanged)
+// A value of the first item's record that its control cannot show, or that
+// no control shows, kept when the item is saved with another entry typed.
+struct KeptCase {
+    const char *name;
+    MasterListId list;
+    const char *field;
+    const char *stored;
+    const char *shownIn; // the control of the field; nullptr: none
+    QString shownAs; // what it shows; empty for a date picker: no date ticked
+    const char *typedIn;
+    QString typed;
+    // The typed entry's field and what the table then holds in it; nullptr: not checked.
+    const char *typedField;
+    const char *typedStored;
+};
+
+void PrintTo(const KeptCase &c, std::ostream *out)
 {
-    MemoryTable &insurance = table(TableId::InsID);
-    insurance.moveFirst();
-    insurance.setValue("Date", "2009");
-    insurance.update();
-    open(MasterListId::Insurance);
-    EXPECT_TRUE(control<DateTimePicker>("dtInsDate")->isNull());
-    click("cmdEdit");
-    type("txtInsID(3)", "G-2");
-    click("cmdSave");
-    insurance.moveFirst();
-    EXPECT_EQ(insurance.value("Date"), "2009");
+    *out << c.name;
 }
 
-TEST_F(MastersFixture, AContactsOtherPhoneIsKept)
+class KeptValue : public MastersFixture, public ::testing::WithParamInterface<KeptCase> { };
+
+TEST_P(KeptValue, ThroughASaveOfAnotherEntry)
 {
-    MemoryTable &contacts = table(TableId::ConID);
-    contacts.moveFirst();
-    contacts.setValue("Phone4", "555-0404");
-    contacts.update();
-    open(MasterListId::Contacts);
+    const KeptCase &c = GetParam();
+    MemoryTable &records = table(masterListDefinition(c.list).table);
+    records.moveFirst();
+    records.setValue(c.field, c.stored);
+    records.update();
+    open(c.list);
+    if (c.shownIn) {
+        auto *picker = qobject_cast<DateTimePicker *>(control<QWidget>(c.shownIn));
+        if (picker && c.shownAs.isEmpty()) {
+            EXPECT_TRUE(picker->isNull());
+        } else {
+            EXPECT_EQ(shown(c.shownIn), c.shownAs);
+        }
+    }
     click("cmdEdit");
-    type("txtConID(8)", "Neighbour\nat no. 4");
+    type(c.typedIn, c.typed);
     click("cmdSave");
-    contacts.moveFirst();
-    EXPECT_EQ(contacts.value("Phone4"), "555-0404");
-    EXPECT_EQ(contacts.value("Notes"), "Neighbour\r\nat no. 4");
+    records.moveFirst();
+    EXPECT_EQ(records.value(c.field), c.stored);
+    if (c.typedField) {
+        EXPECT_EQ(records.value(c.typedField), c.typedStored);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(MasterLists, KeptValue,
+    ::testing::Values(
+        KeptCase {"AProvidersTypeTheListLacksIsShownAndKept", MasterListId::Providers, "Type",
+            "Surgeon", "cboProviderType", "Surgeon", "txtProvID(7)", "9-5", "Hours", "9-5"},
+        KeptCase {"ADateThePickerCannotShowIsKeptUnlessChanged", MasterListId::Insurance, "Date",
+            "2009", "dtInsDate", "", "txtInsID(3)", "G-2", nullptr, nullptr},
+        KeptCase {"AContactsOtherPhoneIsKept", MasterListId::Contacts, "Phone4", "555-0404",
+            nullptr, "", "txtConID(8)", "Neighbour\nat no. 4", "Notes",
+            "Neighbour\r\nat no. 4"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // A value longer than its field, read from a file, may be kept but not
 // stored changed: the save stores nothing at all, not the other fields either.

@@ -3,13 +3,12 @@
 #include "platform/app_error.h"
 #include "platform/file_writer.h"
 #include "support/file_modes.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace vantorelle;
 
@@ -57,21 +56,15 @@ TEST_P(FailedReplace, KeepsTheOldFileAndReports)
 {
     FileWriter::replace(path, "old contents", NewFileAccess::OwnerOnly);
 
-    // A file-size limit makes the disk look full to this process.
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
     int number = 0;
-    try {
-        FileWriter::replace(path, QByteArray(GetParam(), 'x'), NewFileAccess::OwnerOnly);
-    } catch (const AppError &e) {
-        number = e.number();
+    {
+        const FileSizeLimit full(1024); // the disk looks full to this process
+        try {
+            FileWriter::replace(path, QByteArray(GetParam(), 'x'), NewFileAccess::OwnerOnly);
+        } catch (const AppError &e) {
+            number = e.number();
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(number, AppError::DiskFull);
     EXPECT_EQ(contents(path), QByteArray("old contents"));

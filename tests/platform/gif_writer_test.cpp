@@ -4,16 +4,15 @@
 #include "platform/gif_writer.h"
 #include "platform/graph_renderer.h"
 #include "platform/graph_view.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <gif_lib.h>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace vantorelle;
@@ -173,21 +172,15 @@ TEST_F(GifWriterTest, AFullDiskIsReportedAndTheOldFileStays)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("the old graph");
     }
-    // A file-size limit makes the disk look full to this process.
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
     int number = 0;
-    try {
-        view.saveGif(path, QSize(1200, 800));
-    } catch (const AppError &e) {
-        number = e.number();
+    {
+        const FileSizeLimit full(4096); // the disk looks full to this process
+        try {
+            view.saveGif(path, QSize(1200, 800));
+        } catch (const AppError &e) {
+            number = e.number();
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(number, AppError::DiskFull);
     EXPECT_EQ(contents(path), QByteArray("the old graph"));

@@ -1,7 +1,6 @@
 #include "report_window_fixture.h"
 
 #include "platform/graph_view.h"
-#include "platform/paths.h"
 #include "reports/graph_window.h"
 #include "reports/report_windows.h"
 #include "support/fake_file_dialogs.h"
@@ -150,36 +149,19 @@ TEST_F(GraphWindowTest, DrawGraphStoresTheChoicesAndDrawsTheShownProfilesReading
     EXPECT_EQ(graph().title(), "Blood Pressure vs Time");
 }
 
-// A name given in the save dialog (none: cancelled), and what becomes of it.
-struct GifCase {
-    const char *name;
-    const char *fileName;
-    bool saved;
-    bool refused;
-};
-
-void PrintTo(const GifCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
-class SaveGraph : public GraphWindowTest, public ::testing::WithParamInterface<GifCase> { };
+class SaveGraph : public GraphWindowTest, public ::testing::WithParamInterface<SaveCase> { };
 
 TEST_P(SaveGraph, WritesA1200By800GifToAGifName)
 {
-    const GifCase &c = GetParam();
+    const SaveCase &c = GetParam();
     FakeFileDialogs files;
-    const QString target = c.fileName ? cache.filePath(QString::fromLatin1(c.fileName)) : QString();
-    if (c.fileName)
-        files.setNextAnswers({target});
+    const QString target = answerSaveDialog(files, c);
     open();
     press("cmdGraph");
     press("cmdSave");
 
-    ASSERT_EQ(files.requests.size(), 1);
-    EXPECT_EQ(files.requests[0].title, "Save Graph to File (GIF)");
-    EXPECT_EQ(files.requests[0].filter, "GIF Image (*.gif)|*.gif|All files (*.*)|*.*");
-    EXPECT_EQ(files.requests[0].initialPath, paths().documentsFolder());
+    ASSERT_NO_FATAL_FAILURE(expectOneSaveDialog(
+        files, "Save Graph to File (GIF)", "GIF Image (*.gif)|*.gif|All files (*.*)|*.*"));
     if (c.saved) {
         const QByteArray gif = readFile(target);
         ASSERT_GE(gif.size(), 10);
@@ -193,21 +175,14 @@ TEST_P(SaveGraph, WritesA1200By800GifToAGifName)
     } else if (c.fileName) {
         EXPECT_FALSE(QFile::exists(target));
     }
-    if (c.refused) {
-        ASSERT_EQ(prompter.boxes.size(), 1);
-        EXPECT_EQ(prompter.boxes[0].title, "File Format Error");
-        EXPECT_EQ(prompter.boxes[0].text,
-            "The file format must be an GIF file, so the filename must have an extension of .gif.");
-    } else {
-        EXPECT_TRUE(prompter.boxes.isEmpty());
-    }
+    expectFormatRefusal(c.refused, "GIF");
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SaveGraph,
-    ::testing::Values(GifCase {"CapitalExtension", "graph.GIF", true, false},
-        GifCase {"OtherExtension", "graph.bmp", false, true},
-        GifCase {"Cancelled", nullptr, false, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    ::testing::Values(SaveCase {"CapitalExtension", "graph.GIF", true, false},
+        SaveCase {"OtherExtension", "graph.bmp", false, true},
+        SaveCase {"Cancelled", nullptr, false, false}),
+    saveCaseName);
 
 TEST_F(GraphWindowTest, EnterDrawsUnlessAButtonHasTheFocus)
 {
@@ -235,10 +210,7 @@ TEST_F(GraphWindowTest, AGraphThatCannotBeSavedIsReported)
     files.setNextAnswers({cache.filePath("no/such/folder/graph.gif")});
     open();
     press("cmdSave");
-    ASSERT_EQ(prompter.boxes.size(), 1);
-    EXPECT_EQ(prompter.boxes[0].title, "Error");
-    EXPECT_TRUE(prompter.boxes[0].text.startsWith("An error occurred while saving the graph."))
-        << prompter.boxes[0].text.toStdString();
+    expectSaveError("An error occurred while saving the graph.");
 }
 
 TEST_F(GraphWindowTest, PrintsTheGraphOnOnePage)

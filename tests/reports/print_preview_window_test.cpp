@@ -1,7 +1,6 @@
 #include "report_window_fixture.h"
 
 #include "platform/page_view.h"
-#include "platform/paths.h"
 #include "platform/print_layout.h"
 #include "reports/print_preview_window.h"
 #include "store/table_catalog.h"
@@ -21,7 +20,6 @@
 #include <QTest>
 
 #include <optional>
-#include <ostream>
 
 using namespace vantorelle;
 
@@ -219,49 +217,24 @@ TEST_F(PrintPreview, PrintsAllPagesOrTheChosenRange)
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }
 
-// A name given in the save dialog (none: cancelled), and what becomes of it.
-struct SaveCase {
-    const char *name;
-    const char *fileName;
-    bool copied;
-    bool refused;
-};
-
-void PrintTo(const SaveCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
 class SaveToFile : public PrintPreview, public ::testing::WithParamInterface<SaveCase> { };
 
 TEST_P(SaveToFile, CopiesTheReportToAnRtfName)
 {
     const SaveCase &c = GetParam();
     FakeFileDialogs files;
-    const QString target = c.fileName ? cache.filePath(QString::fromLatin1(c.fileName)) : QString();
-    if (c.fileName)
-        files.setNextAnswers({target});
+    const QString target = answerSaveDialog(files, c);
     open(ReportKind::MasterLists);
     press("cmdSaveFile");
 
-    ASSERT_EQ(files.requests.size(), 1);
-    EXPECT_EQ(files.requests[0].title, "Save Report to File (RTF)");
-    EXPECT_EQ(files.requests[0].filter, "Rich Text (*.RTF)|*.rtf|All files (*.*)|*.*");
-    EXPECT_EQ(files.requests[0].initialPath, paths().documentsFolder());
-    if (c.copied) {
+    ASSERT_NO_FATAL_FAILURE(expectOneSaveDialog(
+        files, "Save Report to File (RTF)", "Rich Text (*.RTF)|*.rtf|All files (*.*)|*.*"));
+    if (c.saved) {
         EXPECT_EQ(readFile(target), readFile(reportFile.path()));
     } else if (c.fileName) {
         EXPECT_FALSE(QFile::exists(target));
     }
-    if (c.refused) {
-        ASSERT_EQ(prompter.boxes.size(), 1);
-        EXPECT_EQ(prompter.boxes[0].title, "File Format Error");
-        EXPECT_EQ(prompter.boxes[0].text,
-            "The file format must be an RTF file, so the filename must have an extension of .rtf.");
-        EXPECT_EQ(prompter.boxes[0].buttons, Prompter::OkOnly);
-    } else {
-        EXPECT_TRUE(prompter.boxes.isEmpty());
-    }
+    expectFormatRefusal(c.refused, "RTF");
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SaveToFile,
@@ -269,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(Names, SaveToFile,
         SaveCase {"OtherExtension", "report.txt", false, true},
         SaveCase {"RtfWithoutDot", "myrtf", true, false},
         SaveCase {"Cancelled", nullptr, false, false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    saveCaseName);
 
 TEST_F(PrintPreview, SavingOverAFileReplacesItAndAFailedSaveIsReported)
 {
@@ -283,11 +256,7 @@ TEST_F(PrintPreview, SavingOverAFileReplacesItAndAFailedSaveIsReported)
     EXPECT_TRUE(prompter.boxes.isEmpty());
 
     press("cmdSaveFile");
-    ASSERT_EQ(prompter.boxes.size(), 1);
-    EXPECT_EQ(prompter.boxes[0].title, "Error");
-    EXPECT_TRUE(
-        prompter.boxes[0].text.startsWith("An error occurred while saving the report to a file."))
-        << prompter.boxes[0].text.toStdString();
+    expectSaveError("An error occurred while saving the report to a file.");
 }
 
 } // namespace

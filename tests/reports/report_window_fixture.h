@@ -2,9 +2,11 @@
 
 #include "report_fixture.h"
 
+#include "platform/paths.h"
 #include "reports/report_file.h"
 #include "settings/installation.h"
 #include "store/clock.h"
+#include "support/fake_file_dialogs.h"
 #include "support/fake_main_window_context.h"
 #include "support/fake_prompter.h"
 
@@ -12,11 +14,30 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace vantorelle {
+
+// A name given in a window's save dialog (none: cancelled), and what becomes of it.
+struct SaveCase {
+    const char *name;
+    const char *fileName;
+    bool saved;
+    bool refused;
+};
+
+inline void PrintTo(const SaveCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+inline std::string saveCaseName(const ::testing::TestParamInfo<SaveCase> &info)
+{
+    return info.param.name;
+}
 
 // The report and graph windows on a faked main window that shows Ann Lee, over
 // a copy of the report fixture whose folder also holds the settings file; the
@@ -56,6 +77,49 @@ protected:
                     text.left(equals).toStdString(), text.mid(equals + 1).toStdString());
         }
         return values;
+    }
+
+    // The file the save dialog answers for `c`, told to `files`; empty when cancelled.
+    QString answerSaveDialog(FakeFileDialogs &files, const SaveCase &c) const
+    {
+        if (!c.fileName)
+            return {};
+        const QString target = cache.filePath(QString::fromLatin1(c.fileName));
+        files.setNextAnswers({target});
+        return target;
+    }
+    // The one save dialog asked for, opening on the documents folder.
+    static void expectOneSaveDialog(
+        const FakeFileDialogs &files, const char *title, const char *filter)
+    {
+        ASSERT_EQ(files.requests.size(), 1);
+        EXPECT_EQ(files.requests[0].title, title);
+        EXPECT_EQ(files.requests[0].filter, filter);
+        EXPECT_EQ(files.requests[0].initialPath, paths().documentsFolder());
+    }
+    // The one box that turns down a name without the `format` (GIF, RTF)
+    // extension when `refused`, else no box at all.
+    void expectFormatRefusal(bool refused, const QString &format) const
+    {
+        if (!refused) {
+            EXPECT_TRUE(prompter.boxes.isEmpty());
+            return;
+        }
+        ASSERT_EQ(prompter.boxes.size(), 1);
+        EXPECT_EQ(prompter.boxes[0].title, "File Format Error");
+        EXPECT_EQ(prompter.boxes[0].text,
+            QStringLiteral("The file format must be an %1 file, so the filename must have an "
+                           "extension of .%2.")
+                .arg(format, format.toLower()));
+        EXPECT_EQ(prompter.boxes[0].buttons, Prompter::OkOnly);
+    }
+    // The one box that says a save failed, its text starting with `start`.
+    void expectSaveError(const char *start) const
+    {
+        ASSERT_EQ(prompter.boxes.size(), 1);
+        EXPECT_EQ(prompter.boxes[0].title, "Error");
+        EXPECT_TRUE(prompter.boxes[0].text.startsWith(QLatin1String(start)))
+            << prompter.boxes[0].text.toStdString();
     }
 
     FixedClock clock {{2024, 6, 11, 9, 30, 0}};
