@@ -2,6 +2,7 @@
 
 #include "platform/print_document.h"
 #include "platform/print_layout.h"
+#include "support/letter_page.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -17,12 +18,6 @@ QPageLayout page(qreal width, qreal height)
     return QPageLayout(
         QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch),
         QPageLayout::Portrait, QMarginsF(72, 72, 72, 72), QPageLayout::Point);
-}
-
-QPageLayout letter()
-{
-    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-        QMarginsF(72, 72, 72, 72), QPageLayout::Point);
 }
 
 QStringList textsOf(const PrintPage &page)
@@ -93,7 +88,7 @@ TEST(PrintLayout, FiftyLinesOnPagesOfEighteenMakeThreePages)
 
 TEST(PrintLayout, EmptyDocumentHasOnePage)
 {
-    const PrintLayout layout(PrintDocument(), letter());
+    const PrintLayout layout(PrintDocument(), letterPage());
     EXPECT_EQ(layout.pageCount(), 1);
     EXPECT_TRUE(layout.page(1).texts.empty());
 }
@@ -104,7 +99,7 @@ TEST(PrintLayout, EmptyParagraphIsABlankLine)
     document.addParagraph({"above"});
     document.addParagraph({});
     document.addParagraph({"below"});
-    const PrintLayout layout(document, letter());
+    const PrintLayout layout(document, letterPage());
     const auto &texts = layout.page(1).texts;
     ASSERT_EQ(texts.size(), 2u);
     const qreal lineHeight = QFontMetricsF(layout.font(texts[0].font)).lineSpacing();
@@ -116,7 +111,7 @@ TEST(PrintLayout, CentredAndRightAlignedParagraphs)
     PrintDocument document;
     document.addParagraph({"Title", true, ParagraphAlignment::Centre, 12});
     document.addParagraph({"Right", false, ParagraphAlignment::Right});
-    const PrintLayout layout(document, letter());
+    const PrintLayout layout(document, letterPage());
     const auto &texts = layout.page(1).texts;
     ASSERT_EQ(texts.size(), 2u);
     const QRectF body = layout.bodyRect();
@@ -132,7 +127,7 @@ TEST(PrintLayout, TableHeaderRepeatsAtTheTopOfEveryContinuationPage)
     PrintDocument document;
     document.addParagraph({"Readings"});
     document.addTable(readingsTable(100));
-    const PrintLayout layout(document, letter());
+    const PrintLayout layout(document, letterPage());
     ASSERT_GT(layout.pageCount(), 2);
     QStringList rows;
     for (int number = 1; number <= layout.pageCount(); ++number) {
@@ -212,7 +207,7 @@ TEST(PrintLayout, CellTextWrapsWithinItsColumn)
         "Take with food in the morning; call the office when dizziness lasts more than a day");
     PrintDocument document;
     document.addTable({{1440, 2160}, {"Medication", "Notes"}, {{"Lisinopril", notes}}});
-    const PrintLayout layout(document, letter());
+    const PrintLayout layout(document, letterPage());
     const QRectF body = layout.bodyRect();
     QStringList noteLines;
     for (const PrintText &text : layout.page(1).texts) {
@@ -232,7 +227,7 @@ TEST(PrintLayout, RunningTextOnEveryPageWithItsNumber)
     PrintDocument document;
     document.setRunningText({"Vantorelle Rize", "1/2/2024", "Page %d"});
     document.addTable(readingsTable(120));
-    const PrintLayout layout(document, letter());
+    const PrintLayout layout(document, letterPage());
     ASSERT_GT(layout.pageCount(), 2);
     const QRectF body = layout.bodyRect();
     for (int number = 1; number <= layout.pageCount(); ++number) {

@@ -3,10 +3,9 @@
 #include "platform/print_document.h"
 #include "platform/print_layout.h"
 #include "platform/print_painter.h"
+#include "support/letter_page.h"
 
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
@@ -19,12 +18,6 @@
 using namespace vantorelle;
 
 namespace {
-
-QPageLayout letter()
-{
-    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-        QMarginsF(72, 72, 72, 72), QPageLayout::Point);
-}
 
 // A title, then a table long enough for two pages, one of its cells holding
 // the characters a report once took for cell and row marks.
@@ -90,7 +83,7 @@ protected:
 
     QTemporaryDir dir;
     PrintDocument document = smallReport();
-    PrintLayout layout {document, letter()};
+    PrintLayout layout {document, letterPage()};
 };
 
 } // namespace
@@ -201,7 +194,7 @@ TEST_F(PrintPainterTest, DrawsAPageScaledIntoAnyRectangle)
 TEST_F(PrintPainterTest, PreviewWidgetShowsThePagesOfTheLayout)
 {
     QPrinter printer;
-    printer.setPageLayout(letter());
+    printer.setPageLayout(letterPage());
     QPrintPreviewWidget preview(&printer);
     int painted = 0;
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter *target) {

@@ -3,21 +3,14 @@
 #include "platform/app_error.h"
 #include "platform/print_document.h"
 #include "platform/rtf_document_writer.h"
+#include "support/letter_page.h"
 
 #include <QFile>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QTemporaryDir>
 
 using namespace vantorelle;
 
 namespace {
-
-QPageLayout letter()
-{
-    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-        QMarginsF(72, 72, 72, 72), QPageLayout::Point);
-}
 
 PrintDocument smallReport()
 {
@@ -34,7 +27,7 @@ QByteArray paragraphRtf(const QString &text)
 {
     PrintDocument document;
     document.addParagraph({text});
-    const QByteArray rtf = RtfDocumentWriter::toRtf(document, letter());
+    const QByteArray rtf = RtfDocumentWriter::toRtf(document, letterPage());
     const QByteArray start = "\\pard\\plain\\ql\\f0\\fs20 ";
     const qsizetype from = rtf.indexOf(start) + start.size();
     return rtf.mid(from, rtf.indexOf("\\par\r\n", from) - from);
@@ -76,14 +69,14 @@ TEST(RtfDocumentWriter, WritesASmallReport)
           "\\pard\\plain\\intbl\\f0\\fs20 Clinic \\{North\\}\\cell a|b~c\\cell \\row\r\n"
           "\\pard\\plain\\ql\\f0\\fs20 \\par\r\n"
           "}\r\n";
-    EXPECT_EQ(RtfDocumentWriter::toRtf(smallReport(), letter()), expected);
+    EXPECT_EQ(RtfDocumentWriter::toRtf(smallReport(), letterPage()), expected);
 }
 
 TEST(RtfDocumentWriter, MissingCellsAreBlankAndEmptyHeaderHasNoHeaderRow)
 {
     PrintDocument document;
     document.addTable({{1440, 1440, 1440}, {}, {{"only"}}});
-    const QByteArray rtf = RtfDocumentWriter::toRtf(document, letter());
+    const QByteArray rtf = RtfDocumentWriter::toRtf(document, letterPage());
     EXPECT_FALSE(rtf.contains("\\trhdr"));
     EXPECT_TRUE(rtf.contains("\\fs20 only\\cell \\cell \\cell \\row"));
 }
@@ -92,7 +85,7 @@ TEST(RtfDocumentWriter, PageNumberFieldWhereverTheRunningTextSaysSo)
 {
     PrintDocument document;
     document.setRunningText({"%d of it", "", ""});
-    const QByteArray rtf = RtfDocumentWriter::toRtf(document, letter());
+    const QByteArray rtf = RtfDocumentWriter::toRtf(document, letterPage());
     EXPECT_TRUE(
         rtf.contains("\\tx9360 {\\field{\\*\\fldinst PAGE}{\\fldrslt }} of it\\tab \\tab \\par}"));
 }
@@ -125,16 +118,16 @@ TEST(RtfDocumentWriter, SaveReplacesTheFile)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("a longer report of the person printed before, which must not remain");
     }
-    RtfDocumentWriter::save(smallReport(), letter(), path, NewFileAccess::OwnerOnly);
+    RtfDocumentWriter::save(smallReport(), letterPage(), path, NewFileAccess::OwnerOnly);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), RtfDocumentWriter::toRtf(smallReport(), letter()));
+    EXPECT_EQ(file.readAll(), RtfDocumentWriter::toRtf(smallReport(), letterPage()));
 }
 
 TEST(RtfDocumentWriter, SaveThatCannotWriteReportsIt)
 {
     QTemporaryDir dir;
-    EXPECT_THROW(RtfDocumentWriter::save(smallReport(), letter(), dir.filePath("gone/report.rtf"),
+    EXPECT_THROW(RtfDocumentWriter::save(smallReport(), letterPage(), dir.filePath("gone/report.rtf"),
                      NewFileAccess::OwnerOnly),
         AppError);
 }

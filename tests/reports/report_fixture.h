@@ -2,12 +2,11 @@
 
 #include "platform/print_document.h"
 #include "store/store.h"
+#include "support/letter_page.h"
 #include "support/temporary_install.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,13 +27,6 @@ inline QString reportFixtureFolder()
     return QFileInfo(QStringLiteral(__FILE__))
         .absoluteDir()
         .filePath(QStringLiteral("../data/reports"));
-}
-
-// A letter page with one-inch margins: 9360 twips of usable width.
-inline QPageLayout letterPage()
-{
-    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-        QMarginsF(72, 72, 72, 72), QPageLayout::Point);
 }
 
 // The fixture copied to a folder of the test's own and loaded.
