@@ -1,12 +1,7 @@
-#include "report_fixture.h"
+#include "report_window_fixture.h"
 
 #include "reports/report_builder.h"
-#include "reports/report_file.h"
-#include "settings/installation.h"
 #include "settings/preferences.h"
-#include "store/clock.h"
-#include "support/fake_main_window_context.h"
-#include "support/fake_prompter.h"
 #include "support/file_modes.h"
 
 #include <QFile>
@@ -17,42 +12,22 @@ using namespace vantorelle;
 
 namespace {
 
-// The builder on a faked main window that shows Ann Lee, with its settings
-// file in the fixture's copy and the report file in a folder of the test's own.
-class ReportBuilderTest : public ::testing::Test {
+// The builder with the date preference day, month, year with "-".
+class ReportBuilderTest : public ReportWindowFixture {
 protected:
     void SetUp() override
     {
-        Clock::install(&clock);
-        copyTree(reportFixtureFolder(), data.path());
-        Installation installation;
-        installation.dataFolder = data.path() + QLatin1Char('/');
-        context.setInstallation(installation);
-        ASSERT_TRUE(context.store().load().empty());
-        context.profile = ListedProfile {"20090305070809p", "Lee, Ann"};
+        ReportWindowFixture::SetUp();
         DisplayPreferences display;
         display.dateFormat = DateFormat::DayMonthYear;
         display.dateSeparator = "-";
         context.preferences().setDisplay(display);
     }
-    void TearDown() override { Clock::install(nullptr); }
-
-    void writeSettings(const QByteArray &mainSection)
-    {
-        writeFile(context.installation().settingsFile(), "[Main]\r\n" + mainSection);
-    }
 
     BuiltReport build(ReportKind kind)
     {
-        return ReportBuilder(context).build(kind, letterPage(), file);
+        return ReportBuilder(context).build(kind, letterPage(), reportFile);
     }
-
-    FixedClock clock {{2024, 6, 11, 9, 30, 0}};
-    QTemporaryDir data;
-    QTemporaryDir cache;
-    FakeMainWindowContext context {data.path().toStdString()};
-    FakePrompter prompter;
-    ReportFile file {cache.filePath("Vantorelle")};
 };
 
 TEST_F(ReportBuilderTest, BuildsTheChosenSectionsAndKeepsThemForSaveToFile)
@@ -75,7 +50,7 @@ TEST_F(ReportBuilderTest, BuildsTheChosenSectionsAndKeepsThemForSaveToFile)
         Cells({{"Allergies", ""}, {"Allergy", "Penicillin"}, {"Reaction", "Rash"}, {"", ""},
             {"Allergy", "Peanuts"}, {"Reaction", "Hives"}, {"Date", "01-06-2005"}}));
 
-    QFile rtf(file.path());
+    QFile rtf(reportFile.path());
     ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
     const QByteArray text = rtf.readAll();
     EXPECT_TRUE(text.startsWith("{\\rtf1"));
@@ -89,7 +64,7 @@ TEST_F(ReportBuilderTest, TheRtfOfASmallReportHoldsItsTablesAsRows)
     writeSettings(
         "PrintList0=0\r\nPrintList1=0\r\nPrintList3=0\r\nPrintList4=0\r\nPrintList5=0\r\n");
     ASSERT_TRUE(build(ReportKind::MasterLists).complete);
-    QFile rtf(file.path());
+    QFile rtf(reportFile.path());
     ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
     const QByteArray borders = "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
                                "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
@@ -119,12 +94,12 @@ TEST_F(ReportBuilderTest, TheRtfOfASmallReportHoldsItsTablesAsRows)
 
 TEST_F(ReportBuilderTest, AFailedBuildLeavesNoReportToSave)
 {
-    writeFile(file.path(), "{\\rtf1 the previous person's report}");
+    writeFile(reportFile.path(), "{\\rtf1 the previous person's report}");
     context.profile.reset();
     const BuiltReport report = build(ReportKind::Profile);
 
     EXPECT_FALSE(report.complete);
-    EXPECT_FALSE(file.exists());
+    EXPECT_FALSE(reportFile.exists());
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Error");
     EXPECT_TRUE(prompter.boxes[0].text.startsWith(
@@ -138,7 +113,7 @@ TEST_F(ReportBuilderTest, WhatWasBuiltBeforeAFailureStaysForThePreview)
     const BuiltReport report = build(ReportKind::Profile);
     EXPECT_FALSE(report.complete);
     EXPECT_EQ(report.document.runningText().centre, "11-06-2024");
-    EXPECT_FALSE(file.exists());
+    EXPECT_FALSE(reportFile.exists());
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_TRUE(prompter.boxes[0].text.contains("ErrorCode =  13 (Type mismatch)"));
 }

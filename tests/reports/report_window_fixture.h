@@ -39,7 +39,7 @@ inline std::string saveCaseName(const ::testing::TestParamInfo<SaveCase> &info)
     return info.param.name;
 }
 
-// The report and graph windows on a faked main window that shows Ann Lee, over
+// The report builder and windows on a faked main window that shows Ann Lee, over
 // a copy of the report fixture whose folder also holds the settings file; the
 // report file is in a folder of the test's own, and the clock stands at
 // 11 June 2024.
