@@ -3,14 +3,12 @@
 #include "handheld/sync_watch.h"
 #include "support/fake_window_finder.h"
 #include "support/handheld_fakes.h"
+#include "support/xcb_client.h"
 
 #include <QTest>
 #include <QTimer>
 
 #include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
 
 using namespace vantorelle;
 
@@ -35,38 +33,23 @@ public:
         const xcb_window_t window = xcb_generate_id(connection_);
         xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 200, 80, 0,
             XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
-        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_NAME"),
-            atom("UTF8_STRING"), 8, uint32_t(title.size()), title.constData());
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window,
+            internAtom(connection_, "_NET_WM_NAME"), internAtom(connection_, "UTF8_STRING"), 8,
+            uint32_t(title.size()), title.constData());
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME,
             XCB_ATOM_STRING, 8, uint32_t(title.size()), title.constData());
         xcb_map_window(connection_, window);
-        sync();
+        roundTrip(connection_);
         return window;
     }
 
     void close(xcb_window_t window)
     {
         xcb_destroy_window(connection_, window);
-        sync();
+        roundTrip(connection_);
     }
 
 private:
-    // A round trip: the server has done everything asked before it.
-    void sync()
-    {
-        std::free(
-            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-    }
-
-    xcb_atom_t atom(const char *name)
-    {
-        auto *reply = xcb_intern_atom_reply(connection_,
-            xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return result;
-    }
-
     xcb_connection_t *connection_;
 };
 

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/window_finder.h"
+#include "support/xcb_client.h"
 
 #include <QByteArray>
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <unistd.h>
 
 using namespace vantorelle;
@@ -28,12 +27,11 @@ public:
         const xcb_window_t frame = create(screen->root, screen);
         const xcb_window_t window = create(frame, screen);
         if (!netWmName.isNull())
-            setText(window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), netWmName);
+            setText(window, internAtom(connection_, "_NET_WM_NAME"),
+                internAtom(connection_, "UTF8_STRING"), netWmName);
         if (!wmName.isNull())
             setText(window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, wmName);
-        // A round trip: the server has carried out everything sent before it.
-        std::free(
-            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+        roundTrip(connection_);
     }
     ~ForeignWindow() { xcb_disconnect(connection_); }
 
@@ -46,15 +44,6 @@ private:
         xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window, parent, 0, 0, 100, 100, 0,
             XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
         return window;
-    }
-
-    xcb_atom_t atom(const char *name)
-    {
-        auto *reply = xcb_intern_atom_reply(connection_,
-            xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return result;
     }
 
     void setText(xcb_window_t window, xcb_atom_t property, xcb_atom_t type, const QByteArray &text)
