@@ -315,8 +315,8 @@ protected:
     static void expectStoredSoon(const QString &file, const QRegularExpression &stored)
     {
         const QDeadlineTimer deadline(30000);
-        while (!stored.match(QString::fromLatin1(readFile(file))).hasMatch()
-            && !deadline.hasExpired())
+        while (
+            !stored.match(QString::fromLatin1(readFile(file))).hasMatch() && !deadline.hasExpired())
             QThread::msleep(50);
         EXPECT_TRUE(stored.match(QString::fromLatin1(readFile(file))).hasMatch())
             << readFile(file).toStdString();

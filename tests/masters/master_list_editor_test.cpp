@@ -595,8 +595,7 @@ INSTANTIATE_TEST_SUITE_P(MasterLists, KeptValue,
         KeptCase {"ADateThePickerCannotShowIsKeptUnlessChanged", MasterListId::Insurance, "Date",
             "2009", "dtInsDate", "", "txtInsID(3)", "G-2", nullptr, nullptr},
         KeptCase {"AContactsOtherPhoneIsKept", MasterListId::Contacts, "Phone4", "555-0404",
-            nullptr, "", "txtConID(8)", "Neighbour\nat no. 4", "Notes",
-            "Neighbour\r\nat no. 4"}),
+            nullptr, "", "txtConID(8)", "Neighbour\nat no. 4", "Notes", "Neighbour\r\nat no. 4"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A value longer than its field, read from a file, may be kept but not

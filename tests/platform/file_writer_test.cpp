@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-
 using namespace vantorelle;
 
 namespace {

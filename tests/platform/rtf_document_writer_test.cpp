@@ -127,7 +127,7 @@ TEST(RtfDocumentWriter, SaveReplacesTheFile)
 TEST(RtfDocumentWriter, SaveThatCannotWriteReportsIt)
 {
     QTemporaryDir dir;
-    EXPECT_THROW(RtfDocumentWriter::save(smallReport(), letterPage(), dir.filePath("gone/report.rtf"),
-                     NewFileAccess::OwnerOnly),
+    EXPECT_THROW(RtfDocumentWriter::save(smallReport(), letterPage(),
+                     dir.filePath("gone/report.rtf"), NewFileAccess::OwnerOnly),
         AppError);
 }
