@@ -19,15 +19,6 @@
 
 namespace vantorelle {
 
-namespace {
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-} // namespace
-
 QWidget *TopicPanel::Slot::widget() const
 {
     if (text)
@@ -39,7 +30,7 @@ QWidget *TopicPanel::Slot::widget() const
 
 TopicPanel::TopicPanel(
     Topic topic, const PanelDescriptor &descriptor, const Preferences &preferences, QWidget *parent)
-    : QGroupBox(text(descriptor.caption), parent)
+    : QGroupBox(ownText(descriptor.caption), parent)
     , keyBox(new QLineEdit(this))
     , idBox(new QLineEdit(this))
     , statusBox(new QLineEdit(this))
@@ -50,12 +41,12 @@ TopicPanel::TopicPanel(
     , touched_(slots_.size(), false)
 {
     setObjectName(QStringLiteral("frmButtons(%1)").arg(topicIndex(topic)));
-    const QString boxes = text(descriptor.boxes);
+    const QString boxes = ownText(descriptor.boxes);
     const HiddenBoxNames &names = descriptor.hiddenBoxes;
-    keyBox->setObjectName(names.key.empty() ? boxes + QStringLiteral("Key") : text(names.key));
-    idBox->setObjectName(names.id.empty() ? boxes + QStringLiteral("IDNum") : text(names.id));
+    keyBox->setObjectName(names.key.empty() ? boxes + QStringLiteral("Key") : ownText(names.key));
+    idBox->setObjectName(names.id.empty() ? boxes + QStringLiteral("IDNum") : ownText(names.id));
     statusBox->setObjectName(
-        names.status.empty() ? boxes + QStringLiteral("STATUS") : text(names.status));
+        names.status.empty() ? boxes + QStringLiteral("STATUS") : ownText(names.status));
     for (QLineEdit *hidden : {keyBox, idBox, statusBox})
         hidden->hide();
     build();
@@ -70,9 +61,9 @@ void TopicPanel::build()
         Slot &slot = slots_[std::size_t(control.row)];
         slot.control = &control;
         QWidget *widget = makeControl(slot);
-        widget->setObjectName(text(control.name));
+        widget->setObjectName(ownText(control.name));
         if (!control.heading.empty())
-            layout->addWidget(new QLabel(text(control.heading), this), ++line, 0, 1, -1);
+            layout->addWidget(new QLabel(ownText(control.heading), this), ++line, 0, 1, -1);
         if (control.asLabel) {
             layout->addWidget(widget, ++line, 0, Qt::AlignTop);
             besideColumn = 1;
@@ -85,7 +76,7 @@ void TopicPanel::build()
             const Qt::Alignment level
                 = control.kind == ControlKind::Notes ? Qt::AlignTop : Qt::AlignVCenter;
             layout->addWidget(
-                new QLabel(text(control.label), this), line, 0, Qt::AlignLeft | level);
+                new QLabel(ownText(control.label), this), line, 0, Qt::AlignLeft | level);
             layout->addWidget(widget, line, 1);
         }
     }
@@ -113,7 +104,7 @@ QWidget *TopicPanel::makeControl(Slot &slot)
     case ControlKind::ListCombo:
         slot.combo = new QComboBox(this);
         for (std::string_view item : control.items)
-            slot.combo->addItem(text(item));
+            slot.combo->addItem(ownText(item));
         if (control.kind == ControlKind::EditCombo) {
             slot.combo->setEditable(true);
             slot.combo->setInsertPolicy(QComboBox::NoInsert);
@@ -213,7 +204,7 @@ void TopicPanel::clear()
             continue;
         const bool now = slot.control->clear == ClearTo::Now;
         const QString cleared
-            = slot.control->clear == ClearTo::Text ? text(slot.control->clearText) : QString();
+            = slot.control->clear == ClearTo::Text ? ownText(slot.control->clearText) : QString();
         if (slot.text)
             slot.text->setText(cleared);
         else if (slot.combo && slot.combo->isEditable())
@@ -231,8 +222,8 @@ void TopicPanel::clear()
         descriptor_.afterClear(*this, preferences_.display());
     if (hooks_)
         hooks_->afterClear();
-    idBox->setText(text(newRecordId));
-    statusBox->setText(text(RecordStatus::added));
+    idBox->setText(ownText(newRecordId));
+    statusBox->setText(ownText(RecordStatus::added));
     keyBox->setText(QString());
     stored_.clear();
     shownRow_.reset();
