@@ -19,15 +19,6 @@
 
 namespace vantorelle {
 
-QWidget *TopicPanel::Slot::widget() const
-{
-    if (text)
-        return text;
-    if (combo)
-        return combo;
-    return picker;
-}
-
 TopicPanel::TopicPanel(
     Topic topic, const PanelDescriptor &descriptor, const Preferences &preferences, QWidget *parent)
     : QGroupBox(ownText(descriptor.caption), parent)
@@ -276,17 +267,11 @@ void TopicPanel::showRecord(const MemoryTable &table)
 
 std::string TopicPanel::controlValue(const Slot &slot) const
 {
-    if (slot.text)
-        return storedText(slot.text->text());
+    // A master list holds its items' keys beside their names.
     if (slot.control->kind == ControlKind::KeyList)
         return slot.combo->currentIndex() < 0 ? std::string()
                                               : storedText(slot.combo->currentData().toString());
-    if (slot.combo && slot.combo->isEditable())
-        return storedText(slot.combo->currentText());
-    if (slot.combo)
-        return slot.combo->currentIndex() < 0 ? std::string()
-                                              : storedText(slot.combo->currentText());
-    return slot.picker->storedText().toStdString();
+    return slot.storedValue();
 }
 
 std::vector<std::string> TopicPanel::values() const

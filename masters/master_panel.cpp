@@ -23,15 +23,6 @@ const char *const rowProperty = "masterRow";
 
 } // namespace
 
-QWidget *MasterPanel::Slot::widget() const
-{
-    if (text)
-        return text;
-    if (combo)
-        return combo;
-    return picker;
-}
-
 MasterPanel::MasterPanel(const MasterListDefinition &definition, QWidget *parent)
     : QGroupBox(ownText(definition.caption), parent)
     , definition_(definition)
@@ -238,18 +229,6 @@ QWidget *MasterPanel::firstControl() const
     return control(definition_.controls.front().row);
 }
 
-std::string MasterPanel::controlValue(const Slot &slot) const
-{
-    if (slot.text)
-        return storedText(slot.text->text());
-    if (slot.combo && slot.combo->isEditable())
-        return storedText(slot.combo->currentText());
-    if (slot.combo)
-        return slot.combo->currentIndex() < 0 ? std::string()
-                                              : storedText(slot.combo->currentText());
-    return slot.picker->storedText().toStdString();
-}
-
 std::vector<std::string> MasterPanel::values() const
 {
     const bool shown = !stored_.empty();
@@ -257,7 +236,7 @@ std::vector<std::string> MasterPanel::values() const
     for (std::size_t row = 0; row < slots_.size(); ++row) {
         const Slot &slot = slots_[row];
         if (slot.control && (!shown || touched_[row]))
-            values[row] = controlValue(slot);
+            values[row] = slot.storedValue();
         else if (shown)
             values[row] = stored_[row];
     }
