@@ -10,6 +10,7 @@
 // its import into a profile.
 // Without a folder it generates one (fixed seed). It always works on a copy in
 // a temporary folder, so a user's folder is never written.
+#include "bench/bench_timing.h"
 #include "bench/data_generator.h"
 #include "bench/export_bench.h"
 #include "bench/graph_bench.h"
@@ -20,12 +21,10 @@
 #include "store/row_values.h"
 #include "store/store.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
@@ -41,45 +40,6 @@ namespace {
 
 constexpr std::uint32_t generatorSeed = 20240611;
 constexpr TableId readingTopics[] = {TableId::BP, TableId::Glucose, TableId::Weight, TableId::Chol};
-
-// Milliseconds of each run; the median is reported.
-std::vector<double> timeRuns(
-    int runs, const std::function<void()> &prepare, const std::function<void()> &measured)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        measured();
-        const std::chrono::duration<double, std::milli> took
-            = std::chrono::steady_clock::now() - start;
-        times.push_back(took.count());
-    }
-    return times;
-}
-
-// The median, and the fastest and slowest run beside it (the spread shows
-// how much else the machine was doing).
-struct Runs {
-    double median, fastest, slowest;
-};
-
-Runs summary(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    const std::size_t n = times.size();
-    const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    return {median, times.front(), times.back()};
-}
-
-void report(const std::string &what, const Runs &runs, const std::string &extra,
-    const std::string &target, bool met)
-{
-    char spread[48];
-    std::snprintf(spread, sizeof spread, "%.2f-%.2f", runs.fastest, runs.slowest);
-    std::printf("%-52s %9.2f ms %-17s %-16s %-12s %s\n", what.c_str(), runs.median, spread,
-        extra.c_str(), target.c_str(), met ? "ok" : "MISSED");
-}
 
 std::string megabytesPerSecond(double bytes, double ms)
 {
@@ -168,8 +128,7 @@ void benchQueryAtScale()
     }
     const std::string profileKey = key(0, 0).substr(0, 11);
     std::size_t found = 0;
-    const Runs query = summary(timeRuns(
-        51, [] {}, [&] { found = table.rowsByValue(2, profileKey).size(); }));
+    const Runs query = timeRuns(51, [&] { found = table.rowsByValue(2, profileKey).size(); });
     report("profile query: 25,000 rows of 500,000 in one table", query,
         std::to_string(found) + " rows", "< 5 ms", query.median < 5);
 }
@@ -234,7 +193,7 @@ int run(const char *self, const char *userFolder)
     auto store = std::make_unique<Store>(folder.string());
     const auto newStore = [&] { store = std::make_unique<Store>(folder.string()); };
     std::printf("%-52s %12s %-17s %-16s %-12s\n", "", "median", "fastest-slowest", "", "target");
-    const Runs load = summary(timeRuns(7, newStore, [&] { loadOrExit(*store); }));
+    const Runs load = timeRuns(7, newStore, [&] { loadOrExit(*store); });
     report("load (start-up: readers, sorts, filters, duplicates)", load,
         megabytesPerSecond(bytes, load.median), ">= 200 MB/s",
         bytes / 1e6 / (load.median / 1000) >= 200);
@@ -242,8 +201,8 @@ int run(const char *self, const char *userFolder)
     const auto [profileKey, readings] = busiestProfile(*store);
     for (TableId topic : readingTopics) {
         std::size_t rows = 0;
-        const Runs select = summary(timeRuns(
-            51, [] {}, [&] { rows = walkProfile(store->table(topic), profileKey); }));
+        const Runs select
+            = timeRuns(51, [&] { rows = walkProfile(store->table(topic), profileKey); });
         report("select one profile's " + std::string(tableSpec(topic).name) + " in key order",
             select, std::to_string(rows) + " rows", "< 5 ms", select.median < 5);
     }
@@ -251,19 +210,17 @@ int run(const char *self, const char *userFolder)
     // same rows, with no table's view moved.
     for (TableId topic : readingTopics) {
         std::size_t rows = 0;
-        const Runs query = summary(timeRuns(
-            51, [] {}, [&] { rows = store->profileRows(topic, profileKey).size(); }));
+        const Runs query
+            = timeRuns(51, [&] { rows = store->profileRows(topic, profileKey).size(); });
         report("profile query of the largest profile: " + std::string(tableSpec(topic).name), query,
             std::to_string(rows) + " rows", "< 5 ms", query.median < 5);
     }
     benchQueryAtScale();
 
-    const Runs save = summary(timeRuns(
-        7, [] {},
-        [&] {
-            if (!store->writeTables().empty())
-                std::fprintf(stderr, "writeTables reported a failure\n");
-        }));
+    const Runs save = timeRuns(7, [&] {
+        if (!store->writeTables().empty())
+            std::fprintf(stderr, "writeTables reported a failure\n");
+    });
     report("writeTables (each file flushed and renamed over the old)", save,
         megabytesPerSecond(bytes, save.median), ">= 150 MB/s",
         bytes / 1e6 / (save.median / 1000) >= 150);
@@ -271,13 +228,13 @@ int run(const char *self, const char *userFolder)
 
     benchProfileReport(*store, profileKey, folder.string());
 
-    const Runs remove = summary(timeRuns(
+    const Runs remove = timeRuns(
         5,
         [&] {
             newStore();
             loadOrExit(*store);
         },
-        [&] { RecordOperations(*store).deleteProfile(profileKey); }));
+        [&] { RecordOperations(*store).deleteProfile(profileKey); });
     report("delete the profile with the most readings", remove,
         std::to_string(readings) + " readings", "< 200 ms", remove.median < 200);
 

@@ -1,5 +1,7 @@
 #include "bench/export_bench.h"
 
+#include "bench/bench_timing.h"
+
 #include "exchange/database_export.h"
 #include "exchange/export_file.h"
 #include "exchange/export_topics.h"
@@ -9,45 +11,14 @@
 #include <QFileInfo>
 #include <QString>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace vantorelle {
 
 namespace {
 
 constexpr int readingCount = 25000;
-
-struct Runs {
-    double median, fastest, slowest;
-};
-
-Runs timeRuns(int runs, const std::function<void()> &measured)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        measured();
-        const std::chrono::duration<double, std::milli> took
-            = std::chrono::steady_clock::now() - start;
-        times.push_back(took.count());
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.front(), times.back()};
-}
-
-void report(const char *what, const Runs &runs, const std::string &extra, const std::string &target,
-    bool met)
-{
-    char spread[48];
-    std::snprintf(spread, sizeof spread, "%.2f-%.2f", runs.fastest, runs.slowest);
-    std::printf("%-52s %9.2f ms %-17s %-16s %-12s %s\n", what, runs.median, spread, extra.c_str(),
-        target.c_str(), met ? "ok" : "MISSED");
-}
 
 // One profile's ten years of blood pressure, several readings a day, among
 // another profile's.

@@ -1,5 +1,7 @@
 #include "bench/graph_bench.h"
 
+#include "bench/bench_timing.h"
+
 #include "bench/data_generator.h"
 #include "platform/gif_writer.h"
 #include "platform/graph_renderer.h"
@@ -9,12 +11,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <vector>
 
 namespace vantorelle {
 
@@ -26,34 +24,11 @@ constexpr std::uint32_t seed = 20240611;
 constexpr int profileReadings = 64000;
 const QSize imageSize(1200, 800);
 
-struct Runs {
-    double median, fastest, slowest;
-};
-
-Runs timeRuns(int runs, const std::function<void()> &measured)
+void reportGraph(const char *what, const Runs &runs, int readings, double targetMs)
 {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        measured();
-        const std::chrono::duration<double, std::milli> took
-            = std::chrono::steady_clock::now() - start;
-        times.push_back(took.count());
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.front(), times.back()};
-}
-
-void report(const char *what, const Runs &runs, int readings, double targetMs)
-{
-    char spread[48];
-    std::snprintf(spread, sizeof spread, "%.2f-%.2f", runs.fastest, runs.slowest);
-    char extra[32];
-    std::snprintf(extra, sizeof extra, "%d readings", readings);
     char target[24];
     std::snprintf(target, sizeof target, "< %.0f ms", targetMs);
-    std::printf("%-52s %9.2f ms %-17s %-16s %-12s %s\n", what, runs.median, spread, extra, target,
-        runs.median < targetMs ? "ok" : "MISSED");
+    report(what, runs, std::to_string(readings) + " readings", target, runs.median < targetMs);
 }
 
 // The first and last day of the profile's readings.
@@ -111,12 +86,12 @@ void benchGraph(const std::string &folder)
         GraphRenderer::paint(painter, model, QRectF(image.rect()));
     });
     const auto readings = static_cast<int>(model.rows().size());
-    report("graph: query, model and draw, 1200 x 800", draw, readings, 100);
+    reportGraph("graph: query, model and draw, 1200 x 800", draw, readings, 100);
 
     const QString path = QString::fromStdString((graphFolder / "graph.gif").string());
     const Runs save = timeRuns(
         9, [&] { GifWriter::write(GraphRenderer::paletteImage(model, imageSize), path); });
-    report("graph: save as GIF, 1200 x 800", save, readings, 300);
+    reportGraph("graph: save as GIF, 1200 x 800", save, readings, 300);
 }
 
 } // namespace vantorelle

@@ -1,5 +1,7 @@
 #include "bench/import_lines_bench.h"
 
+#include "bench/bench_timing.h"
+
 #include "exchange/import_dates.h"
 #include "exchange/import_line_parser.h"
 #include "exchange/import_text.h"
@@ -8,8 +10,6 @@
 
 #include <QString>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -53,39 +53,17 @@ std::size_t cutLines(const std::string &file)
     return converted;
 }
 
-std::string rangeText(const std::vector<double> &sorted)
-{
-    char spread[48];
-    std::snprintf(spread, sizeof spread, "%.2f-%.2f", sorted.front(), sorted.back());
-    return spread;
-}
-
 } // namespace
 
 void benchImportLines()
 {
     const std::string file = importFile();
-    std::vector<double> times;
     std::size_t converted = 0;
-    for (int run = 0; run < 7; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        converted = cutLines(file);
-        const std::chrono::duration<double, std::milli> took
-            = std::chrono::steady_clock::now() - start;
-        times.push_back(took.count());
-    }
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
-    const std::string spread = rangeText(times);
-    const std::string lines = std::to_string(converted) + " lines";
-    std::printf("%-52s %9.2f ms %-17s %-16s %-12s %s\n",
-        "import: cut 100,000 reading lines, dates and times", median, spread.c_str(), lines.c_str(),
-        "< 100 ms", median < 100 && converted == lineCount ? "ok" : "MISSED");
+    const Runs runs = timeRuns(7, [&] { converted = cutLines(file); });
+    report("import: cut 100,000 reading lines, dates and times", runs,
+        std::to_string(converted) + " lines", "< 100 ms",
+        runs.median < 100 && converted == lineCount);
 }
-
-} // namespace vantorelle
-
-namespace vantorelle {
 
 void benchReadingImport(const std::string &folder, const std::string &profileKey)
 {
@@ -95,39 +73,33 @@ void benchReadingImport(const std::string &folder, const std::string &profileKey
     choices.topic = &importTopics[0];
     choices.columns = {"Systolic", "Diastolic", "Pulse", "Date", "Time", "Activity", "Notes"};
 
-    std::vector<double> times;
+    std::unique_ptr<Store> store;
+    bool loaded = true;
     std::size_t added = 0;
-    for (int run = 0; run < 5; ++run) {
-        auto store = std::make_unique<Store>(folder);
-        if (!store->load().empty()) {
-            std::fprintf(stderr, "the data folder could not be loaded\n");
-            return;
-        }
-        const auto start = std::chrono::steady_clock::now();
-        std::string bytes;
-        if (!readImportFile(QString::fromStdString(path), bytes)) {
-            std::fprintf(stderr, "the import file could not be read\n");
-            return;
-        }
-        ImportText text(bytes);
-        ReadingImport import(*store, choices, profileKey);
-        std::string_view line;
-        text.nextLine(line); // the header
-        while (text.nextLine(line))
-            import.addLine(line);
-        import.finish();
-        const std::chrono::duration<double, std::milli> took
-            = std::chrono::steady_clock::now() - start;
-        times.push_back(took.count());
-        added = import.added();
-    }
+    const Runs runs = timeRuns(
+        5,
+        [&] {
+            store = std::make_unique<Store>(folder);
+            loaded = loaded && store->load().empty();
+        },
+        [&] {
+            std::string bytes;
+            if (!loaded || !readImportFile(QString::fromStdString(path), bytes))
+                return;
+            ImportText text(bytes);
+            ReadingImport import(*store, choices, profileKey);
+            std::string_view line;
+            text.nextLine(line); // the header
+            while (text.nextLine(line))
+                import.addLine(line);
+            import.finish();
+            added = import.added();
+        });
     std::remove(path.c_str());
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
-    const std::string readings = std::to_string(added) + " readings";
-    std::printf("%-52s %9.2f ms %-17s %-16s %-12s %s\n",
-        "import: 100,000 blood-pressure lines into a profile", median, rangeText(times).c_str(),
-        readings.c_str(), "< 500 ms", median < 500 && added == lineCount ? "ok" : "MISSED");
+    if (!loaded)
+        std::fprintf(stderr, "the data folder could not be loaded\n");
+    report("import: 100,000 blood-pressure lines into a profile", runs,
+        std::to_string(added) + " readings", "< 500 ms", runs.median < 500 && added == lineCount);
 }
 
 } // namespace vantorelle

@@ -1,5 +1,7 @@
 #include "bench/profile_report_bench.h"
 
+#include "bench/bench_timing.h"
+
 #include "platform/print_layout.h"
 #include "platform/print_painter.h"
 #include "platform/rtf_document_writer.h"
@@ -13,43 +15,12 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <cstdio>
-#include <functional>
 #include <memory>
-#include <vector>
 
 namespace vantorelle {
 
 namespace {
-
-struct Runs {
-    double median, fastest, slowest;
-};
-
-Runs timeRuns(int runs, const std::function<void()> &measured)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        measured();
-        const std::chrono::duration<double, std::milli> took
-            = std::chrono::steady_clock::now() - start;
-        times.push_back(took.count());
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.front(), times.back()};
-}
-
-void report(const char *what, const Runs &runs, const QString &extra, const char *target, bool met)
-{
-    char spread[48];
-    std::snprintf(spread, sizeof spread, "%.2f-%.2f", runs.fastest, runs.slowest);
-    std::printf("%-52s %9.2f ms %-17s %-16s %-12s %s\n", what, runs.median, spread,
-        extra.toUtf8().constData(), target, met ? "ok" : "MISSED");
-}
 
 std::size_t bodyRows(const PrintDocument &document)
 {
@@ -89,7 +60,7 @@ void benchProfileReport(
         layout = std::make_unique<PrintLayout>(*document, letter);
     });
     report("profile report of the largest profile: build, paginate", build,
-        QStringLiteral("%1 rows").arg(bodyRows(*document)), "< 1000 ms", build.median < 1000);
+        std::to_string(bodyRows(*document)) + " rows", "< 1000 ms", build.median < 1000);
 
     const QString pdfPath = QDir(QString::fromStdString(folder)).filePath("report.pdf");
     bool printed = true;
@@ -99,14 +70,13 @@ void benchProfileReport(
         printed = PrintPainter::print(writer, *layout, 1, layout->pageCount()) && printed;
     });
     report("profile report: print to a PDF file", pdf,
-        QStringLiteral("%1 pages").arg(layout->pageCount()), "< 5000 ms",
-        printed && pdf.median < 5000);
+        std::to_string(layout->pageCount()) + " pages", "< 5000 ms", printed && pdf.median < 5000);
 
     const QString rtfPath = QDir(QString::fromStdString(folder)).filePath("report.rtf");
     const Runs rtf = timeRuns(
         3, [&] { RtfDocumentWriter::save(*document, letter, rtfPath, NewFileAccess::OwnerOnly); });
-    report("profile report: save as RTF", rtf, QStringLiteral("%1 rows").arg(bodyRows(*document)),
-        "", true);
+    report("profile report: save as RTF", rtf, std::to_string(bodyRows(*document)) + " rows", "",
+        true);
 }
 
 } // namespace vantorelle

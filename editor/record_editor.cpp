@@ -14,6 +14,7 @@
 #include "mainwin/record_editor_host.h"
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
+#include "platform/stored_text.h"
 #include "settings/app_info.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
@@ -25,11 +26,6 @@
 namespace vantorelle {
 
 namespace {
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 // The panel of each topic, as data.
 struct TopicPanelEntry {
@@ -156,8 +152,8 @@ bool RecordEditor::save(TopicPanel &panel)
     for (int row : descriptor.required) {
         if (panel.blank(row)) {
             prompter().ask(QString::fromUtf8(AppInfo::title),
-                text(descriptor.message.line1) + QStringLiteral("\r\n\r\n")
-                    + text(descriptor.message.line2));
+                ownText(descriptor.message.line1) + QStringLiteral("\r\n\r\n")
+                    + ownText(descriptor.message.line2));
             return false;
         }
     }

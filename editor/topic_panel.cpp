@@ -19,27 +19,9 @@
 
 namespace vantorelle {
 
-namespace {
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-} // namespace
-
-QWidget *TopicPanel::Slot::widget() const
-{
-    if (text)
-        return text;
-    if (combo)
-        return combo;
-    return picker;
-}
-
 TopicPanel::TopicPanel(
     Topic topic, const PanelDescriptor &descriptor, const Preferences &preferences, QWidget *parent)
-    : QGroupBox(text(descriptor.caption), parent)
+    : QGroupBox(ownText(descriptor.caption), parent)
     , keyBox(new QLineEdit(this))
     , idBox(new QLineEdit(this))
     , statusBox(new QLineEdit(this))
@@ -50,12 +32,12 @@ TopicPanel::TopicPanel(
     , touched_(slots_.size(), false)
 {
     setObjectName(QStringLiteral("frmButtons(%1)").arg(topicIndex(topic)));
-    const QString boxes = text(descriptor.boxes);
+    const QString boxes = ownText(descriptor.boxes);
     const HiddenBoxNames &names = descriptor.hiddenBoxes;
-    keyBox->setObjectName(names.key.empty() ? boxes + QStringLiteral("Key") : text(names.key));
-    idBox->setObjectName(names.id.empty() ? boxes + QStringLiteral("IDNum") : text(names.id));
+    keyBox->setObjectName(names.key.empty() ? boxes + QStringLiteral("Key") : ownText(names.key));
+    idBox->setObjectName(names.id.empty() ? boxes + QStringLiteral("IDNum") : ownText(names.id));
     statusBox->setObjectName(
-        names.status.empty() ? boxes + QStringLiteral("STATUS") : text(names.status));
+        names.status.empty() ? boxes + QStringLiteral("STATUS") : ownText(names.status));
     for (QLineEdit *hidden : {keyBox, idBox, statusBox})
         hidden->hide();
     build();
@@ -70,9 +52,9 @@ void TopicPanel::build()
         Slot &slot = slots_[std::size_t(control.row)];
         slot.control = &control;
         QWidget *widget = makeControl(slot);
-        widget->setObjectName(text(control.name));
+        widget->setObjectName(ownText(control.name));
         if (!control.heading.empty())
-            layout->addWidget(new QLabel(text(control.heading), this), ++line, 0, 1, -1);
+            layout->addWidget(new QLabel(ownText(control.heading), this), ++line, 0, 1, -1);
         if (control.asLabel) {
             layout->addWidget(widget, ++line, 0, Qt::AlignTop);
             besideColumn = 1;
@@ -85,7 +67,7 @@ void TopicPanel::build()
             const Qt::Alignment level
                 = control.kind == ControlKind::Notes ? Qt::AlignTop : Qt::AlignVCenter;
             layout->addWidget(
-                new QLabel(text(control.label), this), line, 0, Qt::AlignLeft | level);
+                new QLabel(ownText(control.label), this), line, 0, Qt::AlignLeft | level);
             layout->addWidget(widget, line, 1);
         }
     }
@@ -113,7 +95,7 @@ QWidget *TopicPanel::makeControl(Slot &slot)
     case ControlKind::ListCombo:
         slot.combo = new QComboBox(this);
         for (std::string_view item : control.items)
-            slot.combo->addItem(text(item));
+            slot.combo->addItem(ownText(item));
         if (control.kind == ControlKind::EditCombo) {
             slot.combo->setEditable(true);
             slot.combo->setInsertPolicy(QComboBox::NoInsert);
@@ -213,7 +195,7 @@ void TopicPanel::clear()
             continue;
         const bool now = slot.control->clear == ClearTo::Now;
         const QString cleared
-            = slot.control->clear == ClearTo::Text ? text(slot.control->clearText) : QString();
+            = slot.control->clear == ClearTo::Text ? ownText(slot.control->clearText) : QString();
         if (slot.text)
             slot.text->setText(cleared);
         else if (slot.combo && slot.combo->isEditable())
@@ -231,8 +213,8 @@ void TopicPanel::clear()
         descriptor_.afterClear(*this, preferences_.display());
     if (hooks_)
         hooks_->afterClear();
-    idBox->setText(text(newRecordId));
-    statusBox->setText(text(RecordStatus::added));
+    idBox->setText(ownText(newRecordId));
+    statusBox->setText(ownText(RecordStatus::added));
     keyBox->setText(QString());
     stored_.clear();
     shownRow_.reset();
@@ -285,17 +267,11 @@ void TopicPanel::showRecord(const MemoryTable &table)
 
 std::string TopicPanel::controlValue(const Slot &slot) const
 {
-    if (slot.text)
-        return storedText(slot.text->text());
+    // A master list holds its items' keys beside their names.
     if (slot.control->kind == ControlKind::KeyList)
         return slot.combo->currentIndex() < 0 ? std::string()
                                               : storedText(slot.combo->currentData().toString());
-    if (slot.combo && slot.combo->isEditable())
-        return storedText(slot.combo->currentText());
-    if (slot.combo)
-        return slot.combo->currentIndex() < 0 ? std::string()
-                                              : storedText(slot.combo->currentText());
-    return slot.picker->storedText().toStdString();
+    return slot.storedValue();
 }
 
 std::vector<std::string> TopicPanel::values() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/panel_descriptor.h"
+#include "platform/panel_field.h"
 #include "store/memory_table.h"
 #include "store/topics.h"
 
@@ -80,12 +81,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Slot {
+    struct Slot : PanelField {
         const PanelControl *control = nullptr;
-        TextBox *text = nullptr;
-        QComboBox *combo = nullptr;
-        DateTimePicker *picker = nullptr;
-        QWidget *widget() const;
     };
 
     void build();

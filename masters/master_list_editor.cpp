@@ -28,11 +28,6 @@ namespace vantorelle {
 
 namespace {
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QPushButton *button(const char *name, const char *caption, QWidget *parent)
 {
     auto *b = new QPushButton(QString::fromUtf8(caption), parent);
@@ -67,7 +62,7 @@ MasterListEditor::MasterListEditor(MainWindowContext &context, MasterListId list
 
     for (int i = 0; i < masterListCount; ++i) {
         const MasterListDefinition &definition = masterListDefinition(static_cast<MasterListId>(i));
-        listChooser_->addItem(text(definition.title));
+        listChooser_->addItem(ownText(definition.title));
         auto *panel = new MasterPanel(definition, panelStack_);
         panel->setObjectName(QStringLiteral("fraMaster(%1)").arg(i));
         panel->setDatePreference(context_.preferences().display());
@@ -246,8 +241,8 @@ void MasterListEditor::newItem()
         const MasterListDefinition &current = currentList();
         // Counted on the list: the items not deleted.
         if (items_->count() >= current.maximum) {
-            prompter().ask(text(current.maximumTitle),
-                text(current.maximumText) + QString::number(current.maximum) + QLatin1Char('.'));
+            prompter().ask(ownText(current.maximumTitle),
+                ownText(current.maximumText) + QString::number(current.maximum) + QLatin1Char('.'));
             return;
         }
         shown_ = ShownItem {std::string(newRecordId), std::string(RecordStatus::added), {}, {}};
@@ -287,7 +282,8 @@ std::optional<RowHandle> MasterListEditor::save()
     for (int row : current.required) {
         if (values[std::size_t(row)].empty()) {
             prompter().ask(QString::fromUtf8(AppInfo::title),
-                text(current.blankLine1) + QStringLiteral("\r\n\r\n") + text(current.blankLine2));
+                ownText(current.blankLine1) + QStringLiteral("\r\n\r\n")
+                    + ownText(current.blankLine2));
             return std::nullopt;
         }
     }

@@ -16,11 +16,6 @@ namespace vantorelle {
 
 namespace {
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 // Marks the item a drop-down list shows for a stored value it does not offer.
 constexpr int storedOnlyRole = Qt::UserRole + 1;
 
@@ -28,17 +23,8 @@ const char *const rowProperty = "masterRow";
 
 } // namespace
 
-QWidget *MasterPanel::Slot::widget() const
-{
-    if (text)
-        return text;
-    if (combo)
-        return combo;
-    return picker;
-}
-
 MasterPanel::MasterPanel(const MasterListDefinition &definition, QWidget *parent)
-    : QGroupBox(text(definition.caption), parent)
+    : QGroupBox(ownText(definition.caption), parent)
     , definition_(definition)
     , slots_(std::size_t(definition.fields->lastRow() + 1))
     , touched_(slots_.size(), false)
@@ -54,12 +40,12 @@ void MasterPanel::build()
         Slot &slot = slots_[std::size_t(control.row)];
         slot.control = &control;
         QWidget *widget = makeControl(slot);
-        widget->setObjectName(text(control.name));
+        widget->setObjectName(ownText(control.name));
         widget->setEnabled(false);
         // A label stands level with a one-line control, at the top of a taller one.
         const Qt::Alignment level
             = control.kind == MasterControlKind::Lines ? Qt::AlignTop : Qt::AlignVCenter;
-        layout->addWidget(new QLabel(text(control.label), this), line, 0, Qt::AlignLeft | level);
+        layout->addWidget(new QLabel(ownText(control.label), this), line, 0, Qt::AlignLeft | level);
         layout->addWidget(widget, line, 1);
         if (control.kind == MasterControlKind::Lines)
             layout->setRowStretch(line, 1);
@@ -101,7 +87,7 @@ QWidget *MasterPanel::makeControl(Slot &slot)
     case MasterControlKind::KeyList:
         slot.combo = new QComboBox(this);
         for (std::string_view item : control.items)
-            slot.combo->addItem(text(item));
+            slot.combo->addItem(ownText(item));
         slot.combo->setCurrentIndex(-1);
         connect(slot.combo, &QComboBox::currentIndexChanged, this, touch);
         keys = slot.combo;
@@ -243,18 +229,6 @@ QWidget *MasterPanel::firstControl() const
     return control(definition_.controls.front().row);
 }
 
-std::string MasterPanel::controlValue(const Slot &slot) const
-{
-    if (slot.text)
-        return storedText(slot.text->text());
-    if (slot.combo && slot.combo->isEditable())
-        return storedText(slot.combo->currentText());
-    if (slot.combo)
-        return slot.combo->currentIndex() < 0 ? std::string()
-                                              : storedText(slot.combo->currentText());
-    return slot.picker->storedText().toStdString();
-}
-
 std::vector<std::string> MasterPanel::values() const
 {
     const bool shown = !stored_.empty();
@@ -262,7 +236,7 @@ std::vector<std::string> MasterPanel::values() const
     for (std::size_t row = 0; row < slots_.size(); ++row) {
         const Slot &slot = slots_[row];
         if (slot.control && (!shown || touched_[row]))
-            values[row] = controlValue(slot);
+            values[row] = slot.storedValue();
         else if (shown)
             values[row] = stored_[row];
     }

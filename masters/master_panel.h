@@ -2,6 +2,7 @@
 
 #include "masters/master_list_definition.h"
 #include "platform/date_time_picker.h"
+#include "platform/panel_field.h"
 #include "platform/text_box.h"
 #include "store/display_preferences.h"
 #include "store/memory_table.h"
@@ -57,18 +58,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Slot {
+    struct Slot : PanelField {
         const MasterControl *control = nullptr;
-        TextBox *text = nullptr;
-        QComboBox *combo = nullptr;
-        DateTimePicker *picker = nullptr;
-        QWidget *widget() const;
     };
 
     void build();
     QWidget *makeControl(Slot &slot);
     int sizeOf(const MasterControl &control) const;
-    std::string controlValue(const Slot &slot) const;
     // Shows `value` in a drop-down list; a value it does not offer is shown
     // as an item of its own until the next item is shown or a new one begun.
     void showInList(QComboBox &combo, const QString &value);

@@ -15,4 +15,9 @@ std::string storedText(const QString &shown)
     return Cp1252::toStdString(QString(shown).replace(u'\n', QLatin1String("\r\n")));
 }
 
+QString ownText(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
 } // namespace vantorelle

@@ -12,4 +12,7 @@ namespace vantorelle {
 QString shownText(std::string_view stored);
 std::string storedText(const QString &shown);
 
+// The program's own texts (captions, titles, messages) are UTF-8 in the code.
+QString ownText(std::string_view utf8);
+
 } // namespace vantorelle

@@ -1,6 +1,6 @@
 #include "reports/print_master_lists_dialog.h"
 
-#include "reports/print_preview_window.h"
+#include "reports/print_dialog_commands.h"
 #include "reports/report_builder.h"
 #include "reports/settings_number.h"
 #include "settings/installation.h"
@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -41,19 +40,9 @@ PrintMasterListsDialog::PrintMasterListsDialog(
         listLayout->addWidget(box);
     }
 
-    auto *previewButton = new QPushButton(QStringLiteral("Preview"), this);
-    previewButton->setObjectName(QStringLiteral("cmdPrint"));
-    previewButton->setDefault(true);
-    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(previewButton);
-    buttons->addWidget(cancelButton);
-
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(listFrame);
-    layout->addLayout(buttons);
+    QPushButton *previewButton = addPreviewAndCancel(*this, *layout);
 
     // A column of check boxes is narrower than the title: wide enough for the
     // window manager to show the whole title beside the frame's icon and
@@ -63,7 +52,6 @@ PrintMasterListsDialog::PrintMasterListsDialog(
     setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + titleBarRoom);
 
     connect(previewButton, &QPushButton::clicked, this, &PrintMasterListsDialog::preview);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     showStoredChoices();
 }
 
@@ -86,10 +74,7 @@ SettingsValues PrintMasterListsDialog::shownChoices() const
 
 void PrintMasterListsDialog::preview()
 {
-    writeSettings(context_.installation().settingsFile(), shownChoices());
-    PrintPreviewWindow window(context_, ReportKind::MasterLists, reportFile_, this);
-    window.exec();
-    accept();
+    saveChoicesAndPreview(*this, context_, ReportKind::MasterLists, reportFile_, shownChoices());
 }
 
 } // namespace vantorelle

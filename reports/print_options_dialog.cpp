@@ -1,6 +1,6 @@
 #include "reports/print_options_dialog.h"
 
-#include "reports/print_preview_window.h"
+#include "reports/print_dialog_commands.h"
 #include "reports/profile_sections.h"
 #include "reports/report_builder.h"
 #include "reports/settings_date.h"
@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -106,23 +105,12 @@ PrintOptionsDialog::PrintOptionsDialog(
     }
     sectionLayout->setHorizontalSpacing(12);
 
-    auto *previewButton = new QPushButton(QStringLiteral("Preview"), this);
-    previewButton->setObjectName(QStringLiteral("cmdPrint"));
-    previewButton->setDefault(true);
-    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(previewButton);
-    buttons->addWidget(cancelButton);
-
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(rangeFrame);
     layout->addWidget(sectionFrame);
-    layout->addLayout(buttons);
+    QPushButton *previewButton = addPreviewAndCancel(*this, *layout);
 
     connect(previewButton, &QPushButton::clicked, this, &PrintOptionsDialog::preview);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     showStoredChoices();
 }
 
@@ -161,10 +149,7 @@ SettingsValues PrintOptionsDialog::shownChoices() const
 
 void PrintOptionsDialog::preview()
 {
-    writeSettings(context_.installation().settingsFile(), shownChoices());
-    PrintPreviewWindow window(context_, ReportKind::Profile, reportFile_, this);
-    window.exec();
-    accept();
+    saveChoicesAndPreview(*this, context_, ReportKind::Profile, reportFile_, shownChoices());
 }
 
 } // namespace vantorelle

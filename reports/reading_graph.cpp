@@ -1,5 +1,6 @@
 #include "reports/reading_graph.h"
 
+#include "platform/stored_text.h"
 #include "store/field_tables.h"
 #include "store/glucose_units.h"
 #include "store/stored_dates.h"
@@ -52,11 +53,6 @@ const TopicGraph &topicGraph(GraphTopic topic)
     return topicGraphs[static_cast<std::size_t>(topic)];
 }
 
-QString text(std::string_view ascii)
-{
-    return QString::fromLatin1(ascii.data(), static_cast<qsizetype>(ascii.size()));
-}
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -107,7 +103,7 @@ std::size_t columnOf(TableId table, std::string_view name)
 
 QString graphTopicName(GraphTopic topic)
 {
-    return text(topicGraph(topic).name);
+    return ownText(topicGraph(topic).name);
 }
 
 std::optional<QDateTime> readingTime(std::string_view date, std::string_view time)
@@ -150,11 +146,11 @@ GraphModel readingGraph(const Store &store, std::string_view profileKey, GraphTo
 {
     const TopicGraph &graph = topicGraph(topic);
     GraphModel model;
-    model.setTitle(text(graph.title));
-    model.setValueAxisTitle(text(graph.valueAxisTitle));
+    model.setTitle(ownText(graph.title));
+    model.setValueAxisTitle(ownText(graph.valueAxisTitle));
     model.setTimeAxisTitle(QStringLiteral("Date"));
     for (int s = 0; s < graph.seriesCount; ++s)
-        model.addSeries(text(graph.seriesNames[s]), seriesColours[s]);
+        model.addSeries(ownText(graph.seriesNames[s]), seriesColours[s]);
     model.setLegendShown(graph.seriesCount > 1);
     model.setTimeAxis(graphTimeAxis(first, last));
 
