@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/typing_limit.h"
 #include "settings/app_info.h"
 
 namespace vantorelle {
@@ -21,6 +22,8 @@ PasswordWindow::PasswordWindow(QWidget *parent)
     text->setWordWrap(true);
     password_->setObjectName(QStringLiteral("txtPassword"));
     password_->setEchoMode(QLineEdit::Password);
+    // No size: a password stored before may be longer than one set now.
+    TypingLimit::of(password_);
     password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdSave"));

@@ -4,27 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
+#include "platform/typing_limit.h"
 
 namespace vantorelle {
-
-namespace {
-
-// The password is stored in cp1252, so only characters that survive the trip
-// may be typed; another would be stored as "?" and never match again.
-class Cp1252Validator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        return Cp1252::canEncode(input) ? Acceptable : Invalid;
-    }
-};
-
-} // namespace
 
 SetPasswordWindow::SetPasswordWindow(
     const QString &currentPassword, SetPreference setPreference, QWidget *parent)
@@ -38,12 +23,12 @@ SetPasswordWindow::SetPasswordWindow(
     current_->setObjectName(QStringLiteral("txtCurrPW"));
     new_[0]->setObjectName(QStringLiteral("txtNewPW(0)"));
     new_[1]->setObjectName(QStringLiteral("txtNewPW(1)"));
-    auto *validator = new Cp1252Validator(this);
     for (QLineEdit *box : {current_, new_[0], new_[1]}) {
         box->setEchoMode(QLineEdit::Password);
         box->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
-        box->setMaxLength(12);
-        box->setValidator(validator);
+        // The password is stored in cp1252: another character would be
+        // stored as "?" and never match again.
+        TypingLimit::of(box)->setLimit(12);
     }
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdPasswordOK"));

@@ -100,6 +100,7 @@ QWidget *TopicPanel::makeControl(Slot &slot)
             slot.combo->setEditable(true);
             slot.combo->setInsertPolicy(QComboBox::NoInsert);
             slot.combo->setCompleter(nullptr);
+            TypingLimit::of(slot.combo->lineEdit()); // its size comes with setTextLimits
             connect(slot.combo, &QComboBox::editTextChanged, this, touch);
             watch(row, slot.combo->lineEdit());
         } else {

@@ -13,6 +13,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "platform/typing_limit.h"
 #include "settings/error_trap.h"
 #include "settings/installation.h"
 #include "settings/preferences.h"
@@ -118,6 +119,7 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
     }
     customDelimiter_ = new QLineEdit(format_);
     customDelimiter_->setObjectName(QStringLiteral("txtDelim"));
+    TypingLimit::of(customDelimiter_); // an export is written in cp1252
     delimiterRow->addWidget(customDelimiter_);
     delimiterRow->addStretch();
     picker_ = new FieldPicker(QStringLiteral("Field Order In File to Export:"), format_);

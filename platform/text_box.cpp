@@ -2,7 +2,6 @@
 
 #include "platform/typing_limit.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,6 +17,7 @@ TextBox::TextBox(Lines lines, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     if (lines == Lines::One) {
         line_ = new QLineEdit(this);
+        TypingLimit::of(line_);
         layout->addWidget(line_);
         connect(line_, &QLineEdit::textChanged, this, &TextBox::textChanged);
     } else {
@@ -72,12 +72,17 @@ void TextBox::onLinesChanged()
 {
     if (!settingText_) {
         const QString after = lines_->toPlainText();
-        if (const auto cut = typedBeyondLimit(before_, after, limit_)) {
-            QApplication::beep();
+        if (const auto change = keptOfChange(before_, after, limit_)) {
             QTextCursor cursor(lines_->document());
-            cursor.setPosition(cut->position);
-            cursor.setPosition(cut->position + cut->count, QTextCursor::KeepAnchor);
-            cursor.removeSelectedText(); // comes back here with a text that fits
+            // One step with the change in the undo history: undoing it never
+            // brings back what was refused.
+            cursor.joinPreviousEditBlock();
+            cursor.setPosition(change->inserted.position);
+            cursor.setPosition(
+                change->inserted.position + change->inserted.count, QTextCursor::KeepAnchor);
+            cursor.insertText(change->kept);
+            cursor.endEditBlock(); // comes back here with a text that is kept whole
+            tellRefused(this, *change);
             return;
         }
         before_ = after;

@@ -9,9 +9,10 @@ class QPlainTextEdit;
 namespace vantorelle {
 
 // A text box of an entry panel: one line, or several (the notes). Its limit
-// holds what the user types or pastes to the field's size, a line break
-// counting two characters as it is stored; text the program sets is shown
-// whole, so a stored value longer than its field is never cut by showing it.
+// holds what the user types or pastes to the characters the table files can
+// hold and to the field's size, a line break counting two characters as it is
+// stored; text the program sets is shown whole, so a stored value longer than
+// its field is never cut by showing it.
 class TextBox : public QWidget {
     Q_OBJECT
 public:
@@ -24,7 +25,7 @@ public:
     QString text() const;
     void setText(const QString &text);
 
-    // 0: no limit.
+    // 0: no size limit; the characters are held all the same.
     int maxLength() const;
     void setMaxLength(int limit);
 

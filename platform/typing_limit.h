@@ -19,19 +19,34 @@ struct TextRange {
     bool operator==(const TextRange &) const = default;
 };
 
-// What the user's change from `before` to `after` brought beyond `limit`
-// stored characters: the tail of the inserted text that must go, or nothing
-// when the change fits. A text that was already longer (a stored value shown
-// whole) may keep its length or shrink, never grow.
-std::optional<TextRange> typedBeyondLimit(const QString &before, const QString &after, int limit);
+// What a box keeps of the text a user's change brought.
+struct KeptInsert {
+    TextRange inserted; // the brought text, in the box's text after the change
+    QString kept; // what of it stays
+    QString leftOut; // the characters the table files cannot hold, each once
+    bool oneCharacter = false; // the change brought one character: a key typed
+};
 
-// Keeps what the user types or pastes into a one-line edit within a field's
-// size; text the program sets is never cut. Too much typed beeps, and a paste
-// keeps what fits.
+// What a box whose text is stored keeps of the user's change from `before` to
+// `after`: the characters the table files (cp1252) can hold, and of those no
+// more than `limit` stored characters (0: no limit). A text that was already
+// longer (a stored value shown whole) may keep its length or shrink, never
+// grow. Nothing when the whole change stays.
+std::optional<KeptInsert> keptOfChange(const QString &before, const QString &after, int limit);
+
+// Tells the user that `box` refused some of their change: a beep for a key
+// or for text past the box's size; for a paste or a drop that lost
+// characters the table files cannot hold, one message box naming them,
+// shown once the change is done.
+void tellRefused(QObject *box, const KeptInsert &change);
+
+// Keeps what the user types, pastes or drops into a one-line edit whose text
+// is stored to what the table files can hold and to a field's size; text the
+// program sets is never cut. Every such edit has one, limit 0 or not.
 class TypingLimit : public QObject {
     Q_OBJECT
 public:
-    // The limit of `edit`, created on first use (0: none).
+    // The limit of `edit`, created on first use (0: no size limit).
     static TypingLimit *of(QLineEdit *edit);
 
     int limit() const { return limit_; }

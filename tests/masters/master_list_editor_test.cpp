@@ -1,6 +1,7 @@
 #include "masters_fixture.h"
 
 #include "masters/master_list_definition.h"
+#include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
 #include "platform/text_box.h"
 #include "settings/app_info.h"
@@ -8,6 +9,7 @@
 #include "store/criterion.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -814,3 +816,66 @@ TEST_F(MastersFixture, TypingStopsAtTheFieldsSize)
         EXPECT_EQ(shown(c.control).size(), c.size);
     }
 }
+
+// What the user types or pastes is stored as the box shows it: a character
+// the table files cannot hold is refused, a key with a beep, a paste with one
+// message naming what was left out.
+struct StoredNameCase {
+    const char *name;
+    bool pasted;
+    QString brought, shown;
+    QStringList told; // the message boxes' texts
+};
+
+void PrintTo(const StoredNameCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class StoredName : public MastersFixture, public ::testing::WithParamInterface<StoredNameCase> { };
+
+TEST_P(StoredName, IsWhatTheBoxShows)
+{
+    const StoredNameCase &c = GetParam();
+    open(MasterListId::Providers);
+    click("cmdNew");
+    if (c.pasted) {
+        QApplication::clipboard()->setText(c.brought);
+        QWidget *name = control<TextBox>("txtProvID(1)")->editor();
+        name->setFocus();
+        QTest::keySequence(name, QKeySequence::Paste);
+    } else {
+        type("txtProvID(1)", c.brought);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown("txtProvID(1)"), c.shown);
+    QStringList told;
+    for (const FakePrompter::Box &box : prompter.boxes)
+        told << box.text;
+    EXPECT_EQ(told, c.told);
+    prompter.boxes.clear();
+    click("cmdSave");
+
+    EXPECT_EQ(shown("txtProvID(1)"), c.shown);
+    EXPECT_EQ(selected(), c.shown);
+    MemoryTable &providers = table(TableId::ProvID);
+    providers.moveFirst();
+    ASSERT_TRUE(providers.find(Criterion::equal("Key", clockKey)));
+    EXPECT_EQ(Cp1252::toUnicode(std::string(providers.value("Name"))), c.shown);
+    saveAll();
+    // A new provider keeps the type and location the list showed.
+    const QString line = QStringLiteral(R"(0x00000000,0x0008,"%1","%2","GP","","","","Clinic",)")
+                             .arg(QLatin1String(clockKey), c.shown)
+        + QStringLiteral(R"("","","","","","","","")");
+    EXPECT_TRUE(fileLines(TableId::ProvID).contains(line))
+        << fileLines(TableId::ProvID).join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, StoredName,
+    ::testing::Values(
+        StoredNameCase {"Typed", false, "Dr. Łukasz Nowak → Zoë", "Dr. ukasz Nowak  Zoë", {}},
+        StoredNameCase {"Pasted", true, "Dr. Łukasz Nowak → Zoë", "Dr. ukasz Nowak  Zoë",
+            {"These characters cannot be stored in the records and were left out:\r\n\r\n"
+             "Ł →\r\n\r\n"
+             "The records hold only Western European (Windows-1252) characters."}}),
+    [](const auto &info) { return testName(info.param.name); });

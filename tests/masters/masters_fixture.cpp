@@ -5,6 +5,7 @@
 #include "platform/text_box.h"
 #include "store/store.h"
 #include "support/temporary_install.h"
+#include "support/typed_keys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -53,7 +54,7 @@ void keyText(QWidget *widget, const QString &text)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
             QTest::keyClick(widget, Qt::Key_Return);
-        QTest::keyClicks(widget, lines[i]);
+        typeKeys(widget, lines[i]);
     }
 }
 
@@ -74,7 +75,7 @@ void MastersFixture::type(const char *name, const QString &text)
         combo->setFocus();
         QTest::keyClick(combo->lineEdit(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
-        QTest::keyClicks(combo->lineEdit(), text);
+        typeKeys(combo->lineEdit(), text);
     } else if (combo) {
         combo->setFocus();
         QTest::keyClicks(combo, text);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text_box.h"
+#include "support/fake_prompter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -56,3 +57,20 @@ TEST(TextBox, NotesCountALineBreakAsTwo)
 }
 
 } // namespace
+
+// The refusal joins the paste in the undo history: one undo takes the whole
+// paste back, and nothing refused comes back with it.
+TEST(TextBox, OneUndoTakesBackARefusedPaste)
+{
+    FakePrompter prompter;
+    TextBox box(TextBox::Lines::Many);
+    QTest::keyClicks(box.editor(), QStringLiteral("ab"));
+    QApplication::clipboard()->setText(QStringLiteral("c\u2192d"));
+    QTest::keySequence(box.editor(), QKeySequence::Paste);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box.text(), QStringLiteral("abcd"));
+    QTest::keySequence(box.editor(), QKeySequence::Undo);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box.text(), QStringLiteral("ab"));
+    EXPECT_EQ(prompter.boxes.size(), 1);
+}
