@@ -34,10 +34,9 @@ struct KeptInsert {
 // grow. Nothing when the whole change stays.
 std::optional<KeptInsert> keptOfChange(const QString &before, const QString &after, int limit);
 
-// Tells the user that `box` refused some of their change: a beep for a key
-// or for text past the box's size; for a paste or a drop that lost
-// characters the table files cannot hold, one message box naming them,
-// shown once the change is done.
+// Tells the user that `box` refused some of their change: a beep; and when
+// a paste or a drop lost characters the table files cannot hold, one message
+// box naming them, shown once the change is done.
 void tellRefused(QObject *box, const KeptInsert &change);
 
 // Keeps what the user types, pastes or drops into a one-line edit whose text
