@@ -338,7 +338,7 @@ void ImportDialog::importReadings()
         return;
     setRunning(true);
     storeChoices();
-    std::optional<std::size_t> refused; // lines not imported; none when the run was stopped
+    std::optional<ImportedLines> imported; // none when the run was stopped
     const Topic topic = importTopics[std::size_t(topics_->currentIndex())].topic;
     runTrapped(context_.installation(), QStringLiteral("importing data"), [&] {
         ReadingImportChoices choices = takeChoices();
@@ -351,39 +351,62 @@ void ImportDialog::importReadings()
             std::string_view header;
             linesRead += text.nextLine(header) ? 1 : 0;
         }
-        refused = addLines(text, linesRead, std::move(choices), profile->key);
+        imported = addLines(text, linesRead, std::move(choices), profile->key);
     });
     setRunning(false);
     if (!isVisible())
         return; // the program is closing
     context_.selectTopic(topic);
-    if (!refused) {
+    if (!imported) {
         QDialog::reject();
         return;
     }
-    QString complete = QStringLiteral("Import Complete");
-    if (*refused > 0) {
-        complete += crLf + crLf
-            + (*refused == 1 ? QStringLiteral("1 line could not be imported.")
-                             : QStringLiteral("%1 lines could not be imported.").arg(*refused));
-    }
-    prompter().ask(QStringLiteral("Import"), complete, Prompter::OkOnly, Prompter::Information);
+    prompter().ask(QStringLiteral("Import"), completeMessage(*imported), Prompter::OkOnly,
+        Prompter::Information);
     accept();
 }
 
-std::optional<std::size_t> ImportDialog::addLines(ImportText &text, std::size_t linesRead,
-    ReadingImportChoices choices, const std::string &profileKey)
+QString ImportDialog::completeMessage(const ImportedLines &lines)
+{
+    QStringList sentences;
+    if (lines.refused > 0) {
+        sentences << (lines.refused == 1
+                ? QStringLiteral("1 line could not be imported.")
+                : QStringLiteral("%1 lines could not be imported.").arg(lines.refused));
+    }
+    if (lines.replaced > 0) {
+        const QString held = QStringLiteral(
+            "held characters that could not be stored as they were; \"?\" was stored in their "
+            "place.");
+        sentences << (lines.replaced == 1
+                ? QStringLiteral("1 line %1 It is line %2.").arg(held).arg(lines.firstReplaced)
+                : QStringLiteral("%1 lines %2 The first is line %3.")
+                      .arg(lines.replaced)
+                      .arg(held)
+                      .arg(lines.firstReplaced));
+    }
+    QString complete = QStringLiteral("Import Complete");
+    if (!sentences.isEmpty())
+        complete += crLf + crLf + sentences.join(crLf);
+    return complete;
+}
+
+std::optional<ImportDialog::ImportedLines> ImportDialog::addLines(ImportText &text,
+    std::size_t linesRead, ReadingImportChoices choices, const std::string &profileKey)
 {
     ReadingImport readings(context_.store(), std::move(choices), profileKey);
     QElapsedTimer sinceShown;
     std::size_t lineNumber = linesRead;
-    std::size_t refused = 0;
+    ImportedLines lines;
     std::string_view line;
     while (text.nextLine(line)) {
         ++lineNumber;
+        const ReadingImport::LineResult result = readings.addLine(line, text.replacedIn(line));
+        if (result == ReadingImport::LineResult::AddedWithReplacements && lines.replaced++ == 0)
+            lines.firstReplaced = lineNumber;
         // Only the first refusal is shown: a box per line would hold the user
         // in boxes for as many lines as the file has, with Cancel out of reach.
-        if (readings.addLine(line) == ReadingImport::LineResult::Refused && refused++ == 0) {
+        if (result == ReadingImport::LineResult::Refused && lines.refused++ == 0) {
             showError(context_.installation(),
                 AppError(AppError::TypeMismatch,
                     QStringLiteral("Line %1: ").arg(lineNumber)
@@ -405,7 +428,7 @@ std::optional<std::size_t> ImportDialog::addLines(ImportText &text, std::size_t 
     }
     readings.finish();
     showCount(readings.added());
-    return refused;
+    return lines;
 }
 
 void ImportDialog::setRunning(bool running)

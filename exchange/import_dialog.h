@@ -38,7 +38,9 @@ struct ReadingImportChoices;
 //
 // A line that cannot be imported (no real date or time, a quoted column never
 // closed) is passed over: the first one is shown in the error box, and
-// "Import Complete" gives their number.
+// "Import Complete" gives their number. A line whose stored values hold
+// characters the tables cannot hold is imported with "?" in their place;
+// "Import Complete" gives the number of such lines and the first one.
 class ImportDialog : public QDialog {
     Q_OBJECT
 public:
@@ -64,11 +66,20 @@ private:
     bool validChoices();
     void storeChoices() const;
     ReadingImportChoices takeChoices();
+    // What became of the lines of an import that ran to the end.
+    struct ImportedLines {
+        std::size_t refused = 0;
+        // Lines stored with "?" for characters the tables cannot hold, and
+        // the file's line number of the first of them.
+        std::size_t replaced = 0;
+        std::size_t firstReplaced = 0;
+    };
     // Adds the lines of `text` after the `linesRead` already read to the
-    // profile `profileKey`. Returns the number of lines refused; none when the
-    // import was stopped.
-    std::optional<std::size_t> addLines(ImportText &text, std::size_t linesRead,
+    // profile `profileKey`; none when the import was stopped.
+    std::optional<ImportedLines> addLines(ImportText &text, std::size_t linesRead,
         ReadingImportChoices choices, const std::string &profileKey);
+    // The "Import Complete" message of `lines`.
+    static QString completeMessage(const ImportedLines &lines);
     void setRunning(bool running);
     void showCount(std::size_t count);
 

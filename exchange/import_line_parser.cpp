@@ -29,14 +29,17 @@ std::optional<std::size_t> closingQuote(std::string_view line, std::size_t open)
 }
 
 // `quoted` with every doubled quote made one, cut to `size` characters.
-void assignUnquoted(std::string &value, std::string_view quoted, std::size_t size)
+// Returns how many characters of `quoted` were taken.
+std::size_t assignUnquoted(std::string &value, std::string_view quoted, std::size_t size)
 {
     value.clear();
-    for (std::size_t i = 0; i < quoted.size() && value.size() < size; ++i) {
+    std::size_t i = 0;
+    for (; i < quoted.size() && value.size() < size; ++i) {
         value.push_back(quoted[i]);
         if (quoted[i] == '"' && i + 1 < quoted.size() && quoted[i + 1] == '"')
             ++i;
     }
+    return i;
 }
 
 } // namespace
@@ -45,6 +48,7 @@ ImportLineParser::ImportLineParser(ImportDelimiter delimiter, std::vector<std::s
     : delimiter_(delimiter == ImportDelimiter::Comma ? ',' : '\t')
     , sizes_(std::move(columnSizes))
     , values_(sizes_.size())
+    , sources_(sizes_.size())
 {
 }
 
@@ -59,6 +63,7 @@ ImportLineParser::Result ImportLineParser::parse(std::string_view line)
     std::size_t start = 0;
     for (std::size_t column = 0; column < sizes_.size(); ++column) {
         std::string &value = values_[column];
+        Source &source = sources_[column];
         const std::size_t size = sizes_[column];
         if (delimiter_ == ',' && start < text.size() && text[start] == '"') {
             const std::optional<std::size_t> close = closingQuote(text, start);
@@ -67,16 +72,20 @@ ImportLineParser::Result ImportLineParser::parse(std::string_view line)
                     each.clear();
                 return Result::UnclosedQuote;
             }
-            assignUnquoted(value, text.substr(start + 1, *close - start - 1), size);
+            source.begin = start + 1;
+            source.end = source.begin
+                + assignUnquoted(value, text.substr(start + 1, *close - start - 1), size);
             start = *close + 2;
             continue;
         }
         const std::size_t end = text.find(delimiter_, start);
         if (end == std::string_view::npos) {
             value.clear();
+            source = {start, start};
             continue;
         }
         value.assign(text.substr(start, std::min(end - start, size)));
+        source = {start, start + value.size()};
         start = end + 1;
     }
     return Result::Read;

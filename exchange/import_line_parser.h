@@ -38,13 +38,23 @@ public:
 
     Result parse(std::string_view line);
 
+    // Where in a line a value was taken from: its first position and one past
+    // its last (quotes outside, a doubled quote counting two).
+    struct Source {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+    };
+
     // The value of each column of the last line read.
     const std::vector<std::string> &values() const { return values_; }
+    // Where each of those values was taken from.
+    const std::vector<Source> &sources() const { return sources_; }
 
 private:
     char delimiter_;
     std::vector<std::size_t> sizes_;
     std::vector<std::string> values_;
+    std::vector<Source> sources_;
     std::string line_; // the line being cut, with a delimiter after its last column
 };
 

@@ -4,16 +4,18 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantorelle {
 
 // The text of an import file as the tables hold text (cp1252 bytes), handed out
 // a line at a time. A leading UTF-8 byte-order mark is dropped; a file that is
-// valid UTF-8 is decoded, its characters outside cp1252 becoming "?" as typed
-// text does; any other file is taken as cp1252 already. A line ends at CR LF
-// or a lone CR, or at LF in a file with no CR at all.
+// valid UTF-8 is decoded, each of its characters outside cp1252 becoming "?"
+// (replacedIn() tells where); any other file is taken as cp1252 already. A
+// line ends at CR LF or a lone CR, or at LF in a file with no CR at all.
 class ImportText {
 public:
     // `fileBytes`: the whole file as read.
@@ -24,10 +26,17 @@ public:
     // The next line, without its line end; false after the last one.
     bool nextLine(std::string_view &line) { return lines_.next(line); }
 
+    // The positions in `line`, a line this text handed out, of the "?" that
+    // stand for characters cp1252 cannot hold, in order.
+    std::vector<std::size_t> replacedIn(std::string_view line) const;
+
     // The whole converted text.
     const std::string &text() const { return text_; }
 
 private:
+    // Positions in text_ of the "?" that replaced a character, in order
+    // (filled while text_ is made).
+    std::vector<std::size_t> replaced_;
     std::string text_;
     LineReader lines_;
 };

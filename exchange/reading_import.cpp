@@ -1,5 +1,7 @@
 #include "exchange/reading_import.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 namespace vantorelle {
@@ -62,9 +64,16 @@ ReadingImport::ReadingImport(Store &store, ReadingImportChoices choices, std::st
     timeField_ = fieldNamed(values_, "Time");
     if (choices_.topic->asksUnits)
         unitsField_ = fieldNamed(values_, "Units");
+    for (std::size_t i = 0; i < columnFields_.size(); ++i) {
+        const std::optional<std::size_t> &field = columnFields_[i];
+        storedColumns_.push_back(field && field != unitsField_
+            && std::find(columnFields_.begin() + std::ptrdiff_t(i) + 1, columnFields_.end(), field)
+                == columnFields_.end());
+    }
 }
 
-ReadingImport::LineResult ReadingImport::addLine(std::string_view line)
+ReadingImport::LineResult ReadingImport::addLine(
+    std::string_view line, const std::vector<std::size_t> &replaced)
 {
     const ImportLineParser::Result read = parser_.parse(line);
     if (read == ImportLineParser::Result::Blank)
@@ -104,7 +113,20 @@ ReadingImport::LineResult ReadingImport::addLine(std::string_view line)
     }
     date = *storedDate;
     batch_.add(values_);
-    return LineResult::Added;
+    return storesAnyOf(replaced) ? LineResult::AddedWithReplacements : LineResult::Added;
+}
+
+bool ReadingImport::storesAnyOf(const std::vector<std::size_t> &replaced) const
+{
+    const std::vector<ImportLineParser::Source> &sources = parser_.sources();
+    for (std::size_t i = 0; i < storedColumns_.size() && !replaced.empty(); ++i) {
+        if (!storedColumns_[i])
+            continue;
+        const auto first = std::lower_bound(replaced.begin(), replaced.end(), sources[i].begin);
+        if (first != replaced.end() && *first < sources[i].end)
+            return true;
+    }
+    return false;
 }
 
 } // namespace vantorelle

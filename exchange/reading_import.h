@@ -44,13 +44,18 @@ public:
     enum class LineResult {
         Blank, // not counted
         Added,
+        // Added, a value of it holding a "?" that stands for a character the
+        // tables cannot hold.
+        AddedWithReplacements,
         NoDate, // counted, nothing added
         Refused, // counted, nothing added; see refusal()
     };
 
     ReadingImport(Store &store, ReadingImportChoices choices, std::string profileKey);
 
-    LineResult addLine(std::string_view line);
+    // `replaced`: the positions in `line`, in order, of the "?" that stand for
+    // characters the tables cannot hold (ImportText::replacedIn).
+    LineResult addLine(std::string_view line, const std::vector<std::size_t> &replaced = {});
 
     // Lines that were not blank.
     std::size_t counted() const { return counted_; }
@@ -61,10 +66,16 @@ public:
     void finish() { batch_.finish(); }
 
 private:
+    // Whether a position of `replaced` lies in a value that is stored.
+    bool storesAnyOf(const std::vector<std::size_t> &replaced) const;
+
     ReadingImportChoices choices_;
     // The field of each column of the file, an index into values_; none for a
     // column not imported.
     std::vector<std::optional<std::size_t>> columnFields_;
+    // Whether each column's value is stored: it names a field, no later column
+    // names the same one, and it is not a value the import sets itself.
+    std::vector<bool> storedColumns_;
     ImportLineParser parser_;
     RecordBatch batch_;
     FieldValues values_; // every visible field of the topic, in field-table order

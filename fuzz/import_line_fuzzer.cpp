@@ -1,10 +1,10 @@
 // The import line parser and the import date and time conversion on any input.
 // The parser: a blank line is the only one with no values, every value fits
-// its column, with TAB (or no quote at all) the columns are the text between
-// the delimiters, and a comma line written by the export reads back as its
-// values. The dates and times: whatever is accepted is a real stored date or
-// clock time and converts again to itself, and a date or time written from
-// numbers is accepted exactly when it is a real one.
+// its column and is the text it was taken from, with TAB (or no quote at all)
+// the columns are the text between the delimiters, and a comma line written by
+// the export reads back as its values. The dates and times: whatever is accepted is a real stored
+// date or clock time and converts again to itself, and a date or time written from numbers is
+// accepted exactly when it is a real one.
 #include "fuzz_support.h"
 
 #include "exchange/export_line.h"
@@ -36,6 +36,31 @@ std::vector<std::string> split(std::string_view line, char delimiter)
     }
 }
 
+// Each value read is the text of the line it was taken from, a doubled quote
+// made one in a quoted column.
+void checkSources(std::string_view line, ImportDelimiter delimiter, const ImportLineParser &parser)
+{
+    for (std::size_t i = 0; i < parser.values().size(); ++i) {
+        const ImportLineParser::Source &source = parser.sources()[i];
+        FUZZ_CHECK(source.begin <= source.end);
+        if (source.begin == source.end) {
+            FUZZ_CHECK(parser.values()[i].empty());
+            continue;
+        }
+        FUZZ_CHECK(source.end <= line.size());
+        const std::string_view taken = line.substr(source.begin, source.end - source.begin);
+        std::string value;
+        const bool quoted = delimiter == ImportDelimiter::Comma && source.begin > 0
+            && line[source.begin - 1] == '"';
+        for (std::size_t c = 0; c < taken.size(); ++c) {
+            value.push_back(taken[c]);
+            if (quoted && taken[c] == '"' && c + 1 < taken.size() && taken[c + 1] == '"')
+                ++c;
+        }
+        FUZZ_CHECK(parser.values()[i] == value);
+    }
+}
+
 void checkLine(std::string_view line, ImportDelimiter delimiter,
     const std::vector<std::size_t> &sizes, ImportLineParser &parser)
 {
@@ -48,6 +73,8 @@ void checkLine(std::string_view line, ImportDelimiter delimiter,
         return;
     const bool quotes = line.find('"') != std::string_view::npos;
     FUZZ_CHECK(result == Result::Read || (delimiter == ImportDelimiter::Comma && quotes));
+    if (result == Result::Read)
+        checkSources(line, delimiter, parser);
     for (std::size_t i = 0; i < values.size(); ++i)
         FUZZ_CHECK(values[i].size() <= sizes[i]);
     if (result != Result::Read || (delimiter == ImportDelimiter::Comma && quotes))

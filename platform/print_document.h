@@ -20,11 +20,12 @@ struct PrintParagraph {
 };
 
 // A table laid out by its own column widths (twips, 1/1440 inch) from the left
-// margin. Cells are plain text: no character in them has a meaning of its own,
-// and line breaks in a cell start new lines. A row holds one cell per column:
-// missing cells are blank, cells beyond the last column are not printed. An
-// empty header has no header row; a header row is repeated at the top of every
-// page the table continues on.
+// margin; widths that add up to more than the body are scaled down to it, each
+// column keeping its share. Cells are plain text: no character in them has a
+// meaning of its own, and line breaks in a cell start new lines. A row holds
+// one cell per column: missing cells are blank, cells beyond the last column
+// are not printed. An empty header has no header row; a header row is
+// repeated at the top of every page the table continues on.
 struct PrintTable {
     std::vector<int> columnWidths;
     QStringList header;

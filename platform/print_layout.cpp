@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numeric>
 
 namespace vantorelle {
 
@@ -159,7 +160,7 @@ private:
         TableState state;
         state.columnEdges.push_back(layout_.bodyRect_.left());
         std::vector<qreal> textWidths;
-        for (int width : table.columnWidths) {
+        for (int width : fittedColumnWidths(table.columnWidths, layout_.pageLayout_)) {
             state.columnEdges.push_back(state.columnEdges.back() + width);
             textWidths.push_back(std::max(width - 2 * cellPaddingX, narrowestCellText));
         }
@@ -323,6 +324,29 @@ qreal PrintLayout::bodyWidth(const QPageLayout &pageLayout)
     const QMarginsF margins = pageLayout.margins(QPageLayout::Point);
     return (pageLayout.fullRect(QPageLayout::Point).width() - margins.left() - margins.right())
         * twipsPerPoint;
+}
+
+std::vector<int> PrintLayout::fittedColumnWidths(
+    const std::vector<int> &columnWidths, const QPageLayout &pageLayout)
+{
+    // Whole twips, as the reports measure their columns and the RTF states the page.
+    const long long body = std::llround(bodyWidth(pageLayout));
+    const long long total = std::accumulate(columnWidths.begin(), columnWidths.end(), 0LL);
+    if (total <= body || body <= 0)
+        return columnWidths;
+    // Each column's right edge is scaled and rounded, so that no rounding adds
+    // up and the last edge is the body's.
+    std::vector<int> fitted;
+    fitted.reserve(columnWidths.size());
+    long long edge = 0;
+    long long fittedEdge = 0;
+    for (int width : columnWidths) {
+        edge += width;
+        const long long scaled = std::llround(static_cast<double>(edge) * body / total);
+        fitted.push_back(static_cast<int>(scaled - fittedEdge));
+        fittedEdge = scaled;
+    }
+    return fitted;
 }
 
 QFont PrintLayout::font(int index) const

@@ -60,6 +60,12 @@ public:
     // The width of the body on pages of `pageLayout` (the page less its left
     // and right margins), in twips: what tables divide among their columns.
     static qreal bodyWidth(const QPageLayout &pageLayout);
+    // The widths (twips) a table with `columnWidths` is drawn and saved with on
+    // pages of `pageLayout`: its own when they add up to no more than the body
+    // width in whole twips, else scaled down to that width, each column keeping
+    // its share. The layout and the RTF writer both take these.
+    static std::vector<int> fittedColumnWidths(
+        const std::vector<int> &columnWidths, const QPageLayout &pageLayout);
 
     // Never less than 1: an empty document has one page with its running text.
     int pageCount() const { return static_cast<int>(pages_.size()); }

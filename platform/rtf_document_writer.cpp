@@ -3,6 +3,7 @@
 #include "platform/cp1252.h"
 #include "platform/file_writer.h"
 #include "platform/print_document.h"
+#include "platform/print_layout.h"
 
 #include <QPageLayout>
 #include <QRectF>
@@ -110,13 +111,13 @@ void appendParagraph(QByteArray &out, const PrintParagraph &paragraph)
 
 // The row definition: the cells' right edges from the left margin, each cell
 // ruled on every side.
-QByteArray rowDefinition(const PrintTable &table, bool header)
+QByteArray rowDefinition(const std::vector<int> &columnWidths, bool header)
 {
     QByteArray definition = "\\trowd\\trgaph" + QByteArray::number(cellGap);
     if (header)
         definition += "\\trhdr";
     int edge = 0;
-    for (int width : table.columnWidths) {
+    for (int width : columnWidths) {
         edge += width;
         definition += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
                       "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10\\cellx"
@@ -138,15 +139,17 @@ void appendRow(QByteArray &out, const QByteArray &definition, const QByteArray &
     out += "\\row\r\n";
 }
 
-void appendTable(QByteArray &out, const PrintTable &table)
+void appendTable(QByteArray &out, const PrintTable &table, const QPageLayout &pageLayout)
 {
     const std::size_t columns = table.columnWidths.size();
     if (columns == 0)
         return;
+    // The widths the printed pages show.
+    const std::vector<int> widths = PrintLayout::fittedColumnWidths(table.columnWidths, pageLayout);
     const QByteArray cellStart = "\\pard\\plain\\intbl\\f0" + fontSize(table.pointSize);
     if (!table.header.isEmpty())
-        appendRow(out, rowDefinition(table, true), cellStart + "\\b ", table.header, columns);
-    const QByteArray definition = rowDefinition(table, false);
+        appendRow(out, rowDefinition(widths, true), cellStart + "\\b ", table.header, columns);
+    const QByteArray definition = rowDefinition(widths, false);
     const QByteArray bodyStart = cellStart + ' ';
     for (const QStringList &row : table.rows)
         appendRow(out, definition, bodyStart, row, columns);
@@ -174,7 +177,7 @@ QByteArray RtfDocumentWriter::toRtf(const PrintDocument &document, const QPageLa
         if (const auto *paragraph = std::get_if<PrintParagraph>(&block))
             appendParagraph(out, *paragraph);
         else
-            appendTable(out, std::get<PrintTable>(block));
+            appendTable(out, std::get<PrintTable>(block), pageLayout);
     }
     out += "}\r\n";
     return out;

@@ -12,10 +12,11 @@ namespace vantorelle {
 class PrintDocument;
 
 // Writes a PrintDocument as RTF: paragraphs with their size, weight and
-// alignment; tables as RTF rows with their column widths and the header row
-// marked to repeat on every page; the running text as the page header with a
-// page-number field in place of "%d". Text is Windows-1252 (\'hh) where it
-// can be, and \uN? for the characters beyond.
+// alignment; tables as RTF rows with the column widths the printed pages give
+// them (PrintLayout::fittedColumnWidths) and the header row marked to repeat
+// on every page; the running text as the page header with a page-number field
+// in place of "%d". Text is Windows-1252 (\'hh) where it can be, and \uN? for
+// the characters beyond.
 class RtfDocumentWriter {
 public:
     // The RTF of `document` on pages of `pageLayout` (paper size and margins).

@@ -49,7 +49,7 @@ PrintTable detailsTable(const QString &title, int usableWidth)
     PrintTable table;
     table.pointSize = bodyPointSize;
     table.columnWidths = {widthOf(usableWidth, 0.25), widthOf(usableWidth, 0.75)};
-    table.header = QStringList {title, QString()};
+    table.header = QStringList {title, QStringLiteral(" ")};
     return table;
 }
 

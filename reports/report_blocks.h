@@ -23,8 +23,8 @@ PrintParagraph blankLine();
 // their captions, "%1" in a caption standing for `glucoseUnits`.
 PrintTable listTable(
     std::span<const ListColumn> columns, int usableWidth, const QString &glucoseUnits = {});
-// A details table headed by `title`: a quarter of the width for the labels,
-// the rest for the values.
+// A details table headed by `title` and a blank: a quarter of the width for
+// the labels, the rest for the values.
 PrintTable detailsTable(const QString &title, int usableWidth);
 
 } // namespace vantorelle

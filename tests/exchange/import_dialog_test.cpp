@@ -261,6 +261,64 @@ TEST_F(ImportDialogTest, AnImportAsTheUserMakesIt)
     EXPECT_EQ(shown("lblNum"), "none");
 }
 
+// A file of UTF-8 text: a character the tables cannot hold is stored as "?",
+// and the end tells of the lines stored so. One outside what is stored (cut
+// off by a field's size, in a column not imported, on a line refused) changes
+// nothing stored and is not told.
+struct ReplacedCase {
+    const char *name;
+    QByteArray file; // columns: Systolic, Date, not imported, Notes
+    std::vector<std::string> stored; // SBP|Notes, newest first
+    const char *boxes;
+    const char *complete;
+};
+
+void PrintTo(const ReplacedCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class ImportReplacedTest : public ImportDialogTest,
+                           public ::testing::WithParamInterface<ReplacedCase> { };
+
+TEST_P(ImportReplacedTest, StoresTheLineAndTellsOfIt)
+{
+    const ReplacedCase &c = GetParam();
+    const QString path = importFile(c.file);
+    open();
+    addColumns({"Systolic", "Date", "IGNORE this field", "Notes"});
+    chooseFile(path);
+    click("cmdImport");
+    EXPECT_EQ(added(TableId::BP, {"SBP", "Notes"}), c.stored);
+    ASSERT_EQ(boxTitles(), c.boxes);
+    EXPECT_EQ(text(prompter.boxes.back().text), c.complete);
+}
+
+INSTANTIATE_TEST_SUITE_P(ImportDialog, ImportReplacedTest,
+    ::testing::Values(
+        ReplacedCase {"Several",
+            "120,3/7/2024,x,caf\xC3\xA9\r\n"
+            "121,3/8/2024,x,done \xE2\x9C\x93\r\n"
+            "122,3/9/2024,x,\"BP 150 \xE2\x86\x92 call \"\"Dr. \xC5\x81ukasz\"\"\"\r\n",
+            {"122|BP 150 ? call \"Dr. ?ukasz\"", "121|done ?", "120|caf\xE9"}, "Import",
+            "Import Complete\r\n\r\n2 lines held characters that could not be stored as they "
+            "were; \"?\" was stored in their place. The first is line 2."},
+        ReplacedCase {"OneBesideARefusedLine",
+            "12345\xE2\x9C\x93,3/7/2024,\xE2\x9C\x93,ok?\r\n"
+            "121,3/8/2024,x,smile \xF0\x9F\x98\x80\r\n"
+            "122,31/31/2024,x,\xE2\x9C\x93\r\n",
+            {"121|smile ?", "12345|ok?"}, "Error|Import",
+            "Import Complete\r\n\r\n1 line could not be imported.\r\n1 line held characters "
+            "that could not be stored as they were; \"?\" was stored in their place. It is line "
+            "2."},
+        ReplacedCase {"Cp1252Only",
+            "120,3/7/2024,x,caf\xC3\xA9 \xE2\x82\xAC"
+            "5?\r\n",
+            {"120|caf\xE9 \x80"
+             "5?"},
+            "Import", "Import Complete"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 TEST_F(ImportDialogTest, GlucoseReadingsTakeTheUnitsTheUserAnswers)
 {
     // The byte-order mark does not reach the first column.

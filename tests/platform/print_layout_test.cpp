@@ -8,6 +8,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 
+#include <map>
+
 using namespace vantorelle;
 
 namespace {
@@ -260,4 +262,36 @@ TEST(PrintLayout, TopMarginTooSmallForTheRunningTextMovesTheBodyDown)
     EXPECT_EQ(texts[1].text, "Page 1");
     EXPECT_GT(texts[0].origin.y(), texts[1].origin.y());
     EXPECT_GE(texts[1].origin.y() - QFontMetricsF(layout.font(texts[1].font)).ascent(), 0);
+}
+
+namespace {
+
+// The column rules of each table on page 1, from the body's left edge, the
+// top table first.
+std::vector<std::vector<qreal>> columnRules(const PrintLayout &layout)
+{
+    std::map<qreal, std::vector<qreal>> tableTops;
+    for (const QLineF &rule : layout.page(1).rules) {
+        if (rule.x1() == rule.x2())
+            tableTops[rule.y1()].push_back(rule.x1() - layout.bodyRect().left());
+    }
+    std::vector<std::vector<qreal>> tables;
+    for (const auto &[top, edges] : tableTops)
+        tables.push_back(edges);
+    return tables;
+}
+
+} // namespace
+
+TEST(PrintLayout, ATableWiderThanTheBodyIsScaledToItAndOneThatFitsIsNot)
+{
+    // The body is 9360 twips wide.
+    PrintDocument document;
+    document.addTable({{3000, 6000, 1000}, {"Reading", "Notes", "Date"}, {{"120", "ok", "1/2"}}});
+    document.addTable({{1440, 7920}, {"Reading", "Notes"}, {}});
+    document.addTable({{1440, 2880}, {"Reading", "Notes"}, {}});
+    const PrintLayout layout(document, letterPage());
+    EXPECT_EQ(columnRules(layout),
+        (std::vector<std::vector<qreal>> {
+            {0, 2808, 8424, 9360}, {0, 1440, 9360}, {0, 1440, 4320}}));
 }

@@ -47,7 +47,7 @@ TEST_F(ReportBuilderTest, BuildsTheChosenSectionsAndKeepsThemForSaveToFile)
     const std::vector<PrintTable> tables = tablesOf(report.document);
     ASSERT_EQ(tables.size(), 1u);
     EXPECT_EQ(cellsOf(tables[0]),
-        Cells({{"Allergies", ""}, {"Allergy", "Penicillin"}, {"Reaction", "Rash"}, {"", ""},
+        Cells({{"Allergies", " "}, {"Allergy", "Penicillin"}, {"Reaction", "Rash"}, {"", ""},
             {"Allergy", "Peanuts"}, {"Reaction", "Hives"}, {"Date", "01-06-2005"}}));
 
     QFile rtf(reportFile.path());
