@@ -121,6 +121,9 @@ void MainWindow::createControls()
     recordGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     recordGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     recordGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab and Shift+Tab go on to the window's other controls, as from a list;
+    // the arrow keys move between the rows.
+    recordGrid_->setTabKeyNavigation(false);
     recordGrid_->verticalHeader()->hide();
     // Rows as high as their text needs, so that many readings show at once.
     const int rowHeight = recordGrid_->fontMetrics().height() + 6;
