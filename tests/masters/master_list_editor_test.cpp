@@ -6,6 +6,7 @@
 #include "settings/app_info.h"
 #include "settings/preferences.h"
 #include "store/criterion.h"
+#include "support/accessible_names.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -813,4 +814,14 @@ TEST_F(MastersFixture, TypingStopsAtTheFieldsSize)
         type(c.control, QString(c.size + 5, 'a'));
         EXPECT_EQ(shown(c.control).size(), c.size);
     }
+}
+
+// A screen reader meets every control of every list's panel by its caption.
+TEST_F(MastersFixture, EveryControlIsNamedByItsCaption)
+{
+    open(MasterListId::Insurance);
+    EXPECT_GT(expectNamedByCaptions(*editor), 0u);
+    for (const auto &[name, caption] : {std::pair {"txtInsID(1)", "Company:"},
+             std::pair {"dtInsDate", "Date:"}, std::pair {"txtConID(7)", "Address:"}})
+        expectNamed(control<QWidget>(name), QString::fromLatin1(caption));
 }
