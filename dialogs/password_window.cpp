@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/accessible_caption.h"
 #include "platform/typing_limit.h"
 #include "settings/app_info.h"
 
@@ -31,8 +32,10 @@ PasswordWindow::PasswordWindow(QWidget *parent)
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(text, 0, 0, 1, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Password:"), this), 1, 0);
+    auto *caption = new QLabel(QStringLiteral("Password:"), this);
+    layout->addWidget(caption, 1, 0);
     layout->addWidget(password_, 1, 1);
+    captionControl(*caption, *password_);
     layout->addWidget(ok, 1, 2);
 
     connect(password_, &QLineEdit::returnPressed, this, &PasswordWindow::submit);

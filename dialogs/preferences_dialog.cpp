@@ -1,5 +1,6 @@
 #include "dialogs/preferences_dialog.h"
 
+#include "platform/accessible_caption.h"
 #include "platform/app_error.h"
 #include "platform/cp1252.h"
 #include "platform/typing_limit.h"
@@ -82,8 +83,10 @@ PreferencesDialog::PreferencesDialog(
             {"Separator:", dateSeparatorBox_}, {"Glucose Units:", glucoseBox_}};
     int row = 2;
     for (const auto &[label, control] : rows) {
-        layout->addWidget(new QLabel(QLatin1String(label), this), row, 0);
+        auto *caption = new QLabel(QLatin1String(label), this);
+        layout->addWidget(caption, row, 0);
         layout->addWidget(control, row++, 1);
+        captionControl(*caption, *control);
     }
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

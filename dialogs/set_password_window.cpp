@@ -5,9 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/accessible_caption.h"
 #include "platform/cp1252.h"
 #include "platform/prompter.h"
 #include "platform/typing_limit.h"
+
+#include <utility>
 
 namespace vantorelle {
 
@@ -43,12 +46,15 @@ SetPasswordWindow::SetPasswordWindow(
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(explanation, 0, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Current Password:"), this), 1, 0);
-    layout->addWidget(current_, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("New Password:"), this), 2, 0);
-    layout->addWidget(new_[0], 2, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Retype Password:"), this), 3, 0);
-    layout->addWidget(new_[1], 3, 1);
+    const std::pair<QString, QLineEdit *> rows[] = {{QStringLiteral("Current Password:"), current_},
+        {QStringLiteral("New Password:"), new_[0]}, {QStringLiteral("Retype Password:"), new_[1]}};
+    int row = 1;
+    for (const auto &[text, box] : rows) {
+        auto *caption = new QLabel(text, this);
+        layout->addWidget(caption, row, 0);
+        layout->addWidget(box, row++, 1);
+        captionControl(*caption, *box);
+    }
     layout->addWidget(ok, 4, 1, Qt::AlignRight);
 
     connect(ok, &QPushButton::clicked, this, &SetPasswordWindow::submit);

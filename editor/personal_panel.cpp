@@ -4,6 +4,7 @@
 #include "context/main_window_context.h"
 #include "editor/topic_panel.h"
 #include "mainwin/master_list_filler.h"
+#include "platform/accessible_caption.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
 #include "store/stored_dates.h"
@@ -150,8 +151,10 @@ PersonalPanel::PersonalPanel(MainWindowContext &context, TopicPanel &panel)
     auto *layout = static_cast<QGridLayout *>(panel.layout());
     int line = 0, column = 0, rows = 0, columns = 0;
     layout->getItemPosition(layout->indexOf(birth), &line, &column, &rows, &columns);
-    layout->addWidget(new QLabel(QStringLiteral("Age:"), &panel), line, column + 1);
+    auto *ageLabel = new QLabel(QStringLiteral("Age:"), &panel);
+    layout->addWidget(ageLabel, line, column + 1);
     layout->addWidget(age_, line, column + 2);
+    captionControl(*ageLabel, *age_);
     // The age follows the birth date, whoever sets it.
     QObject::connect(birth, &DateTimePicker::changed, age_, [this, birth] {
         age_->setText(QString::fromStdString(ageInYears(birth->storedText().toStdString())));

@@ -1,6 +1,7 @@
 #include "editor/topic_panel.h"
 
 #include "editor/panel_hooks.h"
+#include "platform/accessible_caption.h"
 #include "platform/cp1252.h"
 #include "platform/date_time_picker.h"
 #include "platform/stored_text.h"
@@ -48,6 +49,7 @@ void TopicPanel::build()
     auto *layout = new QGridLayout(this);
     int line = -1;
     int besideColumn = 2;
+    QComboBox *caption = nullptr; // a list standing as the caption of the control after it
     for (const PanelControl &control : descriptor_.controls) {
         Slot &slot = slots_[std::size_t(control.row)];
         slot.control = &control;
@@ -58,17 +60,26 @@ void TopicPanel::build()
         if (control.asLabel) {
             layout->addWidget(widget, ++line, 0, Qt::AlignTop);
             besideColumn = 1;
+            caption = slot.combo;
         } else if (control.label.empty() && line >= 0) {
             layout->addWidget(widget, line, besideColumn++);
+            // Named by the item the list beside it shows, such as the phone's type.
+            if (caption) {
+                nameByCaption(*widget, caption->currentText());
+                connect(caption, &QComboBox::currentTextChanged, widget,
+                    [widget](const QString &text) { nameByCaption(*widget, text); });
+            }
+            caption = nullptr;
         } else {
             ++line;
             besideColumn = 2;
             // A label stands level with its one-line control, at the top of a notes box.
             const Qt::Alignment level
                 = control.kind == ControlKind::Notes ? Qt::AlignTop : Qt::AlignVCenter;
-            layout->addWidget(
-                new QLabel(ownText(control.label), this), line, 0, Qt::AlignLeft | level);
+            auto *label = new QLabel(ownText(control.label), this);
+            layout->addWidget(label, line, 0, Qt::AlignLeft | level);
             layout->addWidget(widget, line, 1);
+            captionControl(*label, *widget);
         }
     }
     layout->setColumnStretch(1, 1);

@@ -8,6 +8,7 @@
 #include "exchange/field_picker.h"
 #include "exchange/stored_choice.h"
 #include "exchange/topic_export.h"
+#include "platform/accessible_caption.h"
 #include "platform/cp1252.h"
 #include "platform/enter_key.h"
 #include "platform/file_dialogs.h"
@@ -120,6 +121,8 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
     customDelimiter_ = new QLineEdit(format_);
     customDelimiter_->setObjectName(QStringLiteral("txtDelim"));
     TypingLimit::of(customDelimiter_); // an export is written in cp1252
+    // Its caption is the option beside it, not the group's title.
+    nameByCaption(*customDelimiter_, delimiters_->button(2)->text());
     delimiterRow->addWidget(customDelimiter_);
     delimiterRow->addStretch();
     picker_ = new FieldPicker(QStringLiteral("Field Order In File to Export:"), format_);

@@ -1,5 +1,7 @@
 #include "exchange/field_picker.h"
 
+#include "platform/accessible_caption.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -62,9 +64,10 @@ FieldPicker::FieldPicker(const QString &orderCaption, QWidget *parent)
 
     available_->setToolTip(QStringLiteral("Hold CTRL to select more than one field"));
     auto *availableLabel = new QLabel(QStringLiteral("Available Fields:"), this);
-    availableLabel->setBuddy(available_);
     auto *orderLabel = new QLabel(orderCaption, this);
-    orderLabel->setBuddy(order_);
+    // A list's accessible name does not come from its buddy alone.
+    captionControl(*availableLabel, *available_);
+    captionControl(*orderLabel, *order_);
 
     auto *buttons = new QVBoxLayout;
     buttons->addStretch();

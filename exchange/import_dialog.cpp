@@ -6,6 +6,7 @@
 #include "exchange/import_topics.h"
 #include "exchange/reading_import.h"
 #include "exchange/stored_choice.h"
+#include "platform/accessible_caption.h"
 #include "platform/app_error.h"
 #include "platform/cp1252.h"
 #include "platform/enter_key.h"
@@ -96,7 +97,7 @@ ImportDialog::ImportDialog(MainWindowContext &context, const QString &profileNam
     dateFormats_->addItems({QStringLiteral("mm/dd/yyyy"), QStringLiteral("dd/mm/yyyy")});
     auto *dateLabel
         = named(new QLabel(QStringLiteral("Import date format:"), fileGroup_), "lblDateFmt");
-    dateLabel->setBuddy(dateFormats_);
+    captionControl(*dateLabel, *dateFormats_);
     header_ = named(
         new QCheckBox(QStringLiteral("First row is header information, do not import"), fileGroup_),
         "chkHeader");

@@ -4,6 +4,7 @@
 #include "mainwin/column_fitter.h"
 #include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
+#include "platform/accessible_caption.h"
 #include "platform/instance_guard.h"
 #include "platform/rich_text_view.h"
 #include "settings/app_info.h"
@@ -112,6 +113,8 @@ void MainWindow::createControls()
     newProfileButton_ = button("cmdNew", "&New Profile", "Add New Record", central);
     deleteProfileButton_ = button("cmdDelete", "&Delete Profile", "Delete Record", central);
     topicList_ = named(new QListWidget(central), "lstTopics");
+    // The list stands without a caption; this names it for a screen reader.
+    nameByCaption(*topicList_, QStringLiteral("Topics"));
 
     viewerFrame_ = named(new QFrame(central), "frmViewer");
     viewerFrame_->setFrameShape(QFrame::StyledPanel);
@@ -121,6 +124,9 @@ void MainWindow::createControls()
     recordGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     recordGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     recordGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab and Shift+Tab go on to the window's other controls, as from a list;
+    // the arrow keys move between the rows.
+    recordGrid_->setTabKeyNavigation(false);
     recordGrid_->verticalHeader()->hide();
     // Rows as high as their text needs, so that many readings show at once.
     const int rowHeight = recordGrid_->fontMetrics().height() + 6;

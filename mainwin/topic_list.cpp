@@ -114,6 +114,8 @@ void MainWindow::topicChosen()
             recordViewer_->raise();
             recordViewer_->setRtf(Cp1252::toUnicode(recordViewText(view, sources)));
         } else if (const GridLayout *layout = topic ? gridLayout(*topic) : nullptr) {
+            // Named for a screen reader by the topic it lists, as the topic list shows it.
+            recordGrid_->setAccessibleName(topicList_->currentItem()->text());
             const auto rows = gridRows(*layout, profileKey, tableAccess(), display);
             fillGrid(recordGrid_, *layout, rows, display.glucoseUnits);
             columnFitter_->measure(designedWidths(*layout, recordGrid_));

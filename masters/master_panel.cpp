@@ -1,5 +1,6 @@
 #include "masters/master_panel.h"
 
+#include "platform/accessible_caption.h"
 #include "platform/stored_text.h"
 #include "platform/typing_limit.h"
 #include "settings/picker_date_format.h"
@@ -45,8 +46,10 @@ void MasterPanel::build()
         // A label stands level with a one-line control, at the top of a taller one.
         const Qt::Alignment level
             = control.kind == MasterControlKind::Lines ? Qt::AlignTop : Qt::AlignVCenter;
-        layout->addWidget(new QLabel(ownText(control.label), this), line, 0, Qt::AlignLeft | level);
+        auto *label = new QLabel(ownText(control.label), this);
+        layout->addWidget(label, line, 0, Qt::AlignLeft | level);
         layout->addWidget(widget, line, 1);
+        captionControl(*label, *widget);
         if (control.kind == MasterControlKind::Lines)
             layout->setRowStretch(line, 1);
         ++line;

@@ -115,6 +115,7 @@ DateTimePicker::DateTimePicker(Mode mode, QWidget *parent)
     }
     edit_->installEventFilter(this);
     text_->installEventFilter(this);
+    checkBox_->installEventFilter(this);
 
     connect(edit_, &QDateTimeEdit::dateTimeChanged, this, &DateTimePicker::onEditChanged);
     connect(checkBox_, &QCheckBox::toggled, this, &DateTimePicker::onCheckBoxToggled);
@@ -239,6 +240,18 @@ bool DateTimePicker::setStoredText(const QString &text)
 
 bool DateTimePicker::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == checkBox_) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (const QChar c = isTypedKey(key) ? key->text().front() : QChar();
+                c >= u'0' && c <= u'9') {
+                typeOnCheckBox(c);
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
     // A picker without a check box is given a value by starting to edit it. A
     // step (arrow key, the edit's buttons, the wheel) only brings the present
     // value: stepping from the hidden lowest value would be meaningless.
@@ -368,6 +381,21 @@ void DateTimePicker::onCheckBoxToggled(bool checked)
         setNow();
     else
         setNull();
+}
+
+void DateTimePicker::typeOnCheckBox(QChar digit)
+{
+    // Ticked as by the user, so that whoever watches the box (change
+    // tracking, a default shown) sees a tick first.
+    checkBox_->setChecked(true);
+    if (null_)
+        return; // a handler took the value back
+    edit_->setFocus(Qt::OtherFocusReason);
+    // The digit begins the first section, whichever the edit had.
+    endTyping();
+    typing_ = heldParts();
+    typing_->section = 0;
+    type(digit, false);
 }
 
 // ---- Typing

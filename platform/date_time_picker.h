@@ -18,10 +18,13 @@ namespace vantorelle {
 //
 // "No value" stands for the stored empty text "". With the check box shown it
 // reads as an unticked box beside a blank, disabled edit, and ticking the box
-// gives the present date or time. Without the check box the edit stays blank
-// and enabled, and the first key, click or wheel turn in it gives the present
-// date or time; a typed key or a click in the text then acts as usual, a step
-// (arrow key, the edit's buttons, the wheel) goes no further.
+// gives the present date or time. A digit typed on the box does what ticking
+// it and typing the digit in the edit would: a person who tabs onto the box
+// and types the date gets that date (Space still ticks and unticks). Without
+// the check box the edit stays blank and enabled, and the first key, click or
+// wheel turn in it gives the present date or time; a typed key or a click in
+// the text then acts as usual, a step (arrow key, the edit's buttons, the
+// wheel) goes no further.
 //
 // Typing is the picker's own, so that what people type gives the value they
 // mean. A section takes digits until it is full or no further digit could
@@ -114,6 +117,8 @@ private:
     void showState();
     void onEditChanged();
     void onCheckBoxToggled(bool checked);
+    // A digit typed while the check box has the focus.
+    void typeOnCheckBox(QChar digit);
     void setParts(std::vector<Part> parts, std::vector<QString> separators);
 
     // A typed character, `fromNull` when the key has just given the picker its

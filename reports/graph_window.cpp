@@ -1,5 +1,6 @@
 #include "reports/graph_window.h"
 
+#include "platform/accessible_caption.h"
 #include "platform/app_error.h"
 #include "platform/enter_key.h"
 #include "platform/file_dialogs.h"
@@ -28,6 +29,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace vantorelle {
 
@@ -72,14 +75,15 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
 
     auto *options = new QGroupBox(QStringLiteral("Graph Options"), this);
     auto *optionLayout = new QGridLayout(options);
-    optionLayout->addWidget(new QLabel(QStringLiteral("Topic:"), options), 0, 0);
-    optionLayout->addWidget(topicBox_, 0, 1);
-    optionLayout->addWidget(new QLabel(QStringLiteral("Quick Date Ranges:"), options), 1, 0);
-    optionLayout->addWidget(rangeBox_, 1, 1);
-    optionLayout->addWidget(new QLabel(QStringLiteral("From"), options), 2, 0);
-    optionLayout->addWidget(startPicker_, 2, 1);
-    optionLayout->addWidget(new QLabel(QStringLiteral("to"), options), 3, 0);
-    optionLayout->addWidget(endPicker_, 3, 1);
+    const std::pair<const char *, QWidget *> optionRows[] = {{"Topic:", topicBox_},
+        {"Quick Date Ranges:", rangeBox_}, {"From", startPicker_}, {"to", endPicker_}};
+    int row = 0;
+    for (const auto &[text, control] : optionRows) {
+        auto *caption = new QLabel(QLatin1String(text), options);
+        optionLayout->addWidget(caption, row, 0);
+        optionLayout->addWidget(control, row++, 1);
+        captionControl(*caption, *control);
+    }
 
     auto *drawButton = commandButton("Draw Graph", "cmdGraph", this);
     auto *printButton = commandButton("&Print", "cmdPrint", this);

@@ -1,5 +1,6 @@
 #include "reports/print_options_dialog.h"
 
+#include "platform/accessible_caption.h"
 #include "reports/print_dialog_commands.h"
 #include "reports/profile_sections.h"
 #include "reports/report_builder.h"
@@ -81,8 +82,10 @@ PrintOptionsDialog::PrintOptionsDialog(
     auto *rangeLayout = new QGridLayout(rangeFrame);
     rangeLayout->addWidget(rangeBox_, 0, 0, 1, 3);
     rangeLayout->addWidget(startPicker_, 1, 0);
-    rangeLayout->addWidget(new QLabel(QStringLiteral("to"), rangeFrame), 1, 1);
+    auto *to = new QLabel(QStringLiteral("to"), rangeFrame);
+    rangeLayout->addWidget(to, 1, 1);
     rangeLayout->addWidget(endPicker_, 1, 2);
+    captionControl(*to, *endPicker_);
     rangeLayout->setColumnStretch(0, 1);
     rangeLayout->setColumnStretch(2, 1);
 

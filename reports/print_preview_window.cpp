@@ -1,5 +1,6 @@
 #include "reports/print_preview_window.h"
 
+#include "platform/accessible_caption.h"
 #include "platform/app_error.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_writer.h"
@@ -103,8 +104,10 @@ PrintPreviewWindow::PrintPreviewWindow(
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral(">>")) + 24);
 
     auto *bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("Zoom:"), this));
+    auto *zoom = new QLabel(QStringLiteral("Zoom:"), this);
+    bar->addWidget(zoom);
     bar->addWidget(zoomBox_);
+    captionControl(*zoom, *zoomBox_);
     bar->addSpacing(12);
     bar->addWidget(first);
     bar->addWidget(previous);

@@ -359,6 +359,32 @@ TEST_F(TypingEndToEnd, ABloodPressureReadingTypedWithItsDateAMorningTimeAndANote
     closeAndWait();
 }
 
+TEST_F(TypingEndToEnd, AnAppointmentDateTypedOnItsTickBoxIsInTheFileAfterSaveAll)
+{
+    // The date preference of a new data folder: month, day, year with "/".
+    useBasicData();
+    const QString prefs = dataFolder() + "VantorellePrefs.cdb";
+    writeFile(prefs,
+        readFile(prefs)
+            .replace(R"("ddmmyyyy")", R"("mmddyyyy")")
+            .replace(R"("date_sep",".")", R"("date_sep","/")"));
+    start();
+    ASSERT_TRUE(focusWindow(mainTitle));
+    const QString window = QString::number(desktop.find(program.processId(), mainTitle));
+    xdotool({"mousemove", "--window", window, "--sync", "60", "500", "click", "1"});
+    // "ap": Appointments; Add; "d": Dr. Who; Tab: on to the date's tick box.
+    xdotool({"key", "--delay", "30", "a", "p", "alt+a"});
+    xdotool({"key", "--delay", "30", "d", "Tab"});
+    xdotool({"type", "--delay", "30", "12012026"});
+    xdotool({"key", "alt+s"}); // Save
+    xdotool({"key", "ctrl+s"}); // Save All
+
+    const QRegularExpression stored(QStringLiteral(
+        R"(\r\n0x00000000,0x0008,"20090305070809p7973879800:0020090306080200p","20090306080200p","20261201","00:00",)"));
+    expectStoredSoon(dataFolder() + "VantorelleAppt.cdb", stored);
+    closeAndWait();
+}
+
 TEST_F(TypingEndToEnd, AProviderAddedThroughTheMenuByKeyboardIsInTheFileAfterSaveAll)
 {
     ASSERT_NO_FATAL_FAILURE(startOnBasicDataAt("2026-03-07 15:20:00"));

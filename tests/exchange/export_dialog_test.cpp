@@ -2,6 +2,7 @@
 #include "exchange_dialog_fixture.h"
 #include "export_fixture.h"
 #include "store/clock.h"
+#include "support/accessible_names.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_main_window_context.h"
 #include "support/fake_prompter.h"
@@ -384,6 +385,17 @@ TEST_F(ExportDialogTest, EnterInAListOrTheDelimiterStartsNoExport)
     control("cmdExport")->setFocus();
     QTest::keyClick(control("cmdExport"), Qt::Key_Return);
     EXPECT_EQ(boxTitles(), "Export");
+}
+
+// A screen reader meets the field lists and the delimiter box by their captions.
+TEST_F(ExportDialogTest, ItsControlsAreNamedByTheirCaptions)
+{
+    open();
+    for (const auto &[name, caption] : {std::pair {"lstFields(0)", "Available Fields:"},
+             std::pair {"lstFields(1)", "Field Order In File to Export:"},
+             std::pair {"txtDelim", "Custom"}})
+        expectNamed(control(name), QString::fromLatin1(caption));
+    expectNamedByCaptions(*dialog);
 }
 
 } // namespace

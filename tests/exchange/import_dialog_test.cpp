@@ -3,6 +3,7 @@
 #include "import_fixture.h"
 #include "store/clock.h"
 #include "store/table_rows.h"
+#include "support/accessible_names.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_main_window_context.h"
 #include "support/fake_prompter.h"
@@ -395,5 +396,16 @@ INSTANTIATE_TEST_SUITE_P(ImportDialog, ImportStopTest,
         StopCase {Stop::EscapeKey, "EscapeKey"}, StopCase {Stop::CloseWindow, "CloseWindow"},
         StopCase {Stop::ProgramClosing, "ProgramClosing"}),
     [](const ::testing::TestParamInfo<StopCase> &info) { return std::string(info.param.name); });
+
+// A screen reader meets the field lists and the date formats by their captions.
+TEST_F(ImportDialogTest, ItsControlsAreNamedByTheirCaptions)
+{
+    open();
+    for (const auto &[name, caption] : {std::pair {"lstFields(0)", "Available Fields:"},
+             std::pair {"lstFields(1)", "Field Order In File to Import:"},
+             std::pair {"cboDateFmt", "Import date format:"}})
+        expectNamed(control(name), QString::fromLatin1(caption));
+    expectNamedByCaptions(*dialog);
+}
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "settings/app_info.h"
 #include "settings/preferences.h"
 #include "store/criterion.h"
+#include "support/accessible_names.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -879,3 +880,13 @@ INSTANTIATE_TEST_SUITE_P(Ways, StoredName,
              "Ł →\r\n\r\n"
              "The records hold only Western European (Windows-1252) characters."}}),
     [](const auto &info) { return testName(info.param.name); });
+
+// A screen reader meets every control of every list's panel by its caption.
+TEST_F(MastersFixture, EveryControlIsNamedByItsCaption)
+{
+    open(MasterListId::Insurance);
+    EXPECT_GT(expectNamedByCaptions(*editor), 0u);
+    for (const auto &[name, caption] : {std::pair {"txtInsID(1)", "Company:"},
+             std::pair {"dtInsDate", "Date:"}, std::pair {"txtConID(7)", "Address:"}})
+        expectNamed(control<QWidget>(name), QString::fromLatin1(caption));
+}

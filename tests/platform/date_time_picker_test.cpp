@@ -673,3 +673,69 @@ TEST_F(DateTimePickerTest, TheUsersLocaleChangesNothing)
     }
     QLocale::setDefault(before);
 }
+
+// Tab brings the focus to the tick box of a picker that may be left without a
+// value; what is typed there is the value, as if the box had been ticked first.
+TEST_F(DateTimePickerTest, TypingOnTheTickBoxTicksItAndGivesTheValueTyped)
+{
+    const struct {
+        DateTimePicker::Mode mode;
+        Order order;
+        const char *separator;
+        bool spaceFirst; // ticked with Space before the typing
+        const char *keys, *stored;
+    } cases[] = {
+        {DateTimePicker::Mode::Date, Order::MonthDayYear, "/", false, "12012026", "20261201"},
+        {DateTimePicker::Mode::Date, Order::DayMonthYear, ".", false, "12012026", "20260112"},
+        {DateTimePicker::Mode::Date, Order::MonthDayYear, "/", false, "3/5/2024", "20240305"},
+        {DateTimePicker::Mode::Date, Order::MonthDayYear, "/", true, "12012026", "20261201"},
+        {DateTimePicker::Mode::Time, Order::MonthDayYear, "", false, "8:30a", "08:30"},
+        {DateTimePicker::Mode::Time, Order::MonthDayYear, "", false, "830p", "20:30"},
+        {DateTimePicker::Mode::Time, Order::MonthDayYear, "", true, "0915", "09:15"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.keys) + (c.spaceFirst ? " after Space" : ""));
+        TypingWindow typing(c.mode);
+        if (c.mode == DateTimePicker::Mode::Date)
+            typing.picker->setDateFormat(c.order, QString::fromLatin1(c.separator));
+        typing.picker->setCheckBoxVisible(true);
+        // What a watcher of the picker sees first: the tick, which gives the present value.
+        QStringList seen;
+        QObject::connect(typing.picker, &DateTimePicker::changed, typing.picker,
+            [&] { seen << typing.picker->storedText(); });
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), checkBoxOf(*typing.picker));
+        if (c.spaceFirst)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        TypingWindow::type(QString::fromLatin1(c.keys));
+        EXPECT_TRUE(editOf(*typing.picker)->hasFocus())
+            << "the keys after the first go on into the edit";
+        typing.tabOut();
+        EXPECT_TRUE(checkBoxOf(*typing.picker)->isChecked());
+        EXPECT_EQ(typing.picker->storedText().toStdString(), c.stored);
+        ASSERT_FALSE(seen.isEmpty());
+        EXPECT_EQ(seen.front(),
+            c.mode == DateTimePicker::Mode::Date ? QStringLiteral("20240315")
+                                                 : QStringLiteral("14:20"));
+    }
+}
+
+TEST_F(DateTimePickerTest, SpaceOnTheTickBoxTicksAndUnticks)
+{
+    TypingWindow typing(DateTimePicker::Mode::Date);
+    typing.picker->setCheckBoxVisible(true);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCheckBox *box = checkBoxOf(*typing.picker);
+    ASSERT_EQ(QApplication::focusWidget(), box);
+
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(typing.picker->storedText(), "20240315");
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_TRUE(typing.picker->isNull());
+    // Letters and signs typed on the box leave it as it is.
+    TypingWindow::type("a/");
+    EXPECT_TRUE(typing.picker->isNull());
+    EXPECT_EQ(QApplication::focusWidget(), box);
+}
