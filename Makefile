@@ -32,8 +32,8 @@ bench: build
 	cmake --build $(BUILD_DIR) --target vantorelle_bench
 	$(BUILD_DIR)/bench/vantorelle_bench $(BENCH_FOLDER)
 
-# The tests of the modules below the main window (store, platform, settings,
-# context, handheld, backup, dialogs) built with AddressSanitizer and
+# The tests of the modules below the main window (store, text, platform,
+# documents, widgets, settings, context, handheld, backup, dialogs) built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, in a build folder of their own.
 SANITIZE_DIR ?= build-sanitize
 SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer

@@ -3,8 +3,8 @@
 #include "bench/bench_timing.h"
 
 #include "bench/data_generator.h"
-#include "platform/gif_writer.h"
-#include "platform/graph_renderer.h"
+#include "documents/gif_writer.h"
+#include "documents/graph_renderer.h"
 #include "reports/reading_graph.h"
 #include "store/store.h"
 

@@ -2,9 +2,9 @@
 
 #include "bench/bench_timing.h"
 
-#include "platform/print_layout.h"
-#include "platform/print_painter.h"
-#include "platform/rtf_document_writer.h"
+#include "documents/print_layout.h"
+#include "documents/print_painter.h"
+#include "documents/rtf_document_writer.h"
 #include "reports/profile_report.h"
 #include "reports/report_blocks.h"
 #include "store/store.h"

@@ -130,3 +130,30 @@ function(vantorelle_tests folder)
       PROPERTIES ENVIRONMENT "${environment}")
   endif()
 endfunction()
+
+# The modules, lowest first; each sees itself and the modules it is declared
+# above, and an include of anything else does not build.
+#   store      records and their files, standard library only
+#   text       the table files' character code and stored <-> shown text
+#   platform   services over the desktop
+#   documents  document formats and renderers: they know no widget
+#   widgets    the controls the windows share; they may draw documents
+vantorelle_module(store)
+vantorelle_module(text BELOW store LIBRARIES Qt6::Core)
+vantorelle_module(platform BELOW text
+                  LIBRARIES Qt6::Widgets Qt6::PrintSupport PkgConfig::XCB)
+vantorelle_module(documents BELOW platform LIBRARIES Qt6::Gui GIF::GIF)
+vantorelle_module(widgets BELOW documents LIBRARIES Qt6::Widgets Qt6::PrintSupport)
+vantorelle_module(settings BELOW widgets)
+vantorelle_module(context BELOW settings)
+vantorelle_module(handheld BELOW context)
+vantorelle_module(backup BELOW handheld)
+vantorelle_module(dialogs BELOW settings)
+if(NOT VANTORELLE_LOWER_LAYERS_ONLY)
+  # The windows beside the main window reach it through context/ only.
+  vantorelle_module(masters BELOW context)
+  vantorelle_module(reports BELOW context)
+  vantorelle_module(exchange BELOW context)
+  vantorelle_module(mainwin BELOW backup dialogs)
+  vantorelle_module(editor BELOW mainwin)
+endif()

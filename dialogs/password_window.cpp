@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/accessible_caption.h"
-#include "platform/typing_limit.h"
 #include "settings/app_info.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/typing_limit.h"
 
 namespace vantorelle {
 

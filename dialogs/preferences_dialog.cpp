@@ -1,14 +1,14 @@
 #include "dialogs/preferences_dialog.h"
 
-#include "platform/accessible_caption.h"
 #include "platform/app_error.h"
-#include "platform/cp1252.h"
-#include "platform/typing_limit.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/preferences.h"
 #include "store/store.h"
 #include "store/stored_dates.h"
 #include "store/table_error.h"
+#include "text/cp1252.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/typing_limit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

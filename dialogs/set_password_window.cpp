@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/accessible_caption.h"
-#include "platform/cp1252.h"
 #include "platform/prompter.h"
-#include "platform/typing_limit.h"
+#include "text/cp1252.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/typing_limit.h"
 
 #include <utility>
 

@@ -5,10 +5,10 @@
 #include "editor/begin_editing.h"
 #include "editor/topic_panel.h"
 #include "editor/type_ahead.h"
-#include "platform/date_time_picker.h"
-#include "platform/stored_text.h"
-#include "platform/text_box.h"
 #include "store/store.h"
+#include "text/stored_text.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -5,9 +5,9 @@
 #include "editor/record_editor.h"
 #include "editor/topic_panel.h"
 #include "mainwin/record_editor_host.h"
-#include "platform/cp1252.h"
 #include "store/criterion.h"
 #include "store/store.h"
+#include "text/cp1252.h"
 
 #include <QGridLayout>
 #include <QListWidget>

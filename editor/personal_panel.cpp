@@ -4,10 +4,10 @@
 #include "context/main_window_context.h"
 #include "editor/topic_panel.h"
 #include "mainwin/master_list_filler.h"
-#include "platform/accessible_caption.h"
-#include "platform/cp1252.h"
-#include "platform/date_time_picker.h"
 #include "store/stored_dates.h"
+#include "text/cp1252.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/date_time_picker.h"
 
 #include <QGridLayout>
 #include <QLabel>

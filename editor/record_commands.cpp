@@ -7,9 +7,9 @@
 #include "mainwin/master_list_filler.h"
 #include "mainwin/record_editor_host.h"
 #include "platform/prompter.h"
-#include "platform/text_box.h"
 #include "settings/error_trap.h"
 #include "store/store.h"
+#include "widgets/text_box.h"
 
 #include <QComboBox>
 #include <QGridLayout>

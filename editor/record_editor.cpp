@@ -12,14 +12,14 @@
 #include "editor/topic_panel.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/record_editor_host.h"
-#include "platform/cp1252.h"
 #include "platform/prompter.h"
-#include "platform/stored_text.h"
 #include "settings/app_info.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
 #include "store/record_operations.h"
 #include "store/store.h"
+#include "text/cp1252.h"
+#include "text/stored_text.h"
 
 #include <QLineEdit>
 

@@ -1,15 +1,15 @@
 #include "editor/topic_panel.h"
 
 #include "editor/panel_hooks.h"
-#include "platform/accessible_caption.h"
-#include "platform/cp1252.h"
-#include "platform/date_time_picker.h"
-#include "platform/stored_text.h"
-#include "platform/text_box.h"
-#include "platform/typing_limit.h"
 #include "settings/preferences.h"
 #include "store/record_status.h"
 #include "store/stored_dates.h"
+#include "text/cp1252.h"
+#include "text/stored_text.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
+#include "widgets/typing_limit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

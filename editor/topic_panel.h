@@ -1,9 +1,9 @@
 #pragma once
 
 #include "editor/panel_descriptor.h"
-#include "platform/panel_field.h"
 #include "store/memory_table.h"
 #include "store/topics.h"
+#include "widgets/panel_field.h"
 
 #include <QGroupBox>
 

@@ -1,6 +1,6 @@
 #include "editor/type_ahead.h"
 
-#include "platform/typing_limit.h"
+#include "widgets/typing_limit.h"
 
 #include <QApplication>
 #include <QComboBox>

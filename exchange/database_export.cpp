@@ -2,8 +2,8 @@
 
 #include "exchange/export_line.h"
 #include "exchange/lxp_format.h"
-#include "platform/cp1252.h"
 #include "store/listing_order.h"
+#include "text/cp1252.h"
 
 #include <QDate>
 #include <QLocale>
@@ -39,7 +39,8 @@ std::size_t DatabaseExport::write(ExportFile &file, std::string_view path, std::
         columns.clear();
         for (const std::string_view field : section.valueFields())
             columns.push_back(*table.columnIndex(field));
-        for (const RowView record : inListingOrder(store_.tableRows(section.table), section.table)) {
+        for (const RowView record :
+            inListingOrder(store_.tableRows(section.table), section.table)) {
             appendLxpLineStart(out, section, record.value(keyColumn));
             for (const std::size_t column : columns)
                 appendLxpValue(out, section, record.value(column));

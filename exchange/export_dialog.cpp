@@ -8,18 +8,18 @@
 #include "exchange/field_picker.h"
 #include "exchange/stored_choice.h"
 #include "exchange/topic_export.h"
-#include "platform/accessible_caption.h"
-#include "platform/cp1252.h"
-#include "platform/enter_key.h"
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
-#include "platform/typing_limit.h"
 #include "settings/error_trap.h"
 #include "settings/installation.h"
 #include "settings/preferences.h"
 #include "settings/settings_access.h"
 #include "store/clock.h"
+#include "text/cp1252.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/enter_key.h"
+#include "widgets/typing_limit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "exchange/field_picker.h"
 
-#include "platform/accessible_caption.h"
+#include "widgets/accessible_caption.h"
 
 #include <QGridLayout>
 #include <QLabel>

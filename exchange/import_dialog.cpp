@@ -6,10 +6,7 @@
 #include "exchange/import_topics.h"
 #include "exchange/reading_import.h"
 #include "exchange/stored_choice.h"
-#include "platform/accessible_caption.h"
 #include "platform/app_error.h"
-#include "platform/cp1252.h"
-#include "platform/enter_key.h"
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -17,6 +14,9 @@
 #include "settings/error_trap.h"
 #include "settings/installation.h"
 #include "settings/settings_access.h"
+#include "text/cp1252.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/enter_key.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

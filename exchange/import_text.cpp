@@ -1,7 +1,7 @@
 #include "exchange/import_text.h"
 
-#include "platform/cp1252.h"
 #include "store/file_io.h"
+#include "text/cp1252.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -6,9 +6,9 @@
 #include "fuzz_support.h"
 #include "qt_allocation_stacks.h"
 
-#include "platform/cp1252.h"
-#include "platform/rich_text_reader.h"
-#include "platform/rtf_field.h"
+#include "documents/rich_text_reader.h"
+#include "documents/rtf_field.h"
+#include "text/cp1252.h"
 
 #include <QFont>
 #include <QGuiApplication>

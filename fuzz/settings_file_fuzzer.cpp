@@ -4,8 +4,8 @@
 #include "fuzz_support.h"
 #include "qt_allocation_stacks.h"
 
-#include "platform/cp1252.h"
-#include "platform/settings_file.h"
+#include "settings/settings_file.h"
+#include "text/cp1252.h"
 
 #include <QList>
 #include <QStringDecoder>

@@ -2,7 +2,6 @@
 
 #include "context/main_window_actions.h"
 #include "platform/app_error.h"
-#include "platform/cp1252.h"
 #include "platform/file_copy.h"
 #include "platform/paths.h"
 #include "platform/private_files.h"
@@ -12,6 +11,7 @@
 #include "settings/error_box_and_logs.h"
 #include "settings/registry_access.h"
 #include "store/clock.h"
+#include "text/cp1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,11 +4,11 @@
 #include "mainwin/grid_layouts.h"
 #include "mainwin/long_operation.h"
 #include "mainwin/record_editor_hooks.h"
-#include "platform/cp1252.h"
 #include "platform/prompter.h"
 #include "settings/error_trap.h"
 #include "store/record_operations.h"
 #include "store/store.h"
+#include "text/cp1252.h"
 
 #include <QComboBox>
 #include <QLabel>

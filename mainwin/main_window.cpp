@@ -4,13 +4,13 @@
 #include "mainwin/column_fitter.h"
 #include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
-#include "platform/accessible_caption.h"
 #include "platform/instance_guard.h"
-#include "platform/rich_text_view.h"
 #include "settings/app_info.h"
 #include "settings/error_trap.h"
 #include "settings/picker_date_format.h"
 #include "store/store.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/rich_text_view.h"
 
 #include <QAction>
 #include <QApplication>

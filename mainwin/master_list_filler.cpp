@@ -1,7 +1,7 @@
 #include "mainwin/master_list_filler.h"
 
-#include "platform/cp1252.h"
 #include "store/listing_order.h"
+#include "text/cp1252.h"
 
 #include <QComboBox>
 #include <QListWidget>

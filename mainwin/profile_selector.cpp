@@ -2,10 +2,10 @@
 
 #include "mainwin/long_operation.h"
 #include "mainwin/record_editor_hooks.h"
-#include "platform/cp1252.h"
 #include "settings/error_trap.h"
 #include "store/listing_order.h"
 #include "store/store.h"
+#include "text/cp1252.h"
 
 #include <QComboBox>
 #include <QLabel>

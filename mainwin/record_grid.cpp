@@ -1,7 +1,7 @@
 #include "mainwin/record_grid.h"
 
 #include "mainwin/master_index.h"
-#include "platform/cp1252.h"
+#include "text/cp1252.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>

@@ -1,14 +1,14 @@
 #include "mainwin/main_window.h"
 
+#include "documents/rtf_field.h"
 #include "mainwin/grid_cells.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/saved_row.h"
 #include "mainwin/shown_record.h"
-#include "platform/cp1252.h"
-#include "platform/rich_text_view.h"
-#include "platform/rtf_field.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
+#include "text/cp1252.h"
+#include "widgets/rich_text_view.h"
 
 #include <QPushButton>
 #include <QSignalBlocker>

@@ -1,6 +1,6 @@
 #include "mainwin/record_views.h"
 
-#include "platform/rtf_field.h"
+#include "documents/rtf_field.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "mainwin/shown_record.h"
 
+#include "documents/rtf_field.h"
 #include "mainwin/grid_layouts.h"
 #include "mainwin/master_index.h"
-#include "platform/rtf_field.h"
 
 #include <algorithm>
 #include <optional>

@@ -5,7 +5,6 @@
 #include "dialogs/splash_window.h"
 #include "handheld/handheld_setup.h"
 #include "mainwin/record_editor_hooks.h"
-#include "platform/cp1252.h"
 #include "platform/instance_guard.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -15,6 +14,7 @@
 #include "settings/window_placement.h"
 #include "store/store.h"
 #include "store/topics.h"
+#include "text/cp1252.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,10 +3,10 @@
 #include "mainwin/column_fitter.h"
 #include "mainwin/record_grid.h"
 #include "mainwin/record_views.h"
-#include "platform/cp1252.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
 #include "store/store.h"
+#include "text/cp1252.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -15,7 +15,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "platform/rich_text_view.h"
+#include "widgets/rich_text_view.h"
 
 namespace vantorelle {
 

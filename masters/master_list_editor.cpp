@@ -1,9 +1,7 @@
 #include "masters/master_list_editor.h"
 
 #include "masters/master_panel.h"
-#include "platform/enter_key.h"
 #include "platform/prompter.h"
-#include "platform/stored_text.h"
 #include "settings/app_info.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
@@ -12,6 +10,8 @@
 #include "store/record_operations.h"
 #include "store/record_status.h"
 #include "store/store.h"
+#include "text/stored_text.h"
+#include "widgets/enter_key.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "masters/master_panel.h"
 
-#include "platform/accessible_caption.h"
-#include "platform/stored_text.h"
-#include "platform/typing_limit.h"
 #include "settings/picker_date_format.h"
+#include "text/stored_text.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/typing_limit.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "masters/master_list_definition.h"
-#include "platform/date_time_picker.h"
-#include "platform/panel_field.h"
-#include "platform/text_box.h"
 #include "store/display_preferences.h"
 #include "store/memory_table.h"
 #include "store/store.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/panel_field.h"
+#include "widgets/text_box.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "masters/provider_view.h"
 
-#include "platform/rtf_field.h"
+#include "documents/rtf_field.h"
 
 #include <algorithm>
 #include <array>

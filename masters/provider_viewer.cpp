@@ -2,8 +2,8 @@
 
 #include "masters/master_list_editor.h"
 #include "masters/provider_view.h"
-#include "platform/cp1252.h"
-#include "platform/rich_text_view.h"
+#include "text/cp1252.h"
+#include "widgets/rich_text_view.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

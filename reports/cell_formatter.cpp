@@ -1,8 +1,8 @@
 #include "reports/cell_formatter.h"
 
-#include "platform/cp1252.h"
 #include "store/glucose_units.h"
 #include "store/stored_dates.h"
+#include "text/cp1252.h"
 
 #include <QByteArray>
 

@@ -1,10 +1,7 @@
 #include "reports/graph_window.h"
 
-#include "platform/accessible_caption.h"
 #include "platform/app_error.h"
-#include "platform/enter_key.h"
 #include "platform/file_dialogs.h"
-#include "platform/graph_view.h"
 #include "platform/paths.h"
 #include "platform/print_dialogs.h"
 #include "platform/prompter.h"
@@ -17,6 +14,9 @@
 #include "settings/installation.h"
 #include "settings/picker_date_format.h"
 #include "settings/preferences.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/enter_key.h"
+#include "widgets/graph_view.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "context/main_window_context.h"
-#include "platform/date_time_picker.h"
+#include "widgets/date_time_picker.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "reports/master_lists_report.h"
 
-#include "platform/print_document.h"
+#include "documents/print_document.h"
 #include "reports/cell_formatter.h"
 #include "reports/report_blocks.h"
 #include "store/listing_order.h"

@@ -1,6 +1,5 @@
 #include "reports/print_options_dialog.h"
 
-#include "platform/accessible_caption.h"
 #include "reports/print_dialog_commands.h"
 #include "reports/profile_sections.h"
 #include "reports/report_builder.h"
@@ -9,6 +8,7 @@
 #include "settings/installation.h"
 #include "settings/picker_date_format.h"
 #include "settings/preferences.h"
+#include "widgets/accessible_caption.h"
 
 #include <QCheckBox>
 #include <QComboBox>

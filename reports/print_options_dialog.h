@@ -1,9 +1,9 @@
 #pragma once
 
 #include "context/main_window_context.h"
-#include "platform/date_time_picker.h"
 #include "reports/profile_report_options.h"
 #include "reports/settings_writer.h"
+#include "widgets/date_time_picker.h"
 
 #include <QDialog>
 

@@ -1,19 +1,19 @@
 #include "reports/print_preview_window.h"
 
-#include "platform/accessible_caption.h"
+#include "documents/print_layout.h"
+#include "documents/print_painter.h"
 #include "platform/app_error.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_writer.h"
-#include "platform/page_view.h"
 #include "platform/paths.h"
 #include "platform/print_dialogs.h"
-#include "platform/print_layout.h"
-#include "platform/print_painter.h"
 #include "platform/prompter.h"
 #include "reports/report_file.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/installation.h"
 #include "store/stored_dates.h"
+#include "widgets/accessible_caption.h"
+#include "widgets/page_view.h"
 
 #include <QComboBox>
 #include <QFile>

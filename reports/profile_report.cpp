@@ -1,6 +1,6 @@
 #include "reports/profile_report.h"
 
-#include "platform/print_document.h"
+#include "documents/print_document.h"
 #include "reports/report_blocks.h"
 #include "store/store.h"
 #include "store/stored_dates.h"

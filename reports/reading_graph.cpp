@@ -1,11 +1,11 @@
 #include "reports/reading_graph.h"
 
-#include "platform/stored_text.h"
 #include "store/field_tables.h"
 #include "store/glucose_units.h"
 #include "store/stored_dates.h"
 #include "store/table_catalog.h"
 #include "store/table_error.h"
+#include "text/stored_text.h"
 
 #include <QColor>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/graph_model.h"
+#include "documents/graph_model.h"
 #include "store/display_preferences.h"
 #include "store/store.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/print_document.h"
+#include "documents/print_document.h"
 #include "reports/report_cells.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #include "reports/report_builder.h"
 
 #include "context/main_window_context.h"
+#include "documents/print_layout.h"
 #include "platform/app_error.h"
-#include "platform/print_layout.h"
 #include "reports/cell_formatter.h"
 #include "reports/master_lists_report.h"
 #include "reports/profile_report.h"

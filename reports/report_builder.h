@@ -1,7 +1,7 @@
 #pragma once
 
 #include "context/main_window_context.h"
-#include "platform/print_document.h"
+#include "documents/print_document.h"
 
 class QPageLayout;
 

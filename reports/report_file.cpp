@@ -1,9 +1,9 @@
 #include "reports/report_file.h"
 
+#include "documents/rtf_document_writer.h"
 #include "platform/app_error.h"
 #include "platform/paths.h"
 #include "platform/private_files.h"
-#include "platform/rtf_document_writer.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -1,12 +1,12 @@
 #include "settings/error_box_and_logs.h"
 
-#include "platform/cp1252.h"
 #include "platform/file_writer.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
 #include "settings/support_info.h"
 #include "store/clock.h"
+#include "text/cp1252.h"
 
 namespace vantorelle {
 

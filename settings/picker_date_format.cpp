@@ -1,8 +1,8 @@
 #include "settings/picker_date_format.h"
 
-#include "platform/cp1252.h"
-#include "platform/date_time_picker.h"
 #include "store/display_preferences.h"
+#include "text/cp1252.h"
+#include "widgets/date_time_picker.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "settings/preferences.h"
 
-#include "platform/cp1252.h"
+#include "text/cp1252.h"
 
 namespace vantorelle {
 

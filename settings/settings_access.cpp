@@ -2,8 +2,8 @@
 
 #include "platform/app_error.h"
 #include "platform/prompter.h"
-#include "platform/settings_file.h"
 #include "settings/app_info.h"
+#include "settings/settings_file.h"
 
 namespace vantorelle {
 

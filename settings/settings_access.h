@@ -4,7 +4,7 @@
 
 namespace vantorelle {
 
-// One value of the settings file at a time (see platform/settings_file.h for
+// One value of the settings file at a time (see settings/settings_file.h for
 // how names and values are matched).
 
 // The value of `key` in `section` of `file`, whole; `defaultValue` when the

@@ -2,10 +2,10 @@
 
 #include "editor/topic_panel.h"
 #include "mainwin/grid_layouts.h"
-#include "platform/cp1252.h"
-#include "platform/date_time_picker.h"
-#include "platform/text_box.h"
 #include "store/store.h"
+#include "text/cp1252.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QComboBox>
 #include <QFileInfo>

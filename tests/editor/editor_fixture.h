@@ -14,8 +14,8 @@
 #include "support/find_control.h"
 
 // The main window's controls, which the tests find by name.
-#include "platform/rich_text_view.h"
 #include "support/temporary_install.h"
+#include "widgets/rich_text_view.h"
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>

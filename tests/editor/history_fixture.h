@@ -3,10 +3,10 @@
 #include "editor_fixture.h"
 
 #include "editor/topic_panel.h"
-#include "platform/cp1252.h"
 #include "store/criterion.h"
 #include "store/table_catalog.h"
 #include "store/topics.h"
+#include "text/cp1252.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 #include "history_fixture.h"
 
 #include "editor/topic_panel.h"
-#include "platform/cp1252.h"
-#include "platform/date_time_picker.h"
-#include "platform/text_box.h"
 #include "settings/app_info.h"
 #include "store/criterion.h"
 #include "store/table_catalog.h"
 #include "store/topics.h"
+#include "text/cp1252.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QApplication>
 #include <QComboBox>

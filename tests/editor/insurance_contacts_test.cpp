@@ -3,11 +3,11 @@
 #include "editor/contacts_panel.h"
 #include "editor/insurance_panel.h"
 #include "editor/topic_panel.h"
-#include "platform/date_time_picker.h"
-#include "platform/text_box.h"
 #include "store/criterion.h"
 #include "store/keys.h"
 #include "store/topics.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "history_fixture.h"
 
-#include "platform/date_time_picker.h"
 #include "store/criterion.h"
+#include "widgets/date_time_picker.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "history_fixture.h"
 
 #include "editor/topic_panel.h"
-#include "platform/date_time_picker.h"
-#include "platform/text_box.h"
 #include "settings/app_info.h"
 #include "store/criterion.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QApplication>
 #include <QComboBox>

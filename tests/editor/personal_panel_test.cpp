@@ -2,11 +2,11 @@
 
 #include "editor/personal_panel.h"
 #include "editor/topic_panel.h"
-#include "platform/date_time_picker.h"
-#include "platform/text_box.h"
 #include "store/criterion.h"
 #include "store/record_operations.h"
 #include "store/topics.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "editor_fixture.h"
 
 #include "editor/topic_panel.h"
-#include "platform/date_time_picker.h"
-#include "platform/text_box.h"
 #include "store/criterion.h"
 #include "store/topics.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "history_fixture.h"
 
-#include "platform/text_box.h"
 #include "support/typed_keys.h"
+#include "widgets/text_box.h"
 
 #include <QApplication>
 #include <QClipboard>

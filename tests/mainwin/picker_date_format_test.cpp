@@ -1,9 +1,9 @@
 #include "dialogs/preferences_dialog.h"
-#include "platform/date_time_picker.h"
 #include "settings/picker_date_format.h"
 #include "startup_fixture.h"
 #include "store/store.h"
 #include "support/find_control.h"
+#include "widgets/date_time_picker.h"
 
 #include <QApplication>
 #include <QComboBox>

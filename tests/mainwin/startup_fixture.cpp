@@ -1,9 +1,9 @@
 #include "startup_fixture.h"
 
 #include "dialogs/password_window.h"
-#include "platform/cp1252.h"
 #include "store/store.h"
 #include "store/table_error.h"
+#include "text/cp1252.h"
 
 #include <QApplication>
 #include <QDir>

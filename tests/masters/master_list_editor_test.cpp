@@ -1,13 +1,13 @@
 #include "masters_fixture.h"
 
 #include "masters/master_list_definition.h"
-#include "platform/cp1252.h"
-#include "platform/date_time_picker.h"
-#include "platform/text_box.h"
 #include "settings/app_info.h"
 #include "settings/preferences.h"
 #include "store/criterion.h"
 #include "support/accessible_names.h"
+#include "text/cp1252.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,11 +1,11 @@
 #include "masters_fixture.h"
 
-#include "platform/cp1252.h"
-#include "platform/date_time_picker.h"
-#include "platform/text_box.h"
 #include "store/store.h"
 #include "support/temporary_install.h"
 #include "support/typed_keys.h"
+#include "text/cp1252.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "masters/provider_view.h"
 #include "masters/provider_viewer.h"
-#include "platform/rich_text_view.h"
+#include "widgets/rich_text_view.h"
 
 #include <QApplication>
 #include <QListWidget>

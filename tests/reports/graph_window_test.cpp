@@ -1,11 +1,11 @@
 #include "report_window_fixture.h"
 
-#include "platform/graph_view.h"
 #include "reports/graph_window.h"
 #include "reports/report_windows.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_print_dialogs.h"
 #include "support/find_control.h"
+#include "widgets/graph_view.h"
 
 #include <QApplication>
 #include <QComboBox>

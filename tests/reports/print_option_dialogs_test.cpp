@@ -1,10 +1,10 @@
 #include "report_window_fixture.h"
 
-#include "platform/date_time_picker.h"
 #include "reports/print_master_lists_dialog.h"
 #include "reports/print_options_dialog.h"
 #include "reports/print_preview_window.h"
 #include "support/find_control.h"
+#include "widgets/date_time_picker.h"
 
 #include <QApplication>
 #include <QCheckBox>

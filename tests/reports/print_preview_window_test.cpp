@@ -1,12 +1,12 @@
 #include "report_window_fixture.h"
 
-#include "platform/page_view.h"
-#include "platform/print_layout.h"
+#include "documents/print_layout.h"
 #include "reports/print_preview_window.h"
 #include "store/table_catalog.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_print_dialogs.h"
 #include "support/find_control.h"
+#include "widgets/page_view.h"
 
 #include <QApplication>
 #include <QComboBox>

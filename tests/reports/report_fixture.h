@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/print_document.h"
+#include "documents/print_document.h"
 #include "store/store.h"
 #include "support/letter_page.h"
 #include "support/temporary_install.h"

@@ -1,7 +1,7 @@
 #include "report_fixture.h"
 
-#include "platform/print_layout.h"
-#include "platform/print_painter.h"
+#include "documents/print_layout.h"
+#include "documents/print_painter.h"
 #include "reports/master_lists_report.h"
 #include "reports/profile_report.h"
 #include "reports/report_blocks.h"

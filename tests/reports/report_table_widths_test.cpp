@@ -1,6 +1,6 @@
 #include "report_window_fixture.h"
 
-#include "platform/print_layout.h"
+#include "documents/print_layout.h"
 #include "reports/report_builder.h"
 
 #include <QPageSize>

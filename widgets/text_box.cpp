@@ -1,0 +1,93 @@
+#include "widgets/text_box.h"
+
+#include "widgets/typing_limit.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace vantorelle {
+
+TextBox::TextBox(Lines lines, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (lines == Lines::One) {
+        line_ = new QLineEdit(this);
+        TypingLimit::of(line_);
+        layout->addWidget(line_);
+        connect(line_, &QLineEdit::textChanged, this, &TextBox::textChanged);
+    } else {
+        lines_ = new QPlainTextEdit(this);
+        lines_->setTabChangesFocus(true);
+        // Room for two lines however crowded the panel: a squeezed box would
+        // show a sliver and hide what it holds.
+        lines_->setMinimumHeight(lines_->fontMetrics().lineSpacing() * 2 + 2 * lines_->frameWidth()
+            + int(lines_->document()->documentMargin() * 2));
+        layout->addWidget(lines_);
+        connect(lines_, &QPlainTextEdit::textChanged, this, &TextBox::onLinesChanged);
+    }
+    setFocusProxy(editor());
+}
+
+QString TextBox::text() const
+{
+    return line_ ? line_->text() : lines_->toPlainText();
+}
+
+void TextBox::setText(const QString &text)
+{
+    if (line_) {
+        line_->setText(text);
+        return;
+    }
+    settingText_ = true;
+    lines_->setPlainText(text);
+    settingText_ = false;
+    before_ = lines_->toPlainText();
+}
+
+int TextBox::maxLength() const
+{
+    return line_ ? TypingLimit::of(line_)->limit() : limit_;
+}
+
+void TextBox::setMaxLength(int limit)
+{
+    if (line_)
+        TypingLimit::of(line_)->setLimit(limit);
+    else
+        limit_ = limit;
+}
+
+QWidget *TextBox::editor() const
+{
+    return line_ ? static_cast<QWidget *>(line_) : lines_;
+}
+
+void TextBox::onLinesChanged()
+{
+    if (!settingText_) {
+        const QString after = lines_->toPlainText();
+        if (const auto change = keptOfChange(before_, after, limit_)) {
+            QTextCursor cursor(lines_->document());
+            // One step with the change in the undo history: undoing it never
+            // brings back what was refused.
+            cursor.joinPreviousEditBlock();
+            cursor.setPosition(change->inserted.position);
+            cursor.setPosition(
+                change->inserted.position + change->inserted.count, QTextCursor::KeepAnchor);
+            cursor.insertText(change->kept);
+            cursor.endEditBlock(); // comes back here with a text that is kept whole
+            tellRefused(this, *change);
+            return;
+        }
+        before_ = after;
+    }
+    emit textChanged();
+}
+
+} // namespace vantorelle

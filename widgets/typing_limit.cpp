@@ -1,0 +1,133 @@
+#include "widgets/typing_limit.h"
+
+#include "platform/prompter.h"
+#include "text/cp1252.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace vantorelle {
+
+namespace {
+
+// A character as a message names it: itself, or its code where it would show
+// nothing or sit on its neighbour (a space, a format character, a mark).
+QString characterName(char32_t code)
+{
+    switch (QChar::category(code)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+        return QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+    default:
+        return QString::fromUcs4(&code, 1);
+    }
+}
+
+} // namespace
+
+int storedLength(const QString &text)
+{
+    return int(text.size() + text.count(u'\n'));
+}
+
+std::optional<KeptInsert> keptOfChange(const QString &before, const QString &after, int limit)
+{
+    // The brought text stands between what both texts begin and end with.
+    const int common = int(std::min(before.size(), after.size()));
+    int prefix = 0;
+    while (prefix < common && before[prefix] == after[prefix])
+        ++prefix;
+    int suffix = 0;
+    while (suffix < common - prefix
+        && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    KeptInsert change;
+    change.inserted = {prefix, int(after.size()) - suffix - prefix};
+    const QString brought = after.mid(prefix, change.inserted.count);
+    const QList<uint> codes = brought.toUcs4();
+    change.oneCharacter = codes.size() == 1;
+    for (char32_t code : codes) {
+        const QString character = QString::fromUcs4(&code, 1);
+        if (Cp1252::canEncode(character))
+            change.kept += character;
+        else if (!change.leftOut.contains(character))
+            change.leftOut += character;
+    }
+    if (limit > 0) {
+        int excess = storedLength(after) - storedLength(brought) + storedLength(change.kept)
+            - std::max(limit, storedLength(before));
+        while (excess > 0 && !change.kept.isEmpty()) {
+            excess -= change.kept.back() == u'\n' ? 2 : 1;
+            change.kept.chop(1);
+        }
+    }
+    if (change.kept.size() == brought.size())
+        return std::nullopt;
+    return change;
+}
+
+void tellRefused(QObject *box, const KeptInsert &change)
+{
+    QApplication::beep();
+    if (change.oneCharacter || change.leftOut.isEmpty())
+        return;
+    QStringList names;
+    for (char32_t code : change.leftOut.toUcs4())
+        names << characterName(code);
+    const QString text
+        = QStringLiteral("These characters cannot be stored in the records and were left out:")
+        + QStringLiteral("\r\n\r\n") + names.join(u' ') + QStringLiteral("\r\n\r\n")
+        + QStringLiteral("The records hold only Western European (Windows-1252) characters.");
+    // After the change: a drop waits for its answer while its handler runs.
+    QMetaObject::invokeMethod(
+        box,
+        [text] {
+            prompter().ask(QStringLiteral("Characters Left Out"), text, Prompter::OkOnly,
+                Prompter::Information);
+        },
+        Qt::QueuedConnection);
+}
+
+TypingLimit *TypingLimit::of(QLineEdit *edit)
+{
+    if (auto *limit = edit->findChild<TypingLimit *>(QString(), Qt::FindDirectChildrenOnly))
+        return limit;
+    return new TypingLimit(edit);
+}
+
+TypingLimit::TypingLimit(QLineEdit *edit)
+    : QObject(edit)
+    , edit_(edit)
+    , before_(edit->text())
+{
+    // textEdited comes for the user's changes only, before textChanged. A cut
+    // made in textEdited is followed by the textChanged of the uncut text:
+    // the edit's own text is the one that counts.
+    connect(edit, &QLineEdit::textEdited, this, &TypingLimit::onTextEdited);
+    connect(edit, &QLineEdit::textChanged, this, [this] { before_ = edit_->text(); });
+}
+
+void TypingLimit::onTextEdited(const QString &text)
+{
+    const auto change = keptOfChange(before_, text, limit_);
+    if (!change)
+        return;
+    const TextRange &brought = change->inserted;
+    edit_->setText(QString(text).replace(brought.position, brought.count, change->kept));
+    edit_->setCursorPosition(brought.position + int(change->kept.size()));
+    tellRefused(this, *change);
+}
+
+} // namespace vantorelle
