@@ -143,9 +143,12 @@ private:
     bool passwordGate();
     void showFirstTopic();
     // The close step; `cancel` = true keeps the window open. Past its question
-    // it ends the program, every other window with it.
+    // it ends the program, every other window with it. Files that could not be
+    // written are named; only when changes would be lost with them does it
+    // ask whether to close anyway.
     void closeStep(bool &cancel);
-    // One error box naming the table files that could not be written.
+    // One error box naming the table files that could not be written, and
+    // saying so when no change is lost with them.
     void reportSaveFailures(const std::vector<StoreFailure> &failures);
     void endProgram();
 
