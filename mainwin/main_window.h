@@ -71,9 +71,10 @@ public:
     void setSecondaryWindows(SecondaryWindows windows) { secondaryWindows_ = std::move(windows); }
 
     // The load step. False when the program must end at once without showing
-    // the window (another copy runs, the password was wrong twice, a table the
-    // program cannot do without failed to load). Whatever fails once the
-    // preferences are in, the password is still asked for.
+    // the window (another copy runs, the data folder cannot be read, the
+    // password was wrong twice, a table the program cannot do without failed
+    // to load). Whatever fails once the preferences are in, the password is
+    // still asked for.
     bool load();
     // True once the close step has gone past its question: code that resumes
     // after a modal window must stop, the program is ending.
