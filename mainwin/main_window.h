@@ -175,9 +175,11 @@ private:
     void deleteProfile();
 
     // ---- Menu commands (menus.cpp, handheld_menus.cpp)
-    // Export and import: only for a chosen profile (else `noProfile` is said
-    // under `title`); afterwards the editor is back in normal mode and the
-    // selector shows the profile it showed before.
+    // Export and import: only for a chosen profile (with none listed, that
+    // there is no profile yet, else `noProfile`, is said under `title`);
+    // afterwards the editor is back in normal mode and the selector shows the
+    // profile it showed before. Print Profile and Graph Data, too, say that
+    // there is no profile yet when there is none.
     struct ProfileDialog {
         const char *operation;
         const char *title;
