@@ -220,8 +220,8 @@ struct RegisteredFolder {
         Missing, // no such folder
         Empty, // a folder without any table file
         Unreadable, // something is there, but it cannot be read
-    } state
-        = Usable;
+    };
+    State state = Usable;
     int error = 0; // the system's error code of an unreadable folder
 };
 
