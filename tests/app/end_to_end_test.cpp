@@ -537,3 +537,24 @@ TEST_F(TypingEndToEnd, AProfileReportPreviewedAndSavedToFileIsAnRtfOfTheProfile)
     EXPECT_TRUE(rtf.trimmed().endsWith('}'));
     closeAndWait();
 }
+
+TEST_F(TypingEndToEnd, ProfileCommandsBeforeTheFirstProfileSaySoAndOpenNothing)
+{
+    ASSERT_NO_FATAL_FAILURE(startFirstRun());
+    const struct {
+        QStringList keys;
+        const char *answer;
+    } commands[] = {
+        {{"alt+f", "p"}, "Unable to Print Profile"}, // Print Profile...
+        {{"ctrl+g"}, "Unable to Graph Data"},
+    };
+    for (const auto &c : commands) {
+        ASSERT_TRUE(focusWindow(mainTitle));
+        xdotool(QStringList {"key", "--delay", "80"} + c.keys);
+        ASSERT_TRUE(focusWindow(c.answer));
+        xdotool({"key", "Return"});
+        ASSERT_TRUE(waitUntilClosed(c.answer));
+        EXPECT_EQ(desktop.titles(program.processId()), QStringList {mainTitle});
+    }
+    closeAndWait();
+}
