@@ -95,7 +95,7 @@ void backUpTables(const Installation &installation, QString &backupFolder, MainW
         writeSetting(QStringLiteral("Main"), QStringLiteral("BackupPath"), backupFolder,
             installation.settingsFile());
         if (backupFolder == defaultBackupFolder(installation) && !makePrivateFolder(backupFolder))
-            throw AppError(AppError::PathNotFound);
+            throw AppError(AppError::PathNotFound).aboutFile(backupFolder);
 
         const QStringList tables = tableFileNames();
         for (const QString &name : tables) {

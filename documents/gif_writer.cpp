@@ -206,12 +206,12 @@ void write(const QImage &image, const QString &path)
     struct stat old { };
     const bool hadOld = ::stat(target.constData(), &old) == 0;
     if (hadOld && S_ISDIR(old.st_mode))
-        throw AppError::fromErrno(EISDIR);
+        throw AppError::fromErrno(EISDIR).aboutFile(path);
 
     QByteArray temporary;
     const int fd = createTemporary(target, temporary);
     if (fd < 0)
-        throw AppError::fromErrno(errno);
+        throw AppError::fromErrno(errno).aboutFile(path);
     int error = writeGif(fd, palette);
     if (error == 0 && hadOld && ::fchmod(fd, old.st_mode & 07777) != 0)
         error = errno;
@@ -223,7 +223,7 @@ void write(const QImage &image, const QString &path)
         error = errno;
     if (error != 0) {
         ::unlink(temporary.constData());
-        throw AppError::fromErrno(error);
+        throw AppError::fromErrno(error).aboutFile(path);
     }
     syncFolder(target);
 }

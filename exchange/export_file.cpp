@@ -24,7 +24,7 @@ void ExportFile::writeBuffer()
     // A write the disk cut short can stay in Qt's buffer until the commit,
     // which would not report it: flushing shows it here.
     if (file_.write(buffer_.data(), size) != size || !file_.flush())
-        throw AppError::fromErrno(errno);
+        throw AppError::fromErrno(errno).aboutFile(file_.fileName());
     buffer_.clear();
 }
 
@@ -33,7 +33,7 @@ void ExportFile::commit()
     writeBuffer();
     errno = 0;
     if (!file_.commit())
-        throw AppError::fromErrno(errno);
+        throw AppError::fromErrno(errno).aboutFile(file_.fileName());
 }
 
 } // namespace vantorelle

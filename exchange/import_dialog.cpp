@@ -345,7 +345,7 @@ void ImportDialog::importReadings()
         ReadingImportChoices choices = takeChoices();
         std::string bytes;
         if (!readImportFile(*fileName_, bytes))
-            throw AppError(AppError::PathFileAccessError);
+            throw AppError(AppError::PathFileAccessError).aboutFile(*fileName_);
         ImportText text(bytes);
         std::size_t linesRead = 0;
         if (header_->isChecked()) {

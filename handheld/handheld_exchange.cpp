@@ -104,7 +104,7 @@ void sendTablesToHandheld(const Installation &installation, MainWindowActions &m
         for (const QString &name :
             QDir(dataFolder).entryList({QStringLiteral("*.cdi")}, QDir::Files)) {
             if (!QFile::remove(dataFolder + name))
-                throw AppError(AppError::PermissionDenied);
+                throw AppError(AppError::PermissionDenied).aboutFile(dataFolder + name);
         }
         // The pattern goes to the tool as it is: the tool, not a shell, expands it.
         processRunner().run(programFolder + QStringLiteral("CASLcdi2ppc.exe"),
@@ -128,7 +128,7 @@ void writeHandheldCopy(const QString &tablePath)
 
     QFile table(tablePath);
     if (!table.open(QIODevice::ReadOnly))
-        throw AppError(AppError::PathFileAccessError);
+        throw AppError(AppError::PathFileAccessError).aboutFile(tablePath);
     const QByteArray bytes = table.readAll();
     table.close();
 

@@ -114,7 +114,7 @@ QString userPathFromLog(const QString &logPath)
 {
     QFile log(logPath);
     if (!log.open(QIODevice::ReadOnly))
-        throw AppError(AppError::PathFileAccessError);
+        throw AppError(AppError::PathFileAccessError).aboutFile(logPath);
     const QByteArray prefix = QByteArrayLiteral("UserPath: ");
     for (QByteArray line : log.readAll().split('\n')) {
         if (!line.startsWith(prefix))
@@ -165,7 +165,7 @@ void moveDataFolder(const Installation &installation, const QString &oldFolder)
 {
     const QString &dataFolder = installation.dataFolder;
     if (!makePrivateFolder(dataFolder))
-        throw AppError(AppError::PathNotFound);
+        throw AppError(AppError::PathNotFound).aboutFile(dataFolder);
     for (const char *name : {"errorlog.txt", "setuplog.txt", "CASLcopy.log"}) {
         if (pathExists(oldFolder + QLatin1String(name)))
             copyFileAtomically(oldFolder + QLatin1String(name), dataFolder + QLatin1String(name));
@@ -180,7 +180,7 @@ void moveDataFolder(const Installation &installation, const QString &oldFolder)
 
     const QString graphics = QStringLiteral("graphics/");
     if (!makePrivateFolder(dataFolder + graphics))
-        throw AppError(AppError::PathNotFound);
+        throw AppError(AppError::PathNotFound).aboutFile(dataFolder + graphics);
     for (const QString &name : filesIn(oldFolder + graphics, QStringLiteral("*")))
         copyFileAtomically(oldFolder + graphics + name, dataFolder + graphics + name);
 

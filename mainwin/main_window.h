@@ -71,9 +71,10 @@ public:
     void setSecondaryWindows(SecondaryWindows windows) { secondaryWindows_ = std::move(windows); }
 
     // The load step. False when the program must end at once without showing
-    // the window (another copy runs, the password was wrong twice, a table the
-    // program cannot do without failed to load). Whatever fails once the
-    // preferences are in, the password is still asked for.
+    // the window (another copy runs, the data folder cannot be read, the
+    // password was wrong twice, a table the program cannot do without failed
+    // to load). Whatever fails once the preferences are in, the password is
+    // still asked for.
     bool load();
     // True once the close step has gone past its question: code that resumes
     // after a modal window must stop, the program is ending.
@@ -143,9 +144,12 @@ private:
     bool passwordGate();
     void showFirstTopic();
     // The close step; `cancel` = true keeps the window open. Past its question
-    // it ends the program, every other window with it.
+    // it ends the program, every other window with it. Files that could not be
+    // written are named; only when changes would be lost with them does it
+    // ask whether to close anyway.
     void closeStep(bool &cancel);
-    // One error box naming the table files that could not be written.
+    // One error box naming the table files that could not be written, and
+    // saying so when no change is lost with them.
     void reportSaveFailures(const std::vector<StoreFailure> &failures);
     void endProgram();
 
@@ -171,9 +175,11 @@ private:
     void deleteProfile();
 
     // ---- Menu commands (menus.cpp, handheld_menus.cpp)
-    // Export and import: only for a chosen profile (else `noProfile` is said
-    // under `title`); afterwards the editor is back in normal mode and the
-    // selector shows the profile it showed before.
+    // Export and import: only for a chosen profile (with none listed, that
+    // there is no profile yet, else `noProfile`, is said under `title`);
+    // afterwards the editor is back in normal mode and the selector shows the
+    // profile it showed before. Print Profile and Graph Data, too, say that
+    // there is no profile yet when there is none.
     struct ProfileDialog {
         const char *operation;
         const char *title;

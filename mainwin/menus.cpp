@@ -1,5 +1,6 @@
 #include "mainwin/main_window.h"
 
+#include "context/no_profile.h"
 #include "dialogs/about_window.h"
 #include "dialogs/preferences_dialog.h"
 #include "dialogs/set_password_window.h"
@@ -19,16 +20,14 @@
 
 namespace vantorelle {
 
-namespace {
-
-} // namespace
-
 void MainWindow::showProfileDialog(
     const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show)
 {
     runTrapped(installation_, QString::fromLatin1(dialog.operation), [&] {
-        if (profileSelector_->count() == 0)
+        if (profileSelector_->count() == 0) {
+            tellNoProfileYet(QString::fromLatin1(dialog.title));
             return;
+        }
         const QString profile = profileSelector_->currentText();
         if (profile.isEmpty()) {
             prompter().ask(
@@ -119,12 +118,21 @@ void MainWindow::importRecords()
 
 void MainWindow::showGraph()
 {
+    if (!currentProfile()) {
+        tellNoProfileYet(QStringLiteral("Unable to Graph Data"));
+        return;
+    }
     if (secondaryWindows_.graph)
         secondaryWindows_.graph();
 }
 
 void MainWindow::printProfile()
 {
+    // Without a profile the editor stays where it is, waiting for the first one.
+    if (!currentProfile()) {
+        tellNoProfileYet(QStringLiteral("Unable to Print Profile"));
+        return;
+    }
     runTrapped(installation_, QStringLiteral("printing"), [this] {
         if (secondaryWindows_.printProfile)
             secondaryWindows_.printProfile();

@@ -55,11 +55,13 @@ void MainWindow::closeStep(bool &cancel)
     if (hasStore() && !keepFilesOnExit_)
         failures = store().writeTables();
     endLongOperation();
-    if (!failures.empty()) {
-        reportSaveFailures(failures);
+    reportSaveFailures(failures);
+    // Files that could not be written lose nothing unless they were to take changes.
+    if (!failures.empty() && store().hasUnsavedChanges()) {
         const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
-            QStringLiteral("Some of the records could not be saved and will be lost.") + crLf + crLf
-                + QStringLiteral("Do you want to close anyway?"),
+            QStringLiteral("Some of the files could not be written, and the changes made to "
+                           "their records will be lost.")
+                + crLf + crLf + QStringLiteral("Do you want to close anyway?"),
             Prompter::YesNo, Prompter::Exclamation);
         if (answer != Prompter::Yes) {
             closing_ = false;
@@ -129,6 +131,10 @@ void MainWindow::reportSaveFailures(const std::vector<StoreFailure> &failures)
     QString details = QStringLiteral("These files could not be written:");
     for (const StoreFailure &failure : failures)
         details += crLf + QFile::decodeName(QByteArray::fromStdString(failure.path));
+    if (!store().hasUnsavedChanges())
+        details += crLf + crLf
+            + QStringLiteral(
+                "Nothing in them has changed since they were read: no record is lost.");
     const StoreFailure &first = failures.front();
     showError(installation_, AppError(first.number, QString::fromStdString(first.description)),
         QStringLiteral("saving the databases"), details);

@@ -45,8 +45,12 @@ bool MainWindow::load()
         return false;
     }
 
-    installation_ = configureInstallation(withFinalSlash(paths().programFolder()),
-        [](Installation &installation) { setUpHandheld(installation); });
+    std::optional<Installation> configured
+        = configureInstallation(withFinalSlash(paths().programFolder()),
+            [](Installation &installation) { setUpHandheld(installation); });
+    if (!configured)
+        return false; // the data folder cannot be read: nothing may be written
+    installation_ = std::move(*configured);
 
     auto splash = std::make_unique<SplashWindow>();
     splash->setShowTime(splashMilliseconds_);

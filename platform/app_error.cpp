@@ -46,6 +46,13 @@ AppError::AppError(int number, const QString &description)
 {
 }
 
+AppError AppError::aboutFile(const QString &path) const
+{
+    AppError error = *this;
+    error.file_ = path;
+    return error;
+}
+
 AppError AppError::fromErrno(int code, int fallback)
 {
     switch (code) {

@@ -33,10 +33,15 @@ public:
 
     int number() const { return number_; }
     QString description() const { return description_; }
+    // The file or folder the error concerns, for the box to name; "" for none.
+    const QString &file() const { return file_; }
+    // The same error, concerning `path`.
+    AppError aboutFile(const QString &path) const;
 
 private:
     int number_;
     QString description_;
+    QString file_;
 };
 
 } // namespace vantorelle

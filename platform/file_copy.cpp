@@ -14,7 +14,7 @@ void copyFileAtomically(const QString &from, const QString &to)
 {
     const QFileInfo source(from);
     if (!source.isFile())
-        throw AppError(AppError::FileNotFound);
+        throw AppError(AppError::FileNotFound).aboutFile(from);
     const QFileInfo target(to);
     if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
         return;
@@ -22,10 +22,10 @@ void copyFileAtomically(const QString &from, const QString &to)
     QFile file(from);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError::fromErrno(errno);
+        throw AppError::fromErrno(errno).aboutFile(from);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AppError(AppError::DeviceIoError);
+        throw AppError(AppError::DeviceIoError).aboutFile(from);
     file.close();
 
     // A copied tool stays executable.

@@ -18,7 +18,7 @@ public:
         process.setWorkingDirectory(workingFolder);
         process.start(program, arguments);
         if (!process.waitForStarted(-1))
-            throw AppError(AppError::FileNotFound);
+            throw AppError(AppError::FileNotFound).aboutFile(program);
         process.waitForFinished(-1);
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }

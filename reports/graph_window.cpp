@@ -1,5 +1,6 @@
 #include "reports/graph_window.h"
 
+#include "context/no_profile.h"
 #include "platform/app_error.h"
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
@@ -162,14 +163,20 @@ void GraphWindow::chooseQuickRange(int index)
 
 void GraphWindow::draw()
 {
+    // The window stays open beside the main one, where the last profile may
+    // have been deleted since.
+    const std::optional<ListedProfile> profile = context_.currentProfile();
+    if (!profile) {
+        tellNoProfileYet(QStringLiteral("Unable to Graph Data"));
+        return;
+    }
     const QDate first = startPicker_->date();
     const QDate last = endPicker_->date();
     writeSettings(context_.installation().settingsFile(),
         {{QStringLiteral("GraphDateStart"), settingsDateText(first)},
             {QStringLiteral("GraphDateEnd"), settingsDateText(last)},
             {QStringLiteral("GraphTopic"), QString::number(topicBox_->currentIndex())}});
-    const std::optional<ListedProfile> profile = context_.currentProfile();
-    graph_->setModel(readingGraph(context_.store(), profile ? profile->key : std::string(),
+    graph_->setModel(readingGraph(context_.store(), profile->key,
         static_cast<GraphTopic>(topicBox_->currentIndex()), first, last,
         context_.preferences().display()));
 }

@@ -258,10 +258,10 @@ void PrintPreviewWindow::saveToFile()
     try {
         QFile report(reportFile_.path());
         if (!report.open(QIODevice::ReadOnly))
-            throw AppError(AppError::FileNotFound);
+            throw AppError(AppError::FileNotFound).aboutFile(reportFile_.path());
         const QByteArray bytes = report.readAll();
         if (report.error() != QFileDevice::NoError)
-            throw AppError(AppError::DeviceIoError);
+            throw AppError(AppError::DeviceIoError).aboutFile(reportFile_.path());
         FileWriter::replace(*path, bytes, NewFileAccess::UserUmask);
     } catch (const AppError &error) {
         showError(context_.installation(), error, QStringLiteral("saving the report to a file"));

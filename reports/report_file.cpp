@@ -53,10 +53,10 @@ void ReportFile::prepareFolder() const
     case FolderState::Own:
         return;
     case FolderState::Foreign:
-        throw AppError(AppError::PermissionDenied);
+        throw AppError(AppError::PermissionDenied).aboutFile(folderPath());
     case FolderState::Missing:
         if (!makePrivateFolder(folderPath()))
-            throw AppError::fromErrno(errno, AppError::PathNotFound);
+            throw AppError::fromErrno(errno, AppError::PathNotFound).aboutFile(folderPath());
         return;
     }
 }
@@ -79,7 +79,7 @@ void ReportFile::discard()
         return; // no report of ours is there
     if (QFile::remove(path_) || !QFile::exists(path_))
         return;
-    throw AppError(AppError::PermissionDenied);
+    throw AppError(AppError::PermissionDenied).aboutFile(path_);
 }
 
 } // namespace vantorelle

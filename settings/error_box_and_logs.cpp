@@ -38,7 +38,14 @@ void appendToLog(const QString &dataFolder, const QString &fileName, const QStri
 void showError(const Installation &installation, const AppError &error, const QString &operation,
     const QString &details)
 {
-    QString advice = details.isEmpty() ? QString() : crLf + crLf + details;
+    // A failure of a file names it, unless the caller's details do already.
+    QString shownDetails = details;
+    if (!error.file().isEmpty() && !details.contains(error.file())) {
+        if (!shownDetails.isEmpty())
+            shownDetails += crLf + crLf;
+        shownDetails += QLatin1String("Filename = ") + error.file();
+    }
+    QString advice = shownDetails.isEmpty() ? QString() : crLf + crLf + shownDetails;
     advice += crLf + crLf + QLatin1String("If you continue to get this error,") + crLf
         + QLatin1String("check ") + QLatin1String(SupportInfo::webSite)
         + QLatin1String(" for support on this product.") + crLf + crLf

@@ -11,7 +11,8 @@ namespace vantorelle {
 
 // Shows the error box for `error`, which happened while `operation` ("saving a
 // record", completing "An error occurred while ..."), with the caller's
-// `details` (may be empty) and the support advice; logs the failure to
+// `details` (may be empty), the file the error concerns ("Filename = <path>",
+// unless the details name it) and the support advice; logs the failure to
 // "errorlog.txt" first. A log that cannot be written never keeps the box from
 // showing.
 void showError(const Installation &installation, const AppError &error, const QString &operation,

@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 #include "platform/private_files.h"
 #include "platform/prompter.h"
+#include "platform/readable_file.h"
 #include "settings/app_info.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/registry_access.h"
@@ -13,7 +14,10 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
+
+#include <cerrno>
 
 namespace vantorelle {
 
@@ -57,7 +61,7 @@ void setUserValue(const char *name, const QString &value)
 void makeFolder(const QString &folder)
 {
     if (!makePrivateFolder(folder))
-        throw AppError(AppError::PathNotFound);
+        throw AppError(AppError::PathNotFound).aboutFile(folder);
 }
 
 // Copies every table file of `from` that `to` lacks; existing files are kept.
@@ -123,11 +127,16 @@ void fillDataFolder(const Installation &installation)
     }
 }
 
-void firstRun(Installation &installation)
+// `notFound`: a sentence naming the registered folder that was looked for, or
+// "" when none was registered.
+void firstRun(Installation &installation, const QString &notFound)
 {
+    QString text = QStringLiteral("It appears this is the first time this program has been run.")
+        + crLf + crLf;
+    if (!notFound.isEmpty())
+        text += notFound + crLf + crLf;
     prompter().ask(QStringLiteral("Vantorelle Rize - Configuration"),
-        QStringLiteral("It appears this is the first time this program has been run.") + crLf + crLf
-            + QStringLiteral("Please wait while program settings are configured..."));
+        text + QStringLiteral("Please wait while program settings are configured..."));
     installation.dataFolder = documentsDataFolder();
     writeSetupLog(installation,
         QStringLiteral("Data path was blank, must be first run of Vantorelle") + crLf
@@ -204,20 +213,77 @@ bool askConversion(Installation &installation, const QString &userType, const QS
     return true;
 }
 
-void configure(Installation &installation, const HandheldSetupFunction &setupHandheld)
+// What the registered data folder offers, judged by reading its profile table.
+struct RegisteredFolder {
+    enum State {
+        Usable,
+        Missing, // no such folder
+        Empty, // a folder without any table file
+        Unreadable, // something is there, but it cannot be read
+    };
+    State state = Usable;
+    int error = 0; // the system's error code of an unreadable folder
+};
+
+RegisteredFolder checkRegisteredFolder(const QString &folder)
+{
+    const int error = fileReadError(folder + profileTable);
+    if (error == 0)
+        return {};
+    if (error != ENOENT)
+        return {RegisteredFolder::Unreadable, error};
+    if (!QFileInfo(folder).isDir())
+        return {RegisteredFolder::Missing};
+    // A folder that lost only its profile table still holds the user's data.
+    if (pathExists(folder + QStringLiteral("*.cdb")))
+        return {};
+    return {RegisteredFolder::Empty};
+}
+
+// A folder that is there but cannot be read may hold every record (a drive
+// not connected yet, rights taken away): the program ends and leaves it, and
+// the registry, as they are, so that the next start finds the records again.
+void tellUnreadable(const QString &folder, int error)
+{
+    prompter().ask(QStringLiteral("Data Folder Not Readable"),
+        QStringLiteral("The data folder ") + folder + QStringLiteral(" cannot be read: ")
+            + systemErrorText(error) + QLatin1Char('.') + crLf + crLf
+            + QStringLiteral("The program will close without changing anything; start it again "
+                             "once the folder can be read."),
+        Prompter::OkOnly, Prompter::Exclamation);
+}
+
+// False when the program must end at once.
+bool configure(Installation &installation, const HandheldSetupFunction &setupHandheld)
 {
     bool firstRunFlag = false;
     bool updateFlag = false;
 
     QString &data = installation.dataFolder;
-    data = withFinalSlash(userValue("data_path"));
-    // A folder that lost only its profile table still holds the user's data.
-    if (!data.isEmpty() && !pathExists(data + profileTable)
-        && !pathExists(data + QStringLiteral("*.cdb")))
-        data.clear();
+    const QString registered = withFinalSlash(userValue("data_path"));
+    QString notFound;
+    if (!registered.isEmpty()) {
+        const RegisteredFolder found = checkRegisteredFolder(registered);
+        switch (found.state) {
+        case RegisteredFolder::Usable:
+            data = registered;
+            break;
+        case RegisteredFolder::Unreadable:
+            tellUnreadable(registered, found.error);
+            return false;
+        case RegisteredFolder::Missing:
+            notFound = QStringLiteral("The data folder ") + registered
+                + QStringLiteral(" was not found.");
+            break;
+        case RegisteredFolder::Empty:
+            notFound = QStringLiteral("The data folder ") + registered
+                + QStringLiteral(" holds no records.");
+            break;
+        }
+    }
     if (data.isEmpty()) {
         firstRunFlag = true;
-        firstRun(installation);
+        firstRun(installation, notFound);
     }
 
     const QString userType = userValue("install_type");
@@ -271,6 +337,7 @@ void configure(Installation &installation, const HandheldSetupFunction &setupHan
                 + QStringLiteral("Date = ") + logDate() + crLf + crLf
                 + QString(33, QLatin1Char('-')));
     }
+    return true;
 }
 
 } // namespace
@@ -291,13 +358,14 @@ QString platformDescription(Platform platform)
     return QStringLiteral("Windows PC Only");
 }
 
-Installation configureInstallation(
+std::optional<Installation> configureInstallation(
     const QString &programFolder, const HandheldSetupFunction &setupHandheld)
 {
     Installation installation;
     installation.programFolder = programFolder;
     try {
-        configure(installation, setupHandheld);
+        if (!configure(installation, setupHandheld))
+            return std::nullopt;
     } catch (const AppError &error) {
         showError(installation, error, QStringLiteral("in config_registry"));
     }

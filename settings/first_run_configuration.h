@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace vantorelle {
 
@@ -21,9 +22,14 @@ using HandheldSetupFunction = std::function<void(Installation &installation)>;
 // to the setup log. A failure shows the error box ("in config_registry") and
 // gives the installation as settled so far.
 //
+// A registered folder that is missing, or holds no table file, makes a first
+// run whose message names it. A registered folder that is there but cannot be
+// read is named with the reason, and nothing is given (the program must end):
+// nothing has been written anywhere.
+//
 // Table files already in the data folder are never overwritten, and every
 // copy is atomic.
-Installation configureInstallation(
+std::optional<Installation> configureInstallation(
     const QString &programFolder, const HandheldSetupFunction &setupHandheld);
 
 // The text naming a platform in the conversion question and the setup log.

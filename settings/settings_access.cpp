@@ -19,9 +19,10 @@ qint16 writeSetting(
     try {
         SettingsFile::write(file, section, key, value);
         return 1;
-    } catch (const AppError &) {
+    } catch (const AppError &error) {
         prompter().ask(QString::fromUtf8(AppInfo::title),
-            QStringLiteral("An error occurred while writing to the ini file."));
+            QStringLiteral("An error occurred while writing to the ini file.\r\n\r\nFilename = ")
+                + file + QStringLiteral(" (") + error.description() + QLatin1Char(')'));
         return 0;
     }
 }

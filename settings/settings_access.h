@@ -13,7 +13,8 @@ QString readSetting(
     const QString &section, const QString &key, const QString &defaultValue, const QString &file);
 
 // Stores `value` as `key` in `section` of `file`, creating what is missing.
-// Returns 1 on success; otherwise tells the user and returns 0.
+// Returns 1 on success; otherwise tells the user, naming the file and the
+// reason, and returns 0.
 qint16 writeSetting(
     const QString &section, const QString &key, const QString &value, const QString &file);
 

@@ -157,7 +157,7 @@ QByteArray readFile(const QString &path)
         return QByteArray();
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError::fromErrno(errno);
+        throw AppError::fromErrno(errno).aboutFile(path);
     return file.readAll();
 }
 

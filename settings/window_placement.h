@@ -9,7 +9,8 @@ namespace vantorelle {
 // file as "Left", "Top", "Width" and "Height" in twips.
 
 // Writes the placement into `settingsFile`; a minimised window writes nothing,
-// a maximised one its maximised size.
+// a maximised one its maximised size. A file that cannot be written is
+// reported once, not once per value.
 void saveWindowPlacement(QWidget *window, const QString &settingsFile);
 
 // Moves the window to the placement stored in `settingsFile`. Nothing happens

@@ -307,7 +307,10 @@ void MemoryTable::setValue(std::size_t column, std::string_view value)
         throw TableError(TableError::ValueRefused,
             "Multiple-step operation generated errors. Check each status value. ("
                 + (column < width() ? columns_[column].name : std::string()) + ")");
+    if (cell(row, column) == value)
+        return;
     putCell(row, column, value);
+    ++changes_;
 }
 
 void MemoryTable::setValueAsRead(std::size_t column, std::string_view value)
@@ -315,6 +318,7 @@ void MemoryTable::setValueAsRead(std::size_t column, std::string_view value)
     const std::uint32_t row = currentRow();
     const bool noNumber = columns_[column].kind == ColumnKind::Single && !isNumber(value);
     putCell(row, column, noNumber ? std::string_view() : value);
+    ++changes_;
 }
 
 void MemoryTable::addNew()
@@ -326,6 +330,7 @@ void MemoryTable::addNew()
     view_.push_back(row);
     ++visibleCount_;
     pos_ = state_[row].viewPos;
+    ++changes_;
 }
 
 void MemoryTable::update()
@@ -344,6 +349,7 @@ void MemoryTable::deleteRow()
     state_[row].inView = false;
     --visibleCount_;
     released_.push_back(row);
+    ++changes_;
 }
 
 void MemoryTable::applyDeleteRule()
@@ -472,6 +478,7 @@ void MemoryTable::appendRow(const RowValues &values)
         values.ends().begin() + static_cast<std::ptrdiff_t>(count));
     ends_.resize(ends_.size() + (width() - count), used);
     state_.push_back({});
+    ++changes_;
     for (std::size_t c = 0; c < count; ++c) {
         if (columns_[c].kind == ColumnKind::Single && !isNumber(cell(row, c)))
             putCell(row, c, {});

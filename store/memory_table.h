@@ -122,6 +122,11 @@ public:
     // are empty, surplus ones ignored. The row joins the view like addNew+update.
     void appendRow(const RowValues &values);
 
+    // Grows with every change of the rows (a row added, deleted, or a value
+    // set to another); moving, filtering and sorting leave it. Whoever writes
+    // the table notes it, to tell later whether anything changed since.
+    std::uint64_t changeCount() const { return changes_; }
+
 private:
     struct RowState {
         std::uint32_t viewPos = 0;
@@ -142,6 +147,7 @@ private:
     std::vector<Column> columns_;
 
     // Rows in the order of addition; a RowHandle is the index here.
+    std::uint64_t changes_ = 0;
     std::vector<std::string> bytes_; // each row's values back to back
     std::vector<std::uint32_t> ends_; // width() end offsets per row
     std::vector<RowState> state_;

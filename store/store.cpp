@@ -119,6 +119,7 @@ std::size_t Store::visibleRowCount(TableId id) const
 std::optional<StoreFailure> Store::loadTable(TableId id)
 {
     auto failure = TableFile(path(id), tableLayout(id)).read(table(id));
+    savedChanges_[static_cast<std::size_t>(id)] = table(id).changeCount();
     if (!failure)
         return std::nullopt;
     failure->operation = operationOf(id);
@@ -190,6 +191,8 @@ std::vector<StoreFailure> Store::writeTables()
             failure->operation = "saving the databases";
             failure->details = "Filename = " + failure->path;
             failures.push_back(*failure);
+        } else {
+            savedChanges_[static_cast<std::size_t>(id)] = table(id).changeCount();
         }
     }
     if (auto failure = writePreferences())
@@ -204,8 +207,20 @@ std::optional<StoreFailure> Store::writePreferences()
     if (failure) {
         failure->operation = "saving the databases";
         failure->details = "Filename = " + failure->path;
+    } else {
+        savedChanges_[static_cast<std::size_t>(TableId::Prefs)]
+            = table(TableId::Prefs).changeCount();
     }
     return failure;
+}
+
+bool Store::hasUnsavedChanges() const
+{
+    for (std::size_t i = 0; i < tableCount; ++i) {
+        if (tables_[i]->changeCount() != savedChanges_[i])
+            return true;
+    }
+    return false;
 }
 
 std::vector<StoreFailure> Store::removeNearEmptyFiles()

@@ -60,6 +60,9 @@ public:
     std::vector<StoreFailure> writeTables();
     // Writes the preferences file; a missing one is created with its header.
     std::optional<StoreFailure> writePreferences();
+    // Whether a table holds changes its file does not: made since it was read
+    // or last written, or kept from a file that could not be written.
+    bool hasUnsavedChanges() const;
     // At exit: deletes the table files shorter than 50 bytes, except the four
     // the next start-up cannot do without (name index, locations, provider
     // types, preferences). Returns the files that could not be deleted.
@@ -96,6 +99,8 @@ private:
     std::vector<std::unique_ptr<MemoryTable>> tables_;
     // Load failures of files that exist but could not be read completely.
     std::array<std::optional<StoreFailure>, tableCount> unreadable_;
+    // Each table's change count when its file last matched it.
+    std::array<std::uint64_t, tableCount> savedChanges_ {};
 };
 
 } // namespace vantorelle

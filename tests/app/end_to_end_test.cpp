@@ -254,6 +254,27 @@ protected:
         // of this one held, and type "1" as Alt+1.
         QThread::msleep(100);
     }
+    // Types `text` into the focused control. A character the keyboard map
+    // lacks is typed through a key xdotool maps to it for the moment and
+    // maps back after: each such character goes alone and slowly, so that
+    // the program has read the key before its mapping changes again.
+    void typeText(const QString &text)
+    {
+        QString run;
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                run += c;
+                continue;
+            }
+            if (!run.isEmpty())
+                xdotool({"type", "--delay", "30", run});
+            run.clear();
+            xdotool({"type", "--delay", "300", QString(c)});
+            QThread::msleep(300);
+        }
+        if (!run.isEmpty())
+            xdotool({"type", "--delay", "30", run});
+    }
     // Types `text` into the focused control, then Enter.
     void typeLine(const QString &text)
     {
@@ -349,7 +370,7 @@ TEST_F(TypingEndToEnd, ABloodPressureReadingTypedWithItsDateAMorningTimeAndANote
     // "→" and "Ł" have no byte in the table files: each is refused as it is
     // typed, and the box shows the note without them. "é" and "€" are stored
     // as their cp1252 bytes.
-    xdotool({"type", "--delay", "30", "BP 150 → call Dr. Łukasz, café 5 €"});
+    typeText("BP 150 → call Dr. Łukasz, café 5 €");
     xdotool({"key", "alt+s"}); // Save
     xdotool({"key", "ctrl+s"}); // Save All
 
@@ -535,5 +556,26 @@ TEST_F(TypingEndToEnd, AProfileReportPreviewedAndSavedToFileIsAnRtfOfTheProfile)
         EXPECT_TRUE(rtf.contains(value)) << value;
     EXPECT_FALSE(rtf.contains("Ibuprofen")) << "taken in 2000 only";
     EXPECT_TRUE(rtf.trimmed().endsWith('}'));
+    closeAndWait();
+}
+
+TEST_F(TypingEndToEnd, ProfileCommandsBeforeTheFirstProfileSaySoAndOpenNothing)
+{
+    ASSERT_NO_FATAL_FAILURE(startFirstRun());
+    const struct {
+        QStringList keys;
+        const char *answer;
+    } commands[] = {
+        {{"alt+f", "p"}, "Unable to Print Profile"}, // Print Profile...
+        {{"ctrl+g"}, "Unable to Graph Data"},
+    };
+    for (const auto &c : commands) {
+        ASSERT_TRUE(focusWindow(mainTitle));
+        xdotool(QStringList {"key", "--delay", "80"} + c.keys);
+        ASSERT_TRUE(focusWindow(c.answer));
+        xdotool({"key", "Return"});
+        ASSERT_TRUE(waitUntilClosed(c.answer));
+        EXPECT_EQ(desktop.titles(program.processId()), QStringList {mainTitle});
+    }
     closeAndWait();
 }

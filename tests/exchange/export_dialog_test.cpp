@@ -261,7 +261,9 @@ TEST_F(ExportDialogTest, SettingsThatCannotBeStoredAreReportedOnceAndTheExportGo
     chooseFile(path);
     click("cmdExport");
     EXPECT_EQ(boxTitles(), "Vantorelle Rize|Export");
-    EXPECT_EQ(text(prompter.boxes[0].text), "An error occurred while writing to the ini file.");
+    EXPECT_EQ(text(prompter.boxes[0].text),
+        text("An error occurred while writing to the ini file.\r\n\r\nFilename = "
+            + installation.settingsFile() + " (Path not found)"));
     EXPECT_TRUE(readFile(path).startsWith("** Exported for Vantorelle VOXA! -- "));
 }
 

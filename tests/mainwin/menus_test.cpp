@@ -3,6 +3,7 @@
 #include "platform/app_error.h"
 #include "store/topics.h"
 
+#include <QApplication>
 #include <QTest>
 
 using namespace vantorelle;
@@ -126,7 +127,7 @@ TEST_F(MenusTest, ExportOpensItsDialogOnlyForAChosenProfile)
     EXPECT_EQ(prompter.boxes[0].text, "No record was selected.  Please select a record to export.");
 }
 
-TEST_F(MenusTest, ImportWithoutProfilesDoesNothing)
+TEST_F(MenusTest, ImportWithNoProfileChosenAsksForOne)
 {
     ASSERT_TRUE(startOn());
     bool opened = false;
@@ -135,22 +136,52 @@ TEST_F(MenusTest, ImportWithoutProfilesDoesNothing)
     main->setSecondaryWindows(windows);
     {
         const QSignalBlocker blocker(control<QComboBox>("cboProfiles"));
-        control<QComboBox>("cboProfiles")->clear();
-    }
-    control<QAction>("mnuImport")->trigger();
-    EXPECT_FALSE(opened);
-    EXPECT_TRUE(prompter.boxes.isEmpty());
-
-    control<QComboBox>("cboProfiles")->addItem("Doe, Jane");
-    {
-        const QSignalBlocker blocker(control<QComboBox>("cboProfiles"));
         control<QComboBox>("cboProfiles")->setCurrentIndex(-1);
     }
     control<QAction>("mnuImport")->trigger();
+    EXPECT_FALSE(opened);
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Unable to Import");
     EXPECT_EQ(prompter.boxes[0].text,
         "No profile was selected.  Please select a profile before importing.");
+}
+
+// A first run, its first profile not saved yet: each command of the current
+// profile, chosen as the user does, says so and opens nothing; the editor
+// keeps waiting for the profile.
+TEST_F(MenusTest, EveryProfileCommandWithoutAProfileSaysThereIsNoneYet)
+{
+    dataFolderWithoutProfile();
+    ASSERT_TRUE(start());
+    QStringList opened;
+    SecondaryWindows windows;
+    windows.exportData = [&](QWidget *, const QString &) { opened << "export"; };
+    windows.importData = [&](QWidget *, const QString &) { opened << "import"; };
+    windows.graph = [&] { opened << "graph"; };
+    windows.printProfile = [&] { opened << "print"; };
+    main->setSecondaryWindows(windows);
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    ASSERT_EQ(main->editState().mode(), EditMode::Add);
+    prompter.boxes.clear();
+    editor.calls.clear();
+
+    for (const Qt::Key key : {Qt::Key_E, Qt::Key_I, Qt::Key_G})
+        QTest::keyClick(main.get(), key, Qt::ControlModifier);
+    // Print Profile has no shortcut: File, then its access key.
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::AltModifier);
+    QWidget *fileMenu = QApplication::activePopupWidget();
+    ASSERT_EQ(fileMenu, control<QMenu>("mnuFile"));
+    QTest::keyClick(fileMenu, Qt::Key_P);
+
+    EXPECT_EQ(boxTitles(),
+        QStringList({"Unable to Export", "Unable to Import", "Unable to Graph Data",
+            "Unable to Print Profile"}));
+    for (const FakePrompter::Box &box : prompter.boxes)
+        EXPECT_EQ(box.text, "There is no profile yet.  Please save a profile first.");
+    EXPECT_TRUE(opened.isEmpty()) << opened.join(", ").toStdString();
+    EXPECT_TRUE(editor.calls.isEmpty()) << editor.calls.join(", ").toStdString();
+    EXPECT_EQ(main->editState().mode(), EditMode::Add);
 }
 
 TEST_F(MenusTest, EditMasterOpensTheListAndRefillsTheCombos)

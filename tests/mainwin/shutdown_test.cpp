@@ -186,13 +186,30 @@ TEST_F(Shutdown, SaveAllNamesTheFilesItCouldNotWrite)
     EXPECT_TRUE(main->isEnabled());
 }
 
-TEST_F(Shutdown, AFailedWriteAtTheCloseAsksWhetherToCloseAnyway)
+TEST_F(Shutdown, AFailedWriteWithoutChangesIsNamedAndTheWindowCloses)
 {
     makeProfileTableUnwritable();
+
+    EXPECT_TRUE(main->close());
+    ASSERT_EQ(boxTitles(), QStringList {"Error"});
+    EXPECT_TRUE(prompter.boxes[0].text.contains("These files could not be written:\r\n" + folder
+        + "VantorelleMainID.cdb\r\n\r\n"
+          "Nothing in them has changed since they were read: no record is lost.\r\n"));
+    EXPECT_TRUE(main->closing());
+}
+
+TEST_F(Shutdown, AFailedWriteThatLosesChangesAsksWhetherToCloseAnyway)
+{
+    makeProfileTableUnwritable();
+    renameProfile();
     prompter.setNextAnswers({Prompter::Ok, Prompter::No});
 
     EXPECT_FALSE(main->close());
     ASSERT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
+    EXPECT_FALSE(prompter.boxes[0].text.contains("no record is lost"));
+    EXPECT_EQ(prompter.boxes[1].text,
+        "Some of the files could not be written, and the changes made to their records will be "
+        "lost.\r\n\r\nDo you want to close anyway?");
     EXPECT_EQ(prompter.boxes[1].buttons, Prompter::YesNo);
     EXPECT_FALSE(main->closing());
     EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
@@ -201,6 +218,19 @@ TEST_F(Shutdown, AFailedWriteAtTheCloseAsksWhetherToCloseAnyway)
     prompter.setNextAnswers({Prompter::Ok, Prompter::Yes});
     EXPECT_TRUE(main->close());
     EXPECT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
+    EXPECT_TRUE(main->closing());
+}
+
+TEST_F(Shutdown, ASettingsFileThatCannotBeWrittenIsReportedOnce)
+{
+    const QString settings = main->installation().settingsFile();
+    QDir().mkpath(settings); // a folder in its place, which no write can replace
+
+    EXPECT_TRUE(main->close());
+    ASSERT_EQ(boxTitles(), QStringList {"Vantorelle Rize"});
+    EXPECT_TRUE(prompter.boxes[0].text.startsWith(
+        "An error occurred while writing to the ini file.\r\n\r\nFilename = " + settings + " ("))
+        << prompter.boxes[0].text.toStdString();
     EXPECT_TRUE(main->closing());
 }
 

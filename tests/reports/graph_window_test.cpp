@@ -143,10 +143,14 @@ TEST_F(GraphWindowTest, DrawGraphStoresTheChoicesAndDrawsTheShownProfilesReading
     press("cmdGraph");
     ASSERT_EQ(graph().rows().size(), 1);
     EXPECT_EQ(graph().rows()[0].values, QList<double>({140, 90, 0}));
+
+    // The last profile was deleted while the window stayed open.
     context.profile.reset();
-    press("cmdGraph");
-    EXPECT_TRUE(graph().rows().isEmpty());
-    EXPECT_EQ(graph().title(), "Blood Pressure vs Time");
+    QTest::keyClick(end()->findChild<QDateTimeEdit *>(), Qt::Key_Return);
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].title, "Unable to Graph Data");
+    EXPECT_EQ(prompter.boxes[0].text, "There is no profile yet.  Please save a profile first.");
+    EXPECT_EQ(graph().rows().size(), 1) << "the graph drawn stays";
 }
 
 class SaveGraph : public GraphWindowTest, public ::testing::WithParamInterface<SaveCase> { };

@@ -286,7 +286,9 @@ TEST_F(PrintOptionDialogs, ASettingsFileThatCannotBeWrittenIsToldOnceAndThePrevi
 
     EXPECT_TRUE(seen.shown);
     ASSERT_EQ(prompter.boxes.size(), 1);
-    EXPECT_EQ(prompter.boxes[0].text, "An error occurred while writing to the ini file.");
+    EXPECT_EQ(prompter.boxes[0].text,
+        "An error occurred while writing to the ini file.\r\n\r\nFilename = "
+            + elsewhere.settingsFile() + " (Path not found)");
 }
 
 } // namespace

@@ -149,3 +149,35 @@ TEST_F(ErrorBoxTest, SetupLogAppendsLines)
     installation.dataFolder = dir.filePath(QStringLiteral("gone/"));
     EXPECT_THROW(writeSetupLog(installation, QStringLiteral("x")), AppError);
 }
+
+TEST_F(ErrorBoxTest, TheBoxNamesTheFileOfTheFailure)
+{
+    installation.dataFolder = dir.filePath(QStringLiteral("gone/"));
+    const QString log = installation.dataFolder + QStringLiteral("setuplog.txt");
+    try {
+        writeSetupLog(installation, QStringLiteral("x"));
+        FAIL() << "a log in a folder that is gone was written";
+    } catch (const AppError &error) {
+        showError(installation, error, QStringLiteral("in config_registry"));
+    }
+    const struct {
+        QString details;
+        QString shown; // between the error code and the support advice
+    } cases[] = {
+        {QString(), QStringLiteral("Filename = ") + log},
+        {QStringLiteral("Try again."), QStringLiteral("Try again.\r\n\r\nFilename = ") + log},
+        {QStringLiteral("Filename = ") + log, QStringLiteral("Filename = ") + log}, // once
+    };
+    for (const auto &c : cases) {
+        showError(installation, AppError(AppError::PathNotFound).aboutFile(log),
+            QStringLiteral("in config_registry"), c.details);
+    }
+    ASSERT_EQ(prompter.boxes.size(), 4);
+    const QString code = QStringLiteral("An error occurred while in config_registry.\r\n\r\n"
+                                        "ErrorCode =  76 (Path not found)\r\n\r\n");
+    EXPECT_EQ(prompter.boxes[0].text, code + cases[0].shown + QStringLiteral("\r\n\r\n") + support);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(prompter.boxes[i + 1].text,
+            code + cases[i].shown + QStringLiteral("\r\n\r\n") + support);
+    }
+}

@@ -30,8 +30,11 @@ protected:
 
     void run()
     {
-        installation = configureInstallation(install.programFolder(),
-            [this](Installation &setUp) { setups.append(platformName(setUp.platform)); });
+        const std::optional<Installation> configured
+            = configureInstallation(install.programFolder(),
+                [this](Installation &setUp) { setups.append(platformName(setUp.platform)); });
+        ASSERT_TRUE(configured.has_value());
+        installation = *configured;
     }
 
     // A registered data folder of an installation that has not changed.

@@ -173,9 +173,15 @@ TEST_F(IniAccessTest, FailedWriteTellsTheUserAndKeepsTheFile)
     ASSERT_EQ(prompter.boxes.size(), 2);
     for (const FakePrompter::Box &box : prompter.boxes) {
         EXPECT_EQ(box.title, QStringLiteral("Vantorelle Rize"));
-        EXPECT_EQ(box.text, QStringLiteral("An error occurred while writing to the ini file."));
         EXPECT_EQ(box.buttons, Prompter::OkOnly);
         EXPECT_EQ(box.icon, Prompter::NoIcon);
     }
+    // Each names its file and why it failed.
+    EXPECT_EQ(prompter.boxes[0].text,
+        QStringLiteral("An error occurred while writing to the ini file.\r\n\r\nFilename = ")
+            + blocked + QStringLiteral(" (Path not found)"));
+    EXPECT_TRUE(prompter.boxes[1].text.startsWith(
+        QStringLiteral("An error occurred while writing to the ini file.\r\n\r\nFilename = ")
+        + dir.filePath(QStringLiteral("folder.ini")) + QStringLiteral(" (")));
     EXPECT_EQ(file(), QByteArray("[Main]\r\nA=1\r\n"));
 }

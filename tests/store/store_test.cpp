@@ -179,6 +179,32 @@ TEST_F(BasicFolder, SaveReportsFilesItCouldNotWrite)
     EXPECT_EQ(readBytes(file(TableId::Weight)), original(TableId::Weight));
 }
 
+TEST_F(BasicFolder, ChangesCountAsUnsavedUntilTheirFileIsWritten)
+{
+    Store store(folder.folder());
+    ASSERT_TRUE(store.load().empty());
+    EXPECT_FALSE(store.hasUnsavedChanges()) << "reading, filtering and sorting change nothing";
+    MemoryTable &readings = store.table(TableId::BP);
+    readings.moveFirst();
+    readings.setValue("SBP", std::string(readings.value("SBP"))); // the value it has
+    readings.update();
+    EXPECT_FALSE(store.hasUnsavedChanges());
+
+    readings.setValue("SBP", "199");
+    readings.update();
+    EXPECT_TRUE(store.hasUnsavedChanges());
+    fs::remove(file(TableId::BP));
+    fs::create_directory(file(TableId::BP)); // cannot be replaced by a file
+    ASSERT_EQ(store.writeTables().size(), 1u);
+    EXPECT_TRUE(store.hasUnsavedChanges()) << "the change is not in its file";
+
+    fs::remove(file(TableId::BP));
+    EXPECT_TRUE(store.writeTables().empty());
+    EXPECT_FALSE(store.hasUnsavedChanges());
+    store.setPreference("date_sep", ".", "-");
+    EXPECT_TRUE(store.hasUnsavedChanges());
+}
+
 TEST_F(BasicFolder, DeleteRuleAndStatusesAcrossASave)
 {
     Store store(folder.folder());
