@@ -3,8 +3,6 @@
 #include "support/typed_keys.h"
 #include "widgets/text_box.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QTest>
 
 #include <ostream>
@@ -20,7 +18,7 @@ namespace {
 
 struct NoteCase {
     const char *name;
-    bool pasted;
+    Bringing how;
     QString brought, shown;
     QStringList told; // the message boxes' texts
 };
@@ -39,13 +37,7 @@ TEST_P(StoredNote, IsWhatTheBoxShows)
     enter(Topic::BloodPressure, 1, QStringLiteral("150"));
     enter(Topic::BloodPressure, 2, QStringLiteral("95"));
     TextBox *notes = panel(Topic::BloodPressure).textBox(7);
-    notes->editor()->setFocus();
-    if (c.pasted) {
-        QApplication::clipboard()->setText(c.brought);
-        QTest::keySequence(notes->editor(), QKeySequence::Paste);
-    } else {
-        typeKeys(notes->editor(), c.brought);
-    }
+    bringText(notes->editor(), c.brought, c.how);
     QCoreApplication::processEvents();
     EXPECT_EQ(notes->text(), c.shown);
     EXPECT_EQ(boxTexts(), c.told);
@@ -66,9 +58,9 @@ TEST_P(StoredNote, IsWhatTheBoxShows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, StoredNote,
-    ::testing::Values(
-        NoteCase {"Typed", false, "BP 150 → call Dr. Łukasz", "BP 150  call Dr. ukasz", {}},
-        NoteCase {"Pasted", true, "BP 150 → call Dr. Łukasz, café 5 €",
+    ::testing::Values(NoteCase {"Typed", Bringing::Typed, "BP 150 → call Dr. Łukasz",
+                          "BP 150  call Dr. ukasz", {}},
+        NoteCase {"Pasted", Bringing::Pasted, "BP 150 → call Dr. Łukasz, café 5 €",
             "BP 150  call Dr. ukasz, café 5 €",
             {"These characters cannot be stored in the records and were left out:\r\n\r\n"
              "→ Ł\r\n\r\n"

@@ -5,12 +5,12 @@
 #include "settings/preferences.h"
 #include "store/criterion.h"
 #include "support/accessible_names.h"
+#include "support/typed_keys.h"
 #include "text/cp1252.h"
 #include "widgets/date_time_picker.h"
 #include "widgets/text_box.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -823,7 +823,7 @@ TEST_F(MastersFixture, TypingStopsAtTheFieldsSize)
 // message naming what was left out.
 struct StoredNameCase {
     const char *name;
-    bool pasted;
+    Bringing how;
     QString brought, shown;
     QStringList told; // the message boxes' texts
 };
@@ -840,14 +840,7 @@ TEST_P(StoredName, IsWhatTheBoxShows)
     const StoredNameCase &c = GetParam();
     open(MasterListId::Providers);
     click("cmdNew");
-    if (c.pasted) {
-        QApplication::clipboard()->setText(c.brought);
-        QWidget *name = control<TextBox>("txtProvID(1)")->editor();
-        name->setFocus();
-        QTest::keySequence(name, QKeySequence::Paste);
-    } else {
-        type("txtProvID(1)", c.brought);
-    }
+    bringText(control<TextBox>("txtProvID(1)")->editor(), c.brought, c.how);
     QCoreApplication::processEvents();
     EXPECT_EQ(shown("txtProvID(1)"), c.shown);
     QStringList told;
@@ -873,9 +866,10 @@ TEST_P(StoredName, IsWhatTheBoxShows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, StoredName,
-    ::testing::Values(
-        StoredNameCase {"Typed", false, "Dr. Łukasz Nowak → Zoë", "Dr. ukasz Nowak  Zoë", {}},
-        StoredNameCase {"Pasted", true, "Dr. Łukasz Nowak → Zoë", "Dr. ukasz Nowak  Zoë",
+    ::testing::Values(StoredNameCase {"Typed", Bringing::Typed, "Dr. Łukasz Nowak → Zoë",
+                          "Dr. ukasz Nowak  Zoë", {}},
+        StoredNameCase {"Pasted", Bringing::Pasted, "Dr. Łukasz Nowak → Zoë",
+            "Dr. ukasz Nowak  Zoë",
             {"These characters cannot be stored in the records and were left out:\r\n\r\n"
              "Ł →\r\n\r\n"
              "The records hold only Western European (Windows-1252) characters."}}),

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QApplication>
+#include <QClipboard>
+#include <QKeySequence>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -19,6 +22,21 @@ inline void typeKeys(QWidget *widget, const QString &text)
             QTest::sendKeyEvent(
                 QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&code, 1), Qt::NoModifier);
     }
+}
+
+// How a text comes into a box: typed key by key, or pasted from the clipboard.
+enum class Bringing { Typed, Pasted };
+
+// Brings `text` into `widget` as a person would, `how` says which way.
+inline void bringText(QWidget *widget, const QString &text, Bringing how)
+{
+    widget->setFocus();
+    if (how == Bringing::Typed) {
+        typeKeys(widget, text);
+        return;
+    }
+    QApplication::clipboard()->setText(text);
+    QTest::keySequence(widget, QKeySequence::Paste);
 }
 
 } // namespace vantorelle
