@@ -23,6 +23,7 @@ TextBox::TextBox(Lines lines, QWidget *parent)
     } else {
         lines_ = new QPlainTextEdit(this);
         lines_->setTabChangesFocus(true);
+        lines_->installEventFilter(this);
         // Room for two lines however crowded the panel: a squeezed box would
         // show a sliver and hide what it holds.
         lines_->setMinimumHeight(lines_->fontMetrics().lineSpacing() * 2 + 2 * lines_->frameWidth()
@@ -66,6 +67,11 @@ void TextBox::setMaxLength(int limit)
 QWidget *TextBox::editor() const
 {
     return line_ ? static_cast<QWidget *>(line_) : lines_;
+}
+
+bool TextBox::eventFilter(QObject *watched, QEvent *event)
+{
+    return refusedKey(event) || QWidget::eventFilter(watched, event);
 }
 
 void TextBox::onLinesChanged()

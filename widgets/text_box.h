@@ -36,6 +36,9 @@ signals:
     // The text changed, by the user or by the program.
     void textChanged();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void onLinesChanged();
 

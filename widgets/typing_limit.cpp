@@ -4,6 +4,8 @@
 #include "text/cp1252.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringList>
 
@@ -56,9 +58,7 @@ std::optional<KeptInsert> keptOfChange(const QString &before, const QString &aft
     KeptInsert change;
     change.inserted = {prefix, int(after.size()) - suffix - prefix};
     const QString brought = after.mid(prefix, change.inserted.count);
-    const QList<uint> codes = brought.toUcs4();
-    change.oneCharacter = codes.size() == 1;
-    for (char32_t code : codes) {
+    for (char32_t code : brought.toUcs4()) {
         const QString character = QString::fromUcs4(&code, 1);
         if (Cp1252::canEncode(character))
             change.kept += character;
@@ -81,7 +81,7 @@ std::optional<KeptInsert> keptOfChange(const QString &before, const QString &aft
 void tellRefused(QObject *box, const KeptInsert &change)
 {
     QApplication::beep();
-    if (change.oneCharacter || change.leftOut.isEmpty())
+    if (change.leftOut.isEmpty())
         return;
     QStringList names;
     for (char32_t code : change.leftOut.toUcs4())
@@ -98,6 +98,17 @@ void tellRefused(QObject *box, const KeptInsert &change)
                 Prompter::Information);
         },
         Qt::QueuedConnection);
+}
+
+bool refusedKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const QString text = static_cast<const QKeyEvent *>(event)->text();
+    if (text.isEmpty() || Cp1252::canEncode(text))
+        return false;
+    QApplication::beep();
+    return true;
 }
 
 TypingLimit *TypingLimit::of(QLineEdit *edit)
@@ -117,6 +128,16 @@ TypingLimit::TypingLimit(QLineEdit *edit)
     // the edit's own text is the one that counts.
     connect(edit, &QLineEdit::textEdited, this, &TypingLimit::onTextEdited);
     connect(edit, &QLineEdit::textChanged, this, [this] { before_ = edit_->text(); });
+    edit->installEventFilter(this);
+    // An editable combo box keeps the focus and hands its keys to its edit
+    // past the edit's filters.
+    if (auto *combo = qobject_cast<QComboBox *>(edit->parent()); combo && combo->lineEdit() == edit)
+        combo->installEventFilter(this);
+}
+
+bool TypingLimit::eventFilter(QObject *watched, QEvent *event)
+{
+    return refusedKey(event) || QObject::eventFilter(watched, event);
 }
 
 void TypingLimit::onTextEdited(const QString &text)

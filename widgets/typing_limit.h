@@ -24,7 +24,6 @@ struct KeptInsert {
     TextRange inserted; // the brought text, in the box's text after the change
     QString kept; // what of it stays
     QString leftOut; // the characters the table files cannot hold, each once
-    bool oneCharacter = false; // the change brought one character: a key typed
 };
 
 // What a box whose text is stored keeps of the user's change from `before` to
@@ -35,9 +34,15 @@ struct KeptInsert {
 std::optional<KeptInsert> keptOfChange(const QString &before, const QString &after, int limit);
 
 // Tells the user that `box` refused some of their change: a beep; and when
-// a paste or a drop lost characters the table files cannot hold, one message
-// box naming them, shown once the change is done.
+// it lost characters the table files cannot hold (a paste, a drop: a typed one
+// never reaches the box), one message box naming them, shown once the change
+// is done.
 void tellRefused(QObject *box, const KeptInsert &change);
+
+// True, after a beep, when `event` is a key that types a character the table
+// files cannot hold: a box whose text is stored takes no such key, as it takes
+// no key past its size.
+bool refusedKey(const QEvent *event);
 
 // Keeps what the user types, pastes or drops into a one-line edit whose text
 // is stored to what the table files can hold and to a field's size; text the
@@ -50,6 +55,9 @@ public:
 
     int limit() const { return limit_; }
     void setLimit(int limit) { limit_ = limit; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     explicit TypingLimit(QLineEdit *edit);

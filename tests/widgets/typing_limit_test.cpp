@@ -76,51 +76,69 @@ TEST(TypingLimit, HoldsAnEditableComboBox)
 }
 
 // A key is refused with a beep alone; a paste or a drop keeps what the tables
-// hold and says once which characters were left out.
+// hold and says once which characters were left out, be it one or several.
 TEST(TypingLimit, APasteOrADropThatLosesCharactersSaysSoOnce)
 {
-    const QString brought = QStringLiteral("Dr. Łukasz → café ≥ 5 €");
-    const QString kept = QStringLiteral("Dr. ukasz  café  5 €");
     const QString told
         = QStringLiteral("These characters cannot be stored in the records and were left out:"
-                         "\r\n\r\nŁ → ≥\r\n\r\n"
+                         "\r\n\r\n%1\r\n\r\n"
                          "The records hold only Western European (Windows-1252) characters.");
     enum class Way { Keys, Paste, Drop };
-    for (const Way way : {Way::Keys, Way::Paste, Way::Drop}) {
-        SCOPED_TRACE(int(way));
-        FakePrompter prompter;
-        QLineEdit edit;
-        TypingLimit::of(&edit);
-        switch (way) {
-        case Way::Keys:
-            typeKeys(&edit, brought);
-            break;
-        case Way::Paste:
-            QApplication::clipboard()->setText(brought);
-            QTest::keySequence(&edit, QKeySequence::Paste);
-            break;
-        case Way::Drop: {
-            QMimeData dropped;
-            dropped.setText(brought);
-            // A drop comes to the edit its drag entered.
-            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-            QApplication::sendEvent(&edit, &enter);
-            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-            QApplication::sendEvent(&edit, &drop);
-            break;
+    struct Brought {
+        QString text, kept, leftOut;
+    };
+    for (const Brought &brought :
+        {Brought {"Dr. Łukasz → café ≥ 5 €", "Dr. ukasz  café  5 €", "Ł → ≥"},
+            Brought {"Ł", "", "Ł"}}) {
+        for (const Way way : {Way::Keys, Way::Paste, Way::Drop}) {
+            SCOPED_TRACE(brought.text.toStdString() + " " + std::to_string(int(way)));
+            FakePrompter prompter;
+            QLineEdit edit;
+            TypingLimit::of(&edit);
+            switch (way) {
+            case Way::Keys:
+                typeKeys(&edit, brought.text);
+                break;
+            case Way::Paste:
+                QApplication::clipboard()->setText(brought.text);
+                QTest::keySequence(&edit, QKeySequence::Paste);
+                break;
+            case Way::Drop: {
+                QMimeData dropped;
+                dropped.setText(brought.text);
+                // A drop comes to the edit its drag entered.
+                QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+                QApplication::sendEvent(&edit, &enter);
+                QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+                QApplication::sendEvent(&edit, &drop);
+                break;
+            }
+            }
+            QCoreApplication::processEvents();
+            EXPECT_EQ(edit.text(), brought.kept);
+            if (way == Way::Keys) {
+                EXPECT_TRUE(prompter.boxes.isEmpty());
+                continue;
+            }
+            ASSERT_EQ(prompter.boxes.size(), 1);
+            EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Characters Left Out"));
+            EXPECT_EQ(prompter.boxes[0].text, told.arg(brought.leftOut));
+            EXPECT_EQ(prompter.boxes[0].icon, Prompter::Information);
         }
-        }
-        QCoreApplication::processEvents();
-        EXPECT_EQ(edit.text(), kept);
-        if (way == Way::Keys) {
-            EXPECT_TRUE(prompter.boxes.isEmpty());
-            continue;
-        }
-        ASSERT_EQ(prompter.boxes.size(), 1);
-        EXPECT_EQ(prompter.boxes[0].title, QStringLiteral("Characters Left Out"));
-        EXPECT_EQ(prompter.boxes[0].text, told);
-        EXPECT_EQ(prompter.boxes[0].icon, Prompter::Information);
     }
+}
+
+// Keys typed on an editable combo box reach its edit through the box itself.
+TEST(TypingLimit, AKeyTypedOnAnEditableComboBoxIsRefusedWithoutAMessage)
+{
+    FakePrompter prompter;
+    QComboBox combo;
+    combo.setEditable(true);
+    TypingLimit::of(combo.lineEdit());
+    typeKeys(&combo, QStringLiteral("Dr. Łukasz →"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(combo.currentText(), QStringLiteral("Dr. ukasz "));
+    EXPECT_TRUE(prompter.boxes.isEmpty());
 }
 
 } // namespace
