@@ -310,23 +310,18 @@ void ExportDialog::exportData()
 
 void ExportDialog::storeChoices() const
 {
-    std::vector<std::pair<const char *, QString>> choices;
-    choices.emplace_back("ExportFile", *fileName_);
+    SettingsValues choices;
+    choices.emplace_back(QStringLiteral("ExportFile"), *fileName_);
     const QStringList fields = picker_->ordered();
     if (!wholeDatabase() && !fields.isEmpty())
-        choices.emplace_back("ExportFields", storedFieldList(fields));
-    choices.emplace_back("ExportData", QString::number(topics_->currentIndex()));
-    choices.emplace_back("ExportDelim", QString::number(delimiters_->checkedId()));
-    choices.emplace_back("ExportDelimCustom", storedAsTyped(customDelimiter_->text()));
+        choices.emplace_back(QStringLiteral("ExportFields"), storedFieldList(fields));
+    choices.emplace_back(QStringLiteral("ExportData"), QString::number(topics_->currentIndex()));
+    choices.emplace_back(QStringLiteral("ExportDelim"), QString::number(delimiters_->checkedId()));
     choices.emplace_back(
-        "ExportFormat", wholeDatabase() ? QStringLiteral("0") : QStringLiteral("1"));
-
-    const QString settings = context_.installation().settingsFile();
-    for (const auto &[key, value] : choices) {
-        // One message is enough: the keys after a failed one would fail alike.
-        if (writeSetting(section, QLatin1String(key), value, settings) != 1)
-            return;
-    }
+        QStringLiteral("ExportDelimCustom"), storedAsTyped(customDelimiter_->text()));
+    choices.emplace_back(QStringLiteral("ExportFormat"),
+        wholeDatabase() ? QStringLiteral("0") : QStringLiteral("1"));
+    writeSettings(section, choices, context_.installation().settingsFile());
 }
 
 bool ExportDialog::writeExport(const QString &path)

@@ -296,20 +296,17 @@ bool ImportDialog::validChoices()
 
 void ImportDialog::storeChoices() const
 {
-    const std::pair<const char *, QString> choices[] = {
-        {"ImportFile", *fileName_},
-        {"ImportFields", storedFieldList(picker_->ordered())},
-        {"ImportHeaderRow", header_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")},
-        {"ImportData", QString::number(topics_->currentIndex())},
-        {"ImportDateFmt", QString::number(dateFormats_->currentIndex())},
-        {"ImportDelim", QString::number(delimiters_->checkedId())},
-    };
-    const QString settings = context_.installation().settingsFile();
-    for (const auto &[key, value] : choices) {
-        // One message is enough: the keys after a failed one would fail alike.
-        if (writeSetting(section, QLatin1String(key), value, settings) != 1)
-            return;
-    }
+    writeSettings(section,
+        {
+            {QStringLiteral("ImportFile"), *fileName_},
+            {QStringLiteral("ImportFields"), storedFieldList(picker_->ordered())},
+            {QStringLiteral("ImportHeaderRow"),
+                header_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")},
+            {QStringLiteral("ImportData"), QString::number(topics_->currentIndex())},
+            {QStringLiteral("ImportDateFmt"), QString::number(dateFormats_->currentIndex())},
+            {QStringLiteral("ImportDelim"), QString::number(delimiters_->checkedId())},
+        },
+        context_.installation().settingsFile());
 }
 
 ReadingImportChoices ImportDialog::takeChoices()

@@ -10,11 +10,11 @@
 #include "reports/reading_graph.h"
 #include "reports/settings_date.h"
 #include "reports/settings_number.h"
-#include "reports/settings_writer.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/installation.h"
 #include "settings/picker_date_format.h"
 #include "settings/preferences.h"
+#include "settings/settings_access.h"
 #include "widgets/accessible_caption.h"
 #include "widgets/enter_key.h"
 #include "widgets/graph_view.h"
@@ -172,10 +172,11 @@ void GraphWindow::draw()
     }
     const QDate first = startPicker_->date();
     const QDate last = endPicker_->date();
-    writeSettings(context_.installation().settingsFile(),
+    writeSettings(QStringLiteral("Main"),
         {{QStringLiteral("GraphDateStart"), settingsDateText(first)},
             {QStringLiteral("GraphDateEnd"), settingsDateText(last)},
-            {QStringLiteral("GraphTopic"), QString::number(topicBox_->currentIndex())}});
+            {QStringLiteral("GraphTopic"), QString::number(topicBox_->currentIndex())}},
+        context_.installation().settingsFile());
     graph_->setModel(readingGraph(context_.store(), profile->key,
         static_cast<GraphTopic>(topicBox_->currentIndex()), first, last,
         context_.preferences().display()));

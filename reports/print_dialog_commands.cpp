@@ -28,7 +28,7 @@ QPushButton *addPreviewAndCancel(QDialog &dialog, QBoxLayout &layout)
 void saveChoicesAndPreview(QDialog &dialog, MainWindowContext &context, ReportKind kind,
     ReportFile &reportFile, const SettingsValues &choices)
 {
-    writeSettings(context.installation().settingsFile(), choices);
+    writeSettings(QStringLiteral("Main"), choices, context.installation().settingsFile());
     PrintPreviewWindow window(context, kind, reportFile, &dialog);
     window.exec();
     dialog.accept();

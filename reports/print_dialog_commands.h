@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reports/report_builder.h"
-#include "reports/settings_writer.h"
+#include "settings/settings_access.h"
 
 class QBoxLayout;
 class QDialog;

@@ -2,7 +2,7 @@
 
 #include "context/main_window_context.h"
 #include "reports/master_list_options.h"
-#include "reports/settings_writer.h"
+#include "settings/settings_access.h"
 
 #include <QDialog>
 

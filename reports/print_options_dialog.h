@@ -2,7 +2,7 @@
 
 #include "context/main_window_context.h"
 #include "reports/profile_report_options.h"
-#include "reports/settings_writer.h"
+#include "settings/settings_access.h"
 #include "widgets/date_time_picker.h"
 
 #include <QDialog>

@@ -27,4 +27,12 @@ qint16 writeSetting(
     }
 }
 
+void writeSettings(const QString &section, const SettingsValues &values, const QString &file)
+{
+    for (const auto &[key, value] : values) {
+        if (writeSetting(section, key, value, file) != 1)
+            return;
+    }
+}
+
 } // namespace vantorelle

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 namespace vantorelle {
 
 // One value of the settings file at a time (see settings/settings_file.h for
@@ -17,5 +20,13 @@ QString readSetting(
 // reason, and returns 0.
 qint16 writeSetting(
     const QString &section, const QString &key, const QString &value, const QString &file);
+
+// Keys and their values, in the order they are written.
+using SettingsValues = std::vector<std::pair<QString, QString>>;
+
+// Stores `values` in `section` of `file`, one key after the other. When a
+// write fails the user is told once and the keys after it are left as they
+// were: the next ones would fail the same way, each with a message of its own.
+void writeSettings(const QString &section, const SettingsValues &values, const QString &file);
 
 } // namespace vantorelle

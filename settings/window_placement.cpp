@@ -39,13 +39,11 @@ void saveWindowPlacement(QWidget *window, const QString &settingsFile)
         return;
     // The frame's position and the inner size: what move() and resize() take back.
     const int pixels[] = {window->x(), window->y(), window->width(), window->height()};
-    for (int i = 0; i < 4; ++i) {
-        // One message is enough: the keys after a failed one would fail alike.
-        if (writeSetting(QStringLiteral("Form"), QLatin1String(placementKeys[i]),
-                QString::number(pixels[i] * twipsPerPixel), settingsFile)
-            != 1)
-            return;
-    }
+    SettingsValues placement;
+    for (int i = 0; i < 4; ++i)
+        placement.emplace_back(
+            QLatin1String(placementKeys[i]), QString::number(pixels[i] * twipsPerPixel));
+    writeSettings(QStringLiteral("Form"), placement, settingsFile);
 }
 
 void restoreWindowPlacement(QWidget *window, const QString &settingsFile)
