@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include <cstdlib>
+
 #include "editor/record_editor.h"
 #include "exchange/export_dialog.h"
 #include "exchange/import_dialog.h"
@@ -40,8 +42,10 @@ int main(int argc, char **argv)
     windows.printMasterLists = [&reports] { reports.printMasterLists(); };
     window.setSecondaryWindows(std::move(windows));
 
+    // Ended before starting: a second instance, a data folder that cannot be
+    // read or was not to be replaced, a wrong password, tables not loaded.
     if (!window.load())
-        return 0;
+        return EXIT_FAILURE;
     window.show();
     return app.exec();
 }

@@ -142,6 +142,7 @@ private:
     bool loadTables();
     void prepareWindow(SplashWindow &splash);
     bool passwordGate();
+    void tellIfDataFolderReadOnly();
     void showFirstTopic();
     // The close step; `cancel` = true keeps the window open. Past its question
     // it ends the program, every other window with it. Files that could not be

@@ -62,7 +62,7 @@ void MainWindow::closeStep(bool &cancel)
             QStringLiteral("Some of the files could not be written, and the changes made to "
                            "their records will be lost.")
                 + crLf + crLf + QStringLiteral("Do you want to close anyway?"),
-            Prompter::YesNo, Prompter::Exclamation);
+            Prompter::YesNo, Prompter::Exclamation, Prompter::SecondButton);
         if (answer != Prompter::Yes) {
             closing_ = false;
             watchTimer_->start();

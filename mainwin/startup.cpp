@@ -5,6 +5,7 @@
 #include "dialogs/splash_window.h"
 #include "handheld/handheld_setup.h"
 #include "mainwin/record_editor_hooks.h"
+#include "platform/file_access.h"
 #include "platform/instance_guard.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -82,6 +83,7 @@ bool MainWindow::load()
 
     if (!passwordGate())
         return false;
+    tellIfDataFolderReadOnly();
     if (prepared)
         runTrapped(installation_, loading, [&] { showFirstTopic(); });
     // The window is ready: from here on the user's changes count as edits,
@@ -151,6 +153,21 @@ void MainWindow::prepareWindow(SplashWindow &splash)
     cancelButton_->hide();
     if (editorHooks_)
         editorHooks_->setTextLimits();
+}
+
+// Said once, before the user makes changes that Save All could only lose.
+void MainWindow::tellIfDataFolderReadOnly()
+{
+    const int error = folderWriteError(installation_.dataFolder);
+    if (error == 0)
+        return;
+    prompter().ask(QStringLiteral("Data Folder Not Writable"),
+        QStringLiteral("The data folder ") + installation_.dataFolder
+            + QStringLiteral(" cannot be written: ") + systemErrorText(error) + QLatin1Char('.')
+            + QStringLiteral("\r\n\r\n")
+            + QStringLiteral("The records can be read, but no change can be saved until the folder "
+                             "can be written."),
+        Prompter::OkOnly, Prompter::Exclamation);
 }
 
 bool MainWindow::passwordGate()

@@ -53,7 +53,8 @@ int answerCode(QMessageBox::StandardButton button)
 
 class MessageBoxPrompter : public Prompter {
 public:
-    int ask(const QString &title, const QString &text, Buttons buttons, Icon icon) override
+    int ask(const QString &title, const QString &text, Buttons buttons, Icon icon,
+        DefaultButton defaultButton) override
     {
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(title);
@@ -65,7 +66,7 @@ public:
                 continue;
             for (QMessageBox::StandardButton b : set.shown)
                 box.addButton(b);
-            box.setDefaultButton(set.shown.first());
+            box.setDefaultButton(set.shown.at(defaultButton == SecondButton ? 1 : 0));
         }
         box.exec();
         const auto clicked = box.standardButton(box.clickedButton());

@@ -1,11 +1,11 @@
 #include "settings/first_run_configuration.h"
 
 #include "platform/app_error.h"
+#include "platform/file_access.h"
 #include "platform/file_copy.h"
 #include "platform/paths.h"
 #include "platform/private_files.h"
 #include "platform/prompter.h"
-#include "platform/readable_file.h"
 #include "settings/app_info.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/registry_access.h"
@@ -127,16 +127,11 @@ void fillDataFolder(const Installation &installation)
     }
 }
 
-// `notFound`: a sentence naming the registered folder that was looked for, or
-// "" when none was registered.
-void firstRun(Installation &installation, const QString &notFound)
+void firstRun(Installation &installation)
 {
-    QString text = QStringLiteral("It appears this is the first time this program has been run.")
-        + crLf + crLf;
-    if (!notFound.isEmpty())
-        text += notFound + crLf + crLf;
     prompter().ask(QStringLiteral("Vantorelle Rize - Configuration"),
-        text + QStringLiteral("Please wait while program settings are configured..."));
+        QStringLiteral("It appears this is the first time this program has been run.") + crLf + crLf
+            + QStringLiteral("Please wait while program settings are configured..."));
     installation.dataFolder = documentsDataFolder();
     writeSetupLog(installation,
         QStringLiteral("Data path was blank, must be first run of Vantorelle") + crLf
@@ -213,27 +208,29 @@ bool askConversion(Installation &installation, const QString &userType, const QS
     return true;
 }
 
-// What the registered data folder offers, judged by reading its profile table.
+// What the registered data folder offers, judged by listing it and reading
+// its profile table.
 struct RegisteredFolder {
     enum State {
         Usable,
         Missing, // no such folder
         Empty, // a folder without any table file
-        Unreadable, // something is there, but it cannot be read
+        Unreadable, // something is there, but it cannot be listed
+        TableUnreadable, // the profile table is there, but it cannot be read
     };
     State state = Usable;
-    int error = 0; // the system's error code of an unreadable folder
+    int error = 0; // the system's error code of what cannot be read
 };
 
 RegisteredFolder checkRegisteredFolder(const QString &folder)
 {
+    if (const int error = folderListError(folder); error != 0)
+        return {error == ENOENT ? RegisteredFolder::Missing : RegisteredFolder::Unreadable, error};
     const int error = fileReadError(folder + profileTable);
     if (error == 0)
         return {};
     if (error != ENOENT)
-        return {RegisteredFolder::Unreadable, error};
-    if (!QFileInfo(folder).isDir())
-        return {RegisteredFolder::Missing};
+        return {RegisteredFolder::TableUnreadable, error};
     // A folder that lost only its profile table still holds the user's data.
     if (pathExists(folder + QStringLiteral("*.cdb")))
         return {};
@@ -243,14 +240,42 @@ RegisteredFolder checkRegisteredFolder(const QString &folder)
 // A folder that is there but cannot be read may hold every record (a drive
 // not connected yet, rights taken away): the program ends and leaves it, and
 // the registry, as they are, so that the next start finds the records again.
-void tellUnreadable(const QString &folder, int error)
+void tellUnreadable(const QString &folder, const RegisteredFolder &found)
 {
+    const bool table = found.state == RegisteredFolder::TableUnreadable;
+    const QString what = table ? QStringLiteral("The file ") + folder + profileTable
+                               : QStringLiteral("The data folder ") + folder;
     prompter().ask(QStringLiteral("Data Folder Not Readable"),
-        QStringLiteral("The data folder ") + folder + QStringLiteral(" cannot be read: ")
-            + systemErrorText(error) + QLatin1Char('.') + crLf + crLf
+        what + QStringLiteral(" cannot be read: ") + systemErrorText(found.error) + QLatin1Char('.')
+            + crLf + crLf
             + QStringLiteral("The program will close without changing anything; start it again "
-                             "once the folder can be read."),
+                             "once the %1 can be read.")
+                  .arg(table ? QStringLiteral("file") : QStringLiteral("folder")),
         Prompter::OkOnly, Prompter::Exclamation);
+}
+
+// A registered folder that is not there may only be out of reach (a USB stick
+// or a share not connected, a mount point with nothing mounted): the user
+// decides whether to start afresh; No is the default, which gives up nothing.
+bool askToStartAfresh(const QString &registered, RegisteredFolder::State state)
+{
+    const QString fresh
+        = specialFolderPath(SpecialFolder::Documents) + QStringLiteral("Vantorelle/");
+    const QString question = pathExists(fresh + profileTable)
+        ? QStringLiteral("Do you want to use the data folder ") + fresh
+            + QStringLiteral(" instead?")
+        : QStringLiteral("Do you want to start with a new, empty data folder, ") + fresh
+            + QStringLiteral("?");
+    const int answer = prompter().ask(QStringLiteral("Data Folder Not Found"),
+        QStringLiteral("The data folder ") + registered
+            + (state == RegisteredFolder::Missing ? QStringLiteral(" was not found.")
+                                                  : QStringLiteral(" holds no records."))
+            + crLf + crLf
+            + QStringLiteral("If it is on a drive or a network folder that is not connected, "
+                             "answer No, connect it and start the program again.")
+            + crLf + crLf + question,
+        Prompter::YesNo, Prompter::Question, Prompter::SecondButton);
+    return answer == Prompter::Yes;
 }
 
 // False when the program must end at once.
@@ -261,7 +286,6 @@ bool configure(Installation &installation, const HandheldSetupFunction &setupHan
 
     QString &data = installation.dataFolder;
     const QString registered = withFinalSlash(userValue("data_path"));
-    QString notFound;
     if (!registered.isEmpty()) {
         const RegisteredFolder found = checkRegisteredFolder(registered);
         switch (found.state) {
@@ -269,21 +293,19 @@ bool configure(Installation &installation, const HandheldSetupFunction &setupHan
             data = registered;
             break;
         case RegisteredFolder::Unreadable:
-            tellUnreadable(registered, found.error);
+        case RegisteredFolder::TableUnreadable:
+            tellUnreadable(registered, found);
             return false;
         case RegisteredFolder::Missing:
-            notFound = QStringLiteral("The data folder ") + registered
-                + QStringLiteral(" was not found.");
-            break;
         case RegisteredFolder::Empty:
-            notFound = QStringLiteral("The data folder ") + registered
-                + QStringLiteral(" holds no records.");
+            if (!askToStartAfresh(registered, found.state))
+                return false;
             break;
         }
     }
     if (data.isEmpty()) {
         firstRunFlag = true;
-        firstRun(installation, notFound);
+        firstRun(installation);
     }
 
     const QString userType = userValue("install_type");

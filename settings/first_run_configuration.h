@@ -22,10 +22,11 @@ using HandheldSetupFunction = std::function<void(Installation &installation)>;
 // to the setup log. A failure shows the error box ("in config_registry") and
 // gives the installation as settled so far.
 //
-// A registered folder that is missing, or holds no table file, makes a first
-// run whose message names it. A registered folder that is there but cannot be
-// read is named with the reason, and nothing is given (the program must end):
-// nothing has been written anywhere.
+// A registered folder that is missing, or holds no table file, is named in a
+// question: Yes makes a first run; No gives nothing. A registered folder that
+// is there but cannot be listed, or whose profile table cannot be read, is
+// named with the reason, and nothing is given. When nothing is given the
+// program must end: nothing has been written anywhere.
 //
 // Table files already in the data folder are never overwritten, and every
 // copy is atomic.

@@ -207,6 +207,26 @@ TEST_F(EndToEnd, AFirstRunOnAnEmptyHomeMakesTheDataFolder)
                     .startsWith("Data path was blank, must be first run of Vantorelle\r\n"));
 }
 
+TEST_F(EndToEnd, ARegisteredFolderNotThereIsKeptWhenTheUserWillNotReplaceIt)
+{
+    // A stick that is not connected: its folder is gone for now.
+    const QString stick = root() + "stick/Vantorelle/";
+    registerDataFolder(stick);
+    const QByteArray registry = readFile(userRegistry());
+
+    start();
+    ASSERT_TRUE(waitForWindow("Data Folder Not Found"));
+    // Closed as a window manager closes it: the answer is No.
+    ASSERT_TRUE(desktop.close(program.processId(), "Data Folder Not Found"));
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(program.exitCode(), 0) << "the program ended without starting";
+
+    EXPECT_EQ(readFile(userRegistry()), registry);
+    EXPECT_FALSE(QFileInfo::exists(root() + "home/Documents"));
+    EXPECT_FALSE(QFileInfo::exists(root() + "stick"));
+}
+
 namespace {
 
 // A clock of the program's own, through libfaketime: it starts at `moment` and runs on.

@@ -50,12 +50,16 @@ bool matches(const QString &text, const QString &pattern)
 const QString unreadable
     = "Data Folder Not Readable: The data folder %1 cannot be read: %2.\r\n\r\nThe program will "
       "close without changing anything; start it again once the folder can be read.";
+const QString notFound = "Data Folder Not Found: The data folder %1 %2\r\n\r\nIf it is on a drive "
+                         "or a network folder that is not connected, answer No, connect it and "
+                         "start the program again.\r\n\r\nDo you want to start with a new, empty "
+                         "data folder, %3?";
 // The first profile is not entered: the close asks, and the answer is No.
 const QString notEntered = "Changes Not Saved: You have made changes that have not been saved."
                            "\r\n\r\nDo you want to go back and save changes?";
 const QString firstRun = "Vantorelle Rize - Configuration: It appears this is the first time this "
-                         "program has been run.\r\n\r\nThe data folder %1 %2\r\n\r\nPlease wait "
-                         "while program settings are configured...";
+                         "program has been run.\r\n\r\nPlease wait while program settings are "
+                         "configured...";
 
 } // namespace
 
@@ -74,20 +78,24 @@ TEST_F(DataFolder, TheRegisteredOneIsUsedNamedOrReplacedAsItCanBeRead)
         const char *name;
         std::function<QString()> prepare; // makes the registered folder, gives its path
         mode_t mode; // the folder's mode for the run
+        QList<int> answers; // to the boxes, in order; past them each box's default
         bool starts;
         // "Title: text" of each box, at the start and the close; "…" is any
-        // text and %1 the registered folder.
+        // text, %1 the registered folder and %2 the one a first run makes.
         QStringList boxes;
         bool replaced; // by a new folder in the documents folder
     } cases[] = {
         {"no right to read it", [&] { return named(dataFolderWithProfile(), "unreadable"); }, 0000,
-            false, {unreadable.arg("%1", "Permission denied")}, false},
+            {}, false, {unreadable.arg("%1", "Permission denied")}, false},
+        {"a right to enter it but not to list it",
+            [&] { return named(dataFolderWithProfile(), "hidden"); }, 0100, {}, false,
+            {unreadable.arg("%1", "Permission denied")}, false},
         {"a file where the folder should be",
             [&] {
                 writeFile(documents + "file", "not a folder");
                 return documents + "file/";
             },
-            0700, false, {unreadable.arg("%1", "Not a directory")}, false},
+            0700, {}, false, {unreadable.arg("%1", "Not a directory")}, false},
         {"a folder where the profile table should be",
             [&] {
                 const QString folder = named(dataFolderWithoutProfile(), "odd");
@@ -95,21 +103,40 @@ TEST_F(DataFolder, TheRegisteredOneIsUsedNamedOrReplacedAsItCanBeRead)
                 QDir().mkpath(folder + "VantorelleMainID.cdb");
                 return folder;
             },
-            0700, false, {unreadable.arg("%1", "Is a directory")}, false},
-        {"no such folder", [&] { return documents + "gone/"; }, 0700, true,
-            {firstRun.arg("%1", "was not found."), notEntered}, true},
-        {"no table in it",
+            0700, {}, false,
+            {"Data Folder Not Readable: The file %1VantorelleMainID.cdb cannot be read: Is a "
+             "directory.\r\n\r\nThe program will close without changing anything; start it "
+             "again once the file can be read."},
+            false},
+        // Enter takes the question's default: the folder is kept registered.
+        {"no such folder, kept", [&] { return documents + "gone/"; }, 0700, {}, false,
+            {notFound.arg("%1", "was not found.", "%2")}, false},
+        {"a link whose folder is gone",
+            [&] {
+                QFile::link(documents + "stick", documents + "link");
+                return documents + "link/";
+            },
+            0700, {Prompter::No}, false, {notFound.arg("%1", "was not found.", "%2")}, false},
+        {"no such folder, replaced", [&] { return documents + "gone/"; }, 0700,
+            {Prompter::Yes, Prompter::Ok, Prompter::No}, true,
+            {notFound.arg("%1", "was not found.", "%2"), firstRun, notEntered}, true},
+        {"no table in it, replaced",
             [&] {
                 QDir().mkpath(documents + "empty");
                 return documents + "empty/";
             },
-            0700, true, {firstRun.arg("%1", "holds no records."), notEntered}, true},
-        // Readable but not writable: each box names its file, the settings
-        // file once; nothing had changed, so nothing is said to be lost.
+            0700, {Prompter::Yes, Prompter::Ok, Prompter::No}, true,
+            {notFound.arg("%1", "holds no records.", "%2"), firstRun, notEntered}, true},
+        // Readable but not writable: told at the start; each error box names
+        // its file, the settings file once; nothing had changed, so nothing is
+        // said to be lost.
         {"no right to write to it", [&] { return named(dataFolderWithProfile(), "readonly"); },
-            0500, true,
+            0500, {}, true,
             {"Error: An error occurred while in config_registry.\r\n\r\n"
              "ErrorCode =  70 (Permission denied)\r\n\r\nFilename = %1setuplog.txt\r\n\r\n…",
+                "Data Folder Not Writable: The data folder %1 cannot be written: Permission "
+                "denied.\r\n\r\nThe records can be read, but no change can be saved until the "
+                "folder can be written.",
                 "Vantorelle Rize: An error occurred while writing to the ini file.\r\n\r\n"
                 "Filename = %1vantorelleplus.ini (Permission denied)",
                 "Error: An error occurred while saving the databases.\r\n\r\n"
@@ -126,7 +153,7 @@ TEST_F(DataFolder, TheRegisteredOneIsUsedNamedOrReplacedAsItCanBeRead)
         registry.machine.clear();
         const QMap<QString, QByteArray> before = snapshot(documents);
         prompter.boxes.clear();
-        prompter.setNextAnswers({Prompter::Ok, Prompter::No});
+        prompter.setNextAnswers(c.answers);
 
         if (QFileInfo::exists(folder)) {
             ASSERT_TRUE(setPermissionsOf(folder, c.mode));
@@ -148,7 +175,8 @@ TEST_F(DataFolder, TheRegisteredOneIsUsedNamedOrReplacedAsItCanBeRead)
             shown << box.title + ": " + box.text;
         ASSERT_EQ(shown.size(), c.boxes.size()) << shown.join("\n---\n").toStdString();
         for (qsizetype i = 0; i < shown.size(); ++i)
-            EXPECT_TRUE(matches(shown[i], QString(c.boxes[i]).replace("%1", folder)))
+            EXPECT_TRUE(matches(shown[i],
+                QString(c.boxes[i]).replace("%1", folder).replace("%2", install.dataFolder())))
                 << shown[i].toStdString();
 
         // Nothing else was made or changed in the documents folder.

@@ -202,8 +202,8 @@ TEST_F(Shutdown, AFailedWriteThatLosesChangesAsksWhetherToCloseAnyway)
 {
     makeProfileTableUnwritable();
     renameProfile();
-    prompter.setNextAnswers({Prompter::Ok, Prompter::No});
 
+    // Enter answers the question as its default button does: the window stays.
     EXPECT_FALSE(main->close());
     ASSERT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
     EXPECT_FALSE(prompter.boxes[0].text.contains("no record is lost"));
@@ -211,6 +211,7 @@ TEST_F(Shutdown, AFailedWriteThatLosesChangesAsksWhetherToCloseAnyway)
         "Some of the files could not be written, and the changes made to their records will be "
         "lost.\r\n\r\nDo you want to close anyway?");
     EXPECT_EQ(prompter.boxes[1].buttons, Prompter::YesNo);
+    EXPECT_EQ(prompter.boxes[1].defaultButton, Prompter::SecondButton);
     EXPECT_FALSE(main->closing());
     EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
 

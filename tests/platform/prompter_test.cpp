@@ -20,7 +20,8 @@ struct Seen {
 };
 
 // Shows a real box, notes what it holds and presses the button labelled `press`.
-int askAndPress(const QString &press, Seen &seen, Prompter::Buttons buttons, Prompter::Icon icon)
+int askAndPress(const QString &press, Seen &seen, Prompter::Buttons buttons, Prompter::Icon icon,
+    Prompter::DefaultButton defaultButton)
 {
     QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -37,7 +38,7 @@ int askAndPress(const QString &press, Seen &seen, Prompter::Buttons buttons, Pro
         }
     });
     return prompter().ask(QStringLiteral("Changes Not Saved"),
-        QStringLiteral("Line one\r\n\r\nLine <b>two</b>"), buttons, icon);
+        QStringLiteral("Line one\r\n\r\nLine <b>two</b>"), buttons, icon, defaultButton);
 }
 
 } // namespace
@@ -51,20 +52,25 @@ TEST(MessageBoxPrompter, ShowsTheBoxAndAnswersWithItsCode)
         int answer;
         QMessageBox::Icon shownIcon;
         QStringList shownButtons;
+        Prompter::DefaultButton defaultButton = Prompter::FirstButton;
+        QString shownDefault;
     };
     const Case cases[] = {
-        {Prompter::OkOnly, Prompter::NoIcon, "OK", Prompter::Ok, QMessageBox::NoIcon, {"OK"}},
+        {Prompter::OkOnly, Prompter::NoIcon, "OK", Prompter::Ok, QMessageBox::NoIcon, {"OK"},
+            Prompter::FirstButton, "OK"},
         {Prompter::OkCancel, Prompter::Exclamation, "Cancel", Prompter::Cancel,
-            QMessageBox::Warning, {"OK", "Cancel"}},
+            QMessageBox::Warning, {"OK", "Cancel"}, Prompter::FirstButton, "OK"},
         {Prompter::YesNo, Prompter::Question, "No", Prompter::No, QMessageBox::Question,
-            {"Yes", "No"}},
+            {"Yes", "No"}, Prompter::FirstButton, "Yes"},
+        {Prompter::YesNo, Prompter::Exclamation, "Yes", Prompter::Yes, QMessageBox::Warning,
+            {"Yes", "No"}, Prompter::SecondButton, "No"},
         {Prompter::YesNoCancel, Prompter::Information, "Yes", Prompter::Yes,
-            QMessageBox::Information, {"Yes", "No", "Cancel"}},
+            QMessageBox::Information, {"Yes", "No", "Cancel"}, Prompter::FirstButton, "Yes"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.press.toStdString());
         Seen seen;
-        EXPECT_EQ(askAndPress(c.press, seen, c.buttons, c.icon), c.answer);
+        EXPECT_EQ(askAndPress(c.press, seen, c.buttons, c.icon, c.defaultButton), c.answer);
         EXPECT_EQ(seen.title, QStringLiteral("Changes Not Saved"));
         // CR LF shows as a line break; the text is never read as markup.
         EXPECT_EQ(seen.text, QStringLiteral("Line one\n\nLine <b>two</b>"));
@@ -74,6 +80,6 @@ TEST(MessageBoxPrompter, ShowsTheBoxAndAnswersWithItsCode)
         QStringList expected = c.shownButtons;
         expected.sort();
         EXPECT_EQ(shown, expected);
-        EXPECT_EQ(seen.defaultButton, c.shownButtons.first());
+        EXPECT_EQ(seen.defaultButton, c.shownDefault);
     }
 }

@@ -178,11 +178,12 @@ TEST_F(FirstRunConfiguration, AFolderThatLostOnlyItsProfileTableIsKept)
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }
 
-TEST_F(FirstRunConfiguration, AFolderWithNoTableAtAllMeansAFirstRun)
+TEST_F(FirstRunConfiguration, AFolderWithNoTableAtAllMeansAFirstRunOnceTheUserAgrees)
 {
     const QString folder = install.documentsFolder() + "elsewhere/";
     QDir().mkpath(folder);
     registerDataFolder(folder, "Win");
+    prompter.setNextAnswers({Prompter::Yes});
     run();
 
     EXPECT_EQ(installation.dataFolder, install.dataFolder());

@@ -12,12 +12,16 @@ FakePrompter::~FakePrompter()
     installPrompter(nullptr);
 }
 
-int FakePrompter::ask(const QString &title, const QString &text, Buttons buttons, Icon icon)
+int FakePrompter::ask(const QString &title, const QString &text, Buttons buttons, Icon icon,
+    DefaultButton defaultButton)
 {
-    boxes.append({title, text, buttons, icon});
+    boxes.append({title, text, buttons, icon, defaultButton});
     if (!answers_.isEmpty())
         return answers_.takeFirst();
-    return buttons == YesNo || buttons == YesNoCancel ? Yes : Ok;
+    const bool yesNo = buttons == YesNo || buttons == YesNoCancel;
+    if (defaultButton == SecondButton)
+        return yesNo ? No : Cancel;
+    return yesNo ? Yes : Ok;
 }
 
 } // namespace vantorelle

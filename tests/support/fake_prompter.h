@@ -13,15 +13,17 @@ public:
         QString title, text;
         Buttons buttons;
         Icon icon;
+        DefaultButton defaultButton;
     };
 
     FakePrompter();
     ~FakePrompter() override;
 
-    int ask(const QString &title, const QString &text, Buttons buttons, Icon icon) override;
+    int ask(const QString &title, const QString &text, Buttons buttons, Icon icon,
+        DefaultButton defaultButton) override;
 
     // The answers of the next boxes, in order. Without one a box is answered
-    // with its first button (OK or Yes).
+    // with its default button, as Enter would answer it.
     void setNextAnswers(QList<int> answers) { answers_ = std::move(answers); }
 
     QList<Box> boxes;

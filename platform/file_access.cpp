@@ -1,8 +1,9 @@
-#include "platform/readable_file.h"
+#include "platform/file_access.h"
 
 #include <QFile>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,6 +27,26 @@ int fileReadError(const QString &path)
     const int error = read < 0 && errno != EAGAIN ? errno : 0;
     ::close(fd);
     return error;
+}
+
+int folderListError(const QString &path)
+{
+    DIR *folder = ::opendir(QFile::encodeName(path).constData());
+    if (!folder)
+        return errno;
+    errno = 0;
+    const int error = ::readdir(folder) ? 0 : errno;
+    ::closedir(folder);
+    return error;
+}
+
+int folderWriteError(const QString &path)
+{
+    // The effective rights, as a write would meet them (a plain access()
+    // would judge root by rights the program may have set aside).
+    if (::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return errno;
+    return 0;
 }
 
 QString systemErrorText(int code)
