@@ -19,7 +19,6 @@ constexpr PanelControl controls[] = {
         .kind = ListCombo,
         .name = "cboInsType",
         .label = "Type:",
-        .clear = ClearTo::Keep,
         .items = insuranceTypes,
         .enterNext = 3},
     {.row = 3, .kind = Text, .name = "txtInsID(3)", .label = "Group #:", .enterNext = 4},

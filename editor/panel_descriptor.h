@@ -26,7 +26,8 @@ enum class ControlKind {
     Text, // one-line text box, an element of the panel's text-box array
     Notes, // multi-line text box, likewise
     EditCombo, // editable combo box: a fixed list, any text stored as typed
-    ListCombo, // drop-down list: only its items; stores the chosen item's text
+    ListCombo, // drop-down list: its items, and a stored value it lacks as one more;
+               // stores the chosen item's text
     Date, // date picker: "yyyymmdd", or "" without a date
     Time, // time picker: "HH:mm", or "" without a time
     KeyList, // drop-down list of a master list: stores the chosen item's Key,
@@ -36,7 +37,6 @@ enum class ControlKind {
 // What clearing the panel for a new record puts into a control.
 enum class ClearTo {
     Empty, // "" (a list: no item chosen)
-    Keep, // the control keeps what it shows
     None, // a picker without a value
     Now, // a picker with the present date or time
     Text, // the control's `clearText` (a list: the item of that text)

@@ -106,7 +106,6 @@ constexpr PanelControl glucoseControls[] = {
         .kind = ListCombo,
         .name = "cboGlucoseUnits",
         .label = "",
-        .clear = ClearTo::Keep,
         .items = glucoseUnits,
         .enterNext = 3},
     {.row = 3, .kind = Text, .name = "txtGlucose(3)", .label = "Carbs (g):", .enterNext = 8},

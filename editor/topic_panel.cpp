@@ -203,7 +203,7 @@ void TopicPanel::clear()
 {
     const QScopedValueRollback filling(filling_, true);
     for (const Slot &slot : slots_) {
-        if (!slot.control || slot.control->clear == ClearTo::Keep)
+        if (!slot.control)
             continue;
         const bool now = slot.control->clear == ClearTo::Now;
         const QString cleared
@@ -212,10 +212,10 @@ void TopicPanel::clear()
             slot.text->setText(cleared);
         else if (slot.combo && slot.combo->isEditable())
             slot.combo->setEditText(cleared);
+        else if (slot.control->kind == ControlKind::KeyList)
+            slot.combo->setCurrentIndex(-1);
         else if (slot.combo)
-            slot.combo->setCurrentIndex(cleared.isEmpty()
-                    ? -1
-                    : slot.combo->findText(cleared, Qt::MatchExactly | Qt::MatchCaseSensitive));
+            chooseInList(slot, cleared);
         else if (now)
             slot.picker->setNow();
         else
@@ -257,11 +257,7 @@ void TopicPanel::showRecord(const MemoryTable &table)
         } else if (slot.combo && slot.combo->isEditable()) {
             slot.combo->setEditText(shownText(value));
         } else if (slot.combo) {
-            // A value the list does not hold leaves the list as it was.
-            const int item
-                = slot.combo->findText(shownText(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (item >= 0)
-                slot.combo->setCurrentIndex(item);
+            chooseInList(slot, shownText(value));
         } else if (slot.control->kind == ControlKind::Date) {
             slot.picker->setStoredText(shownText(value));
         } else if (value.empty() || (slot.control->midnightShowsNone && value == "00:00")) {
@@ -275,6 +271,27 @@ void TopicPanel::showRecord(const MemoryTable &table)
     stored_ = std::move(stored);
     shownRow_ = table.handle();
     std::fill(touched_.begin(), touched_.end(), false);
+}
+
+// A list-only box shows exactly the value it is given, never one left from
+// the record shown before: "" chooses nothing, and a value its list lacks
+// (one made on the handheld) is an item of its own until the next record.
+void TopicPanel::chooseInList(const Slot &slot, const QString &value)
+{
+    QComboBox &list = *slot.combo;
+    const int ownItems = int(slot.control->items.size());
+    while (list.count() > ownItems)
+        list.removeItem(ownItems);
+    if (value.isEmpty()) {
+        list.setCurrentIndex(-1);
+        return;
+    }
+    int item = list.findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item < 0) {
+        list.addItem(value);
+        item = ownItems;
+    }
+    list.setCurrentIndex(item);
 }
 
 std::string TopicPanel::controlValue(const Slot &slot) const

@@ -159,19 +159,22 @@ TEST_F(HistoryFixture, StoredKeysTheListsLackSurviveAnEdit)
 }
 
 // A new record starts with the provider of the record shown last.
-TEST_F(HistoryFixture, NewRecordKeepsTheProviderShownLast)
+// A new record names no physician until the user chooses one: the one of the
+// record shown before is not carried over.
+TEST_F(HistoryFixture, NewRecordStartsWithoutTheProviderShownLast)
 {
     edit(Topic::Tests, profile + "7975979820240201101500p");
+    ASSERT_EQ(control<QComboBox>("cboTestProvider")->currentText(), QStringLiteral("Dr. Brown"));
     editor->cancelEditing();
     add(Topic::Tests);
-    EXPECT_EQ(control<QComboBox>("cboTestProvider")->currentText(), QStringLiteral("Dr. Brown"));
+    EXPECT_EQ(control<QComboBox>("cboTestProvider")->currentIndex(), -1);
     EXPECT_EQ(control<QComboBox>("cboTestLocation")->currentText(), QString());
     EXPECT_EQ(control<DateTimePicker>("dtTestDate")->storedText(), QStringLiteral("20260307"));
     enter(Topic::Tests, 1, QStringLiteral("A1C"));
     saveAccepted();
 
     ASSERT_TRUE(findRecord(TableId::Test, profile + "7973969220260307090500p"));
-    EXPECT_EQ(field(TableId::Test, "ProvID"), "20100101000001p");
+    EXPECT_EQ(field(TableId::Test, "ProvID"), "");
 }
 
 // A physician without a name is no physician.

@@ -224,18 +224,15 @@ TEST_P(PanelFlow, EmptyRequiredValueIsRefusedAndNothingStored)
     EXPECT_EQ(sorted(fileLines(c.table)), sorted(historyLines(c.table)));
 }
 
-// After a stored record was shown, Add empties the panel but for the lists
-// of providers, pharmacies, Active and glucose units, which keep their
-// choice, and the dates and times a new record of the topic starts at now.
-TEST_P(PanelFlow, AddEmptiesThePanelButTheKeptChoices)
+// After a stored record was shown, Add empties the panel, its lists too:
+// nothing chosen for that record is carried over to the new one. Only the
+// dates and times a new record starts at now, and the glucose units the
+// preferences name, are filled in.
+TEST_P(PanelFlow, AddEmptiesThePanelButItsStartingValues)
 {
-    static const std::map<Topic, QStringList> keeps = {
-        {Topic::Illnesses, {"cboIllnessProvider"}},
-        {Topic::Surgeries, {"cboSurgeryProvider"}},
-        {Topic::Appointments, {"cboApptProvider"}},
-        {Topic::Medications, {"cboMedProvider", "cboMedPharmacy", "cboMedActive"}},
-        {Topic::Vaccinations, {"dtVaccDate", "cboVaccProvider"}},
-        {Topic::Tests, {"dtTestDate", "cboTestProvider"}},
+    static const std::map<Topic, QStringList> starts = {
+        {Topic::Vaccinations, {"dtVaccDate"}},
+        {Topic::Tests, {"dtTestDate"}},
         {Topic::BloodPressure, {"dtBPDate", "dtBPTime"}},
         {Topic::Cholesterol, {"dtCholDate", "dtCholTime"}},
         {Topic::Weight, {"dtWtDate", "dtWtTime"}},
@@ -256,8 +253,8 @@ TEST_P(PanelFlow, AddEmptiesThePanelButTheKeptChoices)
         if (shows)
             showing << QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
     }
-    const auto kept = keeps.find(c.topic);
-    EXPECT_EQ(showing.join(u','), kept == keeps.end() ? QString() : kept->second.join(u','));
+    const auto started = starts.find(c.topic);
+    EXPECT_EQ(showing.join(u','), started == starts.end() ? QString() : started->second.join(u','));
     EXPECT_EQ(panel(c.topic).keyBox->text(), QString());
     EXPECT_EQ(panel(c.topic).idBox->text(), QStringLiteral("0x00000000"));
     EXPECT_EQ(panel(c.topic).statusBox->text(), QStringLiteral("0x0008"));

@@ -344,3 +344,116 @@ TEST_F(PersonalPanelTest, TypeAheadCompletesOnlyWhatIsTyped)
 }
 
 } // namespace
+
+namespace {
+
+// The Personal panel worked with the keyboard alone, where the focus is.
+class PersonalKeyboardTest : public PersonalPanelTest {
+protected:
+    void SetUp() override
+    {
+        PersonalPanelTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    }
+
+    static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    // A button's shortcut ends its click after a moment.
+    static void typeShortcut(Qt::Key key)
+    {
+        type(key, Qt::AltModifier);
+        QTest::qWait(150);
+    }
+    // Chooses a profile in the selector with the arrow keys.
+    void chooseProfile(const QString &key)
+    {
+        QComboBox *profiles = control<QComboBox>("cboProfiles");
+        profiles->setFocus();
+        type(Qt::Key_Home);
+        for (int i = 0; i < profiles->count() && selectedProfile() != key; ++i)
+            type(Qt::Key_Down);
+        ASSERT_EQ(selectedProfile(), key);
+    }
+    // What the four lists show, "" for no choice.
+    QStringList shownLists() const
+    {
+        QStringList shown;
+        for (const char *name : {"cboGender", "cboMarital", "cboBlood", "cboDonor"})
+            shown << control<QComboBox>(name)->currentText();
+        return shown;
+    }
+};
+
+} // namespace
+
+// A list shows what the shown profile holds, a value the handheld made that
+// the list lacks included, and nothing where the profile holds nothing: never
+// what another profile showed before it.
+TEST_F(PersonalKeyboardTest, ListsShowOnlyWhatEachProfileHolds)
+{
+    const struct {
+        QString key;
+        QStringList lists; // gender, marital status, blood type, organ donor
+    } profiles[] = {
+        {annKey, {"F", "Married", "A+", "Yes"}},
+        {bobKey, {"", "", "", ""}},
+        {secondAnnKey, {"m", "Separated", "", ""}},
+        {annKey, {"F", "Married", "A+", "Yes"}},
+    };
+    for (const auto &p : profiles) {
+        SCOPED_TRACE(p.key.toStdString());
+        chooseProfile(p.key);
+        typeShortcut(Qt::Key_I); // Edit
+        ASSERT_TRUE(editing());
+        EXPECT_EQ(shownLists(), p.lists);
+        typeShortcut(Qt::Key_E); // Cancel
+        ASSERT_FALSE(editing());
+    }
+}
+
+// A new profile, started while another is shown, holds only what is typed.
+TEST_F(PersonalKeyboardTest, ANewProfileStartsWithNothingChosen)
+{
+    chooseProfile(annKey);
+    typeShortcut(Qt::Key_I);
+    typeShortcut(Qt::Key_E);
+    typeShortcut(Qt::Key_N); // New Profile
+    ASSERT_EQ(main->editState().mode(), EditMode::Add);
+    EXPECT_EQ(shownLists(), QStringList({"", "", "", ""}));
+    ASSERT_EQ(QApplication::focusWidget(), control<TextBox>("txtMainID(1)")->editor());
+    QTest::keyClicks(QApplication::focusWidget(), "Cy");
+    type(Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), "Dee");
+    typeShortcut(Qt::Key_S); // Save
+
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
+    const QString key = QString::fromStdString(now);
+    ASSERT_EQ(profileValue(key, "First"), "Cy");
+    for (const char *field : {"Gender", "Marital", "Blood", "Donor"})
+        EXPECT_EQ(profileValue(key, field), "") << field;
+}
+
+// A value the list lacks is saved back as it was unless another is chosen;
+// what the list shows is what is saved.
+TEST_F(PersonalKeyboardTest, AValueTheListLacksIsKeptUntilAnotherIsChosen)
+{
+    chooseProfile(secondAnnKey);
+    typeShortcut(Qt::Key_I);
+    control<QComboBox>("cboGender")->setFocus();
+    type(Qt::Key_Up); // from "m" to "F"
+    control<QComboBox>("cboMarital")->setFocus();
+    type(Qt::Key_Up); // away from "Separated" and back
+    type(Qt::Key_Down);
+    EXPECT_EQ(shownLists(), QStringList({"F", "Separated", "", ""}));
+    typeShortcut(Qt::Key_S);
+
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
+    EXPECT_EQ(profileValue(secondAnnKey, "Gender"), "F");
+    EXPECT_EQ(profileValue(secondAnnKey, "Marital"), "Separated");
+    EXPECT_EQ(profileValue(secondAnnKey, "Blood"), "");
+    EXPECT_EQ(profileValue(secondAnnKey, "STATUS"), "0x0004");
+}

@@ -167,7 +167,8 @@ TEST_F(RecordEditorTest, UntouchedControlsKeepTheStoredValues)
     editor->cancelEditing();
     ASSERT_TRUE(selectRecord(glucoseUnlisted)); // its units "mg/dl" are not in the list
     editor->editRecord();
-    EXPECT_EQ(control<QComboBox>("cboGlucoseUnits")->currentText(), QStringLiteral("mmol/L"));
+    // Shown as stored, not as the reading shown before had them.
+    EXPECT_EQ(control<QComboBox>("cboGlucoseUnits")->currentText(), QStringLiteral("mg/dl"));
     enter(Topic::Glucose, 8, QStringLiteral("3"));
     editor->saveRecord();
 
