@@ -10,6 +10,23 @@
 
 namespace vantorelle {
 
+namespace {
+
+// The document's text with LF line breaks, each character as it is held. The
+// document's own plain text turns a no-break space, which the records hold,
+// into a plain one.
+QString heldText(const QTextDocument &document)
+{
+    QString text = document.toRawText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
 TextBox::TextBox(Lines lines, QWidget *parent)
     : QWidget(parent)
 {
@@ -36,7 +53,7 @@ TextBox::TextBox(Lines lines, QWidget *parent)
 
 QString TextBox::text() const
 {
-    return line_ ? line_->text() : lines_->toPlainText();
+    return line_ ? line_->text() : heldText(*lines_->document());
 }
 
 void TextBox::setText(const QString &text)
@@ -48,7 +65,7 @@ void TextBox::setText(const QString &text)
     settingText_ = true;
     lines_->setPlainText(text);
     settingText_ = false;
-    before_ = lines_->toPlainText();
+    before_ = heldText(*lines_->document());
 }
 
 int TextBox::maxLength() const
@@ -77,7 +94,7 @@ bool TextBox::eventFilter(QObject *watched, QEvent *event)
 void TextBox::onLinesChanged()
 {
     if (!settingText_) {
-        const QString after = lines_->toPlainText();
+        const QString after = heldText(*lines_->document());
         if (const auto change = keptOfChange(before_, after, limit_)) {
             QTextCursor cursor(lines_->document());
             // One step with the change in the undo history: undoing it never

@@ -127,7 +127,7 @@ TypingLimit::TypingLimit(QLineEdit *edit)
     // made in textEdited is followed by the textChanged of the uncut text:
     // the edit's own text is the one that counts.
     connect(edit, &QLineEdit::textEdited, this, &TypingLimit::onTextEdited);
-    connect(edit, &QLineEdit::textChanged, this, [this] { before_ = edit_->text(); });
+    connect(edit, &QLineEdit::textChanged, this, &TypingLimit::onTextChanged);
     edit->installEventFilter(this);
     // An editable combo box keeps the focus and hands its keys to its edit
     // past the edit's filters.
@@ -140,9 +140,24 @@ bool TypingLimit::eventFilter(QObject *watched, QEvent *event)
     return refusedKey(event) || QObject::eventFilter(watched, event);
 }
 
+void TypingLimit::onTextChanged()
+{
+    // Text set past the keys and the clipboard (an on-screen keyboard or a
+    // dictation program writing through the accessibility interface) keeps
+    // only what the tables hold too. Text the program sets, a stored value,
+    // always passes, whatever its length.
+    keep(edit_->text(), 0);
+    before_ = edit_->text();
+}
+
 void TypingLimit::onTextEdited(const QString &text)
 {
-    const auto change = keptOfChange(before_, text, limit_);
+    keep(text, limit_);
+}
+
+void TypingLimit::keep(const QString &text, int limit)
+{
+    const auto change = keptOfChange(before_, text, limit);
     if (!change)
         return;
     const TextRange &brought = change->inserted;

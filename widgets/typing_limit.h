@@ -46,7 +46,9 @@ bool refusedKey(const QEvent *event);
 
 // Keeps what the user types, pastes or drops into a one-line edit whose text
 // is stored to what the table files can hold and to a field's size; text the
-// program sets is never cut. Every such edit has one, limit 0 or not.
+// program sets is never cut. Text that comes any other way (through the
+// accessibility interface) keeps what the table files can hold. Every such
+// edit has one, limit 0 or not.
 class TypingLimit : public QObject {
     Q_OBJECT
 public:
@@ -62,6 +64,10 @@ protected:
 private:
     explicit TypingLimit(QLineEdit *edit);
     void onTextEdited(const QString &text);
+    void onTextChanged();
+    // Keeps of the change from before_ to `text` what the tables hold, and
+    // within `limit` (0: any length).
+    void keep(const QString &text, int limit);
 
     QLineEdit *edit_;
     QString before_; // the text before the change being made
