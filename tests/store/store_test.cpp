@@ -1,3 +1,7 @@
+#include "store/clock.h"
+#include "store/criterion.h"
+#include "store/record_batch.h"
+#include "store/record_operations.h"
 #include "store/record_status.h"
 #include "store/store.h"
 #include "store/table_error.h"
@@ -6,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 using namespace vantorelle;
@@ -203,6 +208,81 @@ TEST_F(BasicFolder, ChangesCountAsUnsavedUntilTheirFileIsWritten)
     EXPECT_FALSE(store.hasUnsavedChanges());
     store.setPreference("date_sep", ".", "-");
     EXPECT_TRUE(store.hasUnsavedChanges());
+}
+
+// Whatever a close could lose counts as unsaved, so that it asks before
+// losing it and says "no record is lost" only when none is: a record added
+// by the editor or an import, a record deleted by either rule, and not a
+// value set to the one it has.
+TEST_F(BasicFolder, EveryChangeARecordCanUndergoCountsAsUnsaved)
+{
+    const FixedClock clock({2026, 3, 7, 9, 5, 0});
+    Clock::install(&clock);
+    const std::string profile = "20090305070809p";
+    const FieldValues reading
+        = {{"SBP", "150"}, {"DBP", "95"}, {"Date", "20260307"}, {"Time", "09:05"}};
+    // Deletes the allergy whose Key begins so, by the delete rule.
+    const auto deleteAllergy = [](Store &store, const std::string &key) {
+        MemoryTable &allergies = store.table(TableId::Allergy);
+        allergies.moveFirst();
+        ASSERT_TRUE(allergies.find(Criterion::startsWith("Key", key)));
+        ASSERT_TRUE(RecordOperations(store).deleteRecord(TableId::Allergy, allergies.handle()));
+    };
+    const struct {
+        const char *name;
+        std::function<void(Store &)> change;
+        bool unsaved;
+    } cases[] = {
+        {"a value set to the one it has",
+            [](Store &store) {
+                MemoryTable &readings = store.table(TableId::BP);
+                readings.moveFirst();
+                readings.setValue("Activity", std::string(readings.value("Activity")));
+                readings.update();
+            },
+            false},
+        {"a row added, before any value is set",
+            [](Store &store) {
+                MemoryTable &readings = store.table(TableId::BP);
+                readings.addNew();
+                readings.update();
+            },
+            true},
+        {"a reading added",
+            [&](Store &store) {
+                RecordOperations(store).saveTopicRecord(TableId::BP, profile, {.values = reading});
+            },
+            true},
+        {"readings imported",
+            [&](Store &store) {
+                RecordBatch batch(store, TableId::BP, profile);
+                batch.add(reading);
+                batch.finish();
+            },
+            true},
+        {"a synchronised record deleted: marked",
+            [&](Store &store) { deleteAllergy(store, profile + "peanuts"); }, true},
+        {"a record new on the PC deleted: removed",
+            [&](Store &store) { deleteAllergy(store, "20100101101010ppenicillin"); }, true},
+        {"a record added and saved, then deleted",
+            [&](Store &store) {
+                RecordOperations(store).saveTopicRecord(
+                    TableId::Allergy, profile, {.values = {{"Allergy", "Latex"}}});
+                ASSERT_TRUE(store.writeTables().empty());
+                ASSERT_FALSE(store.hasUnsavedChanges());
+                deleteAllergy(store, profile + "latex");
+            },
+            true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Store store(folder.folder());
+        ASSERT_TRUE(store.load().empty());
+        ASSERT_FALSE(store.hasUnsavedChanges());
+        c.change(store);
+        EXPECT_EQ(store.hasUnsavedChanges(), c.unsaved);
+    }
+    Clock::install(nullptr);
 }
 
 TEST_F(BasicFolder, DeleteRuleAndStatusesAcrossASave)
