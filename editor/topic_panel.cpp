@@ -8,6 +8,7 @@
 #include "text/stored_text.h"
 #include "widgets/accessible_caption.h"
 #include "widgets/date_time_picker.h"
+#include "widgets/list_choice.h"
 #include "widgets/text_box.h"
 #include "widgets/typing_limit.h"
 
@@ -215,7 +216,7 @@ void TopicPanel::clear()
         else if (slot.control->kind == ControlKind::KeyList)
             slot.combo->setCurrentIndex(-1);
         else if (slot.combo)
-            chooseInList(slot, cleared);
+            showInList(*slot.combo, cleared);
         else if (now)
             slot.picker->setNow();
         else
@@ -257,7 +258,7 @@ void TopicPanel::showRecord(const MemoryTable &table)
         } else if (slot.combo && slot.combo->isEditable()) {
             slot.combo->setEditText(shownText(value));
         } else if (slot.combo) {
-            chooseInList(slot, shownText(value));
+            showInList(*slot.combo, shownText(value));
         } else if (slot.control->kind == ControlKind::Date) {
             slot.picker->setStoredText(shownText(value));
         } else if (value.empty() || (slot.control->midnightShowsNone && value == "00:00")) {
@@ -271,27 +272,6 @@ void TopicPanel::showRecord(const MemoryTable &table)
     stored_ = std::move(stored);
     shownRow_ = table.handle();
     std::fill(touched_.begin(), touched_.end(), false);
-}
-
-// A list-only box shows exactly the value it is given, never one left from
-// the record shown before: "" chooses nothing, and a value its list lacks
-// (one made on the handheld) is an item of its own until the next record.
-void TopicPanel::chooseInList(const Slot &slot, const QString &value)
-{
-    QComboBox &list = *slot.combo;
-    const int ownItems = int(slot.control->items.size());
-    while (list.count() > ownItems)
-        list.removeItem(ownItems);
-    if (value.isEmpty()) {
-        list.setCurrentIndex(-1);
-        return;
-    }
-    int item = list.findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (item < 0) {
-        list.addItem(value);
-        item = ownItems;
-    }
-    list.setCurrentIndex(item);
 }
 
 std::string TopicPanel::controlValue(const Slot &slot) const

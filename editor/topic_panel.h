@@ -89,7 +89,6 @@ private:
     QWidget *makeControl(Slot &slot);
     void watch(int row, QObject *keys);
     void moveOn(int row);
-    void chooseInList(const Slot &slot, const QString &value);
     std::string controlValue(const Slot &slot) const;
 
     const Topic topic_;

@@ -3,6 +3,7 @@
 #include "settings/picker_date_format.h"
 #include "text/stored_text.h"
 #include "widgets/accessible_caption.h"
+#include "widgets/list_choice.h"
 #include "widgets/typing_limit.h"
 
 #include <QGridLayout>
@@ -16,9 +17,6 @@
 namespace vantorelle {
 
 namespace {
-
-// Marks the item a drop-down list shows for a stored value it does not offer.
-constexpr int storedOnlyRole = Qt::UserRole + 1;
 
 const char *const rowProperty = "masterRow";
 
@@ -183,33 +181,6 @@ void MasterPanel::showItem(const MemoryTable &table, RowHandle row)
     }
     stored_ = std::move(stored);
     std::fill(touched_.begin(), touched_.end(), false);
-}
-
-void MasterPanel::dropStoredOnly(QComboBox &combo)
-{
-    const bool shownNow = combo.currentData(storedOnlyRole).toBool();
-    for (int i = combo.count() - 1; i >= 0; --i) {
-        if (combo.itemData(i, storedOnlyRole).toBool())
-            combo.removeItem(i);
-    }
-    if (shownNow)
-        combo.setCurrentIndex(-1); // not the item that took its place
-}
-
-void MasterPanel::showInList(QComboBox &combo, const QString &value)
-{
-    dropStoredOnly(combo);
-    if (value.isEmpty()) {
-        combo.setCurrentIndex(-1);
-        return;
-    }
-    int item = combo.findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (item < 0) {
-        combo.addItem(value);
-        item = combo.count() - 1;
-        combo.setItemData(item, true, storedOnlyRole);
-    }
-    combo.setCurrentIndex(item);
 }
 
 void MasterPanel::setEditable(bool editable)

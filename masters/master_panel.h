@@ -65,10 +65,6 @@ private:
     void build();
     QWidget *makeControl(Slot &slot);
     int sizeOf(const MasterControl &control) const;
-    // Shows `value` in a drop-down list; a value it does not offer is shown
-    // as an item of its own until the next item is shown or a new one begun.
-    void showInList(QComboBox &combo, const QString &value);
-    void dropStoredOnly(QComboBox &combo);
 
     const MasterListDefinition &definition_;
     std::vector<Slot> slots_; // by row; rows without a control have an empty slot

@@ -5,6 +5,7 @@
 #include "store/criterion.h"
 #include "store/record_operations.h"
 #include "store/topics.h"
+#include "support/typed_keys.h"
 #include "widgets/date_time_picker.h"
 #include "widgets/text_box.h"
 
@@ -358,24 +359,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     }
 
-    static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    // A button's shortcut ends its click after a moment.
-    static void typeShortcut(Qt::Key key)
-    {
-        type(key, Qt::AltModifier);
-        QTest::qWait(150);
-    }
     // Chooses a profile in the selector with the arrow keys.
     void chooseProfile(const QString &key)
     {
         QComboBox *profiles = control<QComboBox>("cboProfiles");
         profiles->setFocus();
-        type(Qt::Key_Home);
+        pressKey(Qt::Key_Home);
         for (int i = 0; i < profiles->count() && selectedProfile() != key; ++i)
-            type(Qt::Key_Down);
+            pressKey(Qt::Key_Down);
         ASSERT_EQ(selectedProfile(), key);
     }
     // What the four lists show, "" for no choice.
@@ -407,10 +398,10 @@ TEST_F(PersonalKeyboardTest, ListsShowOnlyWhatEachProfileHolds)
     for (const auto &p : profiles) {
         SCOPED_TRACE(p.key.toStdString());
         chooseProfile(p.key);
-        typeShortcut(Qt::Key_I); // Edit
+        pressShortcut(Qt::Key_I); // Edit
         ASSERT_TRUE(editing());
         EXPECT_EQ(shownLists(), p.lists);
-        typeShortcut(Qt::Key_E); // Cancel
+        pressShortcut(Qt::Key_E); // Cancel
         ASSERT_FALSE(editing());
     }
 }
@@ -419,16 +410,16 @@ TEST_F(PersonalKeyboardTest, ListsShowOnlyWhatEachProfileHolds)
 TEST_F(PersonalKeyboardTest, ANewProfileStartsWithNothingChosen)
 {
     chooseProfile(annKey);
-    typeShortcut(Qt::Key_I);
-    typeShortcut(Qt::Key_E);
-    typeShortcut(Qt::Key_N); // New Profile
+    pressShortcut(Qt::Key_I);
+    pressShortcut(Qt::Key_E);
+    pressShortcut(Qt::Key_N); // New Profile
     ASSERT_EQ(main->editState().mode(), EditMode::Add);
     EXPECT_EQ(shownLists(), QStringList({"", "", "", ""}));
     ASSERT_EQ(QApplication::focusWidget(), control<TextBox>("txtMainID(1)")->editor());
     QTest::keyClicks(QApplication::focusWidget(), "Cy");
-    type(Qt::Key_Return);
+    pressKey(Qt::Key_Return);
     QTest::keyClicks(QApplication::focusWidget(), "Dee");
-    typeShortcut(Qt::Key_S); // Save
+    pressShortcut(Qt::Key_S); // Save
 
     EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
     const QString key = QString::fromStdString(now);
@@ -442,14 +433,14 @@ TEST_F(PersonalKeyboardTest, ANewProfileStartsWithNothingChosen)
 TEST_F(PersonalKeyboardTest, AValueTheListLacksIsKeptUntilAnotherIsChosen)
 {
     chooseProfile(secondAnnKey);
-    typeShortcut(Qt::Key_I);
+    pressShortcut(Qt::Key_I);
     control<QComboBox>("cboGender")->setFocus();
-    type(Qt::Key_Up); // from "m" to "F"
+    pressKey(Qt::Key_Up); // from "m" to "F"
     control<QComboBox>("cboMarital")->setFocus();
-    type(Qt::Key_Up); // away from "Separated" and back
-    type(Qt::Key_Down);
+    pressKey(Qt::Key_Up); // away from "Separated" and back
+    pressKey(Qt::Key_Down);
     EXPECT_EQ(shownLists(), QStringList({"F", "Separated", "", ""}));
-    typeShortcut(Qt::Key_S);
+    pressShortcut(Qt::Key_S);
 
     EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
     EXPECT_EQ(profileValue(secondAnnKey, "Gender"), "F");

@@ -39,4 +39,17 @@ inline void bringText(QWidget *widget, const QString &text, Bringing how)
     QTest::keySequence(widget, QKeySequence::Paste);
 }
 
+// Presses `key` on the control that has the keyboard focus.
+inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// Presses Alt with `key`, a button's shortcut, and waits the moment its click takes.
+inline void pressShortcut(Qt::Key key)
+{
+    pressKey(key, Qt::AltModifier);
+    QTest::qWait(150);
+}
+
 } // namespace vantorelle
