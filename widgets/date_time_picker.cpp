@@ -6,6 +6,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -310,6 +311,14 @@ bool DateTimePicker::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// The picker is no Tab stop of its own: Tab and Shift+Tab go through its tick
+// box and its edit, in the order they stand. The focus given to the picker
+// goes on to its edit, or to the tick box while the edit is off.
+void DateTimePicker::focusInEvent(QFocusEvent *event)
+{
+    (edit_->isEnabled() ? static_cast<QWidget *>(edit_) : checkBox_)->setFocus(event->reason());
+}
+
 void DateTimePicker::keyPressEvent(QKeyEvent *event)
 {
     // The edit and the check box leave Enter to their parent. A panel that
@@ -357,7 +366,6 @@ void DateTimePicker::showState()
     editValue_ = edit_->dateTime();
     checkBox_->setVisible(checkBoxVisible_);
     edit_->setEnabled(!(null_ && checkBoxVisible_));
-    setFocusProxy(edit_->isEnabled() ? static_cast<QWidget *>(edit_) : checkBox_);
 }
 
 void DateTimePicker::onEditChanged()

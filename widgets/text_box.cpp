@@ -2,6 +2,7 @@
 
 #include "widgets/typing_limit.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -31,7 +32,6 @@ TextBox::TextBox(Lines lines, QWidget *parent)
         layout->addWidget(lines_);
         connect(lines_, &QPlainTextEdit::textChanged, this, &TextBox::onLinesChanged);
     }
-    setFocusProxy(editor());
 }
 
 QString TextBox::text() const
@@ -72,6 +72,13 @@ QWidget *TextBox::editor() const
 bool TextBox::eventFilter(QObject *watched, QEvent *event)
 {
     return refusedKey(event) || QWidget::eventFilter(watched, event);
+}
+
+// The box is no Tab stop of its own, its edit is: a window's Tab order takes
+// the edit's place in its layout. The focus given to the box goes on to it.
+void TextBox::focusInEvent(QFocusEvent *event)
+{
+    editor()->setFocus(event->reason());
 }
 
 void TextBox::onLinesChanged()

@@ -1,0 +1,78 @@
+#include "widgets/tab_order.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace vantorelle {
+
+namespace {
+
+struct PlacedItem {
+    int row = 0;
+    int column = 0;
+    QLayoutItem *item = nullptr;
+};
+
+// The items of `layout` as they are seen: a grid row by row, each row left to
+// right; a box in its direction.
+std::vector<QLayoutItem *> itemsAsSeen(QLayout &layout)
+{
+    std::vector<PlacedItem> placed;
+    auto *grid = qobject_cast<QGridLayout *>(&layout);
+    for (int i = 0; i < layout.count(); ++i) {
+        PlacedItem p {0, i, layout.itemAt(i)};
+        if (grid) {
+            int rows = 0, columns = 0;
+            grid->getItemPosition(i, &p.row, &p.column, &rows, &columns);
+        }
+        placed.push_back(p);
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const PlacedItem &a, const PlacedItem &b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    if (auto *box = qobject_cast<QBoxLayout *>(&layout); box
+        && (box->direction() == QBoxLayout::RightToLeft
+            || box->direction() == QBoxLayout::BottomToTop))
+        std::reverse(placed.begin(), placed.end());
+    std::vector<QLayoutItem *> items;
+    for (const PlacedItem &p : placed)
+        items.push_back(p.item);
+    return items;
+}
+
+void collectStops(QLayout &layout, std::vector<QWidget *> &stops);
+
+void collectStops(QWidget &widget, std::vector<QWidget *> &stops)
+{
+    if (widget.focusPolicy() & Qt::TabFocus)
+        stops.push_back(&widget);
+    else if (QLayout *layout = widget.layout())
+        collectStops(*layout, stops);
+}
+
+void collectStops(QLayout &layout, std::vector<QWidget *> &stops)
+{
+    for (QLayoutItem *item : itemsAsSeen(layout)) {
+        if (QLayout *inner = item->layout())
+            collectStops(*inner, stops);
+        else if (QWidget *widget = item->widget(); widget && !widget->isWindow())
+            collectStops(*widget, stops);
+    }
+}
+
+} // namespace
+
+void orderTabsByLayout(QWidget &container)
+{
+    std::vector<QWidget *> stops;
+    if (QLayout *layout = container.layout())
+        collectStops(*layout, stops);
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+}
+
+} // namespace vantorelle
