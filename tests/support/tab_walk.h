@@ -16,7 +16,8 @@ namespace vantorelle {
 
 // What a person hears on the control that has the focus: its caption (a list
 // its label's text, or the item it shows where it has no label); a date or
-// time picker's tick box says so.
+// time picker's tick box says so. A control without a caption is shown by its
+// object name in brackets.
 inline QString focusCaption()
 {
     QWidget *focus = QApplication::focusWidget();
@@ -30,6 +31,13 @@ inline QString focusCaption()
         return list->currentText();
     }
     QString caption = accessibleName(focus);
+    if (caption.isEmpty()) {
+        // No caption: the name of the control (or of the control it is part of).
+        const QWidget *named = focus;
+        while (named->objectName().isEmpty() && named->parentWidget())
+            named = named->parentWidget();
+        return QLatin1Char('[') + named->objectName() + QLatin1Char(']');
+    }
     if (qobject_cast<QCheckBox *>(focus)
         && focus->parentWidget()->inherits("vantorelle::DateTimePicker"))
         caption += QStringLiteral(" (tick)");
