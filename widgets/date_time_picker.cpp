@@ -311,9 +311,8 @@ bool DateTimePicker::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// The picker is no Tab stop of its own: Tab and Shift+Tab go through its tick
-// box and its edit, in the order they stand. The focus given to the picker
-// goes on to its edit, or to the tick box while the edit is off.
+// No Tab stop of its own (no focus proxy either, which Tab would stop at in
+// the picker's place): its parts are the stops.
 void DateTimePicker::focusInEvent(QFocusEvent *event)
 {
     (edit_->isEnabled() ? static_cast<QWidget *>(edit_) : checkBox_)->setFocus(event->reason());

@@ -1,6 +1,5 @@
 #include "widgets/tab_order.h"
 
-#include <QBoxLayout>
 #include <QGridLayout>
 #include <QWidget>
 
@@ -11,35 +10,30 @@ namespace vantorelle {
 
 namespace {
 
-struct PlacedItem {
-    int row = 0;
-    int column = 0;
-    QLayoutItem *item = nullptr;
-};
-
-// The items of `layout` as they are seen: a grid row by row, each row left to
-// right; a box in its direction.
+// The items of `layout` as they are seen: a grid's row by row, each row left
+// to right; a box's in its order.
 std::vector<QLayoutItem *> itemsAsSeen(QLayout &layout)
 {
-    std::vector<PlacedItem> placed;
+    struct Placed {
+        int row = 0;
+        int column = 0;
+        QLayoutItem *item = nullptr;
+    };
+    std::vector<Placed> placed;
     auto *grid = qobject_cast<QGridLayout *>(&layout);
     for (int i = 0; i < layout.count(); ++i) {
-        PlacedItem p {0, i, layout.itemAt(i)};
+        Placed p {0, i, layout.itemAt(i)};
         if (grid) {
             int rows = 0, columns = 0;
             grid->getItemPosition(i, &p.row, &p.column, &rows, &columns);
         }
         placed.push_back(p);
     }
-    std::stable_sort(placed.begin(), placed.end(), [](const PlacedItem &a, const PlacedItem &b) {
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed &a, const Placed &b) {
         return a.row != b.row ? a.row < b.row : a.column < b.column;
     });
-    if (auto *box = qobject_cast<QBoxLayout *>(&layout); box
-        && (box->direction() == QBoxLayout::RightToLeft
-            || box->direction() == QBoxLayout::BottomToTop))
-        std::reverse(placed.begin(), placed.end());
     std::vector<QLayoutItem *> items;
-    for (const PlacedItem &p : placed)
+    for (const Placed &p : placed)
         items.push_back(p.item);
     return items;
 }
@@ -59,7 +53,7 @@ void collectStops(QLayout &layout, std::vector<QWidget *> &stops)
     for (QLayoutItem *item : itemsAsSeen(layout)) {
         if (QLayout *inner = item->layout())
             collectStops(*inner, stops);
-        else if (QWidget *widget = item->widget(); widget && !widget->isWindow())
+        else if (QWidget *widget = item->widget())
             collectStops(*widget, stops);
     }
 }

@@ -74,8 +74,9 @@ bool TextBox::eventFilter(QObject *watched, QEvent *event)
     return refusedKey(event) || QWidget::eventFilter(watched, event);
 }
 
-// The box is no Tab stop of its own, its edit is: a window's Tab order takes
-// the edit's place in its layout. The focus given to the box goes on to it.
+// No Tab stop of its own (no focus proxy either, which Tab would stop at in
+// the box's place): its edit is the stop. The focus given to the box goes on
+// to the edit.
 void TextBox::focusInEvent(QFocusEvent *event)
 {
     editor()->setFocus(event->reason());
