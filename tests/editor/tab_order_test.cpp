@@ -90,7 +90,7 @@ TEST_F(PanelTabOrder, TabGoesThroughEachPanelAsItIsReadAndShiftTabBack)
         order.insert(order.end(), {"Save", "Cancel"});
         const std::string expected = joinedCaptions(order);
         EXPECT_EQ(tabRound(), expected);
-        EXPECT_EQ(tabRound(true), expected);
+        EXPECT_EQ(tabRound(Qt::Key_Backtab), expected);
         // With every box ticked now, Tab comes to each box before its edit still.
         EXPECT_EQ(tabRound(), expected);
 

@@ -51,7 +51,7 @@ TEST_F(MasterTabOrder, TabGoesThroughTheWindowsAsTheyAreRead)
     const std::string browsing = joinedCaptions(std::vector<const char *> {
         "Master Provider List", "[lstMasterItems]", "New", "Edit", "Delete", "Close"});
     EXPECT_EQ(tabRound(), browsing);
-    EXPECT_EQ(tabRound(true), browsing);
+    EXPECT_EQ(tabRound(Qt::Key_Backtab), browsing);
 
     for (const auto &c : editedLists) {
         SCOPED_TRACE(int(c.list));
@@ -62,7 +62,7 @@ TEST_F(MasterTabOrder, TabGoesThroughTheWindowsAsTheyAreRead)
         std::vector<const char *> order = c.order;
         order.insert(order.end(), {"Save", "Cancel", "Close"});
         EXPECT_EQ(tabRound(), joinedCaptions(order));
-        EXPECT_EQ(tabRound(true), joinedCaptions(order));
+        EXPECT_EQ(tabRound(Qt::Key_Backtab), joinedCaptions(order));
     }
 
     ProviderViewer viewer(*context, "20090306080200p", false);
@@ -73,5 +73,5 @@ TEST_F(MasterTabOrder, TabGoesThroughTheWindowsAsTheyAreRead)
     const std::string viewing
         = joinedCaptions(std::vector<const char *> {"[rtViewer]", "Edit", "Close"});
     EXPECT_EQ(tabRound(), viewing);
-    EXPECT_EQ(tabRound(true), viewing);
+    EXPECT_EQ(tabRound(Qt::Key_Backtab), viewing);
 }

@@ -44,17 +44,17 @@ inline QString focusCaption()
     return caption;
 }
 
-// Presses Tab (`back` false) or Shift+Tab on the focused control until the
-// focus comes round to it again, and answers the captions of the controls
-// it came to, in the order of Tab from the first one, joined by " | ". A
-// picker's tick box met unticked is ticked with Space, so that its edit is
-// reached too. A control counts once however many presses it keeps the focus
-// (Tab goes through the sections of a date or time edit).
-inline std::string tabRound(bool back = false)
+// Presses `key`, Tab or Shift+Tab (Qt::Key_Backtab), on the focused control
+// until the focus comes round to it again, and answers the captions of the
+// controls it came to, in the order of Tab from the first one, joined by
+// " | ". A picker's tick box met unticked is ticked with Space, so that its
+// edit is reached too. A control counts once however many presses it keeps
+// the focus (Tab goes through the sections of a date or time edit).
+inline std::string tabRound(Qt::Key key = Qt::Key_Tab)
 {
-    const auto press = [](Qt::Key key) {
-        QTest::keyClick(QApplication::focusWidget(), key,
-            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    const auto press = [](Qt::Key pressed) {
+        QTest::keyClick(QApplication::focusWidget(), pressed,
+            pressed == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     };
     const QWidget *first = QApplication::focusWidget();
     QStringList captions;
@@ -70,11 +70,11 @@ inline std::string tabRound(bool back = false)
         if (auto *tick = qobject_cast<QCheckBox *>(focus); tick && !tick->isChecked()
             && focus->parentWidget()->inherits("vantorelle::DateTimePicker"))
             press(Qt::Key_Space);
-        press(back ? Qt::Key_Backtab : Qt::Key_Tab);
+        press(key);
         if (QApplication::focusWidget() == first)
             break;
     }
-    if (back) {
+    if (key == Qt::Key_Backtab) {
         // From the first control back round to it: in the order of Tab.
         std::reverse(captions.begin(), captions.end());
         captions.move(captions.size() - 1, 0);
