@@ -10,6 +10,7 @@
 #include "dialogs/product_notice.h"
 #include "settings/app_info.h"
 #include "settings/registry_access.h"
+#include "widgets/tab_order.h"
 
 namespace vantorelle {
 
@@ -105,6 +106,7 @@ AboutWindow::AboutWindow(const Installation &installation, QWidget *parent)
     layout->addLayout(header);
     layout->addWidget(info, 1);
     layout->addLayout(footer);
+    orderTabsByLayout(*this);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -7,6 +7,7 @@
 
 #include "settings/app_info.h"
 #include "widgets/accessible_caption.h"
+#include "widgets/tab_order.h"
 #include "widgets/typing_limit.h"
 
 namespace vantorelle {
@@ -37,6 +38,7 @@ PasswordWindow::PasswordWindow(QWidget *parent)
     layout->addWidget(password_, 1, 1);
     captionControl(*caption, *password_);
     layout->addWidget(ok, 1, 2);
+    orderTabsByLayout(*this);
 
     connect(password_, &QLineEdit::returnPressed, this, &PasswordWindow::submit);
     connect(ok, &QPushButton::clicked, this, &PasswordWindow::submit);

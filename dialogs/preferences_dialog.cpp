@@ -8,6 +8,7 @@
 #include "store/table_error.h"
 #include "text/cp1252.h"
 #include "widgets/accessible_caption.h"
+#include "widgets/tab_order.h"
 #include "widgets/typing_limit.h"
 
 #include <QCheckBox>
@@ -93,6 +94,7 @@ PreferencesDialog::PreferencesDialog(
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons, row, 0, 1, 2);
+    orderTabsByLayout(*this);
 
     connect(ok, &QPushButton::clicked, this, &PreferencesDialog::storeChanges);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -8,6 +8,7 @@
 #include "platform/prompter.h"
 #include "text/cp1252.h"
 #include "widgets/accessible_caption.h"
+#include "widgets/tab_order.h"
 #include "widgets/typing_limit.h"
 
 #include <utility>
@@ -56,6 +57,7 @@ SetPasswordWindow::SetPasswordWindow(
         captionControl(*caption, *box);
     }
     layout->addWidget(ok, 4, 1, Qt::AlignRight);
+    orderTabsByLayout(*this);
 
     connect(ok, &QPushButton::clicked, this, &SetPasswordWindow::submit);
 }

@@ -20,6 +20,7 @@
 #include "store/store.h"
 #include "text/cp1252.h"
 #include "text/stored_text.h"
+#include "widgets/tab_order.h"
 
 #include <QLineEdit>
 
@@ -68,6 +69,12 @@ RecordEditor::RecordEditor(RecordEditorHost &host)
             = shared ? panels_[topicIndex(topic) - 1] : &addPanel(topic, *entry.descriptor);
     }
     addProfileHooks();
+    // Complete now, with the buttons and boxes their topics add: Tab goes
+    // through each panel as a person reads it. Legal's panel is Personal's.
+    for (const TopicPanelEntry &entry : topicPanels) {
+        if (entry.topic != Topic::Legal)
+            orderTabsByLayout(*panel(entry.topic));
+    }
     // The panels wait behind the viewer in normal mode; hidden, they take no
     // focus from it.
     connect(&host_.editState(), &EditState::modeChanged, this, [this](EditMode mode) {

@@ -19,6 +19,7 @@
 #include "text/cp1252.h"
 #include "widgets/accessible_caption.h"
 #include "widgets/enter_key.h"
+#include "widgets/tab_order.h"
 #include "widgets/typing_limit.h"
 
 #include <QButtonGroup>
@@ -108,7 +109,6 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
     dataGroup->addButton(dataOptions_[WholeDatabaseOption]);
     dataGroup->addButton(dataOptions_[TopicOption]);
 
-    // Controls are made in the order the Tab key goes through them.
     auto *delimiterRow = new QHBoxLayout;
     delimiterRow->addWidget(new QLabel(QStringLiteral("Field Delimiter:"), format_));
     const char *const delimiterNames[] = {"Comma", "Tab", "Custom"};
@@ -162,6 +162,7 @@ ExportDialog::ExportDialog(MainWindowContext &context, const QString &profileNam
     layout->addWidget(format_);
     layout->addWidget(fileGroup);
     layout->addLayout(bottom);
+    orderTabsByLayout(*this);
 
     // The delimiter and fields belong to a topic export only.
     connect(dataOptions_[TopicOption], &QRadioButton::toggled, format_, &QWidget::setEnabled);

@@ -17,6 +17,7 @@
 #include "text/cp1252.h"
 #include "widgets/accessible_caption.h"
 #include "widgets/enter_key.h"
+#include "widgets/tab_order.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -81,7 +82,6 @@ ImportDialog::ImportDialog(MainWindowContext &context, const QString &profileNam
 {
     setWindowTitle(QStringLiteral("Import Data"));
 
-    // Controls are made in the order the Tab key goes through them.
     auto *topicGroup = new QGroupBox(QStringLiteral("Topic Data to Import"), this);
     topics_->setParent(topicGroup);
     auto *topicLayout = new QHBoxLayout(topicGroup);
@@ -149,6 +149,7 @@ ImportDialog::ImportDialog(MainWindowContext &context, const QString &profileNam
     layout->addWidget(fileGroup_);
     layout->addWidget(format_);
     layout->addLayout(bottom);
+    orderTabsByLayout(*this);
 
     connect(topics_, &QComboBox::currentIndexChanged, this, &ImportDialog::showTopicFields);
     connect(fileButton, &QPushButton::clicked, this, &ImportDialog::chooseFile);

@@ -12,6 +12,7 @@
 #include "store/store.h"
 #include "text/stored_text.h"
 #include "widgets/enter_key.h"
+#include "widgets/tab_order.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -85,6 +86,7 @@ MasterListEditor::MasterListEditor(MainWindowContext &context, MasterListId list
     layout->addWidget(listChooser_);
     layout->addLayout(body, 1);
     layout->addLayout(commands);
+    orderTabsByLayout(*this);
     resize(760, 560);
 
     connect(listChooser_, &QComboBox::currentIndexChanged, this, &MasterListEditor::listChosen);

@@ -4,6 +4,7 @@
 #include "masters/provider_view.h"
 #include "text/cp1252.h"
 #include "widgets/rich_text_view.h"
+#include "widgets/tab_order.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -34,6 +35,7 @@ ProviderViewer::ProviderViewer(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text_, 1);
     layout->addLayout(commands);
+    orderTabsByLayout(*this);
     resize(480, 400);
 
     const ProviderView shown = providerView(context_.store(), key, pharmacy);

@@ -18,6 +18,7 @@
 #include "widgets/accessible_caption.h"
 #include "widgets/enter_key.h"
 #include "widgets/graph_view.h"
+#include "widgets/tab_order.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -101,6 +102,7 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(side);
     layout->addWidget(graph_, 1);
+    orderTabsByLayout(*this);
 
     connect(rangeBox_, &QComboBox::activated, this, &GraphWindow::chooseQuickRange);
     for (DateTimePicker *picker : {startPicker_, endPicker_}) {

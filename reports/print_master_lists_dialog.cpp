@@ -4,6 +4,7 @@
 #include "reports/report_builder.h"
 #include "reports/settings_number.h"
 #include "settings/installation.h"
+#include "widgets/tab_order.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -43,6 +44,7 @@ PrintMasterListsDialog::PrintMasterListsDialog(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(listFrame);
     QPushButton *previewButton = addPreviewAndCancel(*this, *layout);
+    orderTabsByLayout(*this);
 
     // A column of check boxes is narrower than the title: wide enough for the
     // window manager to show the whole title beside the frame's icon and

@@ -9,6 +9,7 @@
 #include "settings/picker_date_format.h"
 #include "settings/preferences.h"
 #include "widgets/accessible_caption.h"
+#include "widgets/tab_order.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace vantorelle {
 
@@ -112,6 +114,19 @@ PrintOptionsDialog::PrintOptionsDialog(
     layout->addWidget(rangeFrame);
     layout->addWidget(sectionFrame);
     QPushButton *previewButton = addPreviewAndCancel(*this, *layout);
+    orderTabsByLayout(*this);
+    // The sections stand in two columns, read one after the other: Tab goes
+    // down the left one, each list after its box, then down the right one.
+    QWidget *before = sectionBoxes_[0];
+    for (int n = 1; n < ProfileReportOptions::sectionCount; ++n) {
+        for (QWidget *control :
+            std::initializer_list<QWidget *> {sectionBoxes_[n], formBoxes_[n]}) {
+            if (control) {
+                setTabOrder(before, control);
+                before = control;
+            }
+        }
+    }
 
     connect(previewButton, &QPushButton::clicked, this, &PrintOptionsDialog::preview);
     showStoredChoices();

@@ -14,6 +14,7 @@
 #include "store/stored_dates.h"
 #include "widgets/accessible_caption.h"
 #include "widgets/page_view.h"
+#include "widgets/tab_order.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -126,13 +127,7 @@ PrintPreviewWindow::PrintPreviewWindow(
     layout->addLayout(bar);
     layout->addWidget(pages_, 1);
     layout->addLayout(commands);
-    // Tab goes as the controls are seen: top row, pages, commands.
-    QWidget *before = zoomBox_;
-    for (QWidget *widget : std::initializer_list<QWidget *> {first, previous, next, last, pages_,
-             pageSetupButton, printerSetupButton, printButton, saveButton, cancelButton}) {
-        setTabOrder(before, widget);
-        before = widget;
-    }
+    orderTabsByLayout(*this);
 
     connect(zoomBox_, &QComboBox::currentIndexChanged, this, &PrintPreviewWindow::chooseZoom);
     connect(first, &QPushButton::clicked, this, [this] { showPage(1); });

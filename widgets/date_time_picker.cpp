@@ -6,6 +6,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -310,6 +311,13 @@ bool DateTimePicker::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// No Tab stop of its own (no focus proxy either, which Tab would stop at in
+// the picker's place): its parts are the stops.
+void DateTimePicker::focusInEvent(QFocusEvent *event)
+{
+    (edit_->isEnabled() ? static_cast<QWidget *>(edit_) : checkBox_)->setFocus(event->reason());
+}
+
 void DateTimePicker::keyPressEvent(QKeyEvent *event)
 {
     // The edit and the check box leave Enter to their parent. A panel that
@@ -357,7 +365,6 @@ void DateTimePicker::showState()
     editValue_ = edit_->dateTime();
     checkBox_->setVisible(checkBoxVisible_);
     edit_->setEnabled(!(null_ && checkBoxVisible_));
-    setFocusProxy(edit_->isEnabled() ? static_cast<QWidget *>(edit_) : checkBox_);
 }
 
 void DateTimePicker::onEditChanged()

@@ -26,6 +26,10 @@ namespace vantorelle {
 // the text then acts as usual, a step (arrow key, the edit's buttons, the
 // wheel) goes no further.
 //
+// Tab comes to the box, then to the edit, ticked or not (an unticked box's
+// edit is off and passed over), and Shift+Tab back the same way; focus given
+// to the picker itself goes to its edit, or to the box while the edit is off.
+//
 // Typing is the picker's own, so that what people type gives the value they
 // mean. A section takes digits until it is full or no further digit could
 // follow, then moves on by itself; a separator (any character but a digit or
@@ -91,6 +95,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

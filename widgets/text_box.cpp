@@ -2,6 +2,7 @@
 
 #include "widgets/typing_limit.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -48,7 +49,6 @@ TextBox::TextBox(Lines lines, QWidget *parent)
         layout->addWidget(lines_);
         connect(lines_, &QPlainTextEdit::textChanged, this, &TextBox::onLinesChanged);
     }
-    setFocusProxy(editor());
 }
 
 QString TextBox::text() const
@@ -89,6 +89,14 @@ QWidget *TextBox::editor() const
 bool TextBox::eventFilter(QObject *watched, QEvent *event)
 {
     return refusedKey(event) || QWidget::eventFilter(watched, event);
+}
+
+// No Tab stop of its own (no focus proxy either, which Tab would stop at in
+// the box's place): its edit is the stop. The focus given to the box goes on
+// to the edit.
+void TextBox::focusInEvent(QFocusEvent *event)
+{
+    editor()->setFocus(event->reason());
 }
 
 void TextBox::onLinesChanged()

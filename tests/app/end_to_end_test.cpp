@@ -413,9 +413,10 @@ TEST_F(TypingEndToEnd, AnAppointmentDateTypedOnItsTickBoxIsInTheFileAfterSaveAll
     ASSERT_TRUE(focusWindow(mainTitle));
     const QString window = QString::number(desktop.find(program.processId(), mainTitle));
     xdotool({"mousemove", "--window", window, "--sync", "60", "500", "click", "1"});
-    // "ap": Appointments; Add; "d": Dr. Who; Tab: on to the date's tick box.
+    // "ap": Appointments; Add; "d": Dr. Who; Tab, Tab: past the physicians'
+    // Edit List button, on to the date's tick box.
     xdotool({"key", "--delay", "30", "a", "p", "alt+a"});
-    xdotool({"key", "--delay", "30", "d", "Tab"});
+    xdotool({"key", "--delay", "30", "d", "Tab", "Tab"});
     xdotool({"type", "--delay", "30", "12012026"});
     xdotool({"key", "alt+s"}); // Save
     xdotool({"key", "ctrl+s"}); // Save All

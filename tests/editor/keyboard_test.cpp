@@ -101,8 +101,9 @@ TEST_P(GridTabOrder, TabAndShiftTabLeaveTheGridTheArrowsMoveInIt)
 INSTANTIATE_TEST_SUITE_P(Topics, GridTabOrder, ::testing::ValuesIn(gridTabs),
     [](const auto &info) { return std::string(info.param.name); });
 
-// Tab from the physician list lands on the date's tick box; the date and,
-// after a further Tab, the time are typed there as a person types them.
+// Tab from the physician list goes on past its Edit List button to the date's
+// tick box; the date and, after a further Tab, the time are typed there as a
+// person types them.
 TEST_F(KeyboardTest, AnAppointmentsDateAndTimeTypedOnTheirTickBoxesAreStored)
 {
     showTopic(Topic::Appointments);
@@ -114,6 +115,8 @@ TEST_F(KeyboardTest, AnAppointmentsDateAndTimeTypedOnTheirTickBoxesAreStored)
     ASSERT_EQ(physician->currentText(), "Dr. Adams");
     const QString provider = physician->currentData().toString();
 
+    type(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "cmdEditProvider");
     type(Qt::Key_Tab);
     auto *date = control<DateTimePicker>("dtApptDate1");
     ASSERT_EQ(QApplication::focusWidget(), date->findChild<QCheckBox *>());
