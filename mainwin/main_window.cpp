@@ -4,6 +4,7 @@
 #include "mainwin/column_fitter.h"
 #include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
+#include "mainwin/window_return.h"
 #include "platform/instance_guard.h"
 #include "settings/app_info.h"
 #include "settings/error_trap.h"
@@ -89,6 +90,8 @@ MainWindow::MainWindow(QWidget *parent)
     connectViews();
     connectCommands();
     connect(&editState_, &EditState::modeChanged, this, &MainWindow::showEditMode);
+    // A window closing hands the keyboard back to the one it was opened from.
+    new WindowReturn(this);
     // The date pickers, the editor's and any other window's, follow the date
     // preference from start-up on.
     connect(&preferences_, &Preferences::changed, this,
