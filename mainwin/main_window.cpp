@@ -2,6 +2,7 @@
 
 #include "handheld/sync_watch.h"
 #include "mainwin/column_fitter.h"
+#include "mainwin/menu_shortcuts.h"
 #include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
 #include "mainwin/window_return.h"
@@ -90,7 +91,9 @@ MainWindow::MainWindow(QWidget *parent)
     connectViews();
     connectCommands();
     connect(&editState_, &EditState::modeChanged, this, &MainWindow::showEditMode);
-    // A window closing hands the keyboard back to the one it was opened from.
+    // The menus' keys work wherever the focus is, and a window closing hands
+    // the keyboard back to the one it was opened from.
+    new MenuShortcuts(*this, *menuBar());
     new WindowReturn(this);
     // The date pickers, the editor's and any other window's, follow the date
     // preference from start-up on.
