@@ -2,6 +2,7 @@
 
 #include "handheld/sync_watch.h"
 #include "mainwin/column_fitter.h"
+#include "mainwin/focus_return.h"
 #include "mainwin/menu_shortcuts.h"
 #include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
@@ -332,15 +333,26 @@ void MainWindow::connectCommands()
         {saveButton_, &RecordEditorHooks::saveRecord},
         {cancelButton_, &RecordEditorHooks::cancelEditing},
     };
+    // After each command a control of the window has the keyboard, also when
+    // the command hid the one that had it (a save or a cancel hides the panel).
     for (const auto &[button, command] : editorCommands) {
         connect(button, &QPushButton::clicked, this, [this, command] {
+            const FocusReturn back(*this);
             if (editorHooks_)
                 (editorHooks_->*command)();
         });
     }
-    connect(deleteButton_, &QPushButton::clicked, this, &MainWindow::deleteListedRecord);
-    connect(deleteProfileButton_, &QPushButton::clicked, this, &MainWindow::deleteProfile);
-    connect(viewProviderButton_, &QPushButton::clicked, this, &MainWindow::viewProvider);
+    const std::pair<QPushButton *, void (MainWindow::*)()> commands[] = {
+        {deleteButton_, &MainWindow::deleteListedRecord},
+        {deleteProfileButton_, &MainWindow::deleteProfile},
+        {viewProviderButton_, &MainWindow::viewProvider},
+    };
+    for (const auto &[button, command] : commands) {
+        connect(button, &QPushButton::clicked, this, [this, command = command] {
+            const FocusReturn back(*this);
+            (this->*command)();
+        });
+    }
 }
 
 void MainWindow::followPreferences()
@@ -390,6 +402,7 @@ void MainWindow::editMasterList(int index)
 {
     if (!secondaryWindows_.editMaster)
         return;
+    const FocusReturn back(*this);
     secondaryWindows_.editMaster(index);
     if (closing())
         return;
