@@ -81,17 +81,20 @@ function(vantorelle_module folder)
   endif()
 endfunction()
 
-# vantorelle_tests(<folder> [WITHOUT_QT] [DESKTOP_TITLES <gtest filter>])
+# vantorelle_tests(<folder> [WITHOUT_QT] [DESKTOP_TITLES <gtest filter>] [ON_DISPLAY <gtest filter>])
 # One GoogleTest executable per test folder, for the module of the same name:
 # it sees that module and the modules below it, and tests/support, which holds
 # the shared main (it starts a QApplication, offscreen unless a platform is
 # set) and the fakes.
 # WITHOUT_QT: GoogleTest's own main and no test support, so nothing brings Qt in.
 # The tests DESKTOP_TITLES names open, or look for, windows of the exact title
-# the synchronisation watch looks for on the X server all tests share: they
-# hold the "desktop_titles" lock, so that no two of them run at the same moment.
+# the synchronisation watch looks for on the X server all tests share; the
+# tests ON_DISPLAY names run their windows on that X server (the xcb platform),
+# where a window is active or not as on a desktop. Both kinds hold the
+# "desktop" lock, so that no two of them run at the same moment: no other
+# test's window takes the keyboard from theirs.
 function(vantorelle_tests folder)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "WITHOUT_QT" "DESKTOP_TITLES" "")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "WITHOUT_QT" "DESKTOP_TITLES;ON_DISPLAY" "")
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   if(NOT sources)
     return()
@@ -115,19 +118,30 @@ function(vantorelle_tests folder)
   # so a second "NAME=value" would be taken for a property of its own. The
   # tests find the build folder beside their own executable.
   set(environment "VANTORELLE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")
-  if(arg_DESKTOP_TITLES)
+  set(desktop ${arg_DESKTOP_TITLES} ${arg_ON_DISPLAY})
+  list(JOIN desktop ":" desktop)
+  if(desktop)
     gtest_discover_tests(${target}
       DISCOVERY_MODE PRE_TEST
-      TEST_FILTER "-${arg_DESKTOP_TITLES}"
+      TEST_FILTER "-${desktop}"
       PROPERTIES ENVIRONMENT "${environment}")
-    gtest_discover_tests(${target}
-      DISCOVERY_MODE PRE_TEST
-      TEST_FILTER "${arg_DESKTOP_TITLES}"
-      PROPERTIES ENVIRONMENT "${environment}" RESOURCE_LOCK desktop_titles)
   else()
     gtest_discover_tests(${target}
       DISCOVERY_MODE PRE_TEST
       PROPERTIES ENVIRONMENT "${environment}")
+  endif()
+  if(arg_DESKTOP_TITLES)
+    gtest_discover_tests(${target}
+      DISCOVERY_MODE PRE_TEST
+      TEST_FILTER "${arg_DESKTOP_TITLES}"
+      PROPERTIES ENVIRONMENT "${environment}" RESOURCE_LOCK desktop)
+  endif()
+  if(arg_ON_DISPLAY)
+    gtest_discover_tests(${target}
+      DISCOVERY_MODE PRE_TEST
+      TEST_FILTER "${arg_ON_DISPLAY}"
+      PROPERTIES ENVIRONMENT "${environment}" ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:xcb"
+                 RESOURCE_LOCK desktop)
   endif()
 endfunction()
 

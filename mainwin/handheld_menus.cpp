@@ -3,6 +3,7 @@
 #include "backup/backup_restore.h"
 #include "handheld/handheld_exchange.h"
 #include "handheld/handheld_setup.h"
+#include "mainwin/focus_return.h"
 
 #include <QAction>
 
@@ -17,8 +18,12 @@ void MainWindow::connectHandheldMenus()
         {retrieveAction_, &MainWindow::retrieveFromHandheld},
         {reinstallAction_, &MainWindow::reinstallHandheldSoftware},
     };
-    for (const auto &[action, handler] : handlers)
-        connect(action, &QAction::triggered, this, handler);
+    for (const auto &[action, handler] : handlers) {
+        connect(action, &QAction::triggered, this, [this, handler = handler] {
+            const FocusReturn back(*this);
+            (this->*handler)();
+        });
+    }
 }
 
 void MainWindow::backupRecords()

@@ -2,8 +2,11 @@
 
 #include "handheld/sync_watch.h"
 #include "mainwin/column_fitter.h"
+#include "mainwin/focus_return.h"
+#include "mainwin/menu_shortcuts.h"
 #include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
+#include "mainwin/window_return.h"
 #include "platform/instance_guard.h"
 #include "settings/app_info.h"
 #include "settings/error_trap.h"
@@ -89,6 +92,10 @@ MainWindow::MainWindow(QWidget *parent)
     connectViews();
     connectCommands();
     connect(&editState_, &EditState::modeChanged, this, &MainWindow::showEditMode);
+    // The menus' keys work wherever the focus is, and a window closing hands
+    // the keyboard back to the one it was opened from.
+    new MenuShortcuts(*this, *menuBar());
+    new WindowReturn(this);
     // The date pickers, the editor's and any other window's, follow the date
     // preference from start-up on.
     connect(&preferences_, &Preferences::changed, this,
@@ -326,15 +333,26 @@ void MainWindow::connectCommands()
         {saveButton_, &RecordEditorHooks::saveRecord},
         {cancelButton_, &RecordEditorHooks::cancelEditing},
     };
+    // After each command a control of the window has the keyboard, also when
+    // the command hid the one that had it (a save or a cancel hides the panel).
     for (const auto &[button, command] : editorCommands) {
         connect(button, &QPushButton::clicked, this, [this, command] {
+            const FocusReturn back(*this);
             if (editorHooks_)
                 (editorHooks_->*command)();
         });
     }
-    connect(deleteButton_, &QPushButton::clicked, this, &MainWindow::deleteListedRecord);
-    connect(deleteProfileButton_, &QPushButton::clicked, this, &MainWindow::deleteProfile);
-    connect(viewProviderButton_, &QPushButton::clicked, this, &MainWindow::viewProvider);
+    const std::pair<QPushButton *, void (MainWindow::*)()> commands[] = {
+        {deleteButton_, &MainWindow::deleteListedRecord},
+        {deleteProfileButton_, &MainWindow::deleteProfile},
+        {viewProviderButton_, &MainWindow::viewProvider},
+    };
+    for (const auto &[button, command] : commands) {
+        connect(button, &QPushButton::clicked, this, [this, command = command] {
+            const FocusReturn back(*this);
+            (this->*command)();
+        });
+    }
 }
 
 void MainWindow::followPreferences()
@@ -384,6 +402,7 @@ void MainWindow::editMasterList(int index)
 {
     if (!secondaryWindows_.editMaster)
         return;
+    const FocusReturn back(*this);
     secondaryWindows_.editMaster(index);
     if (closing())
         return;

@@ -53,7 +53,8 @@ struct StoreFailure;
 // startup.cpp, close and Save All in shutdown.cpp, the profile selector in
 // profile_selector.cpp, the topic list in topic_list.cpp, the record viewer in
 // record_viewer.cpp, the delete commands in delete_commands.cpp, the menu
-// handlers in menus.cpp and the handheld and backup ones in handheld_menus.cpp.
+// handlers in menus.cpp and the handheld and backup ones in handheld_menus.cpp,
+// the keyboard focus after a command in focus_return.cpp.
 class MainWindow : public QMainWindow, public RecordEditorHost, public MainWindowActions {
     Q_OBJECT
 public:
@@ -212,6 +213,15 @@ private:
     friend class LongOperation;
     void beginLongOperation();
     void endLongOperation();
+
+    // ---- The keyboard after a command (focus_return.cpp, FocusReturn)
+    friend class FocusReturn;
+    // `before` had the focus when the command began. While it is still shown
+    // and enabled, it keeps the focus or gets it back, unless the command gave
+    // it to another control; when the command hid or disabled it (a panel gone,
+    // another topic shown), the grid of a listed topic, else the profile
+    // selector, takes the focus.
+    void returnFocus(QWidget *before);
 
     // ---- Controls
     QComboBox *profileSelector_;

@@ -3,30 +3,36 @@
 #include <QDesktopServices>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <QUrl>
 
 namespace vantorelle {
 
-// Takes the browser's place for http and https addresses opened through
-// QDesktopServices, and records them. Installed while it lives.
+// Takes the browser's place for the addresses of `schemes` (http and https
+// unless told) opened through QDesktopServices, and records them. Installed
+// while it lives.
 class FakeBrowser : public QObject {
     Q_OBJECT
 public:
-    FakeBrowser()
+    explicit FakeBrowser(QStringList schemes = {QStringLiteral("http"), QStringLiteral("https")})
+        : schemes_(std::move(schemes))
     {
-        for (const char *scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+        for (const QString &scheme : schemes_)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
     }
     ~FakeBrowser() override
     {
-        for (const char *scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+        for (const QString &scheme : schemes_)
+            QDesktopServices::unsetUrlHandler(scheme);
     }
 
     QList<QUrl> opened;
 
 public slots:
     void open(const QUrl &url) { opened.append(url); }
+
+private:
+    QStringList schemes_;
 };
 
 } // namespace vantorelle

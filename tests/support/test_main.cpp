@@ -4,9 +4,11 @@
 // Every test binary runs with a QApplication. Discovery runs the binary without
 // the test environment, so the platform defaults to offscreen here rather than
 // in ctest's properties; tests that need a real display set QT_QPA_PLATFORM=xcb.
+// Without a display they run offscreen too, and skip what needs one.
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        || (qgetenv("QT_QPA_PLATFORM") == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
