@@ -1,5 +1,7 @@
 #include "mainwin/focus_return.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QTableWidget>
 
@@ -32,6 +34,22 @@ void MainWindow::returnFocus(QWidget *before)
     }
     if (takesFocus(target) && target != now)
         target->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::connectCommand(QAction *action, std::function<void()> command)
+{
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        const FocusReturn back(*this);
+        command();
+    });
+}
+
+void MainWindow::connectCommand(QAbstractButton *button, std::function<void()> command)
+{
+    connect(button, &QAbstractButton::clicked, this, [this, command = std::move(command)] {
+        const FocusReturn back(*this);
+        command();
+    });
 }
 
 } // namespace vantorelle

@@ -3,7 +3,6 @@
 #include "backup/backup_restore.h"
 #include "handheld/handheld_exchange.h"
 #include "handheld/handheld_setup.h"
-#include "mainwin/focus_return.h"
 
 #include <QAction>
 
@@ -18,12 +17,8 @@ void MainWindow::connectHandheldMenus()
         {retrieveAction_, &MainWindow::retrieveFromHandheld},
         {reinstallAction_, &MainWindow::reinstallHandheldSoftware},
     };
-    for (const auto &[action, handler] : handlers) {
-        connect(action, &QAction::triggered, this, [this, handler = handler] {
-            const FocusReturn back(*this);
-            (this->*handler)();
-        });
-    }
+    for (const auto &[action, handler] : handlers)
+        connectCommand(action, [this, handler = handler] { (this->*handler)(); });
 }
 
 void MainWindow::backupRecords()

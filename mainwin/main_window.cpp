@@ -336,8 +336,7 @@ void MainWindow::connectCommands()
     // After each command a control of the window has the keyboard, also when
     // the command hid the one that had it (a save or a cancel hides the panel).
     for (const auto &[button, command] : editorCommands) {
-        connect(button, &QPushButton::clicked, this, [this, command] {
-            const FocusReturn back(*this);
+        connectCommand(button, [this, command = command] {
             if (editorHooks_)
                 (editorHooks_->*command)();
         });
@@ -347,12 +346,8 @@ void MainWindow::connectCommands()
         {deleteProfileButton_, &MainWindow::deleteProfile},
         {viewProviderButton_, &MainWindow::viewProvider},
     };
-    for (const auto &[button, command] : commands) {
-        connect(button, &QPushButton::clicked, this, [this, command = command] {
-            const FocusReturn back(*this);
-            (this->*command)();
-        });
-    }
+    for (const auto &[button, command] : commands)
+        connectCommand(button, [this, command = command] { (this->*command)(); });
 }
 
 void MainWindow::followPreferences()

@@ -19,6 +19,7 @@
 #include "settings/preferences.h"
 #include "store/topics.h"
 
+class QAbstractButton;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -222,6 +223,9 @@ private:
     // another topic shown), the grid of a listed topic, else the profile
     // selector, takes the focus.
     void returnFocus(QWidget *before);
+    // Runs `command` on the action or the click, the keyboard returned after it.
+    void connectCommand(QAction *action, std::function<void()> command);
+    void connectCommand(QAbstractButton *button, std::function<void()> command);
 
     // ---- Controls
     QComboBox *profileSelector_;

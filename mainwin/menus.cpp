@@ -4,7 +4,6 @@
 #include "dialogs/about_window.h"
 #include "dialogs/preferences_dialog.h"
 #include "dialogs/set_password_window.h"
-#include "mainwin/focus_return.h"
 #include "mainwin/record_editor_hooks.h"
 #include "platform/prompter.h"
 #include "platform/web_page.h"
@@ -68,16 +67,9 @@ void MainWindow::connectMenus()
         {downloadUpdateAction_, &MainWindow::openDownloadPage},
     };
     // After each command, and each window it opened, the keyboard is back in the window.
-    for (const auto &[action, handler] : handlers) {
-        connect(action, &QAction::triggered, this, [this, handler = handler] {
-            const FocusReturn back(*this);
-            (this->*handler)();
-        });
-    }
-    connect(saveAllAction_, &QAction::triggered, this, [this] {
-        const FocusReturn back(*this);
-        saveAll();
-    });
+    for (const auto &[action, handler] : handlers)
+        connectCommand(action, [this, handler = handler] { (this->*handler)(); });
+    connectCommand(saveAllAction_, [this] { saveAll(); });
     for (std::size_t i = 0; i < editMasterActions_.size(); ++i)
         connect(editMasterActions_[i], &QAction::triggered, this,
             [this, i] { editMasterList(int(i)); });

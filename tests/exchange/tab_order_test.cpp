@@ -60,12 +60,7 @@ TEST(ExchangeTabOrder, TabGoesThroughEachDialogAsItIsRead)
     for (const auto &d : dialogs) {
         SCOPED_TRACE(d.dialog);
         const std::unique_ptr<QWidget> dialog = d.open();
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        findControl<QWidget>(*dialog, d.first)->setFocus();
-        EXPECT_EQ(tabRound(), joinedCaptions(d.order));
-        EXPECT_EQ(tabRound(Qt::Key_Backtab), joinedCaptions(d.order));
+        expectTabOrder(*dialog, d.first, d.order);
     }
     EXPECT_TRUE(prompter.boxes.isEmpty());
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "support/accessible_names.h"
+#include "support/find_control.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +14,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace vantorelle {
 
@@ -89,6 +93,20 @@ template<typename Captions> std::string joinedCaptions(const Captions &captions)
     for (const auto &caption : captions)
         all << QString::fromUtf8(caption);
     return all.join(QStringLiteral(" | ")).toStdString();
+}
+
+// Shows `window` active, gives the focus to its control named `first`, and
+// expects Tab round the window, and Shift+Tab back, to come to the controls
+// captioned `order`.
+inline void expectTabOrder(
+    QWidget &window, const char *first, const std::vector<const char *> &order)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    findControl<QWidget>(window, first)->setFocus();
+    EXPECT_EQ(tabRound(), joinedCaptions(order));
+    EXPECT_EQ(tabRound(Qt::Key_Backtab), joinedCaptions(order));
 }
 
 } // namespace vantorelle
