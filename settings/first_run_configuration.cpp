@@ -84,10 +84,15 @@ void copyFolderFiles(const QString &from, const QString &to)
         copyFileAtomically(from + name, to + name);
 }
 
+// The data folder a first run makes in the documents folder.
+QString freshDataFolder()
+{
+    return specialFolderPath(SpecialFolder::Documents) + QStringLiteral("Vantorelle/");
+}
+
 QString documentsDataFolder()
 {
-    const QString folder
-        = specialFolderPath(SpecialFolder::Documents) + QStringLiteral("Vantorelle/");
+    const QString folder = freshDataFolder();
     makeFolder(folder);
     return folder;
 }
@@ -259,8 +264,7 @@ void tellUnreadable(const QString &folder, const RegisteredFolder &found)
 // decides whether to start afresh; No is the default, which gives up nothing.
 bool askToStartAfresh(const QString &registered, RegisteredFolder::State state)
 {
-    const QString fresh
-        = specialFolderPath(SpecialFolder::Documents) + QStringLiteral("Vantorelle/");
+    const QString fresh = freshDataFolder();
     const QString question = pathExists(fresh + profileTable)
         ? QStringLiteral("Do you want to use the data folder ") + fresh
             + QStringLiteral(" instead?")
