@@ -8,8 +8,10 @@
 #include "store/criterion.h"
 #include "store/store.h"
 #include "text/cp1252.h"
+#include "widgets/enter_key.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -35,13 +37,36 @@ MasterPicker::MasterPicker(RecordEditor &editor, RecordEditorHost &host, TopicPa
     host.registerMasterList(list, list_);
     connect(button_, &QPushButton::clicked, this, &MasterPicker::toggleList);
     connect(list_, &QListWidget::itemClicked, this, &MasterPicker::pickFromList);
+    list_->installEventFilter(this);
 }
 
 void MasterPicker::toggleList()
 {
     const bool show = button_->text() == QLatin1String("Select");
+    // The button keeps the keyboard while the list it had given it to goes.
+    if (!show && list_->hasFocus())
+        button_->setFocus(Qt::OtherFocusReason);
     list_->setVisible(show);
     button_->setText(show ? QStringLiteral("Cancel") : QStringLiteral("Select"));
+    if (show)
+        list_->setFocus(Qt::OtherFocusReason);
+}
+
+bool MasterPicker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != list_ || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (isEnterKey(*key) || key->key() == Qt::Key_Space) {
+        if (list_->currentItem())
+            pickFromList();
+        return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+        toggleList();
+        return true;
+    }
+    return false;
 }
 
 void MasterPicker::pickFromList()

@@ -37,6 +37,10 @@ public:
     void afterShow() override;
 
 protected:
+    // The list by keyboard: Enter or Space picks the current entry, as a
+    // click does; Escape closes the list, as the button does.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     // The values that enter the link Key, as the panel shows them (values[i] is row i).
     virtual void remember(const std::vector<std::string> &values) = 0;
     virtual void forget() = 0;
@@ -46,7 +50,8 @@ protected:
     TopicPanel &panel_;
 
 private:
-    // The button: shows the list ("Cancel"), or hides it again ("Select").
+    // The button: shows the list ("Cancel"), which takes the keyboard, or
+    // hides it again ("Select").
     void toggleList();
     // A pick from the list: loads that master record, in editing mode, and
     // forgets the remembered values, so that saving links it to the profile.

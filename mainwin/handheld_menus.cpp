@@ -17,8 +17,14 @@ void MainWindow::connectHandheldMenus()
         {retrieveAction_, &MainWindow::retrieveFromHandheld},
         {reinstallAction_, &MainWindow::reinstallHandheldSoftware},
     };
-    for (const auto &[action, handler] : handlers)
-        connectCommand(action, [this, handler = handler] { (this->*handler)(); });
+    // Each writes the tables, replaces them or ends the program: a record
+    // being edited would be dropped.
+    for (const auto &[action, handler] : handlers) {
+        connectCommand(action, [this, handler = handler] {
+            if (!goBackToEditing())
+                (this->*handler)();
+        });
+    }
 }
 
 void MainWindow::backupRecords()

@@ -13,6 +13,7 @@
 #include "settings/picker_date_format.h"
 #include "store/store.h"
 #include "widgets/accessible_caption.h"
+#include "widgets/enter_key.h"
 #include "widgets/rich_text_view.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -283,6 +285,16 @@ void MainWindow::createMenus()
     addEntry(helpMenu_, "mnuH1", "-", 0);
     websiteAction_ = addEntry(helpMenu_, "mnuWebsite", "&Website...", 0);
     downloadUpdateAction_ = addEntry(helpMenu_, "mnuDnldUpdate", "Download &Update...", 0);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The key comes here when the control that has the focus left it.
+    if (isEnterKey(*event) && clickFocusedButton(*this)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::setWatchEnabled(bool enabled)

@@ -125,6 +125,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Enter on a focused push button presses it, as Space does: outside a
+    // dialog a button takes only Space.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void createControls();
@@ -151,6 +154,10 @@ private:
     // written are named; only when changes would be lost with them does it
     // ask whether to close anyway.
     void closeStep(bool &cancel);
+    // While a record is being added or edited, asks whether to go back to it
+    // before a command drops it; true on Yes, the default, which keeps the
+    // record and its mode: the command must then do nothing.
+    bool goBackToEditing();
     // One error box naming the table files that could not be written, and
     // saying so when no change is lost with them.
     void reportSaveFailures(const std::vector<StoreFailure> &failures);
@@ -178,6 +185,9 @@ private:
     void deleteProfile();
 
     // ---- Menu commands (menus.cpp, handheld_menus.cpp)
+    // Those that leave editing or write the tables (Save All, import, export,
+    // both prints, backup, restore and the handheld ones) ask first while a
+    // record is being edited (goBackToEditing).
     // Export and import: only for a chosen profile (with none listed, that
     // there is no profile yet, else `noProfile`, is said under `title`);
     // afterwards the editor is back in normal mode and the selector shows the

@@ -34,6 +34,8 @@ void MainWindow::showProfileDialog(
                 QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile));
             return;
         }
+        if (goBackToEditing())
+            return;
         {
             const EditState::Untracked untracked(editState_);
             if (show)
@@ -69,7 +71,10 @@ void MainWindow::connectMenus()
     // After each command, and each window it opened, the keyboard is back in the window.
     for (const auto &[action, handler] : handlers)
         connectCommand(action, [this, handler = handler] { (this->*handler)(); });
-    connectCommand(saveAllAction_, [this] { saveAll(); });
+    connectCommand(saveAllAction_, [this] {
+        if (!goBackToEditing())
+            saveAll();
+    });
     for (std::size_t i = 0; i < editMasterActions_.size(); ++i)
         connect(editMasterActions_[i], &QAction::triggered, this,
             [this, i] { editMasterList(int(i)); });
@@ -134,6 +139,8 @@ void MainWindow::printProfile()
         tellNoProfileYet(QStringLiteral("Unable to Print Profile"));
         return;
     }
+    if (goBackToEditing())
+        return;
     runTrapped(installation_, QStringLiteral("printing"), [this] {
         if (secondaryWindows_.printProfile)
             secondaryWindows_.printProfile();
@@ -144,6 +151,8 @@ void MainWindow::printProfile()
 
 void MainWindow::printMasterLists()
 {
+    if (goBackToEditing())
+        return;
     runTrapped(installation_, QStringLiteral("printing master lists"), [this] {
         if (secondaryWindows_.printMasterLists)
             secondaryWindows_.printMasterLists();

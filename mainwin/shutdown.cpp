@@ -35,15 +35,10 @@ void MainWindow::closeStep(bool &cancel)
 {
     if (closing_)
         return;
-    if (saveButton_->isVisibleTo(this) && !hotsyncDetected_) {
-        const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
-            QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
-                + QStringLiteral("Do you want to go back and save changes?"),
-            Prompter::YesNo);
-        if (answer == Prompter::Yes) {
-            cancel = true;
-            return;
-        }
+    // A close forced by a running synchronisation cannot wait for the user.
+    if (!hotsyncDetected_ && goBackToEditing()) {
+        cancel = true;
+        return;
     }
     closing_ = true;
 
@@ -86,6 +81,17 @@ void MainWindow::closeStep(bool &cancel)
                                  "complete."));
     }
     endProgram();
+}
+
+bool MainWindow::goBackToEditing()
+{
+    if (!saveButton_->isVisibleTo(this))
+        return false;
+    const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
+        QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
+            + QStringLiteral("Do you want to go back and save changes?"),
+        Prompter::YesNo);
+    return answer == Prompter::Yes;
 }
 
 void MainWindow::endProgram()

@@ -146,8 +146,12 @@ void MasterPanel::clear()
             slot.text->setText(QString());
         else if (slot.picker)
             slot.picker->setNull();
-        else if (slot.combo && !slot.combo->isEditable())
+        else if (slot.combo) {
+            // Nothing of the item shown before is carried into the new one.
             dropStoredOnly(*slot.combo);
+            slot.combo->setCurrentIndex(-1);
+            slot.combo->clearEditText();
+        }
     }
     stored_.clear();
     std::fill(touched_.begin(), touched_.end(), false);

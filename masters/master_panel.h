@@ -37,10 +37,10 @@ public:
     // Dates show in the order and with the separator of the date preference.
     void setDatePreference(const DisplayPreferences &display);
 
-    // Empties the text boxes and the date for a new item; the combo boxes
-    // keep what they show, but for a stored value they do not offer.
+    // Empties every control for a new item: nothing chosen in a list.
     void clear();
-    // Shows the item in row `row` of `table`.
+    // Shows the item in row `row` of `table`: a list shows exactly the stored
+    // value, one it does not offer as it is.
     void showItem(const MemoryTable &table, RowHandle row);
     // Enables or disables every entry control.
     void setEditable(bool editable);

@@ -86,7 +86,10 @@ void writeErrorLog(const Installation &installation, const QString &text)
 
 void writeSetupLog(const Installation &installation, const QString &text)
 {
-    appendToLog(installation.dataFolder, QStringLiteral("setuplog.txt"), text + crLf);
+    try {
+        appendToLog(installation.dataFolder, QStringLiteral("setuplog.txt"), text + crLf);
+    } catch (const AppError &) {
+    }
 }
 
 } // namespace vantorelle

@@ -391,6 +391,13 @@ TEST_F(TypingEndToEnd, ABloodPressureReadingTypedWithItsDateAMorningTimeAndANote
     // typed, and the box shows the note without them. "é" and "€" are stored
     // as their cp1252 bytes.
     typeText("BP 150 → call Dr. Łukasz, café 5 €");
+    // Save All while the reading is typed asks first; Enter answers Yes, back
+    // to the reading with all that was typed.
+    xdotool({"key", "ctrl+s"});
+    ASSERT_TRUE(focusWindow("Changes Not Saved"));
+    xdotool({"key", "Return"});
+    ASSERT_TRUE(waitUntilClosed("Changes Not Saved"));
+    ASSERT_TRUE(focusWindow(mainTitle));
     xdotool({"key", "alt+s"}); // Save
     xdotool({"key", "ctrl+s"}); // Save All
 
@@ -463,10 +470,13 @@ TEST_F(TypingEndToEnd, AFirstRunAndTwoBackupsKeepEveryRecordFileTheUsersAlone)
     ASSERT_NO_FATAL_FAILURE(startFirstRun());
 
     // Backup Records to the default folder, twice: the second keeps the first
-    // backup's files as ".bak" copies.
+    // backup's files as ".bak" copies. The first profile waits to be entered:
+    // each backup asks first, and the answer is No.
     for (int backup = 0; backup < 2; ++backup) {
         ASSERT_TRUE(focusWindow(mainTitle));
         xdotool({"key", "ctrl+b"});
+        ASSERT_TRUE(focusWindow("Changes Not Saved"));
+        xdotool({"key", "alt+n"});
         ASSERT_TRUE(waitForWindow("Backup Location"));
         xdotool({"key", "Return"}); // Yes, this location
         ASSERT_TRUE(waitForWindow("Backup Complete"));

@@ -158,7 +158,6 @@ TEST_F(HistoryFixture, StoredKeysTheListsLackSurviveAnEdit)
     EXPECT_EQ(field(TableId::Med, "Take"), "as needed");
 }
 
-// A new record starts with the provider of the record shown last.
 // A new record names no physician until the user chooses one: the one of the
 // record shown before is not carried over.
 TEST_F(HistoryFixture, NewRecordStartsWithoutTheProviderShownLast)

@@ -1,15 +1,19 @@
 #include "editor_fixture.h"
 
 #include "support/fake_browser.h"
+#include "support/typed_keys.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <ostream>
 #include <variant>
@@ -20,14 +24,22 @@ using namespace vantorelle;
 namespace {
 
 // Runs `then` once `window` has the keyboard, as a user answering it would.
+// A window that does not get it in time fails the test and is closed, which
+// ends the modal loop waiting on it.
 void onceActive(QWidget *window, const std::function<void()> &then)
 {
     auto *poll = new QTimer(window);
-    QObject::connect(poll, &QTimer::timeout, window, [poll, window, then] {
-        if (!window->isActiveWindow())
-            return;
-        poll->stop();
-        then();
+    const QDeadlineTimer deadline(10000);
+    QObject::connect(poll, &QTimer::timeout, window, [poll, window, then, deadline] {
+        if (window->isActiveWindow()) {
+            poll->stop();
+            then();
+        } else if (deadline.hasExpired()) {
+            poll->stop();
+            ADD_FAILURE() << "the window \"" << window->windowTitle().toStdString()
+                          << "\" did not become active within 10 s";
+            window->close();
+        }
     });
     poll->start(10);
 }
@@ -85,10 +97,10 @@ protected:
                 continue;
             }
             const QKeyCombination key = std::get<QKeyCombination>(step);
-            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
-            // A button's access key ends its click after a moment.
             if (key.keyboardModifiers() == Qt::AltModifier)
-                QTest::qWait(150);
+                pressShortcut(key.key());
+            else
+                QTest::keyClick(focus, key.key(), key.keyboardModifiers());
         }
         return true;
     }
@@ -179,11 +191,15 @@ INSTANTIATE_TEST_SUITE_P(Commands, FocusAfterCommand, ::testing::ValuesIn(focusC
 
 namespace {
 
+// Where the control of a shortcut case is.
+enum class Where { MainWindow, ModalDialog };
+
 // A key typed in a control, and the menu item it chooses ("" none).
 struct ShortcutCase {
     const char *control;
     QKeyCombination key;
     const char *item;
+    Where where = Where::MainWindow;
 };
 
 const ShortcutCase shortcutCases[] = {
@@ -201,7 +217,30 @@ const ShortcutCase shortcutCases[] = {
     {"cboBPActivity", ctrl(Qt::Key_E), "mnuExport"},
     {"dtBPDate", ctrl(Qt::Key_E), "mnuExport"},
     {"dtBPTime", ctrl(Qt::Key_E), "mnuExport"},
+    // A text box of a modal dialog, such as Export's file name, keeps the key:
+    // the cursor goes to the end of its line.
+    {"txtFileName", ctrl(Qt::Key_E), "", Where::ModalDialog},
 };
+
+// Opens a modal dialog of the main window with a text box named `name` and,
+// once it has the keyboard, types `key` in the box. The cursor's place after the key.
+int typedInADialog(QWidget *main, const char *name, QKeyCombination key)
+{
+    QDialog dialog(main);
+    dialog.setWindowTitle(QStringLiteral("Export Data"));
+    auto *box = new QLineEdit(QStringLiteral("blood pressure.csv"), &dialog);
+    box->setObjectName(QLatin1String(name));
+    int cursor = -1;
+    onceActive(&dialog, [&] {
+        box->setFocus();
+        box->setCursorPosition(0);
+        QTest::keyClick(box, key.key(), key.keyboardModifiers());
+        cursor = box->cursorPosition();
+        dialog.accept();
+    });
+    dialog.exec();
+    return cursor;
+}
 
 } // namespace
 
@@ -219,6 +258,14 @@ TEST_F(KeyboardFocus, EveryMenuShortcutWorksFromEveryKindOfEntryControl)
     for (const ShortcutCase &c : shortcutCases) {
         const QString key = QKeySequence(c.key).toString();
         SCOPED_TRACE(std::string(c.control) + " " + key.toStdString());
+        if (c.where == Where::ModalDialog) {
+            chosen.clear();
+            EXPECT_EQ(typedInADialog(main.get(), c.control, c.key),
+                int(std::strlen("blood pressure.csv")));
+            ASSERT_TRUE(backInTheMainWindow());
+            EXPECT_EQ(chosen.join(u',').toStdString(), c.item);
+            continue;
+        }
         if (!editing()) {
             showTopic(Topic::BloodPressure);
             control<QWidget>("gridViewer")->setFocus();
@@ -230,8 +277,8 @@ TEST_F(KeyboardFocus, EveryMenuShortcutWorksFromEveryKindOfEntryControl)
         const QWidget *focus = QApplication::focusWidget();
         ASSERT_TRUE(focus == target || target->isAncestorOf(focus));
         chosen.clear();
-        // The backup's question about its folder is cancelled.
-        prompter.setNextAnswers({Prompter::Cancel});
+        // A command that would end the editing asks first; Yes keeps the reading.
+        prompter.setNextAnswers({Prompter::Yes});
 
         ASSERT_TRUE(type({c.key}));
         ASSERT_TRUE(backInTheMainWindow());

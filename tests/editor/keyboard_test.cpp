@@ -1,6 +1,7 @@
 #include "history_fixture.h"
 
 #include "store/criterion.h"
+#include "support/typed_keys.h"
 #include "widgets/date_time_picker.h"
 
 #include <QApplication>
@@ -28,12 +29,6 @@ protected:
     static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    // A button's shortcut ends its click after a moment.
-    static void typeShortcut(Qt::Key key)
-    {
-        type(key, Qt::AltModifier);
-        QTest::qWait(150);
     }
     static void type(const QString &text)
     {
@@ -108,7 +103,7 @@ TEST_F(KeyboardTest, AnAppointmentsDateAndTimeTypedOnTheirTickBoxesAreStored)
 {
     showTopic(Topic::Appointments);
     control<QTableWidget>("gridViewer")->setFocus();
-    typeShortcut(Qt::Key_A); // Add
+    pressShortcut(Qt::Key_A); // Add
     QComboBox *physician = control<QComboBox>("cboApptProvider");
     ASSERT_TRUE(physician->hasFocus());
     type(QStringLiteral("d")); // the first physician whose name begins so
@@ -125,7 +120,7 @@ TEST_F(KeyboardTest, AnAppointmentsDateAndTimeTypedOnTheirTickBoxesAreStored)
     auto *time = control<DateTimePicker>("dtApptTime1");
     ASSERT_EQ(QApplication::focusWidget(), time->findChild<QCheckBox *>());
     type(QStringLiteral("8:30a"));
-    typeShortcut(Qt::Key_S); // Save
+    pressShortcut(Qt::Key_S); // Save
 
     EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
     EXPECT_FALSE(editing());
@@ -145,7 +140,7 @@ TEST_F(KeyboardTest, ADateTypedOnTheTickBoxOfAnEditedRecordIsSaved)
     showTopic(Topic::Appointments);
     ASSERT_TRUE(selectRecord(key));
     control<QTableWidget>("gridViewer")->setFocus();
-    typeShortcut(Qt::Key_I); // Edit
+    pressShortcut(Qt::Key_I); // Edit
     auto *followUp = control<DateTimePicker>("dtApptDate2");
     ASSERT_TRUE(followUp->isVisible());
     ASSERT_TRUE(followUp->isNull());
@@ -153,7 +148,7 @@ TEST_F(KeyboardTest, ADateTypedOnTheTickBoxOfAnEditedRecordIsSaved)
 
     type(QStringLiteral("5012024"));
     type(Qt::Key_Tab);
-    typeShortcut(Qt::Key_S); // Save
+    pressShortcut(Qt::Key_S); // Save
 
     EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
     MemoryTable &appointments = table(TableId::Appt);

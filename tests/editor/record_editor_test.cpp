@@ -3,6 +3,7 @@
 #include "editor/topic_panel.h"
 #include "store/criterion.h"
 #include "store/topics.h"
+#include "support/typed_keys.h"
 #include "widgets/date_time_picker.h"
 #include "widgets/text_box.h"
 
@@ -371,8 +372,7 @@ TEST_F(RecordEditorTest, EditOfARowWhoseRecordIsGoneEditsNothing)
     for (bp.moveFirst(); bp.find(Criterion::startsWith("Key", profileKey)); bp.moveNext())
         bp.applyDeleteRule();
     grid->setFocus();
-    QTest::keyClick(grid, Qt::Key_I, Qt::AltModifier);
-    QTest::qWait(150); // the shortcut's click ends after a moment
+    pressShortcut(Qt::Key_I); // Edit
 
     EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
     EXPECT_FALSE(editing());

@@ -127,14 +127,13 @@ TEST_F(DataFolder, TheRegisteredOneIsUsedNamedOrReplacedAsItCanBeRead)
             },
             0700, {Prompter::Yes, Prompter::Ok, Prompter::No}, true,
             {notFound.arg("%1", "holds no records.", "%2"), firstRun, notEntered}, true},
-        // Readable but not writable: told at the start; each error box names
-        // its file, the settings file once; nothing had changed, so nothing is
-        // said to be lost.
+        // Readable but not writable: told at the start, before any other box
+        // (the setup log that cannot be written has none); each error box
+        // names its file, the settings file once; nothing had changed, so
+        // nothing is said to be lost.
         {"no right to write to it", [&] { return named(dataFolderWithProfile(), "readonly"); },
             0500, {}, true,
-            {"Error: An error occurred while in config_registry.\r\n\r\n"
-             "ErrorCode =  70 (Permission denied)\r\n\r\nFilename = %1setuplog.txt\r\n\r\n…",
-                "Data Folder Not Writable: The data folder %1 cannot be written: Permission "
+            {"Data Folder Not Writable: The data folder %1 cannot be written: Permission "
                 "denied.\r\n\r\nThe records can be read, but no change can be saved until the "
                 "folder can be written.",
                 "Vantorelle Rize: An error occurred while writing to the ini file.\r\n\r\n"
@@ -185,6 +184,12 @@ TEST_F(DataFolder, TheRegisteredOneIsUsedNamedOrReplacedAsItCanBeRead)
             EXPECT_EQ(registry.user.value("data_path").toString(), made);
             EXPECT_TRUE(QFileInfo::exists(made + "VantorelleMainID.cdb"));
             QDir(made).removeRecursively();
+        } else if (c.starts) {
+            // The installation was settled as in any folder: the installer's
+            // values, none here, are recorded for the user.
+            EXPECT_EQ(registry.user,
+                (QVariantMap {
+                    {"data_path", folder}, {"install_type", ""}, {"install_date", ""}}));
         } else {
             EXPECT_EQ(registry.user, (QVariantMap {{"data_path", folder}}));
         }

@@ -20,9 +20,11 @@ protected:
         ASSERT_TRUE(start());
     }
 
-    // Changes the profile in memory only, as an edit in progress would.
+    // Changes the profile in memory only, as an edit in progress would; the
+    // question about it, which each command asks first, is answered No.
     void editProfile()
     {
+        prompter.setNextAnswers({Prompter::No});
         main->editState().setMode(EditMode::Edit);
         MemoryTable &profiles = main->store().table(TableId::MainID);
         profiles.moveFirst();
@@ -41,7 +43,8 @@ TEST_F(HandheldMenus, BackupSavesTheTablesBeforeCopyingThem)
 
     control<QAction>("mnuBackup")->trigger();
 
-    EXPECT_EQ(boxTitles(), QStringList({"Backup Location", "Backup Complete"}));
+    EXPECT_EQ(boxTitles(),
+        QStringList({"Changes Not Saved", "Backup Location", "Backup Complete"}));
     EXPECT_EQ(main->backupFolder(), folder + "Backup/");
     // Save All dropped the edit and wrote the table the backup then copied.
     EXPECT_TRUE(editor.calls.contains("cancelEditing"));
@@ -65,9 +68,10 @@ TEST_F(HandheldMenus, RestoreClosesWithoutWritingOverTheRestoredFiles)
 
     control<QAction>("mnuRestore")->trigger();
 
-    // No question about the edit in progress can keep the window open.
+    // Once the restore is done, no question about the edit can keep the window open.
     EXPECT_EQ(boxTitles(),
-        QStringList({"Restore Previous Backup", "Restore Data Files", "Restore Complete"}));
+        QStringList({"Changes Not Saved", "Restore Previous Backup", "Restore Data Files",
+            "Restore Complete"}));
     EXPECT_TRUE(main->closing());
     EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), restored);
 }
@@ -81,8 +85,9 @@ TEST_F(HandheldMenus, RetrievalEndsTheProgramWithTheHandheldsTables)
 
     control<QAction>("mnuRetrieve")->trigger();
 
-    EXPECT_EQ(
-        boxTitles(), QStringList({"Retrieve Data from Handheld", "Retrieve Data from Handheld"}));
+    EXPECT_EQ(boxTitles(),
+        QStringList({"Changes Not Saved", "Retrieve Data from Handheld",
+            "Retrieve Data from Handheld"}));
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(main->close());
     EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), "from the handheld\r\n");

@@ -109,6 +109,8 @@ TEST_F(MenusTest, ExportOpensItsDialogOnlyForAChosenProfile)
     control<QComboBox>("cboProfiles")->setCurrentIndex(2);
     main->editState().setMode(EditMode::Add);
     editor.calls.clear();
+    // The record being added is given up.
+    prompter.setNextAnswers({Prompter::No});
     control<QAction>("mnuExport")->trigger();
     EXPECT_EQ(opened, QStringList({"Doe, Jane"}));
     EXPECT_EQ(editor.calls, QStringList({"mode(Normal)"}));
@@ -116,6 +118,7 @@ TEST_F(MenusTest, ExportOpensItsDialogOnlyForAChosenProfile)
     EXPECT_TRUE(main->editState().tracking());
     EXPECT_EQ(control<QComboBox>("cboProfiles")->currentText(), "Doe, Jane");
 
+    prompter.boxes.clear();
     {
         const QSignalBlocker blocker(control<QComboBox>("cboProfiles"));
         control<QComboBox>("cboProfiles")->setCurrentIndex(-1);

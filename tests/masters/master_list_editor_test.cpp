@@ -498,19 +498,79 @@ TEST_F(MastersFixture, ATypeTheListLacksIsShownAndKeptUntilAnotherIsPicked)
     EXPECT_EQ(control<QComboBox>("cboInsType")->count(), 8);
 }
 
-TEST_F(MastersFixture, ANewItemKeepsTheTypeShownUnlessTheListLacksIt)
+// New, typed with the keys as a person would after an item whose lists show
+// a choice: every list starts with nothing chosen, and the new item is stored
+// with none of the shown item's values.
+struct NewItemCase {
+    const char *name;
+    MasterListId list;
+    QStringList before; // the item shown when New is pressed, and what its lists show
+    const char *nameBox;
+    const char *typed; // the new item's name
+    const char *lists[2]; // the item's lists ("" none)
+    TableId table;
+    QString line; // the new item's line in the file after Save All
+};
+
+void PrintTo(const NewItemCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class NewItem : public MastersFixture, public ::testing::WithParamInterface<NewItemCase> { };
+
+TEST_P(NewItem, StartsWithNothingChosenInItsLists)
+{
+    const NewItemCase &c = GetParam();
+    open(c.list);
+    select(c.before[0]);
+    for (qsizetype i = 1; i < c.before.size(); ++i)
+        ASSERT_EQ(shown(c.lists[i - 1]), c.before[i]);
+
+    pressShortcut(Qt::Key_N); // New: the name box has the keyboard
+    ASSERT_TRUE(editor->editing());
+    for (const char *list : c.lists) {
+        if (*list) {
+            EXPECT_EQ(shown(list), "") << list;
+        }
+    }
+    typeKeys(QApplication::focusWidget(), QString::fromUtf8(c.typed));
+    EXPECT_EQ(shown(c.nameBox), QString::fromUtf8(c.typed));
+    pressShortcut(Qt::Key_S); // Save
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << prompter.boxes.first().text.toStdString();
+    EXPECT_FALSE(editor->editing());
+
+    saveAll();
+    EXPECT_TRUE(fileLines(c.table).contains(c.line))
+        << fileLines(c.table).join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(MasterLists, NewItem,
+    ::testing::Values(
+        // Dr. Who is a GP at the Clinic, a type from the list and a location
+        // typed or chosen.
+        NewItemCase {"Provider", MasterListId::Providers, {"Dr. Who", "GP", "Clinic"},
+            "txtProvID(1)", "Dr. Kim", {"cboProviderType", "cboProviderLocation"}, TableId::ProvID,
+            R"(0x00000000,0x0008,"20240315143005p","Dr. Kim","","","","","","","","","","","","","")"},
+        // ACME Health's "PPO" is a type the list lacks, shown as it is.
+        NewItemCase {"Insurance", MasterListId::Insurance, {"ACME Health", "PPO"}, "txtInsID(1)",
+            "Blue Cross", {"cboInsType", ""}, TableId::InsID,
+            R"(0x00000000,0x0008,"20240315143005p","Blue Cross","","","","","","","","","","","")"}),
+    [](const auto &info) { return testName(info.param.name); });
+
+// A type chosen for one new item is not offered as the next one's.
+TEST_F(MastersFixture, ANewItemDoesNotTakeTheTypeOfTheOneSavedBefore)
 {
     open(MasterListId::Insurance);
     click("cmdNew");
-    EXPECT_EQ(shown("cboInsType"), "") << "PPO was ACME Health's own";
-    EXPECT_EQ(control<QComboBox>("cboInsType")->count(), 8);
     type("txtInsID(1)", "Blue Cross");
     type("cboInsType", "Vis");
     click("cmdSave");
+    ASSERT_EQ(shown("cboInsType"), "Vision");
 
-    // The next new entry starts from the type shown.
     click("cmdNew");
-    EXPECT_EQ(shown("cboInsType"), "Vision");
+    EXPECT_EQ(shown("cboInsType"), "");
+    EXPECT_EQ(control<QComboBox>("cboInsType")->count(), 8);
     EXPECT_EQ(shown("txtInsID(1)"), "");
     EXPECT_TRUE(control<DateTimePicker>("dtInsDate")->isNull());
 }
@@ -857,8 +917,8 @@ TEST_P(StoredName, IsWhatTheBoxShows)
     ASSERT_TRUE(providers.find(Criterion::equal("Key", clockKey)));
     EXPECT_EQ(Cp1252::toUnicode(std::string(providers.value("Name"))), c.shown);
     saveAll();
-    // A new provider keeps the type and location the list showed.
-    const QString line = QStringLiteral(R"(0x00000000,0x0008,"%1","%2","GP","","","","Clinic",)")
+    // A new provider takes no type or location from the one shown before.
+    const QString line = QStringLiteral(R"(0x00000000,0x0008,"%1","%2","","","","","",)")
                              .arg(QLatin1String(clockKey), c.shown)
         + QStringLiteral(R"("","","","","","","","")");
     EXPECT_TRUE(fileLines(TableId::ProvID).contains(line))

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeySequence>
+#include <QSignalSpy>
 #include <QString>
 #include <QTest>
 #include <QWidget>
+
+#include <algorithm>
+#include <memory>
 
 namespace vantorelle {
 
@@ -45,11 +52,28 @@ inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifi
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
-// Presses Alt with `key`, a button's shortcut, and waits the moment its click takes.
+// Presses Alt with `key`, the access key of a button in the window that has
+// the keyboard, and waits until the button has clicked: the key shows the
+// button pressed and clicks it a moment later, from the event loop.
 inline void pressShortcut(Qt::Key key)
 {
-    pressKey(key, Qt::AltModifier);
-    QTest::qWait(150);
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *window = focus ? focus->window() : QApplication::activeWindow();
+    ASSERT_TRUE(window) << "no window has the keyboard";
+    const QKeySequence keys(Qt::ALT | key);
+    QList<std::shared_ptr<QSignalSpy>> clicks;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->shortcut() == keys && button->isVisible() && button->isEnabled())
+            clicks << std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked);
+    }
+    QTest::keyClick(focus ? focus : window, key, Qt::AltModifier);
+    if (clicks.isEmpty())
+        return; // a key no button takes: nothing to wait for
+    const bool clicked = QTest::qWaitFor([&] {
+        return std::any_of(clicks.begin(), clicks.end(),
+            [](const std::shared_ptr<QSignalSpy> &spy) { return !spy->isEmpty(); });
+    });
+    EXPECT_TRUE(clicked) << "no button clicked on Alt+" << QKeySequence(key).toString().toStdString();
 }
 
 } // namespace vantorelle
