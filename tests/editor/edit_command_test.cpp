@@ -5,6 +5,7 @@
 #include "store/store.h"
 #include "store/topics.h"
 #include "support/typed_keys.h"
+#include "widgets/text_box.h"
 
 #include <QAction>
 #include <QApplication>
@@ -150,3 +151,134 @@ TEST_F(EditCommandTest, PrintChosenWhileEditingShowsTheTopicAgain)
 }
 
 } // namespace
+
+namespace {
+
+// ---- Commands given while a reading is half typed
+
+// A command of the main window, by its shortcut where it has one, else from
+// its menu, and what it does once the user gives the reading up.
+struct WhileTypingCase {
+    const char *name;
+    Qt::Key shortcut; // with Ctrl; Qt::Key_unknown: none
+    const char *item; // its menu item
+    bool asks; // it would end the editing: the close's question comes first
+    QList<int> answers; // to the command's own questions
+    QStringList shown; // the windows and boxes it shows
+    bool editingAfter; // the reading is still there to be saved
+};
+void PrintTo(const WhileTypingCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+const WhileTypingCase whileTypingCases[] = {
+    {"SaveAll", Qt::Key_S, "mnuSaveAll", true, {}, {}, false},
+    {"Import", Qt::Key_I, "mnuImport", true, {}, {"Import Data"}, false},
+    {"Export", Qt::Key_E, "mnuExport", true, {}, {"Export Data"}, false},
+    {"Backup", Qt::Key_B, "mnuBackup", true, {Prompter::Cancel}, {"Backup Location"}, false},
+    {"Restore", Qt::Key_unknown, "mnuRestore", true, {Prompter::No}, {"Restore Previous Backup"},
+        true},
+    {"Transfer", Qt::Key_unknown, "mnuTransfer", true, {Prompter::Cancel},
+        {"Transfer Data to Handheld"}, true},
+    {"Retrieve", Qt::Key_unknown, "mnuRetrieve", true, {Prompter::Cancel},
+        {"Retrieve Data from Handheld"}, true},
+    {"PrintProfile", Qt::Key_unknown, "mnuPrint", true, {}, {"Print Report"}, false},
+    {"PrintMasterLists", Qt::Key_unknown, "mnuPrintMaster", true, {}, {"Print Master Lists"},
+        false},
+    // The reinstall may move the data folder and close the program; here it
+    // finds nothing to do.
+    {"ReinstallHandheldSoftware", Qt::Key_unknown, "mnuReinstallHH", true, {}, {}, true},
+    // The graph leaves the reading as it is: nothing to ask.
+    {"Graph", Qt::Key_G, "mnuGraph", false, {}, {"Graph"}, true},
+};
+
+class WhileTyping : public EditCommandTest, public ::testing::WithParamInterface<WhileTypingCase> {
+protected:
+    void SetUp() override
+    {
+        EditCommandTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        SecondaryWindows windows;
+        windows.importData = [this](QWidget *, const QString &) { opened << "Import Data"; };
+        windows.exportData = [this](QWidget *, const QString &) { opened << "Export Data"; };
+        windows.printProfile = [this] { opened << "Print Report"; };
+        windows.printMasterLists = [this] { opened << "Print Master Lists"; };
+        windows.graph = [this] { opened << "Graph"; };
+        main->setSecondaryWindows(windows);
+    }
+
+    void give(const WhileTypingCase &c)
+    {
+        if (c.shortcut != Qt::Key_unknown)
+            type(c.shortcut, Qt::ControlModifier);
+        else
+            control<QAction>(c.item)->trigger();
+    }
+
+    // What the command showed: its windows, then the boxes past the first `asked`.
+    QStringList shown(qsizetype asked) const
+    {
+        QStringList all = opened;
+        for (qsizetype i = asked; i < prompter.boxes.size(); ++i)
+            all << prompter.boxes[i].title;
+        return all;
+    }
+
+    QString typed(const char *box) const { return control<TextBox>(box)->text(); }
+
+    QStringList opened;
+};
+
+} // namespace
+
+TEST_P(WhileTyping, ACommandThatWouldEndTheEditingAsksFirstAndYesKeepsTheReading)
+{
+    const WhileTypingCase &c = GetParam();
+    showTopic(Topic::BloodPressure);
+    grid()->setFocus();
+    pressShortcut(Qt::Key_A); // Add
+    typeKeys(QApplication::focusWidget(), QStringLiteral("120"));
+    type(Qt::Key_Return);
+    typeKeys(QApplication::focusWidget(), QStringLiteral("80"));
+    QWidget *typing = QApplication::focusWidget();
+    ASSERT_EQ(typing, control<TextBox>("txtBP(2)")->editor());
+    const EditMode mode = main->editState().mode();
+    ASSERT_NE(mode, EditMode::Normal);
+
+    // Enter takes the question's default: Yes.
+    give(c);
+    const qsizetype asked = c.asks ? 1 : 0;
+    ASSERT_EQ(prompter.boxes.size(), asked) << boxTexts().join(u'|').toStdString();
+    if (c.asks) {
+        const FakePrompter::Box &question = prompter.boxes[0];
+        EXPECT_EQ(question.title, "Changes Not Saved");
+        EXPECT_EQ(question.text,
+            "You have made changes that have not been saved.\r\n\r\n"
+            "Do you want to go back and save changes?");
+        EXPECT_EQ(question.buttons, Prompter::YesNo);
+        EXPECT_EQ(question.defaultButton, Prompter::FirstButton);
+        EXPECT_TRUE(opened.isEmpty());
+        EXPECT_TRUE(editing());
+        EXPECT_EQ(main->editState().mode(), mode);
+        EXPECT_EQ(typed("txtBP(1)"), "120");
+        EXPECT_EQ(typed("txtBP(2)"), "80");
+        EXPECT_EQ(QApplication::focusWidget(), typing);
+
+        // No: the command goes on.
+        prompter.boxes.clear();
+        prompter.setNextAnswers(QList<int> {Prompter::No} + c.answers);
+        give(c);
+        ASSERT_FALSE(prompter.boxes.isEmpty());
+        EXPECT_EQ(prompter.boxes[0].title, "Changes Not Saved");
+    }
+    EXPECT_EQ(shown(asked), c.shown);
+    EXPECT_EQ(editing(), c.editingAfter);
+    if (c.editingAfter) {
+        EXPECT_EQ(typed("txtBP(1)"), "120");
+        EXPECT_EQ(typed("txtBP(2)"), "80");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, WhileTyping, ::testing::ValuesIn(whileTypingCases),
+    [](const auto &info) { return std::string(info.param.name); });

@@ -6,6 +6,7 @@
 #include "store/criterion.h"
 #include "store/keys.h"
 #include "store/topics.h"
+#include "support/typed_keys.h"
 #include "widgets/date_time_picker.h"
 #include "widgets/text_box.h"
 
@@ -238,6 +239,56 @@ TEST_P(LinkTest, PickedExistingIsLinkedOnceHowEverOftenPicked)
     editor->saveRecord();
     EXPECT_EQ(sorted(links(annKey)), sorted(expected));
     EXPECT_TRUE(links(bobKey).empty());
+}
+
+// The picker by keyboard: Enter or Space on Select shows the list, which
+// takes the keys; Escape closes it as the button does; the arrows move
+// through it, and Enter or Space picks as a click does.
+TEST_P(LinkTest, PickedByKeyboard)
+{
+    const LinkCase &c = GetParam();
+    selectProfile(annKey);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    const QList<QListWidgetItem *> found = pickerList()->findItems(c.otherItem, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const int row = pickerList()->row(found[0]);
+    const int last = pickerList()->count() - 1;
+    ASSERT_GT(last, 0);
+
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+        editor->addRecord();
+        pickerButton()->setFocus();
+        pressKey(key);
+        ASSERT_TRUE(pickerList()->isVisibleTo(main.get()));
+        EXPECT_EQ(pickerButton()->text(), QStringLiteral("Cancel"));
+        EXPECT_TRUE(pickerList()->hasFocus());
+        pressKey(Qt::Key_Escape);
+        EXPECT_FALSE(pickerList()->isVisibleTo(main.get()));
+        EXPECT_EQ(pickerButton()->text(), QStringLiteral("Select"));
+        EXPECT_TRUE(pickerButton()->hasFocus());
+        EXPECT_EQ(panel().keyBox->text(), QString());
+
+        pressKey(key);
+        ASSERT_TRUE(pickerList()->hasFocus());
+        // Down to the last entry, then up to the one to pick.
+        pressKey(Qt::Key_Home);
+        for (int i = 0; i < last; ++i)
+            pressKey(Qt::Key_Down);
+        for (int i = last; i > row; --i)
+            pressKey(Qt::Key_Up);
+        ASSERT_EQ(pickerList()->currentRow(), row);
+        pressKey(key);
+        EXPECT_FALSE(pickerList()->isVisibleTo(main.get()));
+        EXPECT_EQ(pickerButton()->text(), QStringLiteral("Select"));
+        EXPECT_EQ(panel().keyBox->text(), c.otherKey);
+        EXPECT_EQ(panel().textBox(1)->text(), c.otherNames[0]);
+        EXPECT_TRUE(editing());
+        EXPECT_TRUE(pickerButton()->hasFocus());
+        editor->cancelEditing();
+    }
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
 }
 
 // A master deleted since the list was filled: the pick loads nothing.

@@ -96,6 +96,34 @@ TEST_P(GridTabOrder, TabAndShiftTabLeaveTheGridTheArrowsMoveInIt)
 INSTANTIATE_TEST_SUITE_P(Topics, GridTabOrder, ::testing::ValuesIn(gridTabs),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Enter, or the keypad's Enter, on a focused button of the main window
+// presses it, as Space does.
+TEST_F(KeyboardTest, EnterOnAFocusedButtonPressesIt)
+{
+    showTopic(Topic::BloodPressure);
+    const std::size_t readings = table(TableId::BP).recordCount();
+    control<QPushButton>("cmdAdd")->setFocus();
+    type(Qt::Key_Return);
+    ASSERT_TRUE(editing());
+    type(QStringLiteral("120"));
+    type(Qt::Key_Return);
+    type(QStringLiteral("80"));
+    control<QPushButton>("cmdNewSave")->setFocus();
+    type(Qt::Key_Return);
+    EXPECT_FALSE(editing());
+    EXPECT_EQ(table(TableId::BP).recordCount(), readings + 1);
+
+    control<QPushButton>("cmdAdd")->setFocus();
+    type(Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(editing());
+    type(QStringLiteral("130"));
+    control<QPushButton>("cmdNewCancel")->setFocus();
+    type(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(editing());
+    EXPECT_EQ(table(TableId::BP).recordCount(), readings + 1);
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
+}
+
 // Tab from the physician list goes on past its Edit List button to the date's
 // tick box; the date and, after a further Tab, the time are typed there as a
 // person types them.

@@ -134,8 +134,8 @@ TEST_F(DataFolder, TheRegisteredOneIsUsedNamedOrReplacedAsItCanBeRead)
         {"no right to write to it", [&] { return named(dataFolderWithProfile(), "readonly"); },
             0500, {}, true,
             {"Data Folder Not Writable: The data folder %1 cannot be written: Permission "
-                "denied.\r\n\r\nThe records can be read, but no change can be saved until the "
-                "folder can be written.",
+             "denied.\r\n\r\nThe records can be read, but no change can be saved until the "
+             "folder can be written.",
                 "Vantorelle Rize: An error occurred while writing to the ini file.\r\n\r\n"
                 "Filename = %1vantorelleplus.ini (Permission denied)",
                 "Error: An error occurred while saving the databases.\r\n\r\n"
@@ -188,8 +188,7 @@ TEST_F(DataFolder, TheRegisteredOneIsUsedNamedOrReplacedAsItCanBeRead)
             // The installation was settled as in any folder: the installer's
             // values, none here, are recorded for the user.
             EXPECT_EQ(registry.user,
-                (QVariantMap {
-                    {"data_path", folder}, {"install_type", ""}, {"install_date", ""}}));
+                (QVariantMap {{"data_path", folder}, {"install_type", ""}, {"install_date", ""}}));
         } else {
             EXPECT_EQ(registry.user, (QVariantMap {{"data_path", folder}}));
         }

@@ -43,8 +43,8 @@ TEST_F(HandheldMenus, BackupSavesTheTablesBeforeCopyingThem)
 
     control<QAction>("mnuBackup")->trigger();
 
-    EXPECT_EQ(boxTitles(),
-        QStringList({"Changes Not Saved", "Backup Location", "Backup Complete"}));
+    EXPECT_EQ(
+        boxTitles(), QStringList({"Changes Not Saved", "Backup Location", "Backup Complete"}));
     EXPECT_EQ(main->backupFolder(), folder + "Backup/");
     // Save All dropped the edit and wrote the table the backup then copied.
     EXPECT_TRUE(editor.calls.contains("cancelEditing"));
@@ -86,8 +86,8 @@ TEST_F(HandheldMenus, RetrievalEndsTheProgramWithTheHandheldsTables)
     control<QAction>("mnuRetrieve")->trigger();
 
     EXPECT_EQ(boxTitles(),
-        QStringList({"Changes Not Saved", "Retrieve Data from Handheld",
-            "Retrieve Data from Handheld"}));
+        QStringList(
+            {"Changes Not Saved", "Retrieve Data from Handheld", "Retrieve Data from Handheld"}));
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(main->close());
     EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), "from the handheld\r\n");

@@ -73,7 +73,8 @@ inline void pressShortcut(Qt::Key key)
         return std::any_of(clicks.begin(), clicks.end(),
             [](const std::shared_ptr<QSignalSpy> &spy) { return !spy->isEmpty(); });
     });
-    EXPECT_TRUE(clicked) << "no button clicked on Alt+" << QKeySequence(key).toString().toStdString();
+    EXPECT_TRUE(clicked) << "no button clicked on Alt+"
+                         << QKeySequence(key).toString().toStdString();
 }
 
 } // namespace vantorelle
