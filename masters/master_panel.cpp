@@ -148,8 +148,7 @@ void MasterPanel::clear()
             slot.picker->setNull();
         else if (slot.combo) {
             // Nothing of the item shown before is carried into the new one.
-            dropStoredOnly(*slot.combo);
-            slot.combo->setCurrentIndex(-1);
+            showInList(*slot.combo, QString());
             slot.combo->clearEditText();
         }
     }

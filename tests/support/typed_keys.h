@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace vantorelle {
 
@@ -61,17 +62,17 @@ inline void pressShortcut(Qt::Key key)
     QWidget *window = focus ? focus->window() : QApplication::activeWindow();
     ASSERT_TRUE(window) << "no window has the keyboard";
     const QKeySequence keys(Qt::ALT | key);
-    QList<std::shared_ptr<QSignalSpy>> clicks;
+    std::vector<std::unique_ptr<QSignalSpy>> clicks;
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         if (button->shortcut() == keys && button->isVisible() && button->isEnabled())
-            clicks << std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked);
+            clicks.push_back(std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked));
     }
     QTest::keyClick(focus ? focus : window, key, Qt::AltModifier);
-    if (clicks.isEmpty())
+    if (clicks.empty())
         return; // a key no button takes: nothing to wait for
     const bool clicked = QTest::qWaitFor([&] {
         return std::any_of(clicks.begin(), clicks.end(),
-            [](const std::shared_ptr<QSignalSpy> &spy) { return !spy->isEmpty(); });
+            [](const std::unique_ptr<QSignalSpy> &spy) { return !spy->isEmpty(); });
     });
     EXPECT_TRUE(clicked) << "no button clicked on Alt+"
                          << QKeySequence(key).toString().toStdString();
