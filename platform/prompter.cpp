@@ -1,6 +1,8 @@
 #include "platform/prompter.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -51,12 +53,47 @@ int answerCode(QMessageBox::StandardButton button)
     }
 }
 
+// A question with Yes and No and no Cancel has no answer that means "never
+// mind": Escape and the title bar's close button would give its No, which
+// drops work a person meant to keep. It waits for Yes or No. A box with
+// Cancel, or with OK alone, keeps Escape for that button.
+class MessageBox : public QMessageBox {
+public:
+    MessageBox(QWidget *parent, bool waitsForAnswer)
+        : QMessageBox(parent)
+        , waitsForAnswer_(waitsForAnswer)
+    {
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (waitsForAnswer_ && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (waitsForAnswer_) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    const bool waitsForAnswer_;
+};
+
 class MessageBoxPrompter : public Prompter {
 public:
     int ask(const QString &title, const QString &text, Buttons buttons, Icon icon,
         DefaultButton defaultButton) override
     {
-        QMessageBox box(QApplication::activeWindow());
+        MessageBox box(QApplication::activeWindow(), buttons == YesNo);
         box.setWindowTitle(title);
         box.setTextFormat(Qt::PlainText);
         box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));

@@ -128,6 +128,12 @@ GraphWindow::GraphWindow(MainWindowContext &context, QWidget *parent)
 
 void GraphWindow::keyPressEvent(QKeyEvent *event)
 {
+    // Nothing here is lost by closing: Escape closes, as it closes a dialog.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        event->accept();
+        return;
+    }
     if (!isEnterKey(*event)) {
         QWidget::keyPressEvent(event);
         return;

@@ -21,7 +21,7 @@ class GraphView;
 // Draw Graph stores them again. A quick date range sets both days, ending
 // today; changing a day by hand shows "Custom Dates". Print prints the graph;
 // Save writes it as a GIF image of 1200 by 800 pixels. Enter draws, as a
-// dialog's default button would, unless a button has the focus.
+// dialog's default button would, unless a button has the focus; Escape closes.
 //
 // The controls are "lstTopics", "cboRange", the date pickers "DTGraphStart"
 // and "DTGraphEnd", the graph "flpGraph" and the buttons "cmdGraph" (Draw

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace vantorelle;
@@ -81,5 +82,50 @@ TEST(MessageBoxPrompter, ShowsTheBoxAndAnswersWithItsCode)
         expected.sort();
         EXPECT_EQ(shown, expected);
         EXPECT_EQ(seen.defaultButton, c.shownDefault);
+    }
+}
+
+// Escape and the title bar's close button answer a box that has a button for
+// "never mind" (Cancel, or OK alone) with it; a Yes/No question waits for its
+// answer with its default button still taking Enter.
+TEST(MessageBoxPrompter, EscapeAndCloseAnswerOnlyABoxWithCancelOrOkAlone)
+{
+    struct Case {
+        Prompter::Buttons buttons;
+        Prompter::DefaultButton defaultButton;
+        int escapeAnswer; // 0: the box stays open
+        int enterAnswer;
+    };
+    const Case cases[] = {
+        {Prompter::YesNo, Prompter::FirstButton, 0, Prompter::Yes},
+        {Prompter::YesNo, Prompter::SecondButton, 0, Prompter::No},
+        {Prompter::YesNoCancel, Prompter::FirstButton, Prompter::Cancel, Prompter::Yes},
+        {Prompter::OkCancel, Prompter::FirstButton, Prompter::Cancel, Prompter::Ok},
+        {Prompter::OkOnly, Prompter::FirstButton, Prompter::Ok, Prompter::Ok},
+    };
+    enum class Gesture { EscapeKey, CloseRequest };
+    for (const Case &c : cases) {
+        for (Gesture gesture : {Gesture::EscapeKey, Gesture::CloseRequest}) {
+            SCOPED_TRACE(testing::Message() << "buttons " << c.buttons << ", default "
+                                            << c.defaultButton << ", gesture " << int(gesture));
+            bool stayedOpen = false;
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                if (gesture == Gesture::EscapeKey)
+                    QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+                else
+                    box->close();
+                stayedOpen = box->isVisible();
+                if (stayedOpen) {
+                    EXPECT_EQ(box->focusWidget(), box->defaultButton());
+                    QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+                }
+            });
+            const int answer = prompter().ask(QStringLiteral("Question"), QStringLiteral("Sure?"),
+                c.buttons, Prompter::Question, c.defaultButton);
+            EXPECT_EQ(stayedOpen, c.escapeAnswer == 0);
+            EXPECT_EQ(answer, c.escapeAnswer == 0 ? c.enterAnswer : c.escapeAnswer);
+        }
     }
 }

@@ -238,6 +238,19 @@ TEST_F(GraphWindowTest, CloseClosesTheWindow)
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(GraphWindowTest, EscapeClosesTheWindowFromAnyControl)
+{
+    for (int control = 0; control < 3; ++control) {
+        open();
+        QWidget *const controls[] = {topics(), start()->findChild<QDateTimeEdit *>(),
+            findControl<QPushButton>(*window, "cmdGraph")};
+        QWidget *focused = controls[control];
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << focused->metaObject()->className();
+    }
+}
+
 // The graph windows open, as the user sees them.
 QList<GraphWindow *> shownGraphWindows()
 {
