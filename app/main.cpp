@@ -8,6 +8,7 @@
 #include "mainwin/main_window.h"
 #include "masters/master_list_editor.h"
 #include "masters/provider_viewer.h"
+#include "platform/input_guard.h"
 #include "reports/report_windows.h"
 
 using namespace vantorelle;
@@ -15,6 +16,8 @@ using namespace vantorelle;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    InputGuard inputGuard;
+    app.installEventFilter(&inputGuard);
     MainWindow window;
     RecordEditor editor(window);
     window.installEditorHooks(&editor);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -25,15 +26,21 @@ TypeAhead::TypeAhead(QComboBox *combo)
     // Keys reach the line edit through the combo box, or straight when sent to it.
     combo->installEventFilter(this);
     edit->installEventFilter(this);
+    // After the box's own handling of the focus, which selects the text
+    // when Tab brings it there.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && (now == combo_ || now == combo_->lineEdit()))
+        if (arriving_ && now && (now == combo_ || now == combo_->lineEdit()))
             combo_->lineEdit()->deselect();
     });
 }
 
 bool TypeAhead::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::FocusIn) {
+        // The window made active again gives the focus back to the box: the
+        // typing goes on, completion and all.
+        arriving_ = static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason;
+    } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         noCompletion_ = key == Qt::Key_Delete || key == Qt::Key_Backspace;
     }

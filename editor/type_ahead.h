@@ -12,7 +12,8 @@ namespace vantorelle {
 // tail and the search runs again. Delete and Backspace never complete, and
 // neither does text the program sets: a stored value is shown as stored.
 //
-// Getting the focus leaves no text selected, so a key adds to the text.
+// Arriving in the box from another control leaves no text selected, so a key
+// adds to the text; coming back to it with the window changes nothing.
 class TypeAhead : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +32,8 @@ private:
     QComboBox *combo_;
     // The last key was Delete or Backspace: the change it makes is left as is.
     bool noCompletion_ = false;
+    // The focus came to the box from another control of the program.
+    bool arriving_ = false;
 };
 
 } // namespace vantorelle

@@ -302,8 +302,13 @@ bool DateTimePicker::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:
-    case QEvent::FocusOut:
         endTyping();
+        break;
+    case QEvent::FocusOut:
+        // Another window made active is no end of the typing: it goes on
+        // when the window comes back.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
+            endTyping();
         break;
     default:
         break;

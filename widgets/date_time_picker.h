@@ -40,6 +40,8 @@ namespace vantorelle {
 // time, the picker holds it; when the typing ends (any other key, Enter,
 // leaving the picker) on parts that make none (02/30/2024, a year cut short),
 // the picker goes back to the value it held before the typing, and beeps.
+// Another window made active is no leaving: back in the window, the typing
+// goes on where it stopped.
 class DateTimePicker : public QWidget {
     Q_OBJECT
 

@@ -44,7 +44,8 @@ int storedLength(const QString &text)
     return int(text.size() + text.count(u'\n'));
 }
 
-std::optional<KeptInsert> keptOfChange(const QString &before, const QString &after, int limit)
+std::optional<KeptInsert> keptOfChange(
+    const QString &before, const QString &after, int limit, Breaks breaks)
 {
     // The brought text stands between what both texts begin and end with.
     const int common = int(std::min(before.size(), after.size()));
@@ -58,28 +59,40 @@ std::optional<KeptInsert> keptOfChange(const QString &before, const QString &aft
     KeptInsert change;
     change.inserted = {prefix, int(after.size()) - suffix - prefix};
     const QString brought = after.mid(prefix, change.inserted.count);
-    for (char32_t code : brought.toUcs4()) {
+    QString taken = brought;
+    if (breaks == Breaks::AsSpace) {
+        taken.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        for (QChar &c : taken) {
+            if (c == u'\r' || c == u'\n' || c == u'\t')
+                c = u' ';
+        }
+    }
+    for (char32_t code : taken.toUcs4()) {
         const QString character = QString::fromUcs4(&code, 1);
         if (Cp1252::canEncode(character))
             change.kept += character;
         else if (!change.leftOut.contains(character))
             change.leftOut += character;
     }
+    change.refused = !change.leftOut.isEmpty();
     if (limit > 0) {
         int excess = storedLength(after) - storedLength(brought) + storedLength(change.kept)
             - std::max(limit, storedLength(before));
         while (excess > 0 && !change.kept.isEmpty()) {
             excess -= change.kept.back() == u'\n' ? 2 : 1;
             change.kept.chop(1);
+            change.refused = true;
         }
     }
-    if (change.kept.size() == brought.size())
+    if (change.kept == brought)
         return std::nullopt;
     return change;
 }
 
 void tellRefused(QObject *box, const KeptInsert &change)
 {
+    if (!change.refused)
+        return;
     QApplication::beep();
     if (change.leftOut.isEmpty())
         return;
@@ -146,18 +159,18 @@ void TypingLimit::onTextChanged()
     // dictation program writing through the accessibility interface) keeps
     // only what the tables hold too. Text the program sets, a stored value,
     // always passes, whatever its length.
-    keep(edit_->text(), 0);
+    keep(edit_->text(), 0, Breaks::Kept);
     before_ = edit_->text();
 }
 
 void TypingLimit::onTextEdited(const QString &text)
 {
-    keep(text, limit_);
+    keep(text, limit_, Breaks::AsSpace);
 }
 
-void TypingLimit::keep(const QString &text, int limit)
+void TypingLimit::keep(const QString &text, int limit, Breaks breaks)
 {
-    const auto change = keptOfChange(before_, text, limit);
+    const auto change = keptOfChange(before_, text, limit, breaks);
     if (!change)
         return;
     const TextRange &brought = change->inserted;

@@ -24,6 +24,13 @@ struct KeptInsert {
     TextRange inserted; // the brought text, in the box's text after the change
     QString kept; // what of it stays
     QString leftOut; // the characters the table files cannot hold, each once
+    bool refused = false; // characters were left out, or cut at the limit
+};
+
+// How a box takes a line break (CR, LF or CR LF) or a tab brought into it.
+enum class Breaks {
+    Kept, // a box of several lines
+    AsSpace, // a box of one line, which shows either as a blank: each becomes a space
 };
 
 // What a box whose text is stored keeps of the user's change from `before` to
@@ -31,9 +38,10 @@ struct KeptInsert {
 // more than `limit` stored characters (0: no limit). A text that was already
 // longer (a stored value shown whole) may keep its length or shrink, never
 // grow. Nothing when the whole change stays.
-std::optional<KeptInsert> keptOfChange(const QString &before, const QString &after, int limit);
+std::optional<KeptInsert> keptOfChange(
+    const QString &before, const QString &after, int limit, Breaks breaks = Breaks::Kept);
 
-// Tells the user that `box` refused some of their change: a beep; and when
+// Tells the user that `box` refused some of their change, if it did: a beep; and when
 // it lost characters the table files cannot hold (a paste, a drop: a typed one
 // never reaches the box), one message box naming them, shown once the change
 // is done.
@@ -45,8 +53,9 @@ void tellRefused(QObject *box, const KeptInsert &change);
 bool refusedKey(const QEvent *event);
 
 // Keeps what the user types, pastes or drops into a one-line edit whose text
-// is stored to what the table files can hold and to a field's size; text the
-// program sets is never cut. Text that comes any other way (through the
+// is stored to what the table files can hold and to a field's size, a line
+// break or a tab as a space, so that what is stored is what the edit shows;
+// text the program sets is never cut. Text that comes any other way (through the
 // accessibility interface) keeps what the table files can hold. Every such
 // edit has one, limit 0 or not.
 class TypingLimit : public QObject {
@@ -66,8 +75,8 @@ private:
     void onTextEdited(const QString &text);
     void onTextChanged();
     // Keeps of the change from before_ to `text` what the tables hold, and
-    // within `limit` (0: any length).
-    void keep(const QString &text, int limit);
+    // within `limit` (0: any length); `breaks` says how line breaks and tabs go.
+    void keep(const QString &text, int limit, Breaks breaks);
 
     QLineEdit *edit_;
     QString before_; // the text before the change being made

@@ -223,7 +223,11 @@ TEST_F(DateTimePickerTest, EditingAPickerWithoutValueStartsFromNow)
 
 TEST_F(DateTimePickerTest, WheelOrClickOnAPickerWithoutValueGivesNow)
 {
+    // The wheel acts on the edit that has the focus only.
     const auto wheel = [](QDateTimeEdit *edit) {
+        edit->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(edit));
+        edit->setFocus();
         QWheelEvent event(QPointF(5, 5), edit->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(edit, &event);
@@ -633,6 +637,34 @@ TEST_F(DateTimePickerTest, AShortcutActsOnTheValueTheTypingEndsOn)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(saved, "20231130") << "not the February day typed before the 30";
     EXPECT_EQ(typing.shown(), "11/30/2023");
+}
+
+// Leaving the window for another and coming back is no move to another
+// control: the date or time being typed goes on where it stopped.
+TEST_F(DateTimePickerTest, TypingGoesOnAfterTheWindowIsLeftAndMadeActiveAgain)
+{
+    struct Case {
+        DateTimePicker::Mode mode;
+        const char *held, *before, *after, *stored, *shown;
+    };
+    const Case cases[] = {
+        {DateTimePicker::Mode::Date, "20261210", "12/2", "5/2023", "20231225", "12/25/2023"},
+        {DateTimePicker::Mode::Time, "10:00", "9:4", "5p", "21:45", "9:45 PM"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.before);
+        TypingWindow typing(c.mode);
+        typing.picker->setStoredText(QString::fromLatin1(c.held));
+        typing.typeIn(QString::fromLatin1(c.before));
+        QWidget *focused = QApplication::focusWidget();
+        QApplication::setActiveWindow(nullptr); // another program's window
+        QApplication::setActiveWindow(&typing.window);
+        ASSERT_EQ(QApplication::focusWidget(), focused);
+        typing.type(QString::fromLatin1(c.after));
+        EXPECT_EQ(typing.picker->storedText(), c.stored);
+        typing.tabOut();
+        EXPECT_EQ(typing.shown(), c.shown);
+    }
 }
 
 TEST_F(DateTimePickerTest, AValueSetWhileTheUserTypesEndsTheTyping)

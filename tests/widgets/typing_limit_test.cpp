@@ -128,6 +128,44 @@ TEST(TypingLimit, APasteOrADropThatLosesCharactersSaysSoOnce)
     }
 }
 
+// A one-line edit shows a line break or a tab as a blank: what it keeps, and
+// so what is stored, is a space for each, however it came in.
+TEST(TypingLimit, ALineBreakOrTabBroughtIntoOneLineIsASpace)
+{
+    struct Brought {
+        QString text, kept;
+        int limit = 0;
+    };
+    const Brought cases[] = {
+        {"Flu\r\nsecond line\tTabbed", "Flu second line Tabbed"}, {"a\rb\nc\r\n\r\nd", "a b c  d"},
+        {"\t", " "}, {"ab\r\ncdef", "ab cd", 5}, // a break takes one place, as the space it becomes
+    };
+    enum class Way { Paste, Drop };
+    for (const Brought &brought : cases) {
+        for (const Way way : {Way::Paste, Way::Drop}) {
+            SCOPED_TRACE(brought.text.toStdString() + " " + std::to_string(int(way)));
+            FakePrompter prompter;
+            QLineEdit edit;
+            TypingLimit::of(&edit)->setLimit(brought.limit);
+            if (way == Way::Paste) {
+                QApplication::clipboard()->setText(brought.text);
+                QTest::keySequence(&edit, QKeySequence::Paste);
+            } else {
+                QMimeData dropped;
+                dropped.setText(brought.text);
+                QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+                QApplication::sendEvent(&edit, &enter);
+                QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+                QApplication::sendEvent(&edit, &drop);
+            }
+            QCoreApplication::processEvents();
+            EXPECT_EQ(edit.text(), brought.kept);
+            EXPECT_EQ(edit.cursorPosition(), brought.kept.size());
+            EXPECT_TRUE(prompter.boxes.isEmpty());
+        }
+    }
+}
+
 // Keys typed on an editable combo box reach its edit through the box itself.
 TEST(TypingLimit, AKeyTypedOnAnEditableComboBoxIsRefusedWithoutAMessage)
 {
