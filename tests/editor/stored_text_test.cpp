@@ -95,3 +95,21 @@ TEST_F(HistoryFixture, ANoBreakSpaceInAStoredNoteSurvivesAnEdit)
         "after\xA0"
         "a walk uphill");
 }
+
+// A one-line box shows a pasted line break or tab as a blank: it keeps a
+// space for each, so the record and its Key hold the text the box shows.
+TEST_F(HistoryFixture, ALineBreakOrTabPastedIntoOneLineIsStoredAsTheSpaceShown)
+{
+    add(Topic::Illnesses);
+    TextBox *name = panel(Topic::Illnesses).textBox(1);
+    bringText(
+        name->editor(), QStringLiteral("Flu\r\nsecond line\tTabbed\nthird"), Bringing::Pasted);
+    QCoreApplication::processEvents();
+    const QString shown = QStringLiteral("Flu second line Tabbed third");
+    EXPECT_EQ(name->text(), shown);
+    saveAccepted();
+
+    const QString key = QString::fromLatin1(profileKey) + "00000000flu second line tabbed third";
+    ASSERT_TRUE(findRecord(TableId::Illness, key));
+    EXPECT_EQ(Cp1252::toUnicode(field(TableId::Illness, "Illness")), shown);
+}

@@ -1,0 +1,166 @@
+#include "history_fixture.h"
+
+#include "dialogs/set_password_window.h"
+#include "support/typed_keys.h"
+#include "widgets/date_time_picker.h"
+#include "widgets/text_box.h"
+
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QTest>
+
+#include <ostream>
+#include <vector>
+
+using namespace vantorelle;
+
+// What this desktop does by default to a person's typing, tried in the main
+// window: nothing that was entered changes unasked.
+
+namespace {
+
+class DesktopInput : public HistoryFixture {
+protected:
+    void SetUp() override
+    {
+        HistoryFixture::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    }
+
+    // The text a control of a panel holds, as shown.
+    static QString shownText(QWidget *control)
+    {
+        if (auto *box = qobject_cast<TextBox *>(control))
+            return box->text();
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            return combo->currentText();
+        return control->findChild<QLineEdit *>()->text();
+    }
+    // Where the control's keys go.
+    static QWidget *keysOf(QWidget *control)
+    {
+        if (auto *box = qobject_cast<TextBox *>(control))
+            return box->editor();
+        if (auto *picker = qobject_cast<DateTimePicker *>(control))
+            return picker->findChild<QDateTimeEdit *>();
+        return control;
+    }
+};
+
+// A control of a record being added, and what is typed into it first.
+struct AltCase {
+    const char *name;
+    const char *control;
+    Topic topic;
+    const char *typed;
+};
+void PrintTo(const AltCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+const AltCase altCases[] = {
+    {"TextBox", "txtBP(2)", Topic::BloodPressure, "80"},
+    {"NotesBox", "txtBP(7)", Topic::BloodPressure, "after coffee"},
+    {"DatePicker", "dtBPDate", Topic::BloodPressure, "12/10/2026"},
+    {"EditableList", "cboIllnessLocation", Topic::Illnesses, "Clinic"},
+};
+
+class AltKey : public DesktopInput, public ::testing::WithParamInterface<AltCase> { };
+
+} // namespace
+
+// On this desktop a text box types the letter of an Alt key no shortcut
+// takes (Alt+H looking for the Help menu gives "80h"): it types nothing. A
+// character typed with AltGr is no Alt key and goes in.
+TEST_P(AltKey, NothingTakesTypesNothingAndAltGrStillTypes)
+{
+    const AltCase &c = GetParam();
+    showTopic(c.topic);
+    pressShortcut(Qt::Key_A); // Add
+    ASSERT_TRUE(editing());
+    QWidget *control = this->control<QWidget>(c.control);
+    QWidget *keys = keysOf(control);
+    keys->setFocus();
+    QTest::keyClicks(keys, QString::fromLatin1(c.typed));
+    const QString typed = shownText(control);
+    ASSERT_FALSE(typed.isEmpty());
+
+    for (Qt::Key key : {Qt::Key_H, Qt::Key_W, Qt::Key_Q, Qt::Key_5})
+        QTest::keyClick(keys, key, Qt::AltModifier);
+    EXPECT_EQ(shownText(control), typed);
+    EXPECT_TRUE(editing());
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+
+    if (qobject_cast<TextBox *>(control)) {
+        // AltGr as X11 gives it, and as a keyboard that gives it as Ctrl+Alt.
+        QTest::sendKeyEvent(
+            QTest::Click, keys, Qt::Key_E, QStringLiteral("€"), Qt::GroupSwitchModifier);
+        QTest::sendKeyEvent(QTest::Click, keys, Qt::Key_Q, QStringLiteral("@"),
+            Qt::ControlModifier | Qt::AltModifier);
+        EXPECT_EQ(shownText(control), typed + QStringLiteral("€@"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, AltKey, ::testing::ValuesIn(altCases),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The Alt keys that act still act: Alt+A adds, Alt+S saves what was typed.
+TEST_F(DesktopInput, AltKeysThatActStillAct)
+{
+    showTopic(Topic::BloodPressure);
+    pressShortcut(Qt::Key_A);
+    ASSERT_TRUE(editing());
+    typeKeys(QApplication::focusWidget(), QStringLiteral("120"));
+    pressKey(Qt::Key_Return);
+    typeKeys(QApplication::focusWidget(), QStringLiteral("80"));
+    pressShortcut(Qt::Key_H);
+    pressShortcut(Qt::Key_S);
+    EXPECT_FALSE(editing());
+    ASSERT_TRUE(findRecord(TableId::BP, QString::fromLatin1(newKey)));
+    EXPECT_EQ(field(TableId::BP, "SBP"), "120");
+    EXPECT_EQ(field(TableId::BP, "DBP"), "80");
+}
+
+// A dialog's text box types no Alt letter either.
+TEST_F(DesktopInput, ADialogsTextBoxTypesNoAltLetter)
+{
+    SetPasswordWindow dialog(
+        QString(), [](const std::string &, const std::string &, const std::string &) {});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(box, nullptr);
+    QTest::keyClicks(box, QStringLiteral("abc"));
+    QTest::keyClick(box, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("abc"));
+}
+
+// Coming back to the window is no arrival in the box that has the focus: a
+// completion keeps its selection, and the next key replaces it.
+TEST_F(DesktopInput, ACompletionGoesOnAfterTheWindowIsLeftAndMadeActiveAgain)
+{
+    showTopic(Topic::Illnesses);
+    pressShortcut(Qt::Key_A);
+    ASSERT_TRUE(editing());
+    auto *location = control<QComboBox>("cboIllnessLocation");
+    location->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(location, QStringLiteral("Cit"));
+    ASSERT_EQ(location->currentText(), QStringLiteral("City Clinic"));
+    ASSERT_EQ(location->lineEdit()->selectedText(), QStringLiteral("y Clinic"));
+
+    QApplication::setActiveWindow(nullptr); // another program's window
+    QApplication::setActiveWindow(main.get());
+    ASSERT_EQ(QApplication::focusWidget(), location);
+    EXPECT_EQ(location->lineEdit()->selectedText(), QStringLiteral("y Clinic"));
+    QTest::keyClicks(location, QStringLiteral("adel"));
+    EXPECT_EQ(location->currentText(), QStringLiteral("Citadel"));
+
+    // Arriving from another control still leaves nothing selected.
+    control<TextBox>("txtIllness(1)")->editor()->setFocus(Qt::TabFocusReason);
+    location->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(location->lineEdit()->hasSelectedText());
+}
