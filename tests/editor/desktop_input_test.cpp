@@ -8,7 +8,11 @@
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QLineEdit>
+#include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <ostream>
 #include <vector>
@@ -163,4 +167,116 @@ TEST_F(DesktopInput, ACompletionGoesOnAfterTheWindowIsLeftAndMadeActiveAgain)
     control<TextBox>("txtIllness(1)")->editor()->setFocus(Qt::TabFocusReason);
     location->setFocus(Qt::TabFocusReason);
     EXPECT_FALSE(location->lineEdit()->hasSelectedText());
+}
+
+namespace {
+
+// Real wheel turns, from the X server: the program sees them as it sees a
+// person's, the focus moves by them as by a person's. Only on the X display.
+class MouseWheel : public DesktopInput {
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs the X display: ctest runs it there";
+        DesktopInput::SetUp();
+    }
+
+    // Turns the wheel `notches` down over the middle of `control`, and waits
+    // until the program has had every turn.
+    static void turnWheel(QWidget *control, int notches)
+    {
+        WheelTurns turns;
+        qApp->installEventFilter(&turns);
+        const QPoint at = control->mapToGlobal(control->rect().center());
+        QStringList arguments {
+            "mousemove", "--sync", QString::number(at.x()), QString::number(at.y())};
+        for (int i = 0; i < notches; ++i)
+            arguments << "click"
+                      << "5";
+        ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return turns.count == notches; }))
+            << turns.count << " of " << notches << " turns came";
+        qApp->removeEventFilter(&turns);
+    }
+
+private:
+    // Counts the turns the X server gives the program's windows.
+    struct WheelTurns : QObject {
+        int count = 0;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Wheel && watched->isWindowType())
+                ++count;
+            return false;
+        }
+    };
+};
+
+} // namespace
+
+// The mouse resting over a list or a picker of the reading being typed, the
+// wheel turned: none of them was clicked or given the focus, so none changes,
+// and the box being typed in keeps the keyboard. Given the focus, each steps
+// its value by the wheel as before.
+TEST_F(MouseWheel, StepsOnlyTheListOrPickerThatHasTheFocus)
+{
+    showTopic(Topic::BloodPressure);
+    pressShortcut(Qt::Key_A);
+    ASSERT_TRUE(editing());
+    typeKeys(QApplication::focusWidget(), QStringLiteral("120"));
+    pressKey(Qt::Key_Return);
+    typeKeys(QApplication::focusWidget(), QStringLiteral("80"));
+    QWidget *typing = QApplication::focusWidget();
+    ASSERT_EQ(typing->parentWidget(), control<TextBox>("txtBP(2)"));
+
+    auto *date = control<DateTimePicker>("dtBPDate");
+    auto *time = control<DateTimePicker>("dtBPTime");
+    auto *activity = control<QComboBox>("cboBPActivity");
+    const auto values = [&] {
+        return QStringList {date->storedText(), time->storedText(), activity->currentText()};
+    };
+    const QStringList before = values();
+    const std::vector<QWidget *> stepped {
+        date->findChild<QDateTimeEdit *>(), time->findChild<QDateTimeEdit *>(), activity};
+    for (QWidget *control : stepped) {
+        turnWheel(control, 2);
+        EXPECT_EQ(values(), before) << control->objectName().toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), typing);
+    }
+
+    for (std::size_t i = 0; i < stepped.size(); ++i) {
+        stepped[i]->setFocus(Qt::TabFocusReason);
+        const QStringList was = values();
+        turnWheel(stepped[i], 1);
+        const QStringList now = values();
+        for (std::size_t j = 0; j < stepped.size(); ++j)
+            EXPECT_EQ(now[j] != was[j], i == j) << "turned over control " << i << ", value " << j;
+    }
+}
+
+// A turn over a list without the focus goes on to what holds it: a panel
+// too small for the window scrolls.
+TEST_F(MouseWheel, OverAListWithoutTheFocusScrollsWhatHoldsIt)
+{
+    QScrollArea area;
+    auto *panel = new QWidget;
+    auto *layout = new QVBoxLayout(panel);
+    auto *list = new QComboBox;
+    list->addItems({"Normal", "Resting", "Exercise"});
+    auto *box = new QLineEdit;
+    layout->addWidget(box);
+    layout->addWidget(list);
+    layout->addSpacing(2000);
+    area.setWidget(panel);
+    area.resize(300, 200);
+    area.show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    box->setFocus();
+
+    turnWheel(list, 1);
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_GT(area.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(box->hasFocus());
 }
