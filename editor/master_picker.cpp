@@ -108,4 +108,10 @@ void MasterPicker::afterShow()
     }
 }
 
+bool MasterPicker::refresh(const SavedRecord &)
+{
+    editor_.fillMasterLists(panel_);
+    return false;
+}
+
 } // namespace vantorelle

@@ -35,6 +35,10 @@ public:
     // A record shown for editing keeps its master: the picker goes, unless
     // the record was just picked.
     void afterShow() override;
+    // A save has stored the master record, maybe new or renamed: every list
+    // offers it at once, as after the master-list editor. The frame then
+    // refreshes the grid.
+    bool refresh(const SavedRecord &saved) override;
 
 protected:
     // The list by keyboard: Enter or Space picks the current entry, as a

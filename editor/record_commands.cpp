@@ -141,6 +141,16 @@ void RecordEditor::addEditListButtons(TopicPanel &panel)
 
 void RecordEditor::editList(TopicPanel &panel, int index)
 {
+    keepingChoices(panel, [this, index] { host_.editMasterList(index); });
+}
+
+void RecordEditor::fillMasterLists(TopicPanel &shown)
+{
+    keepingChoices(shown, [this] { host_.fillMasterLists(); });
+}
+
+void RecordEditor::keepingChoices(TopicPanel &panel, const std::function<void()> &refill)
+{
     // The refill empties every master-list combo box: what the user typed
     // there (power of attorney, next of kin, a location) or chose (a
     // provider, a pharmacy) is put back, a choice only while its master is left.
@@ -154,7 +164,7 @@ void RecordEditor::editList(TopicPanel &panel, int index)
         if (QComboBox *combo = control.master ? panel.combo(control.row) : nullptr)
             kept.push_back({combo, combo->currentText(), combo->currentData()});
     }
-    host_.editMasterList(index);
+    refill();
     if (host_.closing())
         return;
     for (const Kept &k : kept) {

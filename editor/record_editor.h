@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -57,6 +58,11 @@ public:
     // ---- Start-up
     void setTextLimits() override;
 
+    // Fills every master list again, as the master-list editor's closing
+    // does; the master-list combos of `shown`, the panel in front, keep what
+    // they show, as after an Edit List button.
+    void fillMasterLists(TopicPanel &shown);
+
     // The panel of `topic` (Personal and Legal share one).
     TopicPanel *panel(Topic topic) const { return panels_[topicIndex(topic)]; }
 
@@ -69,6 +75,9 @@ private:
     // The Edit List buttons of a panel (record_commands.cpp).
     void addEditListButtons(TopicPanel &panel);
     void editList(TopicPanel &panel, int index);
+    // Runs `refill`, which fills the master lists again, and gives the
+    // master-list combos of `panel` back what they showed.
+    void keepingChoices(TopicPanel &panel, const std::function<void()> &refill);
     // What the Personal and Legal, Insurance and Contacts panels add to the
     // engine (profile_panels.cpp).
     void addProfileHooks();

@@ -31,13 +31,17 @@ std::string exportDelimiterText(ExportDelimiter choice, std::string_view custom)
 
 void appendExportValue(std::string &line, std::string_view value, std::string_view delimiter)
 {
-    std::string kept;
+    // Kept, a line break would end the record's line; dropped, it would join
+    // the words on either side.
+    std::string spaced;
     if (value.find_first_of(lineBreaks) != std::string_view::npos) {
-        for (char c : value) {
-            if (c != '\r' && c != '\n')
-                kept.push_back(c);
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            const char c = value[i];
+            if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
+                ++i;
+            spaced.push_back(c == '\r' || c == '\n' ? ' ' : c);
         }
-        value = kept;
+        value = spaced;
     }
     if (needsQuotes(value, delimiter)) {
         line.push_back('"');

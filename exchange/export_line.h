@@ -18,8 +18,9 @@ std::string exportDelimiterText(ExportDelimiter choice, std::string_view custom)
 
 // Appends one value of an export line (a caption of the header line, or a
 // record's formatted value) and the delimiter after it, so every line ends with
-// the delimiter. CR and LF are dropped, so a value never breaks its line. A
-// value holding the delimiter or a double quote is enclosed in double quotes,
+// the delimiter. Each line break (CR LF, a lone CR or a lone LF) is written as
+// one space, so a value never breaks its line and its words stay apart. A value
+// then holding the delimiter or a double quote is enclosed in double quotes,
 // each quote inside doubled; with an empty delimiter every non-empty value is
 // enclosed, so that values written side by side stay apart.
 void appendExportValue(std::string &line, std::string_view value, std::string_view delimiter);

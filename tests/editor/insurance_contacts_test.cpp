@@ -39,6 +39,9 @@ struct LinkCase {
     QString otherItem, otherKey; // a master nobody is linked to
     QStringList otherNames;
     QString message;
+    // The lists that offer the master list, and what they offer once the
+    // typed one is saved and the linked one renamed.
+    QStringList offeredBy, offered;
 };
 
 void PrintTo(const LinkCase &c, std::ostream *out)
@@ -51,7 +54,10 @@ const LinkCase insurance {"Insurance", Topic::Insurance, TableId::InsID, TableId
     QStringLiteral("Acme Health (Health)"), QStringLiteral("20240102090000p"),
     {QStringLiteral("Acme Health")}, QStringLiteral("Blue Shield (Dental)"),
     QStringLiteral("20240102090100p"), {QStringLiteral("Blue Shield")},
-    QStringLiteral("The company field cannot be blank.\r\n\r\nPlease enter a company name.")};
+    QStringLiteral("The company field cannot be blank.\r\n\r\nPlease enter a company name."),
+    {QStringLiteral("lstInsuranceSelect")},
+    {QStringLiteral("Acme Care (Health)"), QStringLiteral("Blue Shield (Dental)"),
+        QStringLiteral("Zeta Care ()")}};
 
 const LinkCase contacts {"Contacts", Topic::Contacts, TableId::ConID, TableId::ConXref, "ConID",
     {QStringLiteral("Zed"), QStringLiteral("Yule")},
@@ -59,7 +65,9 @@ const LinkCase contacts {"Contacts", Topic::Contacts, TableId::ConID, TableId::C
     QStringLiteral("20240103100000p"), {QStringLiteral("Carl"), QStringLiteral("Dunn")},
     QStringLiteral("Dora Ames"), QStringLiteral("20240103100100p"),
     {QStringLiteral("Dora"), QStringLiteral("Ames")},
-    QStringLiteral("The name fields cannot be blank.\r\n\r\nPlease enter a full name.")};
+    QStringLiteral("The name fields cannot be blank.\r\n\r\nPlease enter a full name."),
+    {QStringLiteral("lstContactSelect"), QStringLiteral("cboAttorney"), QStringLiteral("cboKin")},
+    {QStringLiteral("Dora Ames"), QStringLiteral("Carl Dunne"), QStringLiteral("Zed Yule")}};
 
 // The link Key: profile, then the company (or last and first name), then the master's Key.
 std::string linkKey(const QString &profile, const QStringList &names, const QString &master)
@@ -346,6 +354,58 @@ TEST_P(LinkTest, EditedFromASecondProfile)
     editor->saveRecord();
     EXPECT_EQ(
         links(bobKey), (std::vector<Link> {linkOf(bobKey, c.renamed, c.linkedKey, "0x0008")}));
+}
+
+// A master saved in its panel is offered at once by every list of it, in
+// another profile too: a new one, a renamed one by its new name, and one whose
+// link was deleted, as the master stays. A pick from the list filled again
+// loads its master.
+TEST_P(LinkTest, SavedMastersAreOfferedAtOnceEverywhere)
+{
+    const LinkCase &c = GetParam();
+    const auto click = [this](const char *name) {
+        QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton);
+    };
+    const auto typeNames = [this](const QStringList &names) {
+        for (int row = 1; row <= names.size(); ++row) {
+            QWidget *box = panel().textBox(row)->editor();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            typeKeys(box, names[row - 1]);
+        }
+    };
+    const auto offeredBy = [this](const QString &name) {
+        QStringList items;
+        if (auto *list = main->findChild<QListWidget *>(name)) {
+            for (int i = 0; i < list->count(); ++i)
+                items << list->item(i)->text();
+        } else if (auto *combo = main->findChild<QComboBox *>(name)) {
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+        }
+        return items;
+    };
+
+    selectProfile(annKey);
+    click("cmdAdd");
+    typeNames(c.typed);
+    click("cmdNewSave");
+    ASSERT_TRUE(selectRecord(c.linkedKey));
+    click("cmdEdit");
+    typeNames(c.renamed);
+    click("cmdNewSave");
+    ASSERT_TRUE(selectRecord(QString::fromStdString(now)));
+    click("cmdDel");
+    ASSERT_EQ(links(annKey).size(), 1u);
+    ASSERT_TRUE(prompter.boxes.isEmpty()) << boxTexts().join(u'|').toStdString();
+
+    selectProfile(bobKey);
+    for (const QString &name : c.offeredBy)
+        EXPECT_EQ(offeredBy(name).join(u'|').toStdString(), c.offered.join(u'|').toStdString())
+            << name.toStdString();
+    pick(c.offered.last());
+    EXPECT_EQ(panel().keyBox->text(), QString::fromStdString(now));
+    EXPECT_EQ(panel().textBox(1)->text(), c.typed[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, LinkTest, ::testing::Values(insurance, contacts),

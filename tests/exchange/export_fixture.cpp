@@ -46,7 +46,8 @@ void addFamily(Store &store)
     addRecord(store, Appt, annKey + "0", {{"Reason", "deleted"}}, "0x0002");
     addRecord(store, Appt, annKey + "1",
         {{"ProvID", bo}, {"Date", "20240308"}, {"Time", "13:05"}, {"Location", "Clinic"},
-            {"Reason", "Check, \"annual\""}, {"Notes", "two\r\nlines"}, {"Date2", "20240401"},
+            {"Reason", "Check, \"annual\""}, {"Diagnosis", "ER visit\r\n\r\nCarry card"},
+            {"Notes", "Measured after coffee\r\nleft arm"}, {"Date2", "20240401"},
             {"Time2", "09:00"}});
     addRecord(store, Appt, annKey + "2",
         {{"ProvID", "20229999000000p"}, {"Date", "20231231"}, {"Time", "00:30"},

@@ -43,26 +43,51 @@ TEST(ExportLine, BytesForEachDelimiter)
     const Case cases[] = {
         {"comma", ",",
             "Systolic,Notes,Activity,\r\n"
-            "120,\"said \"\"fine\"\", then left\",\"twolines, loneCR andLF\",tab\there,,\r\n"},
+            "120,\"said \"\"fine\"\", then left\",\"two lines, lone CR and LF\",tab\there,,\r\n"},
         {"tab", "\t",
             "Systolic\tNotes\tActivity\t\r\n"
-            "120\t\"said \"\"fine\"\", then left\"\ttwolines, loneCR andLF\t\"tab\there\"\t\t\r\n"},
+            "120\t\"said \"\"fine\"\", then left\"\ttwo lines, lone CR and "
+            "LF\t\"tab\there\"\t\t\r\n"},
         {"custom", ";",
             "Systolic;Notes;Activity;\r\n"
-            "120;\"said \"\"fine\"\", then left\";twolines, loneCR andLF;tab\there;;\r\n"},
+            "120;\"said \"\"fine\"\", then left\";two lines, lone CR and LF;tab\there;;\r\n"},
         {"longer custom", " | ",
             "Systolic | Notes | Activity | \r\n"
-            "120 | \"said \"\"fine\"\", then left\" | twolines, loneCR andLF | tab\there |  | "
+            "120 | \"said \"\"fine\"\", then left\" | two lines, lone CR and LF | tab\there |  | "
             "\r\n"},
         {"custom found in a caption", "s",
             "\"Systolic\"s\"Notes\"sActivitys\r\n"
-            "120s\"said \"\"fine\"\", then left\"s\"twolines, loneCR andLF\"stab\theress\r\n"},
+            "120s\"said \"\"fine\"\", then left\"s\"two lines, lone CR and LF\"stab\theress\r\n"},
         {"empty custom", "",
             "\"Systolic\"\"Notes\"\"Activity\"\r\n"
-            "\"120\"\"said \"\"fine\"\", then left\"\"twolines, loneCR andLF\"\"tab\there\"\r\n"},
+            "\"120\"\"said \"\"fine\"\", then left\"\"two lines, lone CR and "
+            "LF\"\"tab\there\"\r\n"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(exportText(c.delimiter), c.text) << c.name;
+}
+
+// A line break in whatever form is one space: the record keeps its line and
+// its words stay apart.
+TEST(ExportLine, EachLineBreakIsOneSpace)
+{
+    struct Case {
+        const char *name, *value, *delimiter, *written;
+    };
+    const Case cases[] = {
+        {"CR LF", "after coffee\r\nleft arm", ",", "after coffee left arm,"},
+        {"two CR LF", "ER visit\r\n\r\nCarry card", "\t", "ER visit  Carry card\t"},
+        {"lone CR", "a\rb", ";", "a b;"},
+        {"lone LF", "a\nb", ",", "a b,"},
+        {"LF CR is two breaks", "a\n\rb", ",", "a  b,"},
+        {"at either end", "\r\na\n", ",", " a ,"},
+        {"then holding the delimiter", "a\r\nb", " ", "\"a b\" "},
+    };
+    for (const Case &c : cases) {
+        std::string line;
+        appendExportValue(line, c.value, c.delimiter);
+        EXPECT_EQ(line, c.written) << c.name;
+    }
 }
 
 TEST(ExportLine, ACommaLineReadsBackThroughTheImportParser)

@@ -73,30 +73,33 @@ TEST_P(TopicExportBytes, OfEveryAppointmentOfTheProfile)
 }
 
 // Ann's appointments: a provider whose name holds a quote and a comma, a
-// reason with a comma and quotes, notes on two lines, follow-up date and time
-// as stored; a provider that is gone, a reason with a TAB; an empty record.
-// The deleted appointment and Ben's are not written.
+// reason with a comma and quotes, a diagnosis with an empty line and notes on
+// two lines (a space for each line break), follow-up date and time as stored;
+// a provider that is gone, a reason with a TAB; an empty record. The deleted
+// appointment and Ben's are not written.
 INSTANTIATE_TEST_SUITE_P(Delimiters, TopicExportBytes,
     ::testing::Values(
         DelimiterCase {"Comma", ",",
             "Physician,Date,Time,Location,Reason,Diagnosis,Treatment,Notes,Follow-up Date,"
             "Follow-up Time,\r\n"
-            "\"Dr. \"\"Bo\"\" Smith, MD\",08.03.2024,1:05 PM,Clinic,\"Check, \"\"annual\"\"\",,,"
-            "twolines,20240401,09:00,\r\n"
+            "\"Dr. \"\"Bo\"\" Smith, MD\",08.03.2024,1:05 PM,Clinic,\"Check, \"\"annual\"\"\","
+            "ER visit  Carry card,,Measured after coffee left arm,20240401,09:00,\r\n"
             "<not found>,31.12.2023,12:30 AM,,Tab\there,,,,,,\r\n"
             ",,,,,,,,,,\r\n"},
         DelimiterCase {"Tab", "\t",
             "Physician\tDate\tTime\tLocation\tReason\tDiagnosis\tTreatment\tNotes\tFollow-up "
             "Date\tFollow-up Time\t\r\n"
             "\"Dr. \"\"Bo\"\" Smith, MD\"\t08.03.2024\t1:05 PM\tClinic\t\"Check, "
-            "\"\"annual\"\"\"\t\t\ttwolines\t20240401\t09:00\t\r\n"
+            "\"\"annual\"\"\"\tER visit  Carry card\t\tMeasured after coffee left arm\t20240401\t"
+            "09:00\t\r\n"
             "<not found>\t31.12.2023\t12:30 AM\t\t\"Tab\there\"\t\t\t\t\t\t\r\n"
             "\t\t\t\t\t\t\t\t\t\t\r\n"},
         DelimiterCase {"Custom", "; ",
             "Physician; Date; Time; Location; Reason; Diagnosis; Treatment; Notes; Follow-up "
             "Date; Follow-up Time; \r\n"
             "\"Dr. \"\"Bo\"\" Smith, MD\"; 08.03.2024; 1:05 PM; Clinic; \"Check, "
-            "\"\"annual\"\"\"; ; ; twolines; 20240401; 09:00; \r\n"
+            "\"\"annual\"\"\"; ER visit  Carry card; ; Measured after coffee left arm; 20240401; "
+            "09:00; \r\n"
             "<not found>; 31.12.2023; 12:30 AM; ; Tab\there; ; ; ; ; ; \r\n"
             "; ; ; ; ; ; ; ; ; ; \r\n"}),
     [](const auto &info) { return std::string(info.param.name); });
