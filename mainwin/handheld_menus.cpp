@@ -10,21 +10,15 @@ namespace vantorelle {
 
 void MainWindow::connectHandheldMenus()
 {
-    const std::pair<QAction *, void (MainWindow::*)()> handlers[] = {
-        {backupAction_, &MainWindow::backupRecords},
-        {restoreAction_, &MainWindow::restoreRecords},
-        {transferAction_, &MainWindow::transferToHandheld},
-        {retrieveAction_, &MainWindow::retrieveFromHandheld},
-        {reinstallAction_, &MainWindow::reinstallHandheldSoftware},
-    };
-    // Each writes the tables, replaces them or ends the program: a record
-    // being edited would be dropped.
-    for (const auto &[action, handler] : handlers) {
-        connectCommand(action, [this, handler = handler] {
-            if (!goBackToEditing())
-                (this->*handler)();
-        });
-    }
+    using enum EditedRecord;
+    // Each writes the tables, replaces them or ends the program.
+    connectMenuCommands({
+        {backupAction_, &MainWindow::backupRecords, AskFirst},
+        {restoreAction_, &MainWindow::restoreRecords, AskFirst},
+        {transferAction_, &MainWindow::transferToHandheld, AskFirst},
+        {retrieveAction_, &MainWindow::retrieveFromHandheld, AskFirst},
+        {reinstallAction_, &MainWindow::reinstallHandheldSoftware, AskFirst},
+    });
 }
 
 void MainWindow::backupRecords()

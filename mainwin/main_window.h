@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -185,9 +186,24 @@ private:
     void deleteProfile();
 
     // ---- Menu commands (menus.cpp, handheld_menus.cpp)
-    // Those that leave editing or write the tables (Save All, import, export,
-    // both prints, backup, restore and the handheld ones) ask first while a
-    // record is being edited (goBackToEditing).
+    // What a menu command does to a record being edited.
+    enum class EditedRecord {
+        Kept, // left as it is: the command opens a window beside it, or asks on its own
+        AskFirst, // dropped: the close's question comes first (goBackToEditing)
+    };
+    // A menu command as connected: what it runs and what it does to a record
+    // being edited. A command that cannot run at all (no profile to export)
+    // says why in `refused`, before anything is asked.
+    struct MenuCommand {
+        QAction *action;
+        void (MainWindow::*run)();
+        EditedRecord editedRecord;
+        bool (MainWindow::*refused)() = nullptr;
+    };
+    // Every menu command goes through here, so none that drops a record being
+    // edited can forget to ask; the keyboard is back in the window after it.
+    void connectMenuCommands(std::initializer_list<MenuCommand> commands);
+
     // Export and import: only for a chosen profile (with none listed, that
     // there is no profile yet, else `noProfile`, is said under `title`);
     // afterwards the editor is back in normal mode and the selector shows the
@@ -198,8 +214,14 @@ private:
         const char *title;
         const char *noProfile;
     };
+    static const ProfileDialog exportDialog, importDialog;
+    bool refusesProfileDialog(const ProfileDialog &dialog);
+    bool refusesExport() { return refusesProfileDialog(exportDialog); }
+    bool refusesImport() { return refusesProfileDialog(importDialog); }
+    bool refusesProfileReport();
     void showProfileDialog(
         const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show);
+    void saveAllTables() { saveAll(); }
     void addNewProfile();
     void exitProgram();
     void exportRecords();

@@ -20,22 +20,29 @@
 
 namespace vantorelle {
 
+const MainWindow::ProfileDialog MainWindow::exportDialog {"exporting records", "Unable to Export",
+    "No record was selected.  Please select a record to export."};
+const MainWindow::ProfileDialog MainWindow::importDialog {"importing records", "Unable to Import",
+    "No profile was selected.  Please select a profile before importing."};
+
+bool MainWindow::refusesProfileDialog(const ProfileDialog &dialog)
+{
+    if (profileSelector_->count() == 0) {
+        tellNoProfileYet(QString::fromLatin1(dialog.title));
+        return true;
+    }
+    if (profileSelector_->currentText().isEmpty()) {
+        prompter().ask(QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile));
+        return true;
+    }
+    return false;
+}
+
 void MainWindow::showProfileDialog(
     const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show)
 {
     runTrapped(installation_, QString::fromLatin1(dialog.operation), [&] {
-        if (profileSelector_->count() == 0) {
-            tellNoProfileYet(QString::fromLatin1(dialog.title));
-            return;
-        }
         const QString profile = profileSelector_->currentText();
-        if (profile.isEmpty()) {
-            prompter().ask(
-                QString::fromLatin1(dialog.title), QString::fromLatin1(dialog.noProfile));
-            return;
-        }
-        if (goBackToEditing())
-            return;
         {
             const EditState::Untracked untracked(editState_);
             if (show)
@@ -51,29 +58,39 @@ void MainWindow::showProfileDialog(
     });
 }
 
+void MainWindow::connectMenuCommands(std::initializer_list<MenuCommand> commands)
+{
+    for (const MenuCommand &command : commands) {
+        connectCommand(command.action, [this, command] {
+            if (command.refused && (this->*command.refused)())
+                return;
+            if (command.editedRecord == EditedRecord::AskFirst && goBackToEditing())
+                return;
+            (this->*command.run)();
+        });
+    }
+}
+
 void MainWindow::connectMenus()
 {
-    const std::pair<QAction *, void (MainWindow::*)()> handlers[] = {
-        {importAction_, &MainWindow::importRecords},
-        {exportAction_, &MainWindow::exportRecords},
-        {graphAction_, &MainWindow::showGraph},
-        {printAction_, &MainWindow::printProfile},
-        {printMastersAction_, &MainWindow::printMasterLists},
-        {exitAction_, &MainWindow::exitProgram},
-        {newProfileAction_, &MainWindow::addNewProfile},
-        {preferencesAction_, &MainWindow::editPreferences},
-        {passwordAction_, &MainWindow::changePassword},
-        {helpFileAction_, &MainWindow::openHelpFile},
-        {aboutAction_, &MainWindow::showAbout},
-        {websiteAction_, &MainWindow::openWebsite},
-        {downloadUpdateAction_, &MainWindow::openDownloadPage},
-    };
-    // After each command, and each window it opened, the keyboard is back in the window.
-    for (const auto &[action, handler] : handlers)
-        connectCommand(action, [this, handler = handler] { (this->*handler)(); });
-    connectCommand(saveAllAction_, [this] {
-        if (!goBackToEditing())
-            saveAll();
+    using enum EditedRecord;
+    // Save All, import, export and both prints end the editing; the exit's
+    // close asks on its own.
+    connectMenuCommands({
+        {saveAllAction_, &MainWindow::saveAllTables, AskFirst},
+        {importAction_, &MainWindow::importRecords, AskFirst, &MainWindow::refusesImport},
+        {exportAction_, &MainWindow::exportRecords, AskFirst, &MainWindow::refusesExport},
+        {graphAction_, &MainWindow::showGraph, Kept},
+        {printAction_, &MainWindow::printProfile, AskFirst, &MainWindow::refusesProfileReport},
+        {printMastersAction_, &MainWindow::printMasterLists, AskFirst},
+        {exitAction_, &MainWindow::exitProgram, Kept},
+        {newProfileAction_, &MainWindow::addNewProfile, Kept},
+        {preferencesAction_, &MainWindow::editPreferences, Kept},
+        {passwordAction_, &MainWindow::changePassword, Kept},
+        {helpFileAction_, &MainWindow::openHelpFile, Kept},
+        {aboutAction_, &MainWindow::showAbout, Kept},
+        {websiteAction_, &MainWindow::openWebsite, Kept},
+        {downloadUpdateAction_, &MainWindow::openDownloadPage, Kept},
     });
     for (std::size_t i = 0; i < editMasterActions_.size(); ++i)
         connect(editMasterActions_[i], &QAction::triggered, this,
@@ -110,16 +127,12 @@ void MainWindow::exitProgram()
 
 void MainWindow::exportRecords()
 {
-    showProfileDialog({"exporting records", "Unable to Export",
-                          "No record was selected.  Please select a record to export."},
-        secondaryWindows_.exportData);
+    showProfileDialog(exportDialog, secondaryWindows_.exportData);
 }
 
 void MainWindow::importRecords()
 {
-    showProfileDialog({"importing records", "Unable to Import",
-                          "No profile was selected.  Please select a profile before importing."},
-        secondaryWindows_.importData);
+    showProfileDialog(importDialog, secondaryWindows_.importData);
 }
 
 void MainWindow::showGraph()
@@ -132,15 +145,17 @@ void MainWindow::showGraph()
         secondaryWindows_.graph();
 }
 
+// Without a profile the editor stays where it is, waiting for the first one.
+bool MainWindow::refusesProfileReport()
+{
+    if (currentProfile())
+        return false;
+    tellNoProfileYet(QStringLiteral("Unable to Print Profile"));
+    return true;
+}
+
 void MainWindow::printProfile()
 {
-    // Without a profile the editor stays where it is, waiting for the first one.
-    if (!currentProfile()) {
-        tellNoProfileYet(QStringLiteral("Unable to Print Profile"));
-        return;
-    }
-    if (goBackToEditing())
-        return;
     runTrapped(installation_, QStringLiteral("printing"), [this] {
         if (secondaryWindows_.printProfile)
             secondaryWindows_.printProfile();
@@ -151,8 +166,6 @@ void MainWindow::printProfile()
 
 void MainWindow::printMasterLists()
 {
-    if (goBackToEditing())
-        return;
     runTrapped(installation_, QStringLiteral("printing master lists"), [this] {
         if (secondaryWindows_.printMasterLists)
             secondaryWindows_.printMasterLists();

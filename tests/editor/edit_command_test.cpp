@@ -3,6 +3,7 @@
 #include "store/criterion.h"
 #include "store/record_operations.h"
 #include "store/store.h"
+#include "store/table_catalog.h"
 #include "store/topics.h"
 #include "support/typed_keys.h"
 #include "widgets/text_box.h"
@@ -11,7 +12,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cstdint>
 #include <ostream>
+#include <vector>
 
 using namespace vantorelle;
 
@@ -227,6 +230,24 @@ protected:
 
     QString typed(const char *box) const { return control<TextBox>(box)->text(); }
 
+    // The table files as they stand, and the changes each table holds.
+    struct Written {
+        QList<QByteArray> files;
+        std::vector<std::uint64_t> changes;
+        bool unsaved = false;
+    };
+    Written written()
+    {
+        Written now;
+        for (std::size_t i = 0; i < tableCount; ++i) {
+            const auto id = static_cast<TableId>(i);
+            now.files << readFile(folder + QString::fromStdString(tableFileName(id)));
+            now.changes.push_back(table(id).changeCount());
+        }
+        now.unsaved = main->store().hasUnsavedChanges();
+        return now;
+    }
+
     QStringList opened;
 };
 
@@ -247,6 +268,7 @@ TEST_P(WhileTyping, ACommandThatWouldEndTheEditingAsksFirstAndYesKeepsTheReading
     ASSERT_NE(mode, EditMode::Normal);
 
     // Enter takes the question's default: Yes.
+    const Written before = written();
     give(c);
     const qsizetype asked = c.asks ? 1 : 0;
     ASSERT_EQ(prompter.boxes.size(), asked) << boxTexts().join(u'|').toStdString();
@@ -264,6 +286,10 @@ TEST_P(WhileTyping, ACommandThatWouldEndTheEditingAsksFirstAndYesKeepsTheReading
         EXPECT_EQ(typed("txtBP(1)"), "120");
         EXPECT_EQ(typed("txtBP(2)"), "80");
         EXPECT_EQ(QApplication::focusWidget(), typing);
+        const Written after = written();
+        EXPECT_TRUE(after.files == before.files) << "no file was written";
+        EXPECT_EQ(after.changes, before.changes);
+        EXPECT_EQ(after.unsaved, before.unsaved);
 
         // No: the command goes on.
         prompter.boxes.clear();
