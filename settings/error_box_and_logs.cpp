@@ -89,6 +89,12 @@ void writeSetupLog(const Installation &installation, const QString &text)
     try {
         appendToLog(installation.dataFolder, QStringLiteral("setuplog.txt"), text + crLf);
     } catch (const AppError &) {
+        // The log is a trace of the configuration for support; losing a line
+        // loses no record. Passed on, the failure would end the configuration
+        // or handheld step that writes the line halfway through, with an
+        // error box about a log. What keeps the records from being saved is
+        // told where it matters: a data folder that cannot be written once
+        // the program has started, a full disk by the table writes that fail.
     }
 }
 

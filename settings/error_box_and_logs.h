@@ -24,9 +24,9 @@ void showError(const Installation &installation, const AppError &error, const QS
 void writeErrorLog(const Installation &installation, const QString &text);
 
 // Appends `text` as one line to "setuplog.txt" in the data folder. Does nothing
-// while the data folder is unknown. A log that cannot be written loses only
-// its line: the step it records goes on, and a data folder that cannot be
-// written is told of once the program has started.
+// while the data folder is unknown. A line that cannot be written, whatever
+// the reason (no right to write to the folder, a full disk, a folder in the
+// file's place), is dropped without a word, and the step it records goes on.
 void writeSetupLog(const Installation &installation, const QString &text);
 
 } // namespace vantorelle
