@@ -18,6 +18,12 @@ namespace vantorelle {
 void showError(const Installation &installation, const AppError &error, const QString &operation,
     const QString &details = QString());
 
+// Logs the failure showError would show, the caller's `details` with it, and
+// shows nothing: for a failure nobody is there to see, as when the desktop
+// session ends the program. A log that cannot be written loses the entry.
+void logError(const Installation &installation, const AppError &error, const QString &operation,
+    const QString &details = QString());
+
 // Appends one entry to "errorlog.txt" in the data folder: the program, its
 // platform and folders, the date and `text`. Does nothing while the data
 // folder is unknown; throws AppError when the log cannot be written.
