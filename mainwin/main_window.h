@@ -78,8 +78,9 @@ public:
     // to load). Whatever fails once the preferences are in, the password is
     // still asked for.
     bool load();
-    // True once the close step has gone past its question: code that resumes
-    // after a modal window must stop, the program is ending.
+    // True once the close step has gone past its question, or the session
+    // ended during the start-up: code that resumes after a modal window must
+    // stop, the program is ending.
     bool closing() const override { return closing_; }
     // The end of the desktop session (a signal): the program ends as a close
     // forced by a synchronisation does, but asks nothing and shows no box at

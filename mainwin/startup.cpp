@@ -52,6 +52,9 @@ bool MainWindow::load()
     if (!configured)
         return false; // the data folder cannot be read: nothing may be written
     installation_ = std::move(*configured);
+    // From here on the end of the session (endSession) closes the box or
+    // prompt open at the time, and the start-up stops after that step,
+    // writing nothing.
     startup_ = Startup::Loading;
 
     auto splash = std::make_unique<SplashWindow>();
@@ -75,8 +78,6 @@ bool MainWindow::load()
 
     // Without the preferences there is no telling whether a password guards
     // the data: the program cannot go on.
-    // Each step may have shown a box or a prompt, which the end of the
-    // session (endSession) closes: the start-up then stops, writing nothing.
     bool loaded = false;
     if (!runTrapped(installation_, loading, [&] { loaded = loadTables(); }) || !loaded || closing_)
         return false;
