@@ -9,6 +9,7 @@
 #include "masters/master_list_editor.h"
 #include "masters/provider_viewer.h"
 #include "platform/input_guard.h"
+#include "platform/session_end_watch.h"
 #include "reports/report_windows.h"
 
 using namespace vantorelle;
@@ -45,10 +46,17 @@ int main(int argc, char **argv)
     windows.printMasterLists = [&reports] { reports.printMasterLists(); };
     window.setSecondaryWindows(std::move(windows));
 
+    // Logging out, shutting down, or a terminal's hang-up or Ctrl+C closes the
+    // window, from the start-up on.
+    SessionEndWatch sessionEnd;
+    QObject::connect(
+        &sessionEnd, &SessionEndWatch::sessionEnding, &window, &MainWindow::endSession);
+
     // Ended before starting: a second instance, a data folder that cannot be
-    // read or was not to be replaced, a wrong password, tables not loaded.
+    // read or was not to be replaced, a wrong password, tables not loaded; or
+    // the session ended, which is no failure.
     if (!window.load())
-        return EXIT_FAILURE;
+        return window.sessionEnded() ? EXIT_SUCCESS : EXIT_FAILURE;
     window.show();
     return app.exec();
 }

@@ -79,9 +79,19 @@ public:
     // to load). Whatever fails once the preferences are in, the password is
     // still asked for.
     bool load();
-    // True once the close step has gone past its question: code that resumes
-    // after a modal window must stop, the program is ending.
+    // True once the close step has gone past its question, or the session
+    // ended during the start-up: code that resumes after a modal window must
+    // stop, the program is ending.
     bool closing() const override { return closing_; }
+    // The end of the desktop session (a signal): the program ends as a close
+    // forced by a synchronisation does, but asks nothing and shows no box at
+    // all. Every table and the settings are written; a record being typed is
+    // left out, which the error log says, naming `signalNumber`; failures go
+    // to the error log. A modal window open now ends. During the start-up
+    // nothing of this run is written: load() stops and returns false. Only
+    // the first call counts.
+    void endSession(int signalNumber);
+    bool sessionEnded() const { return sessionEnded_; }
 
     bool hasStore() const { return store_ != nullptr; }
     // The folder the next backup is offered, from the settings file at the
@@ -160,8 +170,12 @@ private:
     // record and its mode: the command must then do nothing.
     bool goBackToEditing();
     // One error box naming the table files that could not be written, and
-    // saying so when no change is lost with them.
+    // saying so when no change is lost with them; once the session has ended,
+    // the same in the error log alone.
     void reportSaveFailures(const std::vector<StoreFailure> &failures);
+    void reportStoreFailure(const StoreFailure &failure);
+    // Logs `text` in the error log; nobody is left to tell when it cannot be written.
+    void logSessionEnd(const QString &text);
     void endProgram();
 
     // ---- The edit state: the controls follow the mode
@@ -318,6 +332,11 @@ private:
     QStackedLayout *panelArea_ = nullptr; // the viewer frame and the entry panels, in one place
     int longOperations_ = 0;
     bool closing_ = false;
+    // How far load() has gone: a session that ends before it is done writes nothing.
+    enum class Startup { Configuring, Loading, Done };
+    Startup startup_ = Startup::Configuring;
+    bool sessionEnded_ = false;
+    int sessionSignal_ = 0; // the signal that ended the session
 };
 
 } // namespace vantorelle

@@ -2,6 +2,7 @@
 
 #include "platform/app_error.h"
 #include "platform/prompter.h"
+#include "platform/session_end_watch.h"
 #include "settings/error_box_and_logs.h"
 #include "settings/error_trap.h"
 #include "settings/window_placement.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
+
+#include <cstdlib>
 
 namespace vantorelle {
 
@@ -35,14 +38,27 @@ void MainWindow::closeStep(bool &cancel)
 {
     if (closing_)
         return;
-    // A close forced by a running synchronisation cannot wait for the user.
-    if (!hotsyncDetected_ && goBackToEditing()) {
+    // A close forced by a running synchronisation or by the end of the
+    // session cannot wait for the user.
+    if (!hotsyncDetected_ && !sessionEnded_ && goBackToEditing()) {
         cancel = true;
         return;
     }
+    if (sessionEnded_ && saveButton_->isVisibleTo(this)) {
+        const std::optional<Topic> topic = currentTopic();
+        const QString typed = editState_.mode() == EditMode::Add || !topic
+            ? QStringLiteral("a new profile")
+            : QStringLiteral("a record of ") + QLatin1String(topicName(*topic));
+        logSessionEnd(QStringLiteral("The program was ended by %1 while %2 was being entered; "
+                                     "what was typed was not saved.")
+                          .arg(SessionEndWatch::signalName(sessionSignal_), typed));
+    }
     closing_ = true;
 
-    saveWindowPlacement(this, installation_.settingsFile());
+    SettingsFailure tellSettingsFailure;
+    if (sessionEnded_)
+        tellSettingsFailure = [this](const QString &message) { logSessionEnd(message); };
+    saveWindowPlacement(this, installation_.settingsFile(), tellSettingsFailure);
     watchTimer_->stop();
     beginLongOperation();
     // After a restore, a retrieval or a move the files on disk are the ones to keep.
@@ -51,14 +67,16 @@ void MainWindow::closeStep(bool &cancel)
         failures = store().writeTables();
     endLongOperation();
     reportSaveFailures(failures);
-    // Files that could not be written lose nothing unless they were to take changes.
-    if (!failures.empty() && store().hasUnsavedChanges()) {
+    // Files that could not be written lose nothing unless they were to take
+    // changes. Nobody is there to answer once the session has ended.
+    if (!failures.empty() && store().hasUnsavedChanges() && !sessionEnded_) {
         const int answer = prompter().ask(QStringLiteral("Changes Not Saved"),
             QStringLiteral("Some of the files could not be written, and the changes made to "
                            "their records will be lost.")
                 + crLf + crLf + QStringLiteral("Do you want to close anyway?"),
             Prompter::YesNo, Prompter::Exclamation, Prompter::SecondButton);
-        if (answer != Prompter::Yes) {
+        // The session may have ended while the question waited: its box is gone.
+        if (answer != Prompter::Yes && !sessionEnded_) {
             closing_ = false;
             watchTimer_->start();
             cancel = true;
@@ -67,10 +85,10 @@ void MainWindow::closeStep(bool &cancel)
     }
     if (hasStore()) {
         for (const StoreFailure &failure : store().removeNearEmptyFiles())
-            showStoreFailure(installation_, failure);
+            reportStoreFailure(failure);
     }
 
-    if (hotsyncDetected_) {
+    if (hotsyncDetected_ && !sessionEnded_) {
         prompter().ask(QStringLiteral("Hotsync Detected"),
             QStringLiteral("Vantorelle Rize on the PC must be closed during the hotsync operation.")
                 + crLf + crLf
@@ -91,7 +109,42 @@ bool MainWindow::goBackToEditing()
         QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
             + QStringLiteral("Do you want to go back and save changes?"),
         Prompter::YesNo);
-    return answer == Prompter::Yes;
+    // The program may have closed while the question waited (the session
+    // ended): the command that asked must do nothing more.
+    return answer == Prompter::Yes || closing_;
+}
+
+void MainWindow::endSession(int signalNumber)
+{
+    if (sessionEnded_)
+        return;
+    sessionEnded_ = true;
+    sessionSignal_ = signalNumber;
+    switch (startup_) {
+    case Startup::Configuring:
+        // A question of the configuration is open (the signal is read only
+        // in an event loop). Closing it would record an answer nobody gave,
+        // and nothing of this run is to be written: the program ends here,
+        // where no file is being written; the next start takes over the
+        // lock of a process that is gone.
+        std::_Exit(EXIT_SUCCESS);
+    case Startup::Loading:
+        // The tables may be loaded only in part: nothing is written. The
+        // prompt or box open now ends, and load() stops at its next step.
+        closing_ = true;
+        endProgram();
+        return;
+    case Startup::Done:
+        break;
+    }
+    if (closing_) {
+        // A close is on its way: it goes on without boxes, and the box it
+        // waits on, or a window still open, ends.
+        endProgram();
+        return;
+    }
+    bool cancel = false;
+    closeStep(cancel);
 }
 
 void MainWindow::endProgram()
@@ -130,6 +183,23 @@ void MainWindow::endApplication()
     endProgram();
 }
 
+void MainWindow::reportStoreFailure(const StoreFailure &failure)
+{
+    if (sessionEnded_)
+        logStoreFailure(installation_, failure);
+    else
+        showStoreFailure(installation_, failure);
+}
+
+void MainWindow::logSessionEnd(const QString &text)
+{
+    try {
+        writeErrorLog(installation_, text);
+    } catch (const AppError &) {
+        // Nobody is left to tell.
+    }
+}
+
 void MainWindow::reportSaveFailures(const std::vector<StoreFailure> &failures)
 {
     if (failures.empty())
@@ -142,8 +212,11 @@ void MainWindow::reportSaveFailures(const std::vector<StoreFailure> &failures)
             + QStringLiteral(
                 "Nothing in them has changed since they were read: no record is lost.");
     const StoreFailure &first = failures.front();
-    showError(installation_, AppError(first.number, QString::fromStdString(first.description)),
-        QStringLiteral("saving the databases"), details);
+    const AppError error(first.number, QString::fromStdString(first.description));
+    if (sessionEnded_)
+        logError(installation_, error, QStringLiteral("saving the databases"), details);
+    else
+        showError(installation_, error, QStringLiteral("saving the databases"), details);
 }
 
 } // namespace vantorelle

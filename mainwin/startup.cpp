@@ -52,6 +52,10 @@ bool MainWindow::load()
     if (!configured)
         return false; // the data folder cannot be read: nothing may be written
     installation_ = std::move(*configured);
+    // From here on the end of the session (endSession) closes the box or
+    // prompt open at the time, and the start-up stops after that step,
+    // writing nothing.
+    startup_ = Startup::Loading;
 
     auto splash = std::make_unique<SplashWindow>();
     splash->setShowTime(splashMilliseconds_);
@@ -75,21 +79,24 @@ bool MainWindow::load()
     // Without the preferences there is no telling whether a password guards
     // the data: the program cannot go on.
     bool loaded = false;
-    if (!runTrapped(installation_, loading, [&] { loaded = loadTables(); }) || !loaded)
+    if (!runTrapped(installation_, loading, [&] { loaded = loadTables(); }) || !loaded || closing_)
         return false;
 
     const bool prepared = runTrapped(installation_, loading, [&] { prepareWindow(*splash); });
     splash.reset();
 
-    if (!passwordGate())
+    if (closing_ || !passwordGate())
         return false;
     tellIfDataFolderReadOnly();
     if (prepared)
         runTrapped(installation_, loading, [&] { showFirstTopic(); });
+    if (closing_)
+        return false;
     // The window is ready: from here on the user's changes count as edits,
     // also when a step above failed before it turned that on.
     editState_.setTracking(true);
     followPreferences();
+    startup_ = Startup::Done;
     return true;
 }
 
@@ -175,22 +182,21 @@ bool MainWindow::passwordGate()
     const QString &password = preferences_.password();
     if (password.isEmpty())
         return true;
-    // A prompt closed without OK leaves what was typed at the try before.
+    // Two tries. A prompt closed without OK leaves what was typed at the try
+    // before. A prompt or box that the end of the session closed ends the gate.
     QString typed;
-    const auto ask = [&] {
+    for (const char *refusal : {"Password incorrect. Try again.", "Password incorrect."}) {
+        if (closing_)
+            return false;
         PasswordWindow prompt(this);
         if (prompt.exec() == QDialog::Accepted)
             typed = prompt.typedPassword();
-    };
-    ask();
-    if (typed == password)
-        return true;
-    prompter().ask(
-        QStringLiteral("Password Incorrect"), QStringLiteral("Password incorrect. Try again."));
-    ask();
-    if (typed == password)
-        return true;
-    prompter().ask(QStringLiteral("Password Incorrect"), QStringLiteral("Password incorrect."));
+        if (closing_)
+            return false;
+        if (typed == password)
+            return true;
+        prompter().ask(QStringLiteral("Password Incorrect"), QString::fromLatin1(refusal));
+    }
     return false;
 }
 

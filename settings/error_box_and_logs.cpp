@@ -26,6 +26,26 @@ QString errorDate(const LocalDateTime &at)
         + QLatin1Char(':') + twoDigits(at.minute);
 }
 
+// "An error occurred while <operation>." and the error's number and description.
+QString errorText(const AppError &error, const QString &operation)
+{
+    // A non-negative number keeps a blank where the sign would be: "ErrorCode =  53".
+    const QString number = error.number() < 0 ? QString::number(error.number())
+                                              : QLatin1Char(' ') + QString::number(error.number());
+    return QLatin1String("An error occurred while ") + operation + QLatin1Char('.') + crLf + crLf
+        + QLatin1String("ErrorCode = ") + number + QLatin1String(" (") + error.description()
+        + QLatin1Char(')');
+}
+
+// A failure of a file names it, unless the caller's details do already.
+QString detailsNamingFile(const AppError &error, const QString &details)
+{
+    if (error.file().isEmpty() || details.contains(error.file()))
+        return details;
+    const QString file = QLatin1String("Filename = ") + error.file();
+    return details.isEmpty() ? file : details + crLf + crLf + file;
+}
+
 void appendToLog(const QString &dataFolder, const QString &fileName, const QString &text)
 {
     if (dataFolder.isEmpty())
@@ -38,13 +58,7 @@ void appendToLog(const QString &dataFolder, const QString &fileName, const QStri
 void showError(const Installation &installation, const AppError &error, const QString &operation,
     const QString &details)
 {
-    // A failure of a file names it, unless the caller's details do already.
-    QString shownDetails = details;
-    if (!error.file().isEmpty() && !details.contains(error.file())) {
-        if (!shownDetails.isEmpty())
-            shownDetails += crLf + crLf;
-        shownDetails += QLatin1String("Filename = ") + error.file();
-    }
+    const QString shownDetails = detailsNamingFile(error, details);
     QString advice = shownDetails.isEmpty() ? QString() : crLf + crLf + shownDetails;
     advice += crLf + crLf + QLatin1String("If you continue to get this error,") + crLf
         + QLatin1String("check ") + QLatin1String(SupportInfo::webSite)
@@ -53,19 +67,26 @@ void showError(const Installation &installation, const AppError &error, const QS
         + QLatin1String("then e-mail tech support at ") + QLatin1String(SupportInfo::email)
         + QLatin1Char('.');
 
-    // A non-negative number keeps a blank where the sign would be: "ErrorCode =  53".
-    const QString number = error.number() < 0 ? QString::number(error.number())
-                                              : QLatin1Char(' ') + QString::number(error.number());
-    const QString text = QLatin1String("An error occurred while ") + operation + QLatin1Char('.')
-        + crLf + crLf + QLatin1String("ErrorCode = ") + number + QLatin1String(" (")
-        + error.description() + QLatin1Char(')');
-
+    const QString text = errorText(error, operation);
     try {
         writeErrorLog(installation, text);
     } catch (const AppError &) {
         // The user still learns of the original failure from the box.
     }
     prompter().ask(QStringLiteral("Error"), text + advice);
+}
+
+void logError(const Installation &installation, const AppError &error, const QString &operation,
+    const QString &details)
+{
+    QString text = errorText(error, operation);
+    if (const QString logged = detailsNamingFile(error, details); !logged.isEmpty())
+        text += crLf + crLf + logged;
+    try {
+        writeErrorLog(installation, text);
+    } catch (const AppError &) {
+        // Nobody is left to tell.
+    }
 }
 
 void writeErrorLog(const Installation &installation, const QString &text)
@@ -89,6 +110,12 @@ void writeSetupLog(const Installation &installation, const QString &text)
     try {
         appendToLog(installation.dataFolder, QStringLiteral("setuplog.txt"), text + crLf);
     } catch (const AppError &) {
+        // The log is a trace of the configuration for support; losing a line
+        // loses no record. Passed on, the failure would end the configuration
+        // or handheld step that writes the line halfway through, with an
+        // error box about a log. What keeps the records from being saved is
+        // told where it matters: a data folder that cannot be written once
+        // the program has started, a full disk by the table writes that fail.
     }
 }
 

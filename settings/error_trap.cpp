@@ -28,4 +28,10 @@ void showStoreFailure(const Installation &installation, const StoreFailure &fail
         QString::fromStdString(failure.operation), QString::fromStdString(failure.details));
 }
 
+void logStoreFailure(const Installation &installation, const StoreFailure &failure)
+{
+    logError(installation, AppError(failure.number, QString::fromStdString(failure.description)),
+        QString::fromStdString(failure.operation), QString::fromStdString(failure.details));
+}
+
 } // namespace vantorelle

@@ -18,5 +18,7 @@ bool runTrapped(
 
 // Shows a failure the record store reported, with its own operation and details.
 void showStoreFailure(const Installation &installation, const StoreFailure &failure);
+// Logs it in the same words and shows nothing (see logError).
+void logStoreFailure(const Installation &installation, const StoreFailure &failure);
 
 } // namespace vantorelle

@@ -13,24 +13,39 @@ QString readSetting(
     return SettingsFile::read(file, section, key).value_or(defaultValue);
 }
 
-qint16 writeSetting(
-    const QString &section, const QString &key, const QString &value, const QString &file)
+namespace {
+
+bool storeSetting(const QString &section, const QString &key, const QString &value,
+    const QString &file, const SettingsFailure &tell)
 {
     try {
         SettingsFile::write(file, section, key, value);
-        return 1;
+        return true;
     } catch (const AppError &error) {
-        prompter().ask(QString::fromUtf8(AppInfo::title),
-            QStringLiteral("An error occurred while writing to the ini file.\r\n\r\nFilename = ")
-                + file + QStringLiteral(" (") + error.description() + QLatin1Char(')'));
-        return 0;
+        const QString message
+            = QStringLiteral("An error occurred while writing to the ini file.\r\n\r\nFilename = ")
+            + file + QStringLiteral(" (") + error.description() + QLatin1Char(')');
+        if (tell)
+            tell(message);
+        else
+            prompter().ask(QString::fromUtf8(AppInfo::title), message);
+        return false;
     }
 }
 
-void writeSettings(const QString &section, const SettingsValues &values, const QString &file)
+} // namespace
+
+qint16 writeSetting(
+    const QString &section, const QString &key, const QString &value, const QString &file)
+{
+    return storeSetting(section, key, value, file, {}) ? 1 : 0;
+}
+
+void writeSettings(const QString &section, const SettingsValues &values, const QString &file,
+    const SettingsFailure &tell)
 {
     for (const auto &[key, value] : values) {
-        if (writeSetting(section, key, value, file) != 1)
+        if (!storeSetting(section, key, value, file, tell))
             return;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -24,9 +25,14 @@ qint16 writeSetting(
 // Keys and their values, in the order they are written.
 using SettingsValues = std::vector<std::pair<QString, QString>>;
 
+// Told the message of a write that failed, which names the file and the reason.
+using SettingsFailure = std::function<void(const QString &message)>;
+
 // Stores `values` in `section` of `file`, one key after the other. When a
-// write fails the user is told once and the keys after it are left as they
-// were: the next ones would fail the same way, each with a message of its own.
-void writeSettings(const QString &section, const SettingsValues &values, const QString &file);
+// write fails it is told once and the keys after it are left as they were:
+// the next ones would fail the same way, each with a message of its own. It
+// is told to `tell`, or to the user in a box when `tell` is empty.
+void writeSettings(const QString &section, const SettingsValues &values, const QString &file,
+    const SettingsFailure &tell = {});
 
 } // namespace vantorelle

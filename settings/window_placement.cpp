@@ -33,7 +33,7 @@ std::optional<int> twipsValue(const QString &text)
 
 } // namespace
 
-void saveWindowPlacement(QWidget *window, const QString &settingsFile)
+void saveWindowPlacement(QWidget *window, const QString &settingsFile, const SettingsFailure &tell)
 {
     if (window->isMinimized())
         return;
@@ -43,7 +43,7 @@ void saveWindowPlacement(QWidget *window, const QString &settingsFile)
     for (int i = 0; i < 4; ++i)
         placement.emplace_back(
             QLatin1String(placementKeys[i]), QString::number(pixels[i] * twipsPerPixel));
-    writeSettings(QStringLiteral("Form"), placement, settingsFile);
+    writeSettings(QStringLiteral("Form"), placement, settingsFile, tell);
 }
 
 void restoreWindowPlacement(QWidget *window, const QString &settingsFile)

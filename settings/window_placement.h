@@ -1,6 +1,7 @@
 #pragma once
 
-class QString;
+#include "settings/settings_access.h"
+
 class QWidget;
 
 namespace vantorelle {
@@ -10,8 +11,9 @@ namespace vantorelle {
 
 // Writes the placement into `settingsFile`; a minimised window writes nothing,
 // a maximised one its maximised size. A file that cannot be written is
-// reported once, not once per value.
-void saveWindowPlacement(QWidget *window, const QString &settingsFile);
+// reported once, not once per value: to `tell`, or in a box when it is empty.
+void saveWindowPlacement(
+    QWidget *window, const QString &settingsFile, const SettingsFailure &tell = {});
 
 // Moves the window to the placement stored in `settingsFile`. Nothing happens
 // unless all four values are present and whole numbers of twips (after

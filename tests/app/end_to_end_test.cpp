@@ -407,6 +407,41 @@ TEST_F(TypingEndToEnd, ABloodPressureReadingTypedWithItsDateAMorningTimeAndANote
     closeAndWait();
 }
 
+TEST_F(TypingEndToEnd, TheEndOfTheSessionWritesTheReadingSavedAndLeavesOutTheOneBeingTyped)
+{
+    startOnBasicData();
+    ASSERT_TRUE(focusWindow(mainTitle));
+    const QString window = QString::number(desktop.find(program.processId(), mainTitle));
+    xdotool({"mousemove", "--window", window, "--sync", "60", "500", "click", "1"});
+    xdotool({"key", "--delay", "30", "b", "alt+a"}); // Blood Pressure, Add
+    typeLine("131");
+    typeLine("86");
+    xdotool({"type", "--delay", "30", "71"});
+    xdotool({"key", "alt+s"}); // Save: in memory only, until Save All or the close
+    xdotool({"key", "alt+a"});
+    xdotool({"type", "--delay", "30", "142"});
+    // Save All asks about the reading being typed: once its question shows,
+    // every key before it has been taken.
+    xdotool({"key", "ctrl+s"});
+    ASSERT_TRUE(waitForWindow("Changes Not Saved"));
+
+    program.terminate(); // SIGTERM, as at logout
+    ASSERT_TRUE(program.waitForFinished(60000))
+        << desktop.titles(program.processId()).join(", ").toStdString();
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const QByteArray readings = readFile(dataFolder() + "VantorelleBP.cdb");
+    EXPECT_TRUE(
+        QRegularExpression(R"(\r\n0x00000000,0x0008,"20090305070809p\d+p","131","86","71",)")
+            .match(QString::fromLatin1(readings))
+            .hasMatch())
+        << readings.toStdString();
+    EXPECT_FALSE(readings.contains("\"142\"")) << readings.toStdString();
+    EXPECT_TRUE(readFile(dataFolder() + "errorlog.txt")
+                    .contains("The program was ended by SIGTERM while a record of Blood Pressure "
+                              "was being entered; what was typed was not saved."));
+}
+
 TEST_F(TypingEndToEnd, AnAppointmentDateTypedOnItsTickBoxIsInTheFileAfterSaveAll)
 {
     // The date preference of a new data folder: month, day, year with "/".

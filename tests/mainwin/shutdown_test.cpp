@@ -1,5 +1,7 @@
 #include "startup_fixture.h"
 
+#include "dialogs/password_window.h"
+#include "platform/session_end_watch.h"
 #include "settings/settings_access.h"
 #include "store/store.h"
 #include "support/fake_window_finder.h"
@@ -11,6 +13,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+
+#include <csignal>
+#include <functional>
 
 using namespace vantorelle;
 
@@ -259,4 +264,242 @@ TEST_F(Shutdown, EndingWithoutTheCloseStepWritesNothing)
     EXPECT_FALSE(profileFileChanged());
     EXPECT_FALSE(QFile::exists(main->installation().settingsFile()));
     EXPECT_TRUE(prompter.boxes.isEmpty());
+}
+
+namespace {
+
+// The end of the desktop session as the program gets it: a real signal, read
+// by the watch that main() connects, while the event loop runs as under
+// QApplication::exec() in the program.
+class SessionEnd : public Shutdown {
+protected:
+    void SetUp() override
+    {
+        Shutdown::SetUp();
+        main->show();
+    }
+
+    void connectWatch()
+    {
+        QObject::connect(
+            &watch, &SessionEndWatch::sessionEnding, main.get(), &MainWindow::endSession);
+    }
+
+    // Runs the event loop, `first` called from it, until the program ends;
+    // returns the exit code. A close that never ends the loop fails the test.
+    static int runProgram(const std::function<void()> &first)
+    {
+        QTimer::singleShot(0, first);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        deadline.start(20000);
+        return QApplication::exec();
+    }
+
+    QString errorLog() const { return QString::fromLatin1(readFile(folder + "errorlog.txt")); }
+
+    SessionEndWatch watch;
+};
+
+const QString readingLeftOut
+    = "Error Information:\r\nThe program was ended by SIGTERM while a record of Blood Pressure "
+      "was being entered; what was typed was not saved.\r\n";
+
+struct SessionEndCase {
+    const char *name;
+    int signalNumber;
+    EditMode mode; // of the editor when the signal comes
+    int signalCount; // 2: the second comes while the tables are written
+    const char *logged; // the error log's line; empty: none
+};
+
+class SessionEndBySignal : public SessionEnd,
+                           public ::testing::WithParamInterface<SessionEndCase> { };
+
+} // namespace
+
+// A profile changed and saved in memory, a record being typed, and the
+// session ends: no box; every table and the placement are written, the record
+// typed is left out and the error log says so; the program exits with 0.
+TEST_P(SessionEndBySignal, WritesWhatWasSavedAndLeavesOutWhatWasBeingTyped)
+{
+    const SessionEndCase &c = GetParam();
+    renameProfile();
+    main->selectTopic(Topic::BloodPressure);
+    main->editState().setMode(c.mode);
+    // Connected before the main window, so that the next signal is on its way
+    // when the close begins.
+    int received = 0;
+    QObject::connect(&watch, &SessionEndWatch::sessionEnding, [&] {
+        if (++received < c.signalCount)
+            ::raise(c.signalNumber);
+    });
+    connectWatch();
+
+    EXPECT_EQ(runProgram([&] { ::raise(c.signalNumber); }), 0);
+    EXPECT_EQ(received, c.signalCount);
+    EXPECT_TRUE(main->closing());
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTitles().join(", ").toStdString();
+    EXPECT_TRUE(profileFileChanged());
+    EXPECT_EQ(readSetting("Form", "Width", "", main->installation().settingsFile()),
+        QString::number(main->width() * 15));
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
+    if (*c.logged) {
+        EXPECT_EQ(errorLog().count("Error Information:\r\n" + QString::fromLatin1(c.logged)), 1)
+            << errorLog().toStdString();
+    } else {
+        EXPECT_FALSE(QFile::exists(folder + "errorlog.txt"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shutdown, SessionEndBySignal,
+    ::testing::Values(
+        SessionEndCase {"Logout", SIGTERM, EditMode::Edit, 1,
+            "The program was ended by SIGTERM while a record of Blood Pressure was being "
+            "entered; what was typed was not saved.\r\n"},
+        SessionEndCase {"HangUpTwice", SIGHUP, EditMode::Add, 2,
+            "The program was ended by SIGHUP while a new profile was being entered; what was "
+            "typed was not saved.\r\n"},
+        SessionEndCase {"CtrlCWithNothingTyped", SIGINT, EditMode::Normal, 1, ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(SessionEnd, FilesThatCannotBeWrittenAreLoggedNotShown)
+{
+    connectWatch();
+    makeProfileTableUnwritable();
+    renameProfile(); // lost with its file: a close by hand would ask whether to close anyway
+    const QString settings = main->installation().settingsFile();
+    QDir().mkpath(settings);
+
+    EXPECT_EQ(runProgram([] { ::raise(SIGTERM); }), 0);
+    EXPECT_TRUE(main->closing());
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTitles().join(", ").toStdString();
+    const QString log = errorLog();
+    EXPECT_TRUE(log.contains("Error Information:\r\nAn error occurred while saving the "
+                             "databases.\r\n\r\nErrorCode = "))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains(
+        "These files could not be written:\r\n" + folder + "VantorelleMainID.cdb\r\n---"));
+    EXPECT_TRUE(log.contains("Error Information:\r\nAn error occurred while writing to the ini "
+                             "file.\r\n\r\nFilename = "
+        + settings + " ("));
+    EXPECT_EQ(readFile(folder + "VantorelleBP.cdb"), before.value("VantorelleBP.cdb"));
+}
+
+TEST_F(SessionEnd, AModalWindowOpenEndsWithTheProgram)
+{
+    connectWatch();
+    renameProfile();
+    bool closingAfterIt = false;
+    const int code = runProgram([&] {
+        QDialog dialog(main.get());
+        QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+        dialog.exec();
+        closingAfterIt = main->closing();
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(closingAfterIt);
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    EXPECT_TRUE(profileFileChanged());
+}
+
+namespace {
+
+// Shows each question as a modal window that waits for its answer; the
+// session ends while the first one waits. The boxes are recorded as before.
+class SessionEndsWhileAsking : public Prompter {
+public:
+    explicit SessionEndsWhileAsking(FakePrompter &recorder)
+        : recorder_(recorder)
+    {
+        installPrompter(this);
+    }
+    ~SessionEndsWhileAsking() override { installPrompter(&recorder_); }
+
+    int ask(const QString &title, const QString &text, Buttons buttons, Icon icon,
+        DefaultButton defaultButton) override
+    {
+        recorder_.ask(title, text, buttons, icon, defaultButton);
+        if (recorder_.boxes.size() == 1)
+            QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+        QDialog box;
+        return box.exec() == QDialog::Accepted ? Yes : Cancel;
+    }
+
+private:
+    FakePrompter &recorder_;
+};
+
+} // namespace
+
+// The question of the close or of a command is open when the session ends: the
+// close runs once, without it, and the command that asked does nothing more.
+TEST_F(SessionEnd, AQuestionOpenEndsAndTheCommandThatAskedDoesNothing)
+{
+    const struct {
+        const char *name;
+        std::function<void(MainWindow &)> command;
+    } cases[] = {
+        {"the close", [](MainWindow &window) { window.close(); }},
+        {"Save All",
+            [](MainWindow &window) { findControl<QAction>(window, "mnuSaveAll")->trigger(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!main) { // the window of the case before has ended
+            writeFile(folder + "VantorelleMainID.cdb", before.value("VantorelleMainID.cdb"));
+            QFile::remove(folder + "errorlog.txt");
+            prompter.boxes.clear();
+            ASSERT_TRUE(start());
+            main->show();
+        }
+        connectWatch();
+        renameProfile();
+        main->selectTopic(Topic::BloodPressure);
+        main->editState().setMode(EditMode::Edit);
+        editor.calls.clear();
+        const SessionEndsWhileAsking asking(prompter);
+
+        EXPECT_EQ(runProgram([&] { c.command(*main); }), 0);
+        EXPECT_EQ(boxTitles(), QStringList {"Changes Not Saved"});
+        EXPECT_TRUE(profileFileChanged());
+        EXPECT_EQ(errorLog().count(readingLeftOut), 1) << errorLog().toStdString();
+        EXPECT_FALSE(editor.calls.contains("cancelEditing")) << "the command went on";
+        main.reset();
+    }
+}
+
+namespace {
+
+class SessionEndAtStartUp : public StartupFixture { };
+
+} // namespace
+
+// At the password prompt nothing is open to the user yet: the prompt ends, the
+// start-up stops, and nothing is written or said.
+TEST_F(SessionEndAtStartUp, ThePasswordPromptEndsAndNothingIsWritten)
+{
+    const QString folder = dataFolderWithProfile();
+    storePassword(folder, "secret");
+    const QMap<QString, QByteArray> before = tableFiles(folder);
+    SessionEndWatch watch;
+    makeMain();
+    QObject::connect(&watch, &SessionEndWatch::sessionEnding, main.get(), &MainWindow::endSession);
+    QTimer atThePrompt;
+    QObject::connect(&atThePrompt, &QTimer::timeout, [&] {
+        if (qobject_cast<PasswordWindow *>(QApplication::activeModalWidget())) {
+            atThePrompt.stop();
+            ::raise(SIGTERM);
+        }
+    });
+    atThePrompt.start(5);
+
+    EXPECT_FALSE(main->load());
+    EXPECT_TRUE(main->sessionEnded());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTitles().join(", ").toStdString();
+    EXPECT_EQ(tableFiles(folder), before);
+    EXPECT_FALSE(QFile::exists(folder + "vantorelleplus.ini"));
+    EXPECT_FALSE(QFile::exists(folder + "errorlog.txt"));
 }

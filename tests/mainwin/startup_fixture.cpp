@@ -108,12 +108,17 @@ void StartupFixture::storePassword(const QString &folder, const QString &passwor
 
 bool StartupFixture::start()
 {
+    makeMain();
+    return main->load();
+}
+
+void StartupFixture::makeMain()
+{
     main = std::make_unique<MainWindow>();
     main->setInstanceLockPath(install.documentsFolder() + QStringLiteral("vantorelle.lock"));
     main->setSplashMilliseconds(0);
     editor.follow(*main);
     main->installEditorHooks(&editor);
-    return main->load();
 }
 
 void StartupFixture::typePasswords(const QStringList &texts)

@@ -70,6 +70,8 @@ protected:
 
     // Makes a MainWindow and runs its load step.
     bool start();
+    // Makes the MainWindow only, for a test to connect it before its load step.
+    void makeMain();
     // Answers the password prompts to come with these texts, in order.
     void typePasswords(const QStringList &passwords);
 

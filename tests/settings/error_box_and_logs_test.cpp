@@ -185,3 +185,31 @@ TEST_F(ErrorBoxTest, TheBoxNamesTheFileOfTheFailure)
             code + cases[i].shown + QStringLiteral("\r\n\r\n") + support);
     }
 }
+
+TEST_F(ErrorBoxTest, AFailureNobodyIsThereToSeeIsLoggedWithItsDetailsAndNoBox)
+{
+    logError(installation, AppError(61).aboutFile(QStringLiteral("/data/VantorelleBP.cdb")),
+        QStringLiteral("saving the databases"),
+        QStringLiteral("These files could not be written:\r\n/data/VantorelleBP.cdb"));
+    logError(installation, AppError(70).aboutFile(QStringLiteral("/data/VantorelleMed.cdb")),
+        QStringLiteral("deleting an empty file"));
+
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    EXPECT_EQ(log("errorlog.txt"),
+        entry("An error occurred while saving the databases.\r\n"
+              "\r\n"
+              "ErrorCode =  61 (Disk full)\r\n"
+              "\r\n"
+              "These files could not be written:\r\n"
+              "/data/VantorelleBP.cdb")
+            + entry("An error occurred while deleting an empty file.\r\n"
+                    "\r\n"
+                    "ErrorCode =  70 (Permission denied)\r\n"
+                    "\r\n"
+                    "Filename = /data/VantorelleMed.cdb"));
+
+    // A log that cannot be written loses the entry, and nothing else happens.
+    installation.dataFolder = dir.filePath(QStringLiteral("gone/"));
+    EXPECT_NO_THROW(logError(installation, AppError(61), QStringLiteral("saving the databases")));
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+}
