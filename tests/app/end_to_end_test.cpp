@@ -520,9 +520,9 @@ TEST_F(TypingEndToEnd, AFirstRunAndTwoBackupsKeepEveryRecordFileTheUsersAlone)
         xdotool({"key", "ctrl+b"});
         ASSERT_TRUE(focusWindow("Changes Not Saved"));
         xdotool({"key", "alt+n"});
-        ASSERT_TRUE(waitForWindow("Backup Location"));
+        ASSERT_TRUE(focusWindow("Backup Location"));
         xdotool({"key", "Return"}); // Yes, this location
-        ASSERT_TRUE(waitForWindow("Backup Complete"));
+        ASSERT_TRUE(focusWindow("Backup Complete"));
         xdotool({"key", "Return"});
         ASSERT_TRUE(waitUntilClosed("Backup Complete"));
     }
