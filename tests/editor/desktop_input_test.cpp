@@ -34,6 +34,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     }
 
+    // Blood Pressure, Add, "120", Enter, "80": a reading half typed, the
+    // keyboard in Diastolic.
+    void typeHalfAReading()
+    {
+        showTopic(Topic::BloodPressure);
+        pressShortcut(Qt::Key_A);
+        ASSERT_TRUE(editing());
+        typeKeys(QApplication::focusWidget(), QStringLiteral("120"));
+        pressKey(Qt::Key_Return);
+        typeKeys(QApplication::focusWidget(), QStringLiteral("80"));
+    }
+
     // The text a control of a panel holds, as shown.
     static QString shownText(QWidget *control)
     {
@@ -115,12 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, AltKey, ::testing::ValuesIn(altCases),
 // The Alt keys that act still act: Alt+A adds, Alt+S saves what was typed.
 TEST_F(DesktopInput, AltKeysThatActStillAct)
 {
-    showTopic(Topic::BloodPressure);
-    pressShortcut(Qt::Key_A);
-    ASSERT_TRUE(editing());
-    typeKeys(QApplication::focusWidget(), QStringLiteral("120"));
-    pressKey(Qt::Key_Return);
-    typeKeys(QApplication::focusWidget(), QStringLiteral("80"));
+    ASSERT_NO_FATAL_FAILURE(typeHalfAReading());
     pressShortcut(Qt::Key_H);
     pressShortcut(Qt::Key_S);
     EXPECT_FALSE(editing());
@@ -221,12 +228,7 @@ private:
 // its value by the wheel as before.
 TEST_F(MouseWheel, StepsOnlyTheListOrPickerThatHasTheFocus)
 {
-    showTopic(Topic::BloodPressure);
-    pressShortcut(Qt::Key_A);
-    ASSERT_TRUE(editing());
-    typeKeys(QApplication::focusWidget(), QStringLiteral("120"));
-    pressKey(Qt::Key_Return);
-    typeKeys(QApplication::focusWidget(), QStringLiteral("80"));
+    ASSERT_NO_FATAL_FAILURE(typeHalfAReading());
     QWidget *typing = QApplication::focusWidget();
     ASSERT_EQ(typing->parentWidget(), control<TextBox>("txtBP(2)"));
 

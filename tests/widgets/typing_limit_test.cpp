@@ -66,6 +66,34 @@ INSTANTIATE_TEST_SUITE_P(Changes, KeptOfChange,
         ChangeCase {"OddStoredValueStaysAsShown", "x→y", "x→yz", 0, "x→yz", ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// How a person brings text into a box: key by key, from the clipboard, or by
+// dragging it there.
+enum class Way { Keys, Paste, Drop };
+
+void bring(QLineEdit &edit, const QString &text, Way way)
+{
+    switch (way) {
+    case Way::Keys:
+        typeKeys(&edit, text);
+        break;
+    case Way::Paste:
+        QApplication::clipboard()->setText(text);
+        QTest::keySequence(&edit, QKeySequence::Paste);
+        break;
+    case Way::Drop: {
+        QMimeData dropped;
+        dropped.setText(text);
+        // A drop comes to the edit its drag entered.
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(&edit, &enter);
+        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(&edit, &drop);
+        break;
+    }
+    }
+    QCoreApplication::processEvents();
+}
+
 TEST(TypingLimit, HoldsAnEditableComboBox)
 {
     QComboBox combo;
@@ -83,7 +111,6 @@ TEST(TypingLimit, APasteOrADropThatLosesCharactersSaysSoOnce)
         = QStringLiteral("These characters cannot be stored in the records and were left out:"
                          "\r\n\r\n%1\r\n\r\n"
                          "The records hold only Western European (Windows-1252) characters.");
-    enum class Way { Keys, Paste, Drop };
     struct Brought {
         QString text, kept, leftOut;
     };
@@ -95,26 +122,7 @@ TEST(TypingLimit, APasteOrADropThatLosesCharactersSaysSoOnce)
             FakePrompter prompter;
             QLineEdit edit;
             TypingLimit::of(&edit);
-            switch (way) {
-            case Way::Keys:
-                typeKeys(&edit, brought.text);
-                break;
-            case Way::Paste:
-                QApplication::clipboard()->setText(brought.text);
-                QTest::keySequence(&edit, QKeySequence::Paste);
-                break;
-            case Way::Drop: {
-                QMimeData dropped;
-                dropped.setText(brought.text);
-                // A drop comes to the edit its drag entered.
-                QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-                QApplication::sendEvent(&edit, &enter);
-                QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-                QApplication::sendEvent(&edit, &drop);
-                break;
-            }
-            }
-            QCoreApplication::processEvents();
+            bring(edit, brought.text, way);
             EXPECT_EQ(edit.text(), brought.kept);
             if (way == Way::Keys) {
                 EXPECT_TRUE(prompter.boxes.isEmpty());
@@ -136,29 +144,20 @@ TEST(TypingLimit, ALineBreakOrTabBroughtIntoOneLineIsASpace)
         QString text, kept;
         int limit = 0;
     };
+    // A break takes one place in a box with a limit, as the space it becomes.
     const Brought cases[] = {
-        {"Flu\r\nsecond line\tTabbed", "Flu second line Tabbed"}, {"a\rb\nc\r\n\r\nd", "a b c  d"},
-        {"\t", " "}, {"ab\r\ncdef", "ab cd", 5}, // a break takes one place, as the space it becomes
+        {"Flu\r\nsecond line\tTabbed", "Flu second line Tabbed"},
+        {"a\rb\nc\r\n\r\nd", "a b c  d"},
+        {"\t", " "},
+        {"ab\r\ncdef", "ab cd", 5},
     };
-    enum class Way { Paste, Drop };
     for (const Brought &brought : cases) {
         for (const Way way : {Way::Paste, Way::Drop}) {
             SCOPED_TRACE(brought.text.toStdString() + " " + std::to_string(int(way)));
             FakePrompter prompter;
             QLineEdit edit;
             TypingLimit::of(&edit)->setLimit(brought.limit);
-            if (way == Way::Paste) {
-                QApplication::clipboard()->setText(brought.text);
-                QTest::keySequence(&edit, QKeySequence::Paste);
-            } else {
-                QMimeData dropped;
-                dropped.setText(brought.text);
-                QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-                QApplication::sendEvent(&edit, &enter);
-                QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-                QApplication::sendEvent(&edit, &drop);
-            }
-            QCoreApplication::processEvents();
+            bring(edit, brought.text, way);
             EXPECT_EQ(edit.text(), brought.kept);
             EXPECT_EQ(edit.cursorPosition(), brought.kept.size());
             EXPECT_TRUE(prompter.boxes.isEmpty());
