@@ -174,8 +174,6 @@ private:
     // the same in the error log alone.
     void reportSaveFailures(const std::vector<StoreFailure> &failures);
     void reportStoreFailure(const StoreFailure &failure);
-    // Logs `text` in the error log; nobody is left to tell when it cannot be written.
-    void logSessionEnd(const QString &text);
     void endProgram();
 
     // ---- The edit state: the controls follow the mode

@@ -49,15 +49,16 @@ void MainWindow::closeStep(bool &cancel)
         const QString typed = editState_.mode() == EditMode::Add || !topic
             ? QStringLiteral("a new profile")
             : QStringLiteral("a record of ") + QLatin1String(topicName(*topic));
-        logSessionEnd(QStringLiteral("The program was ended by %1 while %2 was being entered; "
-                                     "what was typed was not saved.")
-                          .arg(SessionEndWatch::signalName(sessionSignal_), typed));
+        logError(installation_,
+            QStringLiteral("The program was ended by %1 while %2 was being entered; "
+                           "what was typed was not saved.")
+                .arg(SessionEndWatch::signalName(sessionSignal_), typed));
     }
     closing_ = true;
 
     SettingsFailure tellSettingsFailure;
     if (sessionEnded_)
-        tellSettingsFailure = [this](const QString &message) { logSessionEnd(message); };
+        tellSettingsFailure = [this](const QString &message) { logError(installation_, message); };
     saveWindowPlacement(this, installation_.settingsFile(), tellSettingsFailure);
     watchTimer_->stop();
     beginLongOperation();
@@ -189,15 +190,6 @@ void MainWindow::reportStoreFailure(const StoreFailure &failure)
         logStoreFailure(installation_, failure);
     else
         showStoreFailure(installation_, failure);
-}
-
-void MainWindow::logSessionEnd(const QString &text)
-{
-    try {
-        writeErrorLog(installation_, text);
-    } catch (const AppError &) {
-        // Nobody is left to tell.
-    }
 }
 
 void MainWindow::reportSaveFailures(const std::vector<StoreFailure> &failures)

@@ -82,6 +82,11 @@ void logError(const Installation &installation, const AppError &error, const QSt
     QString text = errorText(error, operation);
     if (const QString logged = detailsNamingFile(error, details); !logged.isEmpty())
         text += crLf + crLf + logged;
+    logError(installation, text);
+}
+
+void logError(const Installation &installation, const QString &text)
+{
     try {
         writeErrorLog(installation, text);
     } catch (const AppError &) {

@@ -23,6 +23,8 @@ void showError(const Installation &installation, const AppError &error, const QS
 // session ends the program. A log that cannot be written loses the entry.
 void logError(const Installation &installation, const AppError &error, const QString &operation,
     const QString &details = QString());
+// Logs `text` as an entry of the error log and shows nothing, in the same way.
+void logError(const Installation &installation, const QString &text);
 
 // Appends one entry to "errorlog.txt" in the data folder: the program, its
 // platform and folders, the date and `text`. Does nothing while the data

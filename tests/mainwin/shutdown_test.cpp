@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <functional>
+#include <ostream>
 
 using namespace vantorelle;
 
@@ -313,6 +314,10 @@ struct SessionEndCase {
     int signalCount; // 2: the second comes while the tables are written
     const char *logged; // the error log's line; empty: none
 };
+void PrintTo(const SessionEndCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class SessionEndBySignal : public SessionEnd,
                            public ::testing::WithParamInterface<SessionEndCase> { };
