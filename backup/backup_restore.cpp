@@ -79,7 +79,7 @@ void backUpTables(const Installation &installation, QString &backupFolder, MainW
                 QString(), QStringLiteral("If you ever have to uninstall, the "), programFolder,
                 QStringLiteral(" folder will be deleted.")}),
             Prompter::YesNoCancel);
-        if (answer == Prompter::Cancel)
+        if (answer != Prompter::Yes && answer != Prompter::No)
             return;
         if (answer == Prompter::No) {
             const auto folder = fileDialogs().chooseFolder(
@@ -133,13 +133,15 @@ void restoreBackup(
                             "All data on the PC and the handheld device will be replaced with data "
                             "from the selected backup. ")}),
                 Prompter::YesNo)
-            == Prompter::No)
+            != Prompter::Yes)
             return;
-        if (ask(QStringLiteral("Restore Data Files"),
-                joinLines({QStringLiteral("Do you want to restore from this location:"), QString(),
-                    folder}),
-                Prompter::YesNo)
-            == Prompter::No) {
+        const int here = ask(QStringLiteral("Restore Data Files"),
+            joinLines(
+                {QStringLiteral("Do you want to restore from this location:"), QString(), folder}),
+            Prompter::YesNo);
+        if (here != Prompter::Yes && here != Prompter::No)
+            return;
+        if (here == Prompter::No) {
             const auto picked
                 = fileDialogs().chooseFolder(QStringLiteral("Select Backup Location"));
             if (!picked || picked->isEmpty()) {

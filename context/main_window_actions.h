@@ -31,9 +31,11 @@ public:
     // Ends the program at once, without the close step: nothing is written.
     virtual void endApplication() = 0;
 
-    // Marks the coming close as forced by a synchronisation on the handheld: the
-    // close step asks nothing and ends with the "Hotsync Detected" message.
-    virtual void setHotsyncDetected() = 0;
+    // Closes the program because a synchronisation on the handheld is running:
+    // the close step asks nothing and ends with the "Hotsync Detected"
+    // message. A command at work finishes first; a question or dialog it has
+    // open ends unanswered, which stops the command with nothing changed.
+    virtual void closeForHotsync() = 0;
 
     // Turns the synchronisation watch (the one-second timer) on or off.
     virtual void setWatchEnabled(bool enabled) = 0;

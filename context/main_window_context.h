@@ -33,6 +33,9 @@ public:
     virtual Preferences &preferences() = 0;
     virtual const Installation &installation() const = 0;
     virtual EditState &editState() = 0;
+    // The signal that ended the desktop session ("SIGTERM" and the like), for
+    // the error log's line on work left out; empty while the session goes on.
+    virtual QString sessionEndCause() const = 0;
 
     // ---- What the window shows
     // The profile the selector shows; none while it lists none, or shows none.

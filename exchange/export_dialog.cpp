@@ -286,7 +286,7 @@ void ExportDialog::exportData()
                QStringLiteral(
                    "The filename already exists.  Would you like to overwrite the current file?"),
                Prompter::YesNo, Prompter::Question)
-            == Prompter::No)
+            != Prompter::Yes)
         return;
     if (!wholeDatabase() && picker_->ordered().isEmpty()) {
         prompter().ask(QStringLiteral("Field Not Selected"),

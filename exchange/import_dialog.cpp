@@ -310,7 +310,7 @@ void ImportDialog::storeChoices() const
         context_.installation().settingsFile());
 }
 
-ReadingImportChoices ImportDialog::takeChoices()
+std::optional<ReadingImportChoices> ImportDialog::takeChoices()
 {
     ReadingImportChoices choices;
     choices.topic = &importTopics[std::size_t(topics_->currentIndex())];
@@ -325,6 +325,8 @@ ReadingImportChoices ImportDialog::takeChoices()
             QStringLiteral("Are the glucose units in mg/dL?") + crLf + crLf
                 + QStringLiteral("Select No for units of mmol/L."),
             Prompter::YesNo);
+        if (answer != Prompter::Yes && answer != Prompter::No)
+            return std::nullopt;
         choices.units = answer == Prompter::No ? "mmol/L" : "mg/dL";
     }
     return choices;
@@ -340,7 +342,9 @@ void ImportDialog::importReadings()
     std::optional<ImportedLines> imported; // none when the run was stopped
     const Topic topic = importTopics[std::size_t(topics_->currentIndex())].topic;
     runTrapped(context_.installation(), QStringLiteral("importing data"), [&] {
-        ReadingImportChoices choices = takeChoices();
+        std::optional<ReadingImportChoices> choices = takeChoices();
+        if (!choices)
+            return;
         std::string bytes;
         if (!readImportFile(*fileName_, bytes))
             throw AppError(AppError::PathFileAccessError).aboutFile(*fileName_);
@@ -350,7 +354,7 @@ void ImportDialog::importReadings()
             std::string_view header;
             linesRead += text.nextLine(header) ? 1 : 0;
         }
-        imported = addLines(text, linesRead, std::move(choices), profile->key);
+        imported = addLines(text, linesRead, std::move(*choices), profile->key);
     });
     setRunning(false);
     if (!isVisible())
@@ -419,7 +423,9 @@ std::optional<ImportDialog::ImportedLines> ImportDialog::addLines(ImportText &te
             QCoreApplication::processEvents();
             sinceShown.start();
         }
-        if (stopAsked_ || !isVisible()) {
+        // Only the user's Stop ends a run early: a close asked for meanwhile
+        // waits until the file is imported whole.
+        if (stopAsked_) {
             readings.finish();
             showCount(readings.added());
             return std::nullopt;

@@ -65,7 +65,8 @@ private:
     void importReadings();
     bool validChoices();
     void storeChoices() const;
-    ReadingImportChoices takeChoices();
+    // None when the units question went unanswered: nothing is imported.
+    std::optional<ReadingImportChoices> takeChoices();
     // What became of the lines of an import that ran to the end.
     struct ImportedLines {
         std::size_t refused = 0;

@@ -49,7 +49,7 @@ void takeTablesFromHandheld(const Installation &installation, MainWindowActions 
         joinLines({QStringLiteral("This transfer will OVERWRITE the PC data."), QString(),
             QStringLiteral("Please make sure your handheld is connected to the PC.")}),
         Prompter::OkCancel);
-    if (answer == Prompter::Cancel) {
+    if (answer != Prompter::Ok) {
         QApplication::restoreOverrideCursor();
         return;
     }
@@ -90,7 +90,7 @@ void sendTablesToHandheld(const Installation &installation, MainWindowActions &m
             QStringLiteral("Also, make sure ") + QLatin1String(AppInfo::title)
                 + QStringLiteral(" is closed on the handheld.")}),
         Prompter::OkCancel);
-    if (answer == Prompter::Cancel)
+    if (answer != Prompter::Ok)
         return;
 
     if (!main.saveAll().isEmpty()) {

@@ -285,7 +285,7 @@ bool setUpWindowsMobile(const Installation &installation)
             QString(),
             QStringLiteral("Please connect your handheld, let it synchronize, then click OK.")}),
         Prompter::OkCancel);
-    if (answer == Prompter::Cancel)
+    if (answer != Prompter::Ok)
         return false;
 
     if (!pathExists(programFolder + QStringLiteral("Setup.exe"))) {

@@ -11,9 +11,7 @@ bool checkForHotsync(MainWindowActions &main)
 {
     if (!windowFinder().exists(QLatin1String(hotsyncWindowTitle)))
         return false;
-    main.setHotsyncDetected();
-    main.setWatchEnabled(false);
-    main.closeMainWindow();
+    main.closeForHotsync();
     return true;
 }
 

@@ -11,9 +11,9 @@ class MainWindowActions;
 // of the synchronisation's progress window, matched exactly.
 inline constexpr const char *hotsyncWindowTitle = "Hotsync Progress";
 
-// One look: when the progress window is open, marks the close as forced by a
-// synchronisation, stops the watch and closes the main window, whose close step
-// saves the tables. Returns true when it found the window.
+// One look: when the progress window is open, closes the main window for the
+// synchronisation (MainWindowActions::closeForHotsync), whose close step stops
+// the watch and saves the tables. Returns true when it found the window.
 bool checkForHotsync(MainWindowActions &main);
 
 // Makes `timer` the watch: one look every second while it runs. The main

@@ -2,7 +2,7 @@
 
 #include "handheld/sync_watch.h"
 #include "mainwin/column_fitter.h"
-#include "mainwin/focus_return.h"
+#include "mainwin/command_scope.h"
 #include "mainwin/menu_shortcuts.h"
 #include "mainwin/panel_scroller.h"
 #include "mainwin/record_editor_hooks.h"
@@ -409,7 +409,7 @@ void MainWindow::editMasterList(int index)
 {
     if (!secondaryWindows_.editMaster)
         return;
-    const FocusReturn back(*this);
+    const CommandScope scope(*this);
     secondaryWindows_.editMaster(index);
     if (closing())
         return;
@@ -422,6 +422,8 @@ void MainWindow::editMasterList(int index)
 
 void MainWindow::beginLongOperation()
 {
+    // The events let through below must not close the program under it.
+    commandStarted();
     if (longOperations_++ == 0)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
@@ -435,6 +437,7 @@ void MainWindow::endLongOperation()
         QApplication::restoreOverrideCursor();
     if (longOperations_ == 0)
         setEnabled(true);
+    commandEnded();
 }
 
 } // namespace vantorelle

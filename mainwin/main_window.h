@@ -16,6 +16,7 @@
 #include "mainwin/record_editor_host.h"
 #include "mainwin/secondary_windows.h"
 #include "mainwin/table_access.h"
+#include "platform/modal_window_ender.h"
 #include "settings/installation.h"
 #include "settings/preferences.h"
 #include "store/topics.h"
@@ -87,11 +88,14 @@ public:
     // forced by a synchronisation does, but asks nothing and shows no box at
     // all. Every table and the settings are written; a record being typed is
     // left out, which the error log says, naming `signalNumber`; failures go
-    // to the error log. A modal window open now ends. During the start-up
-    // nothing of this run is written: load() stops and returns false. Only
-    // the first call counts.
+    // to the error log. A command at work finishes first, and a question or
+    // dialog it has open ends unanswered, which stops it with nothing changed.
+    // During the start-up nothing of this run is written: load() stops and
+    // returns false. Only the first call counts.
     void endSession(int signalNumber);
     bool sessionEnded() const { return sessionEnded_; }
+    // "SIGTERM" and the like once the session has ended; empty before.
+    QString sessionEndCause() const override;
 
     bool hasStore() const { return store_ != nullptr; }
     // The folder the next backup is offered, from the settings file at the
@@ -131,7 +135,7 @@ public:
     void closeMainWindow() override { close(); }
     // Ends the program without the close step: nothing is written.
     void endApplication() override;
-    void setHotsyncDetected() override { hotsyncDetected_ = true; }
+    void closeForHotsync() override;
     void setWatchEnabled(bool enabled) override;
 
 protected:
@@ -254,13 +258,23 @@ private:
     void reinstallHandheldSoftware();
 
     // ---- Long operations: hourglass, window disabled and repainted, pending
-    // events processed; then back (LongOperation).
+    // events processed; then back (LongOperation). Each is a command of its own.
     friend class LongOperation;
     void beginLongOperation();
     void endLongOperation();
 
-    // ---- The keyboard after a command (focus_return.cpp, FocusReturn)
-    friend class FocusReturn;
+    // ---- Commands and the close asked for from outside (shutdown.cpp)
+    // A close from outside (the end of the session, a synchronisation) never
+    // runs inside a command: while one is at work it waits, and the modal
+    // windows end unanswered so that the command stops; the close runs when
+    // the outermost command ends.
+    friend class CommandScope;
+    void commandStarted() { ++commandsAtWork_; }
+    void commandEnded();
+    void closeFromOutside();
+    void runCloseFromOutside();
+
+    // ---- The keyboard after a command (command_scope.cpp, CommandScope)
     // `before` had the focus when the command began. While it is still shown
     // and enabled, it keeps the focus or gets it back, unless the command gave
     // it to another control; when the command hid or disabled it (a panel gone,
@@ -329,6 +343,9 @@ private:
     RecordEditorHooks *editorHooks_ = nullptr;
     QStackedLayout *panelArea_ = nullptr; // the viewer frame and the entry panels, in one place
     int longOperations_ = 0;
+    int commandsAtWork_ = 0;
+    bool closeWaits_ = false; // a close from outside waits for the commands at work
+    ModalWindowEnder unanswered_; // runs while nobody is there to answer
     bool closing_ = false;
     // How far load() has gone: a session that ends before it is done writes nothing.
     enum class Startup { Configuring, Loading, Done };

@@ -110,9 +110,10 @@ bool MainWindow::goBackToEditing()
         QStringLiteral("You have made changes that have not been saved.") + crLf + crLf
             + QStringLiteral("Do you want to go back and save changes?"),
         Prompter::YesNo);
-    // The program may have closed while the question waited (the session
-    // ended): the command that asked must do nothing more.
-    return answer == Prompter::Yes || closing_;
+    // Only No drops the record; a question the program ended (the session
+    // ended, a synchronisation forces the close) keeps it, and the command
+    // that asked does nothing.
+    return answer != Prompter::No || closing_;
 }
 
 void MainWindow::endSession(int signalNumber)
@@ -144,8 +145,55 @@ void MainWindow::endSession(int signalNumber)
         endProgram();
         return;
     }
-    bool cancel = false;
-    closeStep(cancel);
+    closeFromOutside();
+}
+
+QString MainWindow::sessionEndCause() const
+{
+    return sessionEnded_ ? SessionEndWatch::signalName(sessionSignal_) : QString();
+}
+
+void MainWindow::closeForHotsync()
+{
+    watchTimer_->stop();
+    if (closing_ || sessionEnded_ || hotsyncDetected_)
+        return;
+    hotsyncDetected_ = true;
+    closeFromOutside();
+}
+
+void MainWindow::closeFromOutside()
+{
+    if (commandsAtWork_ > 0) {
+        // Cut in the middle, a command would leave its work half done, or go
+        // on after the close as if a question had been answered Yes.
+        closeWaits_ = true;
+        unanswered_.start();
+        return;
+    }
+    runCloseFromOutside();
+}
+
+void MainWindow::commandEnded()
+{
+    if (--commandsAtWork_ > 0 || !closeWaits_)
+        return;
+    closeWaits_ = false;
+    runCloseFromOutside();
+}
+
+void MainWindow::runCloseFromOutside()
+{
+    if (closing_) // the command ended the program itself
+        return;
+    if (sessionEnded_) {
+        bool cancel = false;
+        closeStep(cancel);
+        return;
+    }
+    // A synchronisation: the person is there, and told why the program closes.
+    unanswered_.stop();
+    close();
 }
 
 void MainWindow::endProgram()
@@ -156,6 +204,7 @@ void MainWindow::endProgram()
         if (window != this && window->isVisible())
             window->hide();
     }
+    unanswered_.stop();
     if (isVisible())
         QCoreApplication::quit();
 }

@@ -3,6 +3,7 @@
 #include "masters/master_panel.h"
 #include "platform/prompter.h"
 #include "settings/app_info.h"
+#include "settings/error_box_and_logs.h"
 #include "settings/error_trap.h"
 #include "settings/preferences.h"
 #include "store/criterion.h"
@@ -111,6 +112,15 @@ void MasterListEditor::edit(MainWindowContext &context, MasterListId list, QWidg
 {
     MasterListEditor editor(context, list, parent);
     editor.exec();
+    // Ended by the end of the session with an item half typed: the item is
+    // left out, as a record being typed is, and the log says so.
+    const QString endedBy = context.sessionEndCause();
+    if (editor.editing_ && !endedBy.isEmpty()) {
+        logError(context.installation(),
+            QStringLiteral("The program was ended by %1 while an item of the %2 was being "
+                           "entered; what was typed was not saved.")
+                .arg(endedBy, ownText(masterListDefinition(editor.list()).title)));
+    }
 }
 
 void MasterListEditor::chooseList(MasterListId list)

@@ -48,8 +48,11 @@ int answerCode(QMessageBox::StandardButton button)
         return Prompter::Yes;
     case QMessageBox::No:
         return Prompter::No;
-    default:
+    case QMessageBox::Cancel:
         return Prompter::Cancel;
+    default:
+        // No button: the program closed the box.
+        return Prompter::Unanswered;
     }
 }
 

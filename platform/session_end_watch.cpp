@@ -50,8 +50,14 @@ SessionEndWatch::SessionEndWatch(QObject *parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < std::size(watchedSignals); ++i)
-        ::sigaction(watchedSignals[i], &action, &previous_[i]);
+    for (std::size_t i = 0; i < std::size(watchedSignals); ++i) {
+        // A signal ignored when the program started stays ignored: nohup
+        // ignores SIGHUP and a shell's background job SIGINT so that the
+        // program outlives them.
+        ::sigaction(watchedSignals[i], nullptr, &previous_[i]);
+        if (previous_[i].sa_handler != SIG_IGN)
+            ::sigaction(watchedSignals[i], &action, nullptr);
+    }
 }
 
 SessionEndWatch::~SessionEndWatch()

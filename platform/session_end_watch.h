@@ -20,7 +20,8 @@ namespace vantorelle {
 // notifier on the other end emits the signal once the event loop runs again,
 // nested loops of modal windows included. The handlers are installed with
 // SA_RESTART, so that a file being written when a signal comes is written on.
-// One watch at a time; the handlers before it are back once it is gone.
+// A signal that was ignored when the watch began (SIGHUP under nohup) is left
+// ignored. One watch at a time; the handlers before it are back once it is gone.
 class SessionEndWatch : public QObject {
     Q_OBJECT
 public:

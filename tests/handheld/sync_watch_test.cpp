@@ -53,7 +53,8 @@ private:
     xcb_connection_t *connection_;
 };
 
-// A main window whose watch is a real timer.
+// A main window whose watch is a real timer, stopped by the close as the
+// real one stops it.
 class WatchedMainWindow : public FakeMainWindow {
 public:
     void setWatchEnabled(bool enabled) override
@@ -61,11 +62,16 @@ public:
         FakeMainWindow::setWatchEnabled(enabled);
         enabled ? timer.start() : timer.stop();
     }
+    void closeForHotsync() override
+    {
+        FakeMainWindow::closeForHotsync();
+        timer.stop();
+    }
 
     QTimer timer;
 };
 
-const QStringList forcedClose = {"hotsync detected", "watch off", "close"};
+const QStringList forcedClose = {"close for hotsync"};
 
 } // namespace
 
@@ -103,7 +109,7 @@ TEST(SyncWatch, TheTimerLooksOnceASecondUntilItFindsTheWindow)
     main.setWatchEnabled(true);
     desktop.openTitles.insert("Hotsync Progress");
 
-    EXPECT_TRUE(QTest::qWaitFor([&] { return main.events.contains("close"); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.events.contains("close for hotsync"); }, 10000));
     EXPECT_EQ(main.events, QStringList({"watch on"}) + forcedClose);
     EXPECT_FALSE(main.timer.isActive());
 }

@@ -129,9 +129,9 @@ TEST_F(Shutdown, AForcedCloseAsksNothingAndTellsWhy)
 {
     main->editState().setMode(EditMode::Edit);
     renameProfile();
-    main->setHotsyncDetected();
+    main->closeForHotsync();
 
-    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(main->closing());
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Hotsync Detected");
     EXPECT_EQ(prompter.boxes[0].text,
@@ -144,10 +144,7 @@ TEST_F(Shutdown, AForcedCloseAsksNothingAndTellsWhy)
 TEST_F(Shutdown, ClosingFromInsideAModalWindowEndsIt)
 {
     QDialog dialog;
-    QTimer::singleShot(0, main.get(), [this] {
-        main->setHotsyncDetected();
-        main->close();
-    });
+    QTimer::singleShot(0, main.get(), [this] { main->closeForHotsync(); });
     dialog.exec();
 
     EXPECT_TRUE(main->closing());

@@ -30,6 +30,7 @@ public:
     Preferences &preferences() override { return preferences_; }
     const Installation &installation() const override { return installation_; }
     EditState &editState() override { return editState_; }
+    QString sessionEndCause() const override { return endedBy; }
     std::optional<ListedProfile> currentProfile() const override { return profile; }
     std::optional<Topic> currentTopic() const override { return topic; }
 
@@ -54,6 +55,7 @@ public:
     std::optional<Topic> topic;
     std::set<std::string> listed;
     QStringList refreshes;
+    QString endedBy; // what sessionEndCause() answers: the signal that ended the session
 
 private:
     Installation installation_;

@@ -30,7 +30,7 @@ public:
     void keepFilesOnExit() override { events << QStringLiteral("keep files"); }
     void closeMainWindow() override { events << QStringLiteral("close"); }
     void endApplication() override { events << QStringLiteral("end"); }
-    void setHotsyncDetected() override { events << QStringLiteral("hotsync detected"); }
+    void closeForHotsync() override { events << QStringLiteral("close for hotsync"); }
     void setWatchEnabled(bool enabled) override
     {
         events << (enabled ? QStringLiteral("watch on") : QStringLiteral("watch off"));

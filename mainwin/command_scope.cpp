@@ -1,4 +1,4 @@
-#include "mainwin/focus_return.h"
+#include "mainwin/command_scope.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -39,7 +39,7 @@ void MainWindow::returnFocus(QWidget *before)
 void MainWindow::connectCommand(QAction *action, std::function<void()> command)
 {
     connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
-        const FocusReturn back(*this);
+        const CommandScope scope(*this);
         command();
     });
 }
@@ -47,7 +47,7 @@ void MainWindow::connectCommand(QAction *action, std::function<void()> command)
 void MainWindow::connectCommand(QAbstractButton *button, std::function<void()> command)
 {
     connect(button, &QAbstractButton::clicked, this, [this, command = std::move(command)] {
-        const FocusReturn back(*this);
+        const CommandScope scope(*this);
         command();
     });
 }
