@@ -218,22 +218,28 @@ TEST_F(ExportDialogTest, ChoicesMissingForAnExportAreAskedFor)
     EXPECT_EQ(finished->count(), 0);
 }
 
-TEST_F(ExportDialogTest, NoToOverwritingLeavesTheFileAndTheSettings)
+// No, or no answer at all (the program closed the question, as at the end
+// of the session), leaves the old file.
+TEST_F(ExportDialogTest, NoOrNoAnswerToOverwritingLeavesTheFileAndTheSettings)
 {
     const QString path = folder() + QStringLiteral("family.lxp");
     writeFile(path, "the old export\r\n");
     open();
     chooseFile(path);
-    prompter.setNextAnswers({Prompter::No});
-    click("cmdExport");
-    ASSERT_EQ(boxTitles(), "File Exists");
-    EXPECT_EQ(text(prompter.boxes[0].text),
-        "The filename already exists.  Would you like to overwrite the current file?");
-    EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
-    EXPECT_EQ(prompter.boxes[0].icon, Prompter::Question);
-    EXPECT_EQ(readFile(path), "the old export\r\n");
-    EXPECT_FALSE(QFileInfo::exists(settingsFile()));
-    EXPECT_EQ(finished->count(), 0);
+    for (const int answer : {Prompter::No, Prompter::Unanswered}) {
+        SCOPED_TRACE(answer);
+        prompter.boxes.clear();
+        prompter.setNextAnswers({answer});
+        click("cmdExport");
+        ASSERT_EQ(boxTitles(), "File Exists");
+        EXPECT_EQ(text(prompter.boxes[0].text),
+            "The filename already exists.  Would you like to overwrite the current file?");
+        EXPECT_EQ(prompter.boxes[0].buttons, Prompter::YesNo);
+        EXPECT_EQ(prompter.boxes[0].icon, Prompter::Question);
+        EXPECT_EQ(readFile(path), "the old export\r\n");
+        EXPECT_FALSE(QFileInfo::exists(settingsFile()));
+        EXPECT_EQ(finished->count(), 0);
+    }
 }
 
 TEST_F(ExportDialogTest, AFolderThatDoesNotExistCannotTakeTheFile)

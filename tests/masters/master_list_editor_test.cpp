@@ -1,10 +1,12 @@
 #include "masters_fixture.h"
 
 #include "masters/master_list_definition.h"
+#include "platform/modal_window_ender.h"
 #include "settings/app_info.h"
 #include "settings/preferences.h"
 #include "store/criterion.h"
 #include "support/accessible_names.h"
+#include "support/temporary_install.h"
 #include "support/typed_keys.h"
 #include "text/cp1252.h"
 #include "widgets/date_time_picker.h"
@@ -15,9 +17,11 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <string>
 #include <utility>
@@ -943,4 +947,42 @@ TEST_F(MastersFixture, EveryControlIsNamedByItsCaption)
     for (const auto &[name, caption] : {std::pair {"txtInsID(1)", "Company:"},
              std::pair {"dtInsDate", "Date:"}, std::pair {"txtConID(7)", "Address:"}})
         expectNamed(control<QWidget>(name), QString::fromLatin1(caption));
+}
+
+// The session ends while an item is being typed and the question of Close is
+// open, as the main window ends it: the windows end unanswered. Nothing of the
+// item is stored, and the error log says in one line what was left out.
+TEST_F(MastersFixture, AnItemBeingTypedWhenTheSessionEndsIsLeftOutAndLogged)
+{
+    Installation installation;
+    installation.dataFolder = dir.path() + "/";
+    context->setInstallation(installation);
+    const QStringList before = rows(TableId::ConID);
+    ModalWindowEnder ender;
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto *shown = qobject_cast<MasterListEditor *>(QApplication::activeModalWidget());
+        ASSERT_NE(shown, nullptr);
+        findControl<QPushButton>(*shown, "cmdEdit")->click();
+        QTest::keyClicks(findControl<TextBox>(*shown, "txtConID(2)")->editor(), "Smythe");
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            asked = box && box->windowTitle() == "Changes Pending";
+            context->endedBy = "SIGTERM";
+            ender.start();
+        });
+        findControl<QPushButton>(*shown, "cmdClose")->click();
+    });
+    installPrompter(nullptr); // real boxes
+    MasterListEditor::edit(*context, MasterListId::Contacts);
+    installPrompter(&prompter);
+
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(rows(TableId::ConID), before);
+    const QString log = QString::fromLatin1(readFile(installation.dataFolder + "errorlog.txt"));
+    EXPECT_EQ(log.count("Error Information:\r\nThe program was ended by SIGTERM while an item of "
+                        "the Master Contact List was being entered; what was typed was not "
+                        "saved.\r\n"),
+        1)
+        << log.toStdString();
 }

@@ -129,3 +129,20 @@ TEST(MessageBoxPrompter, EscapeAndCloseAnswerOnlyABoxWithCancelOrOkAlone)
         }
     }
 }
+
+// A box the program closes itself, as it does when nobody is there to answer,
+// gives no button: Unanswered, whatever its buttons.
+TEST(MessageBoxPrompter, ABoxTheProgramClosesIsUnanswered)
+{
+    for (const Prompter::Buttons buttons :
+        {Prompter::OkOnly, Prompter::OkCancel, Prompter::YesNoCancel, Prompter::YesNo}) {
+        SCOPED_TRACE(buttons);
+        QTimer::singleShot(0, [] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->hide();
+        });
+        EXPECT_EQ(prompter().ask(QStringLiteral("Question"), QStringLiteral("Sure?"), buttons),
+            Prompter::Unanswered);
+    }
+}

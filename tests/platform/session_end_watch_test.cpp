@@ -2,6 +2,7 @@
 
 #include "platform/session_end_watch.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -47,4 +48,31 @@ TEST(SessionEndWatch, TheHandlersRestartInterruptedCallsAndAreUndoneWithTheWatch
         }
     }
     EXPECT_EQ(handlerOf(SIGTERM).sa_handler, before.sa_handler);
+}
+
+// Under nohup SIGHUP is ignored, and in a shell's background job SIGINT: the
+// program is to outlive them, watch or no watch. The others are watched.
+TEST(SessionEndWatch, ASignalIgnoredAtStartStaysIgnored)
+{
+    for (const int ignored : {SIGHUP, SIGINT}) {
+        SCOPED_TRACE(ignored);
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        struct sigaction before = {};
+        ASSERT_EQ(::sigaction(ignored, &ignore, &before), 0);
+        {
+            SessionEndWatch watch;
+            EXPECT_EQ(handlerOf(ignored).sa_handler, SIG_IGN);
+            EXPECT_NE(handlerOf(SIGTERM).sa_handler, SIG_IGN);
+            QSignalSpy spy(&watch, &SessionEndWatch::sessionEnding);
+            ASSERT_EQ(::raise(ignored), 0);
+            ASSERT_EQ(::raise(SIGTERM), 0);
+            ASSERT_TRUE(spy.wait(5000));
+            QCoreApplication::processEvents();
+            ASSERT_EQ(spy.count(), 1);
+            EXPECT_EQ(spy.at(0).at(0).toInt(), SIGTERM);
+        }
+        EXPECT_EQ(handlerOf(ignored).sa_handler, SIG_IGN);
+        ::sigaction(ignored, &before, nullptr);
+    }
 }
