@@ -187,7 +187,7 @@ bool RecordEditor::save(TopicPanel &panel)
         if (hooks && hooks->refresh(saved))
             return;
         host_.showTopic();
-        reselect(panel, values, saved.key);
+        reselect(panel, values, saved.row);
     });
     return true;
 }
@@ -202,7 +202,7 @@ std::string RecordEditor::profileKey()
 }
 
 void RecordEditor::reselect(
-    const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key)
+    const TopicPanel &panel, const std::vector<std::string> &values, RowHandle saved)
 {
     const PanelDescriptor &descriptor = panel.descriptor();
     if (!gridLayout(panel.topic()))
@@ -211,7 +211,7 @@ void RecordEditor::reselect(
         ? descriptor.reselectLookup(host_.store(), values)
         : descriptor.reselectText ? descriptor.reselectText(values, host_.preferences().display())
                                   : values[1];
-    host_.selectSavedRecord(Cp1252::toUnicode(shown), Cp1252::toUnicode(key), descriptor.endColumn);
+    host_.selectSavedRecord(Cp1252::toUnicode(shown), saved, descriptor.endColumn);
 }
 
 void RecordEditor::setTextLimits()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwin/record_editor_hooks.h"
+#include "store/memory_table.h"
 #include "store/topics.h"
 
 #include <QObject>
@@ -88,8 +89,7 @@ private:
     bool fill(TopicPanel &panel);
     // Validates and stores one panel; false when the validation refused it.
     bool save(TopicPanel &panel);
-    void reselect(
-        const TopicPanel &panel, const std::vector<std::string> &values, const std::string &key);
+    void reselect(const TopicPanel &panel, const std::vector<std::string> &values, RowHandle saved);
 
     RecordEditorHost &host_;
     std::array<TopicPanel *, topicCount> panels_ {};

@@ -25,29 +25,6 @@ namespace vantorelle {
 // Every command that fails leaves the window usable: the pointer, the
 // window's enabled state and the tracking of edits are given back.
 
-namespace {
-
-// The row of `table` that row `row` of the grid shows. The grid lists a
-// profile's rows in the table's order, so the grid's n-th row of a Key is the
-// table's n-th row of that Key, also when several rows share it.
-std::optional<RowHandle> gridRecord(
-    MemoryTable &table, const QTableWidget *grid, int row, int keyColumn)
-{
-    const auto keyAt = [&](int r) { return cellText(grid, r, keyColumn); };
-    const QString key = keyAt(row);
-    int earlier = 0;
-    for (int r = 0; r < row; ++r)
-        earlier += keyAt(r) == key ? 1 : 0;
-    const Criterion same = Criterion::equal("Key", Cp1252::toStdString(key));
-    for (table.moveFirst(); table.find(same); table.moveNext()) {
-        if (earlier-- == 0)
-            return table.handle();
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 void MainWindow::deleteListedRecord()
 {
     const std::optional<Topic> topic = currentTopic();
@@ -61,8 +38,7 @@ void MainWindow::deleteListedRecord()
         // Key follows the master's.
         const int row = std::max(grid->currentRow(), 0);
         const int keyColumn = layout->keyColumn() + (layout->master ? 1 : 0);
-        MemoryTable &table = store().table(layout->table);
-        if (const auto record = gridRecord(table, grid, row, keyColumn))
+        if (const auto record = listedRow(grid, row, keyColumn))
             RecordOperations(store()).deleteRecord(layout->table, *record);
         {
             const QSignalBlocker blocker(grid);

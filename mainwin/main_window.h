@@ -124,7 +124,7 @@ public:
     void registerMasterList(MasterList list, QListWidget *listBox) override;
     void showEditorPanel(QWidget *panel) override;
     bool showListedRecord() override;
-    void selectSavedRecord(const QString &shownText, const QString &key, int lastColumn) override;
+    void selectSavedRecord(const QString &shownText, RowHandle saved, int lastColumn) override;
     void editMasterList(int index) override;
 
     // ---- MainWindowActions: what the handheld, backup and watch commands use

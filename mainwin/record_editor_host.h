@@ -2,6 +2,7 @@
 
 #include "context/main_window_context.h"
 #include "mainwin/master_list_filler.h"
+#include "store/memory_table.h"
 
 #include <QString>
 
@@ -27,16 +28,15 @@ public:
     virtual void registerMasterList(MasterList list, QListWidget *listBox) = 0;
 
     // Shows the record of the record list's current row in the viewer and
-    // leaves it the current row of its table. False when the list shows no
-    // record or its record is not found: no row of the table is then current.
-    // Throws what reading it throws.
+    // leaves it the current row of its table: the very row the list shows,
+    // also when other rows share its Key. False when the list shows no record
+    // or its record is gone from its table. Throws what reading it throws.
     virtual bool showListedRecord() = 0;
     // Selects the record list's row of a record just saved: of the rows whose
-    // first column reads `shownText`, the one of `key`, or else the last; its
-    // columns up to `lastColumn` are selected and the record shown. Nothing
-    // happens when no row reads so.
-    virtual void selectSavedRecord(const QString &shownText, const QString &key, int lastColumn)
-        = 0;
+    // first column reads `shownText`, the one showing the table row `saved`,
+    // or else the last; its columns up to `lastColumn` are selected and the
+    // record shown. Nothing happens when no row reads so.
+    virtual void selectSavedRecord(const QString &shownText, RowHandle saved, int lastColumn) = 0;
 
     // The master-list editor on list `index` (0 contacts .. 5 provider types),
     // then every master-list control filled again.

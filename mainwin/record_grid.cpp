@@ -1,5 +1,6 @@
 #include "mainwin/record_grid.h"
 
+#include "mainwin/grid_cells.h"
 #include "mainwin/master_index.h"
 #include "text/cp1252.h"
 
@@ -50,19 +51,22 @@ std::vector<GridRow> gridRows(const GridLayout &layout, std::string_view profile
     for (bool found = table.find(ofProfile); found;
          table.moveNext(), found = table.find(ofProfile)) {
         const RecordRef current = RecordRef::current(table);
+        GridRow row;
         if (masters) {
             const auto master = masters->find(current.value(layout.masterKey));
             if (!master)
                 continue; // a link to a master that is gone shows nothing
             sources.record = *master;
             sources.link = current;
+            row.link = current.row;
         } else {
             sources.record = current;
         }
-        GridRow &row = rows.emplace_back();
-        row.reserve(layout.columns.size());
+        row.record = sources.record.row;
+        row.cells.reserve(layout.columns.size());
         for (const GridColumn &column : layout.columns)
-            row.push_back(fieldValueText(column.cell, sources));
+            row.cells.push_back(fieldValueText(column.cell, sources));
+        rows.push_back(std::move(row));
     }
     return rows;
 }
@@ -84,10 +88,15 @@ void fillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<Gr
         grid->setColumnHidden(column, layout.hidden(column));
 
     grid->setRowCount(int(rows.size()));
+    const int keyColumn = layout.keyColumn();
     for (int r = 0; r < int(rows.size()); ++r) {
         const GridRow &row = rows[std::size_t(r)];
-        for (int column = 0; column < int(row.size()); ++column)
-            grid->setItem(r, column, new QTableWidgetItem(text(row[std::size_t(column)])));
+        for (int column = 0; column < int(row.cells.size()); ++column)
+            grid->setItem(r, column, new QTableWidgetItem(text(row.cells[std::size_t(column)])));
+        if (QTableWidgetItem *key = grid->item(r, keyColumn))
+            keepListedRow(key, row.record);
+        if (QTableWidgetItem *linkKey = row.link ? grid->item(r, keyColumn + 1) : nullptr)
+            keepListedRow(linkKey, *row.link);
     }
     if (!rows.empty())
         grid->setCurrentCell(0, 0);

@@ -3,6 +3,7 @@
 #include "mainwin/grid_layouts.h"
 #include "mainwin/table_access.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,13 @@ class QWidget;
 
 namespace vantorelle {
 
-using GridRow = std::vector<std::string>; // cell texts, cp1252 bytes
+// One row of the record grid: its cells' texts (cp1252 bytes) and the table
+// rows its key columns' Keys come from.
+struct GridRow {
+    std::vector<std::string> cells;
+    RowHandle record = 0; // the topic record; the master record for insurance and contacts
+    std::optional<RowHandle> link; // insurance and contacts: the profile's link record
+};
 
 // The rows one topic's grid lists for the profile whose Key is `profileKey`,
 // in the table's order. Providers, pharmacies and linked masters are looked up
@@ -22,8 +29,9 @@ std::vector<GridRow> gridRows(const GridLayout &layout, std::string_view profile
     const TableAccess &tables, const DisplayPreferences &display);
 
 // Lays `grid` out for `layout` (headers, key columns hidden) and puts
-// `rows` in it cell by cell, with the grid's signals blocked; the first row,
-// if any, becomes current.
+// `rows` in it cell by cell, each key cell keeping the handle of its row
+// (keepListedRow), with the grid's signals blocked; the first row, if any,
+// becomes current.
 void fillGrid(QTableWidget *grid, const GridLayout &layout, const std::vector<GridRow> &rows,
     std::string_view glucoseUnits);
 

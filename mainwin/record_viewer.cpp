@@ -35,9 +35,8 @@ bool MainWindow::showListedRecord()
     ShownRecord shown;
     if (layout) {
         const int row = std::max(recordGrid_->currentRow(), 0);
-        const std::string key
-            = Cp1252::toStdString(cellText(recordGrid_, row, layout->keyColumn()));
-        shown = shownRecordOf(*topic, key, tableAccess(), preferences_.display());
+        shown = shownRecordOf(*topic, listedRow(recordGrid_, row, layout->keyColumn()),
+            tableAccess(), preferences_.display());
     } else {
         shown.rtf = std::string(recordViewHeader).append(recordViewEnd);
     }
@@ -65,13 +64,13 @@ void MainWindow::viewProvider()
     }
 }
 
-void MainWindow::selectSavedRecord(const QString &shownText, const QString &key, int lastColumn)
+void MainWindow::selectSavedRecord(const QString &shownText, RowHandle saved, int lastColumn)
 {
     const std::optional<Topic> topic = currentTopic();
     const GridLayout *layout = topic ? gridLayout(*topic) : nullptr;
     if (!layout)
         return;
-    const int row = savedRow(recordGrid_, shownText, key, layout->keyColumn());
+    const int row = savedRow(recordGrid_, shownText, saved, layout->keyColumn());
     if (row < 0)
         return; // the grid keeps the row the refresh made current
     recordGrid_->setFocus();

@@ -6,14 +6,14 @@
 
 namespace vantorelle {
 
-int savedRow(const QTableWidget *grid, const QString &text, const QString &key, int keyColumn)
+int savedRow(const QTableWidget *grid, const QString &text, RowHandle saved, int keyColumn)
 {
     int found = -1;
     for (int row = 0; row < grid->rowCount(); ++row) {
         if (cellText(grid, row, 0) != text)
             continue;
         found = row;
-        if (cellText(grid, row, keyColumn) == key)
+        if (listedRow(grid, row, keyColumn) == saved)
             return row;
     }
     return found;

@@ -5,7 +5,6 @@
 #include "mainwin/master_index.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace vantorelle {
 
@@ -24,8 +23,8 @@ std::string_view buttonField(ViewButton button)
 
 } // namespace
 
-ShownRecord shownRecordOf(
-    Topic topic, std::string_view key, const TableAccess &tables, const DisplayPreferences &display)
+ShownRecord shownRecordOf(Topic topic, std::optional<RowHandle> row, const TableAccess &tables,
+    const DisplayPreferences &display)
 {
     ShownRecord shown;
     shown.rtf = std::string(recordViewHeader).append(recordViewEnd);
@@ -34,8 +33,7 @@ ShownRecord shownRecordOf(
     const RecordView &view = recordView(topic);
 
     MemoryTable &table = tables(view.table);
-    table.moveFirst();
-    if (!table.find(Criterion::equal("Key", std::string(key))))
+    if (!row || !table.moveTo(*row))
         return shown;
 
     std::optional<MasterIndex> providers, pharmacies;

@@ -4,8 +4,8 @@
 #include "mainwin/table_access.h"
 #include "store/display_preferences.h"
 
+#include <optional>
 #include <string>
-#include <string_view>
 
 namespace vantorelle {
 
@@ -17,10 +17,12 @@ struct ShownRecord {
     bool found = false; // the record was found and is the current row of its table
 };
 
-// Finds the record of grid topic `topic` whose Key is `key` and builds its
-// view. The found record stays the current record of its table: the Edit and
-// Delete commands read it there. Personal and Legal give an empty view.
-ShownRecord shownRecordOf(Topic topic, std::string_view key, const TableAccess &tables,
+// Builds the view of row `row` of grid topic `topic`'s table (the master
+// table for insurance and contacts), the row a grid row keeps (listedRow).
+// That row stays the current record of its table: the Edit command reads it
+// there. No row, or a row no longer in the table's view, gives an empty view;
+// so do Personal and Legal.
+ShownRecord shownRecordOf(Topic topic, std::optional<RowHandle> row, const TableAccess &tables,
     const DisplayPreferences &display);
 
 } // namespace vantorelle

@@ -1,6 +1,7 @@
 #include "mainwin/record_grid.h"
 
 #include "fixture_tables.h"
+#include "mainwin/grid_cells.h"
 #include "store/topics.h"
 
 #include <QHeaderView>
@@ -14,14 +15,31 @@ namespace {
 
 const std::string jane = "doejane20080101101010p";
 
+using Cells = std::vector<std::string>;
+
 class RecordGridTest : public ::testing::Test {
 protected:
-    std::vector<GridRow> rows(
+    std::vector<GridRow> listed(
         Topic topic, const std::string &profile = jane, const std::string &units = "mg/dL")
     {
         DisplayPreferences display;
         display.glucoseUnits = units;
         return gridRows(*gridLayout(topic), profile, tables.access(), display);
+    }
+    std::vector<Cells> rows(
+        Topic topic, const std::string &profile = jane, const std::string &units = "mg/dL")
+    {
+        std::vector<Cells> cells;
+        for (const GridRow &row : listed(topic, profile, units))
+            cells.push_back(row.cells);
+        return cells;
+    }
+    RowHandle rowOf(TableId id, const std::string &key)
+    {
+        MemoryTable &table = tables(id);
+        table.moveFirst();
+        EXPECT_TRUE(table.find(Criterion::equal("Key", key))) << key;
+        return table.handle();
     }
 
     FixtureTables tables;
@@ -33,7 +51,7 @@ TEST_F(RecordGridTest, ListsTheProfilesRecordsCellByCell)
 {
     const struct {
         Topic topic;
-        std::vector<GridRow> rows;
+        std::vector<Cells> rows;
     } cases[] = {
         {Topic::Allergies,
             {{"Dust", "02/02/2008", jane + "dust79919797"},
@@ -80,13 +98,28 @@ TEST_F(RecordGridTest, InsuranceAndContactsComeThroughTheLinks)
 {
     // Links to a deleted company and to a missing one give no row.
     EXPECT_EQ(rows(Topic::Insurance),
-        (std::vector<GridRow> {{"Acme Health", "PPO", "G-1", "P-9", "acmehealth20080101101010p",
+        (std::vector<Cells> {{"Acme Health", "PPO", "G-1", "P-9", "acmehealth20080101101010p",
             jane + "20080101101020p"}}));
     EXPECT_EQ(rows(Topic::Contacts),
-        (std::vector<GridRow> {{"Major, Mary", "555-2000", "555-3000", "majormary20080101101010p",
-                                   jane + "20080101101030p"},
+        (std::vector<Cells> {{"Major, Mary", "555-2000", "555-3000", "majormary20080101101010p",
+                                 jane + "20080101101030p"},
             {"Solo, ", "", "", "solo20080101101010p", jane + "20080101101031p"}}));
     EXPECT_EQ(rows(Topic::Insurance, "doeadam20080101101011p")[0][0], "Zeta Mutual");
+}
+
+// The viewer, Edit and Delete reach a row's records by these, not by its Keys.
+TEST_F(RecordGridTest, KeyCellsKeepTheRowsTheirKeysComeFrom)
+{
+    QTableWidget grid;
+    fillGrid(&grid, *gridLayout(Topic::Insurance), listed(Topic::Insurance), "mg/dL");
+    EXPECT_EQ(listedRow(&grid, 0, 4), rowOf(TableId::InsID, "acmehealth20080101101010p"));
+    EXPECT_EQ(listedRow(&grid, 0, 5), rowOf(TableId::InsXref, jane + "20080101101020p"));
+    EXPECT_EQ(listedRow(&grid, 0, 0), std::nullopt);
+
+    fillGrid(&grid, *gridLayout(Topic::Allergies), listed(Topic::Allergies), "mg/dL");
+    EXPECT_EQ(listedRow(&grid, 1, 2), rowOf(TableId::Allergy, jane + "peanuts79919898"));
+    EXPECT_EQ(listedRow(&grid, 1, 3), std::nullopt);
+    EXPECT_EQ(listedRow(&grid, 2, 2), std::nullopt);
 }
 
 TEST_F(RecordGridTest, GlucoseFollowsThePreferredUnits)
@@ -122,7 +155,7 @@ TEST_F(RecordGridTest, FillLaysTheGridOutWithoutSignals)
     QTableWidget grid;
     QSignalSpy moved(&grid, &QTableWidget::currentCellChanged);
     const GridLayout &layout = *gridLayout(Topic::Glucose);
-    fillGrid(&grid, layout, rows(Topic::Glucose), "mmol/L");
+    fillGrid(&grid, layout, listed(Topic::Glucose), "mmol/L");
 
     EXPECT_EQ(moved.count(), 0);
     ASSERT_EQ(grid.columnCount(), 5);
@@ -153,7 +186,7 @@ TEST_F(RecordGridTest, ATabInAValueStaysInItsCell)
     allergies.setValue("Allergy", "Dust\tmites");
     allergies.update();
     QTableWidget grid;
-    fillGrid(&grid, *gridLayout(Topic::Allergies), rows(Topic::Allergies), "mg/dL");
+    fillGrid(&grid, *gridLayout(Topic::Allergies), listed(Topic::Allergies), "mg/dL");
     EXPECT_EQ(grid.item(0, 0)->text(), "Dust\tmites");
     EXPECT_EQ(grid.item(0, 2)->text().toStdString(), jane + "dust79919797");
 }

@@ -1,9 +1,13 @@
 #include "mainwin/shown_record.h"
 
 #include "fixture_tables.h"
+#include "mainwin/record_views.h"
+#include "store/criterion.h"
 #include "store/topics.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace vantorelle;
 
@@ -27,6 +31,20 @@ struct Case {
 
 class ShownRecordTest : public ::testing::Test {
 protected:
+    // The row of `topic`'s table with `key`; nullopt when there is none.
+    std::optional<RowHandle> rowOf(Topic topic, const std::string &key)
+    {
+        MemoryTable &table = tables(recordView(topic).table);
+        table.moveFirst();
+        if (!table.find(Criterion::equal("Key", key)))
+            return std::nullopt;
+        return table.handle();
+    }
+    ShownRecord shown(Topic topic, const std::string &key)
+    {
+        return shownRecordOf(topic, rowOf(topic, key), tables.access(), prefs);
+    }
+
     FixtureTables tables;
     DisplayPreferences prefs;
 };
@@ -109,38 +127,42 @@ TEST_F(ShownRecordTest, ShowsEachTopicsLines)
             R"(\b Birthdate:\b0\tab 01/01/1940\line\b Illnesses:\b0\tab Diabetes\line)"},
     };
     for (const Case &c : cases) {
-        const ShownRecord shown = shownRecordOf(c.topic, c.key, tables.access(), prefs);
-        EXPECT_EQ(shown.rtf, view(c.lines)) << c.key;
-        EXPECT_EQ(shown.button, c.button) << c.key;
-        EXPECT_EQ(shown.masterKey, c.masterKey) << c.key;
+        const ShownRecord record = shown(c.topic, c.key);
+        EXPECT_EQ(record.rtf, view(c.lines)) << c.key;
+        EXPECT_EQ(record.button, c.button) << c.key;
+        EXPECT_EQ(record.masterKey, c.masterKey) << c.key;
     }
 }
 
 TEST_F(ShownRecordTest, LeavesTheFoundRecordCurrent)
 {
-    shownRecordOf(Topic::Medications, jane + "zinc0079917373", tables.access(), prefs);
+    shown(Topic::Medications, jane + "zinc0079917373");
     EXPECT_EQ(tables(TableId::Med).value("Medication"), "Zinc");
 }
 
-TEST_F(ShownRecordTest, AKeyNotFoundGivesAnEmptyView)
+TEST_F(ShownRecordTest, NoRowOrARowGoneGivesAnEmptyView)
 {
-    const ShownRecord shown
-        = shownRecordOf(Topic::Illnesses, jane + "nothing", tables.access(), prefs);
-    EXPECT_EQ(shown.rtf, view(""));
-    EXPECT_EQ(shown.button, ViewButton::None);
-    EXPECT_TRUE(tables(TableId::Illness).eof());
+    const std::optional<RowHandle> flu = rowOf(Topic::Illnesses, jane + "flu79918989");
+    MemoryTable &illnesses = tables(TableId::Illness);
+    ASSERT_TRUE(flu && illnesses.moveTo(*flu));
+    illnesses.applyDeleteRule();
+    for (const std::optional<RowHandle> row : {std::optional<RowHandle>(), flu}) {
+        const ShownRecord record = shownRecordOf(Topic::Illnesses, row, tables.access(), prefs);
+        EXPECT_EQ(record.rtf, view(""));
+        EXPECT_EQ(record.button, ViewButton::None);
+        EXPECT_FALSE(record.found);
+    }
 }
 
 TEST_F(ShownRecordTest, PersonalAndLegalGiveAnEmptyView)
 {
-    EXPECT_EQ(shownRecordOf(Topic::Personal, jane, tables.access(), prefs).rtf, view(""));
-    EXPECT_EQ(shownRecordOf(Topic::Legal, jane, tables.access(), prefs).rtf, view(""));
+    EXPECT_EQ(shown(Topic::Personal, jane).rtf, view(""));
+    EXPECT_EQ(shown(Topic::Legal, jane).rtf, view(""));
 }
 
 TEST_F(ShownRecordTest, AmountLabelCarriesTheCurrencySymbol)
 {
     prefs.currencySymbol = "\x80"; // the euro sign in cp1252
-    const ShownRecord shown
-        = shownRecordOf(Topic::Tests, jane + "blood79917171", tables.access(), prefs);
-    EXPECT_NE(shown.rtf.find("\\b Amount (\x80):\\b0\\tab 50\\line"), std::string::npos);
+    const ShownRecord record = shown(Topic::Tests, jane + "blood79917171");
+    EXPECT_NE(record.rtf.find("\\b Amount (\x80):\\b0\\tab 50\\line"), std::string::npos);
 }
