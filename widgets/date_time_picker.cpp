@@ -16,6 +16,7 @@
 #include <QTimeEdit>
 
 #include <algorithm>
+#include <functional>
 
 namespace vantorelle {
 
@@ -87,6 +88,29 @@ bool isStepKey(int key)
         || key == Qt::Key_PageDown;
 }
 
+// Calls `act` as a shortcut is about to run its command, while it filters the
+// application's events. A shortcut's key never reaches the control with the
+// focus: the command comes in its place.
+class ShortcutWatch : public QObject {
+public:
+    ShortcutWatch(QObject *parent, std::function<void()> act)
+        : QObject(parent)
+        , act_(std::move(act))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Shortcut)
+            act_();
+        return false;
+    }
+
+private:
+    std::function<void()> act_;
+};
+
 } // namespace
 
 DateTimePicker::DateTimePicker(Mode mode, QWidget *parent)
@@ -96,6 +120,7 @@ DateTimePicker::DateTimePicker(Mode mode, QWidget *parent)
     , edit_(mode == Mode::Date ? static_cast<QDateTimeEdit *>(new QDateEdit(this))
                                : new QTimeEdit(this))
     , text_(edit_->findChild<QLineEdit *>())
+    , shortcutWatch_(new ShortcutWatch(this, [this] { endTyping(); }))
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -289,22 +314,23 @@ bool DateTimePicker::eventFilter(QObject *watched, QEvent *event)
         if (const auto *key = static_cast<QKeyEvent *>(event); isTypedKey(key) && !null_) {
             type(key->text().front(), startsFromNull);
             return true;
+        } else if (isIdleChord(key)) {
+            return true; // the edit would take an Alt or logo key with a digit as the digit
         } else if (!isModifierKey(key->key())) {
             endTyping();
         }
-        break;
-    case QEvent::ShortcutOverride:
-        // A shortcut (Save, Save All) acts on the value the typing ends on.
-        if (const auto *key = static_cast<QKeyEvent *>(event); !isModifierKey(key->key())
-            && key->modifiers().testAnyFlags(
-                Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            endTyping();
         break;
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:
         endTyping();
         break;
+    case QEvent::FocusIn:
+        if (watched == edit_)
+            qApp->installEventFilter(shortcutWatch_);
+        break;
     case QEvent::FocusOut:
+        if (watched == edit_)
+            qApp->removeEventFilter(shortcutWatch_);
         // Another window made active is no end of the typing: it goes on
         // when the window comes back.
         if (static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason)
@@ -408,6 +434,19 @@ void DateTimePicker::typeOnCheckBox(QChar digit)
     typing_ = heldParts();
     typing_->section = 0;
     type(digit, false);
+}
+
+bool DateTimePicker::isIdleChord(const QKeyEvent *key) const
+{
+    const int code = key->key();
+    if (!((code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9))
+        || !key->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    // The edit claims its own keys before any shortcut, when asked.
+    QKeyEvent claim(QEvent::ShortcutOverride, code, key->modifiers(), key->text());
+    claim.ignore();
+    QCoreApplication::sendEvent(text_, &claim);
+    return !claim.isAccepted();
 }
 
 // ---- Typing

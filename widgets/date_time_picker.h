@@ -37,11 +37,13 @@ namespace vantorelle {
 // "3/5/2024" and "03052024" are the same date. A time's hour is taken as
 // typed on the 24-hour clock ("8" is 8 AM, "20" 8 PM), and "a" or "p" sets the
 // half of the day ("12a" is midnight). While the typed parts make a date or
-// time, the picker holds it; when the typing ends (any other key, Enter,
-// leaving the picker) on parts that make none (02/30/2024, a year cut short),
-// the picker goes back to the value it held before the typing, and beeps.
-// Another window made active is no leaving: back in the window, the typing
-// goes on where it stopped.
+// time, the picker holds it; when the typing ends (another key the edit acts
+// on, Enter, a shortcut's command, leaving the picker) on parts that make none
+// (02/30/2024, a year cut short), the picker goes back to the value it held
+// before the typing, and beeps. A key that types nothing and that neither a
+// shortcut nor the edit takes (Ctrl or Alt with a letter, as a person looking
+// for a menu presses) leaves the typing as it was. Another window made active
+// is no leaving: back in the window, the typing goes on where it stopped.
 class DateTimePicker : public QWidget {
     Q_OBJECT
 
@@ -126,6 +128,10 @@ private:
     void onCheckBoxToggled(bool checked);
     // A digit typed while the check box has the focus.
     void typeOnCheckBox(QChar digit);
+    // Ctrl, Alt or the logo key with a letter or a digit, which no shortcut
+    // took (it would not have come) and which is none of the edit's own keys
+    // (select all, copy, paste, undo...): a key that does nothing.
+    bool isIdleChord(const QKeyEvent *key) const;
     void setParts(std::vector<Part> parts, std::vector<QString> separators);
 
     // A typed character, `fromNull` when the key has just given the picker its
@@ -151,6 +157,10 @@ private:
     QCheckBox *checkBox_;
     QDateTimeEdit *edit_;
     QLineEdit *text_; // the edit's text
+    // Ends the typing before a shortcut's command runs, so that a Save acts on
+    // the value the typing ends on; watches the application while the edit
+    // has the focus.
+    QObject *shortcutWatch_;
     bool checkBoxVisible_ = false;
     bool null_ = true;
     QDateTime editValue_; // the edit's value as last seen, to tell real changes

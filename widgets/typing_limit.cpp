@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QSignalBlocker>
 #include <QStringList>
 
 #include <algorithm>
@@ -37,6 +40,23 @@ QString characterName(char32_t code)
     }
 }
 
+// A line break (CR or LF) or a tab.
+bool isBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n' || c == u'\t';
+}
+
+// A key that types its text into a line edit, as the edit judges it: Ctrl,
+// alone or with Shift, types nothing; Ctrl with Alt is AltGr on some keyboards.
+bool typesText(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    return !key->text().isEmpty()
+        && (key->text().front().isPrint() || key->text().front().category() == QChar::Other_Format)
+        && modifiers != Qt::ControlModifier
+        && modifiers != (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 } // namespace
 
 int storedLength(const QString &text)
@@ -45,14 +65,21 @@ int storedLength(const QString &text)
 }
 
 std::optional<KeptInsert> keptOfChange(
-    const QString &before, const QString &after, int limit, Breaks breaks)
+    const QString &before, const QString &after, int limit, Breaks breaks, int end)
 {
-    // The brought text stands between what both texts begin and end with.
+    // The brought text stands between what both texts begin and end with. Of
+    // the ways to place it where its first or last characters repeat their
+    // neighbours' ("5" pasted before a "5"), the one that ends at `end`.
     const int common = int(std::min(before.size(), after.size()));
-    int prefix = 0;
-    while (prefix < common && before[prefix] == after[prefix])
-        ++prefix;
     int suffix = 0;
+    if (end >= 0 && end <= after.size()) {
+        const int tail = int(after.size()) - end;
+        if (tail <= common && QStringView(before).right(tail) == QStringView(after).right(tail))
+            suffix = tail;
+    }
+    int prefix = 0;
+    while (prefix < common - suffix && before[prefix] == after[prefix])
+        ++prefix;
     while (suffix < common - prefix
         && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
@@ -61,9 +88,11 @@ std::optional<KeptInsert> keptOfChange(
     const QString brought = after.mid(prefix, change.inserted.count);
     QString taken = brought;
     if (breaks == Breaks::AsSpace) {
+        while (!taken.isEmpty() && isBreak(taken.back()))
+            taken.chop(1);
         taken.replace(QLatin1String("\r\n"), QLatin1String(" "));
         for (QChar &c : taken) {
-            if (c == u'\r' || c == u'\n' || c == u'\t')
+            if (isBreak(c))
                 c = u' ';
         }
     }
@@ -150,7 +179,61 @@ TypingLimit::TypingLimit(QLineEdit *edit)
 
 bool TypingLimit::eventFilter(QObject *watched, QEvent *event)
 {
-    return refusedKey(event) || QObject::eventFilter(watched, event);
+    if (refusedKey(event))
+        return true;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        // A key past the size is refused before the edit takes it: cut
+        // afterwards, it would take the typing before it out of the undo
+        // history.
+        if (const auto *key = static_cast<QKeyEvent *>(event); typesText(key)) {
+            const bool selected = edit_->hasSelectedText();
+            if (keptOfInsert(key->text(),
+                    selected ? edit_->selectionStart() : edit_->cursorPosition(),
+                    selected ? edit_->selectionLength() : 0)) {
+                QApplication::beep();
+                return true;
+            }
+        }
+        break;
+    case QEvent::Drop:
+        if (watched == edit_ && dropKept(static_cast<QDropEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+std::optional<KeptInsert> TypingLimit::keptOfInsert(
+    const QString &brought, int position, int replaced) const
+{
+    const QString before = edit_->text();
+    const QString after = QString(before).replace(position, replaced, brought);
+    return keptOfChange(before, after, limit_, Breaks::AsSpace, position + int(brought.size()));
+}
+
+bool TypingLimit::dropKept(QDropEvent *drop)
+{
+    // A drop may join the typing before it in one undo step, which taking
+    // the drop back would undo too: the kept text is dropped in its place,
+    // and the undo history holds it as it holds any drop.
+    if (!drop->mimeData()->hasText() || edit_->isReadOnly())
+        return false;
+    const auto change = keptOfInsert(
+        drop->mimeData()->text(), edit_->cursorPositionAt(drop->position().toPoint()), 0);
+    if (!change)
+        return false;
+    QMimeData kept;
+    kept.setText(change->kept);
+    QDropEvent keptDrop(drop->position(), drop->possibleActions(), &kept, drop->buttons(),
+        drop->modifiers(), drop->type());
+    QCoreApplication::sendEvent(edit_, &keptDrop);
+    drop->setDropAction(keptDrop.dropAction());
+    drop->setAccepted(keptDrop.isAccepted());
+    tellRefused(this, *change);
+    return true;
 }
 
 void TypingLimit::onTextChanged()
@@ -159,24 +242,46 @@ void TypingLimit::onTextChanged()
     // dictation program writing through the accessibility interface) keeps
     // only what the tables hold too. Text the program sets, a stored value,
     // always passes, whatever its length.
-    keep(edit_->text(), 0, Breaks::Kept);
+    if (const auto change = keptOfChange(before_, edit_->text(), 0)) {
+        replace(edit_->text(), *change);
+        tellRefused(this, *change);
+    }
     before_ = edit_->text();
 }
 
 void TypingLimit::onTextEdited(const QString &text)
 {
-    keep(text, limit_, Breaks::AsSpace);
-}
-
-void TypingLimit::keep(const QString &text, int limit, Breaks breaks)
-{
-    const auto change = keptOfChange(before_, text, limit, breaks);
+    const auto change
+        = keptOfChange(before_, text, limit_, Breaks::AsSpace, edit_->cursorPosition());
     if (!change)
         return;
-    const TextRange &brought = change->inserted;
-    edit_->setText(QString(text).replace(brought.position, brought.count, change->kept));
-    edit_->setCursorPosition(brought.position + int(change->kept.size()));
+    const QString before = before_;
+    {
+        // The edit's watchers see the change once, as it is kept.
+        const QSignalBlocker quiet(edit_);
+        // A paste is a step of its own in the undo history: taken back, it
+        // leaves the text as it was, and what is kept goes in as the same
+        // step, which Ctrl+Z undoes as a whole; what was typed before stays
+        // a step before it.
+        edit_->undo();
+        if (edit_->text() == before) {
+            edit_->setSelection(change->inserted.position,
+                int(before.size() - text.size()) + change->inserted.count);
+            edit_->insert(change->kept);
+        } else {
+            // A change that was no step of its own (an input method's).
+            replace(text, *change);
+        }
+    }
+    before_ = edit_->text();
     tellRefused(this, *change);
+}
+
+void TypingLimit::replace(const QString &text, const KeptInsert &change)
+{
+    const TextRange &brought = change.inserted;
+    edit_->setText(QString(text).replace(brought.position, brought.count, change.kept));
+    edit_->setCursorPosition(brought.position + int(change.kept.size()));
 }
 
 } // namespace vantorelle

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+class QDropEvent;
 class QLineEdit;
 
 namespace vantorelle {
@@ -30,16 +31,21 @@ struct KeptInsert {
 // How a box takes a line break (CR, LF or CR LF) or a tab brought into it.
 enum class Breaks {
     Kept, // a box of several lines
-    AsSpace, // a box of one line, which shows either as a blank: each becomes a space
+    // A box of one line, which shows either as a blank: each becomes a space,
+    // but those that end the brought text go. A copied spreadsheet cell ends
+    // in a line break, a cell copied from a row may end in a tab.
+    AsSpace,
 };
 
 // What a box whose text is stored keeps of the user's change from `before` to
 // `after`: the characters the table files (cp1252) can hold, and of those no
 // more than `limit` stored characters (0: no limit). A text that was already
 // longer (a stored value shown whole) may keep its length or shrink, never
-// grow. Nothing when the whole change stays.
-std::optional<KeptInsert> keptOfChange(
-    const QString &before, const QString &after, int limit, Breaks breaks = Breaks::Kept);
+// grow. `end`, when known (0 or more), is where the brought text ends in
+// `after`, the cursor after an insert: the text past it followed the change
+// too. Nothing when the whole change stays.
+std::optional<KeptInsert> keptOfChange(const QString &before, const QString &after, int limit,
+    Breaks breaks = Breaks::Kept, int end = -1);
 
 // Tells the user that `box` refused some of their change, if it did: a beep; and when
 // it lost characters the table files cannot hold (a paste, a drop: a typed one
@@ -54,10 +60,12 @@ bool refusedKey(const QEvent *event);
 
 // Keeps what the user types, pastes or drops into a one-line edit whose text
 // is stored to what the table files can hold and to a field's size, a line
-// break or a tab as a space, so that what is stored is what the edit shows;
-// text the program sets is never cut. Text that comes any other way (through the
-// accessibility interface) keeps what the table files can hold. Every such
-// edit has one, limit 0 or not.
+// break or a tab as a space (none at the end of the brought text), so that
+// what is stored is what the edit shows; text the program sets is never cut.
+// What is kept goes in as the user's own change would, one step of the edit's
+// undo history that Ctrl+Z takes back. Text that comes any other way (through
+// the accessibility interface) keeps what the table files can hold. Every
+// such edit has one, limit 0 or not.
 class TypingLimit : public QObject {
     Q_OBJECT
 public:
@@ -72,11 +80,17 @@ protected:
 
 private:
     explicit TypingLimit(QLineEdit *edit);
+    // What the edit would keep of `brought` put in place of the `replaced`
+    // characters from `position`.
+    std::optional<KeptInsert> keptOfInsert(
+        const QString &brought, int position, int replaced) const;
+    // A drop whose text the edit would not keep whole: the kept text is dropped
+    // in its place.
+    bool dropKept(QDropEvent *drop);
     void onTextEdited(const QString &text);
     void onTextChanged();
-    // Keeps of the change from before_ to `text` what the tables hold, and
-    // within `limit` (0: any length); `breaks` says how line breaks and tabs go.
-    void keep(const QString &text, int limit, Breaks breaks);
+    // Shows `text` with the brought part of `change` replaced by what is kept.
+    void replace(const QString &text, const KeptInsert &change);
 
     QLineEdit *edit_;
     QString before_; // the text before the change being made

@@ -136,6 +136,38 @@ TEST_F(DesktopInput, AltKeysThatActStillAct)
     EXPECT_EQ(field(TableId::BP, "DBP"), "80");
 }
 
+// In a date being typed, Alt or Ctrl with a letter that nothing in the window
+// takes leaves the month being typed: "1", Alt+Q, "1" is November. The Alt
+// key of the Save button still saves the date typed.
+TEST_F(DesktopInput, AKeyNothingTakesLeavesTheMonthBeingTyped)
+{
+    ASSERT_NO_FATAL_FAILURE(typeHalfAReading());
+    auto *date = control<DateTimePicker>("dtBPDate");
+    const struct {
+        Qt::KeyboardModifier modifier;
+        const char *after, *stored;
+    } cases[] = {
+        {Qt::AltModifier, "107/2025", "20251107"},
+        {Qt::ControlModifier, "205/2024", "20241205"},
+    };
+    for (const auto &c : cases) {
+        control<TextBox>("txtBP(3)")->editor()->setFocus();
+        pressKey(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), keysOf(date));
+        pressKey(Qt::Key_1);
+        pressKey(Qt::Key_Q, c.modifier);
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(c.after));
+        EXPECT_EQ(date->storedText(), c.stored);
+    }
+    pressShortcut(Qt::Key_S);
+    EXPECT_FALSE(editing());
+    EXPECT_TRUE(prompter.boxes.isEmpty());
+    MemoryTable &readings = table(TableId::BP);
+    readings.moveFirst();
+    ASSERT_TRUE(readings.find(Criterion::equal("Date", "20241205")));
+    EXPECT_EQ(field(TableId::BP, "SBP"), "120");
+}
+
 // A dialog's text box types no Alt letter either.
 TEST_F(DesktopInput, ADialogsTextBoxTypesNoAltLetter)
 {

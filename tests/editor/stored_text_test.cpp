@@ -113,3 +113,23 @@ TEST_F(HistoryFixture, ALineBreakOrTabPastedIntoOneLineIsStoredAsTheSpaceShown)
     ASSERT_TRUE(findRecord(TableId::Illness, key));
     EXPECT_EQ(Cp1252::toUnicode(field(TableId::Illness, "Illness")), shown);
 }
+
+// A cell copied from a spreadsheet ends in a line break, a cell of a copied
+// row may end in a tab: pasted into a reading's box, the number is stored
+// without them.
+TEST_F(HistoryFixture, ACopiedCellIsStoredWithoutItsEnd)
+{
+    add(Topic::BloodPressure);
+    TopicPanel &bp = panel(Topic::BloodPressure);
+    bringText(bp.textBox(1)->editor(), QStringLiteral("135\r\n"), Bringing::Pasted);
+    bringText(bp.textBox(2)->editor(), QStringLiteral("85\t"), Bringing::Pasted);
+    bringText(bp.textBox(3)->editor(), QStringLiteral("7\r\n2\r\n"), Bringing::Pasted);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bp.textBox(1)->text(), QStringLiteral("135"));
+    saveAccepted();
+
+    ASSERT_TRUE(findRecord(TableId::BP, QString::fromLatin1(newKey)));
+    EXPECT_EQ(field(TableId::BP, "SBP"), "135");
+    EXPECT_EQ(field(TableId::BP, "DBP"), "85");
+    EXPECT_EQ(field(TableId::BP, "Pulse"), "7 2");
+}

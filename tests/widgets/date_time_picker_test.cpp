@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "store/clock.h"
+#include "support/typed_keys.h"
 #include "widgets/date_time_picker.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -622,21 +625,89 @@ TEST_F(DateTimePickerTest, LeavingOnADayTheMonthLacksGivesBackTheDateHeld)
     EXPECT_EQ(typing.shown(), "11/30/2023");
 }
 
+// A shortcut's command, a window's menu key or a button's access key, acts on
+// the value the typing ends on.
 TEST_F(DateTimePickerTest, AShortcutActsOnTheValueTheTypingEndsOn)
+{
+    for (const bool accessKey : {false, true}) {
+        SCOPED_TRACE(accessKey ? "Alt+K on a button" : "Ctrl+S of an action");
+        TypingWindow typing(DateTimePicker::Mode::Date);
+        typing.picker->setStoredText("20231130");
+        QAction save(&typing.window);
+        save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        typing.window.addAction(&save);
+        auto *keep = new QPushButton(QStringLiteral("&Keep"), &typing.window);
+        typing.window.layout()->addWidget(keep);
+        keep->show(); // the window is shown already
+        std::string saved;
+        const auto store = [&] { saved = typing.picker->storedText().toStdString(); };
+        QObject::connect(&save, &QAction::triggered, store);
+        QObject::connect(keep, &QPushButton::clicked, store);
+
+        typing.typeIn("02/30/2024");
+        if (accessKey)
+            pressShortcut(Qt::Key_K);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(saved, "20231130") << "not the February day typed before the 30";
+        EXPECT_EQ(typing.shown(), "11/30/2023");
+    }
+}
+
+// Ctrl or Alt with a letter, as a person looking for a menu's key presses it,
+// types nothing, and when nothing takes it the part being typed goes on: "1",
+// Alt+Q, "1" is month 11.
+TEST_F(DateTimePickerTest, AKeyThatDoesNothingLeavesThePartBeingTyped)
+{
+    struct Case {
+        const char *name;
+        DateTimePicker::Mode mode;
+        const char *held, *before;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *after, *stored;
+    };
+    const auto date = DateTimePicker::Mode::Date;
+    const auto time = DateTimePicker::Mode::Time;
+    const Case cases[] = {
+        {"AltQInTheMonth", date, "20231130", "1", Qt::Key_Q, Qt::AltModifier, "107", "20231107"},
+        {"CtrlQInTheMonth", date, "20231130", "1", Qt::Key_Q, Qt::ControlModifier, "107",
+            "20231107"},
+        {"CtrlShiftQInTheMonth", date, "20231130", "1", Qt::Key_Q,
+            Qt::ControlModifier | Qt::ShiftModifier, "107", "20231107"},
+        {"AltDigitInTheDay", date, "20231130", "12/2", Qt::Key_9, Qt::AltModifier, "5/2024",
+            "20241225"},
+        {"LogoKeyDigitInTheDay", date, "20231130", "12/2", Qt::Key_9, Qt::MetaModifier, "5/2024",
+            "20241225"},
+        {"CtrlQInTheHour", time, "10:00", "1", Qt::Key_Q, Qt::ControlModifier, "1:30p", "23:30"},
+        {"AltHInTheMinute", time, "10:00", "9:4", Qt::Key_H, Qt::AltModifier, "5p", "21:45"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TypingWindow typing(c.mode);
+        typing.picker->setStoredText(QString::fromLatin1(c.held));
+        typing.typeIn(QString::fromLatin1(c.before));
+        const std::string shown = typing.shown();
+        QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+        EXPECT_EQ(typing.shown(), shown);
+        typing.type(QString::fromLatin1(c.after));
+        EXPECT_EQ(typing.picker->storedText(), c.stored);
+    }
+}
+
+// The edit's own Ctrl keys act as they do in any edit: they end the typing.
+TEST_F(DateTimePickerTest, TheEditsOwnCtrlKeysStillAct)
 {
     TypingWindow typing(DateTimePicker::Mode::Date);
     typing.picker->setStoredText("20231130");
-    QAction save(&typing.window);
-    save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    typing.window.addAction(&save);
-    std::string saved;
-    QObject::connect(
-        &save, &QAction::triggered, [&] { saved = typing.picker->storedText().toStdString(); });
-
-    typing.typeIn("02/30/2024");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(saved, "20231130") << "not the February day typed before the 30";
-    EXPECT_EQ(typing.shown(), "11/30/2023");
+    typing.typeIn("1");
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("01/30/2023"));
+    QApplication::clipboard()->setText(QStringLiteral("04/05/2020"));
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Paste);
+    EXPECT_EQ(typing.picker->storedText(), "20200405");
 }
 
 // Leaving the window for another and coming back is no move to another

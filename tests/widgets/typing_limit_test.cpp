@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Changes, KeptOfChange,
     [](const auto &info) { return std::string(info.param.name); });
 
 // How a person brings text into a box: key by key, from the clipboard, or by
-// dragging it there.
+// dragging it there, onto the cursor.
 enum class Way { Keys, Paste, Drop };
 
 void bring(QLineEdit &edit, const QString &text, Way way)
@@ -83,10 +83,11 @@ void bring(QLineEdit &edit, const QString &text, Way way)
     case Way::Drop: {
         QMimeData dropped;
         dropped.setText(text);
+        const QPoint at = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
         // A drop comes to the edit its drag entered.
-        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
         QApplication::sendEvent(&edit, &enter);
-        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
         QApplication::sendEvent(&edit, &drop);
         break;
     }
@@ -137,30 +138,102 @@ TEST(TypingLimit, APasteOrADropThatLosesCharactersSaysSoOnce)
 }
 
 // A one-line edit shows a line break or a tab as a blank: what it keeps, and
-// so what is stored, is a space for each, however it came in.
-TEST(TypingLimit, ALineBreakOrTabBroughtIntoOneLineIsASpace)
+// so what is stored, is a space for each, however it came in. Those that end
+// the brought text add nothing: a copied spreadsheet cell ends in a line
+// break, a cell of a row may end in a tab.
+TEST(TypingLimit, ALineBreakOrTabBroughtIntoOneLineIsASpaceUnlessItEndsTheText)
 {
     struct Brought {
         QString text, kept;
         int limit = 0;
+        QString held = QString(); // the box's text, the cursor after its first character
     };
-    // A break takes one place in a box with a limit, as the space it becomes.
     const Brought cases[] = {
         {"Flu\r\nsecond line\tTabbed", "Flu second line Tabbed"},
         {"a\rb\nc\r\n\r\nd", "a b c  d"},
-        {"\t", " "},
+        {"135\r\n", "135", 5},
+        {"a\tb\r\n", "a b"},
+        {"1\r\n2\r\n", "1 2"},
+        {"Walking\t", "Walking"},
+        {"135\n\r\n\t", "135"},
+        {"\r\n", ""},
+        {"\t", ""},
+        // A break takes one place in a box with a limit, as the space it becomes.
         {"ab\r\ncdef", "ab cd", 5},
+        // A cell whose last digit is the one after the cursor.
+        {"5\r\n", "155", 5, "15"},
     };
     for (const Brought &brought : cases) {
         for (const Way way : {Way::Paste, Way::Drop}) {
             SCOPED_TRACE(brought.text.toStdString() + " " + std::to_string(int(way)));
             FakePrompter prompter;
             QLineEdit edit;
+            edit.show();
             TypingLimit::of(&edit)->setLimit(brought.limit);
+            edit.setText(brought.held);
+            const int start = brought.held.isEmpty() ? 0 : 1;
+            edit.setCursorPosition(start);
             bring(edit, brought.text, way);
             EXPECT_EQ(edit.text(), brought.kept);
-            EXPECT_EQ(edit.cursorPosition(), brought.kept.size());
+            // After the text brought.
+            EXPECT_EQ(edit.cursorPosition(), start + brought.kept.size() - brought.held.size());
             EXPECT_TRUE(prompter.boxes.isEmpty());
+        }
+    }
+}
+
+// Ctrl+Z takes back what was pasted or dropped as one step, as it takes back
+// the text a box keeps whole, then the typing before it: neither the breaks,
+// the characters left out nor those past the size come back.
+TEST(TypingLimit, UndoTakesBackThePasteThenTheTypingBeforeIt)
+{
+    struct Case {
+        const char *name;
+        Way way;
+        int limit;
+        QString typed, brought;
+        bool selectAll; // the typed text selected (Ctrl+A) before the text is brought
+        QString shown;
+        QStringList undone; // the text after each Ctrl+Z
+    };
+    const Case cases[] = {
+        {"PasteEndingInALineBreak", Way::Paste, 0, "Dr ", "Smith\r\n", false, "Dr Smith",
+            {"Dr ", ""}},
+        {"PasteWithBreaksAndTabs", Way::Paste, 0, "1", "2\t3\r\n4\r\n", false, "12 3 4", {"1", ""}},
+        {"PastePastTheSize", Way::Paste, 5, "1", "35\r\n790", false, "135 7", {"1", ""}},
+        {"PasteLosingACharacter", Way::Paste, 0, "a", "b\u2192c\r\n", false, "abc", {"a", ""}},
+        {"PasteOverTheTypedText", Way::Paste, 5, "120", "135\r\n", true, "135", {"120", ""}},
+        {"PasteKeptWhole", Way::Paste, 5, "1", "35", false, "135", {"1", ""}},
+        // Typing is one step, cut at the size or not.
+        {"TypedPastTheSize", Way::Keys, 3, "", "12345", false, "123", {""}},
+        // Dropped where the cursor stood after the typing: one step with it,
+        // as in any box.
+        {"DropEndingInALineBreak", Way::Drop, 5, "1", "35\r\n", false, "135", {""}},
+    };
+    for (const Case &c : cases) {
+        for (const bool inCombo : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (inCombo ? " in a combo box" : ""));
+            FakePrompter prompter;
+            QComboBox combo;
+            combo.setEditable(true);
+            QLineEdit plain;
+            QLineEdit &edit = inCombo ? *combo.lineEdit() : plain;
+            QWidget &keys = inCombo ? static_cast<QWidget &>(combo) : plain;
+            keys.show();
+            TypingLimit::of(&edit)->setLimit(c.limit);
+            QTest::keyClicks(&keys, c.typed);
+            if (c.selectAll)
+                QTest::keySequence(&keys, QKeySequence::SelectAll);
+            bring(edit, c.brought, c.way);
+            EXPECT_EQ(edit.text(), c.shown);
+            for (const QString &undone : c.undone) {
+                QTest::keySequence(&keys, QKeySequence::Undo);
+                EXPECT_EQ(edit.text(), undone);
+            }
+            EXPECT_FALSE(edit.isUndoAvailable());
+            for (int step = 0; step < 5 && edit.isRedoAvailable(); ++step)
+                QTest::keySequence(&keys, QKeySequence::Redo);
+            EXPECT_EQ(edit.text(), c.shown);
         }
     }
 }
