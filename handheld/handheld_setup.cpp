@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdlib>
 #include <initializer_list>
@@ -51,12 +52,29 @@ QString withoutFinalSlash(QString folder)
     return folder;
 }
 
+// Ends the setup early; the user has been told why, or the program is closing.
+struct SetupEnd {
+    SetupOutcome outcome;
+};
+
+// A box the setup waits on before it goes on: one that the program ended
+// (unanswered, as the program closes) stops the setup.
+void tell(const QString &title, const QString &text)
+{
+    if (prompter().ask(title, text) != Prompter::Ok)
+        throw SetupEnd {SetupOutcome::Stopped};
+}
+
 // An outside tool as the setup starts it: the argument list, and the command
-// line the setup log shows, with paths and names in double quotes.
+// line the setup log shows, with paths and names in double quotes. `logName`
+// names it in the setup log ("CondReg"), `description` to the user ("conduit
+// setup utility").
 class ToolCommand {
 public:
-    explicit ToolCommand(QString program)
+    ToolCommand(QString program, const char *logName, const char *description)
         : program_(std::move(program))
+        , logName_(QLatin1String(logName))
+        , description_(QLatin1String(description))
         , commandLine_(QLatin1Char('"') + QDir::toNativeSeparators(program_) + QLatin1Char('"'))
     {
     }
@@ -67,10 +85,31 @@ public:
         return add(text, QLatin1Char('"') + text + QLatin1Char('"'));
     }
 
-    const QString &commandLine() const { return commandLine_; }
-    void run(const QString &workingFolder) const
+    // Runs the tool in `workingFolder`, logging it. A tool that ends with
+    // another code than 0, or crashes, has not done its work: the user is
+    // told and the setup ends.
+    void run(const Installation &installation, const QString &workingFolder) const
     {
-        processRunner().run(program_, arguments_, workingFolder);
+        writeSetupLog(
+            installation, logName_ + QStringLiteral(" ready to run: ExeStr = ") + commandLine_);
+        const int code = processRunner().run(program_, arguments_, workingFolder);
+        if (code == 0) {
+            writeSetupLog(installation, logName_ + QStringLiteral(" finished running"));
+            return;
+        }
+        const bool crashed = code == -1;
+        writeSetupLog(installation,
+            logName_ + QStringLiteral(" failed: ")
+                + (crashed ? QStringLiteral("crashed") : QStringLiteral("exit code %1").arg(code)));
+        prompter().ask(QStringLiteral("Vantorelle - Setup Not Complete"),
+            joinLines({QStringLiteral("The ") + description_ + QStringLiteral(" (")
+                    + QFileInfo(program_).fileName() + QLatin1Char(')')
+                    + (crashed ? QStringLiteral(" crashed.")
+                               : QStringLiteral(" ended with exit code %1.").arg(code)),
+                QString(), QStringLiteral("The handheld software was not set up."),
+                QStringLiteral("Please install again or contact support.")}),
+            Prompter::OkOnly, Prompter::Exclamation);
+        throw SetupEnd {SetupOutcome::Failed};
     }
 
 private:
@@ -82,13 +121,15 @@ private:
     }
 
     QString program_;
+    QString logName_;
+    QString description_;
     QStringList arguments_;
     QString commandLine_;
 };
 
 void showMissingFile(const QString &firstLine)
 {
-    prompter().ask(QStringLiteral("Vantorelle - Missing File"),
+    tell(QStringLiteral("Vantorelle - Missing File"),
         joinLines(
             {firstLine, QString(), QStringLiteral("Please install again or contact support.")}));
 }
@@ -157,38 +198,90 @@ void fetchLogFromDriveRoot(const Installation &installation, const QString &logP
     }
 }
 
-// The data folder moved to the HotSync user's folder: the tables, pictures,
-// settings and logs of `oldFolder` follow, without overwriting tables that the
-// new folder already holds. The logs come first, so that the lines written
-// from here on are kept.
-void moveDataFolder(const Installation &installation, const QString &oldFolder)
+// The HotSync user's folder, named by the install tool's log, ending in "/";
+// "" when there is no log or it names none.
+QString locateHandheldDataFolder(const Installation &installation)
 {
-    const QString &dataFolder = installation.dataFolder;
-    if (!makePrivateFolder(dataFolder))
-        throw AppError(AppError::PathNotFound).aboutFile(dataFolder);
-    for (const char *name : {"errorlog.txt", "setuplog.txt", "CASLcopy.log"}) {
-        if (pathExists(oldFolder + QLatin1String(name)))
-            copyFileAtomically(oldFolder + QLatin1String(name), dataFolder + QLatin1String(name));
-    }
-    writeSetupLog(installation,
-        joinLines({QStringLiteral("Data path changed..."), QStringLiteral("   FROM: ") + oldFolder,
-            QStringLiteral("     TO: ") + dataFolder}));
-    for (const QString &name : filesIn(oldFolder, QStringLiteral("*.cdb"))) {
-        if (!pathExists(dataFolder + name))
-            copyFileAtomically(oldFolder + name, dataFolder + name);
-    }
+    const QString logPath = installation.dataFolder + QStringLiteral("CASLcopy.log");
+    writeSetupLog(installation, QStringLiteral("Looking for: ") + logPath);
+    if (pathExists(logPath))
+        writeSetupLog(installation, QStringLiteral("Found: ") + logPath);
+    else
+        fetchLogFromDriveRoot(installation, logPath);
 
-    const QString graphics = QStringLiteral("graphics/");
-    if (!makePrivateFolder(dataFolder + graphics))
-        throw AppError(AppError::PathNotFound).aboutFile(dataFolder + graphics);
-    for (const QString &name : filesIn(oldFolder + graphics, QStringLiteral("*")))
-        copyFileAtomically(oldFolder + graphics + name, dataFolder + graphics + name);
+    if (!pathExists(logPath)) {
+        writeSetupLog(installation, QStringLiteral("Unable to locate caslcopy.log"));
+        return QString();
+    }
+    writeSetupLog(installation, QStringLiteral("Found: ") + logPath);
+    return userPathFromLog(logPath);
+}
 
-    const QString settings = QStringLiteral("vantorelleplus.ini");
-    if (!pathExists(dataFolder + settings) && pathExists(oldFolder + settings))
-        copyFileAtomically(oldFolder + settings, dataFolder + settings);
-    writeSetupLog(
-        installation, QStringLiteral("Finished copying CDBs to new (Palm) data location"));
+// Makes `folder` the data folder, in the registry for the next start too.
+void useDataFolder(Installation &installation, const QString &folder)
+{
+    if (!writeRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
+            QStringLiteral("data_path"), folder))
+        throw AppError(AppError::PathFileAccessError);
+    installation.dataFolder = folder;
+}
+
+// The data follows the HotSync user's folder: the tables, pictures, settings
+// and logs of the data folder are copied to `newFolder`, without overwriting
+// tables it already holds, and only then does it become the data folder. A
+// failure before leaves the data folder where it was, and the box says so.
+void moveDataFolder(Installation &installation, const QString &newFolder)
+{
+    const QString oldFolder = installation.dataFolder;
+    // The logs come first, so that the lines logged from here on follow them.
+    Installation moved = installation;
+    moved.dataFolder = newFolder;
+    try {
+        if (!makePrivateFolder(newFolder))
+            throw AppError(AppError::PathNotFound).aboutFile(newFolder);
+        for (const char *name : {"errorlog.txt", "setuplog.txt", "CASLcopy.log"}) {
+            if (pathExists(oldFolder + QLatin1String(name)))
+                copyFileAtomically(
+                    oldFolder + QLatin1String(name), newFolder + QLatin1String(name));
+        }
+        writeSetupLog(moved,
+            joinLines({QStringLiteral("Data path changed..."),
+                QStringLiteral("   FROM: ") + oldFolder, QStringLiteral("     TO: ") + newFolder}));
+        for (const QString &name : filesIn(oldFolder, QStringLiteral("*.cdb"))) {
+            if (!pathExists(newFolder + name))
+                copyFileAtomically(oldFolder + name, newFolder + name);
+        }
+
+        const QString graphics = QStringLiteral("graphics/");
+        if (!makePrivateFolder(newFolder + graphics))
+            throw AppError(AppError::PathNotFound).aboutFile(newFolder + graphics);
+        for (const QString &name : filesIn(oldFolder + graphics, QStringLiteral("*")))
+            copyFileAtomically(oldFolder + graphics + name, newFolder + graphics + name);
+
+        const QString settings = QStringLiteral("vantorelleplus.ini");
+        if (!pathExists(newFolder + settings) && pathExists(oldFolder + settings))
+            copyFileAtomically(oldFolder + settings, newFolder + settings);
+        writeSetupLog(moved, QStringLiteral("Finished copying CDBs to new (Palm) data location"));
+        useDataFolder(installation, newFolder);
+    } catch (const AppError &error) {
+        showError(installation, error, QStringLiteral("setting up the install type"),
+            QStringLiteral("The data was not moved to ") + newFolder
+                + QStringLiteral(". The data folder is still ") + oldFolder + QLatin1Char('.'));
+        throw SetupEnd {SetupOutcome::Failed};
+    }
+}
+
+// No data folder at all: the program cannot go on.
+[[noreturn]] void endWithoutDataFolder(MainWindowActions *main)
+{
+    prompter().ask(QStringLiteral("Initialization Error"),
+        joinLines({QStringLiteral("Unable to locate handheld database directory."), QString(),
+            QStringLiteral("Run the full installer again."), QString(),
+            QStringLiteral("Contact technical support if the problem persists.")}));
+    if (!main)
+        std::exit(EXIT_FAILURE);
+    main->endApplication();
+    throw SetupEnd {SetupOutcome::Ending};
 }
 
 void setUpPalm(Installation &installation, MainWindowActions *main)
@@ -199,14 +292,15 @@ void setUpPalm(Installation &installation, MainWindowActions *main)
         main->setWatchEnabled(false);
     copyFromProgramFolder(installation, {"CondReg.exe", "CASLcn20.dll"});
     writeSetupLog(installation, QStringLiteral("Copied conduit reg and dll"));
-    prompter().ask(QStringLiteral("Vantorelle - Select Hotsync User"),
+    tell(QStringLiteral("Vantorelle - Select Hotsync User"),
         joinLines({QStringLiteral("The Palm OS hotsync conduit is about to be setup."), QString(),
             QStringLiteral(
                 "Please select the hotsync user you would like Vantorelle Rize to sync with."),
             QString(), QStringLiteral("If prompted, click Continue to the warning message.")}));
 
     if (pathExists(dataFolder + QStringLiteral("CondReg.exe"))) {
-        ToolCommand condReg(dataFolder + QStringLiteral("CondReg.exe"));
+        ToolCommand condReg(
+            dataFolder + QStringLiteral("CondReg.exe"), "CondReg", "conduit setup utility");
         condReg.quoted(QDir::toNativeSeparators(withoutFinalSlash(dataFolder)))
             .option(QStringLiteral("-AppName"))
             .quoted(QStringLiteral("Vantorelle"))
@@ -214,10 +308,7 @@ void setUpPalm(Installation &installation, MainWindowActions *main)
             .option(QStringLiteral("QZMR"))
             .option(QStringLiteral("-Directory"))
             .quoted(QStringLiteral("Vantorelle"));
-        writeSetupLog(installation,
-            QStringLiteral("CondReg ready to run: ExeStr = ") + condReg.commandLine());
-        condReg.run(programFolder);
-        writeSetupLog(installation, QStringLiteral("CondReg finished running"));
+        condReg.run(installation, programFolder);
     } else {
         writeSetupLog(installation, QStringLiteral("CondReg not found"));
         showMissingFile(QStringLiteral("The conduit setup utility was not found."));
@@ -229,17 +320,15 @@ void setUpPalm(Installation &installation, MainWindowActions *main)
     // The install tool runs in the data folder, where it also leaves its log.
     writeSetupLog(installation, QStringLiteral("Changed Curr Dir to: ") + dataFolder);
     if (pathExists(dataFolder + QStringLiteral("RUDUCopy.exe"))) {
-        ToolCommand ruduCopy(dataFolder + QStringLiteral("RUDUCopy.exe"));
+        ToolCommand ruduCopy(
+            dataFolder + QStringLiteral("RUDUCopy.exe"), "RUDUCopy", "Palm installer utility");
         ruduCopy.option(QStringLiteral("-Progress"))
             .option(QStringLiteral("-ApplicationPath"))
             .quoted(QDir::toNativeSeparators(dataFolder + QStringLiteral("*.prc")))
             .option(QStringLiteral("-RestartHotSync"))
             .option(QStringLiteral("-HotSyncDir"))
             .quoted(QStringLiteral("Vantorelle"));
-        writeSetupLog(installation,
-            QStringLiteral("RUDUCopy ready to run: ExeStr = ") + ruduCopy.commandLine());
-        ruduCopy.run(dataFolder);
-        writeSetupLog(installation, QStringLiteral("RUDUCopy finished running"));
+        ruduCopy.run(installation, dataFolder);
     } else {
         writeSetupLog(installation, QStringLiteral("RUDUCopy not found"));
         showMissingFile(QStringLiteral("The Palm installer utility was not found."));
@@ -247,14 +336,22 @@ void setUpPalm(Installation &installation, MainWindowActions *main)
     writeSetupLog(installation, QStringLiteral("Changed Curr Dir to: ") + programFolder);
 
     writeSetupLog(installation, QStringLiteral("Ready to read caslcopy.log"));
-    const QString oldFolder = dataFolder;
-    if (!locateHandheldDataFolder(installation, main))
-        return;
-    if (dataFolder != oldFolder && !oldFolder.isEmpty())
-        moveDataFolder(installation, oldFolder);
+    const QString userFolder = locateHandheldDataFolder(installation);
+    if (!userFolder.isEmpty() && userFolder != dataFolder) {
+        if (dataFolder.isEmpty())
+            useDataFolder(installation, userFolder); // there is no data to take along
+        else
+            moveDataFolder(installation, userFolder);
+    }
+    if (dataFolder.isEmpty())
+        endWithoutDataFolder(main);
 
     writeSetupLog(installation, QStringLiteral("Prompt user to hotsync"));
-    prompter().ask(QStringLiteral("Vantorelle - Hotsync Now"),
+    // The hotsyncs rewrite the table files: from here on the tables in memory
+    // are older than the files, and no close may write them back.
+    if (main)
+        main->keepFilesOnExit();
+    tell(QStringLiteral("Vantorelle - Hotsync Now"),
         joinLines({QStringLiteral("Please connect and hotsync your Palm OS handheld now."),
             QString(),
             QStringLiteral("AFTER the hotsync completes, follow the prompts on the handheld, then "
@@ -285,8 +382,10 @@ bool setUpWindowsMobile(const Installation &installation)
             QString(),
             QStringLiteral("Please connect your handheld, let it synchronize, then click OK.")}),
         Prompter::OkCancel);
-    if (answer != Prompter::Ok)
+    if (answer == Prompter::Cancel)
         return false;
+    if (answer != Prompter::Ok)
+        throw SetupEnd {SetupOutcome::Stopped};
 
     if (!pathExists(programFolder + QStringLiteral("Setup.exe"))) {
         writeSetupLog(installation,
@@ -306,13 +405,11 @@ bool setUpWindowsMobile(const Installation &installation)
         writeSetupLog(installation, QStringLiteral("Setup not found"));
         showMissingFile(QStringLiteral("The Windows Mobile installer utility was not found."));
     } else {
-        ToolCommand setup(dataFolder + QStringLiteral("Setup.exe"));
+        ToolCommand setup(
+            dataFolder + QStringLiteral("Setup.exe"), "Setup", "Windows Mobile installer");
         setup.option(QStringLiteral("-SyncDataPath"))
             .quoted(QDir::toNativeSeparators(withoutFinalSlash(dataFolder)));
-        writeSetupLog(
-            installation, QStringLiteral("Setup ready to run: ExeStr = ") + setup.commandLine());
-        setup.run(dataFolder);
-        writeSetupLog(installation, QStringLiteral("Setup finished running"));
+        setup.run(installation, dataFolder);
     }
     writeSetupLog(installation, QStringLiteral("WinMob installer finished"));
     return true;
@@ -321,7 +418,7 @@ bool setUpWindowsMobile(const Installation &installation)
 void showBlackBerryInstructions(const Installation &installation)
 {
     writeSetupLog(installation, QStringLiteral("Prompt user to do install for Blackberry"));
-    prompter().ask(QStringLiteral("Vantorelle - Blackberry Installation Instructions"),
+    tell(QStringLiteral("Vantorelle - Blackberry Installation Instructions"),
         joinLines(
             {QStringLiteral(
                  "To install the device software, connect your BlackBerry to your desktop, then:"),
@@ -344,7 +441,7 @@ void showBlackBerryInstructions(const Installation &installation)
 
 } // namespace
 
-void setUpHandheld(Installation &installation, MainWindowActions *main)
+SetupOutcome setUpHandheld(Installation &installation, MainWindowActions *main)
 {
     try {
         writeSetupLog(installation,
@@ -357,12 +454,10 @@ void setUpHandheld(Installation &installation, MainWindowActions *main)
         switch (installation.platform) {
         case Platform::Palm:
             setUpPalm(installation, main);
-            if (installation.dataFolder.isEmpty())
-                return; // the program is ending
             break;
         case Platform::WindowsMobile:
             if (!setUpWindowsMobile(installation))
-                return;
+                return SetupOutcome::Cancelled;
             break;
         case Platform::BlackBerry:
             showBlackBerryInstructions(installation);
@@ -373,53 +468,21 @@ void setUpHandheld(Installation &installation, MainWindowActions *main)
         }
         writeSetupLog(
             installation, QStringLiteral("Done with setup_install_type for Vantorelle") + crLf);
+        return SetupOutcome::Done;
+    } catch (const SetupEnd &end) {
+        return end.outcome;
     } catch (const AppError &error) {
         showError(installation, error, QStringLiteral("setting up the install type"));
+        return SetupOutcome::Failed;
     }
-}
-
-bool locateHandheldDataFolder(Installation &installation, MainWindowActions *main)
-{
-    QString &dataFolder = installation.dataFolder;
-    if (installation.platform == Platform::Palm) {
-        const QString logPath = dataFolder + QStringLiteral("CASLcopy.log");
-        writeSetupLog(installation, QStringLiteral("Looking for: ") + logPath);
-        if (pathExists(logPath))
-            writeSetupLog(installation, QStringLiteral("Found: ") + logPath);
-        else
-            fetchLogFromDriveRoot(installation, logPath);
-
-        QString userFolder;
-        if (pathExists(logPath)) {
-            writeSetupLog(installation, QStringLiteral("Found: ") + logPath);
-            userFolder = userPathFromLog(logPath);
-        } else {
-            writeSetupLog(installation, QStringLiteral("Unable to locate caslcopy.log"));
-        }
-        if (!userFolder.isEmpty() && userFolder != dataFolder) {
-            dataFolder = userFolder;
-            writeRegistryValue(RegistryScope::CurrentUser, QLatin1String(programRegistryKey),
-                QStringLiteral("data_path"), dataFolder);
-        }
-    }
-
-    if (!dataFolder.isEmpty())
-        return true;
-    prompter().ask(QStringLiteral("Initialization Error"),
-        joinLines({QStringLiteral("Unable to locate handheld database directory."), QString(),
-            QStringLiteral("Run the full installer again."), QString(),
-            QStringLiteral("Contact technical support if the problem persists.")}));
-    if (main)
-        main->endApplication();
-    else
-        std::exit(EXIT_FAILURE);
-    return false;
 }
 
 void reinstallHandheld(const Installation &installation, MainWindowActions &main)
 {
     main.setWatchEnabled(false);
-    if (installation.platform == Platform::Palm && !main.saveAll().isEmpty()) {
+    const bool palm = installation.platform == Platform::Palm;
+    // What was typed goes into the table files before the hotsyncs change them.
+    if (palm && !main.saveAll().isEmpty()) {
         prompter().ask(QStringLiteral("Reinstall Not Complete"),
             QStringLiteral("The databases could not all be saved, reinstall aborted."));
         main.setWatchEnabled(true);
@@ -429,24 +492,33 @@ void reinstallHandheld(const Installation &installation, MainWindowActions &main
     // The installation of this run stays as it is; the setup may find the
     // data folder elsewhere, for the next start.
     Installation setUp = installation;
-    setUpHandheld(setUp, &main);
-    if (setUp.dataFolder.isEmpty())
-        return; // the program is ending
-
-    if (setUp.dataFolder != installation.dataFolder) {
-        // The tables in memory came from the old folder: writing them at the
-        // close would overwrite what the new folder holds.
-        main.setWatchEnabled(false);
-        main.keepFilesOnExit();
-        prompter().ask(QStringLiteral("Restart Required"),
-            joinLines({QStringLiteral("The data folder has moved to:"), setUp.dataFolder, QString(),
-                QLatin1String(AppInfo::title)
-                    + QStringLiteral(" will now be closed. Please start it again.")}));
-        main.discardEditorWork();
-        main.closeMainWindow();
+    switch (setUpHandheld(setUp, &main)) {
+    case SetupOutcome::Stopped:
+    case SetupOutcome::Ending:
+        return; // the program is closing; after a hotsync it writes no table
+    case SetupOutcome::Done:
+        if (palm)
+            break;
+        [[fallthrough]];
+    case SetupOutcome::Cancelled:
+    case SetupOutcome::Failed:
+        // No table file changed under the tables in memory.
+        main.setWatchEnabled(true);
         return;
     }
-    main.setWatchEnabled(true);
+
+    // The files hold what the hotsyncs brought (in the new data folder, when
+    // it moved): the tables are read again at the next start.
+    QStringList lines;
+    if (setUp.dataFolder != installation.dataFolder)
+        lines << QStringLiteral("The data folder has moved to:") << setUp.dataFolder << QString();
+    lines << QLatin1String(AppInfo::title)
+            + QStringLiteral(" will now be closed, so that it reads the records the hotsyncs "
+                             "brought. Please start it again.");
+    if (prompter().ask(QStringLiteral("Restart Required"), lines.join(crLf)) != Prompter::Ok)
+        return; // a close from outside ended the box, and follows
+    main.discardEditorWork();
+    main.closeMainWindow();
 }
 
 } // namespace vantorelle

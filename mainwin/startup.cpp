@@ -46,9 +46,11 @@ bool MainWindow::load()
         return false;
     }
 
-    std::optional<Installation> configured
-        = configureInstallation(withFinalSlash(paths().programFolder()),
-            [](Installation &installation) { setUpHandheld(installation); });
+    std::optional<Installation> configured = configureInstallation(
+        withFinalSlash(paths().programFolder()), [](Installation &installation) {
+            const SetupOutcome outcome = setUpHandheld(installation);
+            return outcome == SetupOutcome::Done || outcome == SetupOutcome::Cancelled;
+        });
     if (!configured)
         return false; // the data folder cannot be read: nothing may be written
     installation_ = std::move(*configured);

@@ -5,6 +5,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/paths.h"
 #include "platform/print_dialogs.h"
+#include "platform/printed_file.h"
 #include "platform/prompter.h"
 #include "reports/quick_date_range.h"
 #include "reports/reading_graph.h"
@@ -196,7 +197,10 @@ void GraphWindow::print()
     if (!printDialogs().print(printer, 1, this))
         return;
     try {
-        graph_->print(printer);
+        printWhole(printer, [&] {
+            graph_->print(printer);
+            return true;
+        });
     } catch (const AppError &error) {
         showError(context_.installation(), error, QStringLiteral("printing the graph"));
     }

@@ -7,6 +7,7 @@
 #include "platform/file_writer.h"
 #include "platform/paths.h"
 #include "platform/print_dialogs.h"
+#include "platform/printed_file.h"
 #include "platform/prompter.h"
 #include "reports/report_file.h"
 #include "settings/error_box_and_logs.h"
@@ -232,9 +233,12 @@ void PrintPreviewWindow::print()
         first = printer_->fromPage();
         last = std::max(first, printer_->toPage());
     }
-    if (!PrintPainter::print(*printer_, *layout_, first, last))
-        showError(context_.installation(), AppError(AppError::DeviceIoError),
-            QStringLiteral("printing the report"));
+    try {
+        printWhole(
+            *printer_, [&] { return PrintPainter::print(*printer_, *layout_, first, last); });
+    } catch (const AppError &error) {
+        showError(context_.installation(), error, QStringLiteral("printing the report"));
+    }
 }
 
 void PrintPreviewWindow::saveToFile()

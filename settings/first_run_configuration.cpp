@@ -346,14 +346,18 @@ bool configure(Installation &installation, const HandheldSetupFunction &setupHan
             installation, QStringLiteral("Read Registry: HKLM / install_type = ") + machineType);
         writeSetupLog(
             installation, QStringLiteral("Read Registry: HKLM / install_date = ") + machineDate);
-        if (setupHandheld)
-            setupHandheld(installation);
-        setUserValue("install_type", machineType);
-        setUserValue("install_date", machineDate);
-        writeSetupLog(
-            installation, QStringLiteral("Set Registry: HKCU / install_type = ") + machineType);
-        writeSetupLog(
-            installation, QStringLiteral("Set Registry: HKCU / install_date = ") + machineDate);
+        if (!setupHandheld || setupHandheld(installation)) {
+            setUserValue("install_type", machineType);
+            setUserValue("install_date", machineDate);
+            writeSetupLog(
+                installation, QStringLiteral("Set Registry: HKCU / install_type = ") + machineType);
+            writeSetupLog(
+                installation, QStringLiteral("Set Registry: HKCU / install_date = ") + machineDate);
+        } else {
+            // Not recorded: the next start offers the setup again.
+            writeSetupLog(
+                installation, QStringLiteral("Handheld setup failed, install not recorded"));
+        }
     }
 
     if (firstRunFlag) {

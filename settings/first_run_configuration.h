@@ -11,14 +11,17 @@ namespace vantorelle {
 
 // Prepares the PC for the handheld of the installation's platform (Palm,
 // Windows Mobile, BlackBerry; the others need nothing); it may move the data
-// folder. The handheld setup provides it.
-using HandheldSetupFunction = std::function<void(Installation &installation)>;
+// folder. True when the installation may be recorded as set up; false when
+// the setup failed (the user has been told), so that it runs again at the
+// next start. The handheld setup provides it.
+using HandheldSetupFunction = std::function<bool(Installation &installation)>;
 
 // Runs at every start. Finds the data folder in the registry or, on a first
 // run, makes it under the documents folder and fills it from the templates
 // shipped in `programFolder`'s "data/" folder; settles the platform, asks
 // whether to convert when an installation of another platform has run since,
-// and runs the handheld setup when the installation changed. Each change goes
+// and runs the handheld setup when the installation changed, recording the
+// installation once the setup has not failed. Each change goes
 // to the setup log. A failure shows the error box ("in config_registry") and
 // gives the installation as settled so far.
 //

@@ -7,6 +7,8 @@
 #include "support/file_modes.h"
 #include "support/handheld_fakes.h"
 
+#include <functional>
+
 using namespace vantorelle;
 
 namespace {
@@ -37,10 +39,10 @@ protected:
     }
 
     // Runs the handheld setup for the platform of `name`.
-    void runSetup(const char *name)
+    SetupOutcome runSetup(const char *name)
     {
         installation.platform = platformNamed(QString::fromLatin1(name));
-        setUpHandheld(installation, &main);
+        return setUpHandheld(installation, &main);
     }
 
     // The setup log as lines (the last one ends it).
@@ -85,7 +87,7 @@ TEST_F(HandheldSetup, PalmRegistersTheConduitAndQueuesTheInstall)
     installation.platform = platformNamed("Palm");
     shipPalmTools(withoutFinalSlash(installation.dataFolder));
 
-    runSetup("Palm");
+    EXPECT_EQ(runSetup("Palm"), SetupOutcome::Done);
 
     const auto condReg = tools.run("CondReg.exe");
     ASSERT_TRUE(condReg);
@@ -129,7 +131,8 @@ TEST_F(HandheldSetup, PalmRegistersTheConduitAndQueuesTheInstall)
         "like Vantorelle Rize to sync with.\r\n\r\nIf prompted, click Continue to the warning "
         "message.");
     EXPECT_EQ(prompter.boxes[1].title, "Vantorelle - Hotsync Now");
-    EXPECT_EQ(main.events, QStringList({"watch off", "watch on"}));
+    // From the hotsync on, the files on disk are the ones to keep.
+    EXPECT_EQ(main.events, QStringList({"watch off", "keep files", "watch on"}));
     // The log named the data folder itself: nothing moves.
     EXPECT_EQ(installation.dataFolder, d);
     EXPECT_FALSE(registry.user.contains("data_path"));
@@ -211,7 +214,7 @@ TEST_F(HandheldSetup, PalmWithoutTheConduitToolStopsAtTheErrorBox)
 {
     installation.platform = platformNamed("Palm");
 
-    runSetup("Palm");
+    EXPECT_EQ(runSetup("Palm"), SetupOutcome::Failed);
 
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].title, "Error");
@@ -221,6 +224,149 @@ TEST_F(HandheldSetup, PalmWithoutTheConduitToolStopsAtTheErrorBox)
     // The watch stays off until the caller turns it on again.
     EXPECT_EQ(main.events, QStringList({"watch off"}));
     EXPECT_EQ(setupLog(installation.dataFolder), opening("Palm"));
+}
+
+// A tool that ends with another code than 0, or crashes, has not done its
+// work: the user is told which and how, the setup ends there (no closing log
+// line, so the installation is not recorded) and the data folder stays.
+TEST_F(HandheldSetup, AToolThatFailsEndsTheSetupAndIsTold)
+{
+    const QString newFolder = install.documentsFolder() + "Palm/Lee/";
+    const struct {
+        const char *name;
+        const char *platform;
+        const char *tool;
+        QByteArray body;
+        QString told;
+        QString logged;
+        const char *notRun; // a tool the setup would have run next
+    } cases[] = {
+        {"the conduit tool exits 1", "Palm", "CondReg.exe", "exit 1",
+            "The conduit setup utility (CondReg.exe) ended with exit code 1.",
+            "CondReg failed: exit code 1", "RUDUCopy.exe"},
+        {"the Palm install tool crashes after naming a new folder", "Palm", "RUDUCopy.exe",
+            "printf 'UserPath: " + newFolder.toUtf8() + "\r\n' > CASLcopy.log; kill -SEGV $$",
+            "The Palm installer utility (RUDUCopy.exe) crashed.", "RUDUCopy failed: crashed",
+            nullptr},
+        {"the Windows Mobile installer exits 1", "WM", "Setup.exe", "exit 1",
+            "The Windows Mobile installer (Setup.exe) ended with exit code 1.",
+            "Setup failed: exit code 1", nullptr},
+    };
+    const QString dataFolder = installation.dataFolder;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(dataFolder).removeRecursively();
+        QDir().mkpath(dataFolder);
+        QDir(tools.records()).removeRecursively();
+        QDir().mkpath(tools.records());
+        prompter.boxes.clear();
+        main.events.clear();
+        shipPalmTools(withoutFinalSlash(dataFolder));
+        for (const QString &name : windowsMobileFiles.mid(1))
+            writeFile(installation.programFolder + name, name.toUtf8());
+        tools.write(installation.programFolder, "Setup.exe");
+        tools.write(installation.programFolder, c.tool, c.body);
+
+        EXPECT_EQ(runSetup(c.platform), SetupOutcome::Failed);
+
+        ASSERT_FALSE(prompter.boxes.isEmpty());
+        EXPECT_EQ(prompter.boxes.last().title, "Vantorelle - Setup Not Complete");
+        EXPECT_EQ(prompter.boxes.last().text,
+            c.told
+                + "\r\n\r\nThe handheld software was not set up.\r\nPlease install again or "
+                  "contact support.");
+        EXPECT_EQ(setupLog(dataFolder).last(), c.logged);
+        if (c.notRun) {
+            EXPECT_FALSE(tools.run(c.notRun));
+        }
+        EXPECT_EQ(installation.dataFolder, dataFolder);
+        EXPECT_FALSE(registry.user.contains("data_path"));
+        EXPECT_FALSE(QFileInfo::exists(newFolder));
+        EXPECT_FALSE(main.events.contains("keep files"));
+    }
+}
+
+// A box the program ends itself (it is closing) stops the setup before the
+// step the box announced.
+TEST_F(HandheldSetup, ABoxEndedUnansweredStopsTheSetup)
+{
+    const struct {
+        const char *name;
+        const char *platform;
+        QList<int> answers;
+        QStringList events;
+        const char *notRun;
+    } cases[] = {
+        {"Select Hotsync User", "Palm", {Prompter::Unanswered}, {"watch off"}, "CondReg.exe"},
+        // The hotsyncs may have begun: the files stay the ones to keep.
+        {"Hotsync Now", "Palm", {Prompter::Ok, Prompter::Unanswered}, {"watch off", "keep files"},
+            nullptr},
+        {"the Windows Mobile installer's question", "WM", {Prompter::Unanswered}, {}, "Setup.exe"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(installation.dataFolder).removeRecursively();
+        QDir().mkpath(installation.dataFolder);
+        QDir(tools.records()).removeRecursively();
+        QDir().mkpath(tools.records());
+        main.events.clear();
+        shipPalmTools(withoutFinalSlash(installation.dataFolder));
+        tools.write(installation.programFolder, "Setup.exe");
+        prompter.setNextAnswers(c.answers);
+
+        EXPECT_EQ(runSetup(c.platform), SetupOutcome::Stopped);
+
+        EXPECT_EQ(main.events, c.events);
+        if (c.notRun) {
+            EXPECT_FALSE(tools.run(c.notRun));
+        }
+        EXPECT_NE(
+            setupLog(installation.dataFolder).mid(setupLog(installation.dataFolder).size() - 2),
+            closing);
+    }
+}
+
+// The data folder setting changes only once the new folder holds the data: a
+// move that fails leaves it, here and in the registry, where it was, and the
+// error box says so.
+TEST_F(HandheldSetup, PalmKeepsTheDataFolderWhenTheMoveFails)
+{
+    const QString documents = install.documentsFolder();
+    writeFile(documents + "file", "not a folder");
+    const struct {
+        const char *name;
+        QString userFolder;
+        std::function<void()> prepare;
+    } cases[] = {
+        {"a folder that cannot be made", documents + "file/Palm/Lee/", [] {}},
+        {"pictures that cannot be copied", documents + "Palm/Lee/",
+            [&] { writeFile(documents + "Palm/Lee/graphics", "a file where the folder goes"); }},
+    };
+    const QString oldFolder = installation.dataFolder;
+    writeFile(oldFolder + "VantorelleMainID.cdb", "PC profiles");
+    writeFile(oldFolder + "graphics/logo.png", "logo");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.boxes.clear();
+        main.events.clear();
+        c.prepare();
+        shipPalmTools(c.userFolder);
+
+        EXPECT_EQ(runSetup("Palm"), SetupOutcome::Failed);
+
+        EXPECT_EQ(installation.dataFolder, oldFolder);
+        EXPECT_FALSE(registry.user.contains("data_path"));
+        ASSERT_FALSE(prompter.boxes.isEmpty());
+        EXPECT_EQ(prompter.boxes.last().title, "Error");
+        const QString text = prompter.boxes.last().text;
+        EXPECT_TRUE(text.startsWith("An error occurred while setting up the install type."))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains("The data was not moved to " + c.userFolder
+            + ". The data folder is still " + oldFolder + "."))
+            << text.toStdString();
+        EXPECT_FALSE(main.events.contains("keep files"));
+        EXPECT_EQ(readFile(oldFolder + "VantorelleMainID.cdb"), "PC profiles");
+    }
 }
 
 TEST_F(HandheldSetup, WindowsMobileRunsTheInstallerInTheDataFolder)
@@ -259,7 +405,7 @@ TEST_F(HandheldSetup, WindowsMobileCancelledCopiesNothingAndLogsNoEnd)
     tools.write(installation.programFolder, "Setup.exe");
     prompter.setNextAnswers({Prompter::Cancel});
 
-    runSetup("WM");
+    EXPECT_EQ(runSetup("WM"), SetupOutcome::Cancelled);
 
     EXPECT_FALSE(QFile::exists(installation.dataFolder + "Setup.exe"));
     EXPECT_FALSE(tools.run("Setup.exe"));
@@ -320,40 +466,58 @@ protected:
             if (call.program.endsWith("RUDUCopy.exe"))
                 writeFile(call.workingFolder + "CASLcopy.log",
                     "UserPath: " + userFolder.toUtf8() + "\r\n");
-            return 0;
+            return call.program.endsWith("CondReg.exe") ? condRegCode : 0;
         };
     }
 
     FakeProcessRunner runner;
     QString userFolder; // named by the install tool's log
+    int condRegCode = 0; // the conduit tool's exit code
 };
 
-TEST_F(ReinstallHandheld, PalmMovingTheDataSavesFirstThenClosesWithoutSaving)
+// The hotsyncs rewrite the table files: the tables are saved first, and after
+// the hotsyncs no close writes them again; the user is asked to start the
+// program again. A setup that fails before the hotsyncs changes no file: the
+// program carries on.
+TEST_F(ReinstallHandheld, PalmSavesFirstAndClosesAfterTheHotsyncsWithoutSaving)
 {
+    const QString moved = install.documentsFolder() + "Palm/Lee/";
+    const QString restart = "Vantorelle Rize will now be closed, so that it reads the records "
+                            "the hotsyncs brought. Please start it again.";
+    const struct {
+        const char *name;
+        QString userFolder;
+        int condRegCode;
+        QStringList events;
+        QString told; // by the last box
+    } cases[] = {
+        {"the data folder kept", installation.dataFolder, 0,
+            {"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
+                "keep files", "watch on", "discard editor work", "close"},
+            restart},
+        {"the data folder moved", moved, 0,
+            {"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
+                "keep files", "watch on", "discard editor work", "close"},
+            "The data folder has moved to:\r\n" + moved + "\r\n\r\n" + restart},
+        {"the conduit tool fails", moved, 2,
+            {"watch off", "save all", "watch off", "run CondReg.exe", "watch on"},
+            "The conduit setup utility (CondReg.exe) ended with exit code 2.\r\n\r\nThe handheld "
+            "software was not set up.\r\nPlease install again or contact support."},
+    };
     installation.platform = platformNamed("Palm");
-    userFolder = install.documentsFolder() + "Palm/Lee/";
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        main.events.clear();
+        prompter.boxes.clear();
+        userFolder = c.userFolder;
+        condRegCode = c.condRegCode;
 
-    reinstallHandheld(installation, main);
+        reinstallHandheld(installation, main);
 
-    EXPECT_EQ(main.events,
-        QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
-            "watch on", "watch off", "keep files", "discard editor work", "close"}));
-    ASSERT_FALSE(prompter.boxes.isEmpty());
-    EXPECT_EQ(prompter.boxes.last().title, "Restart Required");
-    EXPECT_EQ(prompter.boxes.last().text,
-        "The data folder has moved to:\r\n" + userFolder
-            + "\r\n\r\nVantorelle Rize will now be closed. Please start it again.");
-}
-
-TEST_F(ReinstallHandheld, PalmKeepingTheDataFolderCarriesOn)
-{
-    installation.platform = platformNamed("Palm");
-
-    reinstallHandheld(installation, main);
-
-    EXPECT_EQ(main.events,
-        QStringList({"watch off", "save all", "watch off", "run CondReg.exe", "run RUDUCopy.exe",
-            "watch on", "watch on"}));
+        EXPECT_EQ(main.events, c.events);
+        ASSERT_FALSE(prompter.boxes.isEmpty());
+        EXPECT_EQ(prompter.boxes.last().text, c.told);
+    }
 }
 
 TEST_F(ReinstallHandheld, PalmSetsNothingUpWhenTheTablesCannotBeSaved)

@@ -1,9 +1,13 @@
 #include "startup_fixture.h"
 
+#include "handheld/sync_watch.h"
 #include "store/store.h"
+#include "support/handheld_fakes.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <csignal>
 
 using namespace vantorelle;
 
@@ -91,4 +95,80 @@ TEST_F(HandheldMenus, RetrievalEndsTheProgramWithTheHandheldsTables)
     EXPECT_TRUE(main->closing());
     EXPECT_TRUE(main->close());
     EXPECT_EQ(readFile(folder + "VantorelleMainID.cdb"), "from the handheld\r\n");
+}
+
+// File > Reinstall Handheld Software on a Palm installation, with stand-ins
+// for the outside tools. While "Hotsync Now" is open the hotsyncs merge the
+// handheld's records into the table files; what they brought stays, whether
+// the program closes as it asks, because the watch sees a hotsync, or because
+// the session ends. What was typed before went into the files first.
+TEST_F(HandheldMenus, PalmReinstallKeepsWhatTheHotsyncsBrought)
+{
+    const struct {
+        const char *name;
+        bool hotsyncStaysOpen; // into the restart box, where the watch is on again
+        bool sessionEnds; // while "Hotsync Now" is open
+        QList<int> answers;
+        QStringList boxes; // after "Changes Not Saved" and "Select Hotsync User"
+    } cases[] = {
+        {"closed as the program asks", false, false,
+            {Prompter::No, Prompter::Ok, Prompter::Ok, Prompter::Ok},
+            {"Vantorelle - Hotsync Now", "Restart Required"}},
+        {"closed by the watch", true, false,
+            {Prompter::No, Prompter::Ok, Prompter::Ok, Prompter::Unanswered, Prompter::Ok},
+            {"Vantorelle - Hotsync Now", "Restart Required", "Hotsync Detected"}},
+        {"closed as the session ends", false, true,
+            {Prompter::No, Prompter::Ok, Prompter::Unanswered}, {"Vantorelle - Hotsync Now"}},
+    };
+    FakeTools tools;
+    const QString programFolder = install.programFolder();
+    tools.write(programFolder, "CondReg.exe");
+    tools.write(programFolder, "RUDUCopy.exe",
+        "printf 'UserPath: " + folder.toUtf8() + "\r\n' > CASLcopy.log");
+    for (const char *name :
+        {"CASLcn20.dll", "HSAPI.dll", "Instaide.dll", "Vantorelle_Installer.prc"})
+        writeFile(programFolder + name, name);
+    const QString profiles = folder + "VantorelleMainID.cdb";
+    const QByteArray original = readFile(profiles);
+
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        main.reset();
+        writeFile(profiles, original);
+        registerDataFolder(folder, "Palm");
+        ASSERT_TRUE(start());
+        prompter.boxes.clear();
+        windowFinder.openTitles.clear();
+        const QTimer *watch = main->findChild<QTimer *>("Timer1");
+        ASSERT_TRUE(watch);
+        editProfile();
+        prompter.setNextAnswers(c.answers);
+        QByteArray synced;
+        bool watchOnAtTheHotsync = true;
+        prompter.whileShown = [&](const FakePrompter::Box &box) {
+            if (box.title == "Vantorelle - Hotsync Now") {
+                watchOnAtTheHotsync = watch->isActive();
+                synced = readFile(profiles) + "0x00000042,0x0000,\"20260307\"\r\n";
+                writeFile(profiles, synced);
+                if (c.hotsyncStaysOpen)
+                    windowFinder.openTitles = {hotsyncWindowTitle};
+                if (c.sessionEnds)
+                    main->endSession(SIGTERM);
+            }
+            // The watch looks while the box waits, when it is on.
+            if (watch->isActive())
+                checkForHotsync(*main);
+        };
+
+        control<QAction>("mnuReinstallHH")->trigger();
+        prompter.whileShown = nullptr;
+
+        EXPECT_EQ(boxTitles(),
+            QStringList({"Changes Not Saved", "Vantorelle - Select Hotsync User"}) + c.boxes);
+        EXPECT_TRUE(main->closing());
+        EXPECT_FALSE(watchOnAtTheHotsync);
+        // The edit was saved before the hotsyncs, whose record is still there.
+        EXPECT_TRUE(synced.contains("\"Changed\""));
+        EXPECT_EQ(readFile(profiles), synced);
+    }
 }

@@ -31,8 +31,10 @@ protected:
     void run()
     {
         const std::optional<Installation> configured
-            = configureInstallation(install.programFolder(),
-                [this](Installation &setUp) { setups.append(platformName(setUp.platform)); });
+            = configureInstallation(install.programFolder(), [this](Installation &setUp) {
+                  setups.append(platformName(setUp.platform));
+                  return setupWorks;
+              });
         ASSERT_TRUE(configured.has_value());
         installation = *configured;
     }
@@ -63,6 +65,7 @@ protected:
     FakePrompter prompter;
     FixedClock clock {{2026, 3, 7, 9, 5, 0}};
     QStringList setups;
+    bool setupWorks = true; // what the handheld setup gives
     Installation installation; // what the last run settled
 };
 
@@ -211,6 +214,27 @@ TEST_F(FirstRunConfiguration, ANewInstallationDateRepeatsTheHandheldSetupSilentl
             registry.user.value("install_date").toString(), c.setupRuns ? "20250505" : "20240101")
             << c.type;
     }
+}
+
+// A setup that failed is not recorded: the next start runs it again, and once
+// it works the installation is recorded.
+TEST_F(FirstRunConfiguration, AFailedHandheldSetupRunsAgainAtTheNextStart)
+{
+    const QString folder = install.documentsFolder() + "records/";
+    writeFile(folder + tableFile("MainID"), "mine");
+    registry.user = {{"data_path", folder}};
+    registry.machine = {{"install_type", "WM"}, {"install_date", "20250505"}};
+    setupWorks = false;
+    run();
+    EXPECT_EQ(registry.user, (QVariantMap {{"data_path", folder}}));
+    EXPECT_TRUE(setupLog().contains("Handheld setup failed, install not recorded\r\n"));
+
+    setupWorks = true;
+    run();
+    EXPECT_EQ(setups, QStringList({"WM", "WM"}));
+    EXPECT_EQ(registry.user,
+        (QVariantMap {
+            {"data_path", folder}, {"install_type", "WM"}, {"install_date", "20250505"}}));
 }
 
 TEST_F(FirstRunConfiguration, DecliningTheConversionKeepsThePlatformAndStopsTheQuestion)

@@ -16,6 +16,10 @@ int FakePrompter::ask(const QString &title, const QString &text, Buttons buttons
     DefaultButton defaultButton)
 {
     boxes.append({title, text, buttons, icon, defaultButton});
+    if (whileShown) {
+        const Box shown = boxes.last(); // what it does may show other boxes
+        whileShown(shown);
+    }
     if (!answers_.isEmpty())
         return answers_.takeFirst();
     const bool yesNo = buttons == YesNo || buttons == YesNoCancel;
