@@ -246,7 +246,8 @@ std::vector<StoreFailure> Store::removeNearEmptyFiles()
 {
     std::vector<StoreFailure> failures;
     for (TableId id : exitOrder) {
-        if (tableSpec(id).requiredAtStart)
+        // A file left as it was because it could not be read whole stays.
+        if (tableSpec(id).requiredAtStart || unreadable_[static_cast<std::size_t>(id)])
             continue;
         if (auto failure = removeNearEmptyFile(path(id))) {
             failure->operation = "removing empty table files";

@@ -70,7 +70,8 @@ public:
     bool hasUnsavedChanges() const;
     // At exit: deletes the table files shorter than 50 bytes, except the four
     // the next start-up cannot do without (name index, locations, provider
-    // types, preferences). Returns the files that could not be deleted.
+    // types, preferences) and those never written because they could not be
+    // read whole. Returns the files that could not be deleted.
     std::vector<StoreFailure> removeNearEmptyFiles();
 
     // Retires rows with a repeated Key in MainID and MainNm (the first in

@@ -193,6 +193,8 @@ TEST_F(BasicFolder, AFileWithoutAWholeHeaderBlockIsToldAndNeverWritten)
         {MainNm, "loading data source 2", "#SYNCMODE: MERGE\r\n#FLDCNT: 6\r\n" + recordsOf(MainNm),
             "Its header block has no \"#RECCNT:\" line.", 2},
         {Prefs, "loading data source prefs", "", "The file has no header block.", 0},
+        {Weight, "loading data source 15", "0x00000001,0x0000,\"k\"\r\n",
+            "The file has no header block.", 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.operation);
@@ -222,7 +224,9 @@ TEST_F(BasicFolder, AFileWithoutAWholeHeaderBlockIsToldAndNeverWritten)
             "as it was.\r\n\r\nFilename = "
                 + path);
         EXPECT_EQ(readBytes(path), c.bytes);
-        EXPECT_EQ(readBytes(file(Weight)), original(Weight)) << "the other tables are saved";
+        EXPECT_EQ(readBytes(file(Chol)), original(Chol)) << "the other tables are saved";
+        EXPECT_TRUE(store.removeNearEmptyFiles().empty());
+        EXPECT_EQ(readBytes(path), c.bytes) << "not removed, however short";
         writeBytes(path, original(c.table));
     }
 }
