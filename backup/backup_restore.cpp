@@ -22,12 +22,12 @@ namespace vantorelle {
 
 namespace {
 
+const QString crLf = QStringLiteral("\r\n");
+
 QString joinLines(std::initializer_list<QString> lines)
 {
-    return QStringList(lines).join(QStringLiteral("\r\n"));
+    return QStringList(lines).join(crLf);
 }
-
-const QString crLf = QStringLiteral("\r\n");
 
 int ask(const QString &title, const QString &text, Prompter::Buttons buttons = Prompter::OkOnly,
     Prompter::Icon icon = Prompter::NoIcon)
