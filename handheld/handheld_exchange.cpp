@@ -37,6 +37,16 @@ public:
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
+// The first line of the box for a tool that failed: what could not be done,
+// and how the tool ended.
+QString toolFailure(const QString &undone, const QString &tool, int exitCode)
+{
+    const QString ending = exitCode == -1
+        ? QStringLiteral(" stopped unexpectedly.")
+        : QStringLiteral(" ended with exit code %1.").arg(exitCode);
+    return undone + QStringLiteral(": ") + tool + ending;
+}
+
 } // namespace
 
 void takeTablesFromHandheld(const Installation &installation, MainWindowActions &main)
@@ -44,32 +54,39 @@ void takeTablesFromHandheld(const Installation &installation, MainWindowActions 
     const QString &programFolder = installation.programFolder;
     const QString title = QStringLiteral("Retrieve Data from Handheld");
     const QString appTitle = QLatin1String(AppInfo::title);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int answer = prompter().ask(title,
-        joinLines({QStringLiteral("This transfer will OVERWRITE the PC data."), QString(),
-            QStringLiteral("Please make sure your handheld is connected to the PC.")}),
-        Prompter::OkCancel);
-    if (answer != Prompter::Ok) {
-        QApplication::restoreOverrideCursor();
-        return;
-    }
-
-    QString destination = installation.dataFolder;
-    if (destination.endsWith(QLatin1Char('/')))
-        destination.chop(1);
+    const QString tool = QStringLiteral("CASLppc2cdb.exe");
+    int exitCode = 0;
     try {
-        processRunner().run(programFolder + QStringLiteral("CASLppc2cdb.exe"),
+        const BusyCursor busy;
+        const int answer = prompter().ask(title,
+            joinLines({QStringLiteral("This transfer will OVERWRITE the PC data."), QString(),
+                QStringLiteral("Please make sure your handheld is connected to the PC.")}),
+            Prompter::OkCancel);
+        if (answer != Prompter::Ok)
+            return;
+
+        QString destination = installation.dataFolder;
+        if (destination.endsWith(QLatin1Char('/')))
+            destination.chop(1);
+        exitCode = processRunner().run(programFolder + tool,
             {QStringLiteral("-DestinationFolder"), QDir::toNativeSeparators(destination),
                 QStringLiteral("-CreatorId"), creatorId, QStringLiteral("-TransferAll")},
             programFolder);
     } catch (const AppError &error) {
         // Nothing was retrieved: the tables in memory are still the data.
-        QApplication::restoreOverrideCursor();
         showError(installation, error, QStringLiteral("retrieving data from the handheld"));
         return;
     }
-    QCoreApplication::processEvents();
-    QApplication::restoreOverrideCursor();
+    if (exitCode != 0) {
+        // The tables in memory are still the data: Save All and the close
+        // write them as before, over whatever the tool may have left.
+        prompter().ask(title,
+            joinLines(
+                {toolFailure(QStringLiteral("The data could not be retrieved"), tool, exitCode),
+                    QString(), QStringLiteral("The PC data has been kept.")}),
+            Prompter::OkOnly, Prompter::Exclamation);
+        return;
+    }
 
     main.keepFilesOnExit();
     prompter().ask(title,
@@ -84,6 +101,7 @@ void sendTablesToHandheld(const Installation &installation, MainWindowActions &m
     const QString &dataFolder = installation.dataFolder;
     const QString &programFolder = installation.programFolder;
     const QString title = QStringLiteral("Transfer Data to Handheld");
+    const QString tool = QStringLiteral("CASLcdi2ppc.exe");
     const int answer = prompter().ask(title,
         joinLines({QStringLiteral("This transfer will OVERWRITE the HANDHELD data."), QString(),
             QStringLiteral("Please make sure your handheld is connected to the PC."), QString(),
@@ -99,22 +117,31 @@ void sendTablesToHandheld(const Installation &installation, MainWindowActions &m
         return;
     }
 
+    int exitCode = 0;
     try {
-        BusyCursor busy;
+        const BusyCursor busy;
         for (const QString &name :
             QDir(dataFolder).entryList({QStringLiteral("*.cdi")}, QDir::Files)) {
             if (!QFile::remove(dataFolder + name))
                 throw AppError(AppError::PermissionDenied).aboutFile(dataFolder + name);
         }
         // The pattern goes to the tool as it is: the tool, not a shell, expands it.
-        processRunner().run(programFolder + QStringLiteral("CASLcdi2ppc.exe"),
+        exitCode = processRunner().run(programFolder + tool,
             {QStringLiteral("-DbFile"),
                 QDir::toNativeSeparators(dataFolder + QStringLiteral("*.cdb")),
                 QStringLiteral("-CreatorID"), creatorId},
             programFolder);
-        QCoreApplication::processEvents();
     } catch (const AppError &error) {
         showError(installation, error, QStringLiteral("transferring data to the handheld"));
+        return;
+    }
+    // A transfer that worked says nothing.
+    if (exitCode != 0) {
+        prompter().ask(title,
+            joinLines(
+                {toolFailure(QStringLiteral("The data could not be transferred"), tool, exitCode),
+                    QString(), QStringLiteral("The handheld has not been updated.")}),
+            Prompter::OkOnly, Prompter::Exclamation);
     }
 }
 

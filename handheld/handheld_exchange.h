@@ -15,13 +15,16 @@ class MainWindowActions;
 // The menu's Retrieve Data from Handheld: after the user agrees, the transfer
 // tool replaces the table files of the data folder with the handheld's, and
 // the program ends at once without writing its tables over them. A tool that
-// cannot be started is shown in the error box; the program then goes on.
+// cannot be started is shown in the error box, and one that fails (a non-zero
+// exit code, a crash) is named with how it ended; the program then goes on
+// with its tables, which Save All and the close write as before.
 void takeTablesFromHandheld(const Installation &installation, MainWindowActions &main);
 
 // The menu's Transfer PC Data to Handheld: after the user agrees, every table
 // is saved, the old handheld copies are removed, and the transfer tool sends
 // the table files to the handheld. Nothing is sent when a table could not be
-// saved; a tool that cannot be started is shown in the error box.
+// saved; a tool that cannot be started is shown in the error box, and one that
+// fails is named with how it ended, and the handheld said not to be updated.
 void sendTablesToHandheld(const Installation &installation, MainWindowActions &main);
 
 // Writes the handheld copy of the table file `tablePath` beside it ("x.cdb"

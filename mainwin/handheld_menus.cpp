@@ -13,11 +13,13 @@ void MainWindow::connectHandheldMenus()
     using enum EditedRecord;
     // Each writes the tables, replaces them or ends the program.
     connectMenuCommands({
-        {backupAction_, &MainWindow::backupRecords, AskFirst},
-        {restoreAction_, &MainWindow::restoreRecords, AskFirst},
-        {transferAction_, &MainWindow::transferToHandheld, AskFirst},
-        {retrieveAction_, &MainWindow::retrieveFromHandheld, AskFirst},
-        {reinstallAction_, &MainWindow::reinstallHandheldSoftware, AskFirst},
+        {backupAction_, &MainWindow::backupRecords, AskFirst, &MainWindow::keepsFilesOnDisk},
+        {restoreAction_, &MainWindow::restoreRecords, AskFirst, &MainWindow::keepsFilesOnDisk},
+        {transferAction_, &MainWindow::transferToHandheld, AskFirst, &MainWindow::keepsFilesOnDisk},
+        {retrieveAction_, &MainWindow::retrieveFromHandheld, AskFirst,
+            &MainWindow::keepsFilesOnDisk},
+        {reinstallAction_, &MainWindow::reinstallHandheldSoftware, AskFirst,
+            &MainWindow::keepsFilesOnDisk},
     });
 }
 

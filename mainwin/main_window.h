@@ -128,9 +128,13 @@ public:
     void editMasterList(int index) override;
 
     // ---- MainWindowActions: what the handheld, backup and watch commands use
-    // Save All; returns the table files that could not be written.
+    // Save All; returns the table files that could not be written. Once the
+    // files on disk are kept, it writes nothing.
     QStringList saveAll() override;
     void discardEditorWork() override;
+    // From here on nothing in this run writes a table: the files on disk are
+    // newer than the tables in memory. Save All, the commands that save or
+    // replace the tables and the close then leave them alone.
     void keepFilesOnExit() override { keepFilesOnExit_ = true; }
     void closeMainWindow() override { close(); }
     // Ends the program without the close step: nothing is written.
@@ -235,6 +239,10 @@ private:
     bool refusesExport() { return refusesProfileDialog(exportDialog); }
     bool refusesImport() { return refusesProfileDialog(importDialog); }
     bool refusesProfileReport();
+    // Once the files on disk are kept, the commands that save, back up, send
+    // or replace the tables do nothing: the program is on its way to close,
+    // and a backup or a transfer would be built on tables it no longer writes.
+    bool keepsFilesOnDisk() { return keepFilesOnExit_; }
     void showProfileDialog(
         const ProfileDialog &dialog, const std::function<void(QWidget *, const QString &)> &show);
     void saveAllTables() { saveAll(); }

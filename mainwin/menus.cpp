@@ -77,7 +77,7 @@ void MainWindow::connectMenus()
     // Save All, import, export and both prints end the editing; the exit's
     // close asks on its own.
     connectMenuCommands({
-        {saveAllAction_, &MainWindow::saveAllTables, AskFirst},
+        {saveAllAction_, &MainWindow::saveAllTables, AskFirst, &MainWindow::keepsFilesOnDisk},
         {importAction_, &MainWindow::importRecords, AskFirst, &MainWindow::refusesImport},
         {exportAction_, &MainWindow::exportRecords, AskFirst, &MainWindow::refusesExport},
         {graphAction_, &MainWindow::showGraph, Kept},

@@ -211,6 +211,8 @@ void MainWindow::endProgram()
 
 QStringList MainWindow::saveAll()
 {
+    if (keepFilesOnExit_)
+        return {};
     QApplication::setOverrideCursor(Qt::WaitCursor);
     discardEditorWork();
     beginLongOperation();

@@ -14,7 +14,9 @@ void copyFileAtomically(const QString &from, const QString &to)
 {
     const QFileInfo source(from);
     if (!source.isFile())
-        throw AppError(AppError::FileNotFound).aboutFile(from);
+        // A folder where the file should be is there, only it is no file.
+        throw AppError(source.exists() ? AppError::PathFileAccessError : AppError::FileNotFound)
+            .aboutFile(from);
     const QFileInfo target(to);
     if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
         return;

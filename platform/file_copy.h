@@ -9,7 +9,7 @@ namespace vantorelle {
 // `to` as it was. A new copy is its owner's alone (0600, or 0700 when `from`
 // is executable by its owner); a replaced `to` keeps its permissions. Copying
 // a file onto itself does nothing. Throws AppError: 53 when `from` is missing,
-// and what the write reports otherwise.
+// 75 when it is a folder, and what the write reports otherwise.
 void copyFileAtomically(const QString &from, const QString &to);
 
 } // namespace vantorelle

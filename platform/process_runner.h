@@ -12,7 +12,10 @@ public:
 
     // Runs `program` with `arguments` in `workingFolder` and waits without limit;
     // returns its exit code (-1 when it crashed). Throws AppError 53 "File not
-    // found" when the program cannot be started.
+    // found" when the program cannot be started. While it waits the windows
+    // repaint and timers and signals are served, but what the user types or
+    // clicks meanwhile is dropped: a tool takes minutes, and keys pressed while
+    // the window seemed stuck must not act on the data the tool has changed.
     virtual int run(
         const QString &program, const QStringList &arguments, const QString &workingFolder)
         = 0;

@@ -3,6 +3,7 @@
 #include "store/file_io.h"
 #include "store/line_reader.h"
 #include "store/record_status.h"
+#include "store/table_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -58,6 +59,8 @@ std::optional<StoreFailure> retireDuplicateKeys(const std::string &path)
     std::string content;
     if (const int error = readWholeFile(path, content))
         return StoreFailure::fromErrno(error, path);
+    if (TableFile::headerFault(content))
+        return std::nullopt; // never written back without a whole header block
     const std::string cleaned = withDuplicateKeysRetired(content);
     if (cleaned == content)
         return std::nullopt;

@@ -17,8 +17,9 @@ std::optional<StoreFailure> removeNearEmptyFile(const std::string &path);
 // status "0x0002", whatever its status was. Header lines stay; lines already
 // deleted are kept and not compared; lines of 5 characters or fewer are
 // dropped. Only the status field of a line is ever changed. A line whose key
-// cannot be cut stops the cleaning and leaves the file as it was. The file is
-// rewritten atomically, and only when something changed.
+// cannot be cut stops the cleaning and leaves the file as it was, and so does
+// a header block that is not whole. The file is rewritten atomically, and only
+// when something changed.
 std::optional<StoreFailure> retireDuplicateKeys(const std::string &path);
 // The same on the bytes of a file: the cleaned bytes, or `content` as it is.
 std::string withDuplicateKeysRetired(std::string_view content);

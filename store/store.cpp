@@ -123,8 +123,18 @@ std::optional<StoreFailure> Store::loadTable(TableId id)
     if (!failure)
         return std::nullopt;
     failure->operation = operationOf(id);
-    failure->details = loadDetails(failure->path);
-    failure->fatal = tableSpec(id).requiredAtStart;
+    if (failure->number == StoreFailure::invalidFileFormat) {
+        // Every record was read: the program can go on with them, but the
+        // file stays as it is, since the header block it needs cannot be rebuilt.
+        failure->details += "\r\n\r\nIts records are shown as they were read, but the file is "
+                            "not written back: changes to them cannot be saved. Synchronize "
+                            "the handheld again or restore a backup to mend it.\r\n\r\n"
+                            "Filename = "
+            + failure->path;
+    } else {
+        failure->details = loadDetails(failure->path);
+        failure->fatal = tableSpec(id).requiredAtStart;
+    }
     if (failure->number != 53) // the file is there but could not be read whole
         unreadable_[static_cast<std::size_t>(id)] = failure;
     return failure;
@@ -137,7 +147,8 @@ std::vector<StoreFailure> Store::load()
 
     if (auto failure = loadTable(TableId::Prefs)) {
         failures.push_back(*failure);
-        return failures;
+        if (failure->fatal)
+            return failures;
     }
     MemoryTable &prefs = table(TableId::Prefs);
     prefs.setFilter(Criterion::standardFilter());
@@ -178,22 +189,8 @@ std::vector<StoreFailure> Store::writeTables()
 {
     std::vector<StoreFailure> failures;
     for (TableId id : saveOrder) {
-        if (const auto &unread = unreadable_[static_cast<std::size_t>(id)]) {
-            StoreFailure kept = *unread;
-            kept.operation = "saving the databases";
-            kept.details = "The file could not be read completely at start-up and was left as it "
-                           "was.\r\n\r\nFilename = "
-                + kept.path;
-            failures.push_back(kept);
-            continue;
-        }
-        if (auto failure = TableFile(path(id), tableLayout(id)).write(table(id))) {
-            failure->operation = "saving the databases";
-            failure->details = "Filename = " + failure->path;
+        if (auto failure = writeTable(id))
             failures.push_back(*failure);
-        } else {
-            savedChanges_[static_cast<std::size_t>(id)] = table(id).changeCount();
-        }
     }
     if (auto failure = writePreferences())
         failures.push_back(*failure);
@@ -202,16 +199,38 @@ std::vector<StoreFailure> Store::writeTables()
 
 std::optional<StoreFailure> Store::writePreferences()
 {
-    auto failure
-        = TableFile(path(TableId::Prefs), tableLayout(TableId::Prefs)).write(table(TableId::Prefs));
+    return writeTable(TableId::Prefs);
+}
+
+std::optional<StoreFailure> Store::writeTable(TableId id)
+{
+    if (const auto &unread = unreadable_[static_cast<std::size_t>(id)]) {
+        StoreFailure kept = *unread;
+        kept.operation = "saving the databases";
+        kept.details = (unread->number == StoreFailure::invalidFileFormat
+                               ? "The file's header block was missing or broken at start-up, and "
+                                 "the file was left as it was."
+                               : "The file could not be read completely at start-up and was left "
+                                 "as it was.")
+            + std::string("\r\n\r\nFilename = ") + kept.path;
+        return kept;
+    }
+    auto failure = TableFile(path(id), tableLayout(id)).write(table(id));
     if (failure) {
         failure->operation = "saving the databases";
-        failure->details = "Filename = " + failure->path;
+        failure->details = failure->number == StoreFailure::invalidFileFormat
+            ? failure->details + " The file was left as it was.\r\n\r\nFilename = " + failure->path
+            : "Filename = " + failure->path;
     } else {
-        savedChanges_[static_cast<std::size_t>(TableId::Prefs)]
-            = table(TableId::Prefs).changeCount();
+        savedChanges_[static_cast<std::size_t>(id)] = table(id).changeCount();
     }
     return failure;
+}
+
+std::optional<StoreFailure> Store::checkTableFile(const std::string &path, TableId id)
+{
+    MemoryTable rows(tableColumns(id));
+    return TableFile(path, tableLayout(id)).read(rows);
 }
 
 bool Store::hasUnsavedChanges() const
@@ -227,7 +246,8 @@ std::vector<StoreFailure> Store::removeNearEmptyFiles()
 {
     std::vector<StoreFailure> failures;
     for (TableId id : exitOrder) {
-        if (tableSpec(id).requiredAtStart)
+        // A file left as it was because it could not be read whole stays.
+        if (tableSpec(id).requiredAtStart || unreadable_[static_cast<std::size_t>(id)])
             continue;
         if (auto failure = removeNearEmptyFile(path(id))) {
             failure->operation = "removing empty table files";

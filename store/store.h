@@ -55,17 +55,23 @@ public:
 
     // Writes the 22 data tables whole, tombstones included, in the write order,
     // then the preferences (writePreferences). Each file is replaced atomically.
-    // A table whose existing file could not be read completely at start-up is
-    // not written (its file stays as it was). Returns the files not written.
+    // A table whose existing file could not be read completely at start-up, or
+    // whose header block was not whole, is not written (its file stays as it
+    // was). Returns the files not written.
     std::vector<StoreFailure> writeTables();
-    // Writes the preferences file; a missing one is created with its header.
+    // Writes the preferences file, as writeTables writes each table; a missing
+    // one is created with its header.
     std::optional<StoreFailure> writePreferences();
+    // Whether the file at `path` reads as a whole file of table `id`, header
+    // block included: nothing, or why not (as loading it would fail).
+    static std::optional<StoreFailure> checkTableFile(const std::string &path, TableId id);
     // Whether a table holds changes its file does not: made since it was read
     // or last written, or kept from a file that could not be written.
     bool hasUnsavedChanges() const;
     // At exit: deletes the table files shorter than 50 bytes, except the four
     // the next start-up cannot do without (name index, locations, provider
-    // types, preferences). Returns the files that could not be deleted.
+    // types, preferences) and those never written because they could not be
+    // read whole. Returns the files that could not be deleted.
     std::vector<StoreFailure> removeNearEmptyFiles();
 
     // Retires rows with a repeated Key in MainID and MainNm (the first in
@@ -91,13 +97,15 @@ public:
 
 private:
     std::optional<StoreFailure> loadTable(TableId id);
+    std::optional<StoreFailure> writeTable(TableId id);
     std::string masterName(TableId master, std::string_view field, std::string_view key);
     int masterPosition(TableId master, std::string_view key);
 
     std::string dataPath_;
     StoredPreferences loadedPreferences_;
     std::vector<std::unique_ptr<MemoryTable>> tables_;
-    // Load failures of files that exist but could not be read completely.
+    // Load failures of files that exist but could not be read completely, or
+    // whose header block is not whole: these files are never written.
     std::array<std::optional<StoreFailure>, tableCount> unreadable_;
     // Each table's change count when its file last matched it.
     std::array<std::uint64_t, tableCount> savedChanges_ {};

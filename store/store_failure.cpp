@@ -63,4 +63,14 @@ StoreFailure StoreFailure::fromErrno(int errnoCode, const std::string &path)
     return failure;
 }
 
+StoreFailure StoreFailure::invalidFormat(const std::string &path, const std::string &fault)
+{
+    StoreFailure failure;
+    failure.path = path;
+    failure.number = invalidFileFormat;
+    failure.description = "Invalid file format";
+    failure.details = fault;
+    return failure;
+}
+
 } // namespace vantorelle

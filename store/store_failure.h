@@ -14,8 +14,14 @@ struct StoreFailure {
     std::string description; // "File not found"
     bool fatal = false; // the program must end (a required table could not be loaded)
 
+    // The number of a table file whose header block is missing or broken.
+    static constexpr int invalidFileFormat = 321;
+
     // The failure of a file operation on `path` for the system error `errnoCode`.
     static StoreFailure fromErrno(int errnoCode, const std::string &path);
+    // A table file at `path` whose header block is missing or broken; `fault`
+    // says how, and becomes the details.
+    static StoreFailure invalidFormat(const std::string &path, const std::string &fault);
 };
 
 } // namespace vantorelle

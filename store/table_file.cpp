@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace vantorelle {
 
@@ -238,6 +239,27 @@ std::string TableFile::updatedHeader(std::string_view previousContent, std::int6
     return header;
 }
 
+std::optional<std::string> TableFile::headerFault(std::string_view content)
+{
+    if (!content.starts_with('#'))
+        return "The file has no header block.";
+    constexpr std::string_view needed[] = {"#RECCNT:", "#SYNCMODE", "#FLDCNT:"};
+    bool found[std::size(needed)] = {};
+    LineReader lines(content);
+    std::string_view line;
+    while (lines.next(line) && line.starts_with('#')) {
+        if (line.find('\n') != std::string_view::npos)
+            return "A line of its header block ends in a line feed alone.";
+        for (std::size_t i = 0; i < std::size(needed); ++i)
+            found[i] = found[i] || line.starts_with(needed[i]);
+    }
+    for (std::size_t i = 0; i < std::size(needed); ++i) {
+        if (!found[i])
+            return "Its header block has no \"" + std::string(needed[i]) + "\" line.";
+    }
+    return std::nullopt;
+}
+
 std::string TableFile::newHeader(
     std::int64_t recordCount, int fieldCount, std::string_view fieldType)
 {
@@ -356,6 +378,8 @@ std::optional<StoreFailure> TableFile::read(MemoryTable &table) const
     if (const int error = readWholeFile(path_, content))
         return StoreFailure::fromErrno(error, path_);
     readBytes(content, table);
+    if (const auto fault = headerFault(content))
+        return StoreFailure::invalidFormat(path_, *fault);
     return std::nullopt;
 }
 
@@ -380,6 +404,10 @@ std::optional<StoreFailure> TableFile::write(MemoryTable &table) const
     const int readError = readFileStart(path_, previous, holdsHeaderBlock);
     if (readError != 0 && readError != ENOENT)
         return StoreFailure::fromErrno(readError, path_);
+    if (readError == 0) {
+        if (const auto fault = headerFault(previous))
+            return StoreFailure::invalidFormat(path_, *fault);
+    }
 
     const std::string content
         = bytes(table, readError == 0 ? std::optional<std::string_view>(previous) : std::nullopt);

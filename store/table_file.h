@@ -39,7 +39,9 @@ public:
     const std::string &path() const { return path_; }
 
     // Reads every record line into `table` (values kept as read) and makes the
-    // first row current. On failure the table keeps the rows read before it.
+    // first row current. On failure the table keeps the rows read before it; a
+    // file whose header block is not whole (headerFault) is read to its end and
+    // then fails as "Invalid file format".
     std::optional<StoreFailure> read(MemoryTable &table) const;
     // The same from the bytes of a file.
     void readBytes(std::string_view content, MemoryTable &table) const;
@@ -48,6 +50,8 @@ public:
     // table's sort order: the rebuilt header, then the record lines. The filter
     // is lifted for the walk and assigned back (which moves to the first row).
     // The file is replaced atomically; a missing file is created with a new header.
+    // A file whose header block is not whole is left as it is ("Invalid file
+    // format"): the handheld's tools could not read it back without one.
     std::optional<StoreFailure> write(MemoryTable &table) const;
     // The bytes `write` puts in the file, for a file that begins with
     // `previousContent` (its whole header block at least), or that does not
@@ -66,6 +70,12 @@ public:
     // none after the last.
     static std::string updatedHeader(std::string_view previousContent, std::int64_t recordCount,
         int fieldCount, std::string_view fieldType);
+    // What is wrong with the header block at the start of a table file's text,
+    // as a sentence; nothing when it is whole. A whole header block begins the
+    // file and holds the "#RECCNT:", "#SYNCMODE" and "#FLDCNT:" lines that the
+    // handheld's tools read, each ended as a line (not by a lone LF). The
+    // "#FLDNUM:" lines may be short: the rebuild appends those missing.
+    static std::optional<std::string> headerFault(std::string_view content);
     // The header of a file written for the first time.
     static std::string newHeader(
         std::int64_t recordCount, int fieldCount, std::string_view fieldType);

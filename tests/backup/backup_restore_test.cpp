@@ -5,7 +5,12 @@
 #include "support/fake_file_dialogs.h"
 #include "support/fake_prompter.h"
 #include "support/file_modes.h"
+#include "support/file_size_limit.h"
 #include "support/handheld_fakes.h"
+
+#include <QMap>
+
+#include <functional>
 
 using namespace vantorelle;
 
@@ -21,6 +26,17 @@ QStringList filesIn(const QString &folder, const QString &pattern = "*")
     return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
 }
 
+// Every entry of `folder`, hidden ones too, with the bytes of each file.
+QMap<QString, QByteArray> contentsOf(const QString &folder)
+{
+    QMap<QString, QByteArray> contents;
+    for (const QFileInfo &entry :
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        contents[entry.fileName()]
+            = entry.isDir() ? QByteArray("<folder>") : readFile(entry.filePath());
+    return contents;
+}
+
 class BackupRestore : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,6 +48,16 @@ protected:
         ASSERT_EQ(tables.size(), 23);
         backupFolder = install.documentsFolder() + "Backups/";
         QDir().mkpath(backupFolder);
+    }
+
+    // A whole backup of the 23 tables, made on another day: the profiles of the
+    // handheld fixture, the other tables as in the data folder.
+    QString wholeBackup() const
+    {
+        const QString folder = install.documentsFolder() + "Backup of May/";
+        copyTree(basicData(), folder);
+        copyTree(handheldData() + "backup/", folder);
+        return folder;
     }
 
     TemporaryInstall install;
@@ -186,6 +212,61 @@ TEST_F(BackupRestore, BackupIntoTheDataFolderLeavesTheTablesAsTheyAre)
     EXPECT_EQ(prompter.boxes.last().title, "Backup Complete");
 }
 
+// The user picks a folder that holds an older backup, and the backup fails on
+// the way: the folder stays as it was, its older backup whole, and the folder
+// remembered for the next backup is still the one before.
+TEST_F(BackupRestore, ABackupThatFailsLeavesTheFolderAsItWas)
+{
+    const struct {
+        const char *name;
+        const char *inTheWay; // a folder in place of this file of the older backup
+        rlim_t sizeLimit; // the disk full at that size
+        QString error;
+    } cases[] = {
+        {"a folder where a backup file should be", "VantorelleWeight.cdb", RLIM_INFINITY,
+            "ErrorCode =  75 (Path/File access error)"},
+        {"a folder where a previous copy goes", "VantorelleWeight.bak", RLIM_INFINITY,
+            "ErrorCode =  75 (Path/File access error)"},
+        {"the disk full at a large table", nullptr, 2000, "ErrorCode =  61 (Disk full)"},
+    };
+    const QString remembered = backupFolder;
+    writeSetting("Main", "BackupPath", remembered, installation.settingsFile());
+    const QByteArray settings = readFile(installation.settingsFile());
+    // Today's blood-pressure table is larger than any other.
+    const QByteArray readings = readFile(installation.dataFolder + "VantorelleBP.cdb");
+    writeFile(installation.dataFolder + "VantorelleBP.cdb",
+        readings + QByteArray("0x00000000,0x0008,\"k\"\r\n").repeated(100));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString older = install.documentsFolder() + "stick/";
+        QDir(older).removeRecursively();
+        copyTree(basicData(), older);
+        if (c.inTheWay) {
+            QFile::remove(older + c.inTheWay);
+            QDir().mkpath(older + c.inTheWay + QString("/inside"));
+        }
+        const QMap<QString, QByteArray> before = contentsOf(older);
+        prompter.boxes.clear();
+        prompter.setNextAnswers({Prompter::No});
+        dialogs.setNextAnswers({older});
+        {
+            const FileSizeLimit disk(c.sizeLimit);
+            backUpTables(installation, backupFolder, main);
+        }
+
+        EXPECT_EQ(contentsOf(older), before);
+        EXPECT_EQ(backupFolder, remembered);
+        EXPECT_EQ(readFile(installation.settingsFile()), settings);
+        ASSERT_EQ(prompter.boxes.size(), 2);
+        EXPECT_EQ(prompter.boxes[1].title, "Error");
+        const QString text = prompter.boxes[1].text;
+        EXPECT_TRUE(text.contains(c.error)) << text.toStdString();
+        EXPECT_TRUE(text.contains("The backup folder was left as it was: a backup made there "
+                                  "before is still whole."))
+            << text.toStdString();
+    }
+}
+
 TEST_F(BackupRestore, BackupToAMissingFolderShowsTheErrorBox)
 {
     backupFolder = install.documentsFolder() + "unplugged/";
@@ -201,17 +282,13 @@ TEST_F(BackupRestore, BackupToAMissingFolderShowsTheErrorBox)
 TEST_F(BackupRestore, PalmRestoreReplacesTheTablesAndWritesTheHandheldCopies)
 {
     installation.platform = platformNamed("Palm");
-    backupFolder = handheldData() + "backup/";
+    backupFolder = wholeBackup();
 
     restoreBackup(installation, backupFolder, main);
 
-    // Only the two tables of the backup are replaced.
-    for (const QString &name : tables) {
-        const bool restored = name == "VantorelleMainID.cdb" || name == "VantorelleMainNm.cdb";
-        EXPECT_EQ(readFile(installation.dataFolder + name),
-            readFile((restored ? backupFolder : basicData()) + name))
+    for (const QString &name : tables)
+        EXPECT_EQ(readFile(installation.dataFolder + name), readFile(backupFolder + name))
             << name.toStdString();
-    }
     EXPECT_EQ(filesIn(installation.dataFolder, "*.cdi").size(), 23);
     for (const char *copy : {"VantorelleMainID.cdi", "VantorelleMainNm.cdi"})
         EXPECT_EQ(
@@ -247,12 +324,13 @@ TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
             "in order to update the handheld data files.\r\n\r\nPLEASE SYNC NOW."},
         {"Win", "Database restore complete. The PC software will now be closed."},
     };
+    const QString backup = wholeBackup();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.installType);
         installation.platform = platformNamed(c.installType);
         prompter.boxes.clear();
         // Given without its final separator, the folder still holds the backup.
-        backupFolder = handheldData() + "backup";
+        backupFolder = backup.chopped(1);
 
         restoreBackup(installation, backupFolder, main);
 
@@ -265,6 +343,72 @@ TEST_F(BackupRestore, RestoreForOtherHandheldsWritesNoHandheldCopies)
     EXPECT_EQ(main.events,
         QStringList({"keep files", "discard editor work", "close", "keep files",
             "discard editor work", "close"}));
+}
+
+// A backup that lacks a table, or holds one that is no whole table file, is
+// refused before anything is replaced, each such file named with its fault.
+TEST_F(BackupRestore, RestoreRefusesABackupThatIsNotWhole)
+{
+    const struct {
+        const char *name;
+        std::function<void(const QString &folder)> damage;
+        QString faults;
+    } cases[] = {
+        {"a table missing",
+            [](const QString &folder) { QFile::remove(folder + "VantorelleChol.cdb"); },
+            "VantorelleChol.cdb: The file is missing."},
+        {"a stray file in place of the profiles",
+            [](const QString &folder) {
+                writeFile(folder + "VantorelleMainID.cdb", "holiday photos\r\n");
+            },
+            "VantorelleMainID.cdb: The file has no header block."},
+        {"a table cut short in its header and a folder in place of another",
+            [](const QString &folder) {
+                writeFile(folder + "VantorelleBP.cdb", "#CASL CDB 2.0\r\n#RECCNT: 3\r\n#SYN");
+                QFile::remove(folder + "VantorellePrefs.cdb");
+                QDir().mkpath(folder + "VantorellePrefs.cdb");
+            },
+            "VantorelleBP.cdb: Its header block has no \"#SYNCMODE\" line.\r\n"
+            "VantorellePrefs.cdb: This is a folder, not a file."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        backupFolder = wholeBackup();
+        c.damage(backupFolder);
+        prompter.boxes.clear();
+
+        restoreBackup(installation, backupFolder, main);
+
+        for (const QString &name : tables)
+            EXPECT_EQ(readFile(installation.dataFolder + name), readFile(basicData() + name))
+                << name.toStdString();
+        EXPECT_TRUE(main.events.isEmpty());
+        EXPECT_EQ(prompter.boxes.last().title, "Restore Aborted");
+        EXPECT_EQ(prompter.boxes.last().text,
+            "The backup in this folder is not whole, restore aborted.\r\n\r\n" + c.faults
+                + "\r\n\r\nNo file has been replaced.");
+        QDir(backupFolder).removeRecursively();
+    }
+}
+
+// A copy that cannot be made replaces nothing, and the program goes on.
+TEST_F(BackupRestore, RestoreThatCannotCopyReplacesNothing)
+{
+    backupFolder = wholeBackup();
+    // The data folder's provider table has become a folder that no file can replace.
+    QFile::remove(installation.dataFolder + "VantorelleProvID.cdb");
+    QDir().mkpath(installation.dataFolder + "VantorelleProvID.cdb");
+    const QMap<QString, QByteArray> before = contentsOf(installation.dataFolder);
+
+    restoreBackup(installation, backupFolder, main);
+
+    QMap<QString, QByteArray> after = contentsOf(installation.dataFolder);
+    after.remove("errorlog.txt");
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(main.events.isEmpty());
+    EXPECT_EQ(prompter.boxes.last().title, "Error");
+    EXPECT_TRUE(prompter.boxes.last().text.contains(
+        "No file has been replaced: the program goes on with its data."));
 }
 
 TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
@@ -283,7 +427,7 @@ TEST_F(BackupRestore, RestoreThatStopsEarlyChangesNothing)
         {"no backup in the folder", {Prompter::Yes, Prompter::No}, emptyFolder, "Restore Aborted",
             "No backup files found, restore aborted."},
     };
-    backupFolder = handheldData() + "backup/";
+    backupFolder = wholeBackup();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         prompter.boxes.clear();

@@ -149,6 +149,51 @@ TEST_F(HandheldExchange, TransferWhoseToolCannotStartShowsTheErrorBox)
         "An error occurred while transferring data to the handheld."));
 }
 
+// A tool that ends with a non-zero code, or crashes, has failed: the person is
+// told which and how, and nothing is kept or ended as if it had worked.
+TEST_F(HandheldExchange, AToolThatFailsIsNamedAndTheProgramGoesOn)
+{
+    const struct {
+        const char *name;
+        bool retrieval;
+        QByteArray end;
+        QString text;
+    } cases[] = {
+        {"retrieval, exit code 3", true, "exit 3",
+            "The data could not be retrieved: CASLppc2cdb.exe ended with exit code 3.\r\n\r\n"
+            "The PC data has been kept."},
+        {"retrieval, crash", true, "kill -SEGV $$",
+            "The data could not be retrieved: CASLppc2cdb.exe stopped unexpectedly.\r\n\r\n"
+            "The PC data has been kept."},
+        {"transfer, exit code 5", false, "exit 5",
+            "The data could not be transferred: CASLcdi2ppc.exe ended with exit code 5.\r\n\r\n"
+            "The handheld has not been updated."},
+        {"transfer, crash", false, "kill -SEGV $$",
+            "The data could not be transferred: CASLcdi2ppc.exe stopped unexpectedly.\r\n\r\n"
+            "The handheld has not been updated."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.boxes.clear();
+        main.events.clear();
+        tools.write(
+            installation.programFolder, c.retrieval ? "CASLppc2cdb.exe" : "CASLcdi2ppc.exe", c.end);
+
+        if (c.retrieval)
+            takeTablesFromHandheld(installation, main);
+        else
+            sendTablesToHandheld(installation, main);
+
+        EXPECT_EQ(main.events, c.retrieval ? QStringList() : QStringList {"save all"});
+        ASSERT_EQ(prompter.boxes.size(), 2);
+        EXPECT_EQ(prompter.boxes[1].title,
+            c.retrieval ? "Retrieve Data from Handheld" : "Transfer Data to Handheld");
+        EXPECT_EQ(prompter.boxes[1].text, c.text);
+        EXPECT_EQ(prompter.boxes[1].buttons, Prompter::OkOnly);
+        EXPECT_EQ(prompter.boxes[1].icon, Prompter::Exclamation);
+    }
+}
+
 TEST(HandheldCopy, RecordsGoAsNewOrDeletedAndTheSyncModeAsMerge)
 {
     const struct {

@@ -4,8 +4,14 @@
 #include "store/store.h"
 #include "support/handheld_fakes.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <ostream>
 
 #include <csignal>
 
@@ -171,4 +177,151 @@ TEST_F(HandheldMenus, PalmReinstallKeepsWhatTheHotsyncsBrought)
         EXPECT_TRUE(synced.contains("\"Changed\""));
         EXPECT_EQ(readFile(profiles), synced);
     }
+}
+
+namespace {
+
+// How a stand-in transfer tool ends, and what the person does meanwhile.
+struct ToolCase {
+    const char *name;
+    const char *menuItem; // "mnuRetrieve" or "mnuTransfer"
+    QByteArray end; // the tool's last command, after it has copied the tables
+    bool slow; // it waits until Ctrl+S and Ctrl+B have been pressed
+    QString failure; // the first line of the box that says it failed; empty: none
+    bool retrieved; // the data folder keeps the handheld's tables
+};
+void PrintTo(const ToolCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class ToolOutcome : public HandheldMenus, public ::testing::WithParamInterface<ToolCase> {
+protected:
+    // Runs the event loop, as the program does, with `first` called from it,
+    // until the program ends. A run that never ends fails the test.
+    static void runProgram(const std::function<void()> &first)
+    {
+        QTimer::singleShot(0, first);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        deadline.start(20000);
+        EXPECT_EQ(QApplication::exec(), 0);
+    }
+
+    FakeTools tools;
+};
+
+} // namespace
+
+// The profile was renamed since the last Save All. Each tool copies the
+// tables (the retrieval the handheld's into the data folder, the transfer the
+// PC's to the handheld), then ends as the case says; the program is closed
+// afterwards. A slow tool waits until the person has pressed Ctrl+S (Save All)
+// and Ctrl+B (Backup) while it runs: neither acts, then or later.
+TEST_P(ToolOutcome, TheDataFolderHoldsWhatWorkedAndNothingElse)
+{
+    const ToolCase &c = GetParam();
+    const bool retrieval = QByteArray(c.menuItem) == "mnuRetrieve";
+    const QMap<QString, QByteArray> before = tableFiles(folder);
+    const QString handheld = install.documentsFolder() + "handheld/";
+    const QByteArray handheldProfiles
+        = before.value("VantorelleMainID.cdb") + "0x00000042,0x0000,\"fromhandheld\"\r\n";
+    writeFile(handheld + "VantorelleMainID.cdb", handheldProfiles);
+    const QString go = tools.records() + "go";
+    QByteArray body = "handheld='" + handheld.toUtf8() + "'\n";
+    if (c.slow)
+        body += "n=0; while [ ! -e '" + go.toUtf8()
+            + "' ]; do n=$((n+1)); [ $n -gt 2000 ] && exit 9; sleep 0.01; done\n";
+    body += retrieval ? "cp \"$handheld\"/*.cdb \"$2/\"\n"
+                      : "cp \"$(dirname \"$2\")\"/*.cdb \"$handheld\"\n";
+    tools.write(
+        install.programFolder(), retrieval ? "CASLppc2cdb.exe" : "CASLcdi2ppc.exe", body + c.end);
+
+    MemoryTable &profiles = main->store().table(TableId::MainID);
+    profiles.moveFirst();
+    profiles.setValue("Last", "Changed");
+    profiles.update();
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    // The keys come once the tool runs, which it notes first.
+    QTimer keys;
+    QObject::connect(&keys, &QTimer::timeout, [&] {
+        if (!tools.run(retrieval ? "CASLppc2cdb.exe" : "CASLcdi2ppc.exe"))
+            return;
+        keys.stop();
+        QTest::keyClick(main.get(), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(main.get(), Qt::Key_B, Qt::ControlModifier);
+        writeFile(go, "");
+    });
+    if (c.slow)
+        keys.start(5);
+
+    runProgram([&] {
+        control<QAction>(c.menuItem)->trigger();
+        if (!main->closing())
+            main->close();
+    });
+
+    const QString title = retrieval ? "Retrieve Data from Handheld" : "Transfer Data to Handheld";
+    QStringList titles {title};
+    if (retrieval || !c.failure.isEmpty())
+        titles << title;
+    EXPECT_EQ(boxTitles(), titles);
+    if (!c.failure.isEmpty()) {
+        EXPECT_TRUE(prompter.boxes.last().text.startsWith(c.failure))
+            << prompter.boxes.last().text.toStdString();
+    }
+    const QByteArray profilesNow = readFile(folder + "VantorelleMainID.cdb");
+    if (c.retrieved) {
+        EXPECT_EQ(profilesNow, handheldProfiles);
+    } else {
+        EXPECT_TRUE(profilesNow.contains("\"Changed\"")) << "the PC data is written as usual";
+        EXPECT_FALSE(profilesNow.contains("fromhandheld"));
+    }
+    QMap<QString, QByteArray> others = tableFiles(folder);
+    others.remove("VantorelleMainID.cdb");
+    QMap<QString, QByteArray> othersBefore = before;
+    othersBefore.remove("VantorelleMainID.cdb");
+    EXPECT_EQ(others, othersBefore);
+    if (!retrieval && c.failure.isEmpty()) {
+        EXPECT_TRUE(readFile(handheld + "VantorelleMainID.cdb").contains("\"Changed\""))
+            << "the handheld has what the PC saved";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(HandheldMenus, ToolOutcome,
+    ::testing::Values(
+        ToolCase {"RetrievalEndsWell", "mnuRetrieve", "exit 0", false, QString(), true},
+        ToolCase {"RetrievalFails", "mnuRetrieve", "exit 3", false,
+            "The data could not be retrieved: CASLppc2cdb.exe ended with exit code 3.", false},
+        ToolCase {"RetrievalCrashes", "mnuRetrieve", "kill -SEGV $$", false,
+            "The data could not be retrieved: CASLppc2cdb.exe stopped unexpectedly.", false},
+        ToolCase {"SlowRetrievalWithKeysPressed", "mnuRetrieve", "exit 0", true, QString(), true},
+        ToolCase {"TransferEndsWell", "mnuTransfer", "exit 0", false, QString(), false},
+        ToolCase {"TransferFails", "mnuTransfer", "exit 5", false,
+            "The data could not be transferred: CASLcdi2ppc.exe ended with exit code 5.", false},
+        ToolCase {"TransferCrashes", "mnuTransfer", "kill -SEGV $$", false,
+            "The data could not be transferred: CASLcdi2ppc.exe stopped unexpectedly.", false},
+        ToolCase {"SlowTransferWithKeysPressed", "mnuTransfer", "exit 0", true, QString(), false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Once the files on disk are the ones to keep, neither Save All nor a backup
+// writes anything.
+TEST_F(HandheldMenus, AfterTheFilesAreKeptSaveAllAndBackupDoNothing)
+{
+    const QMap<QString, QByteArray> before = tableFiles(folder);
+    MemoryTable &profiles = main->store().table(TableId::MainID);
+    profiles.moveFirst();
+    profiles.setValue("Last", "Changed");
+    profiles.update();
+    main->keepFilesOnExit();
+
+    EXPECT_TRUE(main->saveAll().isEmpty());
+    for (const char *item : {"mnuSaveAll", "mnuBackup", "mnuTransfer"})
+        control<QAction>(item)->trigger();
+
+    EXPECT_TRUE(prompter.boxes.isEmpty()) << boxTitles().join(", ").toStdString();
+    EXPECT_EQ(tableFiles(folder), before);
+    EXPECT_FALSE(QFile::exists(folder + "Backup"));
 }

@@ -505,3 +505,37 @@ TEST_F(SessionEndAtStartUp, ThePasswordPromptEndsAndNothingIsWritten)
     EXPECT_FALSE(QFile::exists(folder + "vantorelleplus.ini"));
     EXPECT_FALSE(QFile::exists(folder + "errorlog.txt"));
 }
+
+namespace {
+
+class HeaderlessTable : public StartupFixture { };
+
+} // namespace
+
+// A blood-pressure table as a badly behaved tool left it, its records without
+// a header block: the start says so once, naming the file, and the close
+// leaves the file as it is, saying why.
+TEST_F(HeaderlessTable, IsToldOnceAtStartAndLeftAsItIsAtTheClose)
+{
+    const QString folder = dataFolderWithProfile();
+    const QString table = folder + "VantorelleBP.cdb";
+    const QByteArray readings = "0x00000021,0x0000,\"p1\",\"120\",\"80\"\r\n";
+    writeFile(table, readings);
+
+    ASSERT_TRUE(start());
+    ASSERT_EQ(boxTitles(), QStringList {"Error"});
+    const QString told = prompter.boxes[0].text;
+    EXPECT_TRUE(told.startsWith("An error occurred while loading data source 14.\r\n\r\n"
+                                "ErrorCode =  321 (Invalid file format)"))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains("The file has no header block.")) << told.toStdString();
+    EXPECT_TRUE(told.contains("Filename = " + table)) << told.toStdString();
+    EXPECT_EQ(main->store().table(TableId::BP).recordCount(), 1u);
+
+    prompter.boxes.clear();
+    EXPECT_TRUE(main->close());
+    ASSERT_EQ(boxTitles(), QStringList {"Error"});
+    EXPECT_TRUE(prompter.boxes[0].text.contains("These files could not be written:\r\n" + table))
+        << prompter.boxes[0].text.toStdString();
+    EXPECT_EQ(readFile(table), readings);
+}

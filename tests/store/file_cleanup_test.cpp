@@ -43,11 +43,15 @@ TEST(RetireDuplicateKeys, RetiresRepeatedKeysInTheFile)
     for (const Case &c : cases) {
         const std::string &expected = c.after.empty() ? c.before : c.after;
         EXPECT_EQ(withDuplicateKeysRetired(c.before), expected) << c.what;
-        writeBytes(path, c.before);
+        writeBytes(path, wholeHeader + c.before);
         EXPECT_FALSE(retireDuplicateKeys(path)) << c.what;
-        EXPECT_EQ(readBytes(path), expected) << c.what;
+        EXPECT_EQ(readBytes(path), wholeHeader + expected) << c.what;
     }
     EXPECT_TRUE(retireDuplicateKeys(folder.file("missing.cdb")));
+    // Without a whole header block the file is never written back.
+    writeBytes(path, cases[0].before);
+    EXPECT_FALSE(retireDuplicateKeys(path));
+    EXPECT_EQ(readBytes(path), cases[0].before);
 }
 
 TEST(RemoveNearEmptyFile, DeletesFilesShorterThanFiftyBytes)

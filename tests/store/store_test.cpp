@@ -171,6 +171,78 @@ TEST_F(BasicFolder, FileThatCouldNotBeReadIsNotWrittenBack)
     EXPECT_EQ(readBytes(file(TableId::BP)), original(TableId::BP)) << "the other tables are saved";
 }
 
+// A table file whose header block is missing or broken, as a transfer tool may
+// leave it: said once at start, naming the file; its records are there, but
+// the file is never written back, and each save says so.
+TEST_F(BasicFolder, AFileWithoutAWholeHeaderBlockIsToldAndNeverWritten)
+{
+    struct Case {
+        TableId table;
+        const char *operation;
+        std::string bytes; // the file as the tool left it
+        std::string fault;
+        std::size_t records; // read all the same
+    };
+    using enum TableId;
+    const auto recordsOf = [this](TableId id) {
+        const std::string bytes = original(id);
+        return bytes.substr(bytes.find("\r\n0x") + 2);
+    };
+    const Case cases[] = {
+        {BP, "loading data source 14", recordsOf(BP), "The file has no header block.", 3},
+        {MainNm, "loading data source 2", "#SYNCMODE: MERGE\r\n#FLDCNT: 6\r\n" + recordsOf(MainNm),
+            "Its header block has no \"#RECCNT:\" line.", 2},
+        {Prefs, "loading data source prefs", "", "The file has no header block.", 0},
+        {Weight, "loading data source 15", "0x00000001,0x0000,\"k\"\r\n",
+            "The file has no header block.", 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.operation);
+        const std::string path = file(c.table);
+        writeBytes(path, c.bytes);
+
+        Store store(folder.folder());
+        const std::vector<StoreFailure> failures = store.load();
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_EQ(failures[0].operation, c.operation);
+        EXPECT_EQ(failures[0].number, 321);
+        EXPECT_FALSE(failures[0].fatal) << "the start-up goes on";
+        EXPECT_EQ(failures[0].details,
+            c.fault
+                + "\r\n\r\nIts records are shown as they were read, but the file is not written "
+                  "back: changes to them cannot be saved. Synchronize the handheld again or "
+                  "restore a backup to mend it.\r\n\r\nFilename = "
+                + path);
+        EXPECT_EQ(store.table(c.table).recordCount(), c.records);
+        EXPECT_EQ(store.table(Chol).recordCount(), 1u) << "every table is loaded";
+
+        const std::vector<StoreFailure> unsaved = store.writeTables();
+        ASSERT_EQ(unsaved.size(), 1u);
+        EXPECT_EQ(unsaved[0].path, path);
+        EXPECT_EQ(unsaved[0].details,
+            "The file's header block was missing or broken at start-up, and the file was left "
+            "as it was.\r\n\r\nFilename = "
+                + path);
+        EXPECT_EQ(readBytes(path), c.bytes);
+        EXPECT_EQ(readBytes(file(Chol)), original(Chol)) << "the other tables are saved";
+        EXPECT_TRUE(store.removeNearEmptyFiles().empty());
+        EXPECT_EQ(readBytes(path), c.bytes) << "not removed, however short";
+        writeBytes(path, original(c.table));
+    }
+}
+
+TEST_F(BasicFolder, CheckingATableFile)
+{
+    const std::string table = file(TableId::BP);
+    EXPECT_FALSE(Store::checkTableFile(table, TableId::BP));
+    writeBytes(table, "0x1,0x0000,\"k\"\r\n");
+    EXPECT_EQ(Store::checkTableFile(table, TableId::BP)->details, "The file has no header block.");
+    fs::remove(table);
+    EXPECT_EQ(Store::checkTableFile(table, TableId::BP)->number, 53);
+    fs::create_directory(table);
+    EXPECT_EQ(Store::checkTableFile(table, TableId::BP)->number, 75);
+}
+
 TEST_F(BasicFolder, SaveReportsFilesItCouldNotWrite)
 {
     Store store(folder.folder());

@@ -19,6 +19,9 @@ inline std::filesystem::path testDataPath()
     return std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
 }
 
+// The least header block a table file may have: one the handheld's tools can read.
+inline const std::string wholeHeader = "#RECCNT: 1\r\n#SYNCMODE: MERGE\r\n#FLDCNT: 1\r\n";
+
 inline std::string readBytes(const std::filesystem::path &path)
 {
     std::ifstream in(path, std::ios::binary);

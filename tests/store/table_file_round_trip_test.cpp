@@ -53,7 +53,7 @@ TEST(TableFileRoundTrip, LineCutShortAfterAValueReadsBackTheSame)
     for (const Case &c : cases) {
         TempFolder folder;
         const std::string path = folder.file(tableFileName(c.table));
-        writeBytes(path, c.line + "\r\n");
+        writeBytes(path, wholeHeader + c.line + "\r\n");
         const TableFile file(path, tableLayout(c.table));
 
         MemoryTable read(tableColumns(c.table));

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace vantorelle;
 
 namespace {
@@ -103,6 +105,61 @@ TEST(TableFile, HeaderRebuild)
     }
 }
 
+TEST(TableFile, HeaderFaults)
+{
+    struct Case {
+        const char *what;
+        std::string content;
+        std::optional<std::string> fault;
+    };
+    const std::string records = "0x1,0x0000,\"k\"\r\n";
+    const Case cases[] = {
+        {"whole, the declarations short", "#RECCNT: 1\r\n#SYNCMODE\r\n#FLDCNT: 9\r\n" + records,
+            std::nullopt},
+        {"whole, own lines around", "#CASL\r\n#RECCNT: 0\r\n#SYNCMODE: X\r\n#NOTE\r\n#FLDCNT: 1",
+            std::nullopt},
+        {"whole, lines ended by LF in a file without CR",
+            "#RECCNT: 1\n#SYNCMODE: MERGE\n#FLDCNT: 1\n0x1,0x0000,\"k\"\n", std::nullopt},
+        {"empty file", "", "The file has no header block."},
+        {"records only", records, "The file has no header block."},
+        {"an empty line first", "\r\n" + wholeHeader, "The file has no header block."},
+        {"a line missing", "#RECCNT: 1\r\n#SYNCMODE: MERGE\r\n" + records,
+            "Its header block has no \"#FLDCNT:\" line."},
+        {"a line after the block's end",
+            "#RECCNT: 1\r\n#SYNCMODE: MERGE\r\n" + records + "#FLDCNT: 1\r\n",
+            "Its header block has no \"#FLDCNT:\" line."},
+        {"lines ended by LF in a file with CR",
+            "#RECCNT: 1\n#SYNCMODE: MERGE\n#FLDCNT: 1\r\n" + records,
+            "A line of its header block ends in a line feed alone."},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(TableFile::headerFault(c.content), c.fault) << c.what;
+}
+
+// A file without a whole header block is read, and said to be; it is never
+// written back, since the handheld's tools could not read it without one.
+TEST(TableFile, AFileWithoutAWholeHeaderBlockIsReadButNotWritten)
+{
+    TempFolder folder;
+    const std::string path = folder.file("VantorelleBP.cdb");
+    const std::string content = "0x1,0x0000,\"p1\",\"120\"\r\n";
+    writeBytes(path, content);
+    const TableFile file(path, tableLayout(TableId::BP));
+    MemoryTable table(tableColumns(TableId::BP));
+
+    const auto failure = file.read(table);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->number, 321);
+    EXPECT_EQ(failure->description, "Invalid file format");
+    EXPECT_EQ(failure->details, "The file has no header block.");
+    EXPECT_EQ(table.recordCount(), 1u);
+
+    const auto written = file.write(table);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->number, 321);
+    EXPECT_EQ(readBytes(path), content);
+}
+
 std::vector<std::string> cut(TableId table, std::string_view line)
 {
     RowValues values;
@@ -198,8 +255,9 @@ TEST(TableFile, ReadingSkipsHeaderAndShortLinesAnywhere)
     TempFolder folder;
     const std::string path = folder.file("VantorelleConXref.cdb");
     writeBytes(path,
-        "#RECCNT: 3\r\n0x1,0x0000,\"a\",\"b\",\"\",\"\"\r\n#LATE\r\nabc\r\n12345\r\n"
-        "1234567\r\n0x2,0x0000,\"c\",\"d\",\"\",\"\"");
+        wholeHeader
+            + "0x1,0x0000,\"a\",\"b\",\"\",\"\"\r\n#LATE\r\nabc\r\n12345\r\n"
+              "1234567\r\n0x2,0x0000,\"c\",\"d\",\"\",\"\"");
     MemoryTable table(tableColumns(TableId::ConXref));
     ASSERT_FALSE(TableFile(path, tableLayout(TableId::ConXref)).read(table));
     EXPECT_EQ(table.recordCount(), 3u); // "1234567" is a (junk) record in ConXref
@@ -246,10 +304,12 @@ TEST(TableFile, EmptyTableWritesItsHeaderOnly)
 {
     TempFolder folder;
     const std::string path = folder.file("VantorelleLocation.cdb");
-    writeBytes(path, "#RECCNT: 2\r\n#FLDCNT: 4\r\n0x1,0x0000,\"a\",\"\",\"\",\"\"\r\n");
+    writeBytes(path,
+        "#RECCNT: 2\r\n#SYNCMODE: MERGE\r\n#FLDCNT: 4\r\n0x1,0x0000,\"a\",\"\",\"\",\"\"\r\n");
     MemoryTable table(tableColumns(TableId::Location));
     ASSERT_FALSE(TableFile(path, tableLayout(TableId::Location)).write(table));
-    EXPECT_EQ(readBytes(path), joined(Lines {"#RECCNT: 0", "#FLDCNT: 4"} + declarations(1, 4)));
+    EXPECT_EQ(readBytes(path),
+        joined(Lines {"#RECCNT: 0", "#SYNCMODE: MERGE", "#FLDCNT: 4"} + declarations(1, 4)));
 }
 
 // A file as the handheld writes it, with its own header lines, tombstones,
