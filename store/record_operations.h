@@ -19,8 +19,8 @@ using FieldValues = std::vector<std::pair<std::string, std::string>>;
 
 // A record as an editor saves it.
 struct EditedRecord {
-    std::string key; // the key box: empty for a new record
-    std::optional<RowHandle> row; // the row shown for editing, when known
+    std::string key = {}; // the key box: empty for a new record
+    std::optional<RowHandle> row = {}; // the row shown for editing, when known
     std::string recId = std::string(newRecordId); // the hidden record-id box
     std::string status = std::string(RecordStatus::added); // the hidden status box
     FieldValues values; // the table's own fields
