@@ -197,18 +197,6 @@ void PrintTo(const ToolCase &c, std::ostream *out)
 
 class ToolOutcome : public HandheldMenus, public ::testing::WithParamInterface<ToolCase> {
 protected:
-    // Runs the event loop, as the program does, with `first` called from it,
-    // until the program ends. A run that never ends fails the test.
-    static void runProgram(const std::function<void()> &first)
-    {
-        QTimer::singleShot(0, first);
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        QObject::connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        deadline.start(20000);
-        EXPECT_EQ(QApplication::exec(), 0);
-    }
-
     FakeTools tools;
 };
 
@@ -257,11 +245,12 @@ TEST_P(ToolOutcome, TheDataFolderHoldsWhatWorkedAndNothingElse)
     if (c.slow)
         keys.start(5);
 
-    runProgram([&] {
+    EXPECT_EQ(runProgram([&] {
         control<QAction>(c.menuItem)->trigger();
         if (!main->closing())
             main->close();
-    });
+    }),
+        0);
 
     const QString title = retrieval ? "Retrieve Data from Handheld" : "Transfer Data to Handheld";
     QStringList titles {title};

@@ -87,7 +87,7 @@ protected:
     // returns its exit code. Each box is answered by its button in `answers`;
     // at the box titled `closeAt` the close is asked for, `outside`, and the
     // box then answered too when `answers` names it, else left open.
-    int runProgram(const std::function<void()> &command,
+    int runAnswering(const std::function<void()> &command,
         const QMap<QString, QMessageBox::StandardButton> &answers, const QString &closeAt,
         Outside outside)
     {
@@ -104,12 +104,7 @@ protected:
                 box->button(answers.value(box->windowTitle()))->click();
         });
         answering.start(5);
-        QTimer::singleShot(0, command);
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        QObject::connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        deadline.start(20000);
-        return QApplication::exec();
+        return runProgram(command);
     }
 
     QString folder, backup;
@@ -162,7 +157,7 @@ TEST_P(QuestionLeftOpen, ChangesNothingAndTheProgramCloses)
     QMap<QString, QMessageBox::StandardButton> answers = c.answers;
     answers.insert("Hotsync Detected", QMessageBox::Ok);
 
-    const int code = runProgram(
+    const int code = runAnswering(
         [&] {
             if (auto *action = main->findChild<QAction *>(c.command))
                 action->trigger();
@@ -289,7 +284,7 @@ TEST_P(CommandAtWork, FinishesBeforeTheProgramCloses)
     renameProfile();
     const RealBoxes boxes(prompter);
 
-    const int code = runProgram(
+    const int code = runAnswering(
         [&] {
             if (!*c.endAt && !c.tool)
                 ::raise(SIGTERM);

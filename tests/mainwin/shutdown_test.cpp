@@ -283,18 +283,6 @@ protected:
             &watch, &SessionEndWatch::sessionEnding, main.get(), &MainWindow::endSession);
     }
 
-    // Runs the event loop, `first` called from it, until the program ends;
-    // returns the exit code. A close that never ends the loop fails the test.
-    static int runProgram(const std::function<void()> &first)
-    {
-        QTimer::singleShot(0, first);
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        QObject::connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        deadline.start(20000);
-        return QApplication::exec();
-    }
-
     QString errorLog() const { return QString::fromLatin1(readFile(folder + "errorlog.txt")); }
 
     SessionEndWatch watch;

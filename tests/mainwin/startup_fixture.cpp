@@ -157,4 +157,14 @@ QStringList StartupFixture::boxTitles() const
     return titles;
 }
 
+int StartupFixture::runProgram(const std::function<void()> &first)
+{
+    QTimer::singleShot(0, first);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    deadline.start(20000);
+    return QApplication::exec();
+}
+
 } // namespace vantorelle

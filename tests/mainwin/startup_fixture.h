@@ -26,6 +26,7 @@
 
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace vantorelle {
@@ -79,6 +80,11 @@ protected:
     static QMap<QString, QByteArray> tableFiles(const QString &folder);
     // The titles of the message boxes shown so far.
     QStringList boxTitles() const;
+
+    // Runs the event loop, as the program does, with `first` called from it,
+    // until the program ends; returns the exit code. A run that never ends
+    // fails the test with 99.
+    static int runProgram(const std::function<void()> &first);
 
     // The control named `name` in the main window.
     template<typename Control> Control *control(const char *name) const
