@@ -26,17 +26,6 @@ QStringList filesIn(const QString &folder, const QString &pattern = "*")
     return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
 }
 
-// Every entry of `folder`, hidden ones too, with the bytes of each file.
-QMap<QString, QByteArray> contentsOf(const QString &folder)
-{
-    QMap<QString, QByteArray> contents;
-    for (const QFileInfo &entry :
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        contents[entry.fileName()]
-            = entry.isDir() ? QByteArray("<folder>") : readFile(entry.filePath());
-    return contents;
-}
-
 class BackupRestore : public ::testing::Test {
 protected:
     void SetUp() override

@@ -414,7 +414,7 @@ public:
         if (recorder_.boxes.size() == 1)
             QTimer::singleShot(0, [] { ::raise(SIGTERM); });
         QDialog box;
-        return box.exec() == QDialog::Accepted ? Yes : Cancel;
+        return box.exec() == QDialog::Accepted ? Yes : Unanswered;
     }
 
 private:

@@ -17,17 +17,6 @@ using namespace vantorelle;
 
 namespace {
 
-// Every entry of `folder`, hidden ones too, with the bytes of each file.
-QMap<QString, QByteArray> contentsOf(const QString &folder)
-{
-    QMap<QString, QByteArray> contents;
-    for (const QFileInfo &entry :
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        contents[entry.fileName()]
-            = entry.isDir() ? QByteArray("<folder>") : readFile(entry.filePath());
-    return contents;
-}
-
 class StagedCopiesTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -49,4 +49,14 @@ void copyTree(const QString &from, const QString &to)
     }
 }
 
+QMap<QString, QByteArray> contentsOf(const QString &folder)
+{
+    QMap<QString, QByteArray> contents;
+    for (const QFileInfo &entry :
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        contents[entry.fileName()]
+            = entry.isDir() ? QByteArray("<folder>") : readFile(entry.filePath());
+    return contents;
+}
+
 } // namespace vantorelle

@@ -2,6 +2,8 @@
 
 #include "fake_paths.h"
 
+#include <QByteArray>
+#include <QMap>
 #include <QTemporaryDir>
 
 namespace vantorelle {
@@ -36,5 +38,8 @@ void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
 // Copies every file of `from` into `to` (created), recursively.
 void copyTree(const QString &from, const QString &to);
+// Every entry of `folder`, hidden ones too, with the bytes of each file
+// ("<folder>" for a folder).
+QMap<QString, QByteArray> contentsOf(const QString &folder);
 
 } // namespace vantorelle
