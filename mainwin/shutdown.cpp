@@ -156,7 +156,8 @@ QString MainWindow::sessionEndCause() const
 void MainWindow::closeForHotsync()
 {
     watchTimer_->stop();
-    if (closing_ || sessionEnded_ || hotsyncDetected_)
+    // A close already on its way, or waiting for a command, is the one.
+    if (closing_ || sessionEnded_ || closeWaits_)
         return;
     hotsyncDetected_ = true;
     closeFromOutside();

@@ -225,6 +225,27 @@ TEST_F(Shutdown, AFailedWriteThatLosesChangesAsksWhetherToCloseAnyway)
     EXPECT_TRUE(main->closing());
 }
 
+// A synchronisation's close kept open (changes would be lost, and the answer
+// was No) leaves the watch looking: its next look closes again.
+TEST_F(Shutdown, AHotsyncCloseKeptOpenComesAgainAtTheWatchsNextLook)
+{
+    makeProfileTableUnwritable();
+    renameProfile();
+    windowFinder.openTitles = {"Hotsync Progress"};
+    auto *watch = control<QTimer>("Timer1");
+
+    QMetaObject::invokeMethod(watch, "timeout");
+    EXPECT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved"}));
+    EXPECT_FALSE(main->closing());
+    EXPECT_TRUE(watch->isActive());
+
+    prompter.boxes.clear();
+    prompter.setNextAnswers({Prompter::Ok, Prompter::Yes});
+    QMetaObject::invokeMethod(watch, "timeout");
+    EXPECT_TRUE(main->closing());
+    EXPECT_EQ(boxTitles(), QStringList({"Error", "Changes Not Saved", "Hotsync Detected"}));
+}
+
 TEST_F(Shutdown, ASettingsFileThatCannotBeWrittenIsReportedOnce)
 {
     const QString settings = main->installation().settingsFile();
